@@ -1,0 +1,35 @@
+# pistorelle_library(NAME DEPS ...): a static library from every source of the calling
+# folder (sub-folders are the owner's business). New files need no CMake edit.
+function(pistorelle_library name)
+    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    file(GLOB srcs CONFIGURE_DEPENDS
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    if(NOT srcs)
+        # A layer that holds no code yet still takes part in the dependency chain.
+        add_library(${name} INTERFACE)
+        target_include_directories(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+        target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+        return()
+    endif()
+    add_library(${name} STATIC ${srcs})
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    target_compile_options(${name} PRIVATE -Wall -Wextra)
+endfunction()
+
+# pistorelle_test(NAME SOURCES ... LIBS ...): one QtTest executable, run by ctest under the
+# offscreen platform with its own settings and data folders, so no test touches the user's.
+function(pistorelle_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_compile_definitions(${name} PRIVATE
+        PISTORELLE_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures"
+        PISTORELLE_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    add_test(NAME ${name} COMMAND ${name})
+    set(home ${CMAKE_CURRENT_BINARY_DIR}/${name}.home)
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT 600
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;XDG_RUNTIME_DIR=${home}/run;HOME=${home}")
+endfunction()

@@ -1,0 +1,49 @@
+#pragma once
+// The one database of the program (SQLite through QtSql). Opens an existing file (which must
+// hold the program's tables), or creates the default database with schema and seed. Text
+// columns compare without regard to case, umlauts included. Every value is bound, never pasted.
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+
+class Datenbank {
+public:
+    // verbindung: the QtSql connection name (several Datenbank objects may coexist in tests).
+    explicit Datenbank(QString verbindung = QStringLiteral("pistorelle"));
+    ~Datenbank();
+    Datenbank(const Datenbank&) = delete;
+    Datenbank& operator=(const Datenbank&) = delete;
+
+    // Opens an existing database; fails (false, reason in fehler) when the file is missing,
+    // is not SQLite, or lacks the program's tables. Migrates an older schema version.
+    bool oeffne(const QString& pfad, QString* fehler = nullptr);
+    // Opens pfad, creating it with schema and seed when it does not exist yet (default database).
+    bool oeffneOderErzeuge(const QString& pfad, QString* fehler = nullptr);
+    void schliesse();
+    bool istOffen() const;
+    QString pfad() const { return m_pfad; }
+    QSqlDatabase db() const;
+
+    // Runs one statement with bound values ('?' placeholders). False with "FehlerNr ... Info"
+    // parts in fehlerNr/fehlerText when it fails.
+    bool execute(const QString& sql, const QVariantList& werte = {}, QString* fehlerText = nullptr,
+                 int* fehlerNr = nullptr);
+    // The first column of the first row of a query, or an invalid QVariant.
+    QVariant wert(const QString& sql, const QVariantList& werte = {});
+
+    bool beginneTransaktion();
+    bool bestaetige();
+    bool verwerfe();
+
+    // Copies every row of aktrennen into histrennen (by column name, lfdnr order), then stamps
+    // the rows still marked "0" with stempel, all in one transaction. Nothing is half-copied.
+    bool KopieToHistRennen(const QString& stempel, QString* fehlerText = nullptr,
+                           int* fehlerNr = nullptr);
+
+    static int schemaVersion();
+
+private:
+    QString m_verbindung;
+    QString m_pfad;
+};
