@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariantList>
 
+class QSqlError;
+
 class Datenbank {
 public:
     // verbindung: the QtSql connection name (several Datenbank objects may coexist in tests).
@@ -43,7 +45,19 @@ public:
 
     static int schemaVersion();
 
+    // Reason of the last failure of execute, wert, KopieToHistRennen or the transaction calls
+    // (SQLite's own message), and its native error number (0 when none, -1 when not open).
+    QString letzterFehler() const { return m_fehler; }
+    int letzteFehlerNr() const { return m_fehlerNr; }
+
 private:
+    bool verbinde(const QString& pfad, bool erzeugen, QString* fehler);
+    bool pruefeSchema(const QString& pfad, QString* grund);
+    bool legeSchemaAn(QString* grund);
+    bool merkeFehler(const QSqlError& fehler, QString* fehlerText, int* fehlerNr);
+
     QString m_verbindung;
     QString m_pfad;
+    QString m_fehler;
+    int m_fehlerNr = 0;
 };

@@ -3,6 +3,7 @@
 // select text), a current row, browsing, field access by name without regard to case,
 // add-new/edit/update, find-first with a criteria text and bound values, bookmarks.
 
+#include <QHash>
 #include <QSqlRecord>
 #include <QString>
 #include <QVariant>
@@ -10,6 +11,7 @@
 #include <QVector>
 
 class Datenbank;
+class QSqlError;
 
 class RecordSet {
 public:
@@ -54,7 +56,23 @@ public:
     // The rows as read by the last Refresh (for grids and simple walks).
     const QVector<QSqlRecord>& zeilen() const { return m_zeilen; }
 
+    // Native error number of the last failed database call (0 when the failure was not one).
+    int letzteFehlerNr() const { return m_fehlerNr; }
+    // Whether Update can write: the source is a table or a plain "select * from <table> ...".
+    bool istSchreibbar() const { return !m_tabelle.isEmpty(); }
+    // The table Update writes to (empty for a read-only source).
+    QString tabelle() const { return m_tabelle; }
+
 private:
+    bool fuehreAbfrageAus(const QString& sql, bool mitRowid, bool binde);
+    bool ladeZeile(qint64 rowid, QSqlRecord* zeile);
+    void frischeAktuelleZeileAuf();
+    bool fehlschlag(const QString& text, int nr = 0);
+    bool sqlFehler(const QSqlError& fehler);
+    bool fuegeEin();
+    bool aendere();
+    void beendeBearbeitung();
+
     Datenbank& m_db;
     QString m_quelle;
     QVariantList m_werte;
@@ -67,4 +85,11 @@ private:
     QSqlRecord m_puffer;
     bool m_keinTreffer = false;
     qint64 m_zuletzt = -1;
+    int m_fehlerNr = 0;
+    QString m_tabelle;              // write-back table, empty when read-only
+    QString m_sql;                  // the statement Refresh runs
+    QSqlRecord m_vorlage;           // the source's columns, without values
+    QHash<qint64, int> m_zeileVon;  // rowid -> index in m_zeilen
+    QVector<bool> m_geaendert;      // fields set since Edit/AddNew
+    QString m_feldFehler;           // an unknown field was set
 };

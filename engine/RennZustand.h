@@ -1,0 +1,45 @@
+#pragma once
+// The race globals and the per-lane state every race operation shares. Lane arrays are
+// indexed by slot 0..6 (0 never counts a lap). Booleans are plain bool here; the values the
+// program shows or stores keep their documented meaning.
+
+#include <QDateTime>
+#include <QString>
+#include <array>
+
+struct RennZustand {
+    // Race kind and name.
+    QString RennArt = QStringLiteral("Rennen");  // "Training", "Quali" or "Rennen"
+    QString AktRennName = QStringLiteral("Rennen");
+    // Race mode list index (cbRAuswahl), ranking choice (Option1), end condition and limit.
+    int RennModus = 0;          // 0 "T-Zeit", 1 "T-Runden", 2 "R-Zeit", 3 "R-Runden", 4 "T-Power"
+    int Option1 = 1;            // 0 race, 1 training by fastest lap, 2 training by speed
+    int ZeitRunden = 1;         // 1 by time (Grenze in minutes), 0 by laps
+    QString Grenze = QStringLiteral("10");
+    int RZeitAnsage = 0;        // lap-time announcement box on the main window
+
+    bool RennenLaeuft = false;
+    quint8 AmpelPhase = 5;      // 5..0 countdown, 6 running
+    qint32 StartZeit = 0;       // stamp of the green light
+    QDateTime RennStartDatum;
+    bool ChaosAktiv = false;
+    qint32 ChaosZeit = 0;       // total caution time of this run
+    bool RundeWartet = false;
+    qint32 LetzterZeitstempel = 0;
+    int StromImCountdown = 1;
+    QString SlotRennenPhase;
+    bool AgentVorhanden = false;
+
+    // Per slot.
+    std::array<qint16, 7> FahrerNr{};          // input map: lane -> slot (0 = not taking part)
+    std::array<bool, 7> BahnGestartet{};
+    std::array<qint32, 7> BahnStartZeit{};
+    std::array<qint32, 7> RundenStart{};
+    std::array<qint32, 7> LetzteRunde{};
+    std::array<qint32, 7> GesamtZeit{};
+    std::array<qint16, 7> Runden{};
+    std::array<qint32, 7> BesteRunde{};
+    std::array<qint16, 7> BesteRundeNr{};
+    std::array<bool, 7> FruehstartMarke{};
+    std::array<qint32, 7> ChaosDauer{};
+};

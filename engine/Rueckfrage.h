@@ -1,0 +1,13 @@
+#pragma once
+// Questions and messages of the engine. Dialogs answer them in the program, scripts in tests.
+
+#include <QString>
+
+class Rueckfrage {
+public:
+    virtual ~Rueckfrage() = default;
+    // A yes/no question (the confirmation dialog "DiaWeiter"); true = yes/OK.
+    virtual bool frage(const QString& text) = 0;
+    // A notice the user must read; never blocks race timing for long in the real program.
+    virtual void meldung(const QString& text) = 0;
+};

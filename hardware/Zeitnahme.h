@@ -1,0 +1,29 @@
+#pragma once
+// What every timing interface hands to the race engine. Hardware never calls the engine: it
+// emits these signals and the engine connects them to its lap entry and race operations.
+
+#include <QObject>
+#include <QString>
+
+class Zeitnahme : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~Zeitnahme() override = default;
+
+signals:
+    // A crossing on timing input `eingang` (the lane of the input, before the engine maps it).
+    // `zeit`: the time stamp in ms, or for counters that time the lap themselves their own
+    // time value, as the engine's normalisation expects for the active interface.
+    void rundeErfasst(int eingang, qint32 zeit);
+    // Caution switched on or off by the track (button, box message).
+    void chaosAn();
+    void chaosAus();
+    // Start or end of the race asked for by the timing box (go button, race end message).
+    void startAnforderung();
+    void stopAnforderung();
+    // Text for the window caption or a status label.
+    void statusText(const QString& text);
+    // A transmission fault the user should read ("Datenverlust", checksum errors...).
+    void meldung(const QString& text);
+};

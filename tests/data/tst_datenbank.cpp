@@ -1,0 +1,312 @@
+// Opening, creating and checking the database; collation; bound values; history copy.
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "Datenbank.h"
+
+namespace {
+QStringList spaltenVon(Datenbank& db, const QString& tabelle) {
+    QStringList namen;
+    QSqlQuery q(db.db());
+    q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(tabelle));
+    while (q.next()) namen << q.value(1).toString();
+    return namen;
+}
+
+void fuegeRundeEin(Datenbank& db, const QString& fahrer, int runde, double zeit) {
+    QVERIFY(db.execute(QStringLiteral("insert into aktrennen (Fahrer, Auto, Strecke, Runde, Zeit, "
+                                      "Gesamt, MProSec, Uhr, RennInfo, Bahn, RennName, RennArt) "
+                                      "values (?, 'Audi', 'default', ?, ?, ?, 1.5, '14:03:07', "
+                                      "'SR ', 2, 'Cup', 'Rennen')"),
+                       {fahrer, runde, zeit, zeit * runde}));
+}
+}  // namespace
+
+class TestDatenbank : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_ordner;
+    QString m_pfad;
+    Datenbank m_db{QStringLiteral("test")};
+
+private slots:
+    void init() {
+        m_db.schliesse();
+        static int lauf = 0;
+        // Folders that do not exist yet, with characters a file URI must escape.
+        m_pfad = m_ordner.filePath(QStringLiteral("%1/Jürgen #1 100%/Pistorelle.db").arg(++lauf));
+        QString fehler;
+        QVERIFY2(m_db.oeffneOderErzeuge(m_pfad, &fehler), qPrintable(fehler));
+    }
+
+    void neueDatenbankHatSchemaUndGrunddaten() {
+        QVERIFY(QFile::exists(m_pfad));
+        QCOMPARE(m_db.wert("select count(*) from sqlite_master where type='table' and "
+                           "name not like 'sqlite%'"),
+                 QVariant(14));
+        QCOMPARE(m_db.wert("PRAGMA user_version").toInt(), Datenbank::schemaVersion());
+        QCOMPARE(m_db.wert("select count(*) from positionen").toInt(), 6);
+        QCOMPARE(m_db.wert("select Fahrer || '/' || Auto || '/' || Strecke || '/' || FahrerNr || "
+                           "'/' || Schnellste || '/' || Platz || '/' || Wann from positionen "
+                           "where Bahn=5")
+                     .toString(),
+                 QStringLiteral("Fahrer 5/Auto 5/default/5/999999/0/"));
+        for (int langid : {1031, 1033}) {
+            QCOMPARE(m_db.wert("select count(distinct nummer) from texte where langid=? and "
+                               "nummer between 1 and 13 and textinhalt <> ''",
+                               {langid})
+                         .toInt(),
+                     13);
+        }
+        QCOMPARE(m_db.wert("select textinhalt from texte where langid=1031 and nummer=3"),
+                 QVariant(QStringLiteral("übernimmt die Führung")));
+        QCOMPARE(m_db.wert("select count(*) from strecken where name='default'").toInt(), 1);
+
+        // Opening it again neither fails nor seeds a second time.
+        QString fehler;
+        QVERIFY2(m_db.oeffneOderErzeuge(m_pfad, &fehler), qPrintable(fehler));
+        QCOMPARE(m_db.wert("select count(*) from texte").toInt(), 26);
+    }
+
+    void spalten_data() {
+        QTest::addColumn<QString>("tabelle");
+        QTest::addColumn<QString>("spalten");
+        const QString lap =
+            "Fahrer Auto Strecke Runde Zeit Gesamt MProSec Uhr RennInfo Bahn "
+            "RennName RennArt";
+        QTest::newRow("positionen")
+            << "positionen"
+            << "Bahn FahrerNr Platz Fahrer Auto Strecke Laenge Runden Gesamt SchnellsteRunde "
+               "Schnellste Wann AktRunde ZurVorRunde SchnellsteGeschw AktGeschw";
+        QTest::newRow("aktrennen") << "aktrennen"
+                                   << "lfdnr " + lap;
+        QTest::newRow("histrennen") << "histrennen"
+                                    << "id lfdnr " + lap + " rennzeit";
+        QTest::newRow("schnellsterunden")
+            << "schnellsterunden"
+            << "Fahrer Auto Strecke Bahn LBahn Runde Geschw Zeit Wann";
+        QTest::newRow("fahrer") << "fahrer"
+                                << "nummer name vorname nachname mitglied bildlink erstellt";
+        QTest::newRow("autos") << "autos"
+                               << "nummer name LangName Bemerkung bildlink erstellt";
+        QTest::newRow("auto2fahrer") << "auto2fahrer"
+                                     << "fahrernr autonr";
+        QTest::newRow("strecken") << "strecken"
+                                  << "name laengeinnen laengeaussen";
+        QTest::newRow("schienen") << "schienen"
+                                  << "hersteller name linnen laussen";
+        QTest::newRow("streckenlayout") << "streckenlayout"
+                                        << "strname nummer Hersteller Schienenname Anzahl LRG";
+        QTest::newRow("texte") << "texte"
+                               << "nummer langid textinhalt";
+        QTest::newRow("slotrennen") << "slotrennen"
+                                    << "RennName RennSerie Strecke QualiZeit Dauer TriggerZeit "
+                                       "Renndatum RennTyp Spuren QualiSpur StartOption";
+        QTest::newRow("slotrennenfahrer") << "slotrennenfahrer"
+                                          << "RennName Fahrer Auto QualiR QualiZ QualiSR Gruppe";
+        QTest::newRow("slotrennenlauf") << "slotrennenlauf"
+                                        << "Rennname Gruppe Lauf Spur Fahrer Auto Runden Zeit";
+    }
+    void spalten() {
+        QFETCH(QString, tabelle);
+        QFETCH(QString, spalten);
+        QCOMPARE(spaltenVon(m_db, tabelle).join(' '), spalten);
+    }
+
+    void zeitenSindZahlen() {
+        fuegeRundeEin(m_db, "A", 1, 10.25);
+        fuegeRundeEin(m_db, "A", 2, 9.5);
+        // Text order would put "10.25" first.
+        QCOMPARE(m_db.wert("select Runde from aktrennen order by Zeit").toInt(), 2);
+        QCOMPARE(m_db.wert("select typeof(Zeit) || typeof(Gesamt) from aktrennen").toString(),
+                 QStringLiteral("realreal"));
+    }
+
+    void textVergleichOhneGrossKlein_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QVariantList>("werte");
+        QTest::addColumn<QString>("erwartet");
+        QTest::newRow("=") << "select count(*) from fahrer where name=?" << QVariantList{"aNNa"}
+                           << "3";
+        QTest::newRow("= Umlaut") << "select count(*) from fahrer where name=?"
+                                  << QVariantList{"äPFEL"} << "2";
+        QTest::newRow("distinct") << "select count(*) from (select distinct name from fahrer)"
+                                  << QVariantList{} << "3";
+        QTest::newRow("group by") << "select group_concat(n) from (select count(*) as n from "
+                                     "fahrer group by name order by 1)"
+                                  << QVariantList{} << "1,2,3";
+        QTest::newRow("order by") << "select group_concat(name, '|') from (select name from "
+                                     "autos order by name)"
+                                  << QVariantList{} << "Apfel|banane|Zitrone";
+        QTest::newRow("index") << "select count(*) from aktrennen where Fahrer=?"
+                               << QVariantList{"ÄPFEL"} << "1";
+    }
+    void textVergleichOhneGrossKlein() {
+        QFETCH(QString, sql);
+        QFETCH(QVariantList, werte);
+        QFETCH(QString, erwartet);
+        for (const char* name : {"Anna", "ANNA", "anna", "ÄPFEL", "äpfel", "Bernd"})
+            QVERIFY(m_db.execute("insert into fahrer (name) values (?)", {QString(name)}));
+        for (const char* name : {"banane", "Zitrone", "Apfel"})
+            QVERIFY(m_db.execute("insert into autos (name) values (?)", {QString(name)}));
+        fuegeRundeEin(m_db, "äpfel", 1, 9.0);
+        // The collation must come back with every open.
+        QString fehler;
+        QVERIFY2(m_db.oeffne(m_pfad, &fehler), qPrintable(fehler));
+        QCOMPARE(m_db.wert(sql, werte).toString(), erwartet);
+    }
+
+    void eindeutigeNamenOhneGrossKlein() {
+        QString text;
+        int nr = 0;
+        QVERIFY(!m_db.execute("insert into strecken (name) values ('DEFAULT')", {}, &text, &nr));
+        QCOMPARE(nr, 2067);  // SQLITE_CONSTRAINT_UNIQUE
+        QVERIFY(!text.isEmpty());
+        // The dialogs insert pairs with "insert or ignore".
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(
+                m_db.execute("insert or ignore into auto2fahrer (fahrernr, autonr) values "
+                             "(?, ?)",
+                             {3, 7}));
+        QCOMPARE(m_db.wert("select count(*) from auto2fahrer").toInt(), 1);
+    }
+
+    void fehlerVonAnweisungen() {
+        QString text;
+        int nr = 0;
+        QVERIFY(!m_db.execute("selct 1", {}, &text, &nr));
+        QCOMPARE(nr, 1);  // SQLITE_ERROR
+        QVERIFY(!text.isEmpty());
+        // A second statement is never run behind the first.
+        QVERIFY(!m_db.execute("delete from texte; drop table fahrer"));
+        QCOMPARE(m_db.wert("select count(*) from texte").toInt(), 26);
+        QVERIFY(!m_db.wert("select count(*) from fahrer").isNull());
+        m_db.schliesse();
+        QVERIFY(!m_db.execute("delete from texte", {}, &text, &nr));
+        QCOMPARE(nr, -1);
+    }
+
+    void historieKopieUndStempel() {
+        fuegeRundeEin(m_db, "Anna", 1, 9.5);
+        fuegeRundeEin(m_db, "Bernd", 1, 8.25);
+        QVERIFY(m_db.KopieToHistRennen("2025.03.01 10:00:00"));
+        // Copying again without a new race leaves the first stamp alone.
+        QVERIFY(m_db.KopieToHistRennen("2025.03.01 11:00:00"));
+        QVERIFY(m_db.execute("delete from aktrennen"));
+        fuegeRundeEin(m_db, "Carla", 1, 7.0);
+        QVERIFY(m_db.KopieToHistRennen("2025.02.28 09:00:00"));
+
+        QCOMPARE(m_db.wert("select group_concat(rennzeit || '#' || n, '|') from (select rennzeit, "
+                           "count(*) as n from histrennen group by rennzeit order by rennzeit "
+                           "desc)")
+                     .toString(),
+                 QStringLiteral("2025.03.01 11:00:00#2|2025.03.01 10:00:00#2|"
+                                "2025.02.28 09:00:00#1"));
+        // lfdnr is not reused after the delete, and the copy keeps lfdnr order and every value.
+        QCOMPARE(m_db.wert("select group_concat(lfdnr) from (select lfdnr from histrennen order "
+                           "by id)")
+                     .toString(),
+                 QStringLiteral("1,2,1,2,3"));
+        QCOMPARE(m_db.wert("select Fahrer || Auto || Strecke || Runde || Zeit || Gesamt || "
+                           "MProSec || Uhr || RennInfo || Bahn || RennName || RennArt from "
+                           "histrennen where lfdnr=3")
+                     .toString(),
+                 QStringLiteral("CarlaAudidefault17.07.01.514:03:07SR 2CupRennen"));
+    }
+
+    void historieAbgebrochenLaesstNichtsZurueck() {
+        fuegeRundeEin(m_db, "Anna", 1, 9.5);
+        QVERIFY(
+            m_db.execute("create trigger stempel_sperre before update of rennzeit on "
+                         "histrennen begin select raise(abort, 'Stempel gesperrt'); end"));
+        QString text;
+        int nr = 0;
+        QVERIFY(!m_db.KopieToHistRennen("2025.03.01 10:00:00", &text, &nr));
+        QCOMPARE(nr, 1811);  // SQLITE_CONSTRAINT_TRIGGER
+        QVERIFY2(text.contains("Stempel gesperrt"), qPrintable(text));
+        QCOMPARE(m_db.wert("select count(*) from histrennen").toInt(), 0);
+        QVERIFY(!m_db.KopieToHistRennen("0"));
+
+        // Nothing is left open: the next copy works, and one inside a rolled-back
+        // transaction of the caller vanishes with it.
+        QVERIFY(m_db.execute("drop trigger stempel_sperre"));
+        QVERIFY(m_db.beginneTransaktion());
+        QVERIFY(m_db.KopieToHistRennen("2025.03.01 10:00:00"));
+        QVERIFY(m_db.verwerfe());
+        QCOMPARE(m_db.wert("select count(*) from histrennen").toInt(), 0);
+        QVERIFY(m_db.KopieToHistRennen("2025.03.01 10:00:00"));
+        QCOMPARE(m_db.wert("select count(*) from histrennen where rennzeit<>'0'").toInt(), 1);
+    }
+
+    void oeffneLehntAb_data() {
+        QTest::addColumn<QString>("art");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("fehlt") << "fehlt"
+                               << "gibt es nicht";
+        QTest::newRow("Ordner") << "ordner"
+                                << "keine Datei";
+        QTest::newRow("Textdatei") << "text"
+                                   << "keine SQLite-Datenbank";
+        QTest::newRow("fremde SQLite") << "fremd"
+                                       << "fehlen Tabellen: positionen, aktrennen";
+        QTest::newRow("Tabelle fehlt") << "teilweise"
+                                       << "fehlen Tabellen: slotrennenlauf";
+        QTest::newRow("neueres Schema") << "neuer"
+                                        << "neueren Programmversion";
+    }
+    void oeffneLehntAb() {
+        QFETCH(QString, art);
+        QFETCH(QString, grund);
+        QString pfad = m_ordner.filePath(art + ".db");
+        if (art == "ordner") {
+            pfad = m_ordner.path();
+        } else if (art == "text") {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("Fahrer;Auto\nAnna;Audi\n");
+        } else if (art == "fremd") {
+            Datenbank fremd(QStringLiteral("fremd"));
+            QVERIFY(fremd.oeffneOderErzeuge(pfad));
+            for (const QString& t : {"positionen", "aktrennen"})
+                QVERIFY(fremd.execute("drop table " + t));
+        } else if (art == "teilweise" || art == "neuer") {
+            pfad = m_pfad;
+            QVERIFY(m_db.execute(art == "neuer" ? "PRAGMA user_version = 99"
+                                                : "drop table slotrennenlauf"));
+            m_db.schliesse();
+        }
+        QString fehler;
+        QVERIFY(!m_db.oeffne(pfad, &fehler));
+        QVERIFY2(fehler.contains(grund), qPrintable(fehler));
+        QVERIFY(!m_db.istOffen());
+        if (art == "fehlt") QVERIFY(!QFile::exists(pfad));
+        if (art == "text") {
+            // Not even the default-creating open may touch a foreign file.
+            QVERIFY(!m_db.oeffneOderErzeuge(pfad));
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), QByteArray("Fahrer;Auto\nAnna;Audi\n"));
+        }
+    }
+
+    void oeffneNimmtVorbereiteteDatei() {
+        // A file with every table but no schema number, and an empty file for the default.
+        QVERIFY(m_db.execute("PRAGMA user_version = 0"));
+        QString fehler;
+        QVERIFY2(m_db.oeffne(m_pfad, &fehler), qPrintable(fehler));
+        QCOMPARE(m_db.wert("PRAGMA user_version").toInt(), 1);
+
+        const QString leer = m_ordner.filePath("leer.db");
+        QFile f(leer);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QVERIFY(!m_db.oeffne(leer));
+        QVERIFY2(m_db.oeffneOderErzeuge(leer, &fehler), qPrintable(fehler));
+        QCOMPARE(m_db.wert("select count(*) from positionen").toInt(), 6);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDatenbank)
+#include "tst_datenbank.moc"
