@@ -3,9 +3,10 @@
 // first (at most maxZeilen) and announced to the debug window through zeileNeu().
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
-class Uhr;
+#include "Uhr.h"
 
 class DebugLog : public QObject {
     Q_OBJECT
@@ -18,6 +19,7 @@ public:
     // The clock that gives the time of day of each line (the wall clock when none is set).
     void setUhr(Uhr* uhr) { m_uhr = uhr; }
 
+    // Another thread's line is handed to the log's own thread (queued) and appears there.
     void schreibe(const QString& text);
     const QStringList& zeilen() const { return m_zeilen; }  // newest first
     void leeren();
@@ -26,6 +28,7 @@ public:
     bool speichere(const QString& ltfPfad, QString* fehler = nullptr) const;
 
     // True when the whole command line (arguments after the program) is exactly "debug".
+    // argumente: as QCoreApplication::arguments(), the program first.
     static bool istDebugSchalter(const QStringList& argumente);
 
 signals:
@@ -34,8 +37,9 @@ signals:
 
 private:
     DebugLog() = default;
+    void fuegeEin(const QString& zeile);
     bool m_aktiv = false;
-    Uhr* m_uhr = nullptr;
+    QPointer<Uhr> m_uhr;  // a clock that goes away leaves the wall clock
     QStringList m_zeilen;
 };
 

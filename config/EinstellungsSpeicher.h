@@ -26,10 +26,17 @@ public:
     QString hole(const QString& schluessel, const QString& standard = QString()) const;
     void speichere(const QString& schluessel, const QString& wert);
 
-    // LaufMatrix of the given lane count; a count outside 1..8 reads LaufMatrix4.
+    // LaufMatrix of the given lane count; a count outside 1..8 reads LaufMatrix4. A stored
+    // text that does not name every lane once, starting with 1 and ending with 2, gives the
+    // default.
     QString LaufMatrix(int anzahl) const;
 
+    // The default text of any key this program knows (bulk load, DatenBank, LaufMatrix1..8,
+    // MeineFarbe1..6, MeineFontFarbe1..6, ComPfad1..10), empty for an unknown key.
+    static QString standardWert(const QString& schluessel);
+
     // Defaults that depend on the installation.
+    static QString standardDatenOrdner();  // $XDG_DATA_HOME/Pistorelle
     static QString standardBilderPfad();
     static QString standardTon(const QString& schluessel);  // TonAmpelAn, TonAmpelAus, TonBeep
     static QString standardComPfad(int nummer);

@@ -37,6 +37,10 @@ public:
     int zufall(int von, int bis);
     void setzeSaat(quint32 saat) { m_zufall.seed(saat); }
 
+signals:
+    // Emitted by abbrechen(); running waits end on it.
+    void abbruch();
+
 protected:
     bool m_abgebrochen = false;
 

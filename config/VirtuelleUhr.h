@@ -1,6 +1,9 @@
 #pragma once
 // Virtual time for tests and the replay runner: time stands still until vorruecken() or a
 // Warte() moves it; timers that fall due fire in time order (equal times: in start order).
+// A repeating timer re-arms at due + interval. As with QTimer, a timer does not fire again
+// while its own timeout is still running (a Warte inside it); the ticks it missed that way are
+// skipped, keeping its phase.
 
 #include <QDateTime>
 #include <QPointer>
@@ -27,12 +30,17 @@ public:
     qint64 virtuelleZeit() const { return m_jetztMs; }
     // Lets ms milliseconds pass, firing every timer that falls due on the way.
     void vorruecken(qint64 ms);
-    // Moves on to the next due timer (at most bisMs from now); false when none is due by then.
+    // Moves on to the next due timer (at most bisMs from now); false when none is due by then
+    // (time then stays where it is).
     bool naechsterTimer(qint64 bisMs);
 
 private:
     friend class VirtuellerTimer;
-    void laufeBis(qint64 ziel);
+    // Fires due timers up to ziel; with beiAbbruchEnden it stops as soon as abbrechen() was
+    // called and returns false.
+    bool laufeBis(qint64 ziel, bool beiAbbruchEnden = false);
+    VirtuellerTimer* naechster(qint64 bis) const;
+    void feuere(VirtuellerTimer* t);
     void anmelden(VirtuellerTimer* t);
     void abmelden(VirtuellerTimer* t);
 

@@ -1,0 +1,362 @@
+#include "EinstellungsSpeicher.h"
+
+#include <QDir>
+#include <QHash>
+#include <QSettings>
+#include <QStandardPaths>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <variant>
+
+namespace {
+
+const QString gruppe = QStringLiteral("Parameter");
+
+// How a stored text becomes the value in the record.
+enum class Art {
+    Ganz,  // whole number, 16 bit
+    Lang,  // 32 bit; colours above 0x7FFFFFFF may be stored unsigned
+    Byte,  // 0..255
+    Flag,  // the stored number, written back as "1" when it is 1 and "0" otherwise
+    Zahl,  // the stored text of a number
+    Text,
+};
+
+struct Feld {
+    QString name;
+    Art art;
+    QString standard;
+    std::variant<qint16*, int*, quint8*, QString*> ziel;
+};
+
+std::optional<qint64> ganzzahl(const QString& text) {
+    bool ok = false;
+    const qint64 wert = text.trimmed().toLongLong(&ok, 10);
+    if (!ok) return std::nullopt;
+    return wert;
+}
+
+bool istZahl(const QString& text) {
+    if (text.trimmed().isEmpty()) return false;
+    bool ok = false;
+    const double wert = text.trimmed().toDouble(&ok);
+    return ok && std::isfinite(wert);
+}
+
+// Converts text to the field's kind and stores it; false when text is not valid for it.
+bool setze(const Feld& f, const QString& text) {
+    switch (f.art) {
+        case Art::Text:
+            *std::get<QString*>(f.ziel) = text;
+            return true;
+        case Art::Zahl:
+            if (!istZahl(text)) return false;
+            *std::get<QString*>(f.ziel) = text;
+            return true;
+        default:
+            break;
+    }
+    const auto wert = ganzzahl(text);
+    if (!wert) return false;
+    const qint64 w = *wert;
+    switch (f.art) {
+        case Art::Ganz:
+            if (w < std::numeric_limits<qint16>::min() || w > std::numeric_limits<qint16>::max())
+                return false;
+            *std::get<qint16*>(f.ziel) = qint16(w);
+            return true;
+        case Art::Byte:
+            if (w < 0 || w > 255) return false;
+            *std::get<quint8*>(f.ziel) = quint8(w);
+            return true;
+        case Art::Lang:
+            // 0x80000012 may come back as "-2147483630" or as "2147483666"; both are that colour.
+            if (w < std::numeric_limits<qint32>::min() || w > std::numeric_limits<quint32>::max())
+                return false;
+            *std::get<int*>(f.ziel) = qint32(quint32(w));
+            return true;
+        case Art::Flag:
+            if (w < std::numeric_limits<qint32>::min() || w > std::numeric_limits<qint32>::max())
+                return false;
+            *std::get<int*>(f.ziel) = int(w);
+            return true;
+        default:
+            return false;
+    }
+}
+
+QString text(const Feld& f) {
+    switch (f.art) {
+        case Art::Ganz:
+            return QString::number(*std::get<qint16*>(f.ziel));
+        case Art::Byte:
+            return QString::number(*std::get<quint8*>(f.ziel));
+        case Art::Lang:
+            return QString::number(*std::get<int*>(f.ziel));
+        case Art::Flag:
+            return *std::get<int*>(f.ziel) == 1 ? QStringLiteral("1") : QStringLiteral("0");
+        case Art::Zahl:
+        case Art::Text:
+            return *std::get<QString*>(f.ziel);
+    }
+    return QString();
+}
+
+QString farbe(quint32 wert) { return QString::number(qint32(wert)); }
+
+// Every key of the bulk load in the order it is read (and written), pointing into e.
+QList<Feld> felder(Einstellungen& e) {
+    QList<Feld> l;
+    auto ganz = [&](const QString& n, qint16& z, int s) {
+        l.append({n, Art::Ganz, QString::number(s), &z});
+    };
+    auto flag = [&](const QString& n, int& z, int s) {
+        l.append({n, Art::Flag, QString::number(s), &z});
+    };
+    auto txt = [&](const QString& n, QString& z, const QString& s) {
+        l.append({n, Art::Text, s, &z});
+    };
+    auto zahl = [&](const QString& n, QString& z, const QString& s) {
+        l.append({n, Art::Zahl, s, &z});
+    };
+    const auto n = [](const char* stamm, int i) {
+        return QLatin1String(stamm) + QString::number(i);
+    };
+
+    ganz(QStringLiteral("AnzBahnen"), e.AnzBahnen, 4);
+    ganz(QStringLiteral("AnzHistRennen"), e.AnzHistRennen, 20);
+    l.append({QStringLiteral("SoundAn"), Art::Byte, QStringLiteral("1"), &e.SoundAn});
+    txt(QStringLiteral("AktStrecke"), e.AktStrecke, QStringLiteral("default"));
+    ganz(QStringLiteral("PrellZeit"), e.PrellZeit, 1000);
+    l.append({QStringLiteral("LangId"), Art::Lang, QStringLiteral("1031"), &e.LangId});
+    txt(QStringLiteral("MyAgent"), e.MyAgent, QString());
+    l.append({QStringLiteral("PSPort"), Art::Byte, QStringLiteral("0"), &e.PSPort});
+    zahl(QStringLiteral("LPT1PortAdr"), e.LPT1PortAdr, QStringLiteral("888"));
+    zahl(QStringLiteral("LPT2PortAdr"), e.LPT2PortAdr, QStringLiteral("632"));
+    flag(QStringLiteral("ComControlAktiv"), e.ComControlAktiv, 1);
+    flag(QStringLiteral("RaceControlAktiv"), e.RaceControlAktiv, 0);
+    for (int i = 1; i <= 4; ++i) ganz(n("RaceControlPort", i), e.RaceControlPort[i], i);
+    ganz(QStringLiteral("RaceControlLevel"), e.RaceControlLevel, 65);
+    flag(QStringLiteral("BEPFEAktiv"), e.BEPFEAktiv, 0);
+    ganz(QStringLiteral("BEPFEmitAmpel"), e.BEPFEmitAmpel, 1);
+    flag(QStringLiteral("DS200Aktiv"), e.DS200Aktiv, 0);
+    flag(QStringLiteral("DS300Aktiv"), e.DS300Aktiv, 0);
+    flag(QStringLiteral("LapsterAktiv"), e.LapsterAktiv, 0);
+    ganz(QStringLiteral("LAPSTERmitAmpel"), e.LAPSTERmitAmpel, 0);
+    flag(QStringLiteral("LPTControlAktiv"), e.LPTControlAktiv, 0);
+    static const quint32 farben[] = {0x00FF00, 0x0000FF, 0xFF0000, 0x00FFFF, 0xC000C0, 0xFFFFC0};
+    static const quint32 schrift[] = {0x80000012, 0xFFFFFF,   0x80000012,
+                                      0xFFFFFF,   0x80000012, 0xFFFFFF};
+    for (int i = 1; i <= 6; ++i)
+        l.append({n("Farbe", i), Art::Lang, farbe(farben[i - 1]), &e.Farbe[i]});
+    for (int i = 1; i <= 6; ++i)
+        l.append({n("FontFarbe", i), Art::Lang, farbe(schrift[i - 1]), &e.FontFarbe[i]});
+    txt(QStringLiteral("RennName"), e.RennName, QStringLiteral("Rennen"));
+    flag(QStringLiteral("Fruehstart"), e.Fruehstart, 1);
+    txt(QStringLiteral("ltfPfad"), e.ltfPfad, QString());
+    flag(QStringLiteral("LTFEinzelSchreiben"), e.LTFEinzelSchreiben, 0);
+    flag(QStringLiteral("LTFSchreiben"), e.LTFSchreiben, 0);
+    flag(QStringLiteral("showRundenTab"), e.showRundenTab, 0);
+    flag(QStringLiteral("BahnStrom"), e.BahnStrom, 0);
+    flag(QStringLiteral("BahnStromTraining"), e.BahnStromTraining, 0);
+    flag(QStringLiteral("LPTAnsteuerung"), e.LPTAnsteuerung, 0);
+    zahl(QStringLiteral("CommPort1"), e.CommPort1, QStringLiteral("1"));
+    zahl(QStringLiteral("CommPort2"), e.CommPort2, QStringLiteral("2"));
+    const QString aus = QStringLiteral("AUS");
+    for (int i = 1; i <= 6; ++i)
+        txt(n("LPTBahn", i), e.LPTBahn[i], i <= 4 ? QStringLiteral("LPT1 %1").arg(i - 1) : aus);
+    for (int i = 1; i <= 6; ++i) txt(n("LPTErf", i), e.LPTErf[i], aus);
+    txt(QStringLiteral("LPTChaos"), e.LPTChaos, aus);
+    flag(QStringLiteral("BahnStromInvers"), e.BahnStromInvers, 0);
+    for (int i = 1; i <= 5; ++i)
+        txt(n("LPTAmpel", i), e.LPTAmpel[i], i == 1 ? aus : QStringLiteral("LPT1 %1").arg(i + 2));
+    txt(QStringLiteral("LPTAmpelGruen"), e.LPTAmpelGruen, aus);
+    flag(QStringLiteral("AnzGesamtzeit"), e.AnzGesamtzeit, 1);
+    flag(QStringLiteral("MenueOben"), e.MenueOben, 1);
+    flag(QStringLiteral("CheckSRunden"), e.CheckSRunden, 1);
+    flag(QStringLiteral("StartZeitBei"), e.StartZeitBei, 1);
+    for (const char* ton : {"TonAmpelAn", "TonAmpelAus", "TonBeep"}) {
+        const QString name = QLatin1String(ton);
+        QString& ziel = name == QLatin1String("TonAmpelAn")    ? e.TonAmpelAn
+                        : name == QLatin1String("TonAmpelAus") ? e.TonAmpelAus
+                                                               : e.TonBeep;
+        txt(name, ziel, EinstellungsSpeicher::standardTon(name));
+    }
+    ganz(QStringLiteral("NachlaufZeit"), e.NachlaufZeit, 1000);
+    flag(QStringLiteral("DSGoStart"), e.DSGoStart, 0);
+    ganz(QStringLiteral("DatenBankAuswahl"), e.DatenBankAuswahl, 2);
+    for (int k = 0; k <= 7; ++k) {
+        ganz(n("MeldungsAnsage", k), e.MeldungsAnsage[k], 7);
+        ganz(n("MeldungAbRunde", k), e.MeldungAbRunde[k], 0);
+    }
+    ganz(QStringLiteral("BilderAnzeigen"), e.BilderAnzeigen, 0);
+    txt(QStringLiteral("BilderPfad"), e.BilderPfad, EinstellungsSpeicher::standardBilderPfad());
+    ganz(QStringLiteral("PauseNachStint"), e.PauseNachStint, 10);
+    ganz(QStringLiteral("PauseVorStint"), e.PauseVorStint, 70);
+    ganz(QStringLiteral("PauseZwischenStint"), e.PauseZwischenStint, 15);
+    ganz(QStringLiteral("AnzeigeSort"), e.AnzeigeSort, 0);
+    ganz(QStringLiteral("PowerTrainingZeit"), e.PowerTrainingZeit, 5);
+    ganz(QStringLiteral("PowerTrainingPause"), e.PowerTrainingPause, 10);
+    return l;
+}
+
+QString alsText(const QVariant& wert) {
+    // An INI line with an unquoted comma comes back as a list; it was one text.
+    if (wert.typeId() == QMetaType::QStringList) return wert.toStringList().join(QLatin1Char(','));
+    return wert.toString();
+}
+
+// All keys of the group by lower-case name (the first spelling wins when a file holds two).
+QHash<QString, QString> leseAlle(QSettings& s) {
+    QHash<QString, QString> werte;
+    s.beginGroup(gruppe);
+    for (const QString& k : s.childKeys()) {
+        const QString klein = k.toLower();
+        if (!werte.contains(klein)) werte.insert(klein, alsText(s.value(k)));
+    }
+    s.endGroup();
+    return werte;
+}
+
+// Writes key under the given spelling and drops any other spelling of it.
+void schreibe(QSettings& s, const QStringList& vorhanden, const QString& schluessel,
+              const QString& wert) {
+    for (const QString& k : vorhanden)
+        if (k != schluessel && k.compare(schluessel, Qt::CaseInsensitive) == 0) s.remove(k);
+    s.setValue(schluessel, wert);
+}
+
+const char* const laufMatrixStandard[] = {"1",     "12",     "132",     "1342",
+                                          "13542", "135642", "1357642", "13578642"};
+
+// A rotation visits every lane once, starts on lane 1 and (from two lanes on) ends on lane 2.
+bool istLaufMatrix(const QString& s, int bahnen) {
+    if (s.size() != bahnen || !s.startsWith(QLatin1Char('1'))) return false;
+    if (bahnen >= 2 && !s.endsWith(QLatin1Char('2'))) return false;
+    for (int b = 1; b <= bahnen; ++b)
+        if (s.count(QChar(QLatin1Char('0' + b))) != 1) return false;
+    return true;
+}
+
+QString datenOrdner() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Pistorelle");
+}
+
+}  // namespace
+
+EinstellungsSpeicher::EinstellungsSpeicher(QString pfad)
+    : m_pfad(pfad.isEmpty() ? standardPfad() : std::move(pfad)) {}
+
+QString EinstellungsSpeicher::standardPfad() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Pistorelle/Pistorelle.ini");
+}
+
+void EinstellungsSpeicher::HoleRegWerte(Einstellungen& e) const {
+    QSettings s(m_pfad, QSettings::IniFormat);
+    const QHash<QString, QString> werte = leseAlle(s);
+    for (const Feld& f : felder(e)) {
+        const auto it = werte.constFind(f.name.toLower());
+        if (it == werte.cend() || !setze(f, *it)) setze(f, f.standard);
+    }
+    for (int i = 1; i <= 10; ++i) {
+        const QString wert = werte.value(QStringLiteral("compfad%1").arg(i));
+        e.ComPfad[i] = wert.trimmed().isEmpty() ? standardComPfad(i) : wert;
+    }
+}
+
+void EinstellungsSpeicher::SchreibeRegWerte(const Einstellungen& e) {
+    Einstellungen kopie = e;
+    QSettings s(m_pfad, QSettings::IniFormat);
+    s.beginGroup(gruppe);
+    const QStringList vorhanden = s.childKeys();
+    for (const Feld& f : felder(kopie)) {
+        const bool langId = f.name == QLatin1String("LangId");
+        schreibe(s, vorhanden, langId ? QStringLiteral("LangID") : f.name, text(f));
+    }
+    for (int i = 1; i <= 10; ++i)
+        schreibe(s, vorhanden, QStringLiteral("ComPfad%1").arg(i), e.ComPfad[i]);
+    s.endGroup();
+}
+
+QString EinstellungsSpeicher::hole(const QString& schluessel, const QString& standard) const {
+    QSettings s(m_pfad, QSettings::IniFormat);
+    s.beginGroup(gruppe);
+    for (const QString& k : s.childKeys())
+        if (k.compare(schluessel, Qt::CaseInsensitive) == 0) return alsText(s.value(k));
+    return standard;
+}
+
+void EinstellungsSpeicher::speichere(const QString& schluessel, const QString& wert) {
+    QSettings s(m_pfad, QSettings::IniFormat);
+    s.beginGroup(gruppe);
+    schreibe(s, s.childKeys(), schluessel, wert);
+}
+
+QString EinstellungsSpeicher::LaufMatrix(int anzahl) const {
+    if (anzahl < 1 || anzahl > 8) anzahl = 4;
+    const QString standard = QLatin1String(laufMatrixStandard[anzahl - 1]);
+    const QString wert = hole(QStringLiteral("LaufMatrix%1").arg(anzahl), standard);
+    // The rotation indexes lanes by these digits; a hand-edited text that does not name every
+    // lane once would send drivers to lanes that do not exist.
+    return istLaufMatrix(wert, anzahl) ? wert : standard;
+}
+
+QString EinstellungsSpeicher::standardWert(const QString& schluessel) {
+    Einstellungen e;
+    for (const Feld& f : felder(e))
+        if (f.name.compare(schluessel, Qt::CaseInsensitive) == 0) return f.standard;
+    const QString k = schluessel.toLower();
+    if (k == QLatin1String("datenbank")) return standardDatenBank();
+    static const quint32 meine[] = {0x00FFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xC000C0, 0xFFFFC0};
+    static const quint32 meineSchrift[] = {0x80000012, 0xFFFFFF,   0x80000012,
+                                           0xFFFFFF,   0x80000012, 0xFFFFFF};
+    for (int i = 1; i <= 10; ++i) {
+        const QString nr = QString::number(i);
+        if (i <= 8 && k == QLatin1String("laufmatrix") + nr)
+            return QLatin1String(laufMatrixStandard[i - 1]);
+        if (i <= 6 && k == QLatin1String("meinefarbe") + nr) return farbe(meine[i - 1]);
+        if (i <= 6 && k == QLatin1String("meinefontfarbe") + nr) return farbe(meineSchrift[i - 1]);
+        if (k == QLatin1String("compfad") + nr) return standardComPfad(i);
+    }
+    return QString();
+}
+
+QString EinstellungsSpeicher::standardDatenOrdner() { return datenOrdner(); }
+
+QString EinstellungsSpeicher::standardBilderPfad() {
+    return datenOrdner() + QStringLiteral("/Bilder");
+}
+
+QString EinstellungsSpeicher::standardTon(const QString& schluessel) {
+    const QString k = schluessel.toLower();
+    const char* datei = k == QLatin1String("tonampelan")    ? "ringout.wav"
+                        : k == QLatin1String("tonampelaus") ? "ding.wav"
+                        : k == QLatin1String("tonbeep")     ? "start.wav"
+                                                            : nullptr;
+    if (!datei) return QString();
+    return datenOrdner() + QStringLiteral("/Sounds/") + QLatin1String(datei);
+}
+
+QString EinstellungsSpeicher::standardComPfad(int nummer) {
+    if (nummer < 1) return QString();
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(nummer);
+#else
+    return QStringLiteral("/dev/ttyS%1").arg(nummer - 1);
+#endif
+}
+
+QString EinstellungsSpeicher::standardDatenBank() {
+    return datenOrdner() + QStringLiteral("/Pistorelle.db");
+}
+
+void SchreibeIni(const QString& ltfPfad, const QString& abschnitt, const QString& schluessel,
+                 const QVariant& wert) {
+    // The folder is a prefix: without a trailing separator the file lands beside it.
+    QSettings ini(ltfPfad + QStringLiteral("Pistorelle.INI"), QSettings::IniFormat);
+    ini.beginGroup(abschnitt);
+    ini.setValue(schluessel, wert.toString());
+}

@@ -1,0 +1,266 @@
+#include "LapsterBox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QVector>
+
+#include "DebugLog.h"
+#include "Uhr.h"
+
+namespace {
+const QString standardBibliothek = QStringLiteral("portalix");
+const QString firmwareName = QStringLiteral("lapster.bin");
+}  // namespace
+
+LapsterBox::LapsterBox(Uhr* uhr, QObject* parent) : Zeitnahme(parent), m_uhr(uhr) { Q_ASSERT(uhr); }
+
+LapsterBox::~LapsterBox() {
+    // The handle must not outlive the program's use of the box.
+    if (m_offen && m_portalix.geladen()) m_portalix.usbclose();
+}
+
+void LapsterBox::setBibliothek(const QString& name) {
+    m_bibliothek = name;
+    m_bindungFehlgeschlagen = false;
+    if (!m_offen && m_portalix.geladen() && m_portalix.name() != bibliothek()) m_portalix.loese();
+}
+
+QString LapsterBox::bibliothek() const {
+    if (!m_bibliothek.isEmpty()) return m_bibliothek;
+    const QString umgebung = qEnvironmentVariable("PISTORELLE_PORTALIX");
+    return umgebung.isEmpty() ? standardBibliothek : umgebung;
+}
+
+void LapsterBox::setFirmwareDatei(const QString& pfad) { m_firmwareDatei = pfad; }
+
+QString LapsterBox::firmwareDatei() const {
+    if (!m_firmwareDatei.isEmpty()) return m_firmwareDatei;
+    const QString ordner =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    return ordner + QLatin1Char('/') + firmwareName;
+}
+
+QString LapsterBox::zahl(qint64 n) {
+    // Numbers in the trace carry a sign position: a blank when positive.
+    return (n < 0 ? QString() : QStringLiteral(" ")) + QString::number(n);
+}
+
+bool LapsterBox::binde(bool erneut) {
+    if (m_portalix.geladen()) return true;
+    if (m_bindungFehlgeschlagen && !erneut) return false;
+    if (m_portalix.lade(bibliothek())) {
+        m_bindungFehlgeschlagen = false;
+        SchreibeDebug(QStringLiteral("LapsterBox: Bibliothek ") + m_portalix.datei());
+        return true;
+    }
+    m_bindungFehlgeschlagen = true;
+    SchreibeDebug(QStringLiteral("LapsterBox: Bibliothek nicht geladen: ") + m_portalix.fehler());
+    return false;
+}
+
+bool LapsterBox::schreibe(int adresse, int laenge, const unsigned char* daten) {
+    if (!binde(false)) return false;
+    // The bridge takes a non-const pointer but only reads from it.
+    return m_portalix.writeram(adresse, laenge, const_cast<unsigned char*>(daten)) == 0;
+}
+
+void LapsterBox::schreibeAmpel(unsigned char wert) { schreibe(adrAmpel, 1, &wert); }
+
+void LapsterBox::puls() {
+    schreibeAmpel(0);
+    schreibeAmpel(1);
+    schreibeAmpel(0);
+}
+
+bool LapsterBox::warte(double sekunden, quint64 lauf) {
+    QPointer<LapsterBox> selbst(this);
+    const bool ausgewartet = m_uhr->Warte(sekunden);
+    if (!selbst) return false;
+    return ausgewartet && lauf == m_ampelLauf;
+}
+
+bool LapsterBox::LoadFirmWare() {
+    SchreibeDebug(QStringLiteral("LoadFirmWare: Anfang "));
+    const QString pfad = firmwareDatei();
+    QFile datei(pfad);
+    QString problem;
+    QByteArray bild;
+    if (!QFileInfo::exists(pfad)) {
+        problem =
+            QStringLiteral("Die Firmware der Box fehlt: %1").arg(QDir::toNativeSeparators(pfad));
+    } else if (!datei.open(QIODevice::ReadOnly)) {
+        problem = QStringLiteral("Die Firmware der Box ist nicht lesbar: %1 (%2)")
+                      .arg(QDir::toNativeSeparators(pfad), datei.errorString());
+    } else if (datei.size() > maxFirmware) {
+        problem = QStringLiteral("Die Firmware der Box ist zu groß: %1")
+                      .arg(QDir::toNativeSeparators(pfad));
+    } else {
+        bild = datei.readAll();
+        if (datei.error() != QFileDevice::NoError)
+            problem = QStringLiteral("Die Firmware der Box ist nicht lesbar: %1 (%2)")
+                          .arg(QDir::toNativeSeparators(pfad), datei.errorString());
+        else if (bild.isEmpty())
+            problem = QStringLiteral("Die Firmware der Box ist leer: %1")
+                          .arg(QDir::toNativeSeparators(pfad));
+    }
+    if (!problem.isEmpty()) {
+        // Without an image the controller keeps running what it has; it is not put in reset.
+        SchreibeDebug(QStringLiteral("LoadFirmWare: nicht geladen: ") + problem);
+        emit meldung(problem);
+        return false;
+    }
+    SchreibeDebug(QStringLiteral("LoadFirmWare: Daten gelesen "));
+
+    const unsigned char anhalten = 0x01;
+    bool ok = schreibe(adrCpuReset, 1, &anhalten);
+    SchreibeDebug(QStringLiteral("LoadFirmWare: Reset Modus "));
+    // One transfer may carry at most maxBlock bytes: the image goes in consecutive blocks.
+    const auto* daten = reinterpret_cast<const unsigned char*>(bild.constData());
+    for (qsizetype ab = 0; ok && ab < bild.size(); ab += maxBlock) {
+        const int n = static_cast<int>(qMin<qsizetype>(maxBlock, bild.size() - ab));
+        ok = schreibe(static_cast<int>(ab), n, daten + ab);
+    }
+    if (!ok) {
+        // A half-written image must not run: the controller stays in reset.
+        SchreibeDebug(QStringLiteral("LoadFirmWare: i 1"));
+        emit meldung(QStringLiteral("Die Firmware konnte nicht in die Box geladen werden."));
+        return false;
+    }
+    const unsigned char starten = 0x00;
+    ok = schreibe(adrCpuReset, 1, &starten);
+    SchreibeDebug(QStringLiteral("LoadFirmWare: i ") + QString::number(ok ? 0 : 1));
+    return ok;
+}
+
+void LapsterBox::ResetBox() {
+    SchreibeDebug(QStringLiteral("ResetBox Anfang"));
+    m_letzterZaehler.fill(0);
+    m_letzteZeit.fill(0);
+    SchreibeDebug(QStringLiteral("ResetBox Var sind 0"));
+    const unsigned char null[2] = {0, 0};
+    for (int z = 0; z < anzahlSpuren; ++z) {
+        for (int adresse :
+             {adrMinuten(z), adrSekunden(z), adrZehntel(z), adrMillis(z), adrZaehler(z)})
+            schreibe(adresse, 2, null);
+        SchreibeDebug(QStringLiteral("ResetBox z ") + QString::number(z));
+    }
+}
+
+void LapsterBox::LapsterBoxOpen(bool Zuruecksetzen) {
+    if (!m_offen) {
+        // A library that failed before may be there now (installed, or another name set).
+        if (!binde(true) || m_portalix.usbopen() != 0) {
+            SchreibeDebug(QStringLiteral("LapsterBoxOpen: Kein Kontakt zur Box"));
+            emit meldung(QStringLiteral("Kein Kontakt zur Box"));
+            return;
+        }
+        m_offen = true;
+        if (Zuruecksetzen) ResetBox();
+    }
+    SchreibeDebug(QStringLiteral("LapsterBoxOpen: Offen"));
+}
+
+void LapsterBox::LapsterBoxClose() {
+    if (binde(false)) m_portalix.usbclose();
+    m_offen = false;
+    SchreibeDebug(QStringLiteral("LapsterBoxClose: zu"));
+}
+
+void LapsterBox::LapsterBoxReset() {
+    SchreibeDebug(QStringLiteral("LapsterBoxReset: Start"));
+    ResetBox();
+    SchreibeDebug(QStringLiteral("LapsterBoxReset: Ende"));
+}
+
+void LapsterBox::LapsterBoxInit() {
+    SchreibeDebug(QStringLiteral("LapsterBoxInit: LapsterBoxOffen ") +
+                  (m_offen ? QStringLiteral("Wahr") : QStringLiteral("Falsch")));
+    if (!m_offen) return;
+    SchreibeDebug(QStringLiteral("LapsterBoxInit: LoadFirmWare "));
+    LoadFirmWare();
+}
+
+void LapsterBox::LapsterBoxReadTimer() {
+    for (int z = 0; z < anzahlSpuren; ++z) {
+        // Checked per lane: a slot connected to rundeErfasst may have closed the box.
+        if (!m_offen) return;
+        int zaehler = m_portalix.readram(adrZaehler(z));
+        // The byte counter wraps; a step of 1..127 is new laps, anything else is no lap.
+        int schritt = (zaehler - m_letzterZaehler[z]) & 0xFF;
+        if (schritt < 1 || schritt > 127) continue;
+        // A failed read gives 0 and would look like a step once the counter is past 128:
+        // a change only counts when a second read confirms it.
+        const int bestaetigt = m_portalix.readram(adrZaehler(z));
+        if (((bestaetigt - zaehler) & 0xFF) > 1) continue;
+        zaehler = bestaetigt;
+        schritt = (zaehler - m_letzterZaehler[z]) & 0xFF;
+        if (schritt < 1 || schritt > 127) continue;
+
+        const qint32 t = 60000 * m_portalix.readram(adrMinuten(z)) +
+                         1000 * m_portalix.readram(adrSekunden(z)) +
+                         100 * m_portalix.readram(adrZehntel(z)) + m_portalix.readram(adrMillis(z));
+        // No lap lasts 0 ms: all four time reads failed. Try again on the next tick.
+        if (t == 0) continue;
+        m_letzteZeit[z] = t;
+        m_letzterZaehler[z] = zaehler;
+        if (t == keineRunde) continue;
+        SchreibeDebug(QStringLiteral("LapsterBoxReadTimer: ZeitSpeicherSpur(") + zahl(z) +
+                      QStringLiteral(") ") + zahl(t));
+        emit rundeErfasst(z + 1, t);
+    }
+}
+
+bool LapsterBox::AmpelReset1(quint64 lauf) {
+    SchreibeDebug(QStringLiteral("AmpelReset1: Start"));
+    schreibeAmpel(0);
+    schreibeAmpel(2);
+    if (!warte(0.21, lauf)) return false;
+    schreibeAmpel(0);
+    if (!warte(0.1, lauf)) return false;
+    puls();
+    SchreibeDebug(QStringLiteral("AmpelReset1: Reset OK"));
+    return true;
+}
+
+void LapsterBox::AmpelReset() {
+    const quint64 lauf = ++m_ampelLauf;
+    SchreibeDebug(QStringLiteral("AmpelReset: Anfang"));
+    if (!AmpelReset1(lauf)) return;
+    SchreibeDebug(QStringLiteral("AmpelReset: Ende"));
+}
+
+void LapsterBox::AmpelVorstart() {
+    const quint64 lauf = ++m_ampelLauf;
+    SchreibeDebug(QStringLiteral("AmpelVorstart: Start"));
+    SchreibeDebug(QStringLiteral("AmpelVorstart: Len(b) 1"));
+    schreibeAmpel(0);
+    SchreibeDebug(QStringLiteral("AmpelVorstart: Erster WriteRam"));
+    schreibeAmpel(2);
+    if (!warte(0.21, lauf)) return;
+    SchreibeDebug(QStringLiteral("AmpelVorstart: Zweiter WriteRam"));
+    schreibeAmpel(0);
+    SchreibeDebug(QStringLiteral("AmpelVorstart: Reset OK"));
+    for (int i = 0; i < 5; ++i) {
+        if (!warte(0.1, lauf)) return;
+        puls();
+    }
+    SchreibeDebug(QStringLiteral("AmpelVorstart: Vorstart OK"));
+}
+
+bool LapsterBox::AmpelWeiter1(quint64 lauf) {
+    SchreibeDebug(QStringLiteral("AmpelWeiter1: Anfang"));
+    if (!warte(0.1, lauf)) return false;
+    puls();
+    SchreibeDebug(QStringLiteral("AmpelWeiter1: OK"));
+    return true;
+}
+
+void LapsterBox::AmpelWeiter() {
+    const quint64 lauf = ++m_ampelLauf;
+    SchreibeDebug(QStringLiteral("AmpelWeiter: Anfang"));
+    if (!AmpelWeiter1(lauf)) return;
+    SchreibeDebug(QStringLiteral("AmpelWeiter: Ende"));
+}

@@ -1,0 +1,93 @@
+#pragma once
+// The USB race box: a controller board that counts laps on up to four lanes with its own
+// clock and drives a start-light unit. The program loads the box firmware into the
+// controller's RAM at every race start, clears the lap memories, reads them on every race
+// timer tick and pulses the light-control byte to step the lights. All through the four
+// functions of the bridge library, bound at the first use.
+
+#include <QString>
+#include <array>
+
+#include "PortalixBindung.h"
+#include "Zeitnahme.h"
+
+class Uhr;
+
+class LapsterBox : public Zeitnahme {
+    Q_OBJECT
+public:
+    static constexpr int anzahlSpuren = 4;
+    // Box RAM: 16-bit words, high byte first; the program needs only the low byte.
+    static constexpr int adrMinuten(int z) { return 0xE000 + 0x10 * z; }
+    static constexpr int adrSekunden(int z) { return 0xE002 + 0x10 * z; }
+    static constexpr int adrZehntel(int z) { return 0xE004 + 0x10 * z; }
+    static constexpr int adrMillis(int z) { return 0xE006 + 0x10 * z; }
+    static constexpr int adrZaehler(int z) { return 0xE040 + 2 * z; }
+    static constexpr int adrAmpel = 0xE064;
+    static constexpr int adrCpuReset = 0xE600;
+    // The bridge takes at most this many bytes per write.
+    static constexpr int maxBlock = 4096;
+    // The controller's address space; a larger image cannot be loaded.
+    static constexpr qint64 maxFirmware = 0x10000;
+    // The firmware leaves this time in the cells for a crossing that is no lap.
+    static constexpr qint32 keineRunde = 252;
+
+    explicit LapsterBox(Uhr* uhr, QObject* parent = nullptr);
+    ~LapsterBox() override;
+
+    // Name or path of the bridge library, used at the next binding. Without a call:
+    // PISTORELLE_PORTALIX when set, else "portalix".
+    void setBibliothek(const QString& name);
+    QString bibliothek() const;
+    // The firmware image; default "lapster.bin" in the program's folder.
+    void setFirmwareDatei(const QString& pfad);
+    QString firmwareDatei() const;
+
+    bool LapsterBoxOffen() const { return m_offen; }
+
+    // Race preparation: LapsterBoxOpen(false), LapsterBoxInit(), AmpelVorstart() (box lights
+    // only), later LapsterBoxReset(). Green: LapsterBoxReset(). Every race timer tick:
+    // LapsterBoxReadTimer(). Each countdown step incl. green: AmpelWeiter() (box lights only).
+    // Race end: AmpelReset() (box lights only), then LapsterBoxClose().
+
+    // Writes the firmware image into the controller while holding it in reset. False when
+    // the image is missing, unreadable, empty, too large or could not be written.
+    bool LoadFirmWare();
+    // Zeroes the lap memories of all four lanes in the box and here.
+    void ResetBox();
+    // Opens the box unless it is open; Zuruecksetzen: clear the lap memories afterwards.
+    // Emits meldung("Kein Kontakt zur Box") when there is no box.
+    void LapsterBoxOpen(bool Zuruecksetzen);
+    void LapsterBoxClose();
+    void LapsterBoxReset();
+    // Loads the firmware when the box is open.
+    void LapsterBoxInit();
+    // Reads the lap counters; emits rundeErfasst(lane 1..4, lap time in ms) for each new lap.
+    void LapsterBoxReadTimer();
+    // Light unit: back to dark; pre-start (reset and five steps); one step further.
+    void AmpelReset();
+    void AmpelVorstart();
+    void AmpelWeiter();
+
+private:
+    bool binde(bool erneut);
+    bool schreibe(int adresse, int laenge, const unsigned char* daten);
+    void schreibeAmpel(unsigned char wert);
+    void puls();
+    // Waits on the clock; false when the wait was cut short, this object went away while
+    // waiting, or a newer light sequence took over in the meantime (lauf).
+    bool warte(double sekunden, quint64 lauf);
+    bool AmpelReset1(quint64 lauf);
+    bool AmpelWeiter1(quint64 lauf);
+    static QString zahl(qint64 n);
+
+    Uhr* m_uhr;
+    PortalixBindung m_portalix;
+    QString m_bibliothek;  // empty: environment or default
+    bool m_bindungFehlgeschlagen = false;
+    QString m_firmwareDatei;  // empty: default beside the program
+    bool m_offen = false;
+    std::array<int, anzahlSpuren> m_letzterZaehler{};
+    std::array<qint32, anzahlSpuren> m_letzteZeit{};
+    quint64 m_ampelLauf = 0;
+};

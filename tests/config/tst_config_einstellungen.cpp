@@ -1,0 +1,261 @@
+#include <QtTest>
+
+#include "EinstellungsSpeicher.h"
+
+namespace {
+
+// Every key of the bulk load with its kind and default, as the program documents them:
+// G whole number, L long, B byte, F flag, Z number kept as text, T text; @ = user data folder.
+// clang-format off
+const char* const tabelle[][3] = {
+    {"AnzBahnen", "G", "4"}, {"AnzHistRennen", "G", "20"}, {"SoundAn", "B", "1"},
+    {"AktStrecke", "T", "default"}, {"PrellZeit", "G", "1000"}, {"LangID", "L", "1031"},
+    {"MyAgent", "T", ""}, {"PSPort", "B", "0"}, {"LPT1PortAdr", "Z", "888"},
+    {"LPT2PortAdr", "Z", "632"}, {"ComControlAktiv", "F", "1"}, {"RaceControlAktiv", "F", "0"},
+    {"RaceControlPort1", "G", "1"}, {"RaceControlPort2", "G", "2"}, {"RaceControlPort3", "G", "3"},
+    {"RaceControlPort4", "G", "4"}, {"RaceControlLevel", "G", "65"}, {"BEPFEAktiv", "F", "0"},
+    {"BEPFEmitAmpel", "G", "1"}, {"DS200Aktiv", "F", "0"}, {"DS300Aktiv", "F", "0"},
+    {"LapsterAktiv", "F", "0"}, {"LAPSTERmitAmpel", "G", "0"}, {"LPTControlAktiv", "F", "0"},
+    {"Farbe1", "L", "65280"}, {"Farbe2", "L", "255"}, {"Farbe3", "L", "16711680"},
+    {"Farbe4", "L", "65535"}, {"Farbe5", "L", "12583104"}, {"Farbe6", "L", "16777152"},
+    {"FontFarbe1", "L", "-2147483630"}, {"FontFarbe2", "L", "16777215"},
+    {"FontFarbe3", "L", "-2147483630"}, {"FontFarbe4", "L", "16777215"},
+    {"FontFarbe5", "L", "-2147483630"}, {"FontFarbe6", "L", "16777215"},
+    {"RennName", "T", "Rennen"}, {"Fruehstart", "F", "1"}, {"ltfPfad", "T", ""},
+    {"LTFEinzelSchreiben", "F", "0"}, {"LTFSchreiben", "F", "0"}, {"showRundenTab", "F", "0"},
+    {"BahnStrom", "F", "0"}, {"BahnStromTraining", "F", "0"}, {"LPTAnsteuerung", "F", "0"},
+    {"CommPort1", "Z", "1"}, {"CommPort2", "Z", "2"}, {"LPTBahn1", "T", "LPT1 0"},
+    {"LPTBahn2", "T", "LPT1 1"}, {"LPTBahn3", "T", "LPT1 2"}, {"LPTBahn4", "T", "LPT1 3"},
+    {"LPTBahn5", "T", "AUS"}, {"LPTBahn6", "T", "AUS"}, {"LPTErf1", "T", "AUS"},
+    {"LPTErf2", "T", "AUS"}, {"LPTErf3", "T", "AUS"}, {"LPTErf4", "T", "AUS"},
+    {"LPTErf5", "T", "AUS"}, {"LPTErf6", "T", "AUS"}, {"LPTChaos", "T", "AUS"},
+    {"BahnStromInvers", "F", "0"}, {"LPTAmpel1", "T", "AUS"}, {"LPTAmpel2", "T", "LPT1 4"},
+    {"LPTAmpel3", "T", "LPT1 5"}, {"LPTAmpel4", "T", "LPT1 6"}, {"LPTAmpel5", "T", "LPT1 7"},
+    {"LPTAmpelGruen", "T", "AUS"}, {"AnzGesamtzeit", "F", "1"}, {"MenueOben", "F", "1"},
+    {"CheckSRunden", "F", "1"}, {"StartZeitBei", "F", "1"},
+    {"TonAmpelAn", "T", "@/Sounds/ringout.wav"}, {"TonAmpelAus", "T", "@/Sounds/ding.wav"},
+    {"TonBeep", "T", "@/Sounds/start.wav"}, {"NachlaufZeit", "G", "1000"},
+    {"DSGoStart", "F", "0"}, {"DatenBankAuswahl", "G", "2"},
+    {"MeldungsAnsage0", "G", "7"}, {"MeldungsAnsage1", "G", "7"}, {"MeldungsAnsage2", "G", "7"},
+    {"MeldungsAnsage3", "G", "7"}, {"MeldungsAnsage4", "G", "7"}, {"MeldungsAnsage5", "G", "7"},
+    {"MeldungsAnsage6", "G", "7"}, {"MeldungsAnsage7", "G", "7"}, {"MeldungAbRunde0", "G", "0"},
+    {"MeldungAbRunde1", "G", "0"}, {"MeldungAbRunde2", "G", "0"}, {"MeldungAbRunde3", "G", "0"},
+    {"MeldungAbRunde4", "G", "0"}, {"MeldungAbRunde5", "G", "0"}, {"MeldungAbRunde6", "G", "0"},
+    {"MeldungAbRunde7", "G", "0"}, {"BilderAnzeigen", "G", "0"}, {"BilderPfad", "T", "@/Bilder"},
+    {"PauseNachStint", "G", "10"}, {"PauseVorStint", "G", "70"}, {"PauseZwischenStint", "G", "15"},
+    {"AnzeigeSort", "G", "0"}, {"PowerTrainingZeit", "G", "5"}, {"PowerTrainingPause", "G", "10"},
+};
+// clang-format on
+
+QString daten() { return qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Pistorelle"); }
+
+QString standard(const char* const* zeile) {
+    return QString::fromUtf8(zeile[2]).replace(QStringLiteral("@"), daten());
+}
+
+// Writes the pairs into [Parameter] of a fresh INI file.
+void schreibeDatei(const QString& pfad, const QList<QPair<QString, QString>>& werte) {
+    QFile::remove(pfad);
+    QSettings s(pfad, QSettings::IniFormat);
+    s.beginGroup(QStringLiteral("Parameter"));
+    for (const auto& [k, v] : werte) s.setValue(k, v);
+}
+
+QMap<QString, QString> leseDatei(const QString& pfad) {
+    QSettings s(pfad, QSettings::IniFormat);
+    s.beginGroup(QStringLiteral("Parameter"));
+    QMap<QString, QString> m;
+    for (const QString& k : s.childKeys()) m.insert(k, s.value(k).toString());
+    return m;
+}
+
+}  // namespace
+
+class TestEinstellungen : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString datei(const QString& name) const { return m_dir.filePath(name); }
+
+    // Loads from `ein` and writes the record to a second file; returns what was written.
+    QMap<QString, QString> durchlauf(const QList<QPair<QString, QString>>& ein) {
+        schreibeDatei(datei("ein.ini"), ein);
+        Einstellungen e;
+        EinstellungsSpeicher(datei("ein.ini")).HoleRegWerte(e);
+        QFile::remove(datei("aus.ini"));
+        EinstellungsSpeicher(datei("aus.ini")).SchreibeRegWerte(e);
+        return leseDatei(datei("aus.ini"));
+    }
+
+private slots:
+    void leererSpeicherGibtStandardwerte() {
+        const auto aus = durchlauf({});
+        for (const auto& z : tabelle) {
+            QVERIFY2(aus.contains(z[0]), z[0]);
+            QCOMPARE(aus.value(z[0]), standard(z));
+        }
+        for (int i = 1; i <= 10; ++i)
+            QCOMPARE(aus.value(QStringLiteral("ComPfad%1").arg(i)),
+                     QStringLiteral("/dev/ttyS%1").arg(i - 1));
+        QCOMPARE(aus.size(), int(std::size(tabelle)) + 10);
+
+        Einstellungen e;
+        EinstellungsSpeicher(datei("leer.ini")).HoleRegWerte(e);
+        QCOMPARE(e.ComControlAktiv, 1);
+        QCOMPARE(e.DatenBankAuswahl, 2);
+        QCOMPARE(e.FontFarbe[1], qint32(0x80000012));
+        QCOMPARE(e.LPTAmpel[2], QStringLiteral("LPT1 4"));
+        QCOMPARE(EinstellungsSpeicher::standardWert("datenbank"), daten() + "/Pistorelle.db");
+        QCOMPARE(EinstellungsSpeicher::standardWert("MeineFarbe2"), QStringLiteral("16711680"));
+        QCOMPARE(EinstellungsSpeicher::standardWert("MeineFontFarbe3"), "-2147483630");
+    }
+
+    // Each key takes a valid text of its kind and falls back to its default on an invalid one.
+    void artenJeSchluessel() {
+        QList<QPair<QString, QString>> gueltig, ungueltig;
+        QMap<QString, QString> erwartet;
+        int i = 0;
+        for (const auto& z : tabelle) {
+            ++i;  // distinct values per key, so two keys sharing one field would show
+            QString rein, raus, schlecht = QStringLiteral("x1");
+            switch (z[1][0]) {
+                case 'G':
+                    rein = raus = QString::number(-100 - i);
+                    schlecht = QStringLiteral("40000");
+                    break;
+                case 'L':  // a colour above 0x7FFFFFFF stored as unsigned text
+                    rein = QString::number(2147483648LL + i);
+                    raus = QString::number(qint32(quint32(2147483648LL + i)));
+                    schlecht = QStringLiteral("4294967296");
+                    break;
+                case 'B':
+                    rein = raus = QString::number(100 + i);
+                    schlecht = QStringLiteral("256");
+                    break;
+                case 'F':
+                    rein = raus = QLatin1String(z[2]) == QLatin1String("1") ? "0" : "1";
+                    break;
+                case 'Z':
+                    rein = raus = QString::number(4000 + i);
+                    break;
+                default:
+                    rein = raus = QStringLiteral("Wert %1, mit Komma").arg(i);
+                    schlecht.clear();
+            }
+            gueltig.append({z[0], rein});
+            erwartet.insert(z[0], raus);
+            if (!schlecht.isEmpty()) ungueltig.append({z[0], schlecht});
+        }
+        const auto aus = durchlauf(gueltig);
+        for (const auto& z : tabelle) QCOMPARE(aus.value(z[0]), erwartet.value(z[0]));
+        const auto zurueck = durchlauf(ungueltig);
+        for (const auto& z : tabelle)
+            if (z[1][0] != 'T') QCOMPARE(zurueck.value(z[0]), standard(z));
+    }
+
+    void grenzenDerArten() {
+        Einstellungen e;
+        schreibeDatei(datei("g.ini"), {{"AnzBahnen", "32767"},
+                                       {"PrellZeit", "-32768"},
+                                       {"SoundAn", "255"},
+                                       {"PSPort", "-1"},
+                                       {"LangId", " 1033 "},
+                                       {"Farbe1", "-2147483648"},
+                                       {"MenueOben", "2"},
+                                       {"NachlaufZeit", "12.5"},
+                                       {"LPT1PortAdr", ""},
+                                       {"ComPfad2", "/dev/ttyUSB0"}});
+        EinstellungsSpeicher(datei("g.ini")).HoleRegWerte(e);
+        QCOMPARE(e.AnzBahnen, 32767);
+        QCOMPARE(e.PrellZeit, -32768);
+        QCOMPARE(e.SoundAn, 255);
+        QCOMPARE(e.PSPort, 0);
+        QCOMPARE(e.LangId, 1033);
+        QCOMPARE(e.Farbe[1], std::numeric_limits<qint32>::min());
+        QCOMPARE(e.MenueOben, 2);  // any value but 1 means "top"; it is kept
+        QCOMPARE(e.NachlaufZeit, 1000);
+        QCOMPARE(e.LPT1PortAdr, QStringLiteral("888"));
+        QCOMPARE(e.ComPfad[2], QStringLiteral("/dev/ttyUSB0"));
+    }
+
+    void schluesselOhneGrossKlein() {
+        const QString pfad = datei("k.ini");
+        QFile::remove(pfad);
+        EinstellungsSpeicher sp(pfad);
+        Einstellungen e;
+        e.LangId = 1033;
+        sp.SchreibeRegWerte(e);
+        QVERIFY(leseDatei(pfad).contains("LangID") && !leseDatei(pfad).contains("LangId"));
+        QCOMPARE(sp.hole("LangId"), QStringLiteral("1033"));
+
+        // A hand-edited file spelling the key in lower case.
+        schreibeDatei(pfad, {{"langid", "1033"}, {"anzbahnen", "6"}});
+        Einstellungen f;
+        sp.HoleRegWerte(f);
+        QCOMPARE(f.LangId, 1033);
+        QCOMPARE(f.AnzBahnen, 6);
+        QCOMPARE(sp.hole("LANGID", "x"), QStringLiteral("1033"));
+        QCOMPARE(sp.hole("Fehlt", "x"), QStringLiteral("x"));
+
+        // Writing replaces the other spelling instead of adding a second key.
+        sp.SchreibeRegWerte(f);
+        auto m = leseDatei(pfad);
+        QCOMPARE(m.value("LangID"), QStringLiteral("1033"));
+        QCOMPARE(m.value("AnzBahnen"), QStringLiteral("6"));
+        QVERIFY(!m.contains("langid") && !m.contains("anzbahnen"));
+        sp.speichere("langId", "1031");
+        m = leseDatei(pfad);
+        QCOMPARE(m.value("langId"), QStringLiteral("1031"));
+        QVERIFY(!m.contains("LangID"));
+        sp.HoleRegWerte(f);
+        QCOMPARE(f.LangId, 1031);
+    }
+
+    void laufMatrix() {
+        const QString pfad = datei("m.ini");
+        schreibeDatei(pfad, {});
+        EinstellungsSpeicher sp(pfad);
+        const QStringList standard = {"1",     "12",     "132",     "1342",
+                                      "13542", "135642", "1357642", "13578642"};
+        for (int n = 1; n <= 8; ++n) QCOMPARE(sp.LaufMatrix(n), standard[n - 1]);
+        QCOMPARE(sp.LaufMatrix(9), QStringLiteral("1342"));
+        QCOMPARE(sp.LaufMatrix(0), QStringLiteral("1342"));
+
+        schreibeDatei(pfad, {{"LaufMatrix4", "1432"}, {"laufmatrix3", "1x2"}});
+        QCOMPARE(sp.LaufMatrix(9), QStringLiteral("1432"));
+        QCOMPARE(sp.LaufMatrix(4), QStringLiteral("1432"));
+        QCOMPARE(sp.LaufMatrix(3), QStringLiteral("132"));  // not a rotation of three lanes
+
+        schreibeDatei(pfad, {{"LaufMatrix4", "1234"}, {"LaufMatrix2", "112"}});
+        QCOMPARE(sp.LaufMatrix(4), QStringLiteral("1342"));
+        QCOMPARE(sp.LaufMatrix(2), QStringLiteral("12"));
+    }
+
+    void standardDateiDesBenutzers() {
+        const QString erwartet =
+            qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Pistorelle/Pistorelle.ini");
+        QFile::remove(erwartet);
+        EinstellungsSpeicher sp;
+        QCOMPARE(sp.pfad(), erwartet);
+        sp.speichere("RennName", "Nachtrennen");
+        QVERIFY(QFile::exists(erwartet));
+        Einstellungen e;
+        sp.HoleRegWerte(e);
+        QCOMPARE(e.RennName, QStringLiteral("Nachtrennen"));
+    }
+
+    void iniDatei() {
+        QDir(m_dir.path()).mkpath("out");
+        SchreibeIni(m_dir.filePath("out"), "AnzeigeOben_0", "Prozent", 40);
+        SchreibeIni(m_dir.filePath("out") + "/", "AnzeigeUnten_4", "SchriftName", "Arial");
+        QVERIFY(QFile::exists(m_dir.filePath("outPistorelle.INI")));
+        QVERIFY(QFile::exists(m_dir.filePath("out/Pistorelle.INI")));
+        QSettings a(m_dir.filePath("outPistorelle.INI"), QSettings::IniFormat);
+        QCOMPARE(a.value("AnzeigeOben_0/Prozent").toString(), QStringLiteral("40"));
+        QSettings b(m_dir.filePath("out/Pistorelle.INI"), QSettings::IniFormat);
+        QCOMPARE(b.value("AnzeigeUnten_4/SchriftName").toString(), QStringLiteral("Arial"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEinstellungen)
+#include "tst_config_einstellungen.moc"
