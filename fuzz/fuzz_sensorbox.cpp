@@ -1,0 +1,23 @@
+// The sensor box glue over the simulated driver on arbitrary byte streams.
+
+#include "FuzzStuecke.h"
+#include "SensorBox.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
+    auto* treiber = new SimulierterSensorBoxTreiber;
+    SensorBox box{std::unique_ptr<SensorBoxTreiber>(treiber)};
+    int konfigs = 0;
+    QObject::connect(&box, &Zeitnahme::rundeErfasst,
+                     [](int eingang, qint32) { FUZZ_PRUEFE(eingang >= 1 && eingang <= 4); });
+    QObject::connect(&box, &SensorBox::sende, [&](const QByteArray& d) {
+        FUZZ_PRUEFE(d.size() == SimSensorBox::konfigLaenge);
+        ++konfigs;
+    });
+    box.rennStart();
+    inStuecken(daten, groesse, [&](const QByteArray& stueck) {
+        box.datenEmpfangen(stueck);
+        box.zeitstempel();
+    });
+    FUZZ_PRUEFE(konfigs <= 1);  // once per BoxInit
+    return 0;
+}

@@ -1,0 +1,167 @@
+// Control box emulator: answers the program's commands and sends laps, heartbeats and caution.
+//
+//   pistorelle-box-emulator [--port PFAD] [--skript DATEI] [--takt MS] [--sofort]
+//
+// Without --port it opens a pseudo-terminal and prints its path as the first line. Every
+// command received is answered with "OK;" ("gi" also with the input state) and echoed on
+// stdout as "befehl TEXT". The script starts after a line on stdin (or at once with --sofort):
+//   takt MS | pause MS | runde BAHN MS | herz MS | chaos 0|1 | eingaenge D | relais D | roh TEXT
+
+#include <QFile>
+#include <QStringList>
+#include <cstdio>
+
+#include "BoxMeldungen.h"
+#include "EmulatorPort.h"
+
+namespace {
+
+const char* const standardRennen = R"(# two lanes, caution in between
+herz 1000
+runde 1 4100
+runde 2 4350
+herz 2000
+runde 1 8200
+chaos 1
+pause 1000
+chaos 0
+runde 2 12900
+relais 5
+herz 3000
+)";
+
+struct Box {
+    EmulatorPort& port;
+    QByteArray befehle;
+    int eingaenge = 0;
+
+    void beantworte(const QByteArray& daten) {
+        befehle.append(daten);
+        for (qsizetype e; (e = befehle.indexOf(';')) >= 0;) {
+            const QByteArray befehl = befehle.left(e);
+            befehle.remove(0, e + 1);
+            std::printf("befehl %s\n", befehl.constData());
+            std::fflush(stdout);
+            port.schreibe(BoxMeldungen::ok());
+            if (befehl == "gi") port.schreibe(BoxMeldungen::eingaenge(eingaenge));
+        }
+    }
+
+    // Answers commands until a line arrives on stdin (true) or stdin ends (false).
+    bool warteAufStdin() {
+        for (;;) {
+            pollfd p{0, POLLIN, 0};
+            if (::poll(&p, 1, 0) > 0) {
+                char z[64];
+                return std::fgets(z, sizeof z, stdin) != nullptr;
+            }
+            warte(20);
+        }
+    }
+
+    // Lets ms pass while answering commands.
+    void warte(int ms) {
+        do {
+            const int schritt = ms > 20 ? 20 : ms;
+            const QByteArray d = port.lies(schritt);
+            if (!d.isEmpty()) beantworte(d);
+            ms -= schritt;
+        } while (ms > 0);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QString pfad, skript;
+    int takt = 100;
+    bool sofort = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        const QString wert = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
+        if (a == "--port")
+            pfad = wert, ++i;
+        else if (a == "--skript")
+            skript = wert, ++i;
+        else if (a == "--takt")
+            takt = wert.toInt(), ++i;
+        else if (a == "--sofort")
+            sofort = true;
+        else {
+            std::fprintf(stderr, "unbekannt: %s\n", argv[i]);
+            return 2;
+        }
+    }
+    QString text = QString::fromUtf8(standardRennen);
+    if (!skript.isEmpty()) {
+        QFile f(skript);
+        if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(skript), qPrintable(f.errorString()));
+            return 1;
+        }
+        text = QString::fromUtf8(f.readAll());
+    }
+    EmulatorPort port;
+    QString fehler;
+    if (!port.oeffne(pfad, 9600, &fehler)) {
+        std::fprintf(stderr, "Port: %s\n", qPrintable(fehler));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(port.pfad()));
+    std::fflush(stdout);
+    Box box{port};
+    // Commands are answered from the start; the script waits for its line on stdin.
+    if (!sofort) box.warteAufStdin();
+    int nr = 0;
+    bool alles = true;
+    for (const QString& z : text.split('\n')) {
+        ++nr;
+        const QStringList w = z.section('#', 0, 0).simplified().split(' ', Qt::SkipEmptyParts);
+        if (w.isEmpty()) continue;
+        bool ok = w.size() >= 2;
+        const auto zahl = [&](int i) {
+            bool gut = false;
+            const qint64 v = i < w.size() ? w[i].toLongLong(&gut) : 0;
+            ok = ok && gut;
+            return v;
+        };
+        QByteArray senden;
+        if (w[0] == "takt")
+            takt = int(zahl(1));
+        else if (w[0] == "pause")
+            box.warte(int(zahl(1)));
+        else if (w[0] == "runde")
+            senden = BoxMeldungen::runde(int(zahl(1)), zahl(2));
+        else if (w[0] == "herz")
+            senden = BoxMeldungen::herzschlag(zahl(1));
+        else if (w[0] == "chaos")
+            senden = BoxMeldungen::chaos(zahl(1) != 0);
+        else if (w[0] == "eingaenge")
+            box.eingaenge = int(zahl(1)), senden = BoxMeldungen::eingaenge(box.eingaenge);
+        else if (w[0] == "relais")
+            senden = BoxMeldungen::relais(int(zahl(1)));
+        else if (w[0] == "roh")
+            senden = z.section(' ', 1).toLatin1();
+        else
+            ok = false;
+        if (!ok) {
+            std::fprintf(stderr, "Zeile %d nicht verstanden: %s\n", nr, qPrintable(z));
+            alles = false;
+            continue;
+        }
+        if (!senden.isEmpty()) {
+            if (!port.schreibe(senden)) {
+                std::fprintf(stderr, "Schreiben fehlgeschlagen\n");
+                return 1;
+            }
+            box.warte(takt);
+        }
+    }
+    std::printf("fertig\n");
+    std::fflush(stdout);
+    // Go on answering commands until stdin closes.
+    if (!sofort)
+        while (box.warteAufStdin())
+            ;
+    return alles ? 0 : 1;
+}

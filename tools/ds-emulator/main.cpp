@@ -1,0 +1,178 @@
+// DS200/DS300 lap counter emulator: plays a scripted race as counter frames on a serial line.
+//
+//   pistorelle-ds-emulator [--port PFAD] [--baud 4800|56000] [--skript DATEI] [--takt MS]
+//                          [--wiederholung N] [--sofort]
+//
+// Without --port it opens a pseudo-terminal and prints its path as the first line. The race
+// starts after a line on stdin (or at once with --sofort). Script lines ('#' starts a comment):
+//   takt MS | wiederholung N | umgekehrt | pause MS
+//   start 3A..3F | status A1..A7 | runde BAHN RUNDEN SEKUNDEN | kaputt | roh HEX...
+// "kaputt" sends the next frame once with a broken checksum before its normal copies.
+
+#include <QFile>
+#include <QStringList>
+#include <QTextStream>
+#include <cstdio>
+
+#include "DSRahmen.h"
+#include "EmulatorPort.h"
+
+namespace {
+
+const char* const standardRennen = R"(# four lanes, five laps, one caution period
+start 3A
+status A1
+pause 500
+status A2
+pause 500
+status A3
+runde 1 1 0
+runde 2 1 0
+runde 3 1 0
+runde 4 1 0
+runde 1 2 8.1234
+runde 2 2 8.3456
+runde 3 2 9.0012
+runde 4 2 8.7777
+status A5
+pause 1000
+status A6
+runde 1 3 8.0501
+runde 2 3 8.2
+runde 3 3 8.9
+runde 4 3 8.6
+runde 1 4 7.9999
+runde 2 4 8.1
+runde 3 4 8.8
+runde 4 4 8.5
+status A4
+)";
+
+struct Spieler {
+    EmulatorPort& port;
+    int takt = 200;
+    int wiederholung = 2;
+    bool normal = true;
+    bool kaputt = false;
+    unsigned char folge = 1;
+
+    bool sende(QByteArray rahmen) {
+        if (kaputt) {
+            QByteArray falsch = rahmen;
+            falsch[18] = char(falsch[18] ^ 0x01);
+            kaputt = false;
+            if (!port.schreibe(falsch)) return false;
+            schlafeMs(takt);
+        }
+        for (int i = 0; i < wiederholung; ++i) {
+            if (!port.schreibe(rahmen)) return false;
+            schlafeMs(takt);
+        }
+        folge = static_cast<unsigned char>(folge + 1);
+        return true;
+    }
+
+    // False with a message on stderr for a line it cannot read or when the line is gone.
+    bool zeile(const QString& text, int nr) {
+        const QStringList w = text.section('#', 0, 0).simplified().split(' ', Qt::SkipEmptyParts);
+        if (w.isEmpty()) return true;
+        bool ok = true;
+        const auto hex = [&](int i) {
+            return i < w.size() ? w[i].toUInt(&ok, 16) : (ok = false, 0u);
+        };
+        const auto zahl = [&](int i) { return i < w.size() ? w[i].toInt(&ok) : (ok = false, 0); };
+        const QString& befehl = w[0];
+        bool gesendet = true;
+        if (befehl == "takt")
+            takt = zahl(1);
+        else if (befehl == "wiederholung")
+            wiederholung = zahl(1);
+        else if (befehl == "umgekehrt")
+            normal = false;
+        else if (befehl == "pause")
+            schlafeMs(zahl(1));
+        else if (befehl == "kaputt")
+            kaputt = true;
+        else if (befehl == "start")
+            gesendet = sende(DSRahmen::start(folge, static_cast<unsigned char>(hex(1))));
+        else if (befehl == "status")
+            gesendet = sende(DSRahmen::status(folge, static_cast<unsigned char>(hex(1))));
+        else if (befehl == "runde") {
+            const int bahn = zahl(1);
+            const int runden = zahl(2);
+            const double s = w.size() > 3 ? w[3].toDouble(&ok) : (ok = false, 0.0);
+            if (ok && (bahn < 1 || bahn > 8)) ok = false;
+            if (ok)
+                gesendet =
+                    sende(DSRahmen::runde(folge, bahn, runden, qint64(s * 10000 + 0.5), normal));
+        } else if (befehl == "roh") {
+            QByteArray roh;
+            for (int i = 1; i < w.size() && ok; ++i) roh.append(char(hex(i)));
+            gesendet = ok && port.schreibe(roh);
+        } else
+            ok = false;
+        if (!ok) std::fprintf(stderr, "Zeile %d nicht verstanden: %s\n", nr, qPrintable(text));
+        if (!gesendet)
+            std::fprintf(stderr, "Schreiben auf %s fehlgeschlagen\n", qPrintable(port.pfad()));
+        return ok && gesendet;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QString pfad, skript;
+    int baud = 4800, takt = 200, wiederholung = 2;
+    bool sofort = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        const QString wert = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
+        if (a == "--port")
+            pfad = wert, ++i;
+        else if (a == "--baud")
+            baud = wert.toInt(), ++i;
+        else if (a == "--skript")
+            skript = wert, ++i;
+        else if (a == "--takt")
+            takt = wert.toInt(), ++i;
+        else if (a == "--wiederholung")
+            wiederholung = wert.toInt(), ++i;
+        else if (a == "--sofort")
+            sofort = true;
+        else {
+            std::fprintf(stderr, "unbekannt: %s\n", argv[i]);
+            return 2;
+        }
+    }
+    QString text = QString::fromUtf8(standardRennen);
+    if (!skript.isEmpty()) {
+        QFile f(skript);
+        if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(skript), qPrintable(f.errorString()));
+            return 1;
+        }
+        text = QString::fromUtf8(f.readAll());
+    }
+    EmulatorPort port;
+    QString fehler;
+    if (!port.oeffne(pfad, baud, &fehler)) {
+        std::fprintf(stderr, "Port: %s\n", qPrintable(fehler));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(port.pfad()));
+    std::fflush(stdout);
+    warteAufStart(sofort);
+    Spieler spieler{port};
+    spieler.takt = takt;
+    spieler.wiederholung = wiederholung;
+    int nr = 0;
+    bool alles = true;
+    for (const QString& z : text.split('\n')) {
+        if (!spieler.zeile(z, ++nr)) alles = false;
+    }
+    std::printf("fertig\n");
+    std::fflush(stdout);
+    // Keep the line up until stdin closes, so the reader gets the last bytes in peace.
+    if (!sofort) warteAufStart(false);
+    return alles ? 0 : 1;
+}
