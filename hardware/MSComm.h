@@ -1,0 +1,122 @@
+#pragma once
+// The serial port component of the timing interfaces: a COM port number mapped to a device
+// path, a settings text, thresholds for the receive event, an input buffer read by Input and
+// OnComm events for received data and for every edge of the modem status lines.
+//
+// Failures never throw: a property that cannot be applied returns false and leaves its text
+// in fehlerText(). A port that fails while open (adapter unplugged, peer gone) is closed at
+// the first error and reported once through portFehler() and the debug log.
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <functional>
+#include <memory>
+
+#include "ModemLeitungen.h"
+
+class MSComm : public QObject {
+    Q_OBJECT
+public:
+    // CommEvent codes.
+    static constexpr int comEvSend = 1;
+    static constexpr int comEvReceive = 2;
+    static constexpr int comEvCTS = 3;
+    static constexpr int comEvDSR = 4;
+    static constexpr int comEvCD = 5;
+    static constexpr int comEvRing = 6;
+    static constexpr int comEventRxOver = 1008;  // input buffer full, bytes lost
+
+    explicit MSComm(const QString& name, QObject* parent = nullptr);
+    ~MSComm() override;
+
+    // COM number -> device path; the default uses the standard paths of the platform.
+    void setPfadQuelle(std::function<QString(int)> quelle);
+    // Clock for the event stamps; called from the modem-line thread as well.
+    void setZeitquelle(ZeitstempelQuelle quelle);
+    void setModemFabrik(ModemLeitungsFabrik fabrik);
+
+    int CommPort() const { return m_commPort; }
+    bool setCommPort(int nummer);  // refused while the port is open
+    QString pfad() const;          // device path of CommPort ("" when it has none)
+
+    QString Settings() const { return m_settings; }
+    bool setSettings(const QString& settings);  // "9600,N,8,1"; refused when malformed
+
+    bool PortOpen() const;
+    bool setPortOpen(bool offen);  // false when the port could not be opened
+
+    int RThreshold() const { return m_rThreshold; }
+    void setRThreshold(int n) { m_rThreshold = qMax(0, n); }
+    int SThreshold() const { return m_sThreshold; }
+    void setSThreshold(int n) { m_sThreshold = qMax(0, n); }
+    int InputLen() const { return m_inputLen; }
+    void setInputLen(int n) { m_inputLen = qMax(0, n); }
+    int InputMode() const { return m_inputMode; }
+    void setInputMode(int modus) { m_inputMode = modus; }
+    bool DTREnable() const { return m_dtr; }
+    void setDTREnable(bool an);
+    int Handshaking() const { return m_handshaking; }
+    void setHandshaking(int art);
+    int InBufferSize() const { return m_inBufferSize; }
+    void setInBufferSize(int n) { m_inBufferSize = qMax(1, n); }
+    int OutBufferSize() const { return m_outBufferSize; }
+    void setOutBufferSize(int n) { m_outBufferSize = qMax(1, n); }
+    int InBufferCount() const { return int(m_eingang.size()); }
+    void setInBufferCount(int n);  // 0 empties the input buffer
+    int OutBufferCount() const;
+    void setOutBufferCount(int n);  // 0 drops what waits to be sent
+
+    // Takes up to InputLen waiting bytes (0 = all); one byte is one character.
+    QByteArray Input();
+    // Sends the bytes unchanged; false when the port is closed.
+    bool Output(const QByteArray& daten);
+
+    int CommEvent() const { return m_commEvent; }
+    qint32 EreignisZeit() const { return m_ereignisZeit; }
+    QString fehlerText() const { return m_fehlerText; }
+
+    QSerialPort* port() const { return m_port; }
+
+signals:
+    // zeit: stamp of the edge (modem lines) or of the arrival of the data.
+    void OnComm(int commEvent, qint32 zeit);
+    void portFehler(const QString& text);
+
+private:
+    void datenDa();
+    void empfangAusloesen(qint32 zeit);
+    void ausloesen(int ereignis, qint32 zeit);
+    void fehler(QSerialPort::SerialPortError e);
+    void schliessen();
+    bool wendeSettingsAn();
+    template <typename F>
+    void eigenerAufruf(F&& f);
+
+    QSerialPort* m_port;
+    std::unique_ptr<ModemLeitungen> m_modem;
+    std::function<QString(int)> m_pfadQuelle;
+    ZeitstempelQuelle m_zeit;
+    ModemLeitungsFabrik m_modemFabrik;
+
+    int m_commPort = 1;
+    QString m_settings = QStringLiteral("9600,N,8,1");
+    int m_rThreshold = 0;
+    int m_sThreshold = 0;
+    int m_inputLen = 0;
+    int m_inputMode = 0;
+    bool m_dtr = true;
+    int m_handshaking = 0;
+    int m_inBufferSize = 1024;
+    int m_outBufferSize = 512;
+
+    QByteArray m_eingang;
+    quint64 m_gelesen = 0;  // bytes taken by Input so far
+    int m_commEvent = 0;
+    qint32 m_ereignisZeit = 0;
+    QString m_fehlerText;
+    QString m_offenerPfad;
+    bool m_imEmpfang = false;
+    bool m_eigenerAufruf = false;
+    bool m_gemeldet = false;  // failure of this opening already reported
+};

@@ -1,0 +1,34 @@
+#pragma once
+// Linux watcher: a thread sleeps in TIOCMIWAIT until a line changes and reads the driver's
+// edge counters (TIOCGICOUNT), so every edge is reported even when several fall together.
+// Drivers without those calls are polled every millisecond with TIOCMGET instead.
+
+#include <atomic>
+#include <memory>
+
+#include "ModemLeitungen.h"
+
+class QThread;
+
+class ModemLeitungenLinux : public ModemLeitungen {
+    Q_OBJECT
+public:
+    explicit ModemLeitungenLinux(QObject* parent = nullptr);
+    ~ModemLeitungenLinux() override;
+
+    bool starte(QSerialPort* port, ZeitstempelQuelle stempel) override;
+    void stoppe() override;
+    bool laeuft() const override { return m_thread != nullptr; }
+
+private:
+    enum class Art { Warten, ZaehlerAbfrage, PegelAbfrage };
+    void lauf(int fd, Art art, ZeitstempelQuelle stempel, quint64 generation);
+    void melde(int ereignis, qint32 zeit, quint64 generation);
+    void debug(const QString& text);
+
+    std::unique_ptr<QThread> m_thread;
+    std::atomic<unsigned long> m_threadId{0};  // pthread_t of the watcher, for waking it
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_fertig{false};
+    quint64 m_generation = 0;  // UI thread only: events of an old run are dropped
+};

@@ -1,0 +1,358 @@
+#include "Schnittstellen.h"
+
+#include "ControlBox.h"
+#include "DSZaehler.h"
+#include "DebugLog.h"
+#include "Einstellungen.h"
+#include "EinstellungsSpeicher.h"
+#include "LapsterBox.h"
+#include "MSComm.h"
+#include "ParallelPort.h"
+#include "PortIO.h"
+#include "SensorBox.h"
+#include "SensorBoxTreiber.h"
+#include "SerielleRunden.h"
+#include "Uhr.h"
+
+Schnittstellen::Schnittstellen(Einstellungen& einstellungen, Uhr* uhr, QObject* parent,
+                               std::unique_ptr<PortIO> io,
+                               std::unique_ptr<SensorBoxTreiber> treiber)
+    : Zeitnahme(parent), m_e(einstellungen), m_uhr(uhr), m_io(std::move(io)) {
+    if (!m_io) {
+        m_eigenesIO = true;
+        pruefePortIO();
+    }
+    m_comm1 = neuerPort(QStringLiteral("MSComm1"));
+    m_comm2 = neuerPort(QStringLiteral("MSComm2"));
+    m_commRC = neuerPort(QStringLiteral("MSCommRC"));
+    m_commBEPFE = neuerPort(QStringLiteral("MSCommBEPFE"));
+    m_commDS = neuerPort(QStringLiteral("MSCommDSx00"));
+
+    m_serielle = new SerielleRunden(m_e, this);
+    connect(m_comm1, &MSComm::OnComm, m_serielle, &SerielleRunden::OnComm1);
+    connect(m_comm2, &MSComm::OnComm, m_serielle, &SerielleRunden::OnComm2);
+    connect(m_serielle, &SerielleRunden::zeitstempelGenommen, this,
+            &Schnittstellen::zeitstempelGenommen);
+    connect(m_serielle, &SerielleRunden::rundeWartet, this, &Schnittstellen::rundeWartet);
+    leiteWeiter(m_serielle);
+
+    m_lpt = new ParallelPort(m_e, m_io.get(), m_uhr, this);
+    connect(m_lpt, &ParallelPort::chaosKnopfFreigabe, this, &Schnittstellen::chaosKnopfFreigabe);
+    connect(m_lpt, &ParallelPort::rundeWartet, this, &Schnittstellen::rundeWartet);
+    leiteWeiter(m_lpt);
+
+    m_controlBox = new ControlBox(this);
+    verbindeEmpfang(m_commBEPFE, [this](const QByteArray& d) { m_controlBox->datenEmpfangen(d); });
+    connect(m_controlBox, &ControlBox::sende, m_commBEPFE, &MSComm::Output);
+    connect(m_controlBox, &ControlBox::anzeigeGeaendert, this,
+            [this](qint32 farbe) { setzeIndikator(1, farbe); });
+    connect(m_controlBox, &ControlBox::zustandGeaendert, this,
+            [this] { SetzeFormCaption(QString()); });
+    leiteWeiter(m_controlBox);
+
+    m_ds = new DSZaehler(&m_e, this);
+    verbindeEmpfang(m_commDS, [this](const QByteArray& d) { m_ds->datenEmpfangen(d); });
+    connect(m_commDS, &MSComm::OnComm, this, [this](int ereignis) {
+        if (ereignis == MSComm::comEventRxOver) m_ds->datenVerlust();
+    });
+    connect(m_ds, &DSZaehler::sende, m_commDS, &MSComm::Output);
+    connect(m_ds, &DSZaehler::ampelPhase, this, &Schnittstellen::ampelPhase);
+    leiteWeiter(m_ds);
+
+    m_sensorBox = new SensorBox(std::move(treiber), &m_e, this);
+    verbindeEmpfang(m_commRC, [this](const QByteArray& d) { m_sensorBox->datenEmpfangen(d); });
+    connect(m_sensorBox, &SensorBox::sende, m_commRC, &MSComm::Output);
+    connect(m_sensorBox, &SensorBox::portSchalten, this, [this](bool offen) {
+        if (!m_commRC->setPortOpen(offen))
+            SchreibeDebug(QStringLiteral("MSCommRC: ") + m_commRC->fehlerText());
+    });
+    connect(m_sensorBox, &SensorBox::dtrSetzen, m_commRC, &MSComm::setDTREnable);
+    connect(m_sensorBox, &SensorBox::anzeigeGeaendert, this,
+            [this](qint32 farbe) { setzeIndikator(1, farbe); });
+    leiteWeiter(m_sensorBox);
+
+    m_lapster = new LapsterBox(m_uhr, this);
+    leiteWeiter(m_lapster);
+}
+
+Schnittstellen::~Schnittstellen() {
+    // The sampling thread reads through m_io: stop it before the port access goes.
+    m_lpt->stoppeErfassung();
+}
+
+MSComm* Schnittstellen::neuerPort(const QString& name) {
+    auto* port = new MSComm(name, this);
+    port->setPfadQuelle([this](int n) { return pfadVon(n); });
+    Uhr* uhr = m_uhr;
+    port->setZeitquelle([uhr] { return uhr->Zeitstempel(); });
+    if (m_modemFabrik) port->setModemFabrik(m_modemFabrik);
+    connect(port, &MSComm::portFehler, this,
+            [this, port](const QString& text) { portFehler(port, text); });
+    return port;
+}
+
+QString Schnittstellen::pfadVon(int nummer) const {
+    if (nummer < 1 || nummer > 10) return QString();
+    const QString& pfad = m_e.ComPfad[nummer];
+    return pfad.isEmpty() ? EinstellungsSpeicher::standardComPfad(nummer) : pfad;
+}
+
+void Schnittstellen::verbindeEmpfang(MSComm* port, std::function<void(const QByteArray&)> ziel) {
+    connect(port, &MSComm::OnComm, this, [port, ziel](int ereignis) {
+        if (ereignis == MSComm::comEvReceive) ziel(port->Input());
+    });
+}
+
+void Schnittstellen::leiteWeiter(Zeitnahme* q) {
+    connect(q, &Zeitnahme::rundeErfasst, this, &Zeitnahme::rundeErfasst);
+    connect(q, &Zeitnahme::chaosAn, this, &Zeitnahme::chaosAn);
+    connect(q, &Zeitnahme::chaosAus, this, &Zeitnahme::chaosAus);
+    connect(q, &Zeitnahme::startAnforderung, this, &Zeitnahme::startAnforderung);
+    connect(q, &Zeitnahme::stopAnforderung, this, &Zeitnahme::stopAnforderung);
+    connect(q, &Zeitnahme::statusText, this, &Zeitnahme::statusText);
+    connect(q, &Zeitnahme::meldung, this, &Zeitnahme::meldung);
+}
+
+void Schnittstellen::setzeIndikator(int index, qint32 farbe) {
+    m_indikator.at(index) = farbe;
+    emit indikatorGeaendert(index, farbe);
+}
+
+void Schnittstellen::pruefePortIO() {
+    const quint16 b1 = LesePortAdresse(m_e.LPT1PortAdr);
+    const quint16 b2 = LesePortAdresse(m_e.LPT2PortAdr);
+    if (m_io && (!m_eigenesIO || (b1 == m_lptBasis[0] && b2 == m_lptBasis[1]))) return;
+    m_lptBasis[0] = b1;
+    m_lptBasis[1] = b2;
+    if (m_lpt) m_lpt->setPortIO(nullptr);
+    m_io = PortIO::waehle(b1, b2);
+    if (m_lpt) m_lpt->setPortIO(m_io.get());
+}
+
+void Schnittstellen::portFehler(MSComm* port, const QString& text) {
+    // Unplugged or gone: not usable until the next probe.
+    if (port->CommPort() >= 0 && port->CommPort() <= 10) m_portOK[port->CommPort()] = false;
+    emit statusText(text);
+    SetzeFormCaption(QString());
+}
+
+void Schnittstellen::setModemFabrik(ModemLeitungsFabrik fabrik) {
+    m_modemFabrik = fabrik;
+    for (MSComm* p : {m_comm1, m_comm2, m_commRC, m_commBEPFE, m_commDS}) p->setModemFabrik(fabrik);
+}
+
+void Schnittstellen::setChaosAbfrage(std::function<bool()> abfrage) {
+    m_lpt->setChaosAbfrage(std::move(abfrage));
+}
+
+void Schnittstellen::setCaptionAngaben(CaptionAngaben angaben) { m_caption = std::move(angaben); }
+
+void Schnittstellen::NormalisiereAuswahl(Einstellungen& e) {
+    const int summe = e.LPTControlAktiv + e.RaceControlAktiv + e.BEPFEAktiv + e.DS200Aktiv +
+                      e.DS300Aktiv + e.LapsterAktiv;
+    if (summe != 1) {
+        e.ComControlAktiv = 1;
+        e.LPTControlAktiv = e.RaceControlAktiv = e.BEPFEAktiv = 0;
+        e.DS200Aktiv = e.DS300Aktiv = e.LapsterAktiv = 0;
+    } else {
+        e.ComControlAktiv = 0;
+    }
+}
+
+int Schnittstellen::KommNummer(const QString& einstellung) {
+    bool ok = false;
+    const int n = einstellung.trimmed().toInt(&ok);
+    return ok ? n : 0;
+}
+
+QString Schnittstellen::MitBlank(qint64 zahl) {
+    return zahl < 0 ? QString::number(zahl) : QLatin1Char(' ') + QString::number(zahl);
+}
+
+bool Schnittstellen::PortOK(int nummer) const {
+    return nummer >= 1 && nummer <= 10 && m_portOK[nummer];
+}
+
+bool Schnittstellen::PortTest(int n) {
+    // A port of our own that is open on this number is in use, hence usable: probing it
+    // would fail on the lock and mark a working port as broken.
+    bool ok = false;
+    bool inBenutzung = false;
+    for (MSComm* p : {m_comm1, m_comm2, m_commRC, m_commBEPFE, m_commDS})
+        if (p->PortOpen() && p->CommPort() == n) inBenutzung = true;
+    if (inBenutzung) {
+        ok = true;
+    } else {
+        // A probe of its own: MSComm2 may be set up for the lap input.
+        MSComm probe(QStringLiteral("PortTest"));
+        probe.setPfadQuelle([this](int nr) { return pfadVon(nr); });
+        probe.setModemFabrik(nullptr);
+        probe.setCommPort(n);
+        ok = probe.setPortOpen(true);
+        probe.setPortOpen(false);
+    }
+    if (n >= 0 && n <= 10) m_portOK[n] = ok;
+    SchreibeDebug(QStringLiteral("Port %1 %2")
+                      .arg(n)
+                      .arg(ok ? QStringLiteral("OK") : QStringLiteral("Fehler")));
+    return ok;
+}
+
+void Schnittstellen::Command1_Click() {
+    PortTest(1);
+    PortTest(2);
+}
+
+void Schnittstellen::MSCommOeffnen() {
+    setzeIndikator(0, farbeRot);
+    setzeIndikator(1, farbeRot);
+    // The DS port too: left open it would block the port for the next interface.
+    for (MSComm* p : {m_commBEPFE, m_commRC, m_comm1, m_comm2, m_commDS}) p->setPortOpen(false);
+    SchreibeDebug(QStringLiteral("CommPort1: ") + m_e.CommPort1);
+    SchreibeDebug(QStringLiteral("CommPort2: ") + m_e.CommPort2);
+    for (int n = 1; n <= 10; ++n) PortTest(n);
+    pruefePortIO();
+
+    const int k1 = KommNummer(m_e.CommPort1);
+    const int k2 = KommNummer(m_e.CommPort2);
+    if (m_e.ComControlAktiv == 1) {
+        for (auto [port, nummer] : {std::pair{m_comm1, k1}, std::pair{m_comm2, k2}}) {
+            port->setCommPort(nummer);
+            port->setSettings(QStringLiteral("9600,N,8,1"));
+            port->setRThreshold(1);
+            port->setSThreshold(1);
+            port->setInputLen(0);
+        }
+    }
+    if (m_e.RaceControlAktiv == 1) {
+        m_commRC->setCommPort(k1);
+        m_commRC->setSettings(QStringLiteral("4800,n,8,1"));
+        m_commRC->setDTREnable(true);
+        m_commRC->setHandshaking(0);
+        m_commRC->setSThreshold(0);
+        m_commRC->setRThreshold(1);
+        m_commRC->setInBufferSize(1024);
+        m_commRC->setOutBufferSize(1024);
+        m_commRC->setInputMode(0);
+        m_commRC->setInputLen(1);
+        m_commRC->setOutBufferCount(0);
+        m_commRC->setInBufferCount(0);
+    }
+    if (m_e.BEPFEAktiv == 1) {
+        m_commBEPFE->setCommPort(k1);
+        m_commBEPFE->setSettings(QStringLiteral("9600,n,8,1"));
+        m_commBEPFE->setDTREnable(true);
+        m_commBEPFE->setRThreshold(1);
+        if (m_commBEPFE->setPortOpen(true))
+            m_controlBox->portGeoeffnet();  // resets the box: "reset;gi;"
+        else
+            SchreibeDebug(QStringLiteral("MSCommBEPFE: ") + m_commBEPFE->fehlerText());
+    }
+    if (m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1) {
+        m_commDS->setCommPort(k1);
+        m_commDS->setSettings(m_e.DS300Aktiv == 1 ? QStringLiteral("56000,n,8,1")
+                                                  : QStringLiteral("4800,n,8,1"));
+        m_commDS->setInputLen(63);
+        m_commDS->setRThreshold(63);
+        m_commDS->setSThreshold(63);
+        if (m_commDS->setPortOpen(true))
+            m_ds->portGeoeffnet();
+        else
+            SchreibeDebug(QStringLiteral("MSCommDSx00: ") + m_commDS->fehlerText());
+    }
+    SchalteLPT(QStringLiteral("BahnAlle"), m_e.BahnStromTraining == 1 ? 0 : 1);
+    SetzeFormCaption(QString());
+}
+
+void Schnittstellen::OeffneRundenPorts() {
+    for (MSComm* p : {m_comm1, m_comm2}) {
+        if (!PortOK(p->CommPort()) || p->PortOpen()) continue;
+        if (!p->setPortOpen(true))
+            SchreibeDebug(p->objectName() + QStringLiteral(": ") + p->fehlerText());
+    }
+}
+
+void Schnittstellen::SchliesseRundenPorts() {
+    m_comm1->setPortOpen(false);
+    m_comm2->setPortOpen(false);
+}
+
+QString Schnittstellen::StatusText() const {
+    const int k1 = KommNummer(m_e.CommPort1);
+    const int k2 = KommNummer(m_e.CommPort2);
+    QString s;
+    if (PortOK(k1)) s = QStringLiteral(" COM") + MitBlank(k1) + QStringLiteral(" OK");
+    if (PortOK(k2)) s += QStringLiteral(" COM") + MitBlank(k2) + QStringLiteral(" OK");
+    if (m_e.RaceControlAktiv == 1) s = QStringLiteral(" Racecontrol aktiv an COM") + MitBlank(k1);
+    if (m_e.BEPFEAktiv == 1)
+        s = QStringLiteral(" Bepfe/Titus aktiv an COM") + MitBlank(k1) +
+            QStringLiteral(" Eingänge:") + MitBlank(m_controlBox->eingaenge()) +
+            QStringLiteral(" Relais:") + MitBlank(m_controlBox->relais());
+    if (m_e.DS200Aktiv == 1)
+        s = QStringLiteral(" DSx00 aktiv an COM") + MitBlank(k1) + QStringLiteral(" 4800");
+    if (m_e.DS300Aktiv == 1)
+        s = QStringLiteral(" DSx00 aktiv an COM") + MitBlank(k1) + QStringLiteral(" 56000");
+    if (m_e.LPTControlAktiv == 1) s = QStringLiteral("LPT Erfassung aktiv");
+    return s;
+}
+
+QString Schnittstellen::SetzeFormCaption(const QString& AddStr) {
+    auto hole = [](const std::function<QString()>& f) { return f ? f() : QString(); };
+    const QString text = m_caption.programm + QLatin1Char(' ') + QString::number(m_caption.major) +
+                         QLatin1Char('.') + QString::number(m_caption.minor) + QLatin1Char('(') +
+                         QString::number(m_caption.revision) + QStringLiteral("): ") +
+                         hole(m_caption.datenBank) + QLatin1Char(' ') + StatusText() +
+                         QLatin1Char(' ') + hole(m_caption.rennArt) + QStringLiteral(" :  ") +
+                         hole(m_caption.grenze) + QLatin1Char(' ') + AddStr;
+    emit formCaption(text);
+    return text;
+}
+
+qint32 Schnittstellen::HoleZeitstempel() {
+    if (m_e.RaceControlAktiv == 1) return m_sensorBox->zeitstempel();
+    return m_uhr->Zeitstempel();
+}
+
+void Schnittstellen::GetPortnummer(int i) {
+    const qint32 t = HoleZeitstempel();
+    emit zeitstempelGenommen(t);
+    emit rundeErfasst(i, t);
+    emit rundeWartet();
+}
+
+void Schnittstellen::SchalteBepfe(const QString& Wert, int AnAus) {
+    m_controlBox->SchalteBepfe(Wert, AnAus);
+}
+
+void Schnittstellen::SchalteLPT(const QString& Wert, int AnAus) {
+    if (m_e.BEPFEAktiv == 1) {
+        if (m_e.BEPFEmitAmpel == 1 || Wert.startsWith(QLatin1String("Bahn"))) {
+            SchalteBepfe(Wert, AnAus);
+            return;
+        }
+    }
+    if (m_e.LPTAnsteuerung == 0) return;
+    const int v = m_e.BahnStromInvers == 1 ? (AnAus == 0 ? 1 : 0) : AnAus;
+    if (Wert == QLatin1String("BahnAlle")) {
+        for (int k = 1; k <= 6; ++k) m_lpt->SchalteLPTPin(m_e.LPTBahn[k], v);
+    } else if (Wert == QLatin1String("AmpelAlle")) {
+        for (int k = 1; k <= 5; ++k) m_lpt->SchalteLPTPin(m_e.LPTAmpel[k], AnAus);
+        m_lpt->SchalteLPTPin(m_e.LPTAmpelGruen, AnAus);
+    } else if (Wert == QLatin1String("AmpelGruen")) {
+        m_lpt->SchalteLPTPin(m_e.LPTAmpelGruen, AnAus);
+    } else if (Wert.size() == 5 && Wert.startsWith(QLatin1String("Bahn")) &&
+               Wert[4] >= QLatin1Char('1') && Wert[4] <= QLatin1Char('6')) {
+        m_lpt->SchalteLPTPin(m_e.LPTBahn[Wert[4].digitValue()], v);
+    } else if (Wert.size() == 6 && Wert.startsWith(QLatin1String("Ampel")) &&
+               Wert[5] >= QLatin1Char('1') && Wert[5] <= QLatin1Char('5')) {
+        m_lpt->SchalteLPTPin(m_e.LPTAmpel[Wert[5].digitValue()], AnAus);
+    }
+}
+
+void Schnittstellen::LPTStart() {
+    if (m_e.LPTAnsteuerung != 1) return;
+    m_lpt->PortReset();
+    SchalteLPT(QStringLiteral("BahnAlle"), 1);
+    SchalteLPT(QStringLiteral("AmpelAlle"), 0);
+    SchalteLPT(QStringLiteral("AmpelGruen"), 1);
+}

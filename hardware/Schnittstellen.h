@@ -1,0 +1,148 @@
+#pragma once
+// The timing interfaces of the main window behind one object: it owns the five serial ports,
+// the generic serial lap input, the parallel ports, the control box, the DS counters, the
+// sensor box and the USB race box, opens the ports of the active interface, switches lane
+// power and lights, takes the time stamps and builds the interface part of the window caption.
+//
+// The engine listens to this object only: every Zeitnahme signal of every interface is
+// forwarded from here, together with the few extra events the lap path needs.
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "ModemLeitungen.h"
+#include "Zeitnahme.h"
+
+struct Einstellungen;
+class ControlBox;
+class DSZaehler;
+class LapsterBox;
+class MSComm;
+class ParallelPort;
+class PortIO;
+class SensorBox;
+class SensorBoxTreiber;
+class SerielleRunden;
+class Uhr;
+
+class Schnittstellen : public Zeitnahme {
+    Q_OBJECT
+public:
+    static constexpr qint32 farbeRot = 255;
+
+    // What the caption shows beside the interface: program and version, the database name
+    // (setting DatenBank), the race kind and the race limit.
+    struct CaptionAngaben {
+        QString programm = QStringLiteral("Pistorelle");
+        int major = 0;
+        int minor = 1;
+        int revision = 0;
+        std::function<QString()> datenBank;
+        std::function<QString()> rennArt;
+        std::function<QString()> grenze;
+    };
+
+    // io: the parallel port access; null chooses the backend that works (PortIO::waehle).
+    // treiber: the sensor box driver; null binds the real one at its first use.
+    Schnittstellen(Einstellungen& einstellungen, Uhr* uhr, QObject* parent = nullptr,
+                   std::unique_ptr<PortIO> io = nullptr,
+                   std::unique_ptr<SensorBoxTreiber> treiber = nullptr);
+    ~Schnittstellen() override;
+
+    // Exactly one interface active: unless the six special switches sum to exactly 1, the
+    // generic serial input is used and the others are switched off.
+    static void NormalisiereAuswahl(Einstellungen& e);
+    // COM number of a port setting ("1" -> 1; not a number -> 0).
+    static int KommNummer(const QString& einstellung);
+    // A number as the caption writes it: one leading blank, or the minus sign.
+    static QString MitBlank(qint64 zahl);
+
+    void MSCommOeffnen();
+    bool PortTest(int COMPortNummer);
+    // False for numbers outside 1..10 (and for ports that failed the last probe).
+    bool PortOK(int nummer) const;
+    // Main window button "Verfügbare".
+    void Command1_Click();
+
+    QString StatusText() const;
+    // Rebuilds the caption, emits formCaption() and returns it.
+    QString SetzeFormCaption(const QString& AddStr);
+    void setCaptionAngaben(CaptionAngaben angaben);
+
+    qint32 HoleZeitstempel();
+    void GetPortnummer(int i);
+    void SchalteLPT(const QString& Wert, int AnAus);
+    void SchalteBepfe(const QString& Wert, int AnAus);
+    // Start-up after MSCommOeffnen, when LPTAnsteuerung = 1: port reset, lanes powered, red
+    // lights off, green on.
+    void LPTStart();
+    // Race start / after-run of the generic serial input: MSComm1 and MSComm2 opened when
+    // their ports passed the probe; closed again.
+    void OeffneRundenPorts();
+    void SchliesseRundenPorts();
+
+    qint32 indikatorFarbe(int index) const { return m_indikator.at(index); }
+
+    // The engine's caution state, for the parallel port's caution input.
+    void setChaosAbfrage(std::function<bool()> abfrage);
+    // Modem-line watcher of every port (tests feed their own edges).
+    void setModemFabrik(ModemLeitungsFabrik fabrik);
+
+    MSComm* MSComm1() const { return m_comm1; }
+    MSComm* MSComm2() const { return m_comm2; }
+    MSComm* MSCommRC() const { return m_commRC; }
+    MSComm* MSCommBEPFE() const { return m_commBEPFE; }
+    MSComm* MSCommDSx00() const { return m_commDS; }
+    SerielleRunden* serielleRunden() const { return m_serielle; }
+    ParallelPort* parallelPort() const { return m_lpt; }
+    PortIO* portIO() const { return m_io.get(); }
+    ControlBox* controlBox() const { return m_controlBox; }
+    DSZaehler* dsZaehler() const { return m_ds; }
+    SensorBox* sensorBox() const { return m_sensorBox; }
+    LapsterBox* lapsterBox() const { return m_lapster; }
+
+signals:
+    void formCaption(const QString& text);
+    void indikatorGeaendert(int index, qint32 farbe);
+    // Stamp of the last event taken with the current time (the engine's LetzterZeitstempel).
+    void zeitstempelGenommen(qint32 zeit);
+    // An input event was handled: the race timer should refresh the display (RundeWartet).
+    void rundeWartet();
+    void chaosKnopfFreigabe(bool an);
+    // Start light phase driven by the DS counter (DSZaehler::StartPhase).
+    void ampelPhase(int phase);
+
+private:
+    MSComm* neuerPort(const QString& name);
+    // Device path of COM port 1..10: setting ComPfadN, else the platform's standard path.
+    QString pfadVon(int nummer) const;
+    void verbindeEmpfang(MSComm* port, std::function<void(const QByteArray&)> ziel);
+    void leiteWeiter(Zeitnahme* quelle);
+    void setzeIndikator(int index, qint32 farbe);
+    void pruefePortIO();
+    void portFehler(MSComm* port, const QString& text);
+
+    Einstellungen& m_e;
+    Uhr* m_uhr;
+    std::unique_ptr<PortIO> m_io;
+    quint16 m_lptBasis[2] = {0, 0};
+    bool m_eigenesIO = false;  // chosen here (and chosen anew when the addresses change)
+    std::array<bool, 11> m_portOK{};
+    std::array<qint32, 2> m_indikator{farbeRot, farbeRot};
+    CaptionAngaben m_caption;
+    ModemLeitungsFabrik m_modemFabrik;
+
+    MSComm* m_comm1;
+    MSComm* m_comm2;
+    MSComm* m_commRC;
+    MSComm* m_commBEPFE;
+    MSComm* m_commDS;
+    SerielleRunden* m_serielle;
+    ParallelPort* m_lpt;
+    ControlBox* m_controlBox;
+    DSZaehler* m_ds;
+    SensorBox* m_sensorBox;
+    LapsterBox* m_lapster;
+};
