@@ -1,0 +1,30 @@
+#include "ReplayAusgabe.h"
+
+#include "Einstellungen.h"
+#include "VirtuelleUhr.h"
+
+ReplayAusgabe::ReplayAusgabe(VirtuelleUhr& uhr, const Einstellungen& e, QTextStream& aus)
+    : m_uhr(uhr), m_e(e), m_aus(aus) {}
+
+void ReplayAusgabe::zeile(const QString& art, const QString& text) {
+    m_aus << m_uhr.virtuelleZeit() << ' ' << art << ' ' << text << Qt::endl;
+}
+
+void ReplayAusgabe::SprachAusgabe(const QString& text) {
+    // Speech off, or an empty language text: nothing is said.
+    if (m_e.SoundAn != 1 || text.isEmpty()) return;
+    zeile(QStringLiteral("say"), text);
+}
+
+void ReplayAusgabe::SpieleTon(const QString& datei) {
+    if (datei.isEmpty()) return;
+    zeile(QStringLiteral("sound"), datei);
+}
+
+bool ReplayAusgabe::frage(const QString& text) {
+    zeile(QStringLiteral("ask"),
+          text + (m_ja ? QStringLiteral(" -> yes") : QStringLiteral(" -> no")));
+    return m_ja;
+}
+
+void ReplayAusgabe::meldung(const QString& text) { zeile(QStringLiteral("message"), text); }

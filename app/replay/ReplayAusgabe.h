@@ -1,0 +1,32 @@
+#pragma once
+// What the replay runner prints: one line per event, the virtual time in ms first
+// ("T say TEXT", "T sound FILE", "T switch WORD 0|1", "T message TEXT", "T ask TEXT -> yes",
+// "T debug LINE"). It speaks and answers for the engine; every line is flushed at once.
+
+#include <QTextStream>
+
+#include "Ansage.h"
+#include "Rueckfrage.h"
+
+struct Einstellungen;
+class VirtuelleUhr;
+
+class ReplayAusgabe : public Ansage, public Rueckfrage {
+public:
+    ReplayAusgabe(VirtuelleUhr& uhr, const Einstellungen& e, QTextStream& aus);
+
+    // The answer to every following question (yes at first).
+    void setzeAntwort(bool ja) { m_ja = ja; }
+    void zeile(const QString& art, const QString& text);
+
+    void SprachAusgabe(const QString& text) override;
+    void SpieleTon(const QString& datei) override;
+    bool frage(const QString& text) override;
+    void meldung(const QString& text) override;
+
+private:
+    VirtuelleUhr& m_uhr;
+    const Einstellungen& m_e;
+    QTextStream& m_aus;
+    bool m_ja = true;
+};

@@ -1,0 +1,183 @@
+#include "ChaosModus.h"
+
+#include "Ansage.h"
+#include "DebugLog.h"
+#include "Einstellungen.h"
+#include "Hauptanzeige.h"
+#include "RennHardware.h"
+#include "Rennablauf.h"
+#include "Rennleitung.h"
+#include "Rueckfrage.h"
+#include "Uhr.h"
+
+using H = Hauptanzeige;
+
+ChaosModus::ChaosModus(Rennablauf& ablauf, QObject* parent) : QObject(parent), m_ablauf(ablauf) {
+    m_timer = ablauf.leitung().uhr().neuerTimer(this);
+    m_timer->setInterval(500);
+    connect(m_timer, &UhrTimer::timeout, this, &ChaosModus::ChaosTimer_Timer);
+}
+
+ChaosModus::~ChaosModus() = default;
+
+bool ChaosModus::zeitbalkenSichtbar() const {
+    return m_ablauf.anzeige().istVisible(H::Fortschritt);
+}
+
+void ChaosModus::ChaosAN() {
+    Rennleitung& l = m_ablauf.leitung();
+    RennZustand& z = l.zustand();
+    if (!zeitbalkenSichtbar() || z.ChaosAktiv) return;
+    // Only a running clock can be frozen: not in the countdown, not once the run is stopping.
+    if (!z.RennenLaeuft || z.AmpelPhase != 6 || m_ablauf.gestoppt() || m_ablauf.beendet()) return;
+
+    z.ChaosAktiv = true;
+    H& a = m_ablauf.anzeige();
+    a.zeigeStartAmpel(true);
+    a.setAlleLampen(H::Lampe::Rot);
+    RennHardware& hw = l.hardware();
+    m_chaosStart = hw.HoleZeitstempel();
+    m_ablauf.timer5().stop();
+    hw.SchalteLPT(QStringLiteral("BahnAlle"), 0);
+    hw.SchalteLPT(QStringLiteral("AmpelAlle"), 1);
+    hw.SchalteLPT(QStringLiteral("AmpelGruen"), 0);
+    a.setCaption(H::Label1, QStringLiteral("Chaos"));
+    a.setLabel1Chaos(true);
+    if (l.ansageAktiv(6))
+        l.ansage().SprachAusgabe(QStringLiteral("Achtung CHAOS!     CHAOS!     CHAOS!"));
+
+    const quint64 nr = m_ablauf.laufNummer();
+    if (!l.uhr().Warte(1)) return;
+    // Caution may have ended (or the run stopped) during the second.
+    if (z.ChaosAktiv && !m_neustart && nr == m_ablauf.laufNummer() && !m_ablauf.gestoppt())
+        a.setCaption(H::cmdChaos, QStringLiteral("Chaos Ende"));
+}
+
+void ChaosModus::zaehleDauer() {
+    Rennleitung& l = m_ablauf.leitung();
+    RennZustand& z = l.zustand();
+    const Einstellungen& e = l.einstellungen();
+    const qint32 dauer = l.hardware().HoleZeitstempel() - m_chaosStart;
+    // Counters that time the laps themselves have already left the caution out.
+    if (e.DS200Aktiv != 1 && e.DS300Aktiv != 1 && e.LapsterAktiv != 1) z.ChaosZeit += dauer;
+    for (int slot = 1; slot <= 6; ++slot) z.ChaosDauer[slot] = dauer;
+    H& a = m_ablauf.anzeige();
+    a.setCaption(H::Label1, QString());
+    a.setLabel1Chaos(false);
+    a.setCaption(H::cmdChaos, QStringLiteral("Chaos"));
+}
+
+void ChaosModus::ChaosAus() {
+    Rennleitung& l = m_ablauf.leitung();
+    RennZustand& z = l.zustand();
+    // During the restart sequence caution is still on; a second end would count it twice.
+    if (!zeitbalkenSichtbar() || !z.ChaosAktiv || m_neustart) return;
+    m_neustart = true;
+    zaehleDauer();
+    if (l.ansageAktiv(6)) l.ansage().SprachAusgabe(QStringLiteral("CHAOS Ende!"));
+
+    // Three seconds of lights before the power comes back; they are not caution time.
+    const Einstellungen& e = l.einstellungen();
+    H& a = m_ablauf.anzeige();
+    const quint64 nr = m_ablauf.laufNummer();
+    auto weiter = [&] {
+        const bool ok = l.uhr().Warte(1) && !m_ablauf.beendet() && nr == m_ablauf.laufNummer() &&
+                        !m_ablauf.gestoppt() && z.ChaosAktiv;
+        if (!ok) m_neustart = false;
+        return ok;
+    };
+    l.ansage().SpieleTon(e.TonAmpelAn);
+    a.setReihe(2, H::Lampe::Aus);
+    if (!weiter()) return;
+    l.ansage().SpieleTon(e.TonAmpelAn);
+    a.setReihe(1, H::Lampe::Aus);
+    if (!weiter()) return;
+    l.ansage().SpieleTon(e.TonAmpelAn);
+    if (!weiter()) return;
+    l.ansage().SpieleTon(e.TonAmpelAus);
+
+    m_neustart = false;
+    m_ablauf.timer5().start();
+    z.ChaosAktiv = false;
+    RennHardware& hw = l.hardware();
+    hw.SchalteLPT(QStringLiteral("BahnAlle"), 1);
+    hw.SchalteLPT(QStringLiteral("AmpelAlle"), 0);
+    hw.SchalteLPT(QStringLiteral("AmpelGruen"), 1);
+    a.setAlleLampen(H::Lampe::Gruen);
+    a.schliesseStartAmpel();
+}
+
+void ChaosModus::beendeOhneNeustart() {
+    RennZustand& z = m_ablauf.leitung().zustand();
+    if (!z.ChaosAktiv) return;
+    if (!m_neustart) zaehleDauer();  // the restart sequence has counted it already
+    m_neustart = false;
+    z.ChaosAktiv = false;
+    H& a = m_ablauf.anzeige();
+    a.setEnabled(H::cmdChaos, true);
+    a.setAlleLampen(H::Lampe::Aus);
+    a.schliesseStartAmpel();
+    // The after-run still evaluates its crossings on the race timer.
+    if (z.RennenLaeuft && !m_ablauf.beendet()) m_ablauf.timer5().start();
+}
+
+void ChaosModus::ausloesen(const QString& caption) {
+    Rennleitung& l = m_ablauf.leitung();
+    const Einstellungen& e = l.einstellungen();
+    if (e.DS200Aktiv == 1 || e.DS300Aktiv == 1) {
+        l.rueckfrage().meldung(QStringLiteral("Bitte die DSx00 Buttons verwenden!"));
+        return;
+    }
+    RennZustand& z = l.zustand();
+    if (caption == QLatin1String("Chaos Ende") && z.ChaosAktiv) {
+        m_ablauf.anzeige().zeigeStartAmpel(true);
+        ChaosAus();
+    } else if (!z.ChaosAktiv) {
+        ChaosAN();
+    }
+}
+
+void ChaosModus::cmdChaos_Click() {
+    const H& a = m_ablauf.anzeige();
+    if (!a.istVisible(H::cmdChaos) || !a.istEnabled(H::cmdChaos)) return;
+    ausloesen(a.caption(H::cmdChaos));
+}
+
+void ChaosModus::Label1_Click() {
+    const H& a = m_ablauf.anzeige();
+    if (!a.istVisible(H::Label1)) return;
+    ausloesen(a.caption(H::Label1));
+}
+
+void ChaosModus::ChaosTimer_Timer() {
+    SchreibeDebug(QStringLiteral("CheckChaos"));
+    Rennleitung& l = m_ablauf.leitung();
+    const bool an = l.zustand().ChaosAktiv;
+    if (!l.hardware().PruefeChaosEingang(an)) return;
+    if (an) {
+        m_ablauf.anzeige().setEnabled(H::cmdChaos, true);
+        ChaosAus();
+    } else {
+        ChaosAN();
+    }
+}
+
+void ChaosModus::starteEingangsTimer() { m_timer->start(); }
+
+void ChaosModus::stoppeEingangsTimer() { m_timer->stop(); }
+
+bool ChaosModus::eingangsTimerAktiv() const { return m_timer->isActive(); }
+
+void ChaosModus::ChaosEingangAn() {
+    const RennZustand& z = m_ablauf.leitung().zustand();
+    if (z.ChaosAktiv) return;
+    // While the input holds caution on, the button cannot end it.
+    m_ablauf.anzeige().setEnabled(H::cmdChaos, false);
+    ChaosAN();
+    if (!z.ChaosAktiv && !m_neustart) m_ablauf.anzeige().setEnabled(H::cmdChaos, true);
+}
+
+void ChaosModus::ChaosEingangAus() {
+    m_ablauf.anzeige().setEnabled(H::cmdChaos, true);
+    ChaosAus();
+}

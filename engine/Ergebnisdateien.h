@@ -1,0 +1,60 @@
+#pragma once
+// The text files for outside displays: one single-lap file (".lre") per counted lap and the
+// race result file (".lrf") per race name. Twelve TAB-separated fields a line, Windows-1252,
+// CR LF, "." as decimal point whatever the locale.
+
+#include <QFile>
+#include <QString>
+
+struct ErgebnisZeile {
+    QString fahrer;  // as stored; normalised when the line is built
+    QString autoName;
+    QString strecke;
+    int runde = 0;
+    QString uhr;        // time of day of the lap
+    QString zeit;       // lap time text
+    QString stempel;    // race stamp "yyyy.mm.dd hh:mm:ss"
+    double gesamt = 0;  // total time, seconds
+    QString rennInfo;
+    int bahn = 0;
+    QString rennName;
+    QString rennArt;
+};
+
+class Ergebnisdateien {
+public:
+    // "Äpfel Straße" -> "Aepfelstrasse": lower case, no blanks, umlauts spelled out, first
+    // letter upper case.
+    static QString normalisiereName(const QString& name);
+    // "yyyy.mm.dd hh:mm:ss" -> "dd.mm.yyyy hh:mm:ss".
+    static QString rennZeit(const QString& stempel);
+    // One line with its CR LF.
+    static QString zeile(const ErgebnisZeile& z);
+    static QString kopfzeile();
+    // Windows-1252; characters the code page lacks become '?'.
+    static QByteArray windows1252(const QString& text);
+
+    static QString lreName(const QString& ltfPfad, int bahn, int runde);
+    static QString lrfName(const QString& ltfPfad, const QString& rennName);
+
+    // Writes the single-lap file, replacing one of the same name.
+    static bool schreibeLre(const QString& ltfPfad, const ErgebnisZeile& z,
+                            QString* fehler = nullptr);
+};
+
+// The race result file of one race name: created with its header line when it does not exist
+// yet, then appended to.
+class LrfDatei {
+public:
+    bool oeffne(const QString& datei);
+    bool schreibe(const ErgebnisZeile& z);
+    bool schliesse();
+    int fehlerNr() const { return m_fehlerNr; }
+    QString fehlerText() const { return m_fehlerText; }
+
+private:
+    bool fehler();
+    QFile m_datei;
+    int m_fehlerNr = 0;
+    QString m_fehlerText;
+};

@@ -1,0 +1,185 @@
+#include "Nachlauf.h"
+
+#include <QSqlRecord>
+#include <algorithm>
+
+#include "Ansage.h"
+#include "ChaosModus.h"
+#include "Einstellungen.h"
+#include "Formate.h"
+#include "Hauptanzeige.h"
+#include "RennHardware.h"
+#include "Rennablauf.h"
+#include "Rennleitung.h"
+#include "TurnierUebergabe.h"
+#include "Uhr.h"
+
+using H = Hauptanzeige;
+
+Nachlauf::Nachlauf(Rennablauf& ablauf, QObject* parent) : QObject(parent), m_ablauf(ablauf) {
+    m_timer = ablauf.leitung().uhr().neuerTimer(this);
+    m_timer->setSingleShot(true);
+    connect(m_timer, &UhrTimer::timeout, this, &Nachlauf::NachLaufTimer_Timer);
+}
+
+Nachlauf::~Nachlauf() = default;
+
+void Nachlauf::starte() {
+    m_timer->start(std::max<int>(0, m_ablauf.leitung().einstellungen().NachlaufZeit));
+}
+
+bool Nachlauf::timerAktiv() const { return m_timer->isActive(); }
+
+void Nachlauf::stoppe() { m_timer->stop(); }
+
+void Nachlauf::eingaengeAus() {
+    Rennleitung& l = m_ablauf.leitung();
+    const Einstellungen& e = l.einstellungen();
+    RennHardware& hw = l.hardware();
+    m_ablauf.chaos().stoppeEingangsTimer();
+    if (e.LPTControlAktiv == 1) hw.StoppeLPTErfassung();
+    if (e.ComControlAktiv == 1) {
+        hw.SchliesseComPort(1);
+        hw.SchliesseComPort(2);
+    }
+    if (e.RaceControlAktiv == 1) hw.SchliesseSensorBox();
+}
+
+void Nachlauf::fensterLeerlauf() {
+    const RennZustand& z = m_ablauf.leitung().zustand();
+    H& a = m_ablauf.anzeige();
+    a.setVisible(H::Fortschritt, false);
+    a.setVisible(H::Label1, false);
+    a.setVisible(H::RZeitAnsage, false);
+    a.setVisible(H::Command4, true);
+    a.setCaption(H::Command5, QStringLiteral("T&abellen"));
+    if (z.SlotRennenPhase.isEmpty()) {
+        // Command5 too: a run stopped within its first second never enabled it again.
+        for (H::Element el :
+             {H::Grenze, H::Command3, H::Command4, H::Command5, H::Command6, H::Command7})
+            a.setEnabled(el, true);
+    }
+    a.setCaption(H::Command2, QStringLiteral("&Start"));
+    a.setCommand2Lauffarbe(false);
+    a.setAlleLampen(H::Lampe::Aus);
+    // A run stopped before green would leave the start light covering the screen.
+    a.schliesseStartAmpel();
+    a.schliesseSimulation();
+}
+
+void Nachlauf::NachLaufTimer_Timer() {
+    if (m_schliesst || m_ablauf.beendet()) return;
+    m_schliesst = true;
+    Rennleitung& l = m_ablauf.leitung();
+    RennZustand& z = l.zustand();
+    const Einstellungen& e = l.einstellungen();
+    H& a = m_ablauf.anzeige();
+
+    eingaengeAus();
+    // A run stopped during caution closes with caution over.
+    if (z.ChaosAktiv) m_ablauf.chaos().beendeOhneNeustart();
+    // Crossings taken in the last moments of the after-run still count.
+    if (z.RundeWartet || l.wartendeRunden() > 0) {
+        z.RundeWartet = false;
+        l.BildschirmRefresh();
+    }
+    z.RennenLaeuft = false;
+    m_timer->stop();
+
+    fensterLeerlauf();
+    if (z.SlotRennenPhase.isEmpty() && l.ansageAktiv(7)) SageErgebnisse();
+
+    m_ablauf.timer5().stop();
+    m_ablauf.timer5().setInterval(1000);
+    for (H::Element el : {H::Option1_0, H::Option1_1, H::Option1_2}) a.setEnabled(el, true);
+
+    if (e.CheckSRunden == 1) l.CheckSchnellsteRunde();
+    l.KopieToHistRennen();
+    if (e.showRundenTab == 1) a.fordereRundenTabelleAn();
+
+    const bool quali = z.SlotRennenPhase == QLatin1String("Quali");
+    const bool rennen = z.SlotRennenPhase == QLatin1String("Rennen");
+    if (m_turnier && (quali || rennen)) {
+        if (!pause(e.PauseNachStint, QStringLiteral("Gleich geht es weiter"),
+                   QStringLiteral("Noch %1 Sekunden"))) {
+            m_schliesst = false;
+            return;
+        }
+        if (e.BahnStrom == 1) l.hardware().SchalteLPT(QStringLiteral("BahnAlle"), 1);
+        // The tournament starts its next run itself: the close is over by then.
+        m_schliesst = false;
+        if (quali)
+            m_turnier->NaechsterQualiLauf();
+        else
+            m_turnier->RennLaufAuswerten();
+        m_ablauf.meldeEnde();
+        return;
+    }
+
+    if (z.RennModus == 4) {
+        a.setEnabled(H::Command2, false);
+        a.setEnabled(H::Command4, false);
+        const bool ok = pause(
+            e.PowerTrainingPause,
+            QStringLiteral("Gleich geht es weiter. Zum Stop T-Power auf anderen Modus ändern."),
+            QStringLiteral("Noch %1 Sekunden - Zum Stop T-Power auf anderen Modus ändern."));
+        a.setEnabled(H::Command2, true);
+        a.setEnabled(H::Command4, true);
+        m_schliesst = false;
+        // Another race mode chosen during the pause ends the cycle.
+        if (ok && !m_ablauf.beendet() && z.RennModus == 4) m_ablauf.StartRennen();
+        m_ablauf.meldeEnde();
+        return;
+    }
+
+    m_schliesst = false;
+    m_ablauf.meldeEnde();
+}
+
+bool Nachlauf::pause(int sekunden, const QString& ersteZeile, const QString& zeile) {
+    H& a = m_ablauf.anzeige();
+    Uhr& uhr = m_ablauf.leitung().uhr();
+    a.setCaption(H::lblWeiter, ersteZeile);
+    a.setVisible(H::lblWeiter, true);
+    for (int n = sekunden; n >= 0; --n) {
+        if (!uhr.Warte(1) || m_ablauf.beendet()) return false;
+        a.setCaption(H::lblWeiter, zeile.arg(n));
+    }
+    a.setVisible(H::lblWeiter, false);
+    return true;
+}
+
+void Nachlauf::SageErgebnisse() {
+    Rennleitung& l = m_ablauf.leitung();
+    Ansage& ansage = l.ansage();
+    const QString& art = l.zustand().RennArt;
+    const QString muster = QStringLiteral("#######0.000");
+
+    if (art == QLatin1String("Quali")) {
+        ansage.SprachAusgabe(QStringLiteral("Qualifikationslauf zu Ende"));
+        return;
+    }
+    const bool training = art == QLatin1String("Training");
+    if (!training && art != QLatin1String("Rennen")) return;
+
+    ansage.SprachAusgabe(l.Text(training ? 13 : 6) + QStringLiteral("  ") + l.Text(7));
+    // Rows in standing order: from first to last place.
+    for (const QSqlRecord& r : l.rangliste()) {
+        if (r.value(QStringLiteral("Runden")).toInt() <= 0) continue;
+        const QString fahrer = r.value(QStringLiteral("Fahrer")).toString();
+        QString text;
+        if (training) {
+            const double beste = r.value(QStringLiteral("schnellste")).toDouble() / 1000.0;
+            text = fahrer + QLatin1Char(' ') + Formate::Format(beste, muster) + QLatin1Char(' ') +
+                   l.Text(8) + QStringLiteral("  ") + l.Text(10) + QLatin1Char(' ') +
+                   QString::number(r.value(QStringLiteral("SchnellsteRunde")).toLongLong());
+        } else {
+            const double gesamt = r.value(QStringLiteral("gesamt")).toDouble() / 1000.0;
+            text = fahrer + QLatin1Char(' ') +
+                   QString::number(r.value(QStringLiteral("Runden")).toLongLong()) +
+                   QStringLiteral("  ") + l.Text(11) + QLatin1Char(' ') +
+                   Formate::Format(gesamt, muster) + QStringLiteral("  ") + l.Text(8);
+        }
+        ansage.SprachAusgabe(text);
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The after-run and the close of a run: after StopRennen crossings still count for
+// NachlaufZeit ms; then the inputs go off, the main window returns to idle, the end and the
+// results are announced, lap records and history are written, and either the program waits,
+// or a tournament stint or the next power-training run follows after a counted pause.
+
+#include <QObject>
+#include <QString>
+
+class Rennablauf;
+class TurnierUebergabe;
+class UhrTimer;
+
+class Nachlauf : public QObject {
+    Q_OBJECT
+public:
+    explicit Nachlauf(Rennablauf& ablauf, QObject* parent = nullptr);
+    ~Nachlauf() override;
+
+    void setzeTurnier(TurnierUebergabe* turnier) { m_turnier = turnier; }
+    TurnierUebergabe* turnier() const { return m_turnier; }
+
+    // Starts the after-run timer (NachlaufZeit ms, fires once).
+    void starte();
+    bool timerAktiv() const;
+    void stoppe();
+    // The after-run end: the close of the run and its pause.
+    void NachLaufTimer_Timer();
+    // The close or a pause is going on (a start press is ignored meanwhile).
+    bool schliesst() const { return m_schliesst; }
+
+    // The spoken end of the run for the current race kind (outside tournaments).
+    void SageErgebnisse();
+
+private:
+    void eingaengeAus();
+    void fensterLeerlauf();
+    bool pause(int sekunden, const QString& ersteZeile, const QString& zeile);
+
+    Rennablauf& m_ablauf;
+    TurnierUebergabe* m_turnier = nullptr;
+    UhrTimer* m_timer = nullptr;
+    bool m_schliesst = false;
+};

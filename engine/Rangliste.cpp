@@ -1,0 +1,163 @@
+#include "Rangliste.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QVariant>
+
+#include "Datenbank.h"
+#include "Formate.h"
+
+namespace {
+
+const QString spalten = QStringLiteral(
+    "Bahn, FahrerNr, Platz, Fahrer, Auto, Strecke, Laenge, Runden, Gesamt, SchnellsteRunde, "
+    "Schnellste, Wann, AktRunde, ZurVorRunde, SchnellsteGeschw, AktGeschw");
+
+PositionsZeile zeileAus(const QSqlQuery& q) {
+    PositionsZeile z;
+    z.bahn = q.value(0).toInt();
+    z.fahrerNr = q.value(1).toInt();
+    z.platz = q.value(2).toInt();
+    z.fahrer = q.value(3).toString();
+    z.autoName = q.value(4).toString();
+    z.strecke = q.value(5).toString();
+    z.laenge = q.value(6).toDouble();
+    z.runden = q.value(7).toInt();
+    z.gesamt = q.value(8).toLongLong();
+    z.schnellsteRunde = q.value(9).toInt();
+    z.schnellste = q.value(10).toLongLong();
+    z.wann = q.value(11).toString();
+    z.aktRunde = q.value(12).toLongLong();
+    z.zurVorRunde = q.value(13).toInt();
+    z.schnellsteGeschw = q.value(14).toDouble();
+    z.aktGeschw = q.value(15).toDouble();
+    return z;
+}
+
+bool fehlgeschlagen(const QSqlQuery& q, QString* fehler) {
+    if (fehler) {
+        const QSqlError e = q.lastError();
+        *fehler = e.databaseText().isEmpty() ? e.text() : e.databaseText();
+    }
+    return false;
+}
+
+// Runs a select with bound values; false with the error when it fails.
+bool frage(QSqlQuery& q, const QString& sql, const QVariantList& werte, QString* fehler) {
+    q.setForwardOnly(true);
+    if (!q.prepare(sql)) return fehlgeschlagen(q, fehler);
+    for (const QVariant& w : werte) q.addBindValue(w);
+    if (!q.exec()) return fehlgeschlagen(q, fehler);
+    return true;
+}
+
+}  // namespace
+
+QString Rangliste::ordnung(int option1) {
+    switch (option1) {
+        case 0:
+            return QStringLiteral(" order by runden DESC,gesamt,bahn");
+        case 2:
+            return QStringLiteral(" order by schnellstegeschw desc,bahn");
+        default:
+            return QStringLiteral(" order by schnellste,bahn");
+    }
+}
+
+QVector<PositionsZeile> Rangliste::lese(int anzBahnen, const QString& ordnung, QString* fehler) {
+    QVector<PositionsZeile> zeilen;
+    QSqlQuery q(m_db.db());
+    if (!frage(q, QStringLiteral("select %1 from positionen where bahn<=?").arg(spalten) + ordnung,
+               {anzBahnen}, fehler))
+        return zeilen;
+    while (q.next()) zeilen.append(zeileAus(q));
+    return zeilen;
+}
+
+QVector<QSqlRecord> Rangliste::leseSaetze(int anzBahnen, const QString& ordnung, QString* fehler) {
+    QVector<QSqlRecord> saetze;
+    QSqlQuery q(m_db.db());
+    if (!frage(q, QStringLiteral("select * from Positionen where bahn<=?") + ordnung, {anzBahnen},
+               fehler))
+        return saetze;
+    while (q.next()) saetze.append(q.record());
+    return saetze;
+}
+
+std::optional<PositionsZeile> Rangliste::zeileVonSlot(int slot, int anzBahnen,
+                                                      const QString& ordnung, QString* fehler) {
+    QSqlQuery q(m_db.db());
+    if (!frage(
+            q,
+            QStringLiteral("select %1 from positionen where bahn<=? and FahrerNr=?").arg(spalten) +
+                ordnung + QStringLiteral(" limit 1"),
+            {anzBahnen, slot}, fehler))
+        return std::nullopt;
+    if (!q.next()) return std::nullopt;
+    return zeileAus(q);
+}
+
+bool Rangliste::schreibeRunde(const PositionsZeile& z, QString* fehler) {
+    return m_db.execute(QStringLiteral("update positionen set Runden=?, Gesamt=?, ZurVorRunde=?, "
+                                       "Wann=?, AktRunde=?, Schnellste=?, SchnellsteRunde=?, "
+                                       "AktGeschw=?, SchnellsteGeschw=? where Bahn=?"),
+                        {z.runden, z.gesamt, z.zurVorRunde, z.wann, z.aktRunde, z.schnellste,
+                         z.schnellsteRunde, z.aktGeschw, z.schnellsteGeschw, z.bahn},
+                        fehler);
+}
+
+bool Rangliste::setzePlatz(int bahn, int platz, QString* fehler) {
+    return m_db.execute(QStringLiteral("update positionen set Platz=? where Bahn=?"), {platz, bahn},
+                        fehler);
+}
+
+bool Rangliste::nummeriere(const QVector<PositionsZeile>& zeilen, QString* fehler) {
+    bool ok = true;
+    for (int k = 0; k < zeilen.size(); ++k) {
+        if (zeilen[k].platz != k + 1) ok = setzePlatz(zeilen[k].bahn, k + 1, fehler) && ok;
+    }
+    return ok;
+}
+
+bool Rangliste::uebertrageSchnellsteRunden(const QVector<PositionsZeile>& zeilen, QString* schritt,
+                                           QString* fehler) {
+    for (const PositionsZeile& z : zeilen) {
+        // A lane that drove no lap in this run has no record to offer.
+        if (z.runden <= 0 || z.schnellste <= 0 || z.schnellste >= 999999) continue;
+        *schritt = QStringLiteral("Suche in schnellsterunden");
+        QSqlQuery q(m_db.db());
+        if (!frage(q,
+                   QStringLiteral("select rowid, Zeit from schnellsterunden where Fahrer=? and "
+                                  "Auto=? and strecke=? and bahn=? and LBahn=? limit 1"),
+                   {z.fahrer, z.autoName, z.strecke, QString::number(z.bahn), z.laenge}, fehler))
+            return false;
+        const QString geschw =
+            Formate::Format(z.schnellsteGeschw, QStringLiteral("#######000.000"));
+        if (!q.next()) {
+            *schritt = QStringLiteral("Neuer Eintrag");
+            if (!m_db.execute(QStringLiteral("insert into schnellsterunden (Fahrer, Auto, Strecke, "
+                                             "Bahn, LBahn, Runde, Geschw, Zeit, Wann) values "
+                                             "(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                              {z.fahrer, z.autoName, z.strecke, QString::number(z.bahn), z.laenge,
+                               z.schnellsteRunde, geschw, z.schnellste, z.wann},
+                              fehler))
+                return false;
+            continue;
+        }
+        const qint64 rowid = q.value(0).toLongLong();
+        const QVariant gespeichert = q.value(1);
+        q.finish();
+        // Keep a record unless this run beat it.
+        if (!gespeichert.isNull() && gespeichert.toLongLong() > 0 &&
+            z.schnellste >= gespeichert.toLongLong())
+            continue;
+        *schritt = QStringLiteral("Aendern");
+        if (!m_db.execute(QStringLiteral("update schnellsterunden set Runde=?, Geschw=?, Zeit=?, "
+                                         "Wann=? where rowid=?"),
+                          {z.schnellsteRunde, geschw, z.schnellste, z.wann, rowid}, fehler))
+            return false;
+    }
+    schritt->clear();
+    return true;
+}

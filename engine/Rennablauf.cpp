@@ -1,0 +1,439 @@
+#include "Rennablauf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+
+#include "Ansage.h"
+#include "ChaosModus.h"
+#include "DebugLog.h"
+#include "Einstellungen.h"
+#include "Formate.h"
+#include "Hauptanzeige.h"
+#include "Nachlauf.h"
+#include "RennHardware.h"
+#include "Rennleitung.h"
+#include "Rueckfrage.h"
+#include "SlotWerte.h"
+#include "Uhr.h"
+
+using H = Hauptanzeige;
+
+namespace {
+const QString kStop = QStringLiteral("&Stop");
+const QString kNullZeit = QStringLiteral("00:00:00.000");
+
+// Pin value of an input assignment ("LPT1 13" -> 4096, "AUS" -> 0), as the port code reads it.
+int pinWert(const QString& belegung) {
+    if (belegung.trimmed().toUpper() == QLatin1String("AUS")) return 0;
+    const QStringList teile = belegung.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (teile.size() < 2) return 0;
+    const int n = teile.at(1).toInt();
+    if (n >= 8 && n <= 11) return 1 << (n - 8);
+    if (n >= 12 && n <= 16) return 1 << (n - 1);
+    return n;
+}
+}  // namespace
+
+Rennablauf::Rennablauf(Rennleitung& leitung, Hauptanzeige& anzeige, QObject* parent)
+    : QObject(parent), m_leitung(leitung), m_anzeige(anzeige) {
+    m_timer5 = leitung.uhr().neuerTimer(this);
+    m_timer5->setInterval(1000);
+    connect(m_timer5, &UhrTimer::timeout, this, &Rennablauf::Timer5_Timer);
+    m_chaos = std::make_unique<ChaosModus>(*this);
+    m_nachlauf = std::make_unique<Nachlauf>(*this);
+    // Whoever ends the clock's waits is closing the program.
+    connect(&leitung.uhr(), &Uhr::abbruch, this, &Rennablauf::beenden);
+}
+
+Rennablauf::~Rennablauf() = default;
+
+void Rennablauf::setzeTurnier(TurnierUebergabe* turnier) { m_nachlauf->setzeTurnier(turnier); }
+
+bool Rennablauf::mitLapster() const { return m_leitung.einstellungen().LapsterAktiv == 1; }
+
+bool Rennablauf::mitLapsterAmpel() const {
+    return mitLapster() && m_leitung.einstellungen().LAPSTERmitAmpel == 1;
+}
+
+bool Rennablauf::dsStartetSelbst() const {
+    const Einstellungen& e = m_leitung.einstellungen();
+    return (e.DS200Aktiv == 1 || e.DS300Aktiv == 1) && e.DSGoStart == 1;
+}
+
+bool Rennablauf::chaosPinBelegt() const { return pinWert(m_leitung.einstellungen().LPTChaos) != 0; }
+
+void Rennablauf::schalte(const QString& wort, int an) { m_leitung.hardware().SchalteLPT(wort, an); }
+
+bool Rennablauf::unterbrochen(quint64 nr) const {
+    return m_beendet || m_gestoppt || nr != m_laufNummer;
+}
+
+bool Rennablauf::beschaeftigt() const {
+    return m_leitung.zustand().RennenLaeuft || m_startLaeuft || m_nachlauf->timerAktiv() ||
+           m_nachlauf->schliesst();
+}
+
+void Rennablauf::meldeEnde() {
+    if (!beschaeftigt()) emit leerlauf();
+}
+
+void Rennablauf::beenden() {
+    if (m_beendet) return;
+    m_beendet = true;
+    m_timer5->stop();
+    m_chaos->stoppeEingangsTimer();
+    m_nachlauf->stoppe();
+    if (!m_leitung.uhr().abgebrochen()) m_leitung.uhr().abbrechen();
+}
+
+QString Rennablauf::FormatiereZeit(qint64 ms) { return Formate::FormatiereZeit(ms); }
+
+void Rennablauf::setzeUhrText(const QString& text) { m_anzeige.setCaption(H::Label1, text); }
+
+// ---------------------------------------------------------------- start
+
+void Rennablauf::Command2_Click() {
+    if (!m_anzeige.istEnabled(H::Command2) || !m_anzeige.istVisible(H::Command2)) return;
+    StarteErfassung();
+}
+
+void Rennablauf::StarteErfassung() {
+    // A press while the last run is being closed or paused starts nothing.
+    if (m_beendet || m_nachlauf->schliesst()) return;
+    m_anzeige.setVisible(H::lblWeiter, false);
+    if (dsStartetSelbst()) {
+        m_leitung.rueckfrage().meldung(
+            QStringLiteral("Bitte den START/STOP Button der DS200/DS300 verwenden!"));
+        return;
+    }
+    StartRennen();
+}
+
+void Rennablauf::loescheEinzelrundenDateien() {
+    // The single-lap files of the last run: ltfPfad is a prefix, the pattern follows it.
+    const QFileInfo muster(m_leitung.einstellungen().ltfPfad + QStringLiteral("*.lre"));
+    QDir ordner = muster.absoluteDir();
+    const QStringList dateien =
+        ordner.entryList(QStringList{muster.fileName()}, QDir::Files | QDir::Hidden);
+    for (const QString& d : dateien) QFile::remove(ordner.filePath(d));
+}
+
+void Rennablauf::StartRennen() {
+    if (m_beendet || m_startLaeuft) return;
+    RennZustand& z = m_leitung.zustand();
+    const Einstellungen& e = m_leitung.einstellungen();
+
+    if (m_anzeige.caption(H::Command2) == kStop) {
+        // A run that is already ending needs no question.
+        if (m_gestoppt || m_nachlauf->timerAktiv() || m_nachlauf->schliesst()) return;
+        const quint64 nr = m_laufNummer;
+        const bool ja =
+            m_leitung.rueckfrage().frage(QStringLiteral("Soll der Lauf gestoppt werden?"));
+        // The question may have stayed open while this run ended and the next one began.
+        if (ja && nr == m_laufNummer && !m_beendet) StopRennen();
+        return;
+    }
+    if (m_nachlauf->schliesst()) return;
+
+    m_startLaeuft = true;
+    ++m_laufNummer;
+    const quint64 nr = m_laufNummer;
+    m_gestoppt = false;
+    m_ansageFrei = true;
+
+    loescheEinzelrundenDateien();
+
+    if (z.SlotRennenPhase.isEmpty()) {
+        for (H::Element el : {H::Grenze, H::Command3, H::Command4, H::Command6, H::Command7})
+            m_anzeige.setEnabled(el, false);
+    }
+    m_anzeige.setEnabled(H::Command5, false);
+    m_anzeige.setCaption(H::Command5, QStringLiteral("S&imulation"));
+
+    RennHardware& hw = m_leitung.hardware();
+    if (mitLapster()) {
+        SchreibeDebug(QStringLiteral("StartRennen: LapsterBoxOpen (false)"));
+        hw.LapsterBoxOpen(false);
+        SchreibeDebug(QStringLiteral("StartRennen: LapsterBoxInit"));
+        hw.LapsterBoxInit();
+        SchreibeDebug(QStringLiteral("StartRennen: LapsterBoxInit OK"));
+        if (e.LAPSTERmitAmpel == 1) hw.AmpelVorstart();
+        SchreibeDebug(QStringLiteral("StartRennen: AmpelVorstart OK"));
+        if (m_beendet) {
+            m_startLaeuft = false;
+            return;
+        }
+    }
+
+    if (!dsStartetSelbst()) {
+        m_anzeige.setAlleLampen(H::Lampe::Aus);
+        m_anzeige.setLichtAnzeige(H::Lampe::Aus);
+        m_anzeige.zeigeStartAmpel(false);
+    }
+
+    m_anzeige.setCaption(H::cmdChaos, QStringLiteral("Chaos"));
+    m_anzeige.setEnabled(H::cmdChaos, true);
+    m_anzeige.setVisible(H::cmdChaos, true);
+    m_anzeige.setCaption(H::Command2, kStop);
+    m_anzeige.setCommand2Lauffarbe(true);
+    m_leitung.MyInit();
+    m_anzeige.setCaption(H::Label1, QString());
+    m_anzeige.setLabel1Chaos(false);
+    m_anzeige.setVisible(H::Label1, true);
+    m_anzeige.setVisible(H::RZeitAnsage, true);
+    m_anzeige.setVisible(H::Command4, false);
+    m_anzeige.setFortschritt(100);
+    m_anzeige.setVisible(H::Fortschritt, z.ZeitRunden == 1);
+    for (H::Element el : {H::Option1_0, H::Option1_1, H::Option1_2})
+        m_anzeige.setEnabled(el, false);
+
+    m_leitung.NeueRunde();
+
+    if (!dsStartetSelbst()) {
+        z.RennenLaeuft = true;
+        z.RennStartDatum = m_leitung.uhr().jetzt();
+        m_timer5->start(1000);
+    }
+
+    if (mitLapster()) {
+        hw.LapsterBoxReset();
+        SchreibeDebug(QStringLiteral("StartRennen: LapsterBoxReset OK"));
+    }
+    m_startLaeuft = false;
+    if (nr == m_laufNummer) meldeEnde();
+}
+
+// ---------------------------------------------------------------- race timer
+
+void Rennablauf::Timer5_Timer() {
+    RennZustand& z = m_leitung.zustand();
+    // A tick inside a wait of the previous tick would evaluate the same state twice.
+    if (m_imTick || m_beendet || z.ChaosAktiv) return;
+    // Once stopped, only the evaluation of the after-run goes on; the countdown does not.
+    if (m_gestoppt && z.AmpelPhase != 6) return;
+    m_imTick = true;
+    if (mitLapster()) m_leitung.hardware().LapsterBoxReadTimer();
+    switch (z.AmpelPhase) {
+        case 6:
+            phase6();
+            break;
+        case 5:
+            phase5();
+            break;
+        case 4:
+        case 3:
+        case 2:
+        case 1:
+            phase4bis1();
+            break;
+        case 0:
+            phase0();
+            break;
+        default:
+            break;
+    }
+    m_imTick = false;
+}
+
+void Rennablauf::phase6() {
+    RennZustand& z = m_leitung.zustand();
+    if (z.RundeWartet) {
+        z.RundeWartet = false;
+        m_leitung.BildschirmRefresh();
+    }
+    if (mitLapster()) m_leitung.hardware().LapsterBoxReadTimer();
+
+    const bool nachZeit = z.ZeitRunden == 1;
+    qint64 rest = 0;
+    if (nachZeit)
+        ZeitZaehler(rest);
+    else
+        RundenZaehler();
+
+    const QString uhrText = m_anzeige.caption(H::Label1);
+    if (uhrText.mid(6, 4) == QLatin1String("45.0")) m_ansageFrei = true;
+    if (nachZeit && m_ansageFrei) restzeitAnsage(uhrText);
+
+    if (nachZeit && rest <= 0) {
+        setzeUhrText(kNullZeit);
+        StopRennen();
+    }
+    if (!nachZeit) {
+        SlotWerte* erster = m_leitung.GetSlotAnzeigeFromPosition(1);
+        if (erster && m_leitung.grenzeZahl() <= erster->ReturnRunden()) StopRennen();
+    }
+}
+
+void Rennablauf::restzeitAnsage(const QString& uhrText) {
+    const QString marke = uhrText.left(10);
+    QString text;
+    if (marke == QLatin1String("00:10:00.0"))
+        text = QStringLiteral("10 ") + m_leitung.Text(12);
+    else if (marke == QLatin1String("00:05:00.0"))
+        text = QStringLiteral("5 ") + m_leitung.Text(12);
+    else if (marke == QLatin1String("00:02:00.0"))
+        text = QStringLiteral("2 ") + m_leitung.Text(12);
+    else if (marke == QLatin1String("00:01:00.0"))
+        text = QStringLiteral("60 ") + m_leitung.Text(8);
+    else if (marke == QLatin1String("00:00:30.0"))
+        text = QStringLiteral("30 ") + m_leitung.Text(8);
+    if (text.isEmpty()) return;
+    // Each mark once: the next ":45.0" arms the following one.
+    m_ansageFrei = false;
+    if (m_leitung.ansageAktiv(6)) m_leitung.ansage().SprachAusgabe(text);
+}
+
+void Rennablauf::phase5() {
+    RennZustand& z = m_leitung.zustand();
+    const Einstellungen& e = m_leitung.einstellungen();
+    RennHardware& hw = m_leitung.hardware();
+    const quint64 nr = m_laufNummer;
+
+    SchreibeDebug(QStringLiteral("Timer5: Phase 5 ComControl ") +
+                  QString::number(e.ComControlAktiv));
+    if (e.ComControlAktiv == 1) {
+        SchreibeDebug(QStringLiteral("Timer5: Phase 5 CommPort1 ") + e.CommPort1);
+        hw.OeffneComPort(1);
+        SchreibeDebug(QStringLiteral("Timer5: Phase 5 CommPort2 ") + e.CommPort2);
+        hw.OeffneComPort(2);
+    }
+    if (e.RaceControlAktiv == 1) {
+        SchreibeDebug(QStringLiteral("Timer5: Phase 5 RaceControl "));
+        z.StartZeit = hw.StarteSensorBox();
+    }
+    if (e.BEPFEAktiv == 1) {
+        SchreibeDebug(QStringLiteral("Timer5: Phase 5 Bepfe "));
+        hw.SendeBepfe(QStringLiteral("reset;"));
+        SchreibeDebug(QStringLiteral("Timer5: Phase 5 nach Bepfe "));
+    }
+    if (e.LPTControlAktiv == 1) {
+        SchreibeDebug(QStringLiteral("Timer5: Phase 5 lptControl "));
+        hw.StarteLPTErfassung();
+    }
+
+    m_anzeige.setEnabled(H::Command5, true);
+    setzeUhrText(kNullZeit);
+    CountDown(5);
+    schalte(QStringLiteral("BahnAlle"), z.StromImCountdown == 1 ? 1 : 0);
+    schalte(QStringLiteral("AmpelAlle"), 0);
+    schalte(QStringLiteral("Ampel1"), 1);
+    if (mitLapsterAmpel()) {
+        hw.AmpelWeiter();
+        if (unterbrochen(nr)) return;
+    }
+
+    if (chaosPinBelegt() && e.LPTControlAktiv != 1) m_chaos->starteEingangsTimer();
+
+    // Power training has no countdown lamps: the next tick is green.
+    z.AmpelPhase = z.RennModus == 4 ? 0 : 4;
+}
+
+void Rennablauf::phase4bis1() {
+    RennZustand& z = m_leitung.zustand();
+    const quint64 nr = m_laufNummer;
+    if (mitLapsterAmpel()) {
+        m_leitung.hardware().AmpelWeiter();
+        if (unterbrochen(nr)) return;
+    }
+    const int phase = z.AmpelPhase;
+    setzeUhrText(kNullZeit);
+    CountDown(phase);
+    SchreibeDebug(QStringLiteral("Timer5: Phase ") + QString::number(phase));
+    schalte(QStringLiteral("Ampel") + QString::number(6 - phase), 1);
+    z.AmpelPhase = static_cast<quint8>(phase - 1);
+    if (z.AmpelPhase == 0) {
+        SchreibeDebug(QStringLiteral("Timer5: TimerIntervall Random"));
+        // 300..2000 ms in steps of 100 ms.
+        m_timer5->setInterval(m_leitung.uhr().zufall(3, 20) * 100);
+    }
+}
+
+void Rennablauf::phase0() {
+    RennZustand& z = m_leitung.zustand();
+    const Einstellungen& e = m_leitung.einstellungen();
+    RennHardware& hw = m_leitung.hardware();
+    const quint64 nr = m_laufNummer;
+
+    SchreibeDebug(QStringLiteral("Timer5: Phase 0"));
+    CountDown(0);
+    SchreibeDebug(QStringLiteral("Timer5: CountDown 0"));
+    m_anzeige.setEnabled(H::Command5, true);
+    z.StartZeit = hw.HoleZeitstempel();
+    if (e.BEPFEAktiv == 1) hw.SendeBepfe(QStringLiteral("reset;b01;"));
+    if (mitLapster()) {
+        SchreibeDebug(QStringLiteral("Timer5: LapsterBoxReset"));
+        hw.LapsterBoxReset();
+        SchreibeDebug(QStringLiteral("Timer5: nach LapsterBoxReset"));
+    }
+    if (z.StromImCountdown == 0) schalte(QStringLiteral("BahnAlle"), 1);
+    schalte(QStringLiteral("AmpelAlle"), 0);
+    schalte(QStringLiteral("AmpelGruen"), 1);
+    if (mitLapsterAmpel()) {
+        hw.AmpelWeiter();
+        if (unterbrochen(nr)) return;
+    }
+    m_timer5->setInterval(120);
+    z.AmpelPhase = 6;
+    m_anzeige.schliesseStartAmpel();
+}
+
+void Rennablauf::CountDown(int i) {
+    const Einstellungen& e = m_leitung.einstellungen();
+    m_leitung.ansage().SpieleTon(e.TonAmpelAn);
+    if (i >= 1 && i <= 5) {
+        m_anzeige.setLampe(1, 5 - i, H::Lampe::Rot);
+        m_anzeige.setLampe(2, 5 - i, H::Lampe::Rot);
+    } else if (i == 0) {
+        m_anzeige.setAlleLampen(H::Lampe::Gruen);
+        m_leitung.ansage().SpieleTon(e.TonAmpelAus);
+        m_anzeige.setLichtAnzeige(H::Lampe::Gruen);
+    }
+}
+
+void Rennablauf::ZeitZaehler(qint64& rest) {
+    const RennZustand& z = m_leitung.zustand();
+    const qint64 grenzeMs = std::llround(m_leitung.grenzeZahl() * 60000.0);
+    const qint64 jetzt = m_leitung.hardware().HoleZeitstempel();
+    rest = grenzeMs - (jetzt - qint64(z.StartZeit)) + qint64(z.ChaosZeit);
+    if (rest < 0) rest = 0;
+    // A limit of 0 has nothing to divide by: the bar shows its least value.
+    const qint64 prozent = grenzeMs > 0 ? std::llround(double(rest) * 100.0 / double(grenzeMs)) : 1;
+    m_anzeige.setFortschritt(int(std::clamp<qint64>(prozent, 1, 100)));
+    setzeUhrText(FormatiereZeit(rest));
+}
+
+void Rennablauf::RundenZaehler() {
+    const qint64 jetzt = m_leitung.hardware().HoleZeitstempel();
+    setzeUhrText(FormatiereZeit(jetzt - qint64(m_leitung.zustand().StartZeit)));
+}
+
+// ---------------------------------------------------------------- stop
+
+void Rennablauf::StopRennen() {
+    RennZustand& z = m_leitung.zustand();
+    const Einstellungen& e = m_leitung.einstellungen();
+    if (!z.RennenLaeuft || m_gestoppt || m_nachlauf->timerAktiv() || m_nachlauf->schliesst())
+        return;
+    // Set before anything can wait: a second trigger meanwhile finds the run stopped.
+    m_gestoppt = true;
+    if (z.ChaosAktiv) m_chaos->beendeOhneNeustart();
+
+    RennHardware& hw = m_leitung.hardware();
+    m_anzeige.setVisible(H::cmdChaos, false);
+    schalte(QStringLiteral("AmpelGruen"), 0);
+    if (mitLapsterAmpel()) hw.AmpelReset();
+    if (m_beendet) return;
+
+    m_nachlauf->starte();
+    CountDown(6);
+    const bool strom = z.Option1 == 0 ? e.BahnStrom == 1 : e.BahnStromTraining == 1;
+    if (strom) {
+        schalte(QStringLiteral("BahnAlle"), 0);
+        schalte(QStringLiteral("AmpelAlle"), 1);
+        schalte(QStringLiteral("AmpelGruen"), 0);
+    }
+    if (mitLapster()) hw.LapsterBoxClose();
+}

@@ -1,0 +1,600 @@
+#include "Rennleitung.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include "Ansage.h"
+#include "Datenbank.h"
+#include "DebugLog.h"
+#include "Einstellungen.h"
+#include "EinstellungsSpeicher.h"
+#include "Formate.h"
+#include "Rangliste.h"
+#include "RennHardware.h"
+#include "Rueckfrage.h"
+#include "RundenPuffer.h"
+#include "Rundenprotokoll.h"
+#include "SlotAnzeigen.h"
+#include "Uhr.h"
+
+namespace {
+
+// Building the trace lines costs time on the lap path; skip it when nobody reads them.
+bool protokolliert() { return DebugLog::instanz().aktiv(); }
+
+// The leading number of a text, as the limit field is read ("10", " 5 min" -> 5, "x" -> 0).
+double fuehrendeZahl(const QString& text) {
+    const QString t = text.trimmed();
+    qsizetype n = 0;
+    if (n < t.size() && (t[n] == QLatin1Char('-') || t[n] == QLatin1Char('+'))) ++n;
+    while (n < t.size() && t[n].isDigit()) ++n;
+    if (n < t.size() && t[n] == QLatin1Char('.')) {
+        ++n;
+        while (n < t.size() && t[n].isDigit()) ++n;
+    }
+    bool ok = false;
+    const double wert = t.left(n).toDouble(&ok);
+    return ok ? wert : 0.0;
+}
+
+}  // namespace
+
+Rennleitung::Rennleitung(Uhr& uhr, Datenbank& db, Einstellungen& einstellungen,
+                         EinstellungsSpeicher& speicher, Ansage& ansage, Rueckfrage& rueckfrage,
+                         RennHardware& hardware, QObject* parent)
+    : QObject(parent),
+      m_uhr(uhr),
+      m_db(db),
+      m_e(einstellungen),
+      m_speicher(speicher),
+      m_ansage(ansage),
+      m_rueckfrage(rueckfrage),
+      m_hw(hardware),
+      m_puffer(std::make_unique<RundenPuffer>()),
+      m_rangliste(std::make_unique<Rangliste>(db)),
+      m_protokoll(std::make_unique<Rundenprotokoll>(db, einstellungen)),
+      m_anzeigen(std::make_unique<SlotAnzeigen>(this)) {
+    for (int i = 0; i < 6; ++i) {
+        m_anzeigen->panel(i).SetFixWerte(i + 1, m_e.Farbe[size_t(i + 1)],
+                                         m_e.FontFarbe[size_t(i + 1)], 0);
+    }
+    // Kind and name follow the ranking choice from the start, before anything is switched.
+    setzeRennArtNachOption();
+}
+
+Rennleitung::~Rennleitung() = default;
+
+int Rennleitung::anzBahnen() const {
+    return m_e.AnzBahnen >= 2 && m_e.AnzBahnen <= 6 ? m_e.AnzBahnen : 4;
+}
+
+// ---- race state
+
+void Rennleitung::MyInit() {
+    const int aktiv = m_e.BEPFEAktiv + m_e.RaceControlAktiv + m_e.DS200Aktiv + m_e.DS300Aktiv +
+                      m_e.LPTControlAktiv + m_e.LapsterAktiv;
+    if (aktiv != 1) {
+        // None or several special interfaces: the generic serial input, for this program run.
+        m_e.ComControlAktiv = 1;
+        m_e.BEPFEAktiv = m_e.RaceControlAktiv = m_e.DS200Aktiv = m_e.DS300Aktiv = 0;
+        m_e.LPTControlAktiv = m_e.LapsterAktiv = 0;
+    } else {
+        m_e.ComControlAktiv = 0;
+    }
+    if (m_e.AnzBahnen < 2 || m_e.AnzBahnen > 6) m_e.AnzBahnen = 4;
+
+    m_z.RundeWartet = false;
+    m_z.StartZeit = 0;
+    m_z.RennenLaeuft = false;
+    m_z.ChaosZeit = 0;
+
+    m_z.FahrerNr.fill(0);
+    if (m_e.RaceControlAktiv == 1) {
+        for (int b = 1; b <= 4; ++b) m_z.FahrerNr[size_t(b)] = m_e.RaceControlPort[size_t(b)];
+    }
+    SetzeAnzeigeWerte(2);
+
+    const bool transaktion = m_db.beginneTransaktion();
+    for (int slot = 1; slot <= 6; ++slot) {
+        leereBahnVeroeffentlichen(slot);
+        m_z.ChaosDauer[size_t(slot)] = 0;
+        m_z.FruehstartMarke[size_t(slot)] = false;
+    }
+    QString fehler;
+    if (!m_rangliste->nummeriere(m_rangliste->lese(anzBahnen(), ordnung()), &fehler))
+        SchreibeDebug(QStringLiteral("MyInit: Platz nicht geschrieben: ") + fehler);
+    if (transaktion && !m_db.bestaetige())
+        SchreibeDebug(QStringLiteral("MyInit: ") + m_db.letzterFehler());
+
+    BildschirmRefresh();
+    emit zustandGeaendert();
+}
+
+void Rennleitung::NeueRunde() {
+    const bool dsStartetSelbst = (m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1) && m_e.DSGoStart == 1;
+    if (!dsStartetSelbst && ansageAktiv(2)) m_ansage.SprachAusgabe(Text(2));
+
+    for (size_t i = 1; i <= 6; ++i) {
+        m_z.BahnStartZeit[i] = 0;
+        m_z.RundenStart[i] = 0;
+        m_z.LetzteRunde[i] = 0;
+        m_z.GesamtZeit[i] = 0;
+        m_z.BahnGestartet[i] = false;
+        m_z.Runden[i] = 0;
+        m_z.BesteRunde[i] = 99999;
+    }
+    m_puffer->leeren();
+    m_z.AmpelPhase = 5;
+
+    QString fehler;
+    if (!m_db.execute(QStringLiteral("delete from aktrennen"), {}, &fehler))
+        SchreibeDebug(QStringLiteral("NeueRunde: delete from aktrennen: ") + fehler);
+    if (!m_db.execute(QStringLiteral("update positionen set runden=0"), {}, &fehler))
+        SchreibeDebug(QStringLiteral("NeueRunde: update positionen: ") + fehler);
+    emit panelsGeaendert();
+}
+
+QStringList Rennleitung::rennModi() {
+    return {QStringLiteral("T-Zeit"), QStringLiteral("T-Runden"), QStringLiteral("R-Zeit"),
+            QStringLiteral("R-Runden"), QStringLiteral("T-Power")};
+}
+
+void Rennleitung::cbRAuswahl_Click(int index) {
+    if (index < 0 || index > 4) return;
+    m_e.BahnStromTraining =
+        m_speicher.hole(QStringLiteral("BahnStromTraining"), QStringLiteral("0")).toInt();
+    static constexpr int option[5] = {1, 1, 0, 0, 1};
+    static constexpr int zeitRunden[5] = {1, 0, 1, 0, 1};
+    m_z.RennModus = index;
+    m_z.ZeitRunden = zeitRunden[index];
+    if (index == 4) {
+        m_z.Grenze = QString::number(m_e.PowerTrainingZeit);
+        m_e.BahnStromTraining = 1;
+    }
+    // The ranking choice last, so that it switches the power for the mode just set.
+    Option1_Click(option[index]);
+}
+
+void Rennleitung::setzeRennArtNachOption() {
+    if (m_z.Option1 == 0) {
+        m_z.RennArt = QStringLiteral("Rennen");
+        m_z.AktRennName = QStringLiteral("Rennen");
+    } else {
+        m_z.RennArt =
+            m_z.Grenze == QLatin1String("1") ? QStringLiteral("Quali") : QStringLiteral("Training");
+        m_z.AktRennName = QStringLiteral("Training");
+    }
+}
+
+void Rennleitung::Option1_Click(int index) {
+    if (index < 0 || index > 2) return;
+    m_z.Option1 = index;
+    setzeRennArtNachOption();
+    const int bahnStrom = index == 0 || m_e.BahnStromTraining == 1 ? 0 : 1;
+    m_hw.SchalteLPT(QStringLiteral("BahnAlle"), bahnStrom);
+    m_hw.SchalteLPT(QStringLiteral("AmpelAlle"), 0);
+    for (SlotWerte* p : m_anzeigen->alle()) p->ChangeRennTyp(m_z.RennArt);
+    emit zustandGeaendert();
+    emit panelsGeaendert();
+}
+
+void Rennleitung::setzeGrenze(const QString& text) {
+    m_z.Grenze = text;
+    emit zustandGeaendert();
+}
+
+double Rennleitung::grenzeZahl() const { return fuehrendeZahl(m_z.Grenze); }
+
+bool Rennleitung::Grenze_Validate() {
+    const double zahl = grenzeZahl();
+    const bool imBereich = zahl >= 1 && zahl <= 300;
+    if (!imBereich) m_rueckfrage.meldung(QStringLiteral("Wert muss zwischen 1 und 300 liegen"));
+    if (m_z.Option1 == 1) {
+        if (m_z.Grenze == QLatin1String("1")) {
+            m_z.AktRennName = m_e.RennName;
+            m_z.RennArt = QStringLiteral("Quali");
+        } else if (zahl > 1) {
+            m_z.AktRennName = QStringLiteral("Training");
+            m_z.RennArt = QStringLiteral("Training");
+        }
+    }
+    m_hw.SetzeFormCaption(QString());
+    emit zustandGeaendert();
+    return imBereich;
+}
+
+void Rennleitung::setzeZeitRunden(int zeitRunden) {
+    m_z.ZeitRunden = zeitRunden;
+    emit zustandGeaendert();
+}
+
+void Rennleitung::setzeRZeitAnsage(int an) {
+    m_z.RZeitAnsage = an;
+    emit zustandGeaendert();
+}
+
+void Rennleitung::RennNameSetzen(const QString& name) {
+    m_speicher.speichere(QStringLiteral("RennName"), name);
+    m_e.RennName = name;
+    if (m_z.RennArt != QLatin1String("Training")) m_z.AktRennName = name;
+    m_hw.SetzeFormCaption(QString());
+    emit zustandGeaendert();
+}
+
+// ---- announcements
+
+bool Rennleitung::ansageAktiv(int art) const {
+    if (art < 0 || art > 7) return false;
+    int bit = 0;
+    if (m_z.RennArt == QLatin1String("Training"))
+        bit = 1;
+    else if (m_z.RennArt == QLatin1String("Quali"))
+        bit = 2;
+    else if (m_z.RennArt == QLatin1String("Rennen"))
+        bit = 4;
+    return (m_e.MeldungsAnsage[size_t(art)] & bit) != 0;
+}
+
+QString Rennleitung::Text(int nummer) const {
+    return nummer >= 1 && nummer <= m_texte.size() ? m_texte.at(nummer - 1) : QString();
+}
+
+void Rennleitung::SetzeTexte() {
+    m_texte.clear();
+    QSqlQuery q(m_db.db());
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("select textinhalt from texte where langid=? order by nummer"))) {
+        SchreibeDebug(QStringLiteral("SetzeTexte: ") + q.lastError().text());
+        return;
+    }
+    q.addBindValue(m_e.LangId);
+    if (!q.exec()) {
+        SchreibeDebug(QStringLiteral("SetzeTexte: ") + q.lastError().text());
+        return;
+    }
+    // Room for thirteen texts; further rows of a language are not used.
+    while (m_texte.size() < 13 && q.next()) m_texte.append(q.value(0).toString());
+}
+
+// ---- lap path
+
+void Rennleitung::RundenErfassung(int B, qint32 TempZeit) {
+    if (!m_z.RennenLaeuft || m_z.ChaosAktiv) return;
+    if (B < 0 || B > 6) {
+        SchreibeDebug(QStringLiteral("RundenErfassung: Eingang %1 ohne Bahn, ignoriert").arg(B));
+        return;
+    }
+    const int slot = m_z.FahrerNr[size_t(B)];
+    if (slot == 0) return;
+    if (!istGueltigerSlot(slot)) {
+        SchreibeDebug(QStringLiteral("RundenErfassung: Eingang %1 zeigt auf FahrerNr %2, ignoriert")
+                          .arg(B)
+                          .arg(slot));
+        return;
+    }
+    if (protokolliert())
+        SchreibeDebug(QStringLiteral("RundenErfassung: B %1 T-Zeit %2").arg(B).arg(TempZeit));
+    if (ansageAktiv(0)) m_ansage.SpieleTon(m_e.TonBeep);
+
+    if (m_z.AmpelPhase < 6 && m_e.Fruehstart == 1) {
+        if (!m_z.FruehstartMarke[size_t(slot)] && ansageAktiv(6)) {
+            const auto zeile = m_rangliste->zeileVonSlot(slot, anzBahnen(), ordnung());
+            m_ansage.SprachAusgabe(zeile ? zeile->fahrer + QStringLiteral(" Frühstart!")
+                                         : QStringLiteral("Bahn %1 Frühstart!").arg(B));
+        }
+        m_z.FruehstartMarke[size_t(slot)] = true;
+        GetSlotAnzeigeFromBahn(B)->SetFruehstart();
+        emit fruehstart(B);
+        emit panelsGeaendert();
+        return;
+    }
+    m_puffer->schreibe(slot, TempZeit);
+    m_z.RundeWartet = true;
+}
+
+void Rennleitung::GetPortnummer(int bahn) {
+    m_z.RundeWartet = false;
+    const qint32 zeit = m_hw.HoleZeitstempel();
+    m_z.LetzterZeitstempel = zeit;
+    RundenErfassung(bahn, zeit);
+    m_z.RundeWartet = true;
+}
+
+int Rennleitung::wartendeRunden() const { return m_puffer->anzahl(); }
+
+void Rennleitung::BildschirmRefresh() {
+    // A nested call (events run inside a lap's work) leaves the rest to the running one.
+    if (m_imRefresh) return;
+    m_imRefresh = true;
+
+    if (!m_puffer->leer()) {
+        // One commit for the crossings of this tick: they are on disk before the next tick.
+        const bool transaktion = m_db.beginneTransaktion();
+        while (!m_puffer->leer()) {
+            const RundenPuffer::Eintrag e = m_puffer->nimm();
+            RundenErfassung2(e.slot, e.zeit);
+        }
+        if (transaktion && !m_db.bestaetige()) {
+            SchreibeDebug(QStringLiteral("BildschirmRefresh: Runden nicht gespeichert: ") +
+                          m_db.letzterFehler());
+            m_db.verwerfe();
+        }
+    }
+
+    const int anz = anzBahnen();
+    const QVector<PositionsZeile> zeilen = m_rangliste->lese(anz, ordnung());
+    QVector<int> stapel;
+    for (const PositionsZeile& z : zeilen) {
+        if (stapel.size() >= anz) break;
+        const int index = m_anzeigen->indexVonBahn(z.bahn, anz);
+        m_anzeigen->panel(index).SetVarWerte(z.platz, double(z.aktRunde), z.runden,
+                                             double(z.gesamt));
+        stapel.append(index);
+    }
+    // A static display in training keeps the lanes where they are.
+    if (!(m_z.RennArt == QLatin1String("Training") && m_e.AnzeigeSort == 1))
+        m_anzeigen->stapele(stapel, anz);
+    m_imRefresh = false;
+    emit panelsGeaendert();
+}
+
+void Rennleitung::RundenErfassung2(int i, qint32 TempZeit) {
+    if (!istGueltigerSlot(i)) return;
+    const size_t s = size_t(i);
+    if (m_e.BEPFEAktiv == 1) TempZeit += m_z.StartZeit;
+    // These count the lap themselves: the value is a lap time on top of the lane's total.
+    if (m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1 || m_e.LapsterAktiv == 1)
+        TempZeit = m_z.StartZeit + TempZeit + m_z.GesamtZeit[s];
+
+    if (protokolliert()) {
+        SchreibeDebug(QStringLiteral("StartZeit:%1").arg(m_z.StartZeit));
+        SchreibeDebug(QStringLiteral("TempZEit:%1").arg(TempZeit));
+        SchreibeDebug(QStringLiteral("GesamtZEit:%1").arg(m_z.GesamtZeit[s]));
+        SchreibeDebug(QStringLiteral("RundenStart:%1").arg(m_z.RundenStart[s]));
+        SchreibeDebug(QStringLiteral("TempZEit-RundenStart:%1").arg(TempZeit - m_z.RundenStart[s]));
+    }
+
+    if (m_z.BahnGestartet[s]) {
+        if (TempZeit - m_z.RundenStart[s] <= m_e.PrellZeit) return;
+        m_z.Runden[s] = qint16(m_z.Runden[s] + 1);
+        const qint32 bezug = m_z.Runden[s] == 1 ? m_z.BahnStartZeit[s] : m_z.RundenStart[s];
+        m_z.LetzteRunde[s] = TempZeit - bezug;
+        m_z.RundenStart[s] = TempZeit;
+        m_z.GesamtZeit[s] = TempZeit - m_z.BahnStartZeit[s] - m_z.ChaosZeit;
+        if (m_z.LetzteRunde[s] < m_z.BesteRunde[s]) {
+            m_z.BesteRunde[s] = m_z.LetzteRunde[s];
+            m_z.BesteRundeNr[s] = m_z.Runden[s];
+        }
+        AktPositionen(i, m_z.Runden[s], m_z.LetzteRunde[s], m_z.GesamtZeit[s], m_z.BesteRunde[s],
+                      m_z.BesteRundeNr[s]);
+        return;
+    }
+
+    // The first crossing starts the lane's clock; it is never a lap.
+    m_z.BahnStartZeit[s] = m_e.StartZeitBei == 1 ? m_z.StartZeit : TempZeit;
+    const bool geraetMisst = m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1 || m_e.LapsterAktiv == 1;
+    m_z.RundenStart[s] = geraetMisst ? m_z.BahnStartZeit[s] : TempZeit;
+    m_z.GesamtZeit[s] = 0;
+    m_z.Runden[s] = 0;
+    m_z.BahnGestartet[s] = true;
+    qint16 runden = 0;
+    qint32 letzte = TempZeit - m_z.BahnStartZeit[s];
+    qint32 gesamt = 999999;
+    qint32 beste = 999999;
+    qint16 besteNr = 999;
+    AktPositionen(i, runden, letzte, gesamt, beste, besteNr);
+}
+
+// ---- standings and history
+
+QString Rennleitung::ordnung() const { return Rangliste::ordnung(m_z.Option1); }
+
+QVector<QSqlRecord> Rennleitung::rangliste() {
+    QString fehler;
+    const QVector<QSqlRecord> zeilen = m_rangliste->leseSaetze(anzBahnen(), ordnung(), &fehler);
+    if (!fehler.isEmpty()) SchreibeDebug(QStringLiteral("Rangliste: ") + fehler);
+    return zeilen;
+}
+
+bool Rennleitung::ansageFaellig(int art, int runden) const {
+    return ansageAktiv(art) && runden > m_e.MeldungAbRunde[size_t(art)];
+}
+
+QString Rennleitung::rennStempel() const {
+    return Formate::Zeitstempel(m_z.RennStartDatum.isValid() ? m_z.RennStartDatum : m_uhr.jetzt());
+}
+
+void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, qint32& gesamt,
+                                qint32& beste, qint16& besteNr) {
+    if (!istGueltigerSlot(slot)) {
+        SchreibeDebug(QStringLiteral("AktPositionen: FahrerNr %1 ungültig").arg(slot));
+        return;
+    }
+    const int anz = anzBahnen();
+    QString fehler;
+    auto gefunden = m_rangliste->zeileVonSlot(slot, anz, ordnung(), &fehler);
+    if (!gefunden) {
+        // Editing some other lane's row instead would corrupt the standings.
+        SchreibeDebug(QStringLiteral("AktPositionen: keine Zeile in positionen mit FahrerNr=%1, "
+                                     "Runde nicht gewertet %2")
+                          .arg(slot)
+                          .arg(fehler));
+        return;
+    }
+    PositionsZeile& z = *gefunden;
+    const QString jetzt = m_uhr.jetzt().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    QString ansageText;
+    QString rennInfo;
+
+    z.runden = runden;
+    z.gesamt = gesamt;
+    z.zurVorRunde = 1;
+    z.wann = jetzt;
+    if (letzteRunde < z.aktRunde) {
+        z.zurVorRunde = 0;
+        if (ansageFaellig(5, runden)) ansageText = z.fahrer + QLatin1Char(' ') + Text(5);
+    }
+    if (letzteRunde > z.aktRunde) z.zurVorRunde = 2;
+    z.aktRunde = letzteRunde;
+    if (beste < z.schnellste) {
+        if (ansageFaellig(4, runden))
+            ansageText = z.fahrer + QLatin1Char(' ') + Text(4) + QLatin1Char(' ') +
+                         Formate::Format(beste / 1000.0, QStringLiteral("#######0.000")) +
+                         QStringLiteral("  ") + Text(8);
+        rennInfo = QStringLiteral("SR ");
+        z.wann = jetzt;
+        z.schnellste = beste;
+        z.schnellsteRunde = besteNr;
+    }
+    z.aktGeschw = z.aktRunde > 0 ? z.laenge / double(z.aktRunde) : 0.0;
+    z.schnellsteGeschw = z.schnellste > 0 ? z.laenge / double(z.schnellste) : 0.0;
+    if (!m_rangliste->schreibeRunde(z, &fehler))
+        SchreibeDebug(QStringLiteral("AktPositionen: positionen nicht geschrieben: ") + fehler);
+
+    if (m_z.RZeitAnsage != 0 && runden >= 1)
+        ansageText = Formate::Format(letzteRunde / 1000.0, QStringLiteral("#######0.000"));
+    if (!ansageText.isEmpty()) m_ansage.SprachAusgabe(ansageText);
+
+    const QVector<PositionsZeile> zeilen = m_rangliste->lese(anz, ordnung(), &fehler);
+    if (!zeilen.isEmpty()) {
+        const PositionsZeile& erster = zeilen.first();
+        if (runden > m_e.MeldungAbRunde[3] && erster.platz != 1 && erster.runden != 0) {
+            if (ansageAktiv(3)) m_ansage.SprachAusgabe(erster.fahrer + QLatin1Char(' ') + Text(3));
+            rennInfo += QStringLiteral(" P1");
+        }
+    }
+    if (!m_rangliste->nummeriere(zeilen, &fehler))
+        SchreibeDebug(QStringLiteral("AktPositionen: Platz nicht geschrieben: ") + fehler);
+
+    if (runden <= 0) return;
+    // The caution remark belongs to the next lap row, not to a first crossing without one.
+    if (m_z.ChaosDauer[size_t(slot)] >= 1) {
+        rennInfo += QStringLiteral(" C-") + QString::number(m_z.ChaosDauer[size_t(slot)]);
+        m_z.ChaosDauer[size_t(slot)] = 0;
+    }
+    if (m_z.FruehstartMarke[size_t(slot)] && runden == 1) rennInfo = QStringLiteral("FS");
+    const double geschw = letzteRunde > 0 ? z.laenge / double(letzteRunde) : 0.0;
+    AktRennenNeu(z.fahrer, slot, z.autoName, z.strecke, runden, letzteRunde / 1000.0,
+                 gesamt / 1000.0, geschw, rennInfo, z.bahn);
+}
+
+void Rennleitung::leereBahnVeroeffentlichen(int slot) {
+    auto gefunden = m_rangliste->zeileVonSlot(slot, anzBahnen(), ordnung());
+    if (!gefunden) {
+        SchreibeDebug(
+            QStringLiteral("MyInit: keine Zeile in positionen mit FahrerNr=%1").arg(slot));
+        return;
+    }
+    PositionsZeile& z = *gefunden;
+    z.runden = 0;
+    z.gesamt = 999999;
+    z.zurVorRunde = 1;
+    z.aktRunde = 0;
+    z.wann = m_uhr.jetzt().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    z.schnellste = 999999;
+    z.schnellsteRunde = 999;
+    z.aktGeschw = 0;
+    z.schnellsteGeschw = z.laenge / 999999.0;
+    QString fehler;
+    if (!m_rangliste->schreibeRunde(z, &fehler))
+        SchreibeDebug(QStringLiteral("MyInit: positionen nicht geschrieben: ") + fehler);
+}
+
+void Rennleitung::AktRennenNeu(const QString& fahrer, int slot, const QString& autoName,
+                               const QString& strecke, int runde, double zeit, double gesamt,
+                               double geschw, const QString& rennInfo, int bahn) {
+    Q_UNUSED(slot);
+    const Rundeneintrag r{fahrer, autoName, strecke, runde,           zeit,       gesamt,
+                          geschw, rennInfo, bahn,    m_z.AktRennName, m_z.RennArt};
+    QString fehler;
+    if (!m_protokoll->schreibe(r, m_uhr.jetzt(), rennStempel(), &fehler))
+        SchreibeDebug(QStringLiteral("AktRennenNeu: Runde %1 von Bahn %2 nicht gespeichert: %3")
+                          .arg(runde)
+                          .arg(bahn)
+                          .arg(fehler));
+}
+
+void Rennleitung::SetzeAnzeigeWerte(int sortierung) {
+    const int anz = anzBahnen();
+    QString fehler;
+    const QVector<PositionsZeile> zeilen =
+        m_rangliste->lese(anz, QStringLiteral(" order by schnellste,bahn"), &fehler);
+    if (!fehler.isEmpty()) SchreibeDebug(QStringLiteral("SetzeAnzeigeWerte: ") + fehler);
+    const auto bild = [this](const QString& tabelle, const QString& name) {
+        const QString link =
+            m_db.wert(QStringLiteral("select bildlink from %1 where name=?").arg(tabelle), {name})
+                .toString();
+        return link.isEmpty() ? QString() : m_e.BilderPfad + QLatin1Char('/') + link;
+    };
+    const int laenge = int(grenzeZahl());
+    int platz = 0;
+    for (const PositionsZeile& z : zeilen) {
+        ++platz;
+        if (m_e.RaceControlAktiv != 1) {
+            if (z.bahn >= 1 && z.bahn <= 6)
+                m_z.FahrerNr[size_t(z.bahn)] = qint16(z.fahrerNr);
+            else
+                SchreibeDebug(QStringLiteral("SetzeAnzeigeWerte: Bahn %1 ungültig").arg(z.bahn));
+        }
+        SlotWerte& p = sortierung == 2 ? *GetSlotAnzeigeFromBahn(z.bahn) : panel(platz - 1);
+        p.SetFirstVarWerte(z.fahrer, bild(QStringLiteral("fahrer"), z.fahrer), z.autoName,
+                           bild(QStringLiteral("autos"), z.autoName), m_z.RennArt, laenge);
+    }
+    emit panelsGeaendert();
+}
+
+void Rennleitung::CheckSchnellsteRunde() {
+    QString schritt = QStringLiteral("Positionen lesen");
+    QString fehler;
+    const QVector<PositionsZeile> zeilen = m_rangliste->lese(anzBahnen(), ordnung(), &fehler);
+    if (fehler.isEmpty() && m_rangliste->uebertrageSchnellsteRunden(zeilen, &schritt, &fehler))
+        return;
+    m_rueckfrage.meldung(QStringLiteral("Fehler in SUB CheckSchnellsteRunde bei ") + schritt +
+                         QStringLiteral(" . ") + fehler);
+}
+
+bool Rennleitung::KopieToHistRennen() {
+    const QString stempel = rennStempel();
+    QString text;
+    int nr = 0;
+    bool ok = m_db.KopieToHistRennen(stempel, &text, &nr);
+    if (!ok)
+        m_rueckfrage.meldung(
+            QStringLiteral("Fehler beim kopieren in die Historie Tabelle. FehlerNr: ") +
+            QString::number(nr) + QStringLiteral(" Info: ") + text);
+    if (m_e.LTFSchreiben == 1 && !m_protokoll->schreibeLrf(m_z.AktRennName, stempel, &nr, &text)) {
+        m_rueckfrage.meldung(QStringLiteral("Fehler beim Schreiben der LRF Datei. FehlerNr: ") +
+                             QString::number(nr) + QStringLiteral(" Info: ") + text);
+        ok = false;
+    }
+    return ok;
+}
+
+// ---- lane panels
+
+SlotWerte& Rennleitung::slotWerte(int bahn) { return m_anzeigen->panel(qBound(1, bahn, 6) - 1); }
+
+SlotWerte& Rennleitung::panel(int index) { return m_anzeigen->panel(index); }
+
+int Rennleitung::panelIndexVonBahn(int bahn) const {
+    return m_anzeigen->indexVonBahn(bahn, anzBahnen());
+}
+
+int Rennleitung::panelIndexVonPosition(int platz) const {
+    return m_anzeigen->indexVonPosition(platz, anzBahnen());
+}
+
+SlotWerte* Rennleitung::GetSlotAnzeigeFromBahn(int bahn) {
+    return &m_anzeigen->panel(panelIndexVonBahn(bahn));
+}
+
+SlotWerte* Rennleitung::GetSlotAnzeigeFromPosition(int platz) {
+    return &m_anzeigen->panel(panelIndexVonPosition(platz));
+}
+
+QVector<int> Rennleitung::panelReihenfolge() const { return m_anzeigen->reihenfolge(anzBahnen()); }
+
+void Rennleitung::ordneNachBahn() {
+    m_anzeigen->ordneNachBahn();
+    emit panelsGeaendert();
+}

@@ -1,0 +1,146 @@
+#pragma once
+// The race engine's core: race state, the lap path from a crossing to the committed lap row,
+// the standings in positionen, the lane panels' values, lap records and the history copy with
+// its result files. It holds no widgets; windows mirror its state through the signals.
+
+#include <QObject>
+#include <QSqlRecord>
+#include <QStringList>
+#include <QVector>
+#include <memory>
+
+#include "RennZustand.h"
+#include "SlotWerte.h"
+
+class Uhr;
+class Datenbank;
+struct Einstellungen;
+class EinstellungsSpeicher;
+class Ansage;
+class Rueckfrage;
+class RennHardware;
+class RundenPuffer;
+class Rangliste;
+class Rundenprotokoll;
+class SlotAnzeigen;
+
+class Rennleitung : public QObject {
+    Q_OBJECT
+public:
+    Rennleitung(Uhr& uhr, Datenbank& db, Einstellungen& einstellungen,
+                EinstellungsSpeicher& speicher, Ansage& ansage, Rueckfrage& rueckfrage,
+                RennHardware& hardware, QObject* parent = nullptr);
+    ~Rennleitung() override;
+
+    RennZustand& zustand() { return m_z; }
+    const RennZustand& zustand() const { return m_z; }
+    Einstellungen& einstellungen() { return m_e; }
+    EinstellungsSpeicher& speicher() { return m_speicher; }
+    Uhr& uhr() { return m_uhr; }
+    Datenbank& datenbank() { return m_db; }
+    Ansage& ansage() { return m_ansage; }
+    Rueckfrage& rueckfrage() { return m_rueckfrage; }
+    RennHardware& hardware() { return m_hw; }
+
+    // ---- race state
+    // Interface choice, lane count, globals, input map, empty lanes; at start-up and per run.
+    void MyInit();
+    // Per-slot reset, lap buffer and lap table emptied, AmpelPhase 5, start announcement.
+    void NeueRunde();
+    // Race mode list: 0 "T-Zeit", 1 "T-Runden", 2 "R-Zeit", 3 "R-Runden", 4 "T-Power".
+    void cbRAuswahl_Click(int index);
+    static QStringList rennModi();
+    // Ranking choice 0 race, 1 training by fastest lap, 2 training by speed.
+    void Option1_Click(int index);
+    // The limit text (minutes or laps) as typed; Grenze_Validate shows the range message
+    // and returns false when the number lies outside 1..300 (the value stays).
+    void setzeGrenze(const QString& text);
+    bool Grenze_Validate();
+    // The number in Grenze (0 when the text holds none).
+    double grenzeZahl() const;
+    void setzeZeitRunden(int zeitRunden);
+    void setzeRZeitAnsage(int an);
+    // OK of the race-name dialog: stores RennName; outside training also the current name.
+    void RennNameSetzen(const QString& name);
+
+    // ---- announcements
+    // MeldungsAnsage(art) has the bit of the current RennArt.
+    bool ansageAktiv(int art) const;
+    // Language text 1..13 of the current language ("" when missing).
+    QString Text(int nummer) const;
+    // Reloads the texts for LangId.
+    void SetzeTexte();
+
+    // ---- lap path
+    // The lap entry of every timing source: input number and its time value.
+    void RundenErfassung(int B, qint32 TempZeit);
+    // Simulation button of lane bahn: a crossing now.
+    void GetPortnummer(int bahn);
+    // Drains the lap buffer (oldest crossing first), walks the standings into the lane panels
+    // and re-stacks them. Every lap it evaluates is committed when it returns.
+    void BildschirmRefresh();
+    // Crossings waiting in the lap buffer.
+    int wartendeRunden() const;
+
+    // ---- standings and history
+    void AktPositionen(int slot, qint16& runden, qint32& letzteRunde, qint32& gesamt, qint32& beste,
+                       qint16& besteNr);
+    // Reloads the panels' fixed values; 2 puts each lane on its own panel, any other value
+    // puts the rows on the panels in standing order.
+    void SetzeAnzeigeWerte(int sortierung);
+    void CheckSchnellsteRunde();
+    // History copy and stamp (one transaction), then the race result file when enabled.
+    // False when either failed (the message has been shown).
+    bool KopieToHistRennen();
+    // The standings rows (lanes 1..AnzBahnen) in the order of the current ranking choice.
+    QVector<QSqlRecord> rangliste();
+    // The order clause of the current ranking choice, e.g. " order by runden DESC,gesamt,bahn".
+    QString ordnung() const;
+
+    // ---- lane panels
+    SlotWerte& slotWerte(int bahn);  // the panel created for lane bahn (1..6)
+    SlotWerte& panel(int index);     // panel index 0..5
+    // First panel among 0..AnzBahnen-1 showing the lane / the position; panel 0 when none.
+    SlotWerte* GetSlotAnzeigeFromBahn(int bahn);
+    SlotWerte* GetSlotAnzeigeFromPosition(int platz);
+    int panelIndexVonBahn(int bahn) const;
+    int panelIndexVonPosition(int platz) const;
+    // Lanes of the shown panels from top to bottom.
+    QVector<int> panelReihenfolge() const;
+    // Back to lane order (the main window's arrangement on resize).
+    void ordneNachBahn();
+
+signals:
+    void panelsGeaendert();   // values or order of the lane panels changed
+    void zustandGeaendert();  // RennArt/AktRennName/mode/option/limit changed
+    void fruehstart(int bahn);
+
+private:
+    void RundenErfassung2(int i, qint32 TempZeit);
+    // MyInit's empty lane: the values are written as they are, best lap 999999 included.
+    void leereBahnVeroeffentlichen(int slot);
+    void AktRennenNeu(const QString& fahrer, int slot, const QString& autoName,
+                      const QString& strecke, int runde, double zeit, double gesamt, double geschw,
+                      const QString& rennInfo, int bahn);
+    bool ansageFaellig(int art, int runden) const;
+    QString rennStempel() const;
+    void setzeRennArtNachOption();
+    static bool istGueltigerSlot(int slot) { return slot >= 1 && slot <= 6; }
+    int anzBahnen() const;
+
+    Uhr& m_uhr;
+    Datenbank& m_db;
+    Einstellungen& m_e;
+    EinstellungsSpeicher& m_speicher;
+    Ansage& m_ansage;
+    Rueckfrage& m_rueckfrage;
+    RennHardware& m_hw;
+
+    RennZustand m_z;
+    std::unique_ptr<RundenPuffer> m_puffer;
+    std::unique_ptr<Rangliste> m_rangliste;
+    std::unique_ptr<Rundenprotokoll> m_protokoll;
+    std::unique_ptr<SlotAnzeigen> m_anzeigen;
+    QStringList m_texte;  // index 0 = text 1
+    bool m_imRefresh = false;
+};

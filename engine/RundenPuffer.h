@@ -1,0 +1,25 @@
+#pragma once
+// Crossings taken by the lap entry and waiting for the next race-timer tick. Never drops a
+// crossing and hands them out oldest first, however many arrive within one tick.
+
+#include <QtGlobal>
+#include <vector>
+
+class RundenPuffer {
+public:
+    struct Eintrag {
+        int slot = 0;
+        qint32 zeit = 0;
+    };
+
+    void schreibe(int slot, qint32 zeit);
+    bool leer() const { return m_kopf == m_eintraege.size(); }
+    int anzahl() const { return int(m_eintraege.size() - m_kopf); }
+    // Takes the oldest waiting crossing out of the buffer; the buffer must not be empty.
+    Eintrag nimm();
+    void leeren();
+
+private:
+    std::vector<Eintrag> m_eintraege;
+    size_t m_kopf = 0;  // first entry not yet taken
+};

@@ -1,0 +1,121 @@
+#include "SlotWerte.h"
+
+#include "Formate.h"
+
+SlotWerte::SlotWerte(QObject* parent) : QObject(parent) {}
+
+void SlotWerte::SetFixWerte(int iBahn, qint32 BFarbe, qint32 FFarbe, int Fsize) {
+    m_bahn = iBahn;
+    m_hintergrund = BFarbe;
+    m_schrift = FFarbe;
+    if (Fsize > 0) m_schriftGroesse = Fsize;
+    setzeFeld(QStringLiteral("BAHN"), QString::number(iBahn));
+    melde();
+}
+
+void SlotWerte::SetFirstVarWerte(const QString& fahrer, const QString& fahrerBild,
+                                 const QString& autoName, const QString& autoBild,
+                                 const QString& rennArt, int rennLaenge) {
+    m_fahrer = fahrer;
+    m_fahrerBild = fahrerBild;
+    m_auto = autoName;
+    m_autoBild = autoBild;
+    m_rennArt = rennArt;
+    m_rennLaenge = rennLaenge;
+    m_rundenZeit = 0;
+    m_runden = 0;
+    m_gesamtZeit = 0;
+    m_basisRunden = 0;
+    m_basisZeit = 0;
+    m_schnellsteRunde = 0;
+    m_fruehstart = false;
+    m_schnellsteZeit = 99999;
+    m_hochgerechnet = 0;
+    m_rundenListe.clear();
+    setzeFeld(QStringLiteral("FAHRER"), fahrer);
+    setzeFeld(QStringLiteral("AUTO"), autoName);
+    melde();
+}
+
+void SlotWerte::SetSumWerte(double dSumRunde, double dSumZeit) {
+    m_basisRunden = dSumRunde;
+    m_basisZeit = dSumZeit;
+    melde();
+}
+
+void SlotWerte::SetVarWerte(int iPos, double AktZeit, double Runden, double dGesamt) {
+    // One list line per new lap, even when the standings are refreshed twice in between.
+    if (rundenListeSichtbar() && m_runden < Runden) {
+        m_rundenListe.prepend(Formate::Format(Runden, QStringLiteral("000")) + QLatin1Char('-') +
+                              Formate::Format(AktZeit / 1000.0, QStringLiteral("000.000")));
+    }
+    m_position = iPos;
+    m_rundenZeit = AktZeit;
+    m_runden = m_basisRunden + Runden;
+    m_gesamtZeit = m_basisZeit + dGesamt;
+
+    setzeFeld(QStringLiteral("AKTZ"),
+              Formate::Format(m_rundenZeit / 1000.0, QStringLiteral("#######0.000")));
+    setzeFeld(QStringLiteral("AKTR"), Formate::Format(m_runden, QStringLiteral("###0")));
+    setzeFeld(QStringLiteral("GESAMTZ"),
+              Formate::Format(m_gesamtZeit / 1000.0, QStringLiteral("#######0.000")));
+    setzeFeld(QStringLiteral("POS"), QString::number(m_position));
+    Statistik();
+    melde();
+}
+
+void SlotWerte::Statistik() {
+    if (m_runden > 0 && m_rundenZeit < m_schnellsteZeit) {
+        m_schnellsteZeit = m_rundenZeit;
+        m_schnellsteRunde = m_runden;
+    }
+    // No laps or no time yet: no projection rather than a division by zero.
+    m_hochgerechnet =
+        m_gesamtZeit > 0 ? double(m_rennLaenge) * m_runden * 60000.0 / m_gesamtZeit : 0.0;
+    setzeFeld(QStringLiteral("VE"), Formate::Format(m_hochgerechnet, QStringLiteral("###0")));
+    setzeFeld(QStringLiteral("SR"), Formate::Format(m_schnellsteRunde, QStringLiteral("###0")));
+    setzeFeld(QStringLiteral("SZ"),
+              Formate::Format(m_schnellsteZeit / 1000.0, QStringLiteral("#######0.000")));
+}
+
+void SlotWerte::SetFruehstart() {
+    m_fruehstart = true;
+    melde();
+}
+
+void SlotWerte::ChangeRennTyp(const QString& rennArt) {
+    m_rennArt = rennArt;
+    m_rundenListe.clear();
+    melde();
+}
+
+void SlotWerte::SetzeFahrerAuto(const QString& fahrer, const QString& fahrerBild,
+                                const QString& autoName, const QString& autoBild) {
+    m_fahrer = fahrer;
+    m_fahrerBild = fahrerBild;
+    m_auto = autoName;
+    m_autoBild = autoBild;
+    setzeFeld(QStringLiteral("FAHRER"), fahrer);
+    setzeFeld(QStringLiteral("AUTO"), autoName);
+    melde();
+}
+
+QString SlotWerte::feldText(const QString& tag) const {
+    const qsizetype i = m_feldTags.indexOf(tag);
+    return i < 0 ? QString() : m_feldTexte.at(i);
+}
+
+void SlotWerte::setzeFeld(const QString& tag, const QString& text) {
+    const qsizetype i = m_feldTags.indexOf(tag);
+    if (i < 0) {
+        m_feldTags.append(tag);
+        m_feldTexte.append(text);
+    } else {
+        m_feldTexte[i] = text;
+    }
+}
+
+void SlotWerte::melde() {
+    ++m_version;
+    emit geaendert();
+}

@@ -1,0 +1,92 @@
+#pragma once
+// The values and statistics of one lane panel. The engine owns six of them; the SlotAnzeige
+// widget shows one and follows geaendert() (or compares version()).
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class SlotWerte : public QObject {
+    Q_OBJECT
+public:
+    explicit SlotWerte(QObject* parent = nullptr);
+
+    // Lane, background and text colour (0x00BBGGRR or 0x80000000 + system colour index) and
+    // font size of the labels (0 keeps the layout's size). Writes the lane into "BAHN".
+    void SetFixWerte(int iBahn, qint32 BFarbe, qint32 FFarbe, int Fsize);
+    // Starts a new race on the panel: values, base values, fastest lap and false-start flag
+    // cleared, fastest lap time 99999 ms, lap list emptied.
+    void SetFirstVarWerte(const QString& fahrer, const QString& fahrerBild, const QString& autoName,
+                          const QString& autoBild, const QString& rennArt, int rennLaenge);
+    // Base laps and base time added by SetVarWerte (tournament stints).
+    void SetSumWerte(double dSumRunde, double dSumZeit);
+    // Position, last lap (ms), laps and total time (ms) after a refresh of the standings.
+    void SetVarWerte(int iPos, double AktZeit, double Runden, double dGesamt);
+    void SetFruehstart();
+    // Stores the race kind and empties the lap list (shown only outside "Rennen").
+    void ChangeRennTyp(const QString& rennArt);
+    // A driver and car chosen on the panel: names and pictures change, the race values stay.
+    void SetzeFahrerAuto(const QString& fahrer, const QString& fahrerBild, const QString& autoName,
+                         const QString& autoBild);
+
+    int ReturnBahn() const { return m_bahn; }
+    int ReturnPosition() const { return m_position; }
+    double ReturnRunden() const { return m_runden; }
+    double ReturnGesamtZeit() const { return m_gesamtZeit; }
+    double ReturnSchnellsteRundenZeit() const { return m_schnellsteZeit; }
+    double ReturnSchnellsteRunde() const { return m_schnellsteRunde; }
+
+    // What the widget shows.
+    qint32 hintergrundFarbe() const { return m_hintergrund; }
+    qint32 schriftFarbe() const { return m_schrift; }
+    int schriftGroesse() const { return m_schriftGroesse; }
+    QString fahrer() const { return m_fahrer; }
+    QString fahrerBild() const { return m_fahrerBild; }
+    QString autoName() const { return m_auto; }
+    QString autoBild() const { return m_autoBild; }
+    QString rennArt() const { return m_rennArt; }
+    int rennLaenge() const { return m_rennLaenge; }
+    bool fruehstart() const { return m_fruehstart; }
+    double letzteRunde() const { return m_rundenZeit; }
+    double hochgerechneteRunden() const { return m_hochgerechnet; }
+    // The text of the field with this tag ("POS", "FAHRER", "AKTR", "AKTZ", "GESAMTZ", "BAHN",
+    // "AUTO", "SR", "SZ", "VE"); a null string until a value has been written (the widget
+    // then keeps the field's caption).
+    QString feldText(const QString& tag) const;
+    // Lap list, newest line first; shown only when the race kind is not "Rennen".
+    const QStringList& rundenListe() const { return m_rundenListe; }
+    bool rundenListeSichtbar() const { return m_rennArt != QLatin1String("Rennen"); }
+
+    // Grows with every change.
+    quint64 version() const { return m_version; }
+
+signals:
+    void geaendert();
+
+private:
+    void Statistik();
+    void setzeFeld(const QString& tag, const QString& text);
+    void melde();
+
+    int m_bahn = 0;
+    qint32 m_hintergrund = 0;
+    qint32 m_schrift = 0;
+    int m_schriftGroesse = 0;
+    QString m_fahrer, m_fahrerBild, m_auto, m_autoBild;
+    QString m_rennArt;
+    int m_rennLaenge = 0;
+    bool m_fruehstart = false;
+    int m_position = 0;
+    double m_rundenZeit = 0;
+    double m_runden = 0;
+    double m_gesamtZeit = 0;
+    double m_basisRunden = 0;
+    double m_basisZeit = 0;
+    double m_schnellsteZeit = 99999;
+    double m_schnellsteRunde = 0;
+    double m_hochgerechnet = 0;
+    QStringList m_rundenListe;
+    QStringList m_feldTags;
+    QStringList m_feldTexte;
+    quint64 m_version = 0;
+};

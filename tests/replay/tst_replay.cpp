@@ -1,0 +1,89 @@
+// The replay runner in-process: what a whole scenario leaves in the database, the idle wait,
+// the trace and settings changed by the script.
+
+#include <QtTest>
+
+#include "Einstellungen.h"
+#include "Rennablauf.h"
+#include "Rennleitung.h"
+#include "ReplayLauf.h"
+
+namespace {
+QString ordner() { return QStringLiteral(REPLAY_ORDNER); }
+
+QString lies(const QString& datei) {
+    QFile f(ordner() + datei);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+struct Lauf {
+    QString aus, fehler;
+    QTextStream ausStrom{&aus}, fehlerStrom{&fehler};
+    ReplayLauf lauf;
+    explicit Lauf(ReplayOptionen o = {}) : lauf(o, ausStrom, fehlerStrom) {
+        if (lauf.oeffne() != ReplayLauf::Erfolg) qFatal("oeffne: %s", qPrintable(fehler));
+    }
+    int zahl(const QString& sql) { return lauf.datenbank().wert(sql).toInt(); }
+};
+}  // namespace
+
+class TestReplay : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void ganzesSzenario() {
+        ReplayOptionen o;
+        o.einstellungen = ordner() + "replay.ini";
+        Lauf l(o);
+        QCOMPARE(l.lauf.fuehreAus(lies("komplett.scn")), int(ReplayLauf::Erfolg));
+        QVERIFY(l.fehler.isEmpty());
+        // The race (four laps each, Bert's last in the after-run) and the power-training run.
+        QCOMPARE(l.zahl("select count(*) from histrennen where Fahrer='Anna'"), 4);
+        QCOMPARE(l.zahl("select count(*) from histrennen where Fahrer='Bert'"), 4);
+        QCOMPARE(l.zahl("select count(*) from histrennen where Bahn=3"), 2);
+        QCOMPARE(l.zahl("select count(*) from aktrennen"), 2);
+        QCOMPARE(l.zahl("select Zeit from schnellsterunden where Fahrer='Anna'"), 9000);
+        QCOMPARE(l.zahl("select Zeit from schnellsterunden where Fahrer='Bert'"), 9400);
+        QCOMPARE(l.lauf.uhr().virtuelleZeit(), 211000);
+        QVERIFY(!l.lauf.leitung().zustand().RennenLaeuft);
+    }
+
+    void leerlaufFrist() {
+        Lauf l;
+        const int code = l.lauf.fuehreAus("mode T-Power\nstart\nwait-idle 200000\nlap 1\n");
+        QCOMPARE(code, int(ReplayLauf::Szenariofehler));
+        QVERIFY2(l.fehler.startsWith("Szenario Zeile 3: "), qPrintable(l.fehler));
+        QCOMPARE(l.lauf.uhr().virtuelleZeit(), 200000);
+        QVERIFY(l.lauf.ablauf().beendet());
+    }
+
+    void spurMitDebug() {
+        ReplayOptionen o;
+        o.debug = true;
+        Lauf l(o);
+        QCOMPARE(l.lauf.fuehreAus("start\nwait 1000\n"), 0);
+        QVERIFY(
+            l.aus.contains(QRegularExpression("\n1000 debug \\S+ Timer5: Phase 5 ComControl 1\n")));
+        QVERIFY(l.aus.contains("1000 switch Ampel1 1\n"));
+    }
+
+    void setzenAendertNurDenSchluessel() {
+        Lauf l;
+        QCOMPARE(l.lauf.fuehreAus("mode T-Power\nset NachlaufZeit 500\n"), 0);
+        // T-Power holds lane power for training in memory; setting another key keeps it.
+        QCOMPARE(l.lauf.einstellungen().BahnStromTraining, 1);
+        QCOMPARE(l.lauf.einstellungen().NachlaufZeit, qint16(500));
+    }
+
+    void gesperrteBedienung() {
+        Lauf l;
+        // During a run the ranking options and the limit are disabled; clicks do nothing.
+        QCOMPARE(l.lauf.fuehreAus("start\nwait 100\nranking 0\nlimit 99\n"), 0);
+        QCOMPARE(l.lauf.leitung().zustand().Option1, 1);
+        QCOMPARE(l.lauf.leitung().zustand().Grenze, QString("10"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReplay)
+#include "tst_replay.moc"
