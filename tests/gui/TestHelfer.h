@@ -1,0 +1,74 @@
+#pragma once
+// Scripted stand-ins for the gui tests: start-up dialogs, engine questions, speech engine.
+
+#include <QStringList>
+
+#include "Rueckfrage.h"
+#include "SprachSynthese.h"
+#include "SprachWiedergabe.h"
+#include "StartDialoge.h"
+
+class SkriptDialoge : public StartDialoge {
+public:
+    QStringList meldungen;
+    int datenbankDialoge = 0;
+    bool datenbankOk = false;  // answer of the database dialog
+    DatenbankWahl antwort;     // used when datenbankOk
+    DatenbankWahl gezeigt;     // what the dialog was opened with
+
+    void meldung(const QString& text) override { meldungen << text; }
+    bool datenbankAuswaehlen(DatenbankWahl& wahl) override {
+        ++datenbankDialoge;
+        gezeigt = wahl;
+        if (datenbankOk) wahl = antwort;
+        return datenbankOk;
+    }
+};
+
+class SkriptRueckfrage : public Rueckfrage {
+public:
+    QStringList fragen, meldungen;
+    bool antwort = true;
+    bool frage(const QString& text) override {
+        fragen << text;
+        return antwort;
+    }
+    void meldung(const QString& text) override { meldungen << text; }
+};
+
+// Answers only when told, as the real engine answers later from its own thread.
+class SkriptSynthese : public SprachSynthese {
+public:
+    QStringList gestartet, stimmen;
+    bool sofort = false;
+    void starte(const QString& text, const QString& stimme) override {
+        gestartet << text;
+        stimmen << stimme;
+        if (sofort) antworte();
+    }
+    void antworte() {
+        SprachPcm pcm;
+        pcm.rate = 22050;
+        pcm.daten = QByteArray(2000, '\x01');
+        emit fertig(pcm);
+    }
+};
+
+class SkriptWiedergabe : public SprachWiedergabe {
+public:
+    int gespielt = 0;
+    bool laeuft = false;
+    bool sofort = false;
+    void spiele(const SprachPcm&) override {
+        ++gespielt;
+        laeuft = true;
+        if (sofort) ende();
+    }
+    void abbrechen() override {
+        if (laeuft) ende();
+    }
+    void ende() {
+        laeuft = false;
+        emit beendet();
+    }
+};

@@ -1,0 +1,99 @@
+// Takes the README's pictures under the offscreen platform: the start light during the
+// countdown and the main window in the middle of a race, driven on the virtual clock.
+//   pistorelle-bildschirmfotos <folder>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <array>
+
+#include "Datenbank.h"
+#include "ProgrammStart.h"
+#include "Rennleitung.h"
+#include "StartAmpel.h"
+#include "TestHelfer.h"
+#include "VirtuelleUhr.h"
+#include "frmMain.h"
+
+int main(int argc, char** argv) {
+    // A private home, so the pictures never touch the user's settings or database.
+    QTemporaryDir heim;
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
+        const QString ordner = heim.filePath(QString::fromLatin1(name));
+        QDir().mkpath(ordner);
+        qputenv(name, ordner.toUtf8());
+    }
+    // Unless told otherwise: the offscreen platform with one 1280 x 800 screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        QFile schirm(heim.filePath(QStringLiteral("schirm.json")));
+        if (schirm.open(QIODevice::WriteOnly)) {
+            schirm.write(R"({"screens":[{"name":"Bild","x":0,"y":0,"width":1280,"height":800,)"
+                         R"("logicalDpiX":96,"logicalDpiY":96}]})");
+            schirm.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + schirm.fileName().toUtf8());
+        }
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pistorelle"));
+    QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
+    const QString ziel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QDir().mkpath(ziel);
+
+    VirtuelleUhr uhr;
+    SkriptDialoge dialoge;
+    SkriptRueckfrage rueckfrage;
+    ProgrammStart::Optionen o;
+    o.uhr = &uhr;
+    o.sprache = false;
+    o.rueckfrage = &rueckfrage;
+    o.fensterZeigen = false;
+    o.bildschirmHoehe = 768;
+    ProgrammStart start(dialoge, o);
+    if (!start.starte(QApplication::arguments().mid(0, 1))) return 1;
+
+    const char* const fahrer[4][2] = {{"Anna", "Porsche 917"},
+                                      {"Bernd", "Ford GT40"},
+                                      {"Clara", "Ferrari 512"},
+                                      {"Dieter", "Lola T70"}};
+    for (int b = 1; b <= 4; ++b)
+        start.datenbank()->execute(
+            QStringLiteral("update positionen set fahrer=?, auto=? where bahn=?"),
+            {QString::fromUtf8(fahrer[b - 1][0]), QString::fromUtf8(fahrer[b - 1][1]), b});
+
+    uhr.setzeSaat(7);  // the same pictures every time
+    frmMain* f = start.hauptfenster();
+    Rennleitung* leitung = start.leitung();
+    f->resize(1280, 760);
+    f->show();
+    f->cbRAuswahl->setCurrentIndex(2);  // R-Zeit
+    emit f->cbRAuswahl->activated(2);
+    leitung->setzeGrenze(QStringLiteral("10"));
+    f->Command2->click();
+
+    for (int i = 0; i < 3; ++i) uhr.naechsterTimer(2000);  // three red lamps
+    StartAmpel* ampel = f->startAmpel();
+    if (!ampel->grab().save(ziel + QStringLiteral("/startampel.png"))) return 2;
+
+    while (leitung->zustand().AmpelPhase != 6) uhr.naechsterTimer(2100);
+    // Four cars with their own pace; each crossing comes from the simulation buttons' entry.
+    const std::array<int, 4> runde{5150, 5420, 4980, 5330};
+    std::array<qint64, 4> naechste{600, 750, 500, 900};
+    const qint64 ende = 95000;
+    for (;;) {
+        int bahn = 0;
+        for (int i = 1; i < 4; ++i)
+            if (naechste[size_t(i)] < naechste[size_t(bahn)]) bahn = i;
+        const qint64 jetzt = uhr.virtuelleZeit();
+        if (naechste[size_t(bahn)] > ende) break;
+        uhr.vorruecken(std::max<qint64>(0, naechste[size_t(bahn)] - jetzt));
+        leitung->GetPortnummer(bahn + 1);
+        naechste[size_t(bahn)] += runde[size_t(bahn)] + uhr.zufall(-180, 220);
+    }
+    uhr.vorruecken(300);
+    if (!f->grab().save(ziel + QStringLiteral("/hauptfenster.png"))) return 3;
+    return 0;
+}

@@ -1,0 +1,219 @@
+// The start-up: database choice and the end of the program when the database cannot be
+// opened, the debug switch, the single instance, and the idle state it ends in.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "DebugLog.h"
+#include "EinstellungsSpeicher.h"
+#include "Hauptanzeige.h"
+#include "ProgrammStart.h"
+#include "ProtokollHardware.h"
+#include "Rennleitung.h"
+#include "TestHelfer.h"
+#include "VirtuelleUhr.h"
+#include "frmDebug.h"
+#include "frmMain.h"
+
+class TestProgrammStart : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        DebugLog::instanz().setAktiv(false);
+        m_ordner = std::make_unique<QTemporaryDir>();
+        // Every test starts with an empty settings store and no default database.
+        QFile::remove(EinstellungsSpeicher::standardPfad());
+        for (const char* rest : {"", "-wal", "-shm"})
+            QFile::remove(EinstellungsSpeicher::standardDatenBank() + QLatin1String(rest));
+        m_dialoge = SkriptDialoge();
+    }
+    void cleanup() { DebugLog::instanz().setAktiv(false); }
+
+    void fehlendeDatenbankBeendetDasProgramm_data() {
+        QTest::addColumn<QString>("auswahl");
+        QTest::addColumn<int>("dialoge");
+        QTest::newRow("nie fragen") << "0" << 0;
+        QTest::newRow("immer fragen, Abbrechen") << "1" << 1;
+        QTest::newRow("einmal fragen, Abbrechen") << "2" << 1;
+    }
+    void fehlendeDatenbankBeendetDasProgramm() {
+        QFETCH(QString, auswahl);
+        QFETCH(int, dialoge);
+        const QString pfad = m_ordner->filePath("woanders/Pistorelle.db");
+        EinstellungsSpeicher speicher;
+        speicher.speichere("DatenBank", pfad);
+        speicher.speichere("DatenBankAuswahl", auswahl);
+
+        VirtuelleUhr uhr;
+        ProgrammStart start(m_dialoge, optionen(uhr));
+        QVERIFY(!start.starte({"pistorelle"}));
+        QCOMPARE(start.exitCode(), 1);
+        QCOMPARE(m_dialoge.datenbankDialoge, dialoge);
+        QCOMPARE(m_dialoge.meldungen,
+                 QStringList{"Kann Datenbank " + pfad +
+                             " nicht finden. Bitte Pistorelle neu starten und DB auswählen."});
+        QCOMPARE(EinstellungsSpeicher().hole("DatenBankAuswahl"), QStringLiteral("2"));
+        QVERIFY(!start.hauptfenster());
+        // Only the default database is ever created.
+        QVERIFY(!QFileInfo::exists(pfad));
+    }
+
+    void dateiOhneTabellenIstKeineDatenbank() {
+        const QString pfad = m_ordner->filePath("leer.db");
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        EinstellungsSpeicher speicher;
+        speicher.speichere("DatenBank", pfad);
+        speicher.speichere("DatenBankAuswahl", "0");
+        VirtuelleUhr uhr;
+        ProgrammStart start(m_dialoge, optionen(uhr));
+        QVERIFY(!start.starte({"pistorelle"}));
+        QCOMPARE(m_dialoge.meldungen.size(), 1);
+        QCOMPARE(EinstellungsSpeicher().hole("DatenBankAuswahl"), QStringLiteral("2"));
+    }
+
+    void datenbankDialog_data() {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<bool>("wieder");
+        QTest::addColumn<bool>("neustart");
+        QTest::addColumn<QString>("gespeicherteAuswahl");
+        QTest::newRow("OK ohne Haken") << true << false << false << "0";
+        QTest::newRow("OK mit Haken") << true << true << true << "1";
+        QTest::newRow("Abbrechen") << false << false << false << "2";
+    }
+    void datenbankDialog() {
+        QFETCH(bool, ok);
+        QFETCH(bool, wieder);
+        QFETCH(bool, neustart);
+        QFETCH(QString, gespeicherteAuswahl);
+        // A database made by an earlier start, copied to be chosen in the dialog.
+        const QString andere = m_ordner->filePath("verein.db");
+        {
+            EinstellungsSpeicher().speichere("DatenBankAuswahl", "0");
+            VirtuelleUhr uhr;
+            SkriptDialoge still;
+            ProgrammStart erzeuge(still, optionen(uhr));
+            QVERIFY(erzeuge.starte({"pistorelle"}));
+        }
+        QFile::remove(EinstellungsSpeicher::standardPfad());
+        QVERIFY(QFile::copy(EinstellungsSpeicher::standardDatenBank(), andere));
+        EinstellungsSpeicher().speichere("DatenBankAuswahl", "2");
+
+        m_dialoge.datenbankOk = ok;
+        m_dialoge.antwort = {andere, wieder, neustart};
+        VirtuelleUhr uhr;
+        ProgrammStart start(m_dialoge, optionen(uhr));
+        QVERIFY(start.starte({"pistorelle"}));
+        QCOMPARE(m_dialoge.datenbankDialoge, 1);
+        // "Ask at the next start only" shows the first box unticked.
+        QVERIFY(!m_dialoge.gezeigt.wiederAnzeigen);
+        QCOMPARE(m_dialoge.gezeigt.pfad, EinstellungsSpeicher::standardDatenBank());
+        QCOMPARE(EinstellungsSpeicher().hole("DatenBankAuswahl"), gespeicherteAuswahl);
+        QCOMPARE(start.datenBank(), ok ? andere : EinstellungsSpeicher::standardDatenBank());
+        QCOMPARE(EinstellungsSpeicher().hole("DatenBank").isEmpty(), !neustart);
+        QCOMPARE(start.einstellungen().DatenBankAuswahl, qint16(ok && wieder ? 1 : 0));
+    }
+
+    void debugSchalterGenau_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<bool>("debug");
+        QTest::newRow("debug") << QStringList{"pistorelle", "debug"} << true;
+        QTest::newRow("ohne") << QStringList{"pistorelle"} << false;
+        QTest::newRow("Debug") << QStringList{"pistorelle", "Debug"} << false;
+        QTest::newRow("DEBUG") << QStringList{"pistorelle", "DEBUG"} << false;
+        QTest::newRow("weitere Worte") << QStringList{"pistorelle", "debug", "x"} << false;
+        QTest::newRow("davor") << QStringList{"pistorelle", "x", "debug"} << false;
+        QTest::newRow("debugx") << QStringList{"pistorelle", "debugx"} << false;
+    }
+    void debugSchalterGenau() {
+        QFETCH(QStringList, argumente);
+        QFETCH(bool, debug);
+        EinstellungsSpeicher().speichere("DatenBankAuswahl", "0");
+        VirtuelleUhr uhr;
+        ProgrammStart start(m_dialoge, optionen(uhr));
+        QVERIFY(start.starte(argumente));
+        QCOMPARE(DebugLog::instanz().aktiv(), debug);
+        QCOMPARE(start.debugFenster() != nullptr, debug);
+        if (debug) {
+            QVERIFY(start.debugFenster()->isVisible());
+            QCOMPARE(start.debugFenster()->parentWidget(), start.hauptfenster());
+            // The start-up traced itself into it.
+            QVERIFY(!DebugLog::instanz().zeilen().isEmpty());
+        }
+    }
+
+    void nurEinmalStarten() {
+        EinstellungsSpeicher().speichere("DatenBankAuswahl", "0");
+        VirtuelleUhr uhr;
+        ProgrammStart erste(m_dialoge, optionen(uhr));
+        QVERIFY(erste.starte({"pistorelle"}));
+        const QByteArray vorher = inhalt(EinstellungsSpeicher::standardPfad());
+
+        SkriptDialoge zweiteDialoge;
+        VirtuelleUhr uhr2;
+        ProgrammStart zweite(zweiteDialoge, optionen(uhr2));
+        QVERIFY(!zweite.starte({"pistorelle"}));
+        QCOMPARE(zweiteDialoge.meldungen, QStringList{"Programm ist schon gestartet!"});
+        QCOMPARE(zweiteDialoge.datenbankDialoge, 0);
+        QVERIFY(!zweite.hauptfenster());
+        QCOMPARE(inhalt(EinstellungsSpeicher::standardPfad()), vorher);  // nothing written
+    }
+
+    void endetImLeerlauf() {
+        EinstellungsSpeicher speicher;
+        speicher.speichere("DatenBankAuswahl", "0");
+        speicher.speichere("LPTAnsteuerung", "1");
+        VirtuelleUhr uhr;
+        ProgrammStart start(m_dialoge, optionen(uhr));
+        QVERIFY(start.starte({"pistorelle"}));
+        // The default database was created with its tables and rows.
+        QVERIFY(QFileInfo::exists(EinstellungsSpeicher::standardDatenBank()));
+        const RennZustand& z = start.leitung()->zustand();
+        QVERIFY(!z.RennenLaeuft);
+        QCOMPARE(z.RennArt, QStringLiteral("Training"));
+        QCOMPARE(z.RennModus, 0);
+        QCOMPARE(z.StromImCountdown, 1);
+        QVERIFY(!z.AgentVorhanden);
+        QCOMPARE(start.leitung()->Text(1), QStringLiteral("Willkommen bei Pistorelle"));
+        QCOMPARE(start.hauptfenster()->bahnenVonOben(), (QVector<int>{1, 2, 3, 4}));
+        // Free driving after the outputs were reset: lanes on, red off, green on.
+        const QStringList aufrufe = static_cast<ProtokollHardware*>(start.hardware())->aufrufe();
+        const qsizetype gruen = aufrufe.lastIndexOf("SchalteLPT AmpelGruen 1");
+        QVERIFY(gruen > 0);
+        QCOMPARE(aufrufe.mid(gruen - 2, 3),
+                 (QStringList{"SchalteLPT BahnAlle 1", "SchalteLPT AmpelAlle 0",
+                              "SchalteLPT AmpelGruen 1"}));
+        // The program's own sounds are where the settings look for them.
+        for (const char* ton : {"TonAmpelAn", "TonAmpelAus", "TonBeep"})
+            QVERIFY(QFileInfo::exists(EinstellungsSpeicher::standardTon(ton)));
+        QCOMPARE(start.einstellungen().TonBeep, EinstellungsSpeicher::standardTon("TonBeep"));
+    }
+
+private:
+    ProgrammStart::Optionen optionen(Uhr& uhr) {
+        ProgrammStart::Optionen o;
+        o.uhr = &uhr;
+        o.sprache = false;
+        o.rueckfrage = &m_rueckfrage;
+        o.sperrDatei = m_ordner->filePath("pistorelle.lock");
+        o.fensterZeigen = false;
+        o.bildschirmHoehe = 768;
+        return o;
+    }
+    static QByteArray inhalt(const QString& pfad) {
+        QFile f(pfad);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_ordner;
+    SkriptDialoge m_dialoge;
+    SkriptRueckfrage m_rueckfrage;
+};
+
+QTEST_MAIN(TestProgrammStart)
+#include "tst_programmstart.moc"

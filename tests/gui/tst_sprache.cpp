@@ -1,0 +1,316 @@
+// Speech and sounds: the announcement queue, the switches SoundAn and MeldungsAnsage1, the
+// announcer window, the real speech engine and the program's own sound files.
+
+#include <QAudioFormat>
+#include <QCheckBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+#include <cmath>
+
+#include "EinstellungsSpeicher.h"
+#include "EspeakSynthese.h"
+#include "ProgrammAnsage.h"
+#include "SprachWarteschlange.h"
+#include "Sprecherfenster.h"
+#include "StandardToene.h"
+#include "TestHelfer.h"
+#include "Tonspieler.h"
+#include "diaSprache.h"
+
+namespace {
+double effektivwert(const SprachPcm& pcm) {
+    const auto* s = reinterpret_cast<const qint16*>(pcm.daten.constData());
+    double summe = 0;
+    for (int i = 0; i < pcm.anzahlSamples(); ++i) summe += double(s[i]) * s[i];
+    return pcm.anzahlSamples() ? std::sqrt(summe / pcm.anzahlSamples()) : 0.0;
+}
+}  // namespace
+
+class TestSprache : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        m_ordner = std::make_unique<QTemporaryDir>();
+        m_speicher = std::make_unique<EinstellungsSpeicher>(m_ordner->filePath("p.ini"));
+        m_e = Einstellungen();
+    }
+
+    void warteschlangeSprichtDerReiheNach() {
+        SkriptSynthese synthese;
+        SkriptWiedergabe wiedergabe;
+        SprachWarteschlange schlange(synthese, wiedergabe);
+        QSignalSpy beginnt(&schlange, &SprachWarteschlange::beginnt);
+        QSignalSpy leer(&schlange, &SprachWarteschlange::leer);
+
+        schlange.sprich("eins", "de");
+        schlange.sprich("zwei", "de");
+        schlange.sprich("drei", "en");
+        // Only the first is being worked on; the others wait.
+        QCOMPARE(synthese.gestartet, QStringList{"eins"});
+        QCOMPARE(schlange.wartend(), 2);
+
+        synthese.antworte();
+        QCOMPARE(wiedergabe.gespielt, 1);
+        // A new announcement while one is spoken does not cut it off.
+        schlange.sprich("vier", "de");
+        QCOMPARE(synthese.gestartet.size(), 1);
+        QVERIFY(wiedergabe.laeuft);
+
+        for (int i = 0; i < 3; ++i) {
+            wiedergabe.ende();
+            synthese.antworte();
+        }
+        wiedergabe.ende();
+        QCOMPARE(synthese.gestartet, (QStringList{"eins", "zwei", "drei", "vier"}));
+        QCOMPARE(synthese.stimmen, (QStringList{"de", "de", "en", "de"}));
+        QStringList reihenfolge;
+        for (const auto& a : beginnt) reihenfolge << a.at(0).toString();
+        QCOMPARE(reihenfolge, (QStringList{"eins", "zwei", "drei", "vier"}));
+        QCOMPARE(leer.size(), 1);
+        QVERIFY(!schlange.beschaeftigt());
+    }
+
+    void warteschlangeMitSofortigenAntworten() {
+        // Engines that answer inside starte() must not nest one call per announcement.
+        SkriptSynthese synthese;
+        SkriptWiedergabe wiedergabe;
+        synthese.sofort = true;
+        wiedergabe.sofort = true;
+        SprachWarteschlange schlange(synthese, wiedergabe);
+        QSignalSpy beendet(&schlange, &SprachWarteschlange::beendet);
+        for (int i = 0; i < 500; ++i) schlange.sprich(QString::number(i), "de");
+        QCOMPARE(beendet.size(), 500);
+        QCOMPARE(beendet.last().at(0).toString(), QStringLiteral("499"));
+        QVERIFY(!schlange.beschaeftigt());
+    }
+
+    void leerenVerwirftAuchDieVerspaeteteAntwort() {
+        SkriptSynthese synthese;
+        SkriptWiedergabe wiedergabe;
+        SprachWarteschlange schlange(synthese, wiedergabe);
+        schlange.sprich("alt", "de");
+        schlange.sprich("weg", "de");
+        schlange.leeren();
+        schlange.sprich("neu", "de");
+        synthese.antworte();  // the late answer for "alt" must not be played as "neu"
+        QCOMPARE(wiedergabe.gespielt, 0);
+        synthese.antworte();
+        QCOMPARE(wiedergabe.gespielt, 1);
+        QCOMPARE(synthese.gestartet, (QStringList{"alt", "neu"}));
+    }
+
+    void soundAnSchaltetDieSprache_data() {
+        QTest::addColumn<int>("soundAn");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("gesprochen");
+        QTest::newRow("an") << 1 << "Bahn 3 Frühstart!" << true;
+        QTest::newRow("aus") << 0 << "Bahn 3 Frühstart!" << false;
+        QTest::newRow("zwei ist nicht an") << 2 << "Bahn 3 Frühstart!" << false;
+        QTest::newRow("leerer Text") << 1 << "  " << false;
+    }
+    void soundAnSchaltetDieSprache() {
+        QFETCH(int, soundAn);
+        QFETCH(QString, text);
+        QFETCH(bool, gesprochen);
+        SkriptSynthese synthese;
+        SkriptWiedergabe wiedergabe;
+        SprachWarteschlange schlange(synthese, wiedergabe);
+        Tonspieler ton;
+        m_e.SoundAn = quint8(soundAn);
+        ProgrammAnsage ansage(m_e, *m_speicher, &schlange, ton);
+        ansage.SprachAusgabe(text);
+        QCOMPARE(synthese.gestartet.size(), gesprochen ? 1 : 0);
+    }
+
+    void ohneSprachmaschineWirdNurGespeichert() {
+        Tonspieler ton;
+        ProgrammAnsage ansage(m_e, *m_speicher, nullptr, ton);
+        QVERIFY(!ansage.agentVorhanden());
+        QVERIFY(!ansage.fenster());
+        ansage.SprachAusgabe("nichts");  // must not crash
+        ansage.SetzeAgent("m3", 1033);
+        QCOMPARE(m_speicher->hole("MyAgent"), QStringLiteral("m3"));
+        QCOMPARE(m_speicher->hole("LangId"), QStringLiteral("1033"));
+        QCOMPARE(m_e.LangId, 1033);
+        QCOMPARE(m_e.MyAgent, QStringLiteral("m3"));
+    }
+
+    void spracheAnZeigtFigurUndSagtText1() {
+        SkriptSynthese synthese;
+        SkriptWiedergabe wiedergabe;
+        SprachWarteschlange schlange(synthese, wiedergabe);
+        Tonspieler ton;
+        ProgrammAnsage ansage(m_e, *m_speicher, &schlange, ton);
+        ansage.setzeTextQuelle([](int n) { return QStringLiteral("Text %1").arg(n); });
+
+        m_e.SoundAn = 1;
+        ansage.SetzeAgent(QString(), 1031);
+        QVERIFY(ansage.fenster()->isVisible());
+        QCOMPARE(synthese.gestartet, QStringList{"Text 1"});
+        QCOMPARE(synthese.stimmen, QStringList{"de"});
+        // Top right, fully on the screen.
+        const QRect schirm = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect lage = ansage.fenster()->frameGeometry();
+        QVERIFY2(schirm.contains(lage), qPrintable(QString("%1,%2 %3x%4")
+                                                       .arg(lage.x())
+                                                       .arg(lage.y())
+                                                       .arg(lage.width())
+                                                       .arg(lage.height())));
+        QVERIFY(lage.right() > schirm.right() - 40);
+        QVERIFY(lage.top() < schirm.top() + 40);
+
+        // The start-up sentence follows its own switch; later sentences do not.
+        m_e.MeldungsAnsage[1] = 0;
+        synthese.antworte();
+        wiedergabe.ende();
+        ansage.SetzeAgent("f2", 1033);
+        QCOMPARE(synthese.gestartet.size(), 1);
+        ansage.SprachAusgabe("später");
+        QCOMPARE(synthese.stimmen.last(), QStringLiteral("en+f2"));
+
+        // Off: hidden, nothing more said, the setting saved.
+        m_e.SoundAn = 0;
+        ansage.SpracheAn();
+        QVERIFY(!ansage.fenster()->isVisible());
+        QVERIFY(!schlange.beschaeftigt());
+        QCOMPARE(m_speicher->hole("SoundAn"), QStringLiteral("0"));
+    }
+
+    void dialogWaehltFigurSpracheUndAnAus() {
+        SkriptSynthese synthese;
+        SkriptWiedergabe wiedergabe;
+        SprachWarteschlange schlange(synthese, wiedergabe);
+        Tonspieler ton;
+        ProgrammAnsage ansage(m_e, *m_speicher, &schlange, ton);
+        m_e.LangId = 1033;
+        diaSprache dialog(m_e, ansage);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Figur / Sprache auswählen"));
+        QVERIFY(dialog.englisch()->isChecked());
+        QVERIFY(dialog.anAus()->isChecked());
+        QVERIFY(dialog.figurListe()->count() > 0);  // the engine's voices
+
+        dialog.deutsch()->click();
+        dialog.anAus()->setChecked(false);
+        dialog.figurListe()->setCurrentRow(0);
+        const QString figur = dialog.figurListe()->item(0)->text();
+        dialog.Auswaehlen_Click();
+        QCOMPARE(m_e.SoundAn, quint8(0));
+        QCOMPARE(m_e.LangId, 1031);
+        QCOMPARE(m_e.MyAgent, figur);
+        QCOMPARE(m_speicher->hole("SoundAn"), QStringLiteral("0"));
+        QVERIFY(!ansage.fenster()->isVisible());
+    }
+
+    void espeakSprichtHoerbarDeutschUndEnglisch_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("stimme");
+        QTest::newRow("deutsch") << "Achtung, gleich geht es los. Frühstart auf Bahn drei!"
+                                 << EspeakSynthese::stimmeFuer(1031, QString());
+        QTest::newRow("englisch") << "Attention, get ready for the start"
+                                  << EspeakSynthese::stimmeFuer(1033, QString());
+        QTest::newRow("figur") << "Willkommen bei Pistorelle"
+                               << EspeakSynthese::stimmeFuer(1031, "m3");
+        QTest::newRow("unbekannte figur") << "Willkommen" << QStringLiteral("de+gibtesnicht");
+    }
+    void espeakSprichtHoerbarDeutschUndEnglisch() {
+        QFETCH(QString, text);
+        QFETCH(QString, stimme);
+        QVERIFY(EspeakSynthese::verfuegbar());
+        const SprachPcm pcm = EspeakSynthese::synthetisiere(text, stimme);
+        QVERIFY(pcm.rate >= 8000);
+        // At least half a second of sound, and not silence.
+        QVERIFY2(pcm.anzahlSamples() > pcm.rate / 2,
+                 qPrintable(QString::number(pcm.anzahlSamples())));
+        QVERIFY2(effektivwert(pcm) > 500.0, qPrintable(QString::number(effektivwert(pcm))));
+    }
+
+    void espeakAufEigenemFaden() {
+        EspeakSynthese synthese;
+        QSignalSpy fertig(&synthese, &SprachSynthese::fertig);
+        synthese.starte("Sekunden", "de");
+        QVERIFY(fertig.wait(30000));
+        QVERIFY(fertig.first().at(0).value<SprachPcm>().anzahlSamples() > 0);
+    }
+
+    void standardToeneSindWaveDateien() {
+        qputenv("XDG_DATA_HOME", m_ordner->filePath("daten").toUtf8());
+        const QStringList geschrieben = StandardToene::installiere();
+        QCOMPARE(geschrieben.size(), 3);
+        for (const QString& schluessel : {"TonAmpelAn", "TonAmpelAus", "TonBeep"}) {
+            const QString pfad = EinstellungsSpeicher::standardTon(schluessel);
+            QVERIFY(geschrieben.contains(pfad));
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QByteArray d = f.readAll();
+            QVERIFY(d.startsWith("RIFF") && d.mid(8, 8) == "WAVEfmt ");
+            QCOMPARE(qFromLittleEndian<quint32>(d.constData() + 4), quint32(d.size() - 8));
+            QCOMPARE(qFromLittleEndian<quint32>(d.constData() + 40), quint32(d.size() - 44));
+            QVERIFY(d.size() > 44 + 2000);
+        }
+        // A sound the user put there is kept.
+        const QString eigene = EinstellungsSpeicher::standardTon("TonBeep");
+        QFile f(eigene);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("eigener Ton");
+        f.close();
+        QVERIFY(StandardToene::installiere().isEmpty());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("eigener Ton"));
+    }
+
+    void fehlendeTondateiWirdIgnoriert() {
+        Tonspieler ton;
+        QVERIFY(!ton.spiele(m_ordner->filePath("gibtesnicht.wav")));
+        QVERIFY(!ton.spiele(QString()));
+        QVERIFY(!ton.spiele(m_ordner->path()));  // a folder
+        QFile text(m_ordner->filePath("text.wav"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("RIFF....WAVE kein Ton");
+        text.close();
+        QVERIFY(!ton.spiele(text.fileName()));
+        QVERIFY(ton.zuletzt().isEmpty());
+
+        QFile f(m_ordner->filePath("da.wav"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(StandardToene::wav("TonAmpelAus"));
+        f.close();
+        QVERIFY(ton.spiele(f.fileName()));
+        QVERIFY(!ton.spiele(m_ordner->filePath("weg.wav")));
+        QCOMPARE(ton.zuletzt(), QFileInfo(f.fileName()).absoluteFilePath());
+    }
+
+    void waveDateiLesen() {
+        const QByteArray wav = StandardToene::wav("TonBeep");
+        QAudioFormat format;
+        QByteArray samples;
+        QVERIFY(Tonspieler::leseWave(wav, format, samples));
+        QCOMPARE(format.sampleRate(), 22050);
+        QCOMPARE(format.channelCount(), 1);
+        QCOMPARE(format.sampleFormat(), QAudioFormat::Int16);
+        QCOMPARE(samples.size(), wav.size() - 44);
+        // Cut short: what is there is played; no header at all: nothing.
+        QVERIFY(Tonspieler::leseWave(wav.left(1000), format, samples));
+        QCOMPARE(samples.size(), 1000 - 44);
+        QVERIFY(!Tonspieler::leseWave(wav.left(40), format, samples));
+        // A compressed format is refused rather than played as noise.
+        QByteArray adpcm = wav;
+        qToLittleEndian<quint16>(2, adpcm.data() + 20);
+        QVERIFY(!Tonspieler::leseWave(adpcm, format, samples));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_ordner;
+    std::unique_ptr<EinstellungsSpeicher> m_speicher;
+    Einstellungen m_e;
+};
+
+QTEST_MAIN(TestSprache)
+#include "tst_sprache.moc"

@@ -1,0 +1,59 @@
+#include "ProgrammAnsage.h"
+
+#include "EinstellungsSpeicher.h"
+#include "EspeakSynthese.h"
+#include "SprachWarteschlange.h"
+#include "Sprecherfenster.h"
+#include "Tonspieler.h"
+
+ProgrammAnsage::ProgrammAnsage(Einstellungen& e, EinstellungsSpeicher& speicher,
+                               SprachWarteschlange* warteschlange, Tonspieler& ton, QObject* parent)
+    : QObject(parent), m_e(e), m_speicher(speicher), m_warteschlange(warteschlange), m_ton(ton) {
+    if (!m_warteschlange) return;
+    m_fenster = new Sprecherfenster;
+    connect(m_warteschlange, &SprachWarteschlange::beginnt, m_fenster, &Sprecherfenster::zeigeText);
+    connect(m_warteschlange, &SprachWarteschlange::leer, m_fenster, &Sprecherfenster::textFertig);
+}
+
+ProgrammAnsage::~ProgrammAnsage() { delete m_fenster; }
+
+void ProgrammAnsage::SprachAusgabe(const QString& text) {
+    if (!m_warteschlange || m_e.SoundAn != 1) return;
+    if (text.trimmed().isEmpty()) return;  // an empty text is spoken as nothing
+    m_warteschlange->sprich(text, stimme());
+}
+
+void ProgrammAnsage::SpieleTon(const QString& datei) { m_ton.spiele(datei); }
+
+QString ProgrammAnsage::stimme() const {
+    return EspeakSynthese::stimmeFuer(m_e.LangId, m_e.MyAgent);
+}
+
+void ProgrammAnsage::SetzeAgent(const QString& MA, qint32 LID) {
+    if (!MA.isEmpty()) m_speicher.speichere(QStringLiteral("MyAgent"), MA);
+    m_speicher.speichere(QStringLiteral("LangId"), QString::number(LID));
+    m_e.MyAgent = m_speicher.hole(QStringLiteral("MyAgent"), QString());
+    bool ok = false;
+    const qint32 gelesen =
+        m_speicher.hole(QStringLiteral("LangId"), QStringLiteral("1031")).toInt(&ok);
+    m_e.LangId = ok ? gelesen : 1031;
+    if (!m_warteschlange) return;
+    if (m_fenster) m_fenster->setzeFigur(m_e.MyAgent);
+    SpracheAn();
+}
+
+void ProgrammAnsage::SpracheAn() {
+    if (m_warteschlange) {
+        if (m_e.SoundAn == 1) {
+            if (m_fenster) {
+                m_fenster->show();
+                m_fenster->platziereObenRechts();
+            }
+            if (m_e.MeldungsAnsage[1] > 0 && m_texte) SprachAusgabe(m_texte(1));
+        } else {
+            m_warteschlange->leeren();
+            if (m_fenster) m_fenster->hide();
+        }
+    }
+    m_speicher.speichere(QStringLiteral("SoundAn"), QString::number(m_e.SoundAn));
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The engine's questions and notices in the program: questions in the confirmation box
+// (modal; timers keep running meanwhile), notices in a box that does not hold up the caller.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "Rueckfrage.h"
+
+class ProgrammRueckfrage : public Rueckfrage {
+public:
+    explicit ProgrammRueckfrage(QWidget* eltern = nullptr) : m_eltern(eltern) {}
+    void setzeEltern(QWidget* eltern) { m_eltern = eltern; }
+
+    bool frage(const QString& text) override;
+    void meldung(const QString& text) override;
+
+private:
+    QPointer<QWidget> m_eltern;
+};

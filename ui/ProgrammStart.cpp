@@ -1,0 +1,233 @@
+#include "ProgrammStart.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "AudioWiedergabe.h"
+#include "ChaosModus.h"
+#include "Datenbank.h"
+#include "DebugLog.h"
+#include "EchteUhr.h"
+#include "EinstellungsSpeicher.h"
+#include "EspeakSynthese.h"
+#include "FensterHardware.h"
+#include "Hauptanzeige.h"
+#include "ProgrammAnsage.h"
+#include "ProgrammRueckfrage.h"
+#include "Rennablauf.h"
+#include "Rennleitung.h"
+#include "SprachWarteschlange.h"
+#include "StandardToene.h"
+#include "StartDialoge.h"
+#include "Tonspieler.h"
+#include "Zeitnahme.h"
+#include "frmDebug.h"
+#include "frmMain.h"
+
+namespace {
+bool gleicherPfad(const QString& a, const QString& b) {
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+}  // namespace
+
+ProgrammStart::ProgrammStart(StartDialoge& dialoge, Optionen optionen)
+    : m_dialoge(dialoge), m_optionen(std::move(optionen)) {}
+
+ProgrammStart::ProgrammStart(StartDialoge& dialoge) : ProgrammStart(dialoge, Optionen{}) {}
+
+ProgrammStart::~ProgrammStart() {
+    // The window first: it ends a running run before the engine under it goes.
+    if (m_ablauf) m_ablauf->beenden();
+    delete m_debug;
+    m_fenster.reset();
+    m_ablauf.reset();
+    m_anzeige.reset();
+    m_leitung.reset();
+    m_fensterHardware.reset();
+    m_aufbau.hardware.reset();
+    m_ansage.reset();
+    m_warteschlange.reset();
+    if (m_uhr) DebugLog::instanz().setUhr(nullptr);
+}
+
+frmDebug* ProgrammStart::debugFenster() { return m_debug; }
+
+bool ProgrammStart::starte(const QStringList& argumente) {
+    Form_Initialize();
+    return Form_Load(argumente);
+}
+
+bool ProgrammStart::beende(int code) {
+    m_exitCode = code;
+    return false;
+}
+
+void ProgrammStart::Form_Initialize() {
+    if (m_optionen.uhr) {
+        m_uhr = m_optionen.uhr;
+    } else {
+        m_eigeneUhr = std::make_unique<EchteUhr>();
+        m_uhr = m_eigeneUhr.get();
+    }
+    // 1. The speech engine: without it the program runs on silently.
+    m_ton = std::make_unique<Tonspieler>();
+    m_speicher = std::make_unique<EinstellungsSpeicher>();
+    if (m_optionen.sprache) {
+        SprachSynthese* synthese = m_optionen.synthese;
+        SprachWiedergabe* wiedergabe = m_optionen.wiedergabe;
+        if (!synthese && EspeakSynthese::verfuegbar()) {
+            m_eigeneSynthese = std::make_unique<EspeakSynthese>();
+            m_eigeneWiedergabe = std::make_unique<AudioWiedergabe>();
+            synthese = m_eigeneSynthese.get();
+            wiedergabe = m_eigeneWiedergabe.get();
+        }
+        if (synthese && wiedergabe)
+            m_warteschlange = std::make_unique<SprachWarteschlange>(*synthese, *wiedergabe);
+    }
+    m_ansage = std::make_unique<ProgrammAnsage>(m_e, *m_speicher, m_warteschlange.get(), *m_ton);
+    // 2., 3. Database path, then every setting.
+    m_datenBank =
+        m_speicher->hole(QStringLiteral("DatenBank"), EinstellungsSpeicher::standardDatenBank());
+    m_speicher->HoleRegWerte(m_e);
+    // The program's own sounds, where the settings look for them by default.
+    StandardToene::installiere();
+}
+
+bool ProgrammStart::Form_Load(const QStringList& argumente) {
+    // 1. Once only.
+    QString sperrPfad = m_optionen.sperrDatei;
+    if (sperrPfad.isEmpty()) {
+        QString ordner = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (ordner.isEmpty()) ordner = QDir::tempPath();
+        sperrPfad = ordner + QStringLiteral("/pistorelle.lock");
+    }
+    m_sperre = std::make_unique<QLockFile>(sperrPfad);
+    m_sperre->setStaleLockTime(0);  // a lock is stale only when its process is gone
+    if (!m_sperre->tryLock(0)) {
+        m_dialoge.meldung(QStringLiteral("Programm ist schon gestartet!"));
+        return beende(1);
+    }
+    // 2. Random generator from the clock.
+    m_uhr->setzeSaat(quint32(QDateTime::currentMSecsSinceEpoch()));
+    // 3. The debug switch: exactly the one word.
+    DebugLog::instanz().setUhr(m_uhr);
+    DebugLog::instanz().setAktiv(DebugLog::istDebugSchalter(argumente));
+    // 5., 6. Database.
+    if (m_e.DatenBankAuswahl > 0 && !waehleDatenbank()) return false;
+    if (!oeffneDatenbank()) return false;
+    // 7. The display.
+    baueAnzeige();
+    // 8. Timing interface and outputs.
+    oeffneSchnittstelle();
+    // 9. Practice until the user chooses otherwise.
+    RennZustand& z = m_leitung->zustand();
+    z.RennArt = QStringLiteral("Training");
+    z.AktRennName = QStringLiteral("Training");
+    // 10. Texts and speech.
+    m_leitung->SetzeTexte();
+    Rennleitung* leitung = m_leitung.get();
+    m_ansage->setzeTextQuelle([leitung](int nummer) { return leitung->Text(nummer); });
+    if (m_ansage->agentVorhanden()) m_ansage->SetzeAgent(m_e.MyAgent, m_e.LangId);
+    // 11. Standings on the panels, then idle.
+    m_leitung->SetzeAnzeigeWerte(2);
+    m_leitung->MyInit();
+    // 12. The control box starts from a known state.
+    if (m_e.BEPFEAktiv == 1) m_fensterHardware->SendeBepfe(QStringLiteral("reset;b01;"));
+
+    if (DebugLog::instanz().aktiv()) {
+        m_debug = new frmDebug(m_e.ltfPfad, m_fenster.get());
+        m_debug->show();
+    }
+    if (m_optionen.fensterZeigen) m_fenster->showMaximized();
+    return true;
+}
+
+bool ProgrammStart::waehleDatenbank() {
+    // "Ask at the next start only" is used up by this start.
+    if (m_e.DatenBankAuswahl > 1) m_e.DatenBankAuswahl = 0;
+    DatenbankWahl wahl;
+    wahl.pfad = m_datenBank;
+    wahl.wiederAnzeigen = m_e.DatenBankAuswahl == 1;
+    if (!m_dialoge.datenbankAuswaehlen(wahl)) return true;  // Abbrechen: path as it was
+    m_datenBank = wahl.pfad;
+    if (wahl.fuerNeustart) m_speicher->speichere(QStringLiteral("DatenBank"), m_datenBank);
+    m_e.DatenBankAuswahl = wahl.wiederAnzeigen ? 1 : 0;
+    m_speicher->speichere(QStringLiteral("DatenBankAuswahl"),
+                          QString::number(m_e.DatenBankAuswahl));
+    return true;
+}
+
+bool ProgrammStart::oeffneDatenbank() {
+    m_db = std::make_unique<Datenbank>();
+    QString fehler;
+    // Only the default database is created; any other file must exist with its tables.
+    const bool offen = gleicherPfad(m_datenBank, EinstellungsSpeicher::standardDatenBank())
+                           ? m_db->oeffneOderErzeuge(m_datenBank, &fehler)
+                           : m_db->oeffne(m_datenBank, &fehler);
+    if (offen) return true;
+    SchreibeDebug(QStringLiteral("Datenbank: ") + fehler);
+    m_dialoge.meldung(
+        QStringLiteral("Kann Datenbank ") + m_datenBank +
+        QStringLiteral(" nicht finden. Bitte Pistorelle neu starten und DB auswählen."));
+    m_speicher->speichere(QStringLiteral("DatenBankAuswahl"), QStringLiteral("2"));
+    return beende(1);
+}
+
+void ProgrammStart::baueAnzeige() {
+    m_aufbau = m_optionen.hardwareFabrik ? m_optionen.hardwareFabrik(*m_uhr, m_e)
+                                         : erzeugeHardware(*m_uhr, m_e);
+    m_fensterHardware = std::make_unique<FensterHardware>(*m_aufbau.hardware);
+    m_rueckfrage = std::make_unique<ProgrammRueckfrage>();
+    Rueckfrage& rueckfrage =
+        m_optionen.rueckfrage ? *m_optionen.rueckfrage : static_cast<Rueckfrage&>(*m_rueckfrage);
+    m_leitung = std::make_unique<Rennleitung>(*m_uhr, *m_db, m_e, *m_speicher, *m_ansage,
+                                              rueckfrage, *m_fensterHardware);
+    RennZustand& z = m_leitung->zustand();
+    z.StromImCountdown = 1;
+    z.AgentVorhanden = m_ansage->agentVorhanden();
+    m_anzeige = std::make_unique<Hauptanzeige>(*m_uhr);
+    m_ablauf = std::make_unique<Rennablauf>(*m_leitung, *m_anzeige);
+    m_fenster =
+        std::make_unique<frmMain>(*m_leitung, *m_ablauf, *m_anzeige, m_optionen.bildschirmHoehe);
+    frmMain* fenster = m_fenster.get();
+    m_rueckfrage->setzeEltern(fenster);
+    m_fenster->setzeStatusQuelle(m_aufbau.statusText);
+    m_fensterHardware->setzeCaptionZiel(
+        [fenster](const QString& zusatz) { fenster->SetzeFormCaption(zusatz); });
+    // The race mode list starts on its first entry.
+    m_leitung->cbRAuswahl_Click(0);
+}
+
+void ProgrammStart::oeffneSchnittstelle() {
+    if (Zeitnahme* z = m_aufbau.zeitnahme) {
+        Rennleitung* leitung = m_leitung.get();
+        Rennablauf* ablauf = m_ablauf.get();
+        QObject* fenster = m_fenster.get();
+        QObject::connect(z, &Zeitnahme::rundeErfasst, fenster, [leitung](int eingang, qint32 zeit) {
+            leitung->RundenErfassung(eingang, zeit);
+        });
+        QObject::connect(z, &Zeitnahme::chaosAn, fenster, [ablauf] { ablauf->chaos().ChaosAN(); });
+        QObject::connect(z, &Zeitnahme::chaosAus, fenster,
+                         [ablauf] { ablauf->chaos().ChaosAus(); });
+        QObject::connect(z, &Zeitnahme::startAnforderung, fenster,
+                         [ablauf] { ablauf->StartRennen(); });
+        QObject::connect(z, &Zeitnahme::stopAnforderung, fenster,
+                         [ablauf] { ablauf->StopRennen(); });
+        QObject::connect(z, &Zeitnahme::statusText, m_fenster.get(), &frmMain::SetzeFormCaption);
+        Rueckfrage* rueckfrage = &m_leitung->rueckfrage();
+        QObject::connect(z, &Zeitnahme::meldung, fenster,
+                         [rueckfrage](const QString& text) { rueckfrage->meldung(text); });
+    }
+    RennHardware& hw = *m_fensterHardware;
+    hw.SchalteLPT(QStringLiteral("BahnAlle"), m_e.BahnStromTraining == 1 ? 0 : 1);
+    hw.SetzeFormCaption(QString());
+    m_e.PSPort = 0;
+    if (m_e.LPTAnsteuerung == 1) {
+        // Free driving: lanes powered, red lights off, green on.
+        hw.SchalteLPT(QStringLiteral("BahnAlle"), 1);
+        hw.SchalteLPT(QStringLiteral("AmpelAlle"), 0);
+        hw.SchalteLPT(QStringLiteral("AmpelGruen"), 1);
+    }
+}

@@ -1,0 +1,105 @@
+#pragma once
+// The start-up of the program, in its fixed order: speech engine, settings, single instance,
+// debug switch, database choice and opening, main window with its lane panels, timing
+// interface and outputs, texts and speech, standings, MyInit. Owns everything it builds.
+// Questions go through StartDialoge, so tests can run the whole start-up without a modal window.
+
+#include <QLockFile>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "Einstellungen.h"
+#include "HardwareFabrik.h"
+
+class Datenbank;
+class EinstellungsSpeicher;
+class FensterHardware;
+class Hauptanzeige;
+class ProgrammAnsage;
+class ProgrammRueckfrage;
+class Rueckfrage;
+class Rennablauf;
+class Rennleitung;
+class SprachSynthese;
+class SprachWarteschlange;
+class SprachWiedergabe;
+class StartDialoge;
+class Tonspieler;
+class Uhr;
+class frmDebug;
+class frmMain;
+
+class ProgrammStart {
+public:
+    struct Optionen {
+        Uhr* uhr = nullptr;  // null: the wall clock
+        // null: erzeugeHardware
+        std::function<HardwareAufbau(Uhr&, Einstellungen&)> hardwareFabrik;
+        bool sprache = true;  // false: no speech engine at all (AgentVorhanden stays false)
+        // Replacements for the speech engine and its output (both or neither).
+        SprachSynthese* synthese = nullptr;
+        SprachWiedergabe* wiedergabe = nullptr;
+        Rueckfrage* rueckfrage = nullptr;  // null: the program's dialogs
+        QString sperrDatei;                // empty: pistorelle.lock in the runtime folder
+        int bildschirmHoehe = -1;
+        bool fensterZeigen = true;
+    };
+
+    ProgrammStart(StartDialoge& dialoge, Optionen optionen);
+    explicit ProgrammStart(StartDialoge& dialoge);
+    ~ProgrammStart();
+
+    // Runs the start-up with the program's arguments (program name first). False when the
+    // program must end at once (exitCode() tells how).
+    bool starte(const QStringList& argumente);
+    int exitCode() const { return m_exitCode; }
+
+    Uhr& uhr() { return *m_uhr; }
+    Einstellungen& einstellungen() { return m_e; }
+    EinstellungsSpeicher& speicher() { return *m_speicher; }
+    QString datenBank() const { return m_datenBank; }
+    Datenbank* datenbank() { return m_db.get(); }
+    RennHardware* hardware() { return m_aufbau.hardware.get(); }
+    Rennleitung* leitung() { return m_leitung.get(); }
+    Rennablauf* ablauf() { return m_ablauf.get(); }
+    Hauptanzeige* anzeige() { return m_anzeige.get(); }
+    ProgrammAnsage* ansage() { return m_ansage.get(); }
+    Tonspieler* ton() { return m_ton.get(); }
+    frmMain* hauptfenster() { return m_fenster.get(); }
+    frmDebug* debugFenster();
+
+private:
+    void Form_Initialize();
+    bool Form_Load(const QStringList& argumente);
+    bool waehleDatenbank();
+    bool oeffneDatenbank();
+    void baueAnzeige();
+    void oeffneSchnittstelle();
+    bool beende(int code);
+
+    StartDialoge& m_dialoge;
+    Optionen m_optionen;
+    int m_exitCode = 0;
+    std::unique_ptr<Uhr> m_eigeneUhr;
+    Uhr* m_uhr = nullptr;
+    std::unique_ptr<EinstellungsSpeicher> m_speicher;
+    Einstellungen m_e;
+    QString m_datenBank;
+    std::unique_ptr<QLockFile> m_sperre;
+    std::unique_ptr<Datenbank> m_db;
+    std::unique_ptr<Tonspieler> m_ton;
+    std::unique_ptr<SprachSynthese> m_eigeneSynthese;
+    std::unique_ptr<SprachWiedergabe> m_eigeneWiedergabe;
+    std::unique_ptr<SprachWarteschlange> m_warteschlange;
+    std::unique_ptr<ProgrammAnsage> m_ansage;
+    std::unique_ptr<ProgrammRueckfrage> m_rueckfrage;
+    HardwareAufbau m_aufbau;
+    std::unique_ptr<FensterHardware> m_fensterHardware;
+    std::unique_ptr<Rennleitung> m_leitung;
+    std::unique_ptr<Hauptanzeige> m_anzeige;
+    std::unique_ptr<Rennablauf> m_ablauf;
+    std::unique_ptr<frmMain> m_fenster;
+    QPointer<frmDebug> m_debug;
+};

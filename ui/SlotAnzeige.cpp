@@ -1,0 +1,318 @@
+#include "SlotAnzeige.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+
+#include "Einstellungen.h"
+#include "EinstellungsSpeicher.h"
+#include "Farbwert.h"
+#include "SlotWerte.h"
+
+namespace {
+// The layout lengths were drawn in twips; 15 twips make one pixel at 96 dpi.
+constexpr int twips(int t) { return (t + 14) / 15; }
+
+const char* const standardOben[5][2] = {{"Pos", "POS"},
+                                        {"Fahrer", "FAHRER"},
+                                        {"Akt R", "AKTR"},
+                                        {"Akt Z", "AKTZ"},
+                                        {"Gesamt Z", "GESAMTZ"}};
+const char* const standardUnten[5][2] = {
+    {"Bahn", "BAHN"}, {"Auto", "AUTO"}, {"SR", "SR"}, {"SZ", "SZ"}, {"VE", "VE"}};
+const qint16 standardProzent[5] = {4, 0, 12, 20, 23};
+
+bool istName(const QString& tag) {
+    return tag == QLatin1String("FAHRER") || tag == QLatin1String("AUTO");
+}
+}  // namespace
+
+SlotAnzeige::SlotAnzeige(SlotWerte& werte, const Einstellungen& e, int bildschirmHoehe,
+                         QWidget* parent)
+    : QWidget(parent), m_werte(werte), m_e(e) {
+    setAutoFillBackground(true);
+    if (bildschirmHoehe < 0) {
+        const QScreen* schirm = QGuiApplication::primaryScreen();
+        bildschirmHoehe = schirm ? schirm->geometry().height() : 768;
+    }
+    const int schrift = schriftGroesseFuer(bildschirmHoehe);
+    if (bildschirmHoehe < 610) m_listenSchrift = 22;
+    baueStandardLayout(e.BilderAnzeigen, schrift);
+
+    for (int ou = 0; ou < 2; ++ou) {
+        for (int p = 0; p < 5; ++p) {
+            auto* l = new QLabel(this);
+            l->setAutoFillBackground(true);
+            l->installEventFilter(this);
+            m_label[ou][p] = l;
+        }
+        auto* b = new QLabel(this);
+        b->setScaledContents(true);
+        b->setAlignment(Qt::AlignCenter);
+        b->installEventFilter(this);
+        m_bild[ou] = b;
+    }
+    m_liste = new QListWidget(this);
+    m_liste->setFrameShape(QFrame::NoFrame);
+    m_liste->setFocusPolicy(Qt::NoFocus);
+    m_liste->setSelectionMode(QAbstractItemView::NoSelection);
+    m_liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_liste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_liste->setObjectName(QStringLiteral("lstRunden"));
+    m_linie = new QWidget(this);
+    m_linie->setObjectName(QStringLiteral("Linie"));
+    m_linie->setAutoFillBackground(true);
+    QPalette linie = m_linie->palette();
+    linie.setColor(QPalette::Window, QColor(40, 40, 40));
+    m_linie->setPalette(linie);
+
+    BerechneBreiten();
+    konfiguriere();
+    connect(&m_werte, &SlotWerte::geaendert, this, &SlotAnzeige::uebernehmeWerte);
+    uebernehmeWerte();
+}
+
+int SlotAnzeige::schriftGroesseFuer(int bildschirmHoehe) { return bildschirmHoehe < 610 ? 36 : 48; }
+
+void SlotAnzeige::baueStandardLayout(int bilderAnzeigen, int schrift) {
+    for (int ou = 0; ou < 2; ++ou) {
+        const auto& standard = ou == 0 ? standardOben : standardUnten;
+        for (int p = 0; p < 5; ++p) {
+            AnzeigeFeld& f = m_feld[ou][p];
+            f.Text = QString::fromUtf8(standard[p][0]);
+            f.Tag = QString::fromUtf8(standard[p][1]);
+            f.Type = QStringLiteral("Info");
+            f.Anzeige = 1;
+            f.Prozent = standardProzent[p];
+            f.SchriftBold = ou == 0;
+            f.SchriftGroesse = qint16(schrift);
+        }
+        AnzeigeFeld& b = m_feld[ou][bildPosition];
+        b.Text.clear();
+        b.Tag = ou == 0 ? QStringLiteral("FAHRERBILD") : QStringLiteral("AUTOBILD");
+        b.Type = QStringLiteral("Bild");
+        b.Anzeige = quint8(bilderAnzeigen);
+        b.Prozent = 10;
+        b.SchriftBold = ou == 0;
+        b.SchriftGroesse = qint16(schrift);
+        // The stretch field is fixed once: later recalculations reuse it.
+        for (int p = 0; p < anzahlPositionen; ++p)
+            if (m_feld[ou][p].Prozent == 0) m_stretch[ou] = p;
+    }
+}
+
+void SlotAnzeige::konfiguriere() {
+    for (int ou = 0; ou < 2; ++ou) {
+        for (int p = 0; p < anzahlPositionen; ++p) {
+            const AnzeigeFeld& f = m_feld[ou][p];
+            if (f.Type == QLatin1String("Bild")) {
+                QLabel* b = m_bild[ou];
+                b->setProperty("tag", f.Tag);
+                b->setToolTip(f.Text);
+                b->setVisible(f.Anzeige == 1);
+                continue;
+            }
+            if (p >= 5) continue;
+            QLabel* l = m_label[ou][p];
+            l->setText(f.Text);
+            l->setProperty("tag", f.Tag);
+            l->setToolTip(f.Tag == QLatin1String("FAHRER")
+                              ? QStringLiteral("Doppelklick für Fahrerauswahl")
+                              : f.Tag);
+            QFont font(f.SchriftName);
+            font.setBold(f.SchriftBold);
+            font.setPointSize(f.SchriftGroesse);
+            l->setFont(font);
+            l->setIndent(istName(f.Tag) ? 8 : -1);
+            if (istName(f.Tag))
+                l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            else if (f.Tag == QLatin1String("POS") || f.Tag == QLatin1String("BAHN"))
+                l->setAlignment(Qt::AlignCenter);
+            else
+                l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            l->setVisible(f.Anzeige == 1);
+        }
+    }
+}
+
+int SlotAnzeige::GetAnzeigeIndex(int ou, const QString& sTag) const {
+    int index = 0;
+    for (int p = 0; p < anzahlPositionen; ++p)
+        if (m_feld[ou][p].Tag == sTag) index = p;  // the last match wins
+    return index;
+}
+
+void SlotAnzeige::BerechneBreiten() {
+    for (int ou = 0; ou < 2; ++ou) {
+        int summe = 0;
+        for (int p = 0; p < anzahlPositionen; ++p)
+            if (p != m_stretch[ou] && m_feld[ou][p].Anzeige == 1) summe += m_feld[ou][p].Prozent;
+        m_feld[ou][m_stretch[ou]].Prozent = qint16(100 - summe);
+    }
+}
+
+void SlotAnzeige::ShowBilder(int iSB) {
+    for (int ou = 0; ou < 2; ++ou) m_feld[ou][bildPosition].Anzeige = iSB == 1 ? 1 : 0;
+    BerechneBreiten();
+    konfiguriere();
+    uebernehmeWerte();
+    ordneAn();
+}
+
+void SlotAnzeige::SpeichereAnzeige() {
+    for (int ou = 0; ou < 2; ++ou) {
+        for (int p = 0; p < 5; ++p) {
+            const AnzeigeFeld& f = m_feld[ou][p];
+            const QString abschnitt =
+                (ou == 0 ? QStringLiteral("AnzeigeOben_") : QStringLiteral("AnzeigeUnten_")) +
+                QString::number(p);
+            SchreibeIni(m_e.ltfPfad, abschnitt, QStringLiteral("Text"), f.Text);
+            SchreibeIni(m_e.ltfPfad, abschnitt, QStringLiteral("Anzeige"), int(f.Anzeige));
+            SchreibeIni(m_e.ltfPfad, abschnitt, QStringLiteral("Type"), f.Type);
+            SchreibeIni(m_e.ltfPfad, abschnitt, QStringLiteral("Tag"), f.Tag);
+            SchreibeIni(m_e.ltfPfad, abschnitt, QStringLiteral("Prozent"), int(f.Prozent));
+            SchreibeIni(m_e.ltfPfad, abschnitt, QStringLiteral("Hoehe"), int(f.Hoehe));
+            SchreibeIni(m_e.ltfPfad, abschnitt, QStringLiteral("SchriftName"), f.SchriftName);
+            SchreibeIni(m_e.ltfPfad, abschnitt, QStringLiteral("SchriftBold"), f.SchriftBold);
+            SchreibeIni(m_e.ltfPfad, abschnitt, QStringLiteral("SchriftGroesse"),
+                        int(f.SchriftGroesse));
+        }
+    }
+}
+
+int SlotAnzeige::trennLinieY() const { return height() - twips(20); }
+
+void SlotAnzeige::uebernehmeWerte() {
+    if (m_gezeigteVersion == m_werte.version() && m_gezeigteVersion != ~quint64(0)) return;
+    m_gezeigteVersion = m_werte.version();
+
+    const QColor hinten = Farbwert::alsFarbe(m_werte.hintergrundFarbe(), palette());
+    const QColor schrift = Farbwert::alsFarbe(m_werte.schriftFarbe(), palette());
+    auto faerbe = [](QWidget* w, const QColor& h, const QColor& s) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Window, h);
+        pal.setColor(QPalette::Base, h);
+        pal.setColor(QPalette::WindowText, s);
+        pal.setColor(QPalette::Text, s);
+        w->setPalette(pal);
+    };
+    faerbe(this, hinten, schrift);
+    for (int ou = 0; ou < 2; ++ou) {
+        for (int p = 0; p < 5; ++p) {
+            QLabel* l = m_label[ou][p];
+            const QString tag = l->property("tag").toString();
+            const QString wert = m_werte.feldText(tag);
+            l->setText(wert.isNull() ? m_feld[ou][p].Text : wert);
+            faerbe(l, hinten, schrift);
+        }
+    }
+    faerbe(m_liste, hinten, schrift);
+    if (m_werte.fruehstart())
+        faerbe(m_label[1][0], Qt::white, Farbwert::alsFarbe(qint32(0x80000012), palette()));
+
+    if (m_bildPfad[0] != m_werte.fahrerBild()) ladeBild(0, m_werte.fahrerBild());
+    if (m_bildPfad[1] != m_werte.autoBild()) ladeBild(1, m_werte.autoBild());
+
+    const bool listeVorher = m_liste->isVisibleTo(this);
+    const QStringList& zeilen = m_werte.rundenListe();
+    m_liste->clear();
+    m_liste->addItems(zeilen);
+    m_liste->setVisible(m_werte.rundenListeSichtbar());
+    if (listeVorher != m_liste->isVisibleTo(this)) ordneAn();
+    passeSchriftenAn();
+}
+
+void SlotAnzeige::ladeBild(int ou, const QString& pfad) {
+    m_bildPfad[ou] = pfad;
+    QPixmap bild;
+    if (!pfad.isEmpty()) bild.load(pfad);  // a missing file leaves the picture empty
+    m_bild[ou]->setPixmap(bild);
+}
+
+void SlotAnzeige::resizeEvent(QResizeEvent*) { ordneAn(); }
+
+void SlotAnzeige::ordneAn() {
+    const int H = height();
+    const int W = width();
+    const int zeile = H / 2;
+    static const int reihenfolge[] = {0, bildPosition, 1, 2, 3, 4};
+    for (int ou = 0; ou < 2; ++ou) {
+        int x = 0;
+        for (int p : reihenfolge) {
+            QWidget* w = p == bildPosition ? static_cast<QWidget*>(m_bild[ou]) : m_label[ou][p];
+            const AnzeigeFeld& f = m_feld[ou][GetAnzeigeIndex(ou, w->property("tag").toString())];
+            const int breite = f.Anzeige == 1 ? W * f.Prozent / 100 : 0;
+            w->setGeometry(x, ou * zeile, breite, zeile);
+            x += breite;
+        }
+    }
+    if (m_liste->isVisibleTo(this)) {
+        const QRect oben = m_label[0][4]->geometry();
+        const QRect unten = m_label[1][4]->geometry();
+        m_liste->setGeometry(oben.left(), 0, oben.width(),
+                             qMax(0, oben.height() + unten.height() - twips(30)));
+        m_liste->raise();
+    }
+    m_linie->setGeometry(0, trennLinieY() - 1, W, 2);
+    m_linie->raise();
+    passeSchriftenAn();
+}
+
+void SlotAnzeige::passeSchriftenAn() {
+    // The fields keep their sizes; on a panel too small for them the row shrinks as a whole.
+    const int groesse = m_werte.schriftGroesse();
+    for (int ou = 0; ou < 2; ++ou) {
+        double faktor = 1.0;
+        for (int p = 0; p < 5; ++p) {
+            const AnzeigeFeld& f = m_feld[ou][p];
+            QLabel* l = m_label[ou][p];
+            if (f.Anzeige != 1 || l->width() <= 0 || l->height() <= 0) continue;
+            QFont font(f.SchriftName);
+            font.setBold(f.SchriftBold);
+            font.setPointSizeF(groesse > 0 ? groesse : f.SchriftGroesse);
+            const QFontMetricsF fm(font);
+            faktor = qMin(faktor, l->height() / fm.height());
+            if (!istName(f.Tag) && !l->text().isEmpty())
+                faktor = qMin(faktor, (l->width() - 4) / fm.horizontalAdvance(l->text()));
+        }
+        faktor = qMax(faktor, 0.05);
+        for (int p = 0; p < 5; ++p) {
+            const AnzeigeFeld& f = m_feld[ou][p];
+            QFont font(f.SchriftName);
+            font.setBold(f.SchriftBold);
+            font.setPointSizeF(qMax(4.0, (groesse > 0 ? groesse : f.SchriftGroesse) * faktor));
+            m_label[ou][p]->setFont(font);
+        }
+    }
+    if (m_liste->isVisibleTo(this) && m_liste->width() > 0) {
+        QFont font(m_feld[1][4].SchriftName);
+        const double soll = m_listenSchrift > 0 ? m_listenSchrift : 24;
+        font.setPointSizeF(soll);
+        const QFontMetricsF fm(font);
+        const double breite = fm.horizontalAdvance(QStringLiteral("000-000.000"));
+        const double faktor = qMin(1.0, (m_liste->width() - 6) / breite);
+        font.setPointSizeF(qMax(4.0, soll * faktor));
+        m_liste->setFont(font);
+    }
+}
+
+bool SlotAnzeige::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonDblClick) {
+        if (o == m_label[0][1]) {
+            emit fahrerDoppelklick();
+            return true;
+        }
+        if (o == m_label[0][2]) {
+            emit rundenDoppelklick();
+            return true;
+        }
+        if (o == m_bild[0]) {
+            SpeichereAnzeige();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(o, e);
+}

@@ -1,0 +1,67 @@
+#include "SprachWarteschlange.h"
+
+SprachWarteschlange::SprachWarteschlange(SprachSynthese& synthese, SprachWiedergabe& wiedergabe,
+                                         QObject* parent)
+    : QObject(parent), m_synthese(synthese), m_wiedergabe(wiedergabe) {
+    connect(&m_synthese, &SprachSynthese::fertig, this, &SprachWarteschlange::synthetisiert);
+    connect(&m_wiedergabe, &SprachWiedergabe::beendet, this, &SprachWarteschlange::gesprochen);
+}
+
+void SprachWarteschlange::sprich(const QString& text, const QString& stimme) {
+    m_warten.enqueue({text, stimme});
+    if (!m_aktiv) weiter();
+}
+
+void SprachWarteschlange::leeren() {
+    m_warten.clear();
+    if (!m_aktiv) return;
+    if (m_synthetisiert) {
+        m_wiedergabe.abbrechen();  // gesprochen() follows and finds the queue empty
+    } else {
+        // The engine still works on it; its answer is thrown away when it comes.
+        ++m_verworfen;
+        m_aktiv = false;
+        emit leer();
+    }
+}
+
+void SprachWarteschlange::weiter() {
+    if (m_imWeiter) {
+        m_nochmal = true;
+        return;
+    }
+    m_imWeiter = true;
+    do {
+        m_nochmal = false;
+        if (m_warten.isEmpty()) {
+            const bool warAktiv = m_aktiv;
+            m_aktiv = false;
+            if (warAktiv) emit leer();
+            break;
+        }
+        const Eintrag e = m_warten.dequeue();
+        m_aktiv = true;
+        m_synthetisiert = false;
+        m_aktuell = e.text;
+        m_synthese.starte(e.text, e.stimme);
+    } while (m_nochmal);
+    m_imWeiter = false;
+}
+
+void SprachWarteschlange::synthetisiert(const SprachPcm& pcm) {
+    if (m_verworfen > 0) {
+        --m_verworfen;
+        return;
+    }
+    if (!m_aktiv || m_synthetisiert) return;
+    m_synthetisiert = true;
+    emit beginnt(m_aktuell);
+    m_wiedergabe.spiele(pcm);
+}
+
+void SprachWarteschlange::gesprochen() {
+    if (!m_aktiv || !m_synthetisiert) return;
+    m_synthetisiert = false;
+    emit beendet(m_aktuell);
+    weiter();
+}

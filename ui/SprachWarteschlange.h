@@ -1,0 +1,48 @@
+#pragma once
+// Announcements are spoken one after the other, in the order they were asked for; a new one
+// never cuts off the one being spoken.
+
+#include <QObject>
+#include <QQueue>
+#include <QString>
+
+#include "SprachSynthese.h"
+#include "SprachWiedergabe.h"
+
+class SprachWarteschlange : public QObject {
+    Q_OBJECT
+public:
+    SprachWarteschlange(SprachSynthese& synthese, SprachWiedergabe& wiedergabe,
+                        QObject* parent = nullptr);
+
+    void sprich(const QString& text, const QString& stimme);
+    // Drops what waits and ends the announcement being spoken (speech switched off).
+    void leeren();
+
+    bool beschaeftigt() const { return m_aktiv; }
+    int wartend() const { return int(m_warten.size()); }
+
+signals:
+    void beginnt(const QString& text);  // the text is being spoken now
+    void beendet(const QString& text);
+    void leer();  // nothing left to say
+
+private:
+    struct Eintrag {
+        QString text;
+        QString stimme;
+    };
+    void weiter();
+    void synthetisiert(const SprachPcm& pcm);
+    void gesprochen();
+
+    SprachSynthese& m_synthese;
+    SprachWiedergabe& m_wiedergabe;
+    QQueue<Eintrag> m_warten;
+    QString m_aktuell;
+    bool m_aktiv = false;  // an entry is being synthesised or played
+    bool m_synthetisiert = false;
+    bool m_imWeiter = false;  // test doubles answer synchronously: no recursion per entry
+    bool m_nochmal = false;
+    quint64 m_verworfen = 0;  // syntheses still outstanding from before leeren()
+};

@@ -1,0 +1,39 @@
+#pragma once
+// The on-screen start light: two rows of five round lamps. Callers colour the lamps; the
+// window lays itself out as a full-screen window, or as a centred window of its own size while
+// debugging or in caution. The engine decides when it opens and closes (one second late).
+
+#include <QWidget>
+#include <array>
+
+class StartAmpel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr qint32 lampeAus = 0x303030;  // the lamps' resting colour
+    static constexpr QSize entwurfsGroesse{560, 360};
+
+    explicit StartAmpel(QWidget* parent = nullptr);
+
+    // Position, size and caption, then the lamp layout.
+    void Load(bool zentriert, const QString& caption);
+    // Load, then show (full screen unless centred).
+    void zeige(bool zentriert, const QString& caption);
+    bool vollbild() const { return m_vollbild; }
+
+    // reihe 0 = Shape1, 1 = Shape2; colours 0x00BBGGRR.
+    void setzeLampe(int reihe, int i, qint32 farbe);
+    qint32 lampe(int reihe, int i) const { return m_farbe[reihe][i]; }
+    void setzeAlle(qint32 farbe);
+    QRect lampenRechteck(int reihe, int i) const { return m_lampe[reihe][i]; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void ordneLampenAn();
+
+    bool m_vollbild = false;
+    std::array<std::array<qint32, 5>, 2> m_farbe;
+    std::array<std::array<QRect, 5>, 2> m_lampe;
+};

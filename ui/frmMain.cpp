@@ -1,0 +1,594 @@
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QToolButton>
+
+#include "ChaosModus.h"
+#include "Datenbank.h"
+#include "DebugLog.h"
+#include "Einstellungen.h"
+#include "Lampenform.h"
+#include "RennHardware.h"
+#include "Rennablauf.h"
+#include "Rennleitung.h"
+#include "SlotAnzeige.h"
+#include "StartAmpel.h"
+#include "diaFahrer.h"
+#include "diaRennen.h"
+#include "frmSimulation.h"
+
+using H = Hauptanzeige;
+
+namespace {
+const QString kSimulation = QStringLiteral("S&imulation");
+
+qint32 lampenFarbe(H::Lampe l) {
+    switch (l) {
+        case H::Lampe::Rot:
+            return 255;
+        case H::Lampe::Gruen:
+            return 65280;
+        case H::Lampe::Aus:
+            break;
+    }
+    return StartAmpel::lampeAus;
+}
+}  // namespace
+
+frmMain::frmMain(Rennleitung& leitung, Rennablauf& ablauf, Hauptanzeige& anzeige,
+                 int bildschirmHoehe, QWidget* parent)
+    : QWidget(parent), m_leitung(leitung), m_ablauf(ablauf), m_anzeige(anzeige) {
+    setObjectName(QStringLiteral("frmMain"));
+    for (int i = 0; i < 6; ++i) {
+        auto* p = new SlotAnzeige(leitung.panel(i), leitung.einstellungen(), bildschirmHoehe, this);
+        p->setObjectName(QStringLiteral("SlotAnzeige%1").arg(i));
+        connect(p, &SlotAnzeige::fahrerDoppelklick, this, [this, i] { panelFahrerWahl(i); });
+        connect(p, &SlotAnzeige::rundenDoppelklick, this, [this] { RZeitAnsage->toggle(); });
+        m_panels.append(p);
+    }
+    baueMenue();
+    Fortschritt = new QProgressBar(this);
+    Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
+    Fortschritt->setRange(0, 100);
+    Fortschritt->setTextVisible(false);
+    Fortschritt->setFixedHeight(12);
+    lblWeiter = new QLabel(this);
+    lblWeiter->setObjectName(QStringLiteral("lblWeiter"));
+    lblWeiter->setAlignment(Qt::AlignCenter);
+    lblWeiter->setWordWrap(true);
+    lblWeiter->setStyleSheet(
+        QStringLiteral("QLabel { background: #fff3a0; color: black; border: 2px solid #806000; "
+                       "font-size: 20pt; font-weight: bold; padding: 12px; }"));
+    m_startAmpel = new StartAmpel(this);
+    verbinde();
+    spiegeleAlles();
+    resize(1024, 720);
+    SetzeFormCaption(QString());
+}
+
+frmMain::~frmMain() {
+    if (qApp) qApp->removeEventFilter(this);
+}
+
+StartAmpel* frmMain::startAmpel() const { return m_startAmpel; }
+
+frmSimulation* frmMain::simulation() const { return m_simulation; }
+
+void frmMain::baueMenue() {
+    Menue = new QWidget(this);
+    Menue->setObjectName(QStringLiteral("Menue"));
+    Menue->setAutoFillBackground(true);
+    auto* raster = new QGridLayout(Menue);
+    raster->setContentsMargins(6, 4, 6, 4);
+
+    auto* oben = new QHBoxLayout;
+    cbRAuswahl = new QComboBox(Menue);
+    cbRAuswahl->addItems(Rennleitung::rennModi());
+    oben->addWidget(cbRAuswahl);
+    const char* const optionen[3] = {"Rennen", "Training", "Speed"};
+    for (int i = 0; i < 3; ++i) {
+        Option1[size_t(i)] = new QRadioButton(QString::fromUtf8(optionen[i]), Menue);
+        Option1[size_t(i)]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        Option1[size_t(i)]->setToolTip(QStringLiteral("Doppelklick für den Rennnamen"));
+        Option1[size_t(i)]->installEventFilter(this);
+        oben->addWidget(Option1[size_t(i)]);
+    }
+    Grenze = new QComboBox(Menue);
+    Grenze->setEditable(true);
+    Grenze->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                      QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"),
+                      QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("50"),
+                      QStringLiteral("100")});
+    Grenze->setInsertPolicy(QComboBox::NoInsert);
+    Grenze->setMinimumContentsLength(4);
+    oben->addWidget(Grenze);
+    ZeitRunden = new QCheckBox(QStringLiteral("Zeit"), Menue);
+    ZeitRunden->setToolTip(QStringLiteral("Gesetzt: Grenze in Minuten, sonst in Runden"));
+    oben->addWidget(ZeitRunden);
+    RZeitAnsage = new QCheckBox(QStringLiteral("Rundenzeit ansagen"), Menue);
+    oben->addWidget(RZeitAnsage);
+    lblRennen = new QLabel(Menue);
+    lblRennen->setObjectName(QStringLiteral("lblRennen"));
+    QFont fett = lblRennen->font();
+    fett.setBold(true);
+    lblRennen->setFont(fett);
+    oben->addWidget(lblRennen);
+    oben->addStretch(1);
+    Funktionen = new QToolButton(Menue);
+    Funktionen->setText(QStringLiteral("Funktionen"));
+    Funktionen->setPopupMode(QToolButton::InstantPopup);
+    baueFunktionsMenue();
+    oben->addWidget(Funktionen);
+    for (int i = 0; i < 2; ++i) {
+        Schnittstelle[size_t(i)] = new Lampenform(255, Menue);
+        Schnittstelle[size_t(i)]->setToolTip(QStringLiteral("Schnittstelle %1").arg(i + 1));
+        oben->addWidget(Schnittstelle[size_t(i)]);
+    }
+
+    auto* unten = new QHBoxLayout;
+    auto knopf = [this](const QString& text, const char* name) {
+        auto* k = new QPushButton(text, Menue);
+        k->setObjectName(QString::fromLatin1(name));
+        return k;
+    };
+    Command2 = knopf(QStringLiteral("&Start"), "Command2");
+    Command2->setMinimumWidth(110);
+    cmdChaos = knopf(QStringLiteral("Chaos"), "cmdChaos");
+    Label1 = new QLabel(Menue);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setMinimumWidth(220);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setAutoFillBackground(true);
+    QFont uhr(QStringLiteral("Arial"));
+    uhr.setPointSize(20);
+    uhr.setBold(true);
+    Label1->setFont(uhr);
+    Label1->setToolTip(QStringLiteral("Klick: Chaos"));
+    Label1->installEventFilter(this);
+    Lichtanzeige = new Lampenform(0x808080, Menue);
+    Lichtanzeige->setToolTip(QStringLiteral("Ampel"));
+    Command5 = knopf(QStringLiteral("T&abellen"), "Command5");
+    Command5->setToolTip(QStringLiteral("Diverse Tabellen"));
+    Command3 = knopf(QStringLiteral("&Optionen"), "Command3");
+    Command4 = knopf(QStringLiteral("Spur&wechsel"), "Command4");
+    Command6 = knopf(QStringLiteral("R&unden"), "Command6");
+    Command7 = knopf(QStringLiteral("Slot&Rennen"), "Command7");
+    Command1 = knopf(QStringLiteral("Verfügbare"), "Command1");
+    unten->addWidget(Command2);
+    unten->addWidget(cmdChaos);
+    unten->addWidget(Label1);
+    unten->addWidget(Lichtanzeige);
+    unten->addStretch(1);
+    for (QPushButton* k : {Command5, Command3, Command4, Command6, Command7, Command1})
+        unten->addWidget(k);
+    for (QPushButton* k : {Command2, cmdChaos, Command5, Command3, Command4, Command6, Command7})
+        setzeKuerzel(k);
+
+    raster->addLayout(oben, 0, 0);
+    raster->addLayout(unten, 1, 0);
+}
+
+void frmMain::baueFunktionsMenue() {
+    auto* menue = new QMenu(Funktionen);
+    struct Eintrag {
+        const char* text;
+        std::function<void()> aktion;
+        std::function<bool()> frei;
+    };
+    const QVector<Eintrag> eintraege = {
+        {"SurWechsel", [this] { oeffne(Fenster::SpurWechsel); },
+         [this] { return Command4->isEnabled() && Command4->isVisible(); }},
+        {"Optionen", [this] { oeffne(Fenster::Optionen); },
+         [this] { return Command3->isEnabled(); }},
+        {"SlotRennen", [this] { oeffne(Fenster::Turnier); },
+         [this] { return Command7->isEnabled(); }},
+        {"Tabellen", [this] { oeffne(Fenster::Tabellen); },
+         [this] { return Command5->isEnabled() && Command5->text() != kSimulation; }},
+        {"Runden", [this] { oeffne(Fenster::RundenTabelle); },
+         [this] { return Command6->isEnabled(); }},
+        {"Simulation", [this] { zeigeSimulation(); },
+         [this] { return Command5->isEnabled() && Command5->text() == kSimulation; }},
+        {"FahrerAuto", [this] { oeffne(Fenster::FahrerAuto); },
+         [this] { return bool(m_fenster[size_t(Fenster::FahrerAuto)]); }},
+        {"Dummy", [] {}, [] { return false; }},
+    };
+    for (const Eintrag& e : eintraege) {
+        QAction* a = menue->addAction(QString::fromLatin1(e.text));
+        connect(a, &QAction::triggered, this, e.aktion);
+        connect(menue, &QMenu::aboutToShow, a, [a, frei = e.frei] { a->setEnabled(frei()); });
+    }
+    Funktionen->setMenu(menue);
+}
+
+void frmMain::setzeKuerzel(QPushButton* knopf) {
+    // The button's own mnemonic presses it with a delay (an animated click); this one acts at
+    // once, as the keyboard user expects from the start button.
+    knopf->setShortcut(QKeySequence());
+    const QKeySequence taste = QKeySequence::mnemonic(knopf->text());
+    QShortcut*& kuerzel = m_kuerzel[knopf];
+    if (!kuerzel) {
+        kuerzel = new QShortcut(this);
+        connect(kuerzel, &QShortcut::activated, knopf, [knopf] {
+            if (knopf->isEnabled() && knopf->isVisible()) knopf->click();
+        });
+    }
+    kuerzel->setKey(taste);
+}
+
+void frmMain::verbinde() {
+    connect(cbRAuswahl, &QComboBox::activated, this,
+            [this](int i) { m_leitung.cbRAuswahl_Click(i); });
+    for (int i = 0; i < 3; ++i)
+        connect(Option1[size_t(i)], &QRadioButton::clicked, this,
+                [this, i] { m_leitung.Option1_Click(i); });
+    connect(Grenze, &QComboBox::editTextChanged, this,
+            [this](const QString& t) { m_leitung.setzeGrenze(t); });
+    connect(Grenze, &QComboBox::activated, this, &frmMain::Grenze_Validate);
+    connect(Grenze->lineEdit(), &QLineEdit::editingFinished, this, &frmMain::Grenze_Validate);
+    connect(ZeitRunden, &QCheckBox::toggled, this,
+            [this](bool an) { m_leitung.setzeZeitRunden(an ? 1 : 0); });
+    connect(RZeitAnsage, &QCheckBox::toggled, this,
+            [this](bool an) { m_leitung.setzeRZeitAnsage(an ? 1 : 0); });
+    connect(Command2, &QPushButton::clicked, this, [this] { m_ablauf.Command2_Click(); });
+    connect(cmdChaos, &QPushButton::clicked, this, [this] { m_ablauf.chaos().cmdChaos_Click(); });
+    connect(Command5, &QPushButton::clicked, this, &frmMain::Command5_Click);
+    connect(Command3, &QPushButton::clicked, this, [this] { oeffne(Fenster::Optionen); });
+    connect(Command4, &QPushButton::clicked, this, [this] { oeffne(Fenster::SpurWechsel); });
+    connect(Command6, &QPushButton::clicked, this, [this] { oeffne(Fenster::RundenTabelle); });
+    connect(Command7, &QPushButton::clicked, this, [this] { oeffne(Fenster::Turnier); });
+    connect(Command1, &QPushButton::clicked, this, [this] { oeffne(Fenster::Verfuegbare); });
+
+    connect(&m_anzeige, &H::geaendert, this, &frmMain::spiegeleElement);
+    connect(&m_anzeige, &H::label1ChaosGeaendert, this, &frmMain::spiegeleLabel1);
+    connect(&m_anzeige, &H::fortschrittGeaendert, this,
+            [this] { Fortschritt->setValue(m_anzeige.fortschritt()); });
+    connect(&m_anzeige, &H::command2FarbeGeaendert, this, [this] { spiegeleElement(H::Command2); });
+    connect(&m_anzeige, &H::lampenGeaendert, this, &frmMain::spiegeleLampen);
+    connect(&m_anzeige, &H::lichtAnzeigeGeaendert, this, &frmMain::spiegeleLampen);
+    connect(&m_anzeige, &H::startAmpelGeaendert, this, &frmMain::spiegeleStartAmpel);
+    connect(&m_anzeige, &H::rundenTabelleAnfordern, this,
+            [this] { oeffne(Fenster::RundenTabelle); });
+    connect(&m_anzeige, &H::simulationSchliessen, this, [this] {
+        if (m_simulation) m_simulation->close();
+    });
+    connect(&m_leitung, &Rennleitung::zustandGeaendert, this, &frmMain::spiegeleZustand);
+    connect(&m_leitung, &Rennleitung::panelsGeaendert, this, &frmMain::stapelePanels);
+    qApp->installEventFilter(this);  // key presses are traced wherever the focus is
+}
+
+QWidget* frmMain::element(H::Element e) const {
+    switch (e) {
+        case H::Command2:
+            return Command2;
+        case H::Command3:
+            return Command3;
+        case H::Command4:
+            return Command4;
+        case H::Command5:
+            return Command5;
+        case H::Command6:
+            return Command6;
+        case H::Command7:
+            return Command7;
+        case H::cmdChaos:
+            return cmdChaos;
+        case H::Grenze:
+            return Grenze;
+        case H::Option1_0:
+            return Option1[0];
+        case H::Option1_1:
+            return Option1[1];
+        case H::Option1_2:
+            return Option1[2];
+        case H::ZeitRunden:
+            return ZeitRunden;
+        case H::cbRAuswahl:
+            return cbRAuswahl;
+        case H::RZeitAnsage:
+            return RZeitAnsage;
+        case H::Label1:
+            return Label1;
+        case H::Fortschritt:
+            return Fortschritt;
+        case H::lblWeiter:
+            return lblWeiter;
+        case H::ElementAnzahl:
+            break;
+    }
+    return nullptr;
+}
+
+void frmMain::spiegeleElement(H::Element e) {
+    QWidget* w = element(e);
+    if (!w) return;
+    const QString caption = m_anzeige.caption(e);
+    if (auto* k = qobject_cast<QPushButton*>(w)) {
+        if (!caption.isEmpty() && caption != k->text()) {
+            k->setText(caption);
+            setzeKuerzel(k);
+        }
+    } else if (auto* l = qobject_cast<QLabel*>(w)) {
+        if (e == H::Label1 && m_anzeige.label1Chaos())
+            l->setText(QStringLiteral("Chaos"));
+        else
+            l->setText(caption);
+    }
+    bool frei = m_anzeige.istEnabled(e);
+    // Windows not in the program yet keep their buttons disabled.
+    switch (e) {
+        case H::Command3:
+            frei = frei && m_fenster[size_t(Fenster::Optionen)];
+            break;
+        case H::Command4:
+            frei = frei && m_fenster[size_t(Fenster::SpurWechsel)];
+            break;
+        case H::Command6:
+            frei = frei && m_fenster[size_t(Fenster::RundenTabelle)];
+            break;
+        case H::Command7:
+            frei = frei && m_fenster[size_t(Fenster::Turnier)];
+            break;
+        case H::Command5:
+            frei =
+                frei && (Command5->text() == kSimulation || m_fenster[size_t(Fenster::Tabellen)]);
+            break;
+        default:
+            break;
+    }
+    w->setEnabled(frei);
+    w->setVisible(m_anzeige.istVisible(e));
+    if (e == H::Command2) {
+        Command2->setStyleSheet(m_anzeige.command2Lauffarbe()
+                                    ? QStringLiteral("QPushButton { background: #e05050; "
+                                                     "color: white; font-weight: bold; }")
+                                    : QString());
+    }
+    if (e == H::lblWeiter) lblWeiter->raise();
+}
+
+void frmMain::spiegeleAlles() {
+    for (int e = 0; e < H::ElementAnzahl; ++e) spiegeleElement(H::Element(e));
+    Command1->setEnabled(bool(m_fenster[size_t(Fenster::Verfuegbare)]));
+    Fortschritt->setValue(m_anzeige.fortschritt());
+    spiegeleLabel1();
+    spiegeleLampen();
+    spiegeleZustand();
+    spiegeleStartAmpel();
+}
+
+void frmMain::spiegeleZustand() {
+    const RennZustand& z = m_leitung.zustand();
+    {
+        const QSignalBlocker b(cbRAuswahl);
+        cbRAuswahl->setCurrentIndex(z.RennModus);
+    }
+    for (int i = 0; i < 3; ++i) {
+        const QSignalBlocker b(Option1[size_t(i)]);
+        Option1[size_t(i)]->setChecked(z.Option1 == i);
+    }
+    if (Grenze->currentText() != z.Grenze) {
+        const QSignalBlocker b(Grenze);
+        Grenze->setEditText(z.Grenze);
+    }
+    {
+        const QSignalBlocker b(ZeitRunden);
+        ZeitRunden->setChecked(z.ZeitRunden == 1);
+    }
+    {
+        const QSignalBlocker b(RZeitAnsage);
+        RZeitAnsage->setChecked(z.RZeitAnsage == 1);
+    }
+    lblRennen->setText(z.RennArt + QStringLiteral(" :  ") + z.AktRennName);
+    SetzeFormCaption(m_letzterZusatz);
+}
+
+void frmMain::spiegeleLabel1() {
+    QPalette pal = Label1->palette();
+    pal.setColor(QPalette::Window,
+                 m_anzeige.label1Chaos() ? QColor(Qt::red) : palette().color(QPalette::Window));
+    Label1->setPalette(pal);
+    spiegeleElement(H::Label1);
+}
+
+void frmMain::spiegeleLampen() {
+    for (int r = 1; r <= 2; ++r)
+        for (int i = 0; i < 5; ++i)
+            m_startAmpel->setzeLampe(r - 1, i, lampenFarbe(m_anzeige.lampe(r, i)));
+    const H::Lampe licht = m_anzeige.lichtAnzeige();
+    Lichtanzeige->setzeFarbe(licht == H::Lampe::Gruen ? 0x00C000
+                             : licht == H::Lampe::Rot ? 255
+                                                      : 0x808080);
+}
+
+void frmMain::spiegeleStartAmpel() {
+    if (!m_startAmpel) return;
+    if (m_anzeige.startAmpelSichtbar() && !m_geschlossen)
+        m_startAmpel->zeige(m_anzeige.startAmpelZentriert(), m_anzeige.startAmpelCaption());
+    else
+        m_startAmpel->hide();
+}
+
+void frmMain::setzeFenster(Fenster f, std::function<void()> oeffne) {
+    m_fenster[size_t(f)] = std::move(oeffne);
+    spiegeleAlles();
+}
+
+void frmMain::oeffne(Fenster f) {
+    if (m_fenster[size_t(f)]) m_fenster[size_t(f)]();
+}
+
+void frmMain::Command5_Click() {
+    if (Command5->text() == kSimulation)
+        zeigeSimulation();
+    else
+        oeffne(Fenster::Tabellen);
+}
+
+void frmMain::zeigeSimulation() {
+    if (!m_simulation) {
+        m_simulation = new frmSimulation(m_leitung, this);
+        m_simulation->move(geometry().right() - m_simulation->width() - 20, geometry().top() + 40);
+    } else {
+        m_simulation->baueKnoepfe();
+    }
+    m_simulation->show();
+    m_simulation->raise();
+}
+
+void frmMain::Option1_DblClick(int) {
+    diaRennen dialog(m_leitung, this);
+    dialog.exec();
+    m_leitung.hardware().SetzeFormCaption(QString());
+}
+
+void frmMain::Grenze_Validate() {
+    m_leitung.setzeGrenze(Grenze->currentText());
+    m_leitung.Grenze_Validate();
+}
+
+void frmMain::panelFahrerWahl(int index) {
+    SlotWerte& w = m_leitung.panel(index);
+    diaFahrer dialog(m_leitung.datenbank(), m_leitung.einstellungen().BilderPfad, w.fahrer(),
+                     w.autoName(), w.ReturnPosition(), this);
+    if (dialog.exec() == QDialog::Accepted && dialog.ok())
+        w.SetzeFahrerAuto(dialog.fahrer(), dialog.fahrerBild(), dialog.autoName(),
+                          dialog.autoBild());
+}
+
+void frmMain::SetzeFormCaption(const QString& zusatz) {
+    m_letzterZusatz = zusatz;
+    const RennZustand& z = m_leitung.zustand();
+    QString version = QCoreApplication::applicationVersion();
+    if (version.isEmpty()) version = QStringLiteral("0.1.0");
+    const QStringList teile = version.split(QLatin1Char('.'));
+    const QString name = QCoreApplication::applicationName().isEmpty()
+                             ? QStringLiteral("Pistorelle")
+                             : QCoreApplication::applicationName();
+    const QString status = m_status ? m_status() : QString();
+    setWindowTitle(name + QLatin1Char(' ') + teile.value(0, QStringLiteral("0")) +
+                   QLatin1Char('.') + teile.value(1, QStringLiteral("0")) + QLatin1Char('(') +
+                   teile.value(2, QStringLiteral("0")) + QStringLiteral("): ") +
+                   m_leitung.datenbank().pfad() + QLatin1Char(' ') + status + QLatin1Char(' ') +
+                   z.RennArt + QStringLiteral(" :  ") + z.Grenze + QLatin1Char(' ') + zusatz);
+}
+
+void frmMain::setzeSchnittstellenAnzeige(int i, qint32 farbe) {
+    if (i >= 0 && i < 2) Schnittstelle[size_t(i)]->setzeFarbe(farbe);
+}
+
+void frmMain::FormOnTop(QWidget* w, bool onTop) {
+    if (!w) return;
+    const QRect lage = w->geometry();
+    const bool sichtbar = w->isVisible();
+    w->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (sichtbar) {
+        w->setGeometry(lage);
+        w->show();
+    }
+}
+
+int frmMain::anzBahnen() const {
+    const int anz = m_leitung.einstellungen().AnzBahnen;
+    return anz >= 2 && anz <= 6 ? anz : 4;
+}
+
+void frmMain::resizeEvent(QResizeEvent*) { AnzeigenAnordnen(); }
+
+QRect frmMain::ordneLeistenAn() {
+    const int H = height();
+    const int W = width();
+    const int balken = Menue->sizeHint().height();
+    const int fort = Fortschritt->height();
+    // MenueOben = 1 puts the bar at the bottom edge, anything else at the top.
+    const bool unten = m_leitung.einstellungen().MenueOben == 1;
+    Menue->setGeometry(0, unten ? H - balken : 0, W, balken);
+    Fortschritt->setGeometry(0, unten ? H - balken - fort : balken, W, fort);
+    const QRect flaeche(0, unten ? 0 : balken + fort, W, qMax(0, H - balken - fort));
+    lblWeiter->setGeometry(flaeche.left() + W / 6, flaeche.top() + flaeche.height() / 3, W * 2 / 3,
+                           flaeche.height() / 3);
+    lblWeiter->raise();
+    return flaeche;
+}
+
+void frmMain::AnzeigenAnordnen() {
+    if (!Menue || !Fortschritt) return;
+    ordneLeistenAn();
+    // Lane order on every resize; the next refresh stacks them by standing again.
+    m_leitung.ordneNachBahn();
+}
+
+void frmMain::stapelePanels() {
+    if (!Menue || !Fortschritt) return;
+    const QRect flaeche = ordneLeistenAn();
+    const int hoehe = flaeche.height() / anzBahnen();
+    int y = flaeche.top();
+    QVector<bool> gezeigt(m_panels.size(), false);
+    for (int bahn : m_leitung.panelReihenfolge()) {
+        const int index = m_leitung.panelIndexVonBahn(bahn);
+        if (index < 0 || index >= m_panels.size() || gezeigt[index]) continue;
+        gezeigt[index] = true;
+        m_panels[index]->setGeometry(0, y, flaeche.width(), hoehe);
+        m_panels[index]->show();
+        y += hoehe;
+    }
+    for (int i = 0; i < m_panels.size(); ++i)
+        if (!gezeigt[i]) m_panels[i]->hide();
+}
+
+QVector<int> frmMain::bahnenVonOben() const {
+    QVector<SlotAnzeige*> sichtbar;
+    for (SlotAnzeige* p : m_panels)
+        if (p->isVisibleTo(this)) sichtbar.append(p);
+    std::sort(sichtbar.begin(), sichtbar.end(),
+              [](const SlotAnzeige* a, const SlotAnzeige* b) { return a->y() < b->y(); });
+    QVector<int> bahnen;
+    for (const SlotAnzeige* p : sichtbar) bahnen.append(p->werte().ReturnBahn());
+    return bahnen;
+}
+
+void frmMain::closeEvent(QCloseEvent* e) {
+    // Nothing of a run may go on once the window is gone.
+    m_geschlossen = true;
+    m_ablauf.beenden();
+    if (m_simulation) m_simulation->close();
+    if (m_startAmpel) m_startAmpel->hide();
+    e->accept();
+    emit geschlossen();
+}
+
+bool frmMain::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::KeyPress && o->isWidgetType() && o == QApplication::focusWidget() &&
+        static_cast<QWidget*>(o)->window() == this) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        // Keys never make laps; they are only traced.
+        if (m_leitung.zustand().RennModus == 4)
+            SchreibeDebug(QStringLiteral("KeyDown %1 %2").arg(k->key()).arg(k->text()));
+        if (!k->text().isEmpty())
+            SchreibeDebug(
+                QStringLiteral("KeyPress %1 %2").arg(k->text().at(0).unicode()).arg(k->text()));
+    }
+    if (o == Label1 && e->type() == QEvent::MouseButtonRelease) {
+        m_ablauf.chaos().Label1_Click();
+        return true;
+    }
+    for (int i = 0; i < 3; ++i) {
+        if (o == Option1[size_t(i)] && e->type() == QEvent::MouseButtonDblClick) {
+            Option1_DblClick(i);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(o, e);
+}

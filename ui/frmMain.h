@@ -1,0 +1,136 @@
+#pragma once
+// The main window: one lane panel per lane stacked over the full width (leader on top during
+// a run), the button bar with race mode, ranking, limit and the run's controls, the clock, the
+// remaining-time bar and the start light. It mirrors the engine's state and holds no race
+// logic: every action goes to Rennleitung or Rennablauf.
+
+#include <QHash>
+#include <QPointer>
+#include <QVector>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "Hauptanzeige.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QShortcut;
+class QToolButton;
+class Lampenform;
+class Rennablauf;
+class Rennleitung;
+class SlotAnzeige;
+class StartAmpel;
+class frmSimulation;
+
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    // Windows that other parts of the program provide; until one is set its button stays
+    // disabled.
+    enum class Fenster {
+        Optionen,
+        Tabellen,
+        RundenTabelle,
+        Turnier,
+        SpurWechsel,
+        FahrerAuto,
+        Verfuegbare
+    };
+
+    // bildschirmHoehe: for the panels' fonts (-1: the primary screen).
+    frmMain(Rennleitung& leitung, Rennablauf& ablauf, Hauptanzeige& anzeige,
+            int bildschirmHoehe = -1, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    void setzeFenster(Fenster f, std::function<void()> oeffne);
+    // The interface part of the caption.
+    void setzeStatusQuelle(std::function<QString()> status) { m_status = std::move(status); }
+    // Program name, version, database, interface status, race kind and limit, extra text.
+    void SetzeFormCaption(const QString& zusatz);
+    // Interface indicators 0 and 1 (0x00BBGGRR).
+    void setzeSchnittstellenAnzeige(int i, qint32 farbe);
+
+    // Places w above all other windows (or back among them) without moving it.
+    static void FormOnTop(QWidget* w, bool onTop);
+    // Button bar, remaining-time bar and the panels in lane order.
+    void AnzeigenAnordnen();
+    // Puts the panels in the engine's stacking order.
+    void stapelePanels();
+
+    SlotAnzeige* panel(int index) const { return m_panels.value(index); }
+    // Lanes of the shown panels by their place on screen, top first.
+    QVector<int> bahnenVonOben() const;
+    StartAmpel* startAmpel() const;
+    frmSimulation* simulation() const;
+    void zeigeSimulation();
+
+    QComboBox* cbRAuswahl = nullptr;
+    std::array<QRadioButton*, 3> Option1{};
+    QComboBox* Grenze = nullptr;
+    QCheckBox* ZeitRunden = nullptr;
+    QCheckBox* RZeitAnsage = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QPushButton* Command7 = nullptr;
+    QPushButton* cmdChaos = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblWeiter = nullptr;
+    QLabel* lblRennen = nullptr;
+    QProgressBar* Fortschritt = nullptr;
+    QToolButton* Funktionen = nullptr;
+    Lampenform* Lichtanzeige = nullptr;
+    std::array<Lampenform*, 2> Schnittstelle{};
+    QWidget* Menue = nullptr;
+
+signals:
+    void geschlossen();  // the program ends with its main window
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void baueMenue();
+    void baueFunktionsMenue();
+    // The accelerator of a button's caption ("&Start": Alt+S) presses it at once.
+    void setzeKuerzel(QPushButton* knopf);
+    void verbinde();
+    // Bar, remaining-time bar and notice label; returns the area left for the panels.
+    QRect ordneLeistenAn();
+    void spiegeleElement(Hauptanzeige::Element e);
+    void spiegeleAlles();
+    void spiegeleZustand();
+    void spiegeleLabel1();
+    void spiegeleLampen();
+    void spiegeleStartAmpel();
+    void Command5_Click();
+    void Option1_DblClick(int index);
+    void Grenze_Validate();
+    void panelFahrerWahl(int index);
+    void oeffne(Fenster f);
+    QWidget* element(Hauptanzeige::Element e) const;
+    int anzBahnen() const;
+
+    Rennleitung& m_leitung;
+    Rennablauf& m_ablauf;
+    Hauptanzeige& m_anzeige;
+    QVector<SlotAnzeige*> m_panels;
+    QHash<QPushButton*, QShortcut*> m_kuerzel;
+    QPointer<StartAmpel> m_startAmpel;
+    QPointer<frmSimulation> m_simulation;
+    std::array<std::function<void()>, 7> m_fenster;
+    std::function<QString()> m_status;
+    QString m_letzterZusatz;
+    bool m_geschlossen = false;
+};
