@@ -31,5 +31,5 @@ function(pistorelle_test name)
     set(home ${CMAKE_CURRENT_BINARY_DIR}/${name}.home)
     set_tests_properties(${name} PROPERTIES
         TIMEOUT 600
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;XDG_RUNTIME_DIR=${home}/run;HOME=${home}")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PISTORELLE_HARDWARE=protokoll;XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;XDG_RUNTIME_DIR=${home}/run;HOME=${home}")
 endfunction()

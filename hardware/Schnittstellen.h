@@ -134,15 +134,15 @@ private:
     CaptionAngaben m_caption;
     ModemLeitungsFabrik m_modemFabrik;
 
-    MSComm* m_comm1;
-    MSComm* m_comm2;
-    MSComm* m_commRC;
-    MSComm* m_commBEPFE;
-    MSComm* m_commDS;
-    SerielleRunden* m_serielle;
-    ParallelPort* m_lpt;
-    ControlBox* m_controlBox;
-    DSZaehler* m_ds;
-    SensorBox* m_sensorBox;
-    LapsterBox* m_lapster;
+    MSComm* m_comm1 = nullptr;
+    MSComm* m_comm2 = nullptr;
+    MSComm* m_commRC = nullptr;
+    MSComm* m_commBEPFE = nullptr;
+    MSComm* m_commDS = nullptr;
+    SerielleRunden* m_serielle = nullptr;
+    ParallelPort* m_lpt = nullptr;
+    ControlBox* m_controlBox = nullptr;
+    DSZaehler* m_ds = nullptr;
+    SensorBox* m_sensorBox = nullptr;
+    LapsterBox* m_lapster = nullptr;
 };

@@ -1,13 +1,40 @@
 #include "HardwareFabrik.h"
 
+#include "PortIO.h"
 #include "ProtokollHardware.h"
+#include "Schnittstellen.h"
+#include "SchnittstellenHardware.h"
+#include "SensorBoxTreiber.h"
 #include "Zeitnahme.h"
 
-HardwareAufbau erzeugeHardware(Uhr& uhr, Einstellungen&) {
-    // No interface backend is wired in yet: the calls go to the protocol, which writes them to
-    // the debug log; laps come from the simulation window.
+HardwareAufbau erzeugeProtokollHardware(Uhr& uhr) {
     HardwareAufbau aufbau;
     aufbau.hardware = std::make_unique<ProtokollHardware>(uhr);
     aufbau.statusText = [] { return QString(); };
+    return aufbau;
+}
+
+HardwareAufbau erzeugeHardware(Uhr& uhr, Einstellungen& e) {
+    if (qEnvironmentVariable("PISTORELLE_HARDWARE").compare(QLatin1String("protokoll"),
+                                                            Qt::CaseInsensitive) == 0)
+        return erzeugeProtokollHardware(uhr);
+
+    auto hardware = std::make_unique<SchnittstellenHardware>(
+        *new Schnittstellen(e, &uhr), e);
+    SchnittstellenHardware* hw = hardware.get();
+    Schnittstellen* s = &hw->schnittstellen();
+    s->setParent(hw);
+
+    HardwareAufbau aufbau;
+    aufbau.anbinden = [hw](Rennleitung& leitung, Rennablauf& ablauf) {
+        hw->oeffne();
+        hw->verbinde(leitung, ablauf);
+    };
+    aufbau.statusText = [s] { return s->StatusText(); };
+    aufbau.indikatoren = [s](std::function<void(int, qint32)> ziel) {
+        QObject::connect(s, &Schnittstellen::indikatorGeaendert, s, ziel);
+        for (int i = 0; i < 2; ++i) ziel(i, s->indikatorFarbe(i));
+    };
+    aufbau.hardware = std::move(hardware);
     return aufbau;
 }

@@ -10,13 +10,24 @@
 class Uhr;
 struct Einstellungen;
 class Zeitnahme;
+class Rennleitung;
+class Rennablauf;
 
 struct HardwareAufbau {
     std::unique_ptr<RennHardware> hardware;
-    // The timing events of the active interface (null while no interface delivers any).
+    // The timing events of the active interface, connected by the start-up in the plain way
+    // (null while no interface delivers any, or when `anbinden` does the wiring itself).
     QPointer<Zeitnahme> zeitnahme;
+    // Opens the interface and connects its events to the engine (replaces `zeitnahme`).
+    std::function<void(Rennleitung&, Rennablauf&)> anbinden;
     // The interface part of the window caption (" COM 1 OK", " DSx00 aktiv an COM 1 4800"...).
     std::function<QString()> statusText;
+    // The two interface indicators of the main window (index 0/1, colour 0x00BBGGRR).
+    std::function<void(std::function<void(int, qint32)>)> indikatoren;
 };
 
+// The real timing interfaces of the settings. The environment variable
+// PISTORELLE_HARDWARE=protokoll chooses the logging stand-in instead (demos, tests).
 HardwareAufbau erzeugeHardware(Uhr& uhr, Einstellungen& e);
+// The logging stand-in: every call goes to the debug log, laps come from the simulation.
+HardwareAufbau erzeugeProtokollHardware(Uhr& uhr);

@@ -201,7 +201,14 @@ void ProgrammStart::baueAnzeige() {
 }
 
 void ProgrammStart::oeffneSchnittstelle() {
-    if (Zeitnahme* z = m_aufbau.zeitnahme) {
+    if (m_aufbau.anbinden) {
+        m_aufbau.anbinden(*m_leitung, *m_ablauf);
+        if (m_aufbau.indikatoren) {
+            frmMain* fenster = m_fenster.get();
+            m_aufbau.indikatoren(
+                [fenster](int i, qint32 farbe) { fenster->setzeSchnittstellenAnzeige(i, farbe); });
+        }
+    } else if (Zeitnahme* z = m_aufbau.zeitnahme) {
         Rennleitung* leitung = m_leitung.get();
         Rennablauf* ablauf = m_ablauf.get();
         QObject* fenster = m_fenster.get();

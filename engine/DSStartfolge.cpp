@@ -1,0 +1,73 @@
+#include "DSStartfolge.h"
+
+#include "Ansage.h"
+
+#include "DebugLog.h"
+#include "Einstellungen.h"
+#include "Hauptanzeige.h"
+#include "RennHardware.h"
+#include "Rennablauf.h"
+#include "Rennleitung.h"
+#include "Uhr.h"
+
+using H = Hauptanzeige;
+
+bool DSStartfolge::aktiv() const {
+    const Einstellungen& e = m_ablauf.leitung().einstellungen();
+    return (e.DS200Aktiv == 1 || e.DS300Aktiv == 1) && e.DSGoStart == 1;
+}
+
+void DSStartfolge::StartDSAmpel() {
+    if (!aktiv() || m_ablauf.beendet()) return;
+    Rennleitung& l = m_ablauf.leitung();
+    // A start message while a run is on would ask the stop question: the counter only
+    // reports what it does, so a repeated start message changes nothing.
+    if (l.zustand().RennenLaeuft || m_ablauf.beschaeftigt() ||
+        m_ablauf.anzeige().caption(H::Command2) == QStringLiteral("&Stop")) {
+        SchreibeDebug(QStringLiteral("StartDSAmpel: Lauf aktiv, Startmeldung ignoriert"));
+        return;
+    }
+    if (l.ansageAktiv(2)) l.ansage().SprachAusgabe(l.Text(2));
+    m_ablauf.StartRennen();
+
+    Hauptanzeige& a = m_ablauf.anzeige();
+    a.setAlleLampen(H::Lampe::Aus);
+    a.setLichtAnzeige(H::Lampe::Aus);
+    a.zeigeStartAmpel(false);
+    l.ansage().SpieleTon(l.einstellungen().TonAmpelAn);
+    a.setEnabled(H::Command5, true);
+    a.setCaption(H::Label1, QStringLiteral("00:00:00.000"));
+    m_ablauf.CountDown(l.zustand().AmpelPhase);
+
+    RennHardware& hw = l.hardware();
+    hw.SchalteLPT(QStringLiteral("BahnAlle"), l.zustand().StromImCountdown == 1 ? 1 : 0);
+    hw.SchalteLPT(QStringLiteral("AmpelAlle"), 0);
+    hw.SchalteLPT(QStringLiteral("Ampel1"), 1);
+    a.setReihe(1, H::Lampe::Rot);
+    a.setReihe(2, H::Lampe::Rot);
+}
+
+void DSStartfolge::Phase2() {
+    if (!aktiv()) return;
+    Rennleitung& l = m_ablauf.leitung();
+    l.ansage().SpieleTon(l.einstellungen().TonAmpelAn);
+    m_ablauf.anzeige().setReihe(1, H::Lampe::Gruen);
+}
+
+void DSStartfolge::Phase3() {
+    if (!aktiv() || m_ablauf.beendet()) return;
+    RennZustand& z = m_ablauf.leitung().zustand();
+    // Only a run prepared by the counter's start message (not yet counting) is started here.
+    if (z.RennenLaeuft || z.AmpelPhase == 6) return;
+    m_ablauf.timer5().setInterval(50);
+    z.AmpelPhase = 0;
+    z.RennenLaeuft = true;
+    z.RennStartDatum = m_ablauf.leitung().uhr().jetzt();
+    m_ablauf.timer5().start();
+}
+
+void DSStartfolge::Phase(int phase) {
+    // The start message itself (phase 1) arrives as the start request.
+    if (phase == 2) Phase2();
+    if (phase == 3) Phase3();
+}

@@ -1,0 +1,112 @@
+#include "SchnittstellenHardware.h"
+
+#include "ChaosModus.h"
+#include "ControlBox.h"
+#include "DSStartfolge.h"
+#include "DSZaehler.h"
+#include "DebugLog.h"
+#include "Einstellungen.h"
+#include "LapsterBox.h"
+#include "MSComm.h"
+#include "ParallelPort.h"
+#include "Rennablauf.h"
+#include "Rennleitung.h"
+#include "Rueckfrage.h"
+#include "Schnittstellen.h"
+#include "SensorBox.h"
+
+SchnittstellenHardware::SchnittstellenHardware(Schnittstellen& schnittstellen,
+                                               Einstellungen& einstellungen, QObject* parent)
+    : QObject(parent), m_s(schnittstellen), m_e(einstellungen) {}
+
+SchnittstellenHardware::~SchnittstellenHardware() = default;
+
+void SchnittstellenHardware::oeffne() {
+    Schnittstellen::NormalisiereAuswahl(m_e);
+    m_s.parallelPort()->CopyLPTErf2Array();
+    m_s.MSCommOeffnen();
+    if (m_e.LPTAnsteuerung == 1) m_s.LPTStart();
+}
+
+void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) {
+    m_dsStart = std::make_unique<DSStartfolge>(ablauf);
+    RennZustand* z = &leitung.zustand();
+    Rennleitung* l = &leitung;
+    Rennablauf* a = &ablauf;
+    DSStartfolge* ds = m_dsStart.get();
+
+    // Laps of every interface arrive through the one forwarding object.
+    connect(&m_s, &Zeitnahme::rundeErfasst, this,
+            [l](int eingang, qint32 zeit) { l->RundenErfassung(eingang, zeit); });
+    connect(&m_s, &Schnittstellen::rundeWartet, this, [z] { z->RundeWartet = true; });
+    connect(&m_s, &Schnittstellen::zeitstempelGenommen, this,
+            [z](qint32 zeit) { z->LetzterZeitstempel = zeit; });
+    connect(&m_s, &Zeitnahme::meldung, this,
+            [l](const QString& text) { l->rueckfrage().meldung(text); });
+    m_s.setChaosAbfrage([z] { return z->ChaosAktiv; });
+
+    // Caution from a box message switches like the button; the parallel-port input also
+    // holds the button while it is active.
+    for (Zeitnahme* box : std::initializer_list<Zeitnahme*>{m_s.controlBox(), m_s.dsZaehler(),
+                                                           m_s.sensorBox()}) {
+        connect(box, &Zeitnahme::chaosAn, this, [a] { a->chaos().ChaosAN(); });
+        connect(box, &Zeitnahme::chaosAus, this, [a] { a->chaos().ChaosAus(); });
+    }
+    connect(m_s.parallelPort(), &Zeitnahme::chaosAn, this, [a] { a->chaos().ChaosEingangAn(); });
+    connect(m_s.parallelPort(), &Zeitnahme::chaosAus, this,
+            [a] { a->chaos().ChaosEingangAus(); });
+
+    // The DS counter runs the start itself when DSGoStart is set; its end and abort stop.
+    connect(m_s.dsZaehler(), &Zeitnahme::startAnforderung, this, [ds] { ds->StartDSAmpel(); });
+    connect(&m_s, &Schnittstellen::ampelPhase, this, [ds](int phase) { ds->Phase(phase); });
+    connect(m_s.dsZaehler(), &Zeitnahme::stopAnforderung, this, [a] { a->StopRennen(); });
+}
+
+qint32 SchnittstellenHardware::HoleZeitstempel() { return m_s.HoleZeitstempel(); }
+
+void SchnittstellenHardware::SchalteLPT(const QString& wort, int an) { m_s.SchalteLPT(wort, an); }
+
+void SchnittstellenHardware::SetzeFormCaption(const QString& zusatz) {
+    m_s.SetzeFormCaption(zusatz);
+}
+
+void SchnittstellenHardware::OeffneComPort(int nummer) {
+    MSComm* port = nummer == 1 ? m_s.MSComm1() : m_s.MSComm2();
+    if (!m_s.PortOK(port->CommPort()) || port->PortOpen()) return;
+    if (!port->setPortOpen(true)) SchreibeDebug(port->objectName() + QStringLiteral(": ") +
+                                                port->fehlerText());
+}
+
+void SchnittstellenHardware::SchliesseComPort(int nummer) {
+    (nummer == 1 ? m_s.MSComm1() : m_s.MSComm2())->setPortOpen(false);
+}
+
+qint32 SchnittstellenHardware::StarteSensorBox() { return m_s.sensorBox()->rennStart(); }
+
+void SchnittstellenHardware::SchliesseSensorBox() { m_s.MSCommRC()->setPortOpen(false); }
+
+void SchnittstellenHardware::SendeBepfe(const QString& befehl) {
+    m_s.MSCommBEPFE()->Output(befehl.toLatin1());
+}
+
+void SchnittstellenHardware::StarteLPTErfassung() { m_s.parallelPort()->starteErfassung(); }
+
+void SchnittstellenHardware::StoppeLPTErfassung() { m_s.parallelPort()->stoppeErfassung(); }
+
+bool SchnittstellenHardware::PruefeChaosEingang(bool) {
+    // The port reads the input and reports a switch through its chaosAn/chaosAus events,
+    // which verbinde() connects to the caution input; nothing is left to switch here.
+    m_s.parallelPort()->PruefeChaosEingang();
+    return false;
+}
+
+void SchnittstellenHardware::LapsterBoxOpen(bool zuruecksetzen) {
+    m_s.lapsterBox()->LapsterBoxOpen(zuruecksetzen);
+}
+void SchnittstellenHardware::LapsterBoxInit() { m_s.lapsterBox()->LapsterBoxInit(); }
+void SchnittstellenHardware::LapsterBoxReset() { m_s.lapsterBox()->LapsterBoxReset(); }
+void SchnittstellenHardware::LapsterBoxReadTimer() { m_s.lapsterBox()->LapsterBoxReadTimer(); }
+void SchnittstellenHardware::LapsterBoxClose() { m_s.lapsterBox()->LapsterBoxClose(); }
+void SchnittstellenHardware::AmpelReset() { m_s.lapsterBox()->AmpelReset(); }
+void SchnittstellenHardware::AmpelVorstart() { m_s.lapsterBox()->AmpelVorstart(); }
+void SchnittstellenHardware::AmpelWeiter() { m_s.lapsterBox()->AmpelWeiter(); }
