@@ -253,7 +253,9 @@ void Schnittstellen::MSCommOeffnen() {
         m_commDS->setSettings(m_e.DS300Aktiv == 1 ? QStringLiteral("56000,n,8,1")
                                                   : QStringLiteral("4800,n,8,1"));
         m_commDS->setInputLen(63);
-        m_commDS->setRThreshold(63);
+        // Every byte is handed on at once: the decoder finds the frames itself, and a
+        // threshold of three frames would hold back a last frame (race end) sent fewer times.
+        m_commDS->setRThreshold(1);
         m_commDS->setSThreshold(63);
         if (m_commDS->setPortOpen(true))
             m_ds->portGeoeffnet();

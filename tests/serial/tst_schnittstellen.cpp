@@ -184,7 +184,7 @@ private slots:
         s->MSCommOeffnen();
         QVERIFY(s->MSCommDSx00()->PortOpen());
         QCOMPARE(s->MSCommDSx00()->Settings(), QStringLiteral("4800,n,8,1"));
-        QCOMPARE(s->MSCommDSx00()->RThreshold(), 63);
+        QCOMPARE(s->MSCommDSx00()->RThreshold(), 1);
         e.DS200Aktiv = 0;
         e.BEPFEAktiv = 1;
         Schnittstellen::NormalisiereAuswahl(e);
