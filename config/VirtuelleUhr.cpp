@@ -98,10 +98,10 @@ bool VirtuelleUhr::laufeBis(qint64 ziel, bool beiAbbruchEnden) {
         VirtuellerTimer* t = naechster(ziel);
         if (!t) break;
         // A nested wait may already have carried time past this timer's due time.
-        m_jetztMs = std::max(m_jetztMs, t->m_faellig);
+        m_jetztMs = std::max(m_jetztMs.load(), t->m_faellig);
         feuere(t);
     }
-    m_jetztMs = std::max(m_jetztMs, ziel);
+    m_jetztMs = std::max(m_jetztMs.load(), ziel);
     return !(beiAbbruchEnden && m_abgebrochen);
 }
 
@@ -110,7 +110,7 @@ void VirtuelleUhr::vorruecken(qint64 ms) { laufeBis(m_jetztMs + std::max<qint64>
 bool VirtuelleUhr::naechsterTimer(qint64 bisMs) {
     VirtuellerTimer* t = naechster(m_jetztMs + std::max<qint64>(bisMs, 0));
     if (!t) return false;
-    laufeBis(std::max(m_jetztMs, t->m_faellig));
+    laufeBis(std::max(m_jetztMs.load(), t->m_faellig));
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QPointer>
+#include <atomic>
 #include <vector>
 
 #include "Uhr.h"
@@ -22,7 +23,7 @@ public:
                           QObject* parent = nullptr);
 
     qint64 ms() const override { return m_startMs + m_jetztMs; }
-    QDateTime jetzt() const override { return m_startZeit.addMSecs(m_jetztMs); }
+    QDateTime jetzt() const override { return m_startZeit.addMSecs(m_jetztMs.load()); }
     UhrTimer* neuerTimer(QObject* parent = nullptr) override;
     bool Warte(double sekunden) override;
 
@@ -46,7 +47,8 @@ private:
 
     qint64 m_startMs;
     QDateTime m_startZeit;
-    qint64 m_jetztMs = 0;
+    // Read by sampling threads through ms(); only the owning thread moves it.
+    std::atomic<qint64> m_jetztMs{0};
     quint64 m_folge = 0;  // start order, breaks ties between timers due at the same time
     std::vector<QPointer<VirtuellerTimer>> m_timer;
 };
