@@ -31,6 +31,7 @@ HardwareAufbau erzeugeHardware(Uhr& uhr, Einstellungen& e) {
         hw->verbinde(leitung, ablauf);
     };
     aufbau.statusText = [s] { return s->StatusText(); };
+    aufbau.verfuegbare = [s] { s->Command1_Click(); };
     aufbau.indikatoren = [s](std::function<void(int, qint32)> ziel) {
         QObject::connect(s, &Schnittstellen::indikatorGeaendert, s, ziel);
         for (int i = 0; i < 2; ++i) ziel(i, s->indikatorFarbe(i));

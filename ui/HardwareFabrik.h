@@ -22,6 +22,8 @@ struct HardwareAufbau {
     std::function<void(Rennleitung&, Rennablauf&)> anbinden;
     // The interface part of the window caption (" COM 1 OK", " DSx00 aktiv an COM 1 4800"...).
     std::function<QString()> statusText;
+    // The main window's button "Verfügbare": probes COM ports 1 and 2 again.
+    std::function<void()> verfuegbare;
     // The two interface indicators of the main window (index 0/1, colour 0x00BBGGRR).
     std::function<void(std::function<void(int, qint32)>)> indikatoren;
 };

@@ -203,6 +203,14 @@ void ProgrammStart::baueAnzeige() {
 void ProgrammStart::oeffneSchnittstelle() {
     if (m_aufbau.anbinden) {
         m_aufbau.anbinden(*m_leitung, *m_ablauf);
+        if (m_aufbau.verfuegbare) {
+            frmMain* fenster = m_fenster.get();
+            auto probe = m_aufbau.verfuegbare;
+            m_fenster->setzeFenster(frmMain::Fenster::Verfuegbare, [fenster, probe] {
+                probe();
+                fenster->SetzeFormCaption(QString());
+            });
+        }
         if (m_aufbau.indikatoren) {
             frmMain* fenster = m_fenster.get();
             m_aufbau.indikatoren(

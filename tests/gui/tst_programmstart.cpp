@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QPushButton>
 #include <QtTest>
 
 #include "DebugLog.h"
@@ -17,6 +18,10 @@
 #include "VirtuelleUhr.h"
 #include "frmDebug.h"
 #include "frmMain.h"
+#include "HardwareFabrik.h"
+
+#include <pty.h>
+#include <unistd.h>
 
 class TestProgrammStart : public QObject {
     Q_OBJECT
@@ -192,6 +197,39 @@ private slots:
         for (const char* ton : {"TonAmpelAn", "TonAmpelAus", "TonBeep"})
             QVERIFY(QFileInfo::exists(EinstellungsSpeicher::standardTon(ton)));
         QCOMPARE(start.einstellungen().TonBeep, EinstellungsSpeicher::standardTon("TonBeep"));
+    }
+
+    // With the real interfaces the start-up opens them, shows their state in the caption and
+    // lets "Verfügbare" probe the COM ports again.
+    void echteSchnittstellen() {
+        const QByteArray vorher = qgetenv("PISTORELLE_HARDWARE");
+        qunsetenv("PISTORELLE_HARDWARE");
+        EinstellungsSpeicher speicher;
+        speicher.speichere("DatenBankAuswahl", "0");
+        // No COM port exists at first; COM 1 becomes a pseudo-terminal later.
+        const QString com1 = m_ordner->filePath("com1");
+        speicher.speichere("ComPfad1", com1);
+        for (int n = 2; n <= 10; ++n)
+            speicher.speichere(QStringLiteral("ComPfad%1").arg(n), m_ordner->filePath("fehlt"));
+
+        VirtuelleUhr uhr;
+        ProgrammStart::Optionen o = optionen(uhr);
+        o.hardwareFabrik = [](Uhr& u, Einstellungen& e) { return erzeugeHardware(u, e); };
+        ProgrammStart start(m_dialoge, o);
+        const bool gestartet = start.starte({"pistorelle"});
+        qputenv("PISTORELLE_HARDWARE", vorher);
+        QVERIFY(gestartet);
+        frmMain* f = start.hauptfenster();
+        QVERIFY(f->Command1->isEnabled());
+        QVERIFY(!f->windowTitle().contains("COM 1 OK"));
+
+        int master = -1, slave = -1;
+        QCOMPARE(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+        QVERIFY(QFile::link(QString::fromLocal8Bit(::ttyname(slave)), com1));
+        f->Command1->click();
+        QVERIFY2(f->windowTitle().contains(" COM 1 OK"), qPrintable(f->windowTitle()));
+        ::close(slave);
+        ::close(master);
     }
 
 private:
