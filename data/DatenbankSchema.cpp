@@ -6,9 +6,24 @@
 
 namespace {
 
+// The lap columns of aktrennen; histrennen repeats them, as its rows are copied by name.
+const QString rundenSpalten = QStringLiteral(R"(
+        Fahrer TEXT COLLATE PISTORELLE,
+        Auto TEXT COLLATE PISTORELLE,
+        Strecke TEXT COLLATE PISTORELLE,
+        Runde INTEGER,
+        Zeit REAL,
+        Gesamt REAL,
+        MProSec REAL,
+        Uhr TEXT COLLATE PISTORELLE,
+        RennInfo TEXT COLLATE PISTORELLE,
+        Bahn INTEGER,
+        RennName TEXT COLLATE PISTORELLE,
+        RennArt TEXT COLLATE PISTORELLE)");
+
 // Version 1. Times of positionen are whole milliseconds, times of the lap tables seconds;
 // lengths are millimetres. Texts compare without regard to case (collation PISTORELLE).
-const char* const schemaVersion1[] = {
+const QString schemaVersion1[] = {
     R"(create table positionen (
         Bahn INTEGER PRIMARY KEY,
         FahrerNr INTEGER,
@@ -28,38 +43,16 @@ const char* const schemaVersion1[] = {
         AktGeschw REAL))",
 
     // AUTOINCREMENT: a lap number is never handed out twice, not even after a delete.
-    R"(create table aktrennen (
-        lfdnr INTEGER PRIMARY KEY AUTOINCREMENT,
-        Fahrer TEXT COLLATE PISTORELLE,
-        Auto TEXT COLLATE PISTORELLE,
-        Strecke TEXT COLLATE PISTORELLE,
-        Runde INTEGER,
-        Zeit REAL,
-        Gesamt REAL,
-        MProSec REAL,
-        Uhr TEXT COLLATE PISTORELLE,
-        RennInfo TEXT COLLATE PISTORELLE,
-        Bahn INTEGER,
-        RennName TEXT COLLATE PISTORELLE,
-        RennArt TEXT COLLATE PISTORELLE))",
+    QStringLiteral(R"(create table aktrennen (
+        lfdnr INTEGER PRIMARY KEY AUTOINCREMENT,)") +
+        rundenSpalten + u')',
 
     // Own key, so that the copied lfdnr of many races can repeat.
-    R"(create table histrennen (
+    QStringLiteral(R"(create table histrennen (
         id INTEGER PRIMARY KEY AUTOINCREMENT,
-        lfdnr INTEGER,
-        Fahrer TEXT COLLATE PISTORELLE,
-        Auto TEXT COLLATE PISTORELLE,
-        Strecke TEXT COLLATE PISTORELLE,
-        Runde INTEGER,
-        Zeit REAL,
-        Gesamt REAL,
-        MProSec REAL,
-        Uhr TEXT COLLATE PISTORELLE,
-        RennInfo TEXT COLLATE PISTORELLE,
-        Bahn INTEGER,
-        RennName TEXT COLLATE PISTORELLE,
-        RennArt TEXT COLLATE PISTORELLE,
-        rennzeit TEXT COLLATE PISTORELLE NOT NULL DEFAULT '0'))",
+        lfdnr INTEGER,)") +
+        rundenSpalten + QStringLiteral(R"(,
+        rennzeit TEXT COLLATE PISTORELLE NOT NULL DEFAULT '0'))"),
 
     // Bahn is text: the record is looked up with the lane quoted.
     R"(create table schnellsterunden (
@@ -194,8 +187,8 @@ bool setzeVersion(QSqlDatabase& db, int v, QString* fehler) {
 }
 
 bool migriereAuf1(QSqlDatabase& db, QString* fehler) {
-    for (const char* sql : schemaVersion1) {
-        if (!fuehreAus(db, QString::fromUtf8(sql), {}, fehler)) return false;
+    for (const QString& sql : schemaVersion1) {
+        if (!fuehreAus(db, sql, {}, fehler)) return false;
     }
     return true;
 }

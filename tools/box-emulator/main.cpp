@@ -7,12 +7,11 @@
 // stdout as "befehl TEXT". The script starts after a line on stdin (or at once with --sofort):
 //   takt MS | pause MS | runde BAHN MS | herz MS | chaos 0|1 | eingaenge D | relais D | roh TEXT
 
-#include <QFile>
 #include <QStringList>
 #include <cstdio>
 
 #include "BoxMeldungen.h"
-#include "EmulatorPort.h"
+#include "EmulatorAufruf.h"
 
 namespace {
 
@@ -73,61 +72,19 @@ struct Box {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QString pfad, skript;
-    int takt = 100;
-    bool sofort = false;
-    for (int i = 1; i < argc; ++i) {
-        const QString a = QString::fromLocal8Bit(argv[i]);
-        const QString wert = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
-        if (a == "--port")
-            pfad = wert, ++i;
-        else if (a == "--skript")
-            skript = wert, ++i;
-        else if (a == "--takt")
-            takt = wert.toInt(), ++i;
-        else if (a == "--sofort")
-            sofort = true;
-        else {
-            std::fprintf(stderr, "unbekannt: %s\n", argv[i]);
-            return 2;
-        }
-    }
-    QString text = QString::fromUtf8(standardRennen);
-    if (!skript.isEmpty()) {
-        QFile f(skript);
-        if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(skript), qPrintable(f.errorString()));
-            return 1;
-        }
-        text = QString::fromUtf8(f.readAll());
-    }
-    EmulatorPort port;
-    QString fehler;
-    if (!port.oeffne(pfad, 9600, &fehler)) {
-        std::fprintf(stderr, "Port: %s\n", qPrintable(fehler));
-        return 1;
-    }
-    std::printf("%s\n", qPrintable(port.pfad()));
-    std::fflush(stdout);
+    EmulatorAufruf aufruf(100, 9600);
+    if (const auto ende = aufruf.starte(argc, argv, standardRennen)) return *ende;
+    EmulatorPort& port = aufruf.port;
     Box box{port};
     // Commands are answered from the start; the script waits for its line on stdin.
-    if (!sofort) box.warteAufStdin();
-    int nr = 0;
+    if (!aufruf.sofort) box.warteAufStdin();
     bool alles = true;
-    for (const QString& z : text.split('\n')) {
-        ++nr;
-        const QStringList w = z.section('#', 0, 0).simplified().split(' ', Qt::SkipEmptyParts);
-        if (w.isEmpty()) continue;
-        bool ok = w.size() >= 2;
-        const auto zahl = [&](int i) {
-            bool gut = false;
-            const qint64 v = i < w.size() ? w[i].toLongLong(&gut) : 0;
-            ok = ok && gut;
-            return v;
-        };
+    const auto befehl = [&](const QStringList& w, const QString& z, bool& ok) {
+        ok = w.size() >= 2;
+        const auto zahl = [&](int i) { return skriptZahl(w, i, ok); };
         QByteArray senden;
         if (w[0] == "takt")
-            takt = int(zahl(1));
+            aufruf.takt = int(zahl(1));
         else if (w[0] == "pause")
             box.warte(int(zahl(1)));
         else if (w[0] == "runde")
@@ -144,23 +101,14 @@ int main(int argc, char** argv) {
             senden = z.section(' ', 1).toLatin1();
         else
             ok = false;
-        if (!ok) {
-            std::fprintf(stderr, "Zeile %d nicht verstanden: %s\n", nr, qPrintable(z));
-            alles = false;
-            continue;
-        }
-        if (!senden.isEmpty()) {
-            if (!port.schreibe(senden)) {
-                std::fprintf(stderr, "Schreiben fehlgeschlagen\n");
-                return 1;
-            }
-            box.warte(takt);
-        }
-    }
+        return senden;
+    };
+    const auto warte = [&](int ms) { box.warte(ms); };
+    if (!aufruf.spiele(befehl, warte, alles)) return 1;
     std::printf("fertig\n");
     std::fflush(stdout);
     // Go on answering commands until stdin closes.
-    if (!sofort)
+    if (!aufruf.sofort)
         while (box.warteAufStdin())
             ;
     return alles ? 0 : 1;

@@ -9,13 +9,12 @@
 //   start 3A..3F | status A1..A7 | runde BAHN RUNDEN SEKUNDEN | kaputt | roh HEX...
 // "kaputt" sends the next frame once with a broken checksum before its normal copies.
 
-#include <QFile>
 #include <QStringList>
 #include <QTextStream>
 #include <cstdio>
 
 #include "DSRahmen.h"
-#include "EmulatorPort.h"
+#include "EmulatorAufruf.h"
 
 namespace {
 
@@ -121,58 +120,25 @@ struct Spieler {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QString pfad, skript;
-    int baud = 4800, takt = 200, wiederholung = 2;
-    bool sofort = false;
-    for (int i = 1; i < argc; ++i) {
-        const QString a = QString::fromLocal8Bit(argv[i]);
-        const QString wert = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
-        if (a == "--port")
-            pfad = wert, ++i;
-        else if (a == "--baud")
-            baud = wert.toInt(), ++i;
-        else if (a == "--skript")
-            skript = wert, ++i;
-        else if (a == "--takt")
-            takt = wert.toInt(), ++i;
-        else if (a == "--wiederholung")
-            wiederholung = wert.toInt(), ++i;
-        else if (a == "--sofort")
-            sofort = true;
-        else {
-            std::fprintf(stderr, "unbekannt: %s\n", argv[i]);
-            return 2;
-        }
-    }
-    QString text = QString::fromUtf8(standardRennen);
-    if (!skript.isEmpty()) {
-        QFile f(skript);
-        if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(skript), qPrintable(f.errorString()));
-            return 1;
-        }
-        text = QString::fromUtf8(f.readAll());
-    }
-    EmulatorPort port;
-    QString fehler;
-    if (!port.oeffne(pfad, baud, &fehler)) {
-        std::fprintf(stderr, "Port: %s\n", qPrintable(fehler));
-        return 1;
-    }
-    std::printf("%s\n", qPrintable(port.pfad()));
-    std::fflush(stdout);
-    warteAufStart(sofort);
+    EmulatorAufruf aufruf(200, 4800);
+    int wiederholung = 2;
+    if (const auto ende =
+            aufruf.starte(argc, argv, standardRennen,
+                          {{"--baud", &aufruf.baud}, {"--wiederholung", &wiederholung}}))
+        return *ende;
+    EmulatorPort& port = aufruf.port;
+    warteAufStart(aufruf.sofort);
     Spieler spieler{port};
-    spieler.takt = takt;
+    spieler.takt = aufruf.takt;
     spieler.wiederholung = wiederholung;
     int nr = 0;
     bool alles = true;
-    for (const QString& z : text.split('\n')) {
+    for (const QString& z : aufruf.text.split('\n')) {
         if (!spieler.zeile(z, ++nr)) alles = false;
     }
     std::printf("fertig\n");
     std::fflush(stdout);
     // Keep the line up until stdin closes, so the reader gets the last bytes in peace.
-    if (!sofort) warteAufStart(false);
+    if (!aufruf.sofort) warteAufStart(false);
     return alles ? 0 : 1;
 }

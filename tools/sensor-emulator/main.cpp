@@ -9,11 +9,10 @@
 //   takt MS | pause MS | sensor N MS (on, and off 10 ms later) | aus N MS | zeit MS
 //   verloren MS | sendewunsch MS | ereignis TYP N MS | code TYP
 
-#include <QFile>
 #include <QStringList>
 #include <cstdio>
 
-#include "EmulatorPort.h"
+#include "EmulatorAufruf.h"
 #include "SensorRahmen.h"
 
 namespace {
@@ -38,50 +37,17 @@ sensor 3 17300
 }  // namespace
 
 int main(int argc, char** argv) {
-    QString pfad, skript;
-    int takt = 100;
-    bool sofort = false;
-    for (int i = 1; i < argc; ++i) {
-        const QString a = QString::fromLocal8Bit(argv[i]);
-        const QString wert = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
-        if (a == "--port")
-            pfad = wert, ++i;
-        else if (a == "--skript")
-            skript = wert, ++i;
-        else if (a == "--takt")
-            takt = wert.toInt(), ++i;
-        else if (a == "--sofort")
-            sofort = true;
-        else {
-            std::fprintf(stderr, "unbekannt: %s\n", argv[i]);
-            return 2;
-        }
-    }
-    QString text = QString::fromUtf8(standardRennen);
-    if (!skript.isEmpty()) {
-        QFile f(skript);
-        if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(skript), qPrintable(f.errorString()));
-            return 1;
-        }
-        text = QString::fromUtf8(f.readAll());
-    }
-    EmulatorPort port;
-    QString fehler;
-    if (!port.oeffne(pfad, 4800, &fehler)) {
-        std::fprintf(stderr, "Port: %s\n", qPrintable(fehler));
-        return 1;
-    }
-    std::printf("%s\n", qPrintable(port.pfad()));
-    std::fflush(stdout);
-    warteAufStart(sofort);
+    EmulatorAufruf aufruf(100, 4800);
+    if (const auto ende = aufruf.starte(argc, argv, standardRennen)) return *ende;
+    EmulatorPort& port = aufruf.port;
+    warteAufStart(aufruf.sofort);
 
     // Ask for the configuration until it comes (at most a minute's worth of requests).
     QByteArray empfangen;
     std::optional<std::array<qint16, 8>> konfig;
-    for (int versuch = 0; !konfig && versuch < 60000 / qMax(takt, 1); ++versuch) {
+    for (int versuch = 0; !konfig && versuch < 60000 / qMax(aufruf.takt, 1); ++versuch) {
         port.schreibe(SensorRahmen::rahmen(SimSensorBox::typSendeWunsch, 0, 0));
-        empfangen.append(port.lies(takt));
+        empfangen.append(port.lies(aufruf.takt));
         konfig = SensorRahmen::leseKonfig(empfangen);
     }
     if (!konfig) {
@@ -94,22 +60,12 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     port.schreibe(SensorRahmen::rahmen(SimSensorBox::typAktiv, 0, 0));
 
-    int nr = 0;
     bool alles = true;
-    for (const QString& z : text.split('\n')) {
-        ++nr;
-        const QStringList w = z.section('#', 0, 0).simplified().split(' ', Qt::SkipEmptyParts);
-        if (w.isEmpty()) continue;
-        bool ok = true;
-        const auto zahl = [&](int i, int basis = 10) {
-            bool gut = false;
-            const qint64 v = i < w.size() ? w[i].toLongLong(&gut, basis) : 0;
-            ok = ok && gut;
-            return v;
-        };
+    const auto befehl = [&](const QStringList& w, const QString&, bool& ok) {
+        const auto zahl = [&](int i, int basis = 10) { return skriptZahl(w, i, ok, basis); };
         QByteArray senden;
         if (w[0] == "takt")
-            takt = int(zahl(1));
+            aufruf.takt = int(zahl(1));
         else if (w[0] == "pause")
             schlafeMs(int(zahl(1)));
         else if (w[0] == "zeit")
@@ -136,21 +92,11 @@ int main(int argc, char** argv) {
             senden = SensorRahmen::rahmen(static_cast<unsigned char>(zahl(1, 16)), 0, 0);
         else
             ok = false;
-        if (!ok) {
-            std::fprintf(stderr, "Zeile %d nicht verstanden: %s\n", nr, qPrintable(z));
-            alles = false;
-            continue;
-        }
-        if (!senden.isEmpty()) {
-            if (!port.schreibe(senden)) {
-                std::fprintf(stderr, "Schreiben fehlgeschlagen\n");
-                return 1;
-            }
-            schlafeMs(takt);
-        }
-    }
+        return senden;
+    };
+    if (!aufruf.spiele(befehl, schlafeMs, alles)) return 1;
     std::printf("fertig\n");
     std::fflush(stdout);
-    if (!sofort) warteAufStart(false);
+    if (!aufruf.sofort) warteAufStart(false);
     return alles ? 0 : 1;
 }
