@@ -12,20 +12,12 @@
 #include <memory>
 
 #include "Ansage.h"
-#include "Datenbank.h"
 #include "DebugLog.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "Hauptanzeige.h"
 #include "PortIOSimuliert.h"
-#include "Rennablauf.h"
-#include "Rennleitung.h"
+#include "Programmpfad.h"
 #include "Rueckfrage.h"
-#include "Schnittstellen.h"
-#include "SchnittstellenHardware.h"
 #include "SensorBoxTreiber.h"
 #include "TestPty.h"
-#include "VirtuelleUhr.h"
 
 using H = Hauptanzeige;
 
@@ -62,28 +54,14 @@ inline char* toString(const Zeile& z) {
                                .arg(z.gesamtMs));
 }
 
-struct Boxenumgebung {
-    QTemporaryDir ordner;
+struct Boxenumgebung : Programmpfad {
     PtyPaar pty;
-    VirtuelleUhr uhr;
-    Datenbank db;
-    EinstellungsSpeicher speicher;
-    Einstellungen e;
     Mitschrift mit;
     SimulierterSensorBoxTreiber* treiber = nullptr;
-    std::unique_ptr<Schnittstellen> s;
-    std::unique_ptr<SchnittstellenHardware> hw;
-    std::unique_ptr<Rennleitung> rl;
-    std::unique_ptr<H> anzeige;
-    std::unique_ptr<Rennablauf> ablauf;
 
     // vorher: settings written to the INI before they are loaded; COM 1 is the pty.
     explicit Boxenumgebung(const std::function<void(EinstellungsSpeicher&)>& vorher)
-        : db(QStringLiteral("boxen%1").arg(++nummer())),
-          speicher(ordner.filePath(QStringLiteral("Pistorelle.ini"))) {
-        QString fehler;
-        if (!db.oeffneOderErzeuge(ordner.filePath(QStringLiteral("Pistorelle.db")), &fehler))
-            qFatal("Datenbank: %s", qPrintable(fehler));
+        : Programmpfad(QStringLiteral("boxen")) {
         speicher.speichere("TonAmpelAn", "an.wav");
         speicher.speichere("TonAmpelAus", "aus.wav");
         speicher.speichere("TonBeep", "");
@@ -101,11 +79,7 @@ struct Boxenumgebung {
                                              std::move(sim));
         // A pseudo-terminal has no modem lines to watch.
         s->setModemFabrik(nullptr);
-        hw = std::make_unique<SchnittstellenHardware>(*s, e);
-        rl = std::make_unique<Rennleitung>(uhr, db, e, speicher, mit, mit, *hw);
-        rl->SetzeTexte();
-        anzeige = std::make_unique<H>(uhr);
-        ablauf = std::make_unique<Rennablauf>(*rl, *anzeige);
+        baueEngine(mit, mit);
         hw->verbinde(*rl, *ablauf);
         rl->MyInit();
         hw->oeffne();
@@ -113,19 +87,8 @@ struct Boxenumgebung {
         DebugLog::instanz().setAktiv(true);
         DebugLog::instanz().leeren();
     }
-    ~Boxenumgebung() {
-        ablauf.reset();
-        anzeige.reset();
-        rl.reset();
-        hw.reset();
-        s.reset();
-    }
-    static int& nummer() {
-        static int n = 0;
-        return n;
-    }
-
-    RennZustand& z() { return rl->zustand(); }
+    // The port goes before the pty it is open on.
+    ~Boxenumgebung() { abbauen(); }
 
     // Lets the real event loop run until bedingung holds (bytes cross the pty there); false
     // when it never does.

@@ -10,20 +10,12 @@
 #include <memory>
 
 #include "Ansage.h"
-#include "Datenbank.h"
 #include "DebugLog.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "Hauptanzeige.h"
-#include "ModemLeitungen.h"
 #include "PortIOSimuliert.h"
-#include "Rennablauf.h"
-#include "Rennleitung.h"
+#include "Programmpfad.h"
+#include "TestPty.h"
 #include "Rueckfrage.h"
-#include "Schnittstellen.h"
 #include "SensorBoxTreiber.h"
-#include "SchnittstellenHardware.h"
-#include "VirtuelleUhr.h"
 
 class EndeMitschrift : public Ansage, public Rueckfrage {
 public:
@@ -35,45 +27,16 @@ public:
     void meldung(const QString& t) override { meldungen << t; }
 };
 
-// A modem-line watcher whose edges the test sets off with stamps of its choice.
-class GesteuerteLeitungen : public ModemLeitungen {
-    Q_OBJECT
-public:
-    using ModemLeitungen::ModemLeitungen;
-    bool starte(QSerialPort*, ZeitstempelQuelle) override { return m_laeuft = true; }
-    void stoppe() override { m_laeuft = false; }
-    bool laeuft() const override { return m_laeuft; }
-    void kanteBei(int commEvent, qint32 zeit) {
-        if (m_laeuft) emit kante(commEvent, zeit);
-    }
 
-private:
-    bool m_laeuft = false;
-};
-
-struct EndeZuEndeUmgebung {
-    QTemporaryDir ordner;
-    VirtuelleUhr uhr;
-    Datenbank db;
-    EinstellungsSpeicher speicher;
-    Einstellungen e;
+struct EndeZuEndeUmgebung : Programmpfad {
     EndeMitschrift mit;
     PortIOSimuliert* io = nullptr;  // owned by the interfaces
-    std::unique_ptr<Schnittstellen> s;
-    std::unique_ptr<SchnittstellenHardware> hw;
-    std::unique_ptr<Rennleitung> rl;
-    std::unique_ptr<Hauptanzeige> anzeige;
-    std::unique_ptr<Rennablauf> ablauf;
 
     // vorher: the settings as the user left them; vorOeffnen: set-up of the interfaces object
     // before the program opens its ports (library path, modem watcher...).
     explicit EndeZuEndeUmgebung(const std::function<void(Einstellungen&)>& vorher,
                                 const std::function<void(Schnittstellen&)>& vorOeffnen = {})
-        : db(QStringLiteral("ende%1").arg(++nummer())),
-          speicher(ordner.filePath(QStringLiteral("Pistorelle.ini"))) {
-        QString fehler;
-        if (!db.oeffneOderErzeuge(ordner.filePath(QStringLiteral("Pistorelle.db")), &fehler))
-            qFatal("Datenbank: %s", qPrintable(fehler));
+        : Programmpfad(QStringLiteral("ende")) {
         speicher.speichere("TonBeep", "");
         speicher.HoleRegWerte(e);
         e.ltfPfad = ordner.path() + QLatin1Char('/');
@@ -86,11 +49,7 @@ struct EndeZuEndeUmgebung {
         io = sim.get();
         s = std::make_unique<Schnittstellen>(e, &uhr, nullptr, std::move(sim));
         if (vorOeffnen) vorOeffnen(*s);
-        hw = std::make_unique<SchnittstellenHardware>(*s, e);
-        rl = std::make_unique<Rennleitung>(uhr, db, e, speicher, mit, mit, *hw);
-        rl->SetzeTexte();
-        anzeige = std::make_unique<Hauptanzeige>(uhr);
-        ablauf = std::make_unique<Rennablauf>(*rl, *anzeige);
+        baueEngine(mit, mit);
         // As the main window does it: open the chosen interface, then connect it.
         hw->oeffne();
         hw->verbinde(*rl, *ablauf);
@@ -98,19 +57,8 @@ struct EndeZuEndeUmgebung {
         uhr.setzeSaat(11);
         DebugLog::instanz().setAktiv(true);
     }
-    ~EndeZuEndeUmgebung() {
-        ablauf.reset();
-        anzeige.reset();
-        rl.reset();
-        hw.reset();
-        s.reset();
-    }
-    static int& nummer() {
-        static int n = 0;
-        return n;
-    }
+    ~EndeZuEndeUmgebung() { abbauen(); }
 
-    RennZustand& z() { return rl->zustand(); }
     qint64 t() const { return uhr.virtuelleZeit(); }
     qint32 stempel() const { return uhr.Zeitstempel(); }
     void bis(qint64 zeitpunkt) { uhr.vorruecken(zeitpunkt - t()); }

@@ -63,7 +63,7 @@ private slots:
     void modemLeitungenMitIhrenStempeln() {
         Pty pty1, pty2;
         QVERIFY(!pty1.pfad.isEmpty() && !pty2.pfad.isEmpty());
-        QList<QPointer<GesteuerteLeitungen>> leitungen;
+        QList<QPointer<FakeModem>> leitungen;
         EndeZuEndeUmgebung u(
             [&](Einstellungen& e) {
                 e.ComPfad[1] = pty1.pfad;
@@ -73,7 +73,7 @@ private slots:
             },
             [&](Schnittstellen& s) {
                 s.setModemFabrik([&leitungen] {
-                    auto l = std::make_unique<GesteuerteLeitungen>();
+                    auto l = std::make_unique<FakeModem>();
                     leitungen << l.get();
                     return l;
                 });
@@ -94,7 +94,7 @@ private slots:
         QVERIFY(comm1->PortOpen() && comm2->PortOpen());
         QCOMPARE(comm1->pfad(), pty1.pfad);
         QCOMPARE(leitungen.size(), 2);
-        QPointer<GesteuerteLeitungen> leitung1 = leitungen[0];
+        QPointer<FakeModem> leitung1 = leitungen[0];
         QVERIFY(leitung1 && leitung1->laeuft());
 
         while (u.z().AmpelPhase != 6 && u.t() < start + 10000) u.uhr.vorruecken(10);
@@ -105,7 +105,7 @@ private slots:
         // Each edge is handed over well after it was seen; CD is lane 1, DSR lane 2.
         auto kante = [&](qint64 bei, int ereignis, qint32 abGruen) {
             u.bis(gruen + bei);
-            leitung1->kanteBei(ereignis, s0 + abGruen);
+            leitung1->kanteAusloesen(ereignis, s0 + abGruen);
             u.bis(gruen + bei + 250);
         };
         kante(2000, MSComm::comEvCD, 1873);
@@ -122,7 +122,7 @@ private slots:
         QVERIFY(u.ablauf->gestoppt());
         QVERIFY(comm1->PortOpen() && comm2->PortOpen());
         const qint32 stop = u.stempel();
-        leitung1->kanteBei(MSComm::comEvDSR, stop - 17);
+        leitung1->kanteAusloesen(MSComm::comEvDSR, stop - 17);
         u.bis(u.t() + 130);
         erwartet << QStringLiteral("2/2 %1 %2")
                         .arg((stop - 17 - (s0 + 8100)) / 1000.0, 0, 'f', 3)
