@@ -8,14 +8,17 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QUrl>
 
 #include "DatenbankSchema.h"
+#include "DebugLog.h"
+#include "Laufrettung.h"
 
 namespace {
 
-// Collation PISTORELLE: texts equal up to case, umlauts included ("ÄPFEL" = "äpfel").
-// Every text column is declared with it, so every connection to the file needs it.
+// Texts equal up to case, umlauts included ("ÄPFEL" = "äpfel"). The program's connection uses
+// it for NOCASE, which every text column is declared with, and for the collation of schema 1.
 int vergleicheTexte(void*, int laenge1, const void* text1, int laenge2, const void* text2) {
     const QStringView a(static_cast<const char16_t*>(text1), laenge1 / 2);
     const QStringView b(static_cast<const char16_t*>(text2), laenge2 / 2);
@@ -23,20 +26,33 @@ int vergleicheTexte(void*, int laenge1, const void* text1, int laenge2, const vo
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 
-bool registriereKollation(const QSqlDatabase& db, QString* fehler) {
+// The same for UTF-8 texts: SQLite keeps its own NOCASE for the file's encoding unless one
+// is registered for that encoding.
+int vergleicheUtf8(void*, int laenge1, const void* text1, int laenge2, const void* text2) {
+    const auto* a = static_cast<const char*>(text1);
+    const auto* b = static_cast<const char*>(text2);
+    const int r = QString::fromUtf8(a, laenge1).compare(QString::fromUtf8(b, laenge2),
+                                                        Qt::CaseInsensitive);
+    return r < 0 ? -1 : (r > 0 ? 1 : 0);
+}
+
+sqlite3* sqliteHandle(const QSqlDatabase& db) {
     const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
-        *fehler = QStringLiteral("Der Datenbanktreiber liefert keine SQLite-Verbindung.");
-        return false;
-    }
-    sqlite3* verbindung = *static_cast<sqlite3* const*>(handle.constData());
-    const int rc = sqlite3_create_collation(verbindung, DatenbankSchema::kollation,
-                                            SQLITE_UTF16_ALIGNED, nullptr, vergleicheTexte);
-    if (rc != SQLITE_OK) {
-        *fehler = QStringLiteral("Sortierfolge %1 nicht angelegt: %2")
-                      .arg(QLatin1String(DatenbankSchema::kollation),
-                           QString::fromUtf8(sqlite3_errstr(rc)));
-        return false;
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+bool registriereKollation(sqlite3* verbindung, QString* fehler) {
+    for (const char* name : {DatenbankSchema::kollation, DatenbankSchema::alteKollation}) {
+        int rc = sqlite3_create_collation(verbindung, name, SQLITE_UTF8, nullptr, vergleicheUtf8);
+        if (rc == SQLITE_OK)
+            rc = sqlite3_create_collation(verbindung, name, SQLITE_UTF16_ALIGNED, nullptr,
+                                          vergleicheTexte);
+        if (rc != SQLITE_OK) {
+            *fehler = QStringLiteral("Sortierfolge %1 nicht angelegt: %2")
+                          .arg(QLatin1String(name), QString::fromUtf8(sqlite3_errstr(rc)));
+            return false;
+        }
     }
     return true;
 }
@@ -47,6 +63,10 @@ bool istSqliteDatei(const QString& pfad, QString* grund) {
     if (!datei.open(QIODevice::ReadOnly)) {
         *grund = QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2")
                      .arg(pfad, datei.errorString());
+        return false;
+    }
+    if (datei.size() == 0) {
+        *grund = QStringLiteral("Die Datei %1 ist leer: keine SQLite-Datenbank.").arg(pfad);
         return false;
     }
     static const QByteArray kopf("SQLite format 3\0", 16);
@@ -67,6 +87,43 @@ bool fuehreAus(QSqlDatabase& db, const QString& sql, QString* fehler) {
 void setze(QString* ziel, const QString& text) {
     if (ziel) *ziel = text;
 }
+
+// What an SQLite result code means for the user of a database file.
+QString grundVon(int rc, const QString& pfad, const QString& text) {
+    switch (rc & 0xff) {
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("Die Datenbank %1 ist schreibgeschützt (%2).").arg(pfad, text);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("Die Datenbank %1 ist von einem anderen Programm gesperrt.")
+            .arg(pfad);
+    case SQLITE_FULL:
+        return QStringLiteral("Datenträger voll: die Datenbank %1 kann nicht geschrieben werden.")
+            .arg(pfad);
+    case SQLITE_NOTADB:
+        return QStringLiteral("Die Datei %1 ist keine SQLite-Datenbank.").arg(pfad);
+    case SQLITE_CORRUPT:
+        return QStringLiteral("Die Datenbank %1 ist beschädigt (%2).").arg(pfad, text);
+    default:
+        return QStringLiteral("Die Datenbank %1 kann nicht gelesen werden: %2").arg(pfad, text);
+    }
+}
+
+// One statement on the raw connection, with SQLite's own result code in rc.
+bool roh(sqlite3* db, const char* sql, int* rc, QString* text) {
+    char* meldung = nullptr;
+    *rc = sqlite3_exec(db, sql, nullptr, nullptr, &meldung);
+    if (*rc == SQLITE_OK) return true;
+    *rc = sqlite3_extended_errcode(db);
+    *text = meldung ? QString::fromUtf8(meldung) : QString::fromUtf8(sqlite3_errstr(*rc));
+    sqlite3_free(meldung);
+    return false;
+}
+
+// Less than this free on the database's disk and a race could not be stored to its end.
+constexpr qint64 mindestFrei = 1024 * 1024;
 
 }  // namespace
 
@@ -104,27 +161,103 @@ bool Datenbank::verbinde(const QString& pfad, bool erzeugen, QString* fehler) {
                       .arg(pfad, d.lastError().databaseText());
         return false;
     }
-    QString grund;
-    if (!registriereKollation(d, &grund)) {
-        *fehler = grund;
+    sqlite3* h = sqliteHandle(d);
+    if (!h) {
+        *fehler = QStringLiteral("Der Datenbanktreiber liefert keine SQLite-Verbindung.");
         return false;
     }
-    // The first read tells a damaged or foreign file.
-    if (!fuehreAus(d, QStringLiteral("select count(*) from sqlite_master"), &grund)) {
-        *fehler =
-            QStringLiteral("Die Datei %1 ist keine lesbare SQLite-Datenbank: %2").arg(pfad, grund);
+    if (!registriereKollation(h, fehler)) return false;
+    // The first read tells a damaged, foreign or locked file.
+    int rc = SQLITE_OK;
+    QString text;
+    if (!roh(h, "select count(*) from sqlite_master", &rc, &text)) {
+        *fehler = grundVon(rc, pfad, text);
         return false;
     }
+    m_pfad = pfad;
+    return true;
+}
+
+bool Datenbank::schalteSchreibmodus(QString* fehler) {
+    QSqlDatabase d = db();
     // WAL with FULL: every commit (the engine commits once per race-timer tick) reaches the
     // disk before the next tick, so neither a crash nor a power cut loses an evaluated lap.
     // PISTORELLE_DB_SYNC=NORMAL trades that for speed (benchmarks of the pure lap path).
     // foreign_keys stays off: deleted drivers keep their car pairs.
-    fuehreAus(d, QStringLiteral("PRAGMA journal_mode=WAL"), &grund);
+    QSqlQuery q(d);
+    QString modus;
+    if (q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && q.next())
+        modus = q.value(0).toString();
+    q.finish();
+    // A file system without shared memory (a network drive) keeps the rollback journal, which
+    // with FULL is just as safe, only slower.
+    if (modus.compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+        SchreibeDebug(QStringLiteral("Datenbank: Journal bleibt '%1' statt WAL: %2")
+                          .arg(modus, q.lastError().databaseText()));
+    // During a race a lock held by another program must not stall the race timer for long:
+    // a failed write is kept and tried again at the next tick.
+    fuehreAus(d, QStringLiteral("PRAGMA busy_timeout = 250"), &modus);
     const bool normal = qEnvironmentVariable("PISTORELLE_DB_SYNC").compare(
                             QLatin1String("NORMAL"), Qt::CaseInsensitive) == 0;
-    fuehreAus(d, normal ? QStringLiteral("PRAGMA synchronous=NORMAL")
-                        : QStringLiteral("PRAGMA synchronous=FULL"), &grund);
-    m_pfad = pfad;
+    QString grund;
+    if (!fuehreAus(d, normal ? QStringLiteral("PRAGMA synchronous=NORMAL")
+                             : QStringLiteral("PRAGMA synchronous=FULL"), &grund)) {
+        setze(fehler, grund);
+        return false;
+    }
+    return true;
+}
+
+bool Datenbank::pruefeSchreibzugriff(const QString& pfad, QString* grund) {
+    // Free space first: a probe of a few bytes fits on a nearly full disk, a race does not.
+    const QStorageInfo platz(QFileInfo(pfad).absolutePath());
+    if (platz.isValid() && platz.bytesAvailable() >= 0 && platz.bytesAvailable() < mindestFrei) {
+        *grund = QStringLiteral("Datenträger voll: für die Datenbank %1 sind nur %2 KB frei.")
+                     .arg(pfad)
+                     .arg(platz.bytesAvailable() / 1024);
+        return false;
+    }
+    // A write that is rolled back: the file stays as it is, but a read-only file or folder, a
+    // lock held by another program or a full disk shows now and not in the middle of a race.
+    sqlite3* h = sqliteHandle(db());
+    int rc = SQLITE_OK;
+    QString text;
+    if (sqlite3_db_readonly(h, "main") == 1) {
+        *grund = grundVon(SQLITE_READONLY, pfad, QStringLiteral("nur Lesezugriff"));
+        return false;
+    }
+    bool ok = roh(h, "BEGIN IMMEDIATE", &rc, &text);
+    if (ok) {
+        ok = roh(h, "create table pistorelle_schreibprobe (x INTEGER)", &rc, &text) &&
+             roh(h, "insert into pistorelle_schreibprobe values (1)", &rc, &text);
+        int rc2 = SQLITE_OK;
+        QString text2;
+        roh(h, "ROLLBACK", &rc2, &text2);
+    }
+    if (!ok) *grund = grundVon(rc, pfad, text);
+    return ok;
+}
+
+bool Datenbank::sichereVorMigration(const QString& pfad, int version, QString* grund) {
+    // The file as it was, beside it, before the migration changes it.
+    QString ziel = QStringLiteral("%1.schema%2.bak").arg(pfad).arg(version);
+    for (int n = 2; QFileInfo::exists(ziel); ++n)
+        ziel = QStringLiteral("%1.schema%2-%3.bak").arg(pfad).arg(version).arg(n);
+    QSqlQuery q(db());
+    if (!q.prepare(QStringLiteral("VACUUM INTO ?"))) {
+        *grund = q.lastError().databaseText();
+        return false;
+    }
+    q.addBindValue(ziel);
+    if (!q.exec()) {
+        *grund = QStringLiteral("Die Sicherungskopie %1 kann nicht geschrieben werden: %2")
+                     .arg(ziel, q.lastError().databaseText());
+        QFile::remove(ziel);
+        return false;
+    }
+    SchreibeDebug(QStringLiteral("Datenbank: Kopie vor dem Umstellen auf Schema %1: %2")
+                      .arg(DatenbankSchema::version)
+                      .arg(ziel));
     return true;
 }
 
@@ -136,12 +269,20 @@ bool Datenbank::oeffne(const QString& pfad, QString* fehler) {
         setze(fehler, QStringLiteral("Die Datenbank %1 gibt es nicht.").arg(pfad));
         return false;
     }
+    if (info.isDir()) {
+        setze(fehler, QStringLiteral("%1 ist ein Ordner, keine Datenbankdatei.").arg(pfad));
+        return false;
+    }
     if (!info.isFile()) {
         setze(fehler, QStringLiteral("%1 ist keine Datei.").arg(pfad));
         return false;
     }
+    // Every check reads only; the file is changed (journal mode, migration) after all passed.
+    int version = 0;
     if (!istSqliteDatei(pfad, &grund) || !verbinde(pfad, false, &grund) ||
-        !pruefeSchema(pfad, &grund)) {
+        !pruefeSchema(pfad, &version, &grund) || !pruefeSchreibzugriff(pfad, &grund) ||
+        (version < DatenbankSchema::version && !sichereVorMigration(pfad, version, &grund)) ||
+        !schalteSchreibmodus(&grund) || !migriere(pfad, version, &grund)) {
         schliesse();
         setze(fehler, grund);
         return false;
@@ -149,30 +290,58 @@ bool Datenbank::oeffne(const QString& pfad, QString* fehler) {
     return true;
 }
 
-bool Datenbank::pruefeSchema(const QString& pfad, QString* grund) {
+bool Datenbank::pruefeSchema(const QString& pfad, int* version, QString* grund) {
     QSqlDatabase d = db();
-    int version = 0;
+    *version = 0;
     {
         QSqlQuery q(d);
-        if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next()) version = q.value(0).toInt();
+        if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next())
+            *version = q.value(0).toInt();
     }
-    if (version > DatenbankSchema::version) {
+    if (*version > DatenbankSchema::version) {
         *grund = QStringLiteral(
-                     "Die Datenbank %1 stammt von einer neueren Programmversion "
-                     "(Schema %2, dieses Programm kennt %3).")
+                     "Die Datenbank %1 ist für eine neuere Version von Pistorelle "
+                     "(Schema %2, diese Version kennt Schema %3).")
                      .arg(pfad)
-                     .arg(version)
+                     .arg(*version)
                      .arg(DatenbankSchema::version);
         return false;
     }
     const QStringList fehlend = DatenbankSchema::fehlendeTabellen(d, grund);
     if (!fehlend.isEmpty()) {
-        *grund = QStringLiteral("In der Datenbank %1 fehlen Tabellen: %2")
-                     .arg(pfad, fehlend.join(QStringLiteral(", ")));
+        *grund = fehlend.size() == 1
+                     ? QStringLiteral("Tabelle %1 fehlt in der Datenbank %2.")
+                           .arg(fehlend.first(), pfad)
+                     : QStringLiteral("Tabellen %1 fehlen in der Datenbank %2.")
+                           .arg(fehlend.join(QStringLiteral(", ")), pfad);
         return false;
     }
-    if (version == DatenbankSchema::version) return true;
+    // A damaged page shows here, not when the first lap of a race is written.
+    sqlite3* h = sqliteHandle(d);
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(h, "PRAGMA quick_check(5)", -1, &stmt, nullptr);
+    QStringList befund;
+    if (rc == SQLITE_OK) {
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+            befund << QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    }
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE) {
+        *grund = grundVon(sqlite3_extended_errcode(h), pfad, QString::fromUtf8(sqlite3_errmsg(h)));
+        return false;
+    }
+    if (befund != QStringList{QStringLiteral("ok")}) {
+        *grund = QStringLiteral("Die Datenbank %1 ist beschädigt (%2).")
+                     .arg(pfad, befund.join(QStringLiteral("; ")));
+        return false;
+    }
+    return true;
+}
 
+bool Datenbank::migriere(const QString& pfad, int version, QString* grund) {
+    if (version == DatenbankSchema::version) return true;
+    QSqlDatabase d = db();
     // A file with every table but no number was prepared by hand: take it as version 1.
     QString text;
     bool ok = d.transaction();
@@ -206,7 +375,8 @@ bool Datenbank::oeffneOderErzeuge(const QString& pfad, QString* fehler) {
     }
     const bool neu = !info.exists();
     QString grund;
-    if (verbinde(pfad, true, &grund) && legeSchemaAn(&grund)) return true;
+    if (verbinde(pfad, true, &grund) && schalteSchreibmodus(&grund) && legeSchemaAn(&grund))
+        return true;
 
     schliesse();
     if (neu) {
@@ -310,9 +480,10 @@ bool Datenbank::KopieToHistRennen(const QString& stempel, QString* fehlerText, i
         "RennName, RennArt");
     // A savepoint works inside and outside a transaction the caller may hold.
     if (!execute(QStringLiteral("SAVEPOINT histkopie"), {}, fehlerText, fehlerNr)) return false;
-    const bool ok = execute(QStringLiteral("insert into histrennen (%1) select %1 from aktrennen "
-                                           "order by lfdnr")
-                                .arg(spalten),
+    // Rows a rescue has already copied stay out: no lap is in the history twice.
+    const bool ok = execute(QStringLiteral("insert into histrennen (%1) select %1 from aktrennen a "
+                                           "where %2 order by lfdnr")
+                                .arg(spalten, Laufrettung::ohneKopie()),
                             {}, fehlerText, fehlerNr) &&
                     execute(QStringLiteral("update histrennen set rennzeit=? where rennzeit='0'"),
                             {stempel}, fehlerText, fehlerNr) &&

@@ -17,8 +17,11 @@ public:
     Datenbank(const Datenbank&) = delete;
     Datenbank& operator=(const Datenbank&) = delete;
 
-    // Opens an existing database; fails (false, reason in fehler) when the file is missing,
-    // is not SQLite, or lacks the program's tables. Migrates an older schema version.
+    // Opens an existing database; fails (false, the reason for the user in fehler) when the
+    // file is missing, a folder, not SQLite, damaged, lacks a table, belongs to a newer
+    // version, cannot be written (read-only, locked by another program, disk full). A refused
+    // file is left exactly as it was. An older schema is migrated after a copy of the file
+    // was written beside it.
     bool oeffne(const QString& pfad, QString* fehler = nullptr);
     // Opens pfad, creating it with schema and seed when it does not exist yet (default database).
     bool oeffneOderErzeuge(const QString& pfad, QString* fehler = nullptr);
@@ -38,7 +41,8 @@ public:
     bool bestaetige();
     bool verwerfe();
 
-    // Copies every row of aktrennen into histrennen (by column name, lfdnr order), then stamps
+    // Copies every row of aktrennen that is not in histrennen yet (by column name, lfdnr
+    // order), then stamps
     // the rows still marked "0" with stempel, all in one transaction. Nothing is half-copied.
     bool KopieToHistRennen(const QString& stempel, QString* fehlerText = nullptr,
                            int* fehlerNr = nullptr);
@@ -52,7 +56,11 @@ public:
 
 private:
     bool verbinde(const QString& pfad, bool erzeugen, QString* fehler);
-    bool pruefeSchema(const QString& pfad, QString* grund);
+    bool pruefeSchema(const QString& pfad, int* version, QString* grund);
+    bool pruefeSchreibzugriff(const QString& pfad, QString* grund);
+    bool sichereVorMigration(const QString& pfad, int version, QString* grund);
+    bool schalteSchreibmodus(QString* fehler);
+    bool migriere(const QString& pfad, int version, QString* grund);
     bool legeSchemaAn(QString* grund);
     bool merkeFehler(const QSqlError& fehler, QString* fehlerText, int* fehlerNr);
 

@@ -1,5 +1,6 @@
 #include "DatenbankSchema.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -21,8 +22,8 @@ const QString rundenSpalten = QStringLiteral(R"(
         RennName TEXT COLLATE PISTORELLE,
         RennArt TEXT COLLATE PISTORELLE)");
 
-// Version 1. Times of positionen are whole milliseconds, times of the lap tables seconds;
-// lengths are millimetres. Texts compare without regard to case (collation PISTORELLE).
+// Version 1 as it was first delivered (migration 2 changes the collation). Times of positionen
+// are whole milliseconds, times of the lap tables seconds; lengths are millimetres.
 const QString schemaVersion1[] = {
     R"(create table positionen (
         Bahn INTEGER PRIMARY KEY,
@@ -193,9 +194,84 @@ bool migriereAuf1(QSqlDatabase& db, QString* fehler) {
     return true;
 }
 
+// Version 2: text columns COLLATE NOCASE instead of the program's own collation, so that every
+// SQLite tool can read the file; no index on a text column that may hold non-ASCII letters
+// (the program's NOCASE and SQLite's own order those differently); an index on the copied lap
+// numbers, which tell the laps that never reached the history; the start stamp of the run.
+bool migriereAuf2(QSqlDatabase& db, QString* fehler) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("select name, sql from sqlite_master where type='table' and "
+                               "name not like 'sqlite_%' order by name"))) {
+        setze(fehler, q.lastError().databaseText());
+        return false;
+    }
+    QList<std::pair<QString, QString>> tabellen;
+    while (q.next()) tabellen.append({q.value(0).toString(), q.value(1).toString()});
+    q.finish();
+
+    static const QRegularExpression alt(
+        QStringLiteral("COLLATE\\s+%1\\b").arg(QLatin1String(DatenbankSchema::alteKollation)),
+        QRegularExpression::CaseInsensitiveOption);
+    for (const auto& [name, sql] : tabellen) {
+        if (!sql.contains(alt)) continue;
+        QString neu = sql;
+        neu.replace(alt, QStringLiteral("COLLATE NOCASE"));
+        // The same definition under a temporary name: "create table NAME (" -> "..._neu (".
+        const QRegularExpression kopf(
+            QStringLiteral("^\\s*create\\s+table\\s+\"?%1\"?").arg(QRegularExpression::escape(name)),
+            QRegularExpression::CaseInsensitiveOption);
+        const QString temp = name + QStringLiteral("_neu");
+        neu.replace(kopf, QStringLiteral("create table ") + temp);
+        // AUTOINCREMENT: the highest number ever handed out survives the rebuild.
+        const QVariant folge = [&]() -> QVariant {
+            QSqlQuery s(db);
+            if (s.prepare(QStringLiteral("select seq from sqlite_sequence where name=?"))) {
+                s.addBindValue(name);
+                if (s.exec() && s.next()) return s.value(0);
+            }
+            return {};
+        }();
+        if (!fuehreAus(db, neu, {}, fehler) ||
+            !fuehreAus(db, QStringLiteral("insert into %1 select * from %2").arg(temp, name), {},
+                       fehler) ||
+            !fuehreAus(db, QStringLiteral("drop table %1").arg(name), {}, fehler) ||
+            !fuehreAus(db, QStringLiteral("alter table %1 rename to %2").arg(temp, name), {},
+                       fehler))
+            return false;
+        if (folge.isValid() &&
+            !fuehreAus(db, QStringLiteral("update sqlite_sequence set seq=max(seq, ?) where name=?"),
+                       {folge, name}, fehler))
+            return false;
+    }
+    // Dropping a table took its indexes along; these hold numbers or ASCII stamps only.
+    static const char* const indizes[] = {
+        "drop index if exists histrennen_rennen",
+        "drop index if exists aktrennen_fahrer",
+        "drop index if exists schnellsterunden_suche",
+        "drop index if exists strecken_name",
+        "drop index if exists schienen_name",
+        "drop index if exists streckenlayout_strecke",
+        "drop index if exists slotrennen_name",
+        "drop index if exists slotrennenfahrer_rennen",
+        "drop index if exists slotrennenlauf_rennen",
+        "create index if not exists histrennen_rennzeit on histrennen (rennzeit)",
+        "create index if not exists histrennen_lfdnr on histrennen (lfdnr)",
+        "create unique index if not exists auto2fahrer_paar on auto2fahrer (fahrernr, autonr)",
+        "create unique index if not exists texte_sprache on texte (langid, nummer)",
+        "create index if not exists streckenlayout_nummer on streckenlayout (nummer)",
+        // One row: when the run whose laps are in aktrennen was started.
+        "create table if not exists laufstand (id INTEGER PRIMARY KEY CHECK (id = 1), "
+        "stempel TEXT COLLATE NOCASE, rennname TEXT COLLATE NOCASE)",
+    };
+    for (const char* sql : indizes) {
+        if (!fuehreAus(db, QString::fromLatin1(sql), {}, fehler)) return false;
+    }
+    return true;
+}
+
 using Migration = bool (*)(QSqlDatabase&, QString*);
 // Index i builds version i + 1 from version i.
-const Migration migrationen[] = {migriereAuf1};
+const Migration migrationen[] = {migriereAuf1, migriereAuf2};
 static_assert(std::size(migrationen) == DatenbankSchema::version);
 
 }  // namespace
@@ -235,8 +311,8 @@ QStringList DatenbankSchema::fehlendeTabellen(const QSqlDatabase& db, QString* f
     return fehlend;
 }
 
-bool DatenbankSchema::migriere(QSqlDatabase& db, int von, QString* fehler) {
-    for (int v = von; v < version; ++v) {
+bool DatenbankSchema::migriere(QSqlDatabase& db, int von, QString* fehler, int bis) {
+    for (int v = von; v < qMin(bis, version); ++v) {
         if (!migrationen[v](db, fehler) || !setzeVersion(db, v + 1, fehler)) return false;
     }
     return true;

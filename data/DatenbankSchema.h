@@ -1,7 +1,9 @@
 #pragma once
 // The tables of the program's database, the numbered migrations that build them and the seed
-// of a new file. Every text column is declared COLLATE PISTORELLE (see Datenbank.cpp), so a
-// connection without that collation cannot use the indexes: open the file through Datenbank.
+// of a new file. Text columns are declared COLLATE NOCASE, which every SQLite tool knows; the
+// program's own connection replaces NOCASE with its umlaut-aware comparison (Datenbank.cpp).
+// Files of schema 1 used a collation of their own (PISTORELLE) that other tools cannot read;
+// migration 2 moves them over.
 
 #include <QSqlDatabase>
 #include <QString>
@@ -10,9 +12,11 @@
 class DatenbankSchema {
 public:
     // Highest migration; kept in PRAGMA user_version.
-    static constexpr int version = 1;
-    // Name of the collation every text column uses.
-    static constexpr const char* kollation = "PISTORELLE";
+    static constexpr int version = 2;
+    // The collation the program's connection replaces with its own comparison.
+    static constexpr const char* kollation = "NOCASE";
+    // The collation of schema 1, still needed to read (and migrate) such a file.
+    static constexpr const char* alteKollation = "PISTORELLE";
 
     // The fourteen tables every database of the program must hold.
     static const QStringList& tabellen();
@@ -21,7 +25,7 @@ public:
 
     // Runs the migrations von+1 .. version on db. The caller holds the transaction; each step
     // also writes the new user_version, so a rolled-back step leaves the old number.
-    static bool migriere(QSqlDatabase& db, int von, QString* fehler);
+    static bool migriere(QSqlDatabase& db, int von, QString* fehler, int bis = version);
     // Rows of a new database: the six lanes, the "default" track, the texts in German and
     // English.
     static bool fuelle(QSqlDatabase& db, QString* fehler);

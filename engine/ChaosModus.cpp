@@ -31,6 +31,12 @@ void ChaosModus::ChaosAN() {
     // Only a running clock can be frozen: not in the countdown, not once the run is stopping.
     if (!z.RennenLaeuft || z.AmpelPhase != 6 || m_ablauf.gestoppt() || m_ablauf.beendet()) return;
 
+    // Crossings of the last moments are evaluated and stored before the race freezes: a crash
+    // during the caution must not take them along.
+    if (z.RundeWartet || l.wartendeRunden() > 0) {
+        z.RundeWartet = false;
+        l.BildschirmRefresh();
+    }
     z.ChaosAktiv = true;
     H& a = m_ablauf.anzeige();
     a.zeigeStartAmpel(true);

@@ -67,9 +67,7 @@ void Nachlauf::fensterLeerlauf() {
     a.schliesseSimulation();
 }
 
-void Nachlauf::NachLaufTimer_Timer() {
-    if (m_schliesst || m_ablauf.beendet()) return;
-    m_schliesst = true;
+void Nachlauf::schliesseLauf(bool ansagen) {
     Rennleitung& l = m_ablauf.leitung();
     RennZustand& z = l.zustand();
     const Einstellungen& e = l.einstellungen();
@@ -87,7 +85,7 @@ void Nachlauf::NachLaufTimer_Timer() {
     m_timer->stop();
 
     fensterLeerlauf();
-    if (z.SlotRennenPhase.isEmpty() && l.ansageAktiv(7)) SageErgebnisse();
+    if (ansagen && z.SlotRennenPhase.isEmpty() && l.ansageAktiv(7)) SageErgebnisse();
 
     m_ablauf.timer5().stop();
     m_ablauf.timer5().setInterval(1000);
@@ -95,7 +93,24 @@ void Nachlauf::NachLaufTimer_Timer() {
 
     if (e.CheckSRunden == 1) l.CheckSchnellsteRunde();
     l.KopieToHistRennen();
-    if (e.showRundenTab == 1) a.fordereRundenTabelleAn();
+    if (ansagen && e.showRundenTab == 1) a.fordereRundenTabelleAn();
+}
+
+void Nachlauf::schliesseSofort() {
+    if (m_schliesst) return;
+    m_schliesst = true;
+    schliesseLauf(false);
+    m_schliesst = false;
+}
+
+void Nachlauf::NachLaufTimer_Timer() {
+    if (m_schliesst || m_ablauf.beendet()) return;
+    m_schliesst = true;
+    Rennleitung& l = m_ablauf.leitung();
+    RennZustand& z = l.zustand();
+    const Einstellungen& e = l.einstellungen();
+    H& a = m_ablauf.anzeige();
+    schliesseLauf(true);
 
     const bool quali = z.SlotRennenPhase == QLatin1String("Quali");
     const bool rennen = z.SlotRennenPhase == QLatin1String("Rennen");

@@ -26,6 +26,9 @@ public:
     void stoppe();
     // The after-run end: the close of the run and its pause.
     void NachLaufTimer_Timer();
+    // The close of a run at once, without announcements, pause or next stint: the program is
+    // ending. Nothing when a close is already going on (it has copied the history by then).
+    void schliesseSofort();
     // The close or a pause is going on (a start press is ignored meanwhile).
     bool schliesst() const { return m_schliesst; }
 
@@ -34,6 +37,8 @@ public:
 
 private:
     void eingaengeAus();
+    // Inputs off, last crossings, idle window, lap records, history copy.
+    void schliesseLauf(bool ansagen);
     void fensterLeerlauf();
     bool pause(int sekunden, const QString& ersteZeile, const QString& zeile);
 

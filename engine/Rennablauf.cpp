@@ -16,6 +16,7 @@
 #include "RennHardware.h"
 #include "Rennleitung.h"
 #include "Rueckfrage.h"
+#include "Rundensicherung.h"
 #include "SlotWerte.h"
 #include "Uhr.h"
 
@@ -89,6 +90,36 @@ void Rennablauf::beenden() {
     if (!m_leitung.uhr().abgebrochen()) m_leitung.uhr().abbrechen();
 }
 
+bool Rennablauf::beendeVorProgrammende(const QString& ordner) {
+    if (m_beendet) return true;
+    RennZustand& z = m_leitung.zustand();
+    if (z.RennenLaeuft || m_startLaeuft) {
+        const quint64 nr = m_laufNummer;
+        if (!m_leitung.rueckfrage().frage(QStringLiteral("Soll das Rennen beendet werden?")))
+            return false;
+        // The question may have stayed open while the run ended by itself.
+        if (nr == m_laufNummer && z.RennenLaeuft) {
+            if (!m_gestoppt) StopRennen();
+            m_nachlauf->schliesseSofort();
+        }
+    }
+    Rundensicherung& sicherung = m_leitung.sicherung();
+    if (!sicherung.allesGespeichert() && !sicherung.sichereJetzt()) {
+        QString grund;
+        const QString datei = sicherung.schreibeNotfallDatei(ordner, &grund);
+        m_leitung.rueckfrage().meldung(
+            datei.isEmpty()
+                ? QStringLiteral("%1 Runden konnten nicht gespeichert werden: %2")
+                      .arg(sicherung.ungespeicherteRunden())
+                      .arg(grund)
+                : QStringLiteral("%1 Runden konnten nicht in der Datenbank gespeichert werden "
+                                 "(%2). Sie stehen in der Datei %3.")
+                      .arg(sicherung.ungespeicherteRunden())
+                      .arg(sicherung.fehlerText(), datei));
+    }
+    return true;
+}
+
 QString Rennablauf::FormatiereZeit(qint64 ms) { return Formate::FormatiereZeit(ms); }
 
 void Rennablauf::setzeUhrText(const QString& text) { m_anzeige.setCaption(H::Label1, text); }
@@ -137,6 +168,8 @@ void Rennablauf::StartRennen() {
         return;
     }
     if (m_nachlauf->schliesst()) return;
+    // A new run clears the lap table: not while laps of the last one wait for the database.
+    if (!m_leitung.bereitFuerNeuenLauf()) return;
 
     m_startLaeuft = true;
     ++m_laufNummer;

@@ -49,6 +49,11 @@ public:
     void RundenZaehler();
     static QString FormatiereZeit(qint64 ms);
 
+    // Before the program closes: during a run it asks "Soll das Rennen beendet werden?"; yes
+    // stops the run and closes it at once (history copy included), no keeps it running and
+    // returns false. Laps the database still cannot take go into a rescue file in ordner,
+    // which a message names.
+    bool beendeVorProgrammende(const QString& ordner);
     // Program closing: stops the timers, ends every running wait; nothing starts afterwards.
     void beenden();
     bool beendet() const { return m_beendet; }

@@ -13,7 +13,9 @@
 #include "RennHardware.h"
 #include "Rueckfrage.h"
 #include "RundenPuffer.h"
+#include "Laufrettung.h"
 #include "Rundenprotokoll.h"
+#include "Rundensicherung.h"
 #include "SlotAnzeigen.h"
 #include "Uhr.h"
 
@@ -53,7 +55,8 @@ Rennleitung::Rennleitung(Uhr& uhr, Datenbank& db, Einstellungen& einstellungen,
       m_puffer(std::make_unique<RundenPuffer>()),
       m_rangliste(std::make_unique<Rangliste>(db)),
       m_protokoll(std::make_unique<Rundenprotokoll>(db, einstellungen)),
-      m_anzeigen(std::make_unique<SlotAnzeigen>(this)) {
+      m_anzeigen(std::make_unique<SlotAnzeigen>(this)),
+      m_sicherung(std::make_unique<Rundensicherung>(uhr, db, *m_rangliste, *m_protokoll)) {
     for (int i = 0; i < 6; ++i) {
         m_anzeigen->panel(i).SetFixWerte(i + 1, m_e.Farbe[size_t(i + 1)],
                                          m_e.FontFarbe[size_t(i + 1)], 0);
@@ -127,7 +130,13 @@ void Rennleitung::NeueRunde() {
     m_z.AmpelPhase = 5;
 
     QString fehler;
-    if (!m_db.execute(QStringLiteral("delete from aktrennen"), {}, &fehler))
+    // Laps of the last run that never reached the history are copied before they are cleared.
+    Laufrettung rettung(m_db);
+    const auto befund = rettung.finde(&fehler);
+    if (befund && !rettung.uebernimm(*befund, false, &fehler))
+        SchreibeDebug(QStringLiteral("NeueRunde: Runden nicht in die Historie kopiert, "
+                                     "aktrennen bleibt: ") + fehler);
+    else if (!m_db.execute(QStringLiteral("delete from aktrennen"), {}, &fehler))
         SchreibeDebug(QStringLiteral("NeueRunde: delete from aktrennen: ") + fehler);
     if (!m_db.execute(QStringLiteral("update positionen set runden=0"), {}, &fehler))
         SchreibeDebug(QStringLiteral("NeueRunde: update positionen: ") + fehler);
@@ -308,17 +317,14 @@ void Rennleitung::BildschirmRefresh() {
     m_imRefresh = true;
 
     if (!m_puffer->leer()) {
-        // One commit for the crossings of this tick: they are on disk before the next tick.
-        const bool transaktion = m_db.beginneTransaktion();
+        // One commit for the crossings of this tick: they are on disk before the next tick,
+        // or kept in memory until the database takes them.
+        m_sicherung->beginneTick();
         while (!m_puffer->leer()) {
             const RundenPuffer::Eintrag e = m_puffer->nimm();
             RundenErfassung2(e.slot, e.zeit);
         }
-        if (transaktion && !m_db.bestaetige()) {
-            SchreibeDebug(QStringLiteral("BildschirmRefresh: Runden nicht gespeichert: ") +
-                          m_db.letzterFehler());
-            m_db.verwerfe();
-        }
+        m_sicherung->beendeTick(rennStempel(), m_z.AktRennName);
     }
 
     const int anz = anzBahnen();
@@ -450,6 +456,7 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
     z.schnellsteGeschw = z.schnellste > 0 ? z.laenge / double(z.schnellste) : 0.0;
     if (!m_rangliste->schreibeRunde(z, &fehler))
         SchreibeDebug(QStringLiteral("AktPositionen: positionen nicht geschrieben: ") + fehler);
+    m_sicherung->merkePosition(z);
 
     if (m_z.RZeitAnsage != 0 && runden >= 1)
         ansageText = Formate::Format(letzteRunde / 1000.0, QStringLiteral("#######0.000"));
@@ -506,12 +513,9 @@ void Rennleitung::AktRennenNeu(const QString& fahrer, int slot, const QString& a
     Q_UNUSED(slot);
     const Rundeneintrag r{fahrer, autoName, strecke, runde,           zeit,       gesamt,
                           geschw, rennInfo, bahn,    m_z.AktRennName, m_z.RennArt};
-    QString fehler;
-    if (!m_protokoll->schreibe(r, m_uhr.jetzt(), rennStempel(), &fehler))
-        SchreibeDebug(QStringLiteral("AktRennenNeu: Runde %1 von Bahn %2 nicht gespeichert: %3")
-                          .arg(runde)
-                          .arg(bahn)
-                          .arg(fehler));
+    const QString uhr = Rundenprotokoll::uhrzeit(m_uhr.jetzt());
+    m_protokoll->schreibeLre(r, uhr, rennStempel());
+    m_sicherung->merkeRunde(r, uhr);
 }
 
 void Rennleitung::SetzeAnzeigeWerte(int sortierung) {
@@ -555,19 +559,39 @@ void Rennleitung::CheckSchnellsteRunde() {
 
 bool Rennleitung::KopieToHistRennen() {
     const QString stempel = rennStempel();
-    QString text;
-    int nr = 0;
-    bool ok = m_db.KopieToHistRennen(stempel, &text, &nr);
-    if (!ok)
-        m_rueckfrage.meldung(
-            QStringLiteral("Fehler beim kopieren in die Historie Tabelle. FehlerNr: ") +
-            QString::number(nr) + QStringLiteral(" Info: ") + text);
-    if (m_e.LTFSchreiben == 1 && !m_protokoll->schreibeLrf(m_z.AktRennName, stempel, &nr, &text)) {
-        m_rueckfrage.meldung(QStringLiteral("Fehler beim Schreiben der LRF Datei. FehlerNr: ") +
-                             QString::number(nr) + QStringLiteral(" Info: ") + text);
-        ok = false;
-    }
-    return ok;
+    const QString rennName = m_z.AktRennName;
+    // Runs now, or once the laps still unsaved are stored; the messages come once.
+    auto lrfOk = std::make_shared<bool>(true);
+    auto kopie = [this, stempel, rennName, lrfOk, gemeldet = false](QString* grund) mutable {
+        QString text;
+        int nr = 0;
+        if (!m_db.KopieToHistRennen(stempel, &text, &nr)) {
+            if (!gemeldet)
+                m_rueckfrage.meldung(
+                    QStringLiteral("Fehler beim kopieren in die Historie Tabelle. FehlerNr: ") +
+                    QString::number(nr) + QStringLiteral(" Info: ") + text);
+            gemeldet = true;
+            *grund = text;
+            return false;
+        }
+        // A result file that cannot be written is reported, not retried: the laps are safe.
+        if (m_e.LTFSchreiben == 1 && !m_protokoll->schreibeLrf(rennName, stempel, &nr, &text)) {
+            m_rueckfrage.meldung(QStringLiteral("Fehler beim Schreiben der LRF Datei. FehlerNr: ") +
+                                 QString::number(nr) + QStringLiteral(" Info: ") + text);
+            *lrfOk = false;
+        }
+        return true;
+    };
+    return m_sicherung->kopiereInHistorie(kopie) && *lrfOk;
+}
+
+bool Rennleitung::bereitFuerNeuenLauf() {
+    if (m_sicherung->allesGespeichert() || m_sicherung->sichereJetzt()) return true;
+    m_rueckfrage.meldung(
+        QStringLiteral("Der letzte Lauf ist noch nicht gespeichert (%1 Runden). %2")
+            .arg(m_sicherung->ungespeicherteRunden())
+            .arg(m_sicherung->fehlerText()));
+    return false;
 }
 
 // ---- lane panels

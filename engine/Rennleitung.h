@@ -23,6 +23,7 @@ class RundenPuffer;
 class Rangliste;
 class Rundenprotokoll;
 class SlotAnzeigen;
+class Rundensicherung;
 
 class Rennleitung : public QObject {
     Q_OBJECT
@@ -81,6 +82,11 @@ public:
     void BildschirmRefresh();
     // Crossings waiting in the lap buffer.
     int wartendeRunden() const;
+    // Counted laps on their way into the database (kept while it cannot be written).
+    Rundensicherung& sicherung() { return *m_sicherung; }
+    // A new run may clear the lap table: every lap of the last run is stored. Otherwise one
+    // more try, then a message that says why not, and false.
+    bool bereitFuerNeuenLauf();
 
     // ---- standings and history
     void AktPositionen(int slot, qint16& runden, qint32& letzteRunde, qint32& gesamt, qint32& beste,
@@ -141,6 +147,7 @@ private:
     std::unique_ptr<Rangliste> m_rangliste;
     std::unique_ptr<Rundenprotokoll> m_protokoll;
     std::unique_ptr<SlotAnzeigen> m_anzeigen;
+    std::unique_ptr<Rundensicherung> m_sicherung;
     QStringList m_texte;  // index 0 = text 1
     bool m_imRefresh = false;
 };

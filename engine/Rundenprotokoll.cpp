@@ -14,41 +14,39 @@ QString Rundenprotokoll::uhrzeit(const QDateTime& zeit) {
     return zeit.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
-bool Rundenprotokoll::schreibe(const Rundeneintrag& r, const QDateTime& jetzt,
-                               const QString& stempel, QString* fehler) {
-    const QString uhr = uhrzeit(jetzt);
+bool Rundenprotokoll::fuegeEin(const Rundeneintrag& r, const QString& uhr, QString* fehler) {
     const double zeit = Formate::Runde(r.zeit, 3);
     const double gesamt = Formate::Runde(r.gesamt, 3);
-    const bool ok = m_db.execute(
+    return m_db.execute(
         QStringLiteral("insert into aktrennen (Fahrer, Auto, Strecke, Runde, Zeit, Gesamt, "
                        "MProSec, Uhr, RennInfo, Bahn, RennName, RennArt) values "
                        "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         {r.fahrer, r.autoName, r.strecke, r.runde, zeit, gesamt, Formate::Runde(r.geschw, 3), uhr,
          r.rennInfo, r.bahn, r.rennName, r.rennArt},
         fehler);
+}
 
-    if (m_e.LTFEinzelSchreiben == 1) {
-        ErgebnisZeile z;
-        z.fahrer = r.fahrer;
-        z.autoName = r.autoName;
-        z.strecke = r.strecke;
-        z.runde = r.runde;
-        z.uhr = uhr;
-        z.zeit = Formate::Format(r.zeit, QStringLiteral("#######000.000"));
-        z.stempel = stempel;
-        z.gesamt = r.gesamt;
-        z.rennInfo = r.rennInfo;
-        z.bahn = r.bahn;
-        z.rennName = r.rennName;
-        z.rennArt = r.rennArt;
-        // An outside display may miss one lap; the race goes on without a message.
-        QString grund;
-        if (!Ergebnisdateien::schreibeLre(m_e.ltfPfad, z, &grund))
-            SchreibeDebug(QStringLiteral("AktRennenNeu: ") +
-                          Ergebnisdateien::lreName(m_e.ltfPfad, r.bahn, r.runde) +
-                          QStringLiteral(" nicht geschrieben: ") + grund);
-    }
-    return ok;
+void Rundenprotokoll::schreibeLre(const Rundeneintrag& r, const QString& uhr,
+                                  const QString& stempel) {
+    if (m_e.LTFEinzelSchreiben != 1) return;
+    ErgebnisZeile z;
+    z.fahrer = r.fahrer;
+    z.autoName = r.autoName;
+    z.strecke = r.strecke;
+    z.runde = r.runde;
+    z.uhr = uhr;
+    z.zeit = Formate::Format(r.zeit, QStringLiteral("#######000.000"));
+    z.stempel = stempel;
+    z.gesamt = r.gesamt;
+    z.rennInfo = r.rennInfo;
+    z.bahn = r.bahn;
+    z.rennName = r.rennName;
+    z.rennArt = r.rennArt;
+    QString grund;
+    if (!Ergebnisdateien::schreibeLre(m_e.ltfPfad, z, &grund))
+        SchreibeDebug(QStringLiteral("AktRennenNeu: ") +
+                      Ergebnisdateien::lreName(m_e.ltfPfad, r.bahn, r.runde) +
+                      QStringLiteral(" nicht geschrieben: ") + grund);
 }
 
 bool Rundenprotokoll::schreibeLrf(const QString& rennName, const QString& stempel, int* fehlerNr,

@@ -29,11 +29,12 @@ public:
     // Text of the time of day in the lap row and the files.
     static QString uhrzeit(const QDateTime& zeit);
 
-    // Appends the lap row (values rounded to milliseconds) and writes the single-lap file when
-    // LTFEinzelSchreiben is on. stempel: the race stamp "yyyy.mm.dd hh:mm:ss". False when the
-    // row could not be written (fehler says why); a failed single-lap file is only traced.
-    bool schreibe(const Rundeneintrag& r, const QDateTime& jetzt, const QString& stempel,
-                  QString* fehler = nullptr);
+    // Appends the lap row (values rounded to milliseconds); uhr is its time of day. False
+    // when the row could not be written (fehler says why).
+    bool fuegeEin(const Rundeneintrag& r, const QString& uhr, QString* fehler = nullptr);
+    // The single-lap file when LTFEinzelSchreiben is on; a failure is only traced (an outside
+    // display may miss one lap). stempel: the race stamp "yyyy.mm.dd hh:mm:ss".
+    void schreibeLre(const Rundeneintrag& r, const QString& uhr, const QString& stempel);
 
     // Appends every row of aktrennen, in lap order, to the race result file of rennName.
     bool schreibeLrf(const QString& rennName, const QString& stempel, int* fehlerNr,

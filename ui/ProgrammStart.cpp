@@ -14,6 +14,7 @@
 #include "EspeakSynthese.h"
 #include "FensterHardware.h"
 #include "Hauptanzeige.h"
+#include "Laufrettung.h"
 #include "ProgrammAnsage.h"
 #include "ProgrammRueckfrage.h"
 #include "Rennablauf.h"
@@ -117,6 +118,8 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     // 5., 6. Database.
     if (m_e.DatenBankAuswahl > 0 && !waehleDatenbank()) return false;
     if (!oeffneDatenbank()) return false;
+    // Laps of a run that ended in a crash go into the history before anything can clear them.
+    retteUnterbrochenenLauf();
     // 7. The display.
     baueAnzeige();
     // 8. Timing interface and outputs.
@@ -161,18 +164,79 @@ bool ProgrammStart::waehleDatenbank() {
 
 bool ProgrammStart::oeffneDatenbank() {
     m_db = std::make_unique<Datenbank>();
-    QString fehler;
-    // Only the default database is created; any other file must exist with its tables.
-    const bool offen = gleicherPfad(m_datenBank, EinstellungsSpeicher::standardDatenBank())
-                           ? m_db->oeffneOderErzeuge(m_datenBank, &fehler)
-                           : m_db->oeffne(m_datenBank, &fehler);
-    if (offen) return true;
-    SchreibeDebug(QStringLiteral("Datenbank: ") + fehler);
-    m_dialoge.meldung(
-        QStringLiteral("Kann Datenbank ") + m_datenBank +
-        QStringLiteral(" nicht finden. Bitte Pistorelle neu starten und DB auswählen."));
-    m_speicher->speichere(QStringLiteral("DatenBankAuswahl"), QStringLiteral("2"));
+    const QString standard = EinstellungsSpeicher::standardDatenBank();
+    QString pfad = m_datenBank;
+    // Each failure leads to another choice, and the default database is always one.
+    for (int versuch = 0; versuch < 20; ++versuch) {
+        QString fehler;
+        bool offen = false;
+        if (gleicherPfad(pfad, standard)) {
+            offen = m_db->oeffneOderErzeuge(pfad, &fehler);
+        } else if (!QFileInfo::exists(pfad)) {
+            if (!m_dialoge.frage(QStringLiteral("Die Datenbank %1 gibt es nicht.\n\n"
+                                                "Neue Datenbank anlegen?")
+                                     .arg(pfad))) {
+                pfad = standard;
+                continue;
+            }
+            offen = m_db->oeffneOderErzeuge(pfad, &fehler);
+        } else {
+            offen = m_db->oeffne(pfad, &fehler);
+        }
+        if (offen) {
+            if (!gleicherPfad(pfad, m_datenBank))
+                SchreibeDebug(QStringLiteral("Datenbank: statt %1 wird %2 verwendet")
+                                  .arg(m_datenBank, pfad));
+            m_datenBank = pfad;
+            return true;
+        }
+        SchreibeDebug(QStringLiteral("Datenbank: ") + fehler);
+        // The next start asks for the database again.
+        m_speicher->speichere(QStringLiteral("DatenBankAuswahl"), QStringLiteral("2"));
+        m_e.DatenBankAuswahl = 2;
+        if (gleicherPfad(pfad, standard)) {
+            m_dialoge.meldung(QStringLiteral("Kann Datenbank %1 nicht öffnen:\n%2\n\n"
+                                             "Bitte Pistorelle neu starten und DB auswählen.")
+                                  .arg(pfad, fehler));
+            return beende(1);
+        }
+        m_dialoge.meldung(QStringLiteral("Kann Datenbank %1 nicht öffnen:\n%2\n\n"
+                                         "Bitte eine andere Datenbank wählen; Abbrechen "
+                                         "verwendet die Standard-Datenbank.")
+                              .arg(pfad, fehler));
+        DatenbankWahl wahl;
+        wahl.pfad = pfad;
+        wahl.wiederAnzeigen = true;
+        if (m_dialoge.datenbankAuswaehlen(wahl) && !gleicherPfad(wahl.pfad, pfad)) {
+            pfad = wahl.pfad;
+            if (wahl.fuerNeustart) m_speicher->speichere(QStringLiteral("DatenBank"), pfad);
+        } else {
+            pfad = standard;
+        }
+    }
     return beende(1);
+}
+
+void ProgrammStart::retteUnterbrochenenLauf() {
+    Laufrettung rettung(*m_db);
+    QString fehler;
+    const auto befund = rettung.finde(&fehler);
+    if (!befund) {
+        if (!fehler.isEmpty()) SchreibeDebug(QStringLiteral("Laufrettung: ") + fehler);
+        return;
+    }
+    SchreibeDebug(QStringLiteral("Laufrettung: %1 Runden von „%2“ (%3) nicht in der Historie")
+                      .arg(befund->runden)
+                      .arg(befund->rennName, befund->stempel));
+    if (rettung.uebernimm(*befund, true, &fehler)) {
+        m_dialoge.meldung(Laufrettung::meldung(*befund));
+        return;
+    }
+    m_dialoge.meldung(QStringLiteral("%1 Runden des nicht beendeten Laufs „%2“ konnten nicht in "
+                                     "die Historie übernommen werden: %3\nSie bleiben in der "
+                                     "Tabelle aktrennen erhalten.")
+                          .arg(befund->runden)
+                          .arg(befund->rennName, fehler));
 }
 
 void ProgrammStart::baueAnzeige() {

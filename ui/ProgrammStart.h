@@ -75,6 +75,7 @@ private:
     bool Form_Load(const QStringList& argumente);
     bool waehleDatenbank();
     bool oeffneDatenbank();
+    void retteUnterbrochenenLauf();
     void baueAnzeige();
     void oeffneSchnittstelle();
     bool beende(int code);

@@ -16,6 +16,8 @@ public:
     virtual ~StartDialoge() = default;
     // A message with the exclamation icon; returns when the user has read it.
     virtual void meldung(const QString& text) = 0;
+    // A question with "Ja" and "Abbrechen"; true for Ja.
+    virtual bool frage(const QString& text) = 0;
     // "Datenbank auswählen"; true for OK (wahl then holds the answer), false for Abbrechen.
     virtual bool datenbankAuswaehlen(DatenbankWahl& wahl) = 0;
 };

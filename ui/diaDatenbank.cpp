@@ -61,6 +61,15 @@ void StartDialogeFenster::meldung(const QString& text) {
     QMessageBox::warning(nullptr, QStringLiteral("Pistorelle"), text);
 }
 
+bool StartDialogeFenster::frage(const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Pistorelle"), text);
+    QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(ja);
+    box.exec();
+    return box.clickedButton() == ja;
+}
+
 bool StartDialogeFenster::datenbankAuswaehlen(DatenbankWahl& wahl) {
     diaDatenbank dialog(wahl);
     if (dialog.exec() != QDialog::Accepted) return false;

@@ -34,5 +34,6 @@ private:
 class StartDialogeFenster : public StartDialoge {
 public:
     void meldung(const QString& text) override;
+    bool frage(const QString& text) override;
     bool datenbankAuswaehlen(DatenbankWahl& wahl) override;
 };

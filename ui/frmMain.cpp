@@ -25,6 +25,8 @@
 #include "Rennablauf.h"
 #include "Rennleitung.h"
 #include "SlotAnzeige.h"
+#include "Speicherstatus.h"
+#include "EinstellungsSpeicher.h"
 #include "StartAmpel.h"
 #include "diaFahrer.h"
 #include "diaRennen.h"
@@ -65,6 +67,7 @@ frmMain::frmMain(Rennleitung& leitung, Rennablauf& ablauf, Hauptanzeige& anzeige
     Fortschritt->setRange(0, 100);
     Fortschritt->setTextVisible(false);
     Fortschritt->setFixedHeight(12);
+    lblSpeicherstatus = new Speicherstatus(m_leitung.sicherung(), this);
     lblWeiter = new QLabel(this);
     lblWeiter->setObjectName(QStringLiteral("lblWeiter"));
     lblWeiter->setAlignment(Qt::AlignCenter);
@@ -520,6 +523,7 @@ QRect frmMain::ordneLeistenAn() {
     lblWeiter->setGeometry(flaeche.left() + W / 6, flaeche.top() + flaeche.height() / 3, W * 2 / 3,
                            flaeche.height() / 3);
     lblWeiter->raise();
+    lblSpeicherstatus->ordneAn(flaeche);
     return flaeche;
 }
 
@@ -560,6 +564,12 @@ QVector<int> frmMain::bahnenVonOben() const {
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {
+    // A run is ended (and its laps copied) before the program goes, or the close is refused.
+    if (!m_geschlossen &&
+        !m_ablauf.beendeVorProgrammende(EinstellungsSpeicher::standardDatenOrdner())) {
+        e->ignore();
+        return;
+    }
     // Nothing of a run may go on once the window is gone.
     m_geschlossen = true;
     m_ablauf.beenden();

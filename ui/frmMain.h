@@ -26,6 +26,7 @@ class Rennablauf;
 class Rennleitung;
 class SlotAnzeige;
 class StartAmpel;
+class Speicherstatus;
 class frmSimulation;
 
 class frmMain : public QWidget {
@@ -91,6 +92,7 @@ public:
     Lampenform* Lichtanzeige = nullptr;
     std::array<Lampenform*, 2> Schnittstelle{};
     QWidget* Menue = nullptr;
+    Speicherstatus* lblSpeicherstatus = nullptr;
 
 signals:
     void geschlossen();  // the program ends with its main window

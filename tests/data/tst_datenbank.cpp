@@ -4,10 +4,39 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <unistd.h>
+
+#include <sqlite3.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QSqlDriver>
 
 #include "Datenbank.h"
+#include "DatenbankSchema.h"
 
 namespace {
+QByteArray inhalt(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Read-only even for root (the immutable flag), or by its mode for anyone else.
+bool schreibschutz(const QString& pfad, bool an) {
+    if (geteuid() != 0)
+        return QFile::setPermissions(pfad, an ? QFile::ReadOwner
+                                              : QFile::ReadOwner | QFile::WriteOwner);
+    return QProcess::execute("chattr", {an ? "+i" : "-i", pfad}) == 0;
+}
+
+// The sqlite3 command-line shell on a file: exit code and what it printed.
+std::pair<int, QString> sqlite3Shell(const QString& pfad, const QString& sql) {
+    QProcess p;
+    p.start("sqlite3", {pfad, sql});
+    p.waitForFinished();
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
+}
+
 QStringList spaltenVon(Datenbank& db, const QString& tabelle) {
     QStringList namen;
     QSqlQuery q(db.db());
@@ -45,7 +74,7 @@ private slots:
         QVERIFY(QFile::exists(m_pfad));
         QCOMPARE(m_db.wert("select count(*) from sqlite_master where type='table' and "
                            "name not like 'sqlite%'"),
-                 QVariant(14));
+                 QVariant(15));  // the fourteen and laufstand
         QCOMPARE(m_db.wert("PRAGMA user_version").toInt(), Datenbank::schemaVersion());
         QCOMPARE(m_db.wert("select count(*) from positionen").toInt(), 6);
         QCOMPARE(m_db.wert("select Fahrer || '/' || Auto || '/' || Strecke || '/' || FahrerNr || "
@@ -158,12 +187,7 @@ private slots:
         QCOMPARE(m_db.wert(sql, werte).toString(), erwartet);
     }
 
-    void eindeutigeNamenOhneGrossKlein() {
-        QString text;
-        int nr = 0;
-        QVERIFY(!m_db.execute("insert into strecken (name) values ('DEFAULT')", {}, &text, &nr));
-        QCOMPARE(nr, 2067);  // SQLITE_CONSTRAINT_UNIQUE
-        QVERIFY(!text.isEmpty());
+    void paareNurEinmal() {
         // The dialogs insert pairs with "insert or ignore".
         for (int i = 0; i < 2; ++i)
             QVERIFY(
@@ -192,7 +216,7 @@ private slots:
         fuegeRundeEin(m_db, "Anna", 1, 9.5);
         fuegeRundeEin(m_db, "Bernd", 1, 8.25);
         QVERIFY(m_db.KopieToHistRennen("2025.03.01 10:00:00"));
-        // Copying again without a new race leaves the first stamp alone.
+        // Copying again without a new race copies nothing twice.
         QVERIFY(m_db.KopieToHistRennen("2025.03.01 11:00:00"));
         QVERIFY(m_db.execute("delete from aktrennen"));
         fuegeRundeEin(m_db, "Carla", 1, 7.0);
@@ -202,13 +226,12 @@ private slots:
                            "count(*) as n from histrennen group by rennzeit order by rennzeit "
                            "desc)")
                      .toString(),
-                 QStringLiteral("2025.03.01 11:00:00#2|2025.03.01 10:00:00#2|"
-                                "2025.02.28 09:00:00#1"));
+                 QStringLiteral("2025.03.01 10:00:00#2|2025.02.28 09:00:00#1"));
         // lfdnr is not reused after the delete, and the copy keeps lfdnr order and every value.
         QCOMPARE(m_db.wert("select group_concat(lfdnr) from (select lfdnr from histrennen order "
                            "by id)")
                      .toString(),
-                 QStringLiteral("1,2,1,2,3"));
+                 QStringLiteral("1,2,3"));
         QCOMPARE(m_db.wert("select Fahrer || Auto || Strecke || Runde || Zeit || Gesamt || "
                            "MProSec || Uhr || RennInfo || Bahn || RennName || RennArt from "
                            "histrennen where lfdnr=3")
@@ -240,32 +263,43 @@ private slots:
         QCOMPARE(m_db.wert("select count(*) from histrennen where rennzeit<>'0'").toInt(), 1);
     }
 
+    // Every file the program cannot work with is refused with its own reason, and is left
+    // exactly as it was.
     void oeffneLehntAb_data() {
         QTest::addColumn<QString>("art");
         QTest::addColumn<QString>("grund");
-        QTest::newRow("fehlt") << "fehlt"
-                               << "gibt es nicht";
-        QTest::newRow("Ordner") << "ordner"
-                                << "keine Datei";
-        QTest::newRow("Textdatei") << "text"
-                                   << "keine SQLite-Datenbank";
-        QTest::newRow("fremde SQLite") << "fremd"
-                                       << "fehlen Tabellen: positionen, aktrennen";
-        QTest::newRow("Tabelle fehlt") << "teilweise"
-                                       << "fehlen Tabellen: slotrennenlauf";
-        QTest::newRow("neueres Schema") << "neuer"
-                                        << "neueren Programmversion";
+        QTest::newRow("fehlt") << "fehlt" << "gibt es nicht";
+        QTest::newRow("Ordner") << "ordner" << "ist ein Ordner";
+        QTest::newRow("Textdatei") << "text" << "keine SQLite-Datenbank";
+        QTest::newRow("leer") << "leer" << "ist leer: keine SQLite-Datenbank";
+        QTest::newRow("fremde SQLite") << "fremd" << "Tabellen positionen, aktrennen fehlen";
+        QTest::newRow("Tabelle fehlt") << "teilweise" << "Tabelle slotrennenlauf fehlt";
+        QTest::newRow("neueres Schema") << "neuer" << "neuere Version";
+        QTest::newRow("abgeschnitten") << "abgeschnitten" << "beschädigt";
+        QTest::newRow("beschädigt") << "kaputt" << "beschädigt";
+        QTest::newRow("gesperrt") << "gesperrt" << "von einem anderen Programm gesperrt";
+        QTest::newRow("schreibgeschützt") << "nurlesen" << "schreibgeschützt";
     }
     void oeffneLehntAb() {
         QFETCH(QString, art);
         QFETCH(QString, grund);
         QString pfad = m_ordner.filePath(art + ".db");
+        const auto mitRunden = [&] {
+            // Enough rows for many pages, then closed so that everything is in the main file.
+            pfad = m_pfad;
+            QVERIFY(m_db.beginneTransaktion());
+            for (int i = 0; i < 3000; ++i) fuegeRundeEin(m_db, QString("Fahrer %1").arg(i), 1, 9);
+            QVERIFY(m_db.bestaetige());
+            QVERIFY(m_db.KopieToHistRennen("2025.03.01 10:00:00"));
+            m_db.schliesse();
+        };
+        QSqlDatabase sperre;
         if (art == "ordner") {
             pfad = m_ordner.path();
-        } else if (art == "text") {
+        } else if (art == "text" || art == "leer") {
             QFile f(pfad);
             QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("Fahrer;Auto\nAnna;Audi\n");
+            if (art == "text") f.write("Fahrer;Auto\nAnna;Audi\n");
         } else if (art == "fremd") {
             Datenbank fremd(QStringLiteral("fremd"));
             QVERIFY(fremd.oeffneOderErzeuge(pfad));
@@ -276,19 +310,117 @@ private slots:
             QVERIFY(m_db.execute(art == "neuer" ? "PRAGMA user_version = 99"
                                                 : "drop table slotrennenlauf"));
             m_db.schliesse();
+        } else if (art == "abgeschnitten" || art == "kaputt") {
+            mitRunden();
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            if (art == "abgeschnitten") {
+                QVERIFY(f.resize(f.size() / 2));
+            } else {
+                // Garbage over pages in the middle of the lap tables.
+                f.seek(f.size() / 3);
+                f.write(QByteArray(3 * 4096, '\x5a'));
+            }
+        } else if (art == "gesperrt") {
+            pfad = m_pfad;
+            m_db.schliesse();
+            sperre = QSqlDatabase::addDatabase("QSQLITE", "sperre");
+            sperre.setDatabaseName(pfad);
+            QVERIFY(sperre.open());
+            QVERIFY(QSqlQuery(sperre).exec("BEGIN EXCLUSIVE"));
+        } else if (art == "nurlesen") {
+            pfad = m_pfad;
+            m_db.schliesse();
+            if (!schreibschutz(pfad, true)) QSKIP("cannot make a file read-only here");
         }
+        // The flag must go whatever the outcome, or the temporary folder stays behind.
+        const auto aufheben = qScopeGuard([&] {
+            if (art == "nurlesen") schreibschutz(pfad, false);
+        });
+        const QByteArray vorher = inhalt(pfad);
+
         QString fehler;
         QVERIFY(!m_db.oeffne(pfad, &fehler));
         QVERIFY2(fehler.contains(grund), qPrintable(fehler));
         QVERIFY(!m_db.istOffen());
+        QCOMPARE(inhalt(pfad), vorher);
         if (art == "fehlt") QVERIFY(!QFile::exists(pfad));
         if (art == "text") {
             // Not even the default-creating open may touch a foreign file.
             QVERIFY(!m_db.oeffneOderErzeuge(pfad));
-            QFile f(pfad);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            QCOMPARE(f.readAll(), QByteArray("Fahrer;Auto\nAnna;Audi\n"));
+            QCOMPARE(inhalt(pfad), vorher);
         }
+        if (art == "gesperrt") {
+            QSqlQuery(sperre).exec("ROLLBACK");
+            sperre.close();
+            sperre = QSqlDatabase();
+            QSqlDatabase::removeDatabase("sperre");
+            QVERIFY2(m_db.oeffne(pfad, &fehler), qPrintable(fehler));
+        }
+    }
+
+    // A file of schema 1 (own collation, text indexes) is copied beside itself and moved over
+    // in one go; afterwards the sqlite3 shell runs any query on it, and the program still
+    // compares umlauts without regard to case and never hands out a lap number twice.
+    void schema1WirdFuerAlleLesbar() {
+        m_db.schliesse();
+        const QString pfad = m_ordner.filePath("alt/verein.db");
+        QVERIFY(QDir().mkpath(QFileInfo(pfad).path()));
+        {
+            QSqlDatabase alt = QSqlDatabase::addDatabase("QSQLITE", "schema1");
+            alt.setDatabaseName(pfad);
+            QVERIFY(alt.open());
+            sqlite3* h = *static_cast<sqlite3* const*>(alt.driver()->handle().constData());
+            QCOMPARE(sqlite3_create_collation(h, "PISTORELLE", SQLITE_UTF8, nullptr,
+                                              [](void*, int n1, const void* a, int n2,
+                                                 const void* b) {
+                                                  return QString::fromUtf8((const char*)a, n1)
+                                                      .compare(QString::fromUtf8((const char*)b, n2),
+                                                               Qt::CaseInsensitive);
+                                              }),
+                     SQLITE_OK);
+            QString fehler;
+            QVERIFY(alt.transaction());
+            QVERIFY2(DatenbankSchema::migriere(alt, 0, &fehler, 1), qPrintable(fehler));
+            QVERIFY2(DatenbankSchema::fuelle(alt, &fehler), qPrintable(fehler));
+            QVERIFY(alt.commit());
+            QSqlQuery q(alt);
+            for (const char* name : {"Jürgen", "ÖZTÜRK", "Anna"})
+                QVERIFY(q.exec(QString("insert into fahrer (name) values ('%1')").arg(name)));
+            for (int i = 1; i <= 5; ++i)
+                QVERIFY(q.exec(QString("insert into aktrennen (Fahrer, Runde) values ('Jürgen', %1)")
+                                   .arg(i)));
+            QVERIFY(q.exec("delete from aktrennen where Runde > 3"));
+            q.finish();
+            alt.close();
+        }
+        QSqlDatabase::removeDatabase("schema1");
+        // Other tools cannot sort or compare its texts before.
+        QVERIFY(sqlite3Shell(pfad, "select name from fahrer order by name").first != 0);
+
+        QString fehler;
+        QVERIFY2(m_db.oeffne(pfad, &fehler), qPrintable(fehler));
+        QCOMPARE(m_db.wert("PRAGMA user_version").toInt(), Datenbank::schemaVersion());
+        QCOMPARE(m_db.wert("select count(*) from fahrer where name = 'jürgen'").toInt(), 1);
+        QCOMPARE(m_db.wert("select count(*) from fahrer where name = 'öztürk'").toInt(), 1);
+        QCOMPARE(m_db.wert("select count(*) from texte").toInt(), 26);
+        QVERIFY(m_db.execute("insert into aktrennen (Fahrer, Runde) values ('Anna', 1)"));
+        QCOMPARE(m_db.wert("select max(lfdnr) from aktrennen").toInt(), 6);
+        QCOMPARE(m_db.wert("select count(*) from sqlite_master where sql like '%PISTORELLE%'")
+                     .toInt(),
+                 0);
+        m_db.schliesse();
+
+        const auto [code, text] = sqlite3Shell(
+            pfad,
+            "select group_concat(name, ',') from (select name from fahrer order by name);"
+            "select count(*) from (select distinct Fahrer from aktrennen group by Fahrer);"
+            "PRAGMA integrity_check;");
+        QCOMPARE(code, 0);
+        QCOMPARE(text, QStringLiteral("Anna,Jürgen,ÖZTÜRK\n2\nok\n"));
+        // The file as it was, beside it.
+        QCOMPARE(sqlite3Shell(pfad + ".schema1.bak", "PRAGMA user_version").second,
+                 QStringLiteral("1\n"));
     }
 
     void oeffneNimmtVorbereiteteDatei() {
@@ -296,7 +428,7 @@ private slots:
         QVERIFY(m_db.execute("PRAGMA user_version = 0"));
         QString fehler;
         QVERIFY2(m_db.oeffne(m_pfad, &fehler), qPrintable(fehler));
-        QCOMPARE(m_db.wert("PRAGMA user_version").toInt(), 1);
+        QCOMPARE(m_db.wert("PRAGMA user_version").toInt(), Datenbank::schemaVersion());
 
         const QString leer = m_ordner.filePath("leer.db");
         QFile f(leer);

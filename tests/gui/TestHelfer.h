@@ -16,7 +16,14 @@ public:
     DatenbankWahl antwort;     // used when datenbankOk
     DatenbankWahl gezeigt;     // what the dialog was opened with
 
+    QStringList fragen;
+    bool frageAntwort = true;  // answer of every question
+
     void meldung(const QString& text) override { meldungen << text; }
+    bool frage(const QString& text) override {
+        fragen << text;
+        return frageAntwort;
+    }
     bool datenbankAuswaehlen(DatenbankWahl& wahl) override {
         ++datenbankDialoge;
         gezeigt = wahl;

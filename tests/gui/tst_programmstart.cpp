@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "Datenbank.h"
 #include "DebugLog.h"
 #include "EinstellungsSpeicher.h"
 #include "Hauptanzeige.h"
@@ -38,36 +39,36 @@ private slots:
     }
     void cleanup() { DebugLog::instanz().setAktiv(false); }
 
-    void fehlendeDatenbankBeendetDasProgramm_data() {
-        QTest::addColumn<QString>("auswahl");
-        QTest::addColumn<int>("dialoge");
-        QTest::newRow("nie fragen") << "0" << 0;
-        QTest::newRow("immer fragen, Abbrechen") << "1" << 1;
-        QTest::newRow("einmal fragen, Abbrechen") << "2" << 1;
+    // A stored path that does not exist is never a dead end: "Ja" creates a database there,
+    // "Abbrechen" takes the default database; both ask again at the next start.
+    void fehlendeDatenbank_data() {
+        QTest::addColumn<bool>("anlegen");
+        QTest::newRow("Neue Datenbank anlegen") << true;
+        QTest::newRow("Abbrechen") << false;
     }
-    void fehlendeDatenbankBeendetDasProgramm() {
-        QFETCH(QString, auswahl);
-        QFETCH(int, dialoge);
+    void fehlendeDatenbank() {
+        QFETCH(bool, anlegen);
         const QString pfad = m_ordner->filePath("woanders/Pistorelle.db");
         EinstellungsSpeicher speicher;
         speicher.speichere("DatenBank", pfad);
-        speicher.speichere("DatenBankAuswahl", auswahl);
+        speicher.speichere("DatenBankAuswahl", "0");
+        m_dialoge.frageAntwort = anlegen;
 
         VirtuelleUhr uhr;
         ProgrammStart start(m_dialoge, optionen(uhr));
-        QVERIFY(!start.starte({"pistorelle"}));
-        QCOMPARE(start.exitCode(), 1);
-        QCOMPARE(m_dialoge.datenbankDialoge, dialoge);
-        QCOMPARE(m_dialoge.meldungen,
-                 QStringList{"Kann Datenbank " + pfad +
-                             " nicht finden. Bitte Pistorelle neu starten und DB auswählen."});
-        QCOMPARE(EinstellungsSpeicher().hole("DatenBankAuswahl"), QStringLiteral("2"));
-        QVERIFY(!start.hauptfenster());
-        // Only the default database is ever created.
-        QVERIFY(!QFileInfo::exists(pfad));
+        QVERIFY(start.starte({"pistorelle"}));
+        QCOMPARE(m_dialoge.fragen,
+                 QStringList{"Die Datenbank " + pfad + " gibt es nicht.\n\nNeue Datenbank anlegen?"});
+        QCOMPARE(m_dialoge.meldungen, QStringList{});
+        QCOMPARE(start.datenBank(), anlegen ? pfad : EinstellungsSpeicher::standardDatenBank());
+        QCOMPARE(QFileInfo::exists(pfad), anlegen);
+        QCOMPARE(start.datenbank()->wert("select count(*) from positionen").toInt(), 6);
+        QVERIFY(start.hauptfenster());
     }
 
-    void dateiOhneTabellenIstKeineDatenbank() {
+    // A file that cannot be used says why; the user picks another one or falls back to the
+    // default database. Only a default database that cannot be opened ends the program.
+    void unbrauchbareDatenbank() {
         const QString pfad = m_ordner->filePath("leer.db");
         QFile f(pfad);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -75,11 +76,86 @@ private slots:
         EinstellungsSpeicher speicher;
         speicher.speichere("DatenBank", pfad);
         speicher.speichere("DatenBankAuswahl", "0");
+        {
+            VirtuelleUhr uhr;
+            ProgrammStart start(m_dialoge, optionen(uhr));
+            QVERIFY(start.starte({"pistorelle"}));
+            QCOMPARE(m_dialoge.meldungen.size(), 1);
+            QVERIFY2(m_dialoge.meldungen.first().contains("ist leer: keine SQLite-Datenbank"),
+                     qPrintable(m_dialoge.meldungen.first()));
+            QCOMPARE(m_dialoge.datenbankDialoge, 1);
+            QCOMPARE(start.datenBank(), EinstellungsSpeicher::standardDatenBank());
+            QCOMPARE(EinstellungsSpeicher().hole("DatenBankAuswahl"), QStringLiteral("2"));
+            QCOMPARE(QFileInfo(pfad).size(), 0);
+        }
+        // The default database itself is a text file: the program ends with the reason.
+        QFile::remove(EinstellungsSpeicher::standardDatenBank());
+        QFile standard(EinstellungsSpeicher::standardDatenBank());
+        QVERIFY(standard.open(QIODevice::WriteOnly));
+        standard.write("kein SQLite");
+        standard.close();
+        speicher.speichere("DatenBank", EinstellungsSpeicher::standardDatenBank());
+        speicher.speichere("DatenBankAuswahl", "0");
+        m_dialoge = SkriptDialoge();
         VirtuelleUhr uhr;
         ProgrammStart start(m_dialoge, optionen(uhr));
         QVERIFY(!start.starte({"pistorelle"}));
+        QCOMPARE(start.exitCode(), 1);
         QCOMPARE(m_dialoge.meldungen.size(), 1);
-        QCOMPARE(EinstellungsSpeicher().hole("DatenBankAuswahl"), QStringLiteral("2"));
+        QVERIFY(m_dialoge.meldungen.first().contains("keine SQLite-Datenbank"));
+        QVERIFY(!start.hauptfenster());
+    }
+
+    // Laps of a run that never reached the history (the program was killed during a race)
+    // are copied at the next start, with their race's stamp and "abgebrochen" on each lane's
+    // last lap, and the user is told; the start after that finds nothing.
+    void unterbrochenerLaufWirdGerettet() {
+        EinstellungsSpeicher().speichere("DatenBankAuswahl", "0");
+        {
+            VirtuelleUhr uhr;
+            SkriptDialoge still;
+            ProgrammStart erster(still, optionen(uhr));
+            QVERIFY(erster.starte({"pistorelle"}));
+            Datenbank& db = *erster.datenbank();
+            for (int runde = 1; runde <= 3; ++runde) {
+                for (int bahn = 1; bahn <= 2; ++bahn)
+                    QVERIFY(db.execute(
+                        "insert into aktrennen (Fahrer, Runde, Zeit, Uhr, RennInfo, Bahn, "
+                        "RennName, RennArt) values (?, ?, 5.5, ?, '', ?, 'Vereinsmeisterschaft', "
+                        "'Rennen')",
+                        {QString("Fahrer %1").arg(bahn), runde,
+                         QString("20:15:%1").arg(runde * 10 + bahn), bahn}));
+            }
+            QVERIFY(db.execute("insert or replace into laufstand (id, stempel, rennname) values "
+                               "(1, '2026.12.04 20:14:00', 'Vereinsmeisterschaft')"));
+        }
+        {
+            VirtuelleUhr uhr;
+            ProgrammStart start(m_dialoge, optionen(uhr));
+            QVERIFY(start.starte({"pistorelle"}));
+            QCOMPARE(m_dialoge.meldungen.size(), 1);
+            const QString& m = m_dialoge.meldungen.first();
+            QVERIFY2(m.contains("„Vereinsmeisterschaft“ (Rennen) vom 2026.12.04 20:14:00") &&
+                         m.contains("6 Runden von 2 Bahnen"),
+                     qPrintable(m));
+            Datenbank& db = *start.datenbank();
+            QCOMPARE(db.wert("select count(*) from histrennen where rennzeit = "
+                             "'2026.12.04 20:14:00'")
+                         .toInt(),
+                     6);
+            QCOMPARE(db.wert("select group_concat(Bahn || ':' || Runde) from histrennen where "
+                             "RennInfo = 'abgebrochen'")
+                         .toString(),
+                     QStringLiteral("1:3,2:3"));
+            // Nothing was deleted.
+            QCOMPARE(db.wert("select count(*) from aktrennen").toInt(), 6);
+        }
+        // Nothing is found twice.
+        m_dialoge = SkriptDialoge();
+        VirtuelleUhr uhr;
+        ProgrammStart zweiter(m_dialoge, optionen(uhr));
+        QVERIFY(zweiter.starte({"pistorelle"}));
+        QCOMPARE(m_dialoge.meldungen, QStringList{});
     }
 
     void datenbankDialog_data() {
