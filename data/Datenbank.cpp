@@ -133,6 +133,34 @@ Datenbank::~Datenbank() { schliesse(); }
 
 int Datenbank::schemaVersion() { return DatenbankSchema::version; }
 
+QString Datenbank::schreibfehlerText(int nr, const QString& text) {
+    QString grund;
+    switch (nr & 0xff) {
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+        grund = QStringLiteral("Datenbank schreibgeschützt");
+        break;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        grund = QStringLiteral("Datenbank von einem anderen Programm gesperrt");
+        break;
+    case SQLITE_FULL:
+        grund = QStringLiteral("Datenträger voll");
+        break;
+    case SQLITE_IOERR:
+        grund = QStringLiteral("Schreibfehler auf dem Datenträger");
+        break;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        grund = QStringLiteral("Datenbank beschädigt");
+        break;
+    default:
+        return text;
+    }
+    return text.isEmpty() ? grund : grund + QStringLiteral(" (") + text + u')';
+}
+
 QSqlDatabase Datenbank::db() const { return QSqlDatabase::database(m_verbindung, false); }
 
 bool Datenbank::istOffen() const { return QSqlDatabase::contains(m_verbindung) && db().isOpen(); }

@@ -48,6 +48,9 @@ public:
                            int* fehlerNr = nullptr);
 
     static int schemaVersion();
+    // A failed write in words the race director understands (SQLite result code nr), with
+    // SQLite's own text behind it.
+    static QString schreibfehlerText(int nr, const QString& text);
 
     // Reason of the last failure of execute, wert, KopieToHistRennen or the transaction calls
     // (SQLite's own message), and its native error number (0 when none, -1 when not open).

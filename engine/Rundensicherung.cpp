@@ -62,6 +62,7 @@ bool Rundensicherung::schreibe() {
         ok = m_db.bestaetige();
         if (!ok) grund = m_db.letzterFehler();
     }
+    if (!ok) grund = Datenbank::schreibfehlerText(m_db.letzteFehlerNr(), grund);
     if (m_inTransaktion && !ok) m_db.verwerfe();
     m_inTransaktion = false;
 

@@ -13,16 +13,19 @@ Speicherstatus::Speicherstatus(Rundensicherung& sicherung, QWidget* parent) : QL
 }
 
 void Speicherstatus::zeige(const QString& text) {
+    const bool vorher = !isHidden();
     setText(text);
     setVisible(!text.isEmpty());
-    if (!text.isEmpty()) raise();
+    if (vorher != !text.isEmpty()) emit platzGeaendert();
 }
 
-void Speicherstatus::ordneAn(const QRect& flaeche) {
+QRect Speicherstatus::ordneAn(const QRect& flaeche) {
+    if (isHidden()) return flaeche;
     QFont f = font();
-    f.setPointSizeF(qMax(10.0, flaeche.height() / 40.0));
+    f.setPointSizeF(qMax(10.0, flaeche.height() / 45.0));
     setFont(f);
     const int hoehe = qMax(sizeHint().height(), fontMetrics().height() * 2);
     setGeometry(flaeche.left(), flaeche.top(), flaeche.width(), hoehe);
-    if (isVisible()) raise();
+    raise();
+    return flaeche.adjusted(0, hoehe, 0, 0);
 }

@@ -10,8 +10,13 @@ class Speicherstatus : public QLabel {
     Q_OBJECT
 public:
     Speicherstatus(Rundensicherung& sicherung, QWidget* parent);
-    // Top strip of the area given, full width, when there is something to say.
-    void ordneAn(const QRect& flaeche);
+    // Takes a strip off the top of the panels' area while there is something to say, so that
+    // no panel value is covered; returns the area left for the panels.
+    QRect ordneAn(const QRect& flaeche);
+
+signals:
+    // Shown or hidden: the panels need their place again.
+    void platzGeaendert();
 
 private:
     void zeige(const QString& text);

@@ -68,6 +68,7 @@ frmMain::frmMain(Rennleitung& leitung, Rennablauf& ablauf, Hauptanzeige& anzeige
     Fortschritt->setTextVisible(false);
     Fortschritt->setFixedHeight(12);
     lblSpeicherstatus = new Speicherstatus(m_leitung.sicherung(), this);
+    connect(lblSpeicherstatus, &Speicherstatus::platzGeaendert, this, &frmMain::stapelePanels);
     lblWeiter = new QLabel(this);
     lblWeiter->setObjectName(QStringLiteral("lblWeiter"));
     lblWeiter->setAlignment(Qt::AlignCenter);
@@ -519,11 +520,11 @@ QRect frmMain::ordneLeistenAn() {
     const bool unten = m_leitung.einstellungen().MenueOben == 1;
     Menue->setGeometry(0, unten ? H - balken : 0, W, balken);
     Fortschritt->setGeometry(0, unten ? H - balken - fort : balken, W, fort);
-    const QRect flaeche(0, unten ? 0 : balken + fort, W, qMax(0, H - balken - fort));
+    const QRect flaeche = lblSpeicherstatus->ordneAn(
+        QRect(0, unten ? 0 : balken + fort, W, qMax(0, H - balken - fort)));
     lblWeiter->setGeometry(flaeche.left() + W / 6, flaeche.top() + flaeche.height() / 3, W * 2 / 3,
                            flaeche.height() / 3);
     lblWeiter->raise();
-    lblSpeicherstatus->ordneAn(flaeche);
     return flaeche;
 }
 

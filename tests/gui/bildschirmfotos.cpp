@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <array>
 
@@ -95,5 +96,13 @@ int main(int argc, char** argv) {
     }
     uhr.vorruecken(300);
     if (!f->grab().save(ziel + QStringLiteral("/hauptfenster.png"))) return 3;
+
+    // The database stops taking writes: the red strip over the panels, the race goes on.
+    QSqlQuery(start.datenbank()->db()).exec(QStringLiteral("PRAGMA query_only = 1"));
+    leitung->GetPortnummer(1);
+    uhr.vorruecken(300);
+    if (!f->grab().save(ziel + QStringLiteral("/speicherfehler.png"))) return 4;
+    QSqlQuery(start.datenbank()->db()).exec(QStringLiteral("PRAGMA query_only = 0"));
+    uhr.vorruecken(300);
     return 0;
 }
