@@ -50,6 +50,8 @@ public:
         env.insert("XDG_DATA_HOME", ordner.filePath("daten"));
         env.insert("XDG_RUNTIME_DIR", ordner.filePath("laufzeit"));
         env.insert("PISTORELLE_LPT", "sim");
+        // The real interfaces, whatever the test runner chose for the other tests.
+        env.remove("PISTORELLE_HARDWARE");
         QDir().mkpath(ordner.filePath("laufzeit"));
         QFile::setPermissions(ordner.filePath("laufzeit"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
