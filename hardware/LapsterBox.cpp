@@ -64,7 +64,29 @@ bool LapsterBox::binde(bool erneut) {
 bool LapsterBox::schreibe(int adresse, int laenge, const unsigned char* daten) {
     if (!binde(false)) return false;
     // The bridge takes a non-const pointer but only reads from it.
-    return m_portalix.writeram(adresse, laenge, const_cast<unsigned char*>(daten)) == 0;
+    const bool ok = m_portalix.writeram(adresse, laenge, const_cast<unsigned char*>(daten)) == 0;
+    if (!ok && m_offen && !m_verloren) {
+        // The box was open and stopped answering (unplugged): shown as lost, reopened later.
+        m_verloren = true;
+        SchreibeDebug(QStringLiteral("LapsterBox: keine Antwort, Verbindung verloren"));
+        emit zustand(Status::VerbindungVerloren,
+                     QStringLiteral("USB-Rennbox antwortet nicht (") + bibliothek() +
+                         QStringLiteral("), neuer Versuch alle 2 s"));
+    }
+    return ok;
+}
+
+bool LapsterBox::verbindeWieder() {
+    if (!m_verloren) return true;
+    if (m_portalix.geladen()) m_portalix.usbclose();
+    if (!binde(true) || m_portalix.usbopen() != 0) return false;
+    // The lap memories of the box went on counting: the last counters stay, so nothing is
+    // counted twice and nothing is invented.
+    m_verloren = false;
+    m_offen = true;
+    SchreibeDebug(QStringLiteral("LapsterBox: wieder verbunden"));
+    emit zustand(Status::Aktiv, QStringLiteral("USB-Rennbox über ") + bibliothek());
+    return true;
 }
 
 void LapsterBox::schreibeAmpel(unsigned char wert) { schreibe(adrAmpel, 1, &wert); }
@@ -158,6 +180,10 @@ void LapsterBox::LapsterBoxOpen(bool Zuruecksetzen) {
             return;
         }
         m_offen = true;
+        if (m_verloren) {
+            m_verloren = false;
+            emit zustand(Status::Aktiv, QStringLiteral("USB-Rennbox über ") + bibliothek());
+        }
         if (Zuruecksetzen) ResetBox();
     }
     SchreibeDebug(QStringLiteral("LapsterBoxOpen: Offen"));

@@ -44,6 +44,10 @@ public:
     QString firmwareDatei() const;
 
     bool LapsterBoxOffen() const { return m_offen; }
+    // A box that stopped answering (a write failed while open) is lost until reopened.
+    bool verloren() const { return m_verloren; }
+    // Tries to reopen a lost box; true when it answers again (or was not lost).
+    bool verbindeWieder();
 
     // Race preparation: LapsterBoxOpen(false), LapsterBoxInit(), AmpelVorstart() (box lights
     // only), later LapsterBoxReset(). Green: LapsterBoxReset(). Every race timer tick:
@@ -87,6 +91,7 @@ private:
     bool m_bindungFehlgeschlagen = false;
     QString m_firmwareDatei;  // empty: default beside the program
     bool m_offen = false;
+    bool m_verloren = false;
     std::array<int, anzahlSpuren> m_letzterZaehler{};
     std::array<qint32, anzahlSpuren> m_letzteZeit{};
     quint64 m_ampelLauf = 0;

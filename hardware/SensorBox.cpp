@@ -17,6 +17,7 @@ bool SensorBox::treiberBereit() {
     m_treiber = SensorBoxTreiber::erzeuge(&fehler);
     if (!m_treiber) {
         const QString text = QStringLiteral("Sensorbox-Treiber nicht geladen: ") + fehler;
+        m_treiberFehler = text;
         SchreibeDebug(text);
         emit statusText(text);
     }

@@ -26,6 +26,7 @@ class Rennablauf;
 class Rennleitung;
 class SlotAnzeige;
 class StartAmpel;
+class ZeitnahmeFeld;
 class frmSimulation;
 
 class frmMain : public QWidget {
@@ -55,6 +56,9 @@ public:
     void SetzeFormCaption(const QString& zusatz);
     // Interface indicators 0 and 1 (0x00BBGGRR).
     void setzeSchnittstellenAnzeige(int i, qint32 farbe);
+    // The timing state field, placed in the button bar before the window buttons; the
+    // caption follows its changes.
+    void setzeZeitnahmeFeld(ZeitnahmeFeld* feld);
 
     // Places w above all other windows (or back among them) without moving it.
     static void FormOnTop(QWidget* w, bool onTop);
@@ -91,6 +95,7 @@ public:
     Lampenform* Lichtanzeige = nullptr;
     std::array<Lampenform*, 2> Schnittstelle{};
     QWidget* Menue = nullptr;
+    ZeitnahmeFeld* lblZeitnahme = nullptr;
 
 signals:
     void geschlossen();  // the program ends with its main window
