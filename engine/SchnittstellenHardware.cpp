@@ -14,7 +14,6 @@
 #include "Rueckfrage.h"
 #include "Schnittstellen.h"
 #include "SensorBox.h"
-#include "SensorBoxTreiber.h"
 #include "ZeitnahmeStatus.h"
 
 SchnittstellenHardware::SchnittstellenHardware(Schnittstellen& schnittstellen,
@@ -76,7 +75,7 @@ void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) 
 QString SchnittstellenHardware::StartHindernis() {
     if (m_e.RaceControlAktiv != 1 || m_s.sensorBox()->ladeTreiber()) return QString();
     return QStringLiteral("Der Treiber der Sensorbox fehlt (Bibliothek ") +
-           SensorBoxTreiber::bibliotheksName() +
+           m_s.sensorBox()->treiberBibliothek() +
            QStringLiteral("). Ohne ihn zählt keine Runde, das Rennen startet nicht.\n") +
            m_s.sensorBox()->treiberFehler();
 }

@@ -54,6 +54,8 @@ public:
     // Binds the driver unless done (tried once); false with the reason in treiberFehler().
     bool ladeTreiber() { return treiberBereit(); }
     QString treiberFehler() const { return m_treiberFehler; }
+    // The library the last binding looked for.
+    QString treiberBibliothek() const { return m_treiberBibliothek; }
 
     // Conversions of box ticks to ms: rounded half to even / cut towards minus infinity.
     static qint32 tickRunden(qint64 ticks);
@@ -80,6 +82,7 @@ private:
     const Einstellungen* m_einstellungen;
     bool m_ladeVersucht = false;
     QString m_treiberFehler;
+    QString m_treiberBibliothek;
     qint16 m_boxNummer = 0;
     bool m_konfigGesendet = false;
 };
