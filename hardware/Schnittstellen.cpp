@@ -347,8 +347,14 @@ QString Schnittstellen::SetzeFormCaption(const QString& AddStr) {
 }
 
 qint32 Schnittstellen::HoleZeitstempel() {
-    if (m_e.RaceControlAktiv == 1) return m_sensorBox->zeitstempel();
-    return m_uhr->Zeitstempel();
+    if (m_e.RaceControlAktiv != 1) return m_uhr->Zeitstempel();
+    // The box's ticks stop while its port is lost; the race clock must not stop with them,
+    // so it runs on from the last box time with the program's clock until the box is back.
+    const qint32 uhr = m_uhr->Zeitstempel();
+    if (m_commRC->verloren()) return m_boxZeit + (uhr - m_uhrBeiBoxZeit);
+    m_boxZeit = m_sensorBox->zeitstempel();
+    m_uhrBeiBoxZeit = uhr;
+    return m_boxZeit;
 }
 
 void Schnittstellen::GetPortnummer(int i) {

@@ -10,6 +10,8 @@
 #include "DSRahmen.h"
 #include "EndeZuEndeUmgebung.h"
 #include "MSComm.h"
+#include "SensorBox.h"
+#include "SensorRahmen.h"
 #include "Uhr.h"
 #include "ZeitnahmeStatus.h"
 
@@ -193,6 +195,33 @@ private slots:
         QVERIFY(u.sende("OK;IN=5;BR=3;", [&] { return status(u).status() == S::Aktiv; }));
         QVERIFY(caption > 0);
         QVERIFY(u.s->StatusText().endsWith(" Eingänge: 5 Relais: 3"));
+    }
+
+    void verloreneSensorboxHaeltDieRennuhrNichtAn() {
+        Boxenumgebung u([](EinstellungsSpeicher& sp) { einstellen(sp, "RaceControlAktiv", 1); });
+        QCOMPARE(status(u).status(), S::Aktiv);
+        u.rl->cbRAuswahl_Click(2);
+        u.rl->setzeGrenze("1");
+        QVERIFY(u.rl->Grenze_Validate());
+        u.ablauf->StarteErfassung();
+        u.uhr.vorruecken(1000);
+        using namespace SensorRahmen;
+        QVERIFY(u.sende(rahmen(SimSensorBox::typTakt, 0, ticks(50000)),
+                        [&] { return u.s->sensorBox()->zeitstempel() == 50000; }));
+        QVERIFY(u.bisGruen());
+        QVERIFY(u.runde(rahmen(SimSensorBox::typSensorAn, 0, ticks(50800))));
+        QVERIFY(u.runde(rahmen(SimSensorBox::typSensorAn, 0, ticks(55800))));
+        // The box's events reach the status field.
+        QVERIFY(status(u).text().contains("EVENT: BOX 0 SENSOR 1 ON"));
+
+        u.pty.schliesse();
+        QVERIFY(Boxenumgebung::bis([&] { return status(u).status() == S::VerbindungVerloren; }));
+        // The race by time still ends: its clock goes on without the box.
+        for (int i = 0; i < 80 && !u.ablauf->gestoppt(); ++i) u.uhr.vorruecken(1000);
+        QVERIFY(u.ablauf->gestoppt());
+        u.bisLeerlauf();
+        const QList<Zeile> erwartet = {{1, 1, 5800, 5800}};
+        QCOMPARE(u.zeilen("aktrennen"), erwartet);
     }
 
     void sensorboxOhneTreiberStartetNicht() {
