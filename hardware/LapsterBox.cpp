@@ -209,11 +209,29 @@ void LapsterBox::LapsterBoxInit() {
     LoadFirmWare();
 }
 
+bool LapsterBox::antwortet(bool alleNull, bool gezaehlt) {
+    // A failed read gives 0 like a cleared counter. All counters 0 after laps were counted
+    // is how a box looks that is gone: a fresh open of the device tells.
+    if (!alleNull || !gezaehlt || m_portalix.usbopen() == 0) return true;
+    m_verloren = true;
+    SchreibeDebug(QStringLiteral("LapsterBox: keine Antwort, Verbindung verloren"));
+    emit zustand(Status::VerbindungVerloren, QStringLiteral("USB-Rennbox antwortet nicht (") +
+                                                 bibliothek() +
+                                                 QStringLiteral("), neuer Versuch alle 2 s"));
+    return false;
+}
+
 void LapsterBox::LapsterBoxReadTimer() {
+    // Nothing is read from a lost box: no lap is made up from failed reads.
+    if (!m_offen || m_verloren) return;
+    bool gezaehlt = false;
+    for (int z : m_letzterZaehler) gezaehlt = gezaehlt || z != 0;
+    bool alleNull = true;
     for (int z = 0; z < anzahlSpuren; ++z) {
         // Checked per lane: a slot connected to rundeErfasst may have closed the box.
         if (!m_offen) return;
         int zaehler = m_portalix.readram(adrZaehler(z));
+        alleNull = alleNull && zaehler == 0;
         // The byte counter wraps; a step of 1..127 is new laps, anything else is no lap.
         int schritt = (zaehler - m_letzterZaehler[z]) & 0xFF;
         if (schritt < 1 || schritt > 127) continue;
@@ -237,6 +255,7 @@ void LapsterBox::LapsterBoxReadTimer() {
                       QStringLiteral(") ") + zahl(t));
         emit rundeErfasst(z + 1, t);
     }
+    if (m_offen) antwortet(alleNull, gezaehlt);
 }
 
 bool LapsterBox::AmpelReset1(quint64 lauf) {

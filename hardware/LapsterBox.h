@@ -75,6 +75,9 @@ public:
 
 private:
     bool binde(bool erneut);
+    // False (and reported lost) when the box no longer answers: every counter read 0 in this
+    // tick although laps had been counted.
+    bool antwortet(bool alleNull, bool gezaehlt);
     bool schreibe(int adresse, int laenge, const unsigned char* daten);
     void schreibeAmpel(unsigned char wert);
     void puls();
