@@ -11,14 +11,17 @@ QString hilfe(Zeitnahme::Status s) {
         case S::Aktiv:
             return QStringLiteral("Die Zeitnahme zählt.");
         case S::KeineVerbindung:
-            return QStringLiteral("Box einschalten und anstecken, Port in den Optionen prüfen, "
-                                  "dann \u201eVerfügbare\u201c drücken.");
+            return QStringLiteral(
+                "Box einschalten und anstecken, Port in den Optionen prüfen, "
+                "dann \u201eVerfügbare\u201c drücken.");
         case S::VerbindungVerloren:
-            return QStringLiteral("Kabel prüfen und wieder anstecken: der Port wird alle 2 s "
-                                  "neu geöffnet, gezählt wird dann weiter.");
+            return QStringLiteral(
+                "Kabel prüfen und wieder anstecken: der Port wird alle 2 s "
+                "neu geöffnet, gezählt wird dann weiter.");
         case S::TreiberFehlt:
-            return QStringLiteral("Die Treiberbibliothek installieren oder mit "
-                                  "PISTORELLE_SENSORBOX angeben, dann neu starten.");
+            return QStringLiteral(
+                "Die Treiberbibliothek installieren oder mit "
+                "PISTORELLE_SENSORBOX angeben, dann neu starten.");
         case S::Simuliert:
             return QStringLiteral("Nur zum Vorführen: nichts erreicht die Bahn.");
         case S::FalscheDaten:

@@ -69,9 +69,9 @@ bool LapsterBox::schreibe(int adresse, int laenge, const unsigned char* daten) {
         // The box was open and stopped answering (unplugged): shown as lost, reopened later.
         m_verloren = true;
         SchreibeDebug(QStringLiteral("LapsterBox: keine Antwort, Verbindung verloren"));
-        emit zustand(Status::VerbindungVerloren,
-                     QStringLiteral("USB-Rennbox antwortet nicht (") + bibliothek() +
-                         QStringLiteral("), neuer Versuch alle 2 s"));
+        emit zustand(Status::VerbindungVerloren, QStringLiteral("USB-Rennbox antwortet nicht (") +
+                                                     bibliothek() +
+                                                     QStringLiteral("), neuer Versuch alle 2 s"));
     }
     return ok;
 }

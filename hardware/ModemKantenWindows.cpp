@@ -12,8 +12,7 @@ constexpr unsigned evRlsd = 0x0020;
 constexpr unsigned evRing = 0x0100;
 }  // namespace
 
-void ModemKantenWindows::ergaenze(unsigned maske, unsigned alt, unsigned& neu,
-                                  unsigned& zwischen) {
+void ModemKantenWindows::ergaenze(unsigned maske, unsigned alt, unsigned& neu, unsigned& zwischen) {
     // zwischen: levels of a pulse's first edge; equal to alt when there was none.
     zwischen = alt;
     const struct {
@@ -43,8 +42,7 @@ unsigned lesePegel(HANDLE h, bool& ok) {
 }
 }  // namespace
 
-bool ModemKantenWindows::starte(void* handle, Stempel stempel, Melder melder,
-                                std::string* fehler) {
+bool ModemKantenWindows::starte(void* handle, Stempel stempel, Melder melder, std::string* fehler) {
     stoppe();
     bool ok = false;
     m_alt = lesePegel(static_cast<HANDLE>(handle), ok);

@@ -21,6 +21,5 @@ public:
 
 private:
     ModemKantenWindows m_kanten;
-    std::shared_ptr<std::atomic<quint64>> m_generation =
-        std::make_shared<std::atomic<quint64>>(0);
+    std::shared_ptr<std::atomic<quint64>> m_generation = std::make_shared<std::atomic<quint64>>(0);
 };

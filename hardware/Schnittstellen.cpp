@@ -491,8 +491,10 @@ QString Schnittstellen::lptGrund() const {
                     .arg(pin);
     }
     if (pins.isEmpty()) return grund;
-    return grund + QStringLiteral("; Warnung: Eingänge an Steuerpins sind über ppdev nicht "
-                                  "lesbar: ") +
+    return grund +
+           QStringLiteral(
+               "; Warnung: Eingänge an Steuerpins sind über ppdev nicht "
+               "lesbar: ") +
            pins.join(QStringLiteral(", "));
 }
 
@@ -523,10 +525,10 @@ void Schnittstellen::bewerteStatus() {
         else
             setzeStatus(Status::Aktiv, lptGrund());
     } else if (m_e.LapsterAktiv == 1) {
-        setzeStatus(m_lapsterStatus, m_lapsterGrund.isEmpty()
-                                         ? QStringLiteral("USB-Rennbox über ") +
-                                               m_lapster->bibliothek()
-                                         : m_lapsterGrund);
+        setzeStatus(m_lapsterStatus,
+                    m_lapsterGrund.isEmpty()
+                        ? QStringLiteral("USB-Rennbox über ") + m_lapster->bibliothek()
+                        : m_lapsterGrund);
     } else if (m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1) {
         seriell(m_commDS, k1, &m_dsDaten,
                 QStringLiteral("Startbyte ist <> E0: keine gültigen Daten vom Zähler. Baudrate "
@@ -547,9 +549,9 @@ void Schnittstellen::bewerteStatus() {
         // Generic input: ports 1 and 2 are open only during a run.
         for (auto [port, nummer] : {std::pair{m_comm1, k1}, std::pair{m_comm2, k2}})
             if (port->sollOffen() && !port->PortOpen())
-                return setzeStatus(port->verloren() ? Status::VerbindungVerloren
-                                                    : Status::KeineVerbindung,
-                                   portGrund(port, nummer));
+                return setzeStatus(
+                    port->verloren() ? Status::VerbindungVerloren : Status::KeineVerbindung,
+                    portGrund(port, nummer));
         QStringList gut, schlecht;
         for (auto [port, nummer] : {std::pair{m_comm1, k1}, std::pair{m_comm2, k2}}) {
             if (port->PortOpen() || PortOK(nummer))

@@ -152,7 +152,7 @@ private:
     bool m_eigenesIO = false;  // chosen here (and chosen anew when the addresses change)
     std::array<bool, 11> m_portOK{};
     std::array<QString, 11> m_portFehler;  // reason of the last failed probe
-    QString m_ioFehler;                     // why no parallel-port backend works
+    QString m_ioFehler;                    // why no parallel-port backend works
     Status m_status = Status::KeineVerbindung;
     QString m_grund;
     Status m_lapsterStatus = Status::Aktiv;

@@ -23,8 +23,8 @@
 #include "StartDialoge.h"
 #include "Tonspieler.h"
 #include "Zeitnahme.h"
-#include "frmDebug.h"
 #include "ZeitnahmeFeld.h"
+#include "frmDebug.h"
 #include "frmMain.h"
 
 namespace {

@@ -74,7 +74,8 @@ private slots:
         QCOMPARE(status(u).status(), S::Aktiv);
         QVERIFY(starteDSRennen(u));
         QVERIFY(u.runde(dreimal(DSRahmen::runde(folge(), 1, 1, 0))));
-        QVERIFY(u.sende(dreimal(DSRahmen::status(folge(), 0xA5)), [&] { return u.z().ChaosAktiv; }));
+        QVERIFY(
+            u.sende(dreimal(DSRahmen::status(folge(), 0xA5)), [&] { return u.z().ChaosAktiv; }));
         u.uhr.vorruecken(2000);
 
         // While the restart after caution waits, the counter sends a lap and the race end and
@@ -93,7 +94,8 @@ private slots:
             });
         });
         waehrend->start(500);
-        QVERIFY(u.sende(dreimal(DSRahmen::status(folge(), 0xA6)), [&] { return !u.z().ChaosAktiv; }));
+        QVERIFY(
+            u.sende(dreimal(DSRahmen::status(folge(), 0xA6)), [&] { return !u.z().ChaosAktiv; }));
         QVERIFY(gesendet);
         // Within one tick after the restart: the lap is in and the race is stopped.
         u.uhr.vorruecken(120);
@@ -256,7 +258,8 @@ private slots:
         p.hw->verbinde(*p.rl, *p.ablauf);
         if (p.s->portIO()) QSKIP("this machine reaches a parallel port");
         QCOMPARE(p.hw->status()->status(), S::KeineVerbindung);
-        QVERIFY(p.hw->status()->grund().contains("ppdev") || p.hw->status()->grund().contains("/dev/parport"));
+        QVERIFY(p.hw->status()->grund().contains("ppdev") ||
+                p.hw->status()->grund().contains("/dev/parport"));
         QVERIFY(p.hw->status()->grund().contains("ioperm"));
         p.abbauen();
 

@@ -36,8 +36,8 @@ int main() {
 #ifdef _WIN32
     ModemKantenWindows w;
     std::string grund;
-    pruefe(!w.starte(INVALID_HANDLE_VALUE, [] { return 0; }, [](unsigned, unsigned, int) {},
-                     &grund),
+    pruefe(!w.starte(
+               INVALID_HANDLE_VALUE, [] { return 0; }, [](unsigned, unsigned, int) {}, &grund),
            "ungültiger Port wird abgelehnt");
     pruefe(!grund.empty() && !w.laeuft(), "Grund genannt");
 #endif
