@@ -240,7 +240,9 @@ void MSComm::datenDa() {
     // readyRead is not raised again while a handler of it waits (Warte runs the event loop):
     // what arrived meanwhile sits in the port's buffer and is taken here once the handler
     // returns, not when some later byte happens to come.
-    if (m_imEmpfang) return;
+    if (m_imEmpfang || m_imLesen) return;
+    // Set while this loop runs: a readyRead raised from inside it leaves its bytes to the loop.
+    m_imLesen = true;
     for (int runde = 0; PortOpen() && runde < 1000; ++runde) {
         const QByteArray neu = m_port->readAll();
         if (neu.isEmpty() && runde > 0) break;
@@ -253,6 +255,10 @@ void MSComm::datenDa() {
         });
         if (m_port->bytesAvailable() == 0) break;
     }
+    m_imLesen = false;
+    // A stream that never paused: the rest is taken on the next pass of the event loop.
+    if (PortOpen() && m_port->bytesAvailable() > 0)
+        QMetaObject::invokeMethod(this, &MSComm::datenDa, Qt::QueuedConnection);
 }
 
 void MSComm::nimmAuf(const QByteArray& neu, qint32 zeit) {

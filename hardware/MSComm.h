@@ -124,6 +124,7 @@ private:
     QString m_fehlerText;
     QString m_offenerPfad;
     bool m_imEmpfang = false;
+    bool m_imLesen = false;
     bool m_eigenerAufruf = false;
     bool m_gemeldet = false;  // failure of this opening already reported
     bool m_sollOffen = false;
