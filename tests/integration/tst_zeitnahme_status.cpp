@@ -19,6 +19,12 @@ namespace {
 
 using S = Zeitnahme::Status;
 
+// A port reached through ppdev: the control register reads back what was written.
+class PpdevPort : public PortIOSimuliert {
+public:
+    QString name() const override { return QStringLiteral("ppdev /dev/parport0"); }
+};
+
 void einstellen(EinstellungsSpeicher& sp, const char* schluessel, int wert) {
     sp.speichere(QString::fromLatin1(schluessel), QString::number(wert));
 }
@@ -272,6 +278,21 @@ private slots:
         p.hw->verbinde(*p.rl, *p.ablauf);
         QCOMPARE(p.hw->status()->status(), S::Simuliert);
         QVERIFY(!p.hw->status()->kannZaehlen());
+        p.abbauen();
+
+        // Through ppdev, inputs on control pins can never change: the reason warns by name.
+        p.e.LPTErf[1] = QStringLiteral("LPT1 10");
+        p.e.LPTErf[2] = QStringLiteral("LPT1 13");
+        p.e.LPTChaos = QStringLiteral("LPT1 8");
+        p.s = std::make_unique<Schnittstellen>(p.e, &p.uhr, nullptr, std::make_unique<PpdevPort>());
+        p.baueEngine(mit, mit);
+        p.hw->oeffne();
+        p.hw->verbinde(*p.rl, *p.ablauf);
+        QCOMPARE(p.hw->status()->status(), S::Aktiv);
+        const QString grund = p.hw->status()->grund();
+        QVERIFY2(grund.contains("LPTErf1 (LPT1 10)") && grund.contains("LPTChaos (LPT1 8)"),
+                 qPrintable(grund));
+        QVERIFY(!grund.contains("LPTErf2"));
     }
 };
 
