@@ -48,4 +48,11 @@ public:
     virtual void AmpelReset() = 0;     // box lights back to their rest state
     virtual void AmpelVorstart() = 0;  // box lights to pre-start
     virtual void AmpelWeiter() = 0;    // box lights one step on
+
+    // ---- state of the timing source
+    // Why a run cannot start on this interface (sensor box without its driver); empty: it can.
+    virtual QString StartHindernis() { return QString(); }
+    // The DS counter that starts and stops the runs itself cannot be reached now: the
+    // program's own Stop has to end the run.
+    virtual bool StartZaehlerVerloren() { return false; }
 };

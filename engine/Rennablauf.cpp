@@ -135,9 +135,16 @@ void Rennablauf::StarteErfassung() {
     // A press while the last run is being closed or paused starts nothing.
     if (m_beendet || m_nachlauf->schliesst()) return;
     m_anzeige.setVisible(H::lblWeiter, false);
-    if (dsStartetSelbst()) {
+    const bool stop = m_anzeige.caption(H::Command2) == kStop;
+    // A lost counter cannot stop the run it started: then the program's Stop does it.
+    if (dsStartetSelbst() && !(stop && m_leitung.hardware().StartZaehlerVerloren())) {
         m_leitung.rueckfrage().meldung(
             QStringLiteral("Bitte den START/STOP Button der DS200/DS300 verwenden!"));
+        return;
+    }
+    const QString hindernis = stop ? QString() : m_leitung.hardware().StartHindernis();
+    if (!hindernis.isEmpty()) {
+        m_leitung.rueckfrage().meldung(hindernis);
         return;
     }
     StartRennen();

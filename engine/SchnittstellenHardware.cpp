@@ -14,6 +14,7 @@
 #include "Rueckfrage.h"
 #include "Schnittstellen.h"
 #include "SensorBox.h"
+#include "ZeitnahmeStatus.h"
 
 SchnittstellenHardware::SchnittstellenHardware(Schnittstellen& schnittstellen,
                                                Einstellungen& einstellungen, QObject* parent)
@@ -60,6 +61,27 @@ void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) 
     connect(m_s.dsZaehler(), &Zeitnahme::startAnforderung, this, [ds] { ds->StartDSAmpel(); });
     connect(&m_s, &Schnittstellen::ampelPhase, this, [ds](int phase) { ds->Phase(phase); });
     connect(m_s.dsZaehler(), &Zeitnahme::stopAnforderung, this, [a] { a->StopRennen(); });
+
+    // The state the main window shows, with the interface's latest message.
+    m_status = std::make_unique<ZeitnahmeStatus>(*z, l->rueckfrage());
+    ZeitnahmeStatus* st = m_status.get();
+    st->setze(m_s.status(), m_s.statusGrund());
+    connect(&m_s, &Zeitnahme::zustand, st, &ZeitnahmeStatus::setze);
+    connect(&m_s, &Zeitnahme::statusText, st, &ZeitnahmeStatus::setzeInfo);
+    connect(&m_s, &Zeitnahme::meldung, st, &ZeitnahmeStatus::setzeInfo);
+    connect(&m_s, &Schnittstellen::captionGeaendert, st, &ZeitnahmeStatus::captionAendern);
+}
+
+QString SchnittstellenHardware::StartHindernis() {
+    if (m_e.RaceControlAktiv != 1 || m_s.sensorBox()->ladeTreiber()) return QString();
+    return QStringLiteral("Der Treiber der Sensorbox fehlt (Bibliothek ") +
+           m_s.sensorBox()->treiberBibliothek() +
+           QStringLiteral("). Ohne ihn zählt keine Runde, das Rennen startet nicht.\n") +
+           m_s.sensorBox()->treiberFehler();
+}
+
+bool SchnittstellenHardware::StartZaehlerVerloren() {
+    return (m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1) && !Zeitnahme::kannZaehlen(m_s.status());
 }
 
 qint32 SchnittstellenHardware::HoleZeitstempel() { return m_s.HoleZeitstempel(); }
@@ -75,15 +97,20 @@ void SchnittstellenHardware::OeffneComPort(int nummer) {
     if (!m_s.PortOK(port->CommPort()) || port->PortOpen()) return;
     if (!port->setPortOpen(true)) SchreibeDebug(port->objectName() + QStringLiteral(": ") +
                                                 port->fehlerText());
+    m_s.bewerteStatus();
 }
 
 void SchnittstellenHardware::SchliesseComPort(int nummer) {
     (nummer == 1 ? m_s.MSComm1() : m_s.MSComm2())->setPortOpen(false);
+    m_s.bewerteStatus();
 }
 
 qint32 SchnittstellenHardware::StarteSensorBox() { return m_s.sensorBox()->rennStart(); }
 
-void SchnittstellenHardware::SchliesseSensorBox() { m_s.MSCommRC()->setPortOpen(false); }
+void SchnittstellenHardware::SchliesseSensorBox() {
+    m_s.MSCommRC()->setPortOpen(false);
+    m_s.bewerteStatus();
+}
 
 void SchnittstellenHardware::SendeBepfe(const QString& befehl) {
     m_s.MSCommBEPFE()->Output(befehl.toLatin1());

@@ -11,6 +11,7 @@ class DSStartfolge;
 class Rennablauf;
 class Rennleitung;
 class Schnittstellen;
+class ZeitnahmeStatus;
 struct Einstellungen;
 
 class SchnittstellenHardware : public QObject, public RennHardware {
@@ -21,6 +22,8 @@ public:
     ~SchnittstellenHardware() override;
 
     Schnittstellen& schnittstellen() { return m_s; }
+    // The interface's state for the main window; exists once verbinde() has run.
+    ZeitnahmeStatus* status() const { return m_status.get(); }
 
     // Start-up: the one active interface chosen, its ports opened, the parallel-port inputs
     // read from the settings and, with LPTAnsteuerung, the outputs reset.
@@ -48,9 +51,12 @@ public:
     void AmpelReset() override;
     void AmpelVorstart() override;
     void AmpelWeiter() override;
+    QString StartHindernis() override;
+    bool StartZaehlerVerloren() override;
 
 private:
     Schnittstellen& m_s;
     Einstellungen& m_e;
     std::unique_ptr<DSStartfolge> m_dsStart;
+    std::unique_ptr<ZeitnahmeStatus> m_status;
 };

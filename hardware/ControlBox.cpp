@@ -13,6 +13,11 @@ void ControlBox::portGeoeffnet() {
     emit sende(BoxProtokoll::befehlOeffnen());
 }
 
+void ControlBox::portWiederGeoeffnet() {
+    m_protokoll.zuruecksetzen();
+    emit sende(QByteArrayLiteral("gi;"));
+}
+
 void ControlBox::rennStart() { emit sende(BoxProtokoll::befehlRennStart()); }
 
 void ControlBox::gruen() { emit sende(BoxProtokoll::befehlGruen()); }
@@ -26,6 +31,7 @@ void ControlBox::datenEmpfangen(const QByteArray& daten) {
     bool herz = false;
     bool runde = false;
     for (const BoxEreignis& e : m_protokoll.fuettere(daten)) {
+        if (e.art != BoxEreignis::Art::Verworfen) ++m_gueltige;
         switch (e.art) {
             case BoxEreignis::Art::Runde:
                 runde = true;

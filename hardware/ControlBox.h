@@ -24,11 +24,16 @@ public:
     int eingaenge() const { return m_eingaenge; }
     int relais() const { return m_relais; }
     qint32 anzeigeFarbe() const { return m_farbe; }
+    // Valid messages read so far (the wrong-data watch compares it).
+    quint64 gueltigeMeldungen() const { return m_gueltige; }
 
 public slots:
     void datenEmpfangen(const QByteArray& daten);
     // The port was opened: indicator red, partial message dropped, "reset;gi;" sent.
     void portGeoeffnet();
+    // The port came back after a loss: the partial message is dropped, the box is not reset
+    // (its clock times the running race); "gi;" asks for its inputs again.
+    void portWiederGeoeffnet();
     // Race start (first countdown tick): "reset;".
     void rennStart();
     // Green light: "reset;b01;" (the box restarts its clock and powers every lane).
@@ -50,4 +55,5 @@ private:
     int m_eingaenge = 0;
     int m_relais = 0;
     qint32 m_farbe = farbeRot;
+    quint64 m_gueltige = 0;
 };

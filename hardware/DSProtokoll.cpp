@@ -28,6 +28,12 @@ void DSProtokoll::zuruecksetzen() {
     m_gemeldet = false;
 }
 
+void DSProtokoll::neueVerbindung() {
+    const std::optional<unsigned char> folge = m_folge;
+    zuruecksetzen();
+    m_folge = folge;
+}
+
 void DSProtokoll::fehler(const QString& text, std::vector<DSEreignis>& aus) {
     if (m_gemeldet) return;
     m_gemeldet = true;

@@ -58,6 +58,8 @@ public:
     void verwirf();
     // Back to the state of a freshly opened port (also forgets the last sequence byte).
     void zuruecksetzen();
+    // A port reopened after a loss: like a fresh one, but the last sequence byte is kept.
+    void neueVerbindung();
 
     int gepuffert() const { return int(m_puffer.size()); }
 

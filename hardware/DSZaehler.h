@@ -26,14 +26,19 @@ public:
 
     void setEinstellungen(const Einstellungen* einstellungen) { m_einstellungen = einstellungen; }
     bool goStart() const;
+    // Valid frames decoded so far (the wrong-data watch compares it).
+    quint64 gueltigeRahmen() const { return m_gueltige; }
 
 public slots:
     // One read of the port (any length, cut anywhere).
     void datenEmpfangen(const QByteArray& daten);
     // Receive overrun or buffer overflow reported by the port.
     void datenVerlust();
-    // The port was (re)opened: forget partial frames and the last sequence byte.
+    // The port was opened: forget partial frames and the last sequence byte.
     void portGeoeffnet();
+    // The port came back after a loss: the partial frame goes, the last sequence byte stays,
+    // so a repeat of a frame counted before the loss is not counted again.
+    void portWiederGeoeffnet();
 
 signals:
     // Part of the common glue wiring; a lap counter is only listened to, so it stays silent.
@@ -43,4 +48,5 @@ signals:
 private:
     DSProtokoll m_protokoll;
     const Einstellungen* m_einstellungen;
+    quint64 m_gueltige = 0;
 };

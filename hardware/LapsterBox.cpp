@@ -64,7 +64,29 @@ bool LapsterBox::binde(bool erneut) {
 bool LapsterBox::schreibe(int adresse, int laenge, const unsigned char* daten) {
     if (!binde(false)) return false;
     // The bridge takes a non-const pointer but only reads from it.
-    return m_portalix.writeram(adresse, laenge, const_cast<unsigned char*>(daten)) == 0;
+    const bool ok = m_portalix.writeram(adresse, laenge, const_cast<unsigned char*>(daten)) == 0;
+    if (!ok && m_offen && !m_verloren) {
+        // The box was open and stopped answering (unplugged): shown as lost, reopened later.
+        m_verloren = true;
+        SchreibeDebug(QStringLiteral("LapsterBox: keine Antwort, Verbindung verloren"));
+        emit zustand(Status::VerbindungVerloren, QStringLiteral("USB-Rennbox antwortet nicht (") +
+                                                     bibliothek() +
+                                                     QStringLiteral("), neuer Versuch alle 2 s"));
+    }
+    return ok;
+}
+
+bool LapsterBox::verbindeWieder() {
+    if (!m_verloren) return true;
+    if (m_portalix.geladen()) m_portalix.usbclose();
+    if (!binde(true) || m_portalix.usbopen() != 0) return false;
+    // The lap memories of the box went on counting: the last counters stay, so nothing is
+    // counted twice and nothing is invented.
+    m_verloren = false;
+    m_offen = true;
+    SchreibeDebug(QStringLiteral("LapsterBox: wieder verbunden"));
+    emit zustand(Status::Aktiv, QStringLiteral("USB-Rennbox über ") + bibliothek());
+    return true;
 }
 
 void LapsterBox::schreibeAmpel(unsigned char wert) { schreibe(adrAmpel, 1, &wert); }
@@ -158,6 +180,10 @@ void LapsterBox::LapsterBoxOpen(bool Zuruecksetzen) {
             return;
         }
         m_offen = true;
+        if (m_verloren) {
+            m_verloren = false;
+            emit zustand(Status::Aktiv, QStringLiteral("USB-Rennbox über ") + bibliothek());
+        }
         if (Zuruecksetzen) ResetBox();
     }
     SchreibeDebug(QStringLiteral("LapsterBoxOpen: Offen"));
@@ -183,11 +209,29 @@ void LapsterBox::LapsterBoxInit() {
     LoadFirmWare();
 }
 
+bool LapsterBox::antwortet(bool alleNull, bool gezaehlt) {
+    // A failed read gives 0 like a cleared counter. All counters 0 after laps were counted
+    // is how a box looks that is gone: a fresh open of the device tells.
+    if (!alleNull || !gezaehlt || m_portalix.usbopen() == 0) return true;
+    m_verloren = true;
+    SchreibeDebug(QStringLiteral("LapsterBox: keine Antwort, Verbindung verloren"));
+    emit zustand(Status::VerbindungVerloren, QStringLiteral("USB-Rennbox antwortet nicht (") +
+                                                 bibliothek() +
+                                                 QStringLiteral("), neuer Versuch alle 2 s"));
+    return false;
+}
+
 void LapsterBox::LapsterBoxReadTimer() {
+    // Nothing is read from a lost box: no lap is made up from failed reads.
+    if (!m_offen || m_verloren) return;
+    bool gezaehlt = false;
+    for (int z : m_letzterZaehler) gezaehlt = gezaehlt || z != 0;
+    bool alleNull = true;
     for (int z = 0; z < anzahlSpuren; ++z) {
         // Checked per lane: a slot connected to rundeErfasst may have closed the box.
         if (!m_offen) return;
         int zaehler = m_portalix.readram(adrZaehler(z));
+        alleNull = alleNull && zaehler == 0;
         // The byte counter wraps; a step of 1..127 is new laps, anything else is no lap.
         int schritt = (zaehler - m_letzterZaehler[z]) & 0xFF;
         if (schritt < 1 || schritt > 127) continue;
@@ -211,6 +255,7 @@ void LapsterBox::LapsterBoxReadTimer() {
                       QStringLiteral(") ") + zahl(t));
         emit rundeErfasst(z + 1, t);
     }
+    if (m_offen) antwortet(alleNull, gezaehlt);
 }
 
 bool LapsterBox::AmpelReset1(quint64 lauf) {

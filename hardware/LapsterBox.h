@@ -44,6 +44,10 @@ public:
     QString firmwareDatei() const;
 
     bool LapsterBoxOffen() const { return m_offen; }
+    // A box that stopped answering (a write failed while open) is lost until reopened.
+    bool verloren() const { return m_verloren; }
+    // Tries to reopen a lost box; true when it answers again (or was not lost).
+    bool verbindeWieder();
 
     // Race preparation: LapsterBoxOpen(false), LapsterBoxInit(), AmpelVorstart() (box lights
     // only), later LapsterBoxReset(). Green: LapsterBoxReset(). Every race timer tick:
@@ -71,6 +75,9 @@ public:
 
 private:
     bool binde(bool erneut);
+    // False (and reported lost) when the box no longer answers: every counter read 0 in this
+    // tick although laps had been counted.
+    bool antwortet(bool alleNull, bool gezaehlt);
     bool schreibe(int adresse, int laenge, const unsigned char* daten);
     void schreibeAmpel(unsigned char wert);
     void puls();
@@ -87,6 +94,7 @@ private:
     bool m_bindungFehlgeschlagen = false;
     QString m_firmwareDatei;  // empty: default beside the program
     bool m_offen = false;
+    bool m_verloren = false;
     std::array<int, anzahlSpuren> m_letzterZaehler{};
     std::array<qint32, anzahlSpuren> m_letzteZeit{};
     quint64 m_ampelLauf = 0;

@@ -151,7 +151,9 @@ void MSComm::eigenerAufruf(F&& f) {
 bool MSComm::PortOpen() const { return m_port->isOpen(); }
 
 bool MSComm::setPortOpen(bool offen) {
+    m_sollOffen = offen;
     if (!offen) {
+        m_verloren = false;
         schliessen();
         return true;
     }
@@ -166,6 +168,7 @@ bool MSComm::setPortOpen(bool offen) {
     bool geoeffnet = false;
     eigenerAufruf([&] { geoeffnet = m_port->open(QIODevice::ReadWrite); });
     if (!geoeffnet) return false;
+    m_verloren = false;
     wendeSettingsAn();
     eigenerAufruf([&] { m_port->setDataTerminalReady(m_dtr); });
     m_eingang.clear();
@@ -234,8 +237,31 @@ bool MSComm::Output(const QByteArray& daten) {
 }
 
 void MSComm::datenDa() {
-    const qint32 zeit = m_zeit();
-    const QByteArray neu = m_port->readAll();
+    // readyRead is not raised again while a handler of it waits (Warte runs the event loop):
+    // what arrived meanwhile sits in the port's buffer and is taken here once the handler
+    // returns, not when some later byte happens to come.
+    if (m_imEmpfang || m_imLesen) return;
+    // Set while this loop runs: a readyRead raised from inside it leaves its bytes to the loop.
+    m_imLesen = true;
+    for (int runde = 0; PortOpen() && runde < 1000; ++runde) {
+        const QByteArray neu = m_port->readAll();
+        if (neu.isEmpty() && runde > 0) break;
+        nimmAuf(neu, m_zeit());
+        empfangAusloesen();
+        if (!PortOpen()) break;
+        // Bytes the system holds but the port has not fetched yet (no event loop ran).
+        eigenerAufruf([&] {
+            if (m_port->bytesAvailable() == 0) m_port->waitForReadyRead(0);
+        });
+        if (m_port->bytesAvailable() == 0) break;
+    }
+    m_imLesen = false;
+    // A stream that never paused: the rest is taken on the next pass of the event loop.
+    if (PortOpen() && m_port->bytesAvailable() > 0)
+        QMetaObject::invokeMethod(this, &MSComm::datenDa, Qt::QueuedConnection);
+}
+
+void MSComm::nimmAuf(const QByteArray& neu, qint32 zeit) {
     const qsizetype platz = qMax<qsizetype>(0, m_inBufferSize - m_eingang.size());
     m_eingang += neu.left(platz);
     if (neu.size() > platz) {
@@ -244,16 +270,15 @@ void MSComm::datenDa() {
                           .arg(neu.size() - platz));
         ausloesen(comEventRxOver, zeit);
     }
-    empfangAusloesen(zeit);
+    m_empfangZeit = zeit;
 }
 
-void MSComm::empfangAusloesen(qint32 zeit) {
-    // A handler that waits lets more data arrive; the outer loop delivers it.
+void MSComm::empfangAusloesen() {
     if (m_imEmpfang) return;
     m_imEmpfang = true;
     while (PortOpen() && m_rThreshold > 0 && m_eingang.size() >= m_rThreshold) {
         const quint64 vorher = m_gelesen;
-        ausloesen(comEvReceive, zeit);
+        ausloesen(comEvReceive, m_empfangZeit);
         if (m_gelesen == vorher) break;  // left waiting: the next arrival raises it again
     }
     m_imEmpfang = false;
@@ -276,6 +301,7 @@ void MSComm::fehler(QSerialPort::SerialPortError e) {
                              .arg(m_commPort)
                              .arg(m_offenerPfad, m_port->errorString());
     m_fehlerText = m_port->errorString();
+    m_verloren = true;
     schliessen();
     if (m_gemeldet) return;
     m_gemeldet = true;

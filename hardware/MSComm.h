@@ -5,7 +5,8 @@
 //
 // Failures never throw: a property that cannot be applied returns false and leaves its text
 // in fehlerText(). A port that fails while open (adapter unplugged, peer gone) is closed at
-// the first error and reported once through portFehler() and the debug log.
+// the first error and reported once through portFehler() and the debug log; it stays wanted
+// (sollOffen) and lost (verloren) until it is opened again or closed on purpose.
 
 #include <QByteArray>
 #include <QObject>
@@ -45,6 +46,10 @@ public:
 
     bool PortOpen() const;
     bool setPortOpen(bool offen);  // false when the port could not be opened
+    // Asked open and not closed on purpose since (whether the opening worked or not).
+    bool sollOffen() const { return m_sollOffen; }
+    // Closed by a failure of the open port, not yet reopened.
+    bool verloren() const { return m_verloren; }
 
     int RThreshold() const { return m_rThreshold; }
     void setRThreshold(int n) { m_rThreshold = qMax(0, n); }
@@ -85,7 +90,8 @@ signals:
 
 private:
     void datenDa();
-    void empfangAusloesen(qint32 zeit);
+    void nimmAuf(const QByteArray& neu, qint32 zeit);
+    void empfangAusloesen();
     void ausloesen(int ereignis, qint32 zeit);
     void fehler(QSerialPort::SerialPortError e);
     void schliessen();
@@ -114,9 +120,13 @@ private:
     quint64 m_gelesen = 0;  // bytes taken by Input so far
     int m_commEvent = 0;
     qint32 m_ereignisZeit = 0;
+    qint32 m_empfangZeit = 0;  // arrival of the bytes last taken from the port
     QString m_fehlerText;
     QString m_offenerPfad;
     bool m_imEmpfang = false;
+    bool m_imLesen = false;
     bool m_eigenerAufruf = false;
     bool m_gemeldet = false;  // failure of this opening already reported
+    bool m_sollOffen = false;
+    bool m_verloren = false;
 };

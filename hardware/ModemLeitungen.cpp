@@ -2,6 +2,7 @@
 
 #include "ModemLeitungenAbfrage.h"
 #include "ModemLeitungenLinux.h"
+#include "ModemLeitungenWindows.h"
 
 std::vector<int> KantenAusPegeln(unsigned alt, unsigned neu) {
     std::vector<int> ereignisse;
@@ -26,8 +27,10 @@ std::vector<int> KantenAusZaehlern(const ModemZaehler& alt, const ModemZaehler& 
 }
 
 std::unique_ptr<ModemLeitungen> ModemLeitungen::erzeuge(QObject* parent) {
-#ifdef Q_OS_LINUX
+#if defined(Q_OS_LINUX)
     return std::make_unique<ModemLeitungenLinux>(parent);
+#elif defined(Q_OS_WIN)
+    return std::make_unique<ModemLeitungenWindows>(parent);
 #else
     return std::make_unique<ModemLeitungenAbfrage>(parent);
 #endif

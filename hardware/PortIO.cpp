@@ -19,7 +19,7 @@ quint16 LesePortAdresse(const QString& text) {
     return ok && wert <= 0xFFFF ? quint16(wert) : 0;
 }
 
-std::unique_ptr<PortIO> PortIO::waehle(quint16 lpt1Basis, quint16 lpt2Basis) {
+std::unique_ptr<PortIO> PortIO::waehle(quint16 lpt1Basis, quint16 lpt2Basis, QString* fehler) {
     const QString wunsch = qEnvironmentVariable("PISTORELLE_LPT").trimmed().toLower();
     const bool alle = wunsch.isEmpty();
     std::unique_ptr<PortIO> gewaehlt;
@@ -53,7 +53,12 @@ std::unique_ptr<PortIO> PortIO::waehle(quint16 lpt1Basis, quint16 lpt2Basis) {
 #endif
     for (const QString& f : gescheitert)
         SchreibeDebug(QStringLiteral("LPT Zugriff nicht möglich: ") + f);
-    if (!gewaehlt) gewaehlt = std::make_unique<PortIOSimuliert>(lpt1Basis, lpt2Basis);
+    if (!gewaehlt) {
+        if (gescheitert.isEmpty())
+            gescheitert << QStringLiteral("PISTORELLE_LPT=%1 ist kein Zugriffsweg").arg(wunsch);
+        if (fehler) *fehler = gescheitert.join(QStringLiteral("; "));
+        return nullptr;
+    }
     SchreibeDebug(QStringLiteral("LPT Zugriff über ") + gewaehlt->name());
     return gewaehlt;
 }

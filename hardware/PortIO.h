@@ -16,9 +16,11 @@ public:
     virtual QString name() const = 0;
 
     // The backend that works on this machine for the two port bases; writes which one to the
-    // debug log. PISTORELLE_LPT=sim (or "simuliert") forces the simulated port; "ppdev",
-    // "ioperm" and "inpout32" force that backend. When none works the simulated port serves.
-    static std::unique_ptr<PortIO> waehle(quint16 lpt1Basis, quint16 lpt2Basis);
+    // debug log. PISTORELLE_LPT=sim (or "simuliert") asks for the simulated port; "ppdev",
+    // "ioperm" and "inpout32" force that backend. Null when none works, with the reasons of
+    // every backend tried in fehler: the simulated port never stands in unasked.
+    static std::unique_ptr<PortIO> waehle(quint16 lpt1Basis, quint16 lpt2Basis,
+                                          QString* fehler = nullptr);
 };
 
 // "888", "&H378", "0x378" -> 888; anything else 0.

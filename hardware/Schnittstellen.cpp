@@ -18,6 +18,9 @@ Schnittstellen::Schnittstellen(Einstellungen& einstellungen, Uhr* uhr, QObject* 
                                std::unique_ptr<PortIO> io,
                                std::unique_ptr<SensorBoxTreiber> treiber)
     : Zeitnahme(parent), m_e(einstellungen), m_uhr(uhr), m_io(std::move(io)) {
+    m_wiederholung = m_uhr->neuerTimer(this);
+    m_wiederholung->setInterval(wiederholungMs);
+    connect(m_wiederholung, &UhrTimer::timeout, this, &Schnittstellen::oeffneFehlendeWieder);
     if (!m_io) {
         m_eigenesIO = true;
         pruefePortIO();
@@ -42,16 +45,24 @@ Schnittstellen::Schnittstellen(Einstellungen& einstellungen, Uhr* uhr, QObject* 
     leiteWeiter(m_lpt);
 
     m_controlBox = new ControlBox(this);
-    verbindeEmpfang(m_commBEPFE, [this](const QByteArray& d) { m_controlBox->datenEmpfangen(d); });
+    verbindeEmpfang(m_commBEPFE, [this](const QByteArray& d) {
+        m_controlBox->datenEmpfangen(d);
+        pruefeDaten(m_boxDaten, m_controlBox->gueltigeMeldungen());
+    });
     connect(m_controlBox, &ControlBox::sende, m_commBEPFE, &MSComm::Output);
     connect(m_controlBox, &ControlBox::anzeigeGeaendert, this,
             [this](qint32 farbe) { setzeIndikator(1, farbe); });
-    connect(m_controlBox, &ControlBox::zustandGeaendert, this,
-            [this] { SetzeFormCaption(QString()); });
+    connect(m_controlBox, &ControlBox::zustandGeaendert, this, [this] {
+        SetzeFormCaption(QString());
+        emit captionGeaendert();
+    });
     leiteWeiter(m_controlBox);
 
     m_ds = new DSZaehler(&m_e, this);
-    verbindeEmpfang(m_commDS, [this](const QByteArray& d) { m_ds->datenEmpfangen(d); });
+    verbindeEmpfang(m_commDS, [this](const QByteArray& d) {
+        m_ds->datenEmpfangen(d);
+        pruefeDaten(m_dsDaten, m_ds->gueltigeRahmen());
+    });
     connect(m_commDS, &MSComm::OnComm, this, [this](int ereignis) {
         if (ereignis == MSComm::comEventRxOver) m_ds->datenVerlust();
     });
@@ -63,8 +74,11 @@ Schnittstellen::Schnittstellen(Einstellungen& einstellungen, Uhr* uhr, QObject* 
     verbindeEmpfang(m_commRC, [this](const QByteArray& d) { m_sensorBox->datenEmpfangen(d); });
     connect(m_sensorBox, &SensorBox::sende, m_commRC, &MSComm::Output);
     connect(m_sensorBox, &SensorBox::portSchalten, this, [this](bool offen) {
-        if (!m_commRC->setPortOpen(offen))
+        if (!m_commRC->setPortOpen(offen)) {
             SchreibeDebug(QStringLiteral("MSCommRC: ") + m_commRC->fehlerText());
+            wiederholeSpaeter();
+        }
+        bewerteStatus();
     });
     connect(m_sensorBox, &SensorBox::dtrSetzen, m_commRC, &MSComm::setDTREnable);
     connect(m_sensorBox, &SensorBox::anzeigeGeaendert, this,
@@ -73,6 +87,12 @@ Schnittstellen::Schnittstellen(Einstellungen& einstellungen, Uhr* uhr, QObject* 
 
     m_lapster = new LapsterBox(m_uhr, this);
     leiteWeiter(m_lapster);
+    connect(m_lapster, &Zeitnahme::zustand, this, [this](Status st, const QString& grund) {
+        m_lapsterStatus = st;
+        m_lapsterGrund = grund;
+        if (st == Status::VerbindungVerloren) wiederholeSpaeter();
+        bewerteStatus();
+    });
 }
 
 Schnittstellen::~Schnittstellen() {
@@ -125,15 +145,18 @@ void Schnittstellen::pruefePortIO() {
     m_lptBasis[0] = b1;
     m_lptBasis[1] = b2;
     if (m_lpt) m_lpt->setPortIO(nullptr);
-    m_io = PortIO::waehle(b1, b2);
+    m_ioFehler.clear();
+    m_io = PortIO::waehle(b1, b2, &m_ioFehler);
     if (m_lpt) m_lpt->setPortIO(m_io.get());
 }
 
 void Schnittstellen::portFehler(MSComm* port, const QString& text) {
-    // Unplugged or gone: not usable until the next probe.
+    // Unplugged or gone: not usable until it opens again.
     if (port->CommPort() >= 0 && port->CommPort() <= 10) m_portOK[port->CommPort()] = false;
     emit statusText(text);
     SetzeFormCaption(QString());
+    wiederholeSpaeter();
+    bewerteStatus();
 }
 
 void Schnittstellen::setModemFabrik(ModemLeitungsFabrik fabrik) {
@@ -189,6 +212,8 @@ bool Schnittstellen::PortTest(int n) {
         probe.setModemFabrik(nullptr);
         probe.setCommPort(n);
         ok = probe.setPortOpen(true);
+        if (!ok && n >= 0 && n <= 10)
+            m_portFehler[n] = probe.pfad() + QStringLiteral(": ") + probe.fehlerText();
         probe.setPortOpen(false);
     }
     if (n >= 0 && n <= 10) m_portOK[n] = ok;
@@ -201,6 +226,8 @@ bool Schnittstellen::PortTest(int n) {
 void Schnittstellen::Command1_Click() {
     PortTest(1);
     PortTest(2);
+    // The configured interface's ports too: a box plugged in again counts at once.
+    oeffneFehlendeWieder();
 }
 
 void Schnittstellen::MSCommOeffnen() {
@@ -262,21 +289,30 @@ void Schnittstellen::MSCommOeffnen() {
         else
             SchreibeDebug(QStringLiteral("MSCommDSx00: ") + m_commDS->fehlerText());
     }
+    m_dsDaten.zuruecksetzen();
+    m_boxDaten.zuruecksetzen();
+    for (MSComm* p : {m_commBEPFE, m_commDS})
+        if (p->sollOffen() && !p->PortOpen()) wiederholeSpaeter();
     SchalteLPT(QStringLiteral("BahnAlle"), m_e.BahnStromTraining == 1 ? 0 : 1);
     SetzeFormCaption(QString());
+    bewerteStatus();
 }
 
 void Schnittstellen::OeffneRundenPorts() {
     for (MSComm* p : {m_comm1, m_comm2}) {
         if (!PortOK(p->CommPort()) || p->PortOpen()) continue;
-        if (!p->setPortOpen(true))
+        if (!p->setPortOpen(true)) {
             SchreibeDebug(p->objectName() + QStringLiteral(": ") + p->fehlerText());
+            wiederholeSpaeter();
+        }
     }
+    bewerteStatus();
 }
 
 void Schnittstellen::SchliesseRundenPorts() {
     m_comm1->setPortOpen(false);
     m_comm2->setPortOpen(false);
+    bewerteStatus();
 }
 
 QString Schnittstellen::StatusText() const {
@@ -311,8 +347,14 @@ QString Schnittstellen::SetzeFormCaption(const QString& AddStr) {
 }
 
 qint32 Schnittstellen::HoleZeitstempel() {
-    if (m_e.RaceControlAktiv == 1) return m_sensorBox->zeitstempel();
-    return m_uhr->Zeitstempel();
+    if (m_e.RaceControlAktiv != 1) return m_uhr->Zeitstempel();
+    // The box's ticks stop while its port is lost; the race clock must not stop with them,
+    // so it runs on from the last box time with the program's clock until the box is back.
+    const qint32 uhr = m_uhr->Zeitstempel();
+    if (m_commRC->verloren()) return m_boxZeit + (uhr - m_uhrBeiBoxZeit);
+    m_boxZeit = m_sensorBox->zeitstempel();
+    m_uhrBeiBoxZeit = uhr;
+    return m_boxZeit;
 }
 
 void Schnittstellen::GetPortnummer(int i) {
@@ -357,4 +399,169 @@ void Schnittstellen::LPTStart() {
     SchalteLPT(QStringLiteral("BahnAlle"), 1);
     SchalteLPT(QStringLiteral("AmpelAlle"), 0);
     SchalteLPT(QStringLiteral("AmpelGruen"), 1);
+}
+
+// ---------------------------------------------------------------- state and reconnect
+
+void Schnittstellen::setzeStatus(Status st, const QString& grund) {
+    if (st == m_status && grund == m_grund) return;
+    m_status = st;
+    m_grund = grund;
+    SchreibeDebug(QStringLiteral("Zeitnahme: ") + statusName(st) +
+                  (grund.isEmpty() ? QString() : QStringLiteral(" - ") + grund));
+    emit zustand(st, grund);
+    emit captionGeaendert();
+}
+
+void Schnittstellen::wiederholeSpaeter() {
+    if (!m_wiederholung->isActive()) m_wiederholung->start();
+}
+
+void Schnittstellen::pruefeDaten(Datenwaechter& waechter, quint64 gueltige) {
+    if (waechter.empfangen(m_uhr->Zeitstempel(), gueltige)) bewerteStatus();
+}
+
+void Schnittstellen::oeffneFehlendeWieder() {
+    bool fehlt = false;
+    for (MSComm* p : {m_commDS, m_commBEPFE, m_commRC, m_comm1, m_comm2}) {
+        if (!p->sollOffen() || p->PortOpen()) continue;
+        const bool nachVerlust = p->verloren();
+        if (p->setPortOpen(true))
+            wiederGeoeffnet(p, nachVerlust);
+        else
+            fehlt = true;
+    }
+    if (m_e.LapsterAktiv == 1 && m_lapsterStatus == Status::VerbindungVerloren)
+        fehlt = !m_lapster->verbindeWieder() || fehlt;
+    if (!fehlt) m_wiederholung->stop();
+    bewerteStatus();
+}
+
+void Schnittstellen::wiederGeoeffnet(MSComm* port, bool nachVerlust) {
+    const int n = port->CommPort();
+    if (n >= 1 && n <= 10) m_portOK[n] = true;
+    SchreibeDebug(QStringLiteral("%1 COM%2 (%3) wieder geöffnet")
+                      .arg(port->objectName())
+                      .arg(n)
+                      .arg(port->pfad()));
+    if (port == m_commDS) {
+        // Laps counted before the loss stay counted: the last sequence byte is kept.
+        if (nachVerlust)
+            m_ds->portWiederGeoeffnet();
+        else
+            m_ds->portGeoeffnet();
+        m_dsDaten.zuruecksetzen();
+    } else if (port == m_commBEPFE) {
+        // Mid-race the box must not be reset: its clock times the running laps.
+        if (nachVerlust)
+            m_controlBox->portWiederGeoeffnet();
+        else
+            m_controlBox->portGeoeffnet();
+        m_boxDaten.zuruecksetzen();
+    }
+    SetzeFormCaption(QString());
+}
+
+QString Schnittstellen::portGrund(MSComm* port, int nummer) const {
+    const QString pfad = pfadVon(nummer);
+    if (port && port->PortOpen()) return QStringLiteral("COM%1 (%2)").arg(nummer).arg(pfad);
+    if (port && (port->verloren() || port->sollOffen()))
+        return QStringLiteral("COM%1 (%2): %3, neuer Versuch alle 2 s")
+            .arg(nummer)
+            .arg(pfad, port->fehlerText());
+    if (nummer >= 1 && nummer <= 10 && !m_portFehler[nummer].isEmpty() && !PortOK(nummer))
+        return QStringLiteral("COM%1: %2").arg(nummer).arg(m_portFehler[nummer]);
+    return QStringLiteral("COM%1 (%2)").arg(nummer).arg(pfad);
+}
+
+QString Schnittstellen::lptGrund() const {
+    QString grund = m_io->name();
+    if (!grund.startsWith(QLatin1String("ppdev"))) return grund;
+    // ppdev hands back the kernel's copy of the control register: inputs there never change.
+    QStringList pins;
+    const auto& paare = m_lpt->LPTErfPaar();
+    for (int i = 0; i < 7; ++i) {
+        const int w = paare[size_t(i)].wert;
+        if (paare[size_t(i)].port == QLatin1String("AUS") || w < 1 || w > 8) continue;
+        int pin = 8;
+        while ((1 << (pin - 8)) != w) ++pin;
+        pins << QStringLiteral("%1 (%2 %3)")
+                    .arg(i < 6 ? QStringLiteral("LPTErf%1").arg(i + 1) : QStringLiteral("LPTChaos"),
+                         paare[size_t(i)].port)
+                    .arg(pin);
+    }
+    if (pins.isEmpty()) return grund;
+    return grund +
+           QStringLiteral(
+               "; Warnung: Eingänge an Steuerpins sind über ppdev nicht "
+               "lesbar: ") +
+           pins.join(QStringLiteral(", "));
+}
+
+void Schnittstellen::bewerteStatus() {
+    for (MSComm* p : {m_commDS, m_commBEPFE, m_commRC, m_comm1, m_comm2})
+        if (p->sollOffen() && !p->PortOpen()) wiederholeSpaeter();
+    const int k1 = KommNummer(m_e.CommPort1);
+    const int k2 = KommNummer(m_e.CommPort2);
+    auto seriell = [&](MSComm* port, int nummer, const Datenwaechter* w, const QString& falsch) {
+        if (port->PortOpen()) {
+            if (w && w->falsch())
+                setzeStatus(Status::FalscheDaten, falsch);
+            else
+                setzeStatus(Status::Aktiv, portGrund(port, nummer));
+        } else if (port->verloren()) {
+            setzeStatus(Status::VerbindungVerloren, portGrund(port, nummer));
+        } else {
+            setzeStatus(Status::KeineVerbindung, portGrund(port, nummer));
+        }
+    };
+    if (m_e.LPTControlAktiv == 1) {
+        if (!m_io)
+            setzeStatus(Status::KeineVerbindung,
+                        QStringLiteral("Kein Zugriff auf den Parallelport: ") + m_ioFehler);
+        else if (m_io->name() == QLatin1String("simuliert"))
+            setzeStatus(Status::Simuliert,
+                        QStringLiteral("Parallelport nur im Speicher (PISTORELLE_LPT=sim)"));
+        else
+            setzeStatus(Status::Aktiv, lptGrund());
+    } else if (m_e.LapsterAktiv == 1) {
+        setzeStatus(m_lapsterStatus,
+                    m_lapsterGrund.isEmpty()
+                        ? QStringLiteral("USB-Rennbox über ") + m_lapster->bibliothek()
+                        : m_lapsterGrund);
+    } else if (m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1) {
+        seriell(m_commDS, k1, &m_dsDaten,
+                QStringLiteral("Startbyte ist <> E0: keine gültigen Daten vom Zähler. Baudrate "
+                               "prüfen (DS200: 4800, DS300: 56000; eingestellt: %1)")
+                    .arg(m_e.DS300Aktiv == 1 ? 56000 : 4800));
+    } else if (m_e.BEPFEAktiv == 1) {
+        seriell(m_commBEPFE, k1, &m_boxDaten,
+                QStringLiteral("Keine gültige Meldung der Box. Baudrate prüfen (9600,n,8,1)"));
+    } else if (m_e.RaceControlAktiv == 1) {
+        if (!m_sensorBox->ladeTreiber())
+            setzeStatus(Status::TreiberFehlt, m_sensorBox->treiberFehler());
+        else if (m_commRC->PortOpen() || m_commRC->verloren() || m_commRC->sollOffen())
+            seriell(m_commRC, k1, nullptr, QString());
+        else
+            setzeStatus(PortOK(k1) ? Status::Aktiv : Status::KeineVerbindung,
+                        portGrund(nullptr, k1));
+    } else {
+        // Generic input: ports 1 and 2 are open only during a run.
+        for (auto [port, nummer] : {std::pair{m_comm1, k1}, std::pair{m_comm2, k2}})
+            if (port->sollOffen() && !port->PortOpen())
+                return setzeStatus(
+                    port->verloren() ? Status::VerbindungVerloren : Status::KeineVerbindung,
+                    portGrund(port, nummer));
+        QStringList gut, schlecht;
+        for (auto [port, nummer] : {std::pair{m_comm1, k1}, std::pair{m_comm2, k2}}) {
+            if (port->PortOpen() || PortOK(nummer))
+                gut << portGrund(port, nummer);
+            else if (nummer >= 1 && nummer <= 10)
+                schlecht << portGrund(port, nummer);
+        }
+        if (!gut.isEmpty())
+            setzeStatus(Status::Aktiv, gut.join(QStringLiteral(", ")));
+        else
+            setzeStatus(Status::KeineVerbindung, schlecht.join(QStringLiteral("; ")));
+    }
 }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "Datenwaechter.h"
 #include "ModemLeitungen.h"
 #include "Zeitnahme.h"
 
@@ -26,11 +27,14 @@ class SensorBox;
 class SensorBoxTreiber;
 class SerielleRunden;
 class Uhr;
+class UhrTimer;
 
 class Schnittstellen : public Zeitnahme {
     Q_OBJECT
 public:
     static constexpr qint32 farbeRot = 255;
+    // A lost port is tried again this often while the program runs.
+    static constexpr int wiederholungMs = 2000;
 
     // What the caption shows beside the interface: program and version, the database name
     // (setting DatenBank), the race kind and the race limit.
@@ -67,6 +71,15 @@ public:
     void Command1_Click();
 
     QString StatusText() const;
+    // State of the active interface and why; zustand() reports every change.
+    Status status() const { return m_status; }
+    QString statusGrund() const { return m_grund; }
+    // Reads the state of the active interface anew from its ports, driver and data.
+    void bewerteStatus();
+    // One attempt to reopen every port that is wanted open but is not (the service timer
+    // runs it every wiederholungMs while one is missing).
+    void oeffneFehlendeWieder();
+    UhrTimer* wiederholungsTimer() const { return m_wiederholung; }
     // Rebuilds the caption, emits formCaption() and returns it.
     QString SetzeFormCaption(const QString& AddStr);
     void setCaptionAngaben(CaptionAngaben angaben);
@@ -113,6 +126,8 @@ signals:
     void chaosKnopfFreigabe(bool an);
     // Start light phase driven by the DS counter (DSZaehler::StartPhase).
     void ampelPhase(int phase);
+    // The interface part of the caption may read differently now (box inputs and relays).
+    void captionGeaendert();
 
 private:
     MSComm* neuerPort(const QString& name);
@@ -123,6 +138,12 @@ private:
     void setzeIndikator(int index, qint32 farbe);
     void pruefePortIO();
     void portFehler(MSComm* port, const QString& text);
+    void setzeStatus(Status s, const QString& grund);
+    void pruefeDaten(Datenwaechter& waechter, quint64 gueltige);
+    void wiederGeoeffnet(MSComm* port, bool nachVerlust);
+    void wiederholeSpaeter();
+    QString portGrund(MSComm* port, int nummer) const;
+    QString lptGrund() const;
 
     Einstellungen& m_e;
     Uhr* m_uhr;
@@ -130,6 +151,17 @@ private:
     quint16 m_lptBasis[2] = {0, 0};
     bool m_eigenesIO = false;  // chosen here (and chosen anew when the addresses change)
     std::array<bool, 11> m_portOK{};
+    std::array<QString, 11> m_portFehler;  // reason of the last failed probe
+    QString m_ioFehler;                    // why no parallel-port backend works
+    Status m_status = Status::KeineVerbindung;
+    QString m_grund;
+    Status m_lapsterStatus = Status::Aktiv;
+    QString m_lapsterGrund;
+    Datenwaechter m_dsDaten;
+    Datenwaechter m_boxDaten;
+    UhrTimer* m_wiederholung = nullptr;
+    qint32 m_boxZeit = 0;  // last sensor box stamp and the program clock when it was read
+    qint32 m_uhrBeiBoxZeit = 0;
     std::array<qint32, 2> m_indikator{farbeRot, farbeRot};
     CaptionAngaben m_caption;
     ModemLeitungsFabrik m_modemFabrik;

@@ -14,9 +14,11 @@ bool SensorBox::treiberBereit() {
     if (m_ladeVersucht) return false;
     m_ladeVersucht = true;  // tried once; a missing driver is reported, not retried per byte
     QString fehler;
+    m_treiberBibliothek = SensorBoxTreiber::bibliotheksName();
     m_treiber = SensorBoxTreiber::erzeuge(&fehler);
     if (!m_treiber) {
         const QString text = QStringLiteral("Sensorbox-Treiber nicht geladen: ") + fehler;
+        m_treiberFehler = text;
         SchreibeDebug(text);
         emit statusText(text);
     }

@@ -51,6 +51,11 @@ public:
     qint16 BoxNummer() const { return m_boxNummer; }
     bool BoxKonfigGesendet() const { return m_konfigGesendet; }
     bool hatTreiber() const { return m_treiber != nullptr; }
+    // Binds the driver unless done (tried once); false with the reason in treiberFehler().
+    bool ladeTreiber() { return treiberBereit(); }
+    QString treiberFehler() const { return m_treiberFehler; }
+    // The library the last binding looked for.
+    QString treiberBibliothek() const { return m_treiberBibliothek; }
 
     // Conversions of box ticks to ms: rounded half to even / cut towards minus infinity.
     static qint32 tickRunden(qint64 ticks);
@@ -76,6 +81,8 @@ private:
     std::unique_ptr<SensorBoxTreiber> m_treiber;
     const Einstellungen* m_einstellungen;
     bool m_ladeVersucht = false;
+    QString m_treiberFehler;
+    QString m_treiberBibliothek;
     qint16 m_boxNummer = 0;
     bool m_konfigGesendet = false;
 };

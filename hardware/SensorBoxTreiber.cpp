@@ -2,10 +2,14 @@
 
 #include <QtGlobal>
 
+QString SensorBoxTreiber::bibliotheksName() {
+    const QString name = qEnvironmentVariable("PISTORELLE_SENSORBOX");
+    return name.isEmpty() ? QStringLiteral("jnutl") : name;
+}
+
 std::unique_ptr<SensorBoxTreiber> SensorBoxTreiber::erzeuge(QString* fehler) {
-    QString name = qEnvironmentVariable("PISTORELLE_SENSORBOX");
+    const QString name = bibliotheksName();
     if (name == QLatin1String("sim")) return std::make_unique<SimulierterSensorBoxTreiber>();
-    if (name.isEmpty()) name = QStringLiteral("jnutl");
     return SensorBoxBibliothek::lade(name, fehler);
 }
 

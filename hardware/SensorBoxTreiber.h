@@ -41,6 +41,8 @@ public:
     // The driver named by PISTORELLE_SENSORBOX: "sim" for the simulated box, otherwise a
     // library name or path (default "jnutl"). Null with the reason in fehler when it fails.
     static std::unique_ptr<SensorBoxTreiber> erzeuge(QString* fehler = nullptr);
+    // The library erzeuge() looks for ("sim" for the simulated box).
+    static QString bibliotheksName();
 };
 
 // A driver library bound by name. Each entry point is looked up under its decorated name

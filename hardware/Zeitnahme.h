@@ -8,8 +8,39 @@
 class Zeitnahme : public QObject {
     Q_OBJECT
 public:
+    // Whether the interface can count laps now, and if not, why.
+    enum class Status {
+        Aktiv,               // counts
+        KeineVerbindung,     // the port or device could not be opened
+        VerbindungVerloren,  // it was open and failed; reopened by itself
+        TreiberFehlt,        // the library that speaks to the device is missing
+        Simuliert,           // an in-memory stand-in: nothing reaches the track
+        FalscheDaten,        // bytes arrive but never a valid message
+    };
+    Q_ENUM(Status)
+
     using QObject::QObject;
     ~Zeitnahme() override = default;
+
+    // The word the status field shows.
+    static QString statusName(Status s) {
+        switch (s) {
+            case Status::Aktiv:
+                return QStringLiteral("aktiv");
+            case Status::KeineVerbindung:
+                return QStringLiteral("keine Verbindung");
+            case Status::VerbindungVerloren:
+                return QStringLiteral("Verbindung verloren");
+            case Status::TreiberFehlt:
+                return QStringLiteral("Treiber fehlt");
+            case Status::Simuliert:
+                return QStringLiteral("simuliert");
+            case Status::FalscheDaten:
+                return QStringLiteral("falsche Daten");
+        }
+        return QString();
+    }
+    static bool kannZaehlen(Status s) { return s == Status::Aktiv; }
 
 signals:
     // A crossing on timing input `eingang` (the lane of the input, before the engine maps it).
@@ -26,4 +57,6 @@ signals:
     void statusText(const QString& text);
     // A transmission fault the user should read ("Datenverlust", checksum errors...).
     void meldung(const QString& text);
+    // The interface's state changed; grund says why (port path and system error, library...).
+    void zustand(Zeitnahme::Status status, const QString& grund);
 };

@@ -38,6 +38,8 @@ public:
     void AmpelReset() override { m_innen.AmpelReset(); }
     void AmpelVorstart() override { m_innen.AmpelVorstart(); }
     void AmpelWeiter() override { m_innen.AmpelWeiter(); }
+    QString StartHindernis() override { return m_innen.StartHindernis(); }
+    bool StartZaehlerVerloren() override { return m_innen.StartZaehlerVerloren(); }
 
 private:
     RennHardware& m_innen;

@@ -36,6 +36,7 @@ HardwareAufbau erzeugeHardware(Uhr& uhr, Einstellungen& e) {
         QObject::connect(s, &Schnittstellen::indikatorGeaendert, s, ziel);
         for (int i = 0; i < 2; ++i) ziel(i, s->indikatorFarbe(i));
     };
+    aufbau.zeitnahmeStatus = [hw] { return hw->status(); };
     aufbau.hardware = std::move(hardware);
     return aufbau;
 }

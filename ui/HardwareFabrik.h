@@ -12,6 +12,7 @@ struct Einstellungen;
 class Zeitnahme;
 class Rennleitung;
 class Rennablauf;
+class ZeitnahmeStatus;
 
 struct HardwareAufbau {
     std::unique_ptr<RennHardware> hardware;
@@ -26,6 +27,8 @@ struct HardwareAufbau {
     std::function<void()> verfuegbare;
     // The two interface indicators of the main window (index 0/1, colour 0x00BBGGRR).
     std::function<void(std::function<void(int, qint32)>)> indikatoren;
+    // The timing state for the main window's status field (after `anbinden`).
+    std::function<ZeitnahmeStatus*()> zeitnahmeStatus;
 };
 
 // The real timing interfaces of the settings. The environment variable

@@ -24,6 +24,7 @@
 #include "StartDialoge.h"
 #include "Tonspieler.h"
 #include "Zeitnahme.h"
+#include "ZeitnahmeFeld.h"
 #include "frmDebug.h"
 #include "frmMain.h"
 
@@ -275,6 +276,8 @@ void ProgrammStart::oeffneSchnittstelle() {
                 fenster->SetzeFormCaption(QString());
             });
         }
+        if (ZeitnahmeStatus* st = m_aufbau.zeitnahmeStatus ? m_aufbau.zeitnahmeStatus() : nullptr)
+            m_fenster->setzeZeitnahmeFeld(new ZeitnahmeFeld(*st));
         if (m_aufbau.indikatoren) {
             frmMain* fenster = m_fenster.get();
             m_aufbau.indikatoren(

@@ -28,6 +28,7 @@
 #include "Speicherstatus.h"
 #include "EinstellungsSpeicher.h"
 #include "StartAmpel.h"
+#include "ZeitnahmeFeld.h"
 #include "diaFahrer.h"
 #include "diaRennen.h"
 #include "frmSimulation.h"
@@ -487,6 +488,15 @@ void frmMain::SetzeFormCaption(const QString& zusatz) {
                    teile.value(2, QStringLiteral("0")) + QStringLiteral("): ") +
                    m_leitung.datenbank().pfad() + QLatin1Char(' ') + status + QLatin1Char(' ') +
                    z.RennArt + QStringLiteral(" :  ") + z.Grenze + QLatin1Char(' ') + zusatz);
+}
+
+void frmMain::setzeZeitnahmeFeld(ZeitnahmeFeld* feld) {
+    auto* unten = static_cast<QHBoxLayout*>(
+        static_cast<QGridLayout*>(Menue->layout())->itemAtPosition(1, 0)->layout());
+    unten->insertWidget(unten->indexOf(Command5), feld);
+    lblZeitnahme = feld;
+    connect(feld, &ZeitnahmeFeld::captionGeaendert, this,
+            [this] { SetzeFormCaption(m_letzterZusatz); });
 }
 
 void frmMain::setzeSchnittstellenAnzeige(int i, qint32 farbe) {

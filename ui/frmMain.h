@@ -27,6 +27,7 @@ class Rennleitung;
 class SlotAnzeige;
 class StartAmpel;
 class Speicherstatus;
+class ZeitnahmeFeld;
 class frmSimulation;
 
 class frmMain : public QWidget {
@@ -56,6 +57,9 @@ public:
     void SetzeFormCaption(const QString& zusatz);
     // Interface indicators 0 and 1 (0x00BBGGRR).
     void setzeSchnittstellenAnzeige(int i, qint32 farbe);
+    // The timing state field, placed in the button bar before the window buttons; the
+    // caption follows its changes.
+    void setzeZeitnahmeFeld(ZeitnahmeFeld* feld);
 
     // Places w above all other windows (or back among them) without moving it.
     static void FormOnTop(QWidget* w, bool onTop);
@@ -93,6 +97,7 @@ public:
     std::array<Lampenform*, 2> Schnittstelle{};
     QWidget* Menue = nullptr;
     Speicherstatus* lblSpeicherstatus = nullptr;
+    ZeitnahmeFeld* lblZeitnahme = nullptr;
 
 signals:
     void geschlossen();  // the program ends with its main window

@@ -20,6 +20,7 @@
 #include "frmDebug.h"
 #include "frmMain.h"
 #include "HardwareFabrik.h"
+#include "ZeitnahmeFeld.h"
 
 #include <pty.h>
 #include <unistd.h>
@@ -298,12 +299,23 @@ private slots:
         frmMain* f = start.hauptfenster();
         QVERIFY(f->Command1->isEnabled());
         QVERIFY(!f->windowTitle().contains("COM 1 OK"));
+        // The button bar says why no lap can be counted, in red.
+        QVERIFY(f->lblZeitnahme);
+        QVERIFY2(f->lblZeitnahme->text().startsWith("Zeitnahme: keine Verbindung"),
+                 qPrintable(f->lblZeitnahme->text()));
+        QVERIFY(f->lblZeitnahme->toolTip().contains(com1));
+        QVERIFY(f->lblZeitnahme->istRot());
 
         int master = -1, slave = -1;
         QCOMPARE(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
         QVERIFY(QFile::link(QString::fromLocal8Bit(::ttyname(slave)), com1));
         f->Command1->click();
         QVERIFY2(f->windowTitle().contains(" COM 1 OK"), qPrintable(f->windowTitle()));
+        QVERIFY2(f->lblZeitnahme->text().startsWith("Zeitnahme: aktiv"),
+                 qPrintable(f->lblZeitnahme->text()));
+        QVERIFY(!f->lblZeitnahme->istRot());
+        if (!qEnvironmentVariableIsEmpty("PISTORELLE_TESTBILD"))
+            f->grab().save(qEnvironmentVariable("PISTORELLE_TESTBILD"));
         ::close(slave);
         ::close(master);
     }

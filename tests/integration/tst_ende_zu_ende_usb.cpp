@@ -6,6 +6,7 @@
 
 #include "EndeZuEndeUmgebung.h"
 #include "LapsterBox.h"
+#include "ZeitnahmeStatus.h"
 #include "portalix_sim.h"
 
 namespace {
@@ -179,6 +180,42 @@ private slots:
         QCOMPARE(portalix_sim_schreibanzahl(), 0);
         QCOMPARE(portalix_sim_leseanzahl(), 0);
         QCOMPARE(u.db.wert("select count(*) from aktrennen").toInt(), 0);
+    }
+
+    // Unplugged mid-race: shown as lost, nothing read or made up meanwhile; plugged in again
+    // it is reopened by the 2 s service and the laps it counted meanwhile arrive once.
+    void boxVerlorenUndWieder() {
+        schreibeFirmware(100);
+        EndeZuEndeUmgebung u(mitBox(), simulierteBox());
+        ZeitnahmeStatus& st = *u.hw->status();
+        const qint64 gruen = u.starteZeitrennen("1");
+        QCOMPARE(st.status(), Zeitnahme::Status::Aktiv);
+        portalix_sim_runde(1, 3000);
+        u.bis(gruen + 4000);
+        portalix_sim_runde(1, 5000);
+        u.bis(gruen + 9000);
+        QCOMPARE(u.runden("aktrennen"), QStringList{"1/1 5.000 5.000"});
+
+        portalix_sim_setze_vorhanden(0);
+        portalix_sim_lesefehler(1000000);
+        u.bis(gruen + 9300);
+        QCOMPARE(st.status(), Zeitnahme::Status::VerbindungVerloren);
+        QCOMPARE(u.mit.meldungen.filter("Zeitnahme: Verbindung verloren").size(), 1);
+        const int gelesen = portalix_sim_leseanzahl();
+        u.bis(gruen + 15000);
+        QCOMPARE(portalix_sim_leseanzahl(), gelesen);
+        QCOMPARE(st.status(), Zeitnahme::Status::VerbindungVerloren);
+
+        // The box went on counting while it was away.
+        portalix_sim_lesefehler(0);
+        portalix_sim_runde(1, 4400);
+        portalix_sim_setze_vorhanden(1);
+        u.bis(gruen + 17500);
+        QCOMPARE(st.status(), Zeitnahme::Status::Aktiv);
+        const QStringList erwartet{"1/1 5.000 5.000", "1/2 4.400 9.400"};
+        QCOMPARE(u.runden("aktrennen"), erwartet);
+        u.bisLeerlauf(gruen + 120000);
+        QCOMPARE(u.runden("aktrennen"), erwartet);
     }
 };
 

@@ -1,0 +1,44 @@
+#pragma once
+// The timing interface's state as the main window shows it all the time: the state word
+// ("aktiv", "Verbindung verloren"...), why, and the interface's latest message (sensor box
+// events, port faults, counter errors). A change to a state that cannot count laps during a
+// run goes to the debug log and, once per change, to a message that does not stop the race.
+
+#include <QObject>
+#include <QString>
+
+#include "Zeitnahme.h"
+
+class Rueckfrage;
+struct RennZustand;
+
+class ZeitnahmeStatus : public QObject {
+    Q_OBJECT
+public:
+    ZeitnahmeStatus(const RennZustand& zustand, Rueckfrage& rueckfrage, QObject* parent = nullptr);
+
+    Zeitnahme::Status status() const { return m_status; }
+    QString grund() const { return m_grund; }
+    QString info() const { return m_info; }
+    bool kannZaehlen() const { return Zeitnahme::kannZaehlen(m_status); }
+    // What the status field reads: the state word, then the latest message or the reason.
+    QString text() const;
+    // Reason, latest message and what to do, for the field's tooltip.
+    QString details() const;
+
+    void setze(Zeitnahme::Status status, const QString& grund);
+    void setzeInfo(const QString& info);
+    // Something the caption shows changed (control box inputs and relays).
+    void captionAendern() { emit captionGeaendert(); }
+
+signals:
+    void geaendert();
+    void captionGeaendert();
+
+private:
+    const RennZustand& m_z;
+    Rueckfrage& m_rueckfrage;
+    Zeitnahme::Status m_status = Zeitnahme::Status::KeineVerbindung;
+    QString m_grund;
+    QString m_info;
+};

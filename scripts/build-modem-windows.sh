@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows modem-line watcher (WaitCommEvent in its own thread) with mingw-w64,
+# together with a small check program, and makes sure it needs no DLL beyond Windows' own.
+# Runs the check under wine when wine is installed.
+#   scripts/build-modem-windows.sh [build folder]    (default: build-windows-modem)
+# Exit code 77 when the mingw-w64 tool chain is not installed (apt-get install
+# g++-mingw-w64-x86-64-win32).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+out="${1:-$root/build-windows-modem}"
+
+cxx=""
+for c in x86_64-w64-mingw32-g++-win32 x86_64-w64-mingw32-g++; do
+    command -v "$c" >/dev/null && { cxx="$c"; break; }
+done
+[ -n "$cxx" ] || { echo "mingw-w64 fehlt: apt-get install g++-mingw-w64-x86-64-win32" >&2; exit 77; }
+objdump=x86_64-w64-mingw32-objdump
+command -v "$objdump" >/dev/null || { echo "$objdump fehlt" >&2; exit 77; }
+
+mkdir -p "$out"
+exe="$out/modemkanten_windows.exe"
+"$cxx" -std=c++20 -O2 -Wall -Wextra -Werror -static -I"$root/hardware" \
+    "$root/hardware/ModemKantenWindows.cpp" "$root/tests/serial/modemkanten_windows.cpp" \
+    -o "$exe"
+
+dump="$("$objdump" -p "$exe")"
+grep -q "WaitCommEvent" <<<"$dump" || { echo "WaitCommEvent wird nicht benutzt" >&2; exit 1; }
+imports="$(awk '/DLL Name:/{print tolower($3)}' <<<"$dump" | sort -u)"
+for d in $imports; do
+    case "$d" in
+        kernel32.dll|msvcrt.dll|user32.dll|advapi32.dll|api-ms-win-*) ;;
+        *) echo "$exe braucht $d" >&2; exit 1 ;;
+    esac
+done
+echo "$exe: importiert $(tr '\n' ' ' <<<"$imports")"
+
+if command -v wine >/dev/null; then
+    WINEDEBUG=-all wine "$exe"
+fi

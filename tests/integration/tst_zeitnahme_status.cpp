@@ -1,0 +1,300 @@
+// Race day with real pseudo-terminals: bytes that arrive while a handler waits, a counter
+// unplugged and plugged in again mid-race, a line at the wrong baud rate, a sensor box without
+// its driver and a parallel port without a backend, each read from the state the main window
+// shows.
+
+#include <QFile>
+
+#include "BoxMeldungen.h"
+#include "Boxenumgebung.h"
+#include "DSRahmen.h"
+#include "EndeZuEndeUmgebung.h"
+#include "MSComm.h"
+#include "SensorBox.h"
+#include "SensorRahmen.h"
+#include "Uhr.h"
+#include "ZeitnahmeStatus.h"
+
+namespace {
+
+using S = Zeitnahme::Status;
+
+// A port reached through ppdev: the control register reads back what was written.
+class PpdevPort : public PortIOSimuliert {
+public:
+    QString name() const override { return QStringLiteral("ppdev /dev/parport0"); }
+};
+
+void einstellen(EinstellungsSpeicher& sp, const char* schluessel, int wert) {
+    sp.speichere(QString::fromLatin1(schluessel), QString::number(wert));
+}
+
+QByteArray dreimal(const QByteArray& f) { return f + f + f; }
+
+}  // namespace
+
+class TestZeitnahmeStatus : public QObject {
+    Q_OBJECT
+
+    unsigned char m_folge = 0;
+    unsigned char folge() { return m_folge = m_folge == 255 ? 1 : m_folge + 1; }
+
+    // DS300 with its own start button, up to green.
+    bool starteDSRennen(Boxenumgebung& u) {
+        u.rl->cbRAuswahl_Click(2);
+        u.rl->setzeGrenze("5");
+        if (!u.rl->Grenze_Validate()) return false;
+        if (!u.sende(dreimal(DSRahmen::start(folge(), 0x3A)),
+                     [&] { return u.anzeige->caption(H::Command2) == "&Stop"; }))
+            return false;
+        if (!u.sende(dreimal(DSRahmen::status(folge(), 0xA2)), [] { return true; })) return false;
+        if (!u.sende(dreimal(DSRahmen::status(folge(), 0xA3)), [&] { return u.z().RennenLaeuft; }))
+            return false;
+        return u.bisGruen();
+    }
+    ZeitnahmeStatus& status(Boxenumgebung& u) { return *u.hw->status(); }
+    // The box sends bytes; back once the port has handed them on (at least one receive event
+    // of the port, then the rest of the same write).
+    static void sendeUndWarte(Boxenumgebung& u, MSComm* port, const QByteArray& daten) {
+        int ereignisse = 0;
+        QMetaObject::Connection c = connect(port, &MSComm::OnComm, port, [&](int ereignis) {
+            if (ereignis == MSComm::comEvReceive) ++ereignisse;
+        });
+        QVERIFY(u.sende(daten, [&] { return ereignisse > 0; }));
+        QTest::qWait(20);
+        disconnect(c);
+    }
+
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(PtyPaar().ok());
+    }
+    void init() { m_folge = 0; }
+
+    void rundeUndRennendeInDerChaosPauseWerdenNichtZurueckgehalten() {
+        Boxenumgebung u([](EinstellungsSpeicher& sp) {
+            einstellen(sp, "DS300Aktiv", 1);
+            einstellen(sp, "DSGoStart", 1);
+        });
+        QCOMPARE(status(u).status(), S::Aktiv);
+        QVERIFY(starteDSRennen(u));
+        QVERIFY(u.runde(dreimal(DSRahmen::runde(folge(), 1, 1, 0))));
+        QVERIFY(
+            u.sende(dreimal(DSRahmen::status(folge(), 0xA5)), [&] { return u.z().ChaosAktiv; }));
+        u.uhr.vorruecken(2000);
+
+        // While the restart after caution waits, the counter sends a lap and the race end and
+        // then nothing more. The real wait runs the event loop: the port takes the bytes in.
+        MSComm* port = u.s->MSCommDSx00();
+        const QByteArray spaet = dreimal(DSRahmen::runde(folge(), 1, 2, 45678)) +
+                                 dreimal(DSRahmen::status(folge(), 0xA4));
+        std::unique_ptr<UhrTimer> waehrend(u.uhr.neuerTimer());
+        waehrend->setSingleShot(true);
+        bool gesendet = false;
+        connect(waehrend.get(), &UhrTimer::timeout, this, [&] {
+            u.pty.schreibe(spaet);
+            gesendet = Boxenumgebung::bis([&] {
+                QCoreApplication::processEvents();
+                return port->port()->bytesAvailable() >= spaet.size() || u.ablauf->gestoppt();
+            });
+        });
+        waehrend->start(500);
+        QVERIFY(
+            u.sende(dreimal(DSRahmen::status(folge(), 0xA6)), [&] { return !u.z().ChaosAktiv; }));
+        QVERIFY(gesendet);
+        // Within one tick after the restart: the lap is in and the race is stopped.
+        u.uhr.vorruecken(120);
+        QVERIFY(u.ablauf->gestoppt());
+        u.bisLeerlauf();
+        const QList<Zeile> laeufe = u.zeilen("aktrennen");
+        QCOMPARE(laeufe.size(), 1);
+        QCOMPARE(laeufe.at(0).zeitMs, 4567);
+    }
+
+    void ausgesteckterZaehlerKommtWiederOhneDoppelteRunden() {
+        PtyPaar zweite;  // the counter after its restart (outlives the port)
+        Boxenumgebung u([](EinstellungsSpeicher& sp) {
+            einstellen(sp, "DS300Aktiv", 1);
+            einstellen(sp, "DSGoStart", 1);
+        });
+        // The port is reached through a fixed link, as a udev name would be.
+        const QString link = u.ordner.filePath("ttyDS");
+        QVERIFY(QFile::link(u.pty.pfad, link));
+        u.e.ComPfad[1] = link;
+        u.hw->oeffne();
+        QVERIFY(u.s->MSCommDSx00()->PortOpen());
+        QCOMPARE(status(u).status(), S::Aktiv);
+        QVERIFY(starteDSRennen(u));
+
+        QVERIFY(u.runde(dreimal(DSRahmen::runde(folge(), 1, 1, 0))));
+        const QByteArray letzte = DSRahmen::runde(folge(), 1, 2, 51234);
+        QVERIFY(u.runde(dreimal(letzte)));
+
+        // Unplugged: the loss shows at once, with a notice that does not block the race.
+        u.pty.schliesse();
+        QVERIFY(Boxenumgebung::bis([&] { return status(u).status() == S::VerbindungVerloren; }));
+        QVERIFY(!status(u).kannZaehlen());
+        QCOMPARE(u.mit.ereignisse.filter("message Zeitnahme: Verbindung verloren").size(), 1);
+        QVERIFY(u.z().RennenLaeuft);
+        // Tried again every 2 s while the box is away.
+        u.uhr.vorruecken(4100);
+        QCOMPARE(status(u).status(), S::VerbindungVerloren);
+
+        // Plugged in again on the same name: counting goes on by itself.
+        QVERIFY(QFile::remove(link));
+        QVERIFY(QFile::link(zweite.pfad, link));
+        u.uhr.vorruecken(2000);
+        QCOMPARE(status(u).status(), S::Aktiv);
+        QVERIFY(u.s->MSCommDSx00()->PortOpen());
+        // The counter repeats the frame it sent before the loss: no lap twice.
+        zweite.schreibe(letzte);
+        QVERIFY(Boxenumgebung::bis([&] { return u.s->MSCommDSx00()->InBufferCount() == 0; }));
+        u.uhr.vorruecken(120);
+        QCOMPARE(u.rl->wartendeRunden(), 0);
+        const QByteArray neu = dreimal(DSRahmen::runde(folge(), 1, 3, 49870));
+        zweite.schreibe(neu);
+        QVERIFY(Boxenumgebung::bis([&] { return u.rl->wartendeRunden() > 0; }));
+        u.uhr.vorruecken(120);
+        QCOMPARE(u.zeilen("aktrennen").size(), 2);
+
+        // Lost again: the counter's stop button is out of reach, so the program's Stop works
+        // with its usual question.
+        zweite.schliesse();
+        QVERIFY(Boxenumgebung::bis([&] { return status(u).status() == S::VerbindungVerloren; }));
+        u.ablauf->Command2_Click();
+        QVERIFY(u.mit.ereignisse.contains("ask Soll der Lauf gestoppt werden?"));
+        QVERIFY(u.ablauf->gestoppt());
+        u.bisLeerlauf();
+        const QList<Zeile> zeilen = u.zeilen("aktrennen");
+        QCOMPARE(zeilen.size(), 2);
+        QCOMPARE(zeilen.at(0).zeitMs, 5123);
+        QCOMPARE(zeilen.at(1).zeitMs, 4987);
+    }
+
+    void falscheBaudrateZeigtFalscheDaten() {
+        Boxenumgebung u([](EinstellungsSpeicher& sp) { einstellen(sp, "DS200Aktiv", 1); });
+        QCOMPARE(status(u).status(), S::Aktiv);
+        // What a 56000 baud counter looks like at 4800: bytes, never a start byte.
+        const QByteArray rauschen = QByteArray(40, char(0x80)) + QByteArray(20, char(0x00));
+        sendeUndWarte(u, u.s->MSCommDSx00(), rauschen);
+        u.uhr.vorruecken(1500);
+        sendeUndWarte(u, u.s->MSCommDSx00(), rauschen);
+        QCOMPARE(status(u).status(), S::Aktiv);
+        u.uhr.vorruecken(500);
+        QVERIFY(u.sende(rauschen, [&] { return status(u).status() == S::FalscheDaten; }));
+        QVERIFY(status(u).grund().contains("Startbyte ist <> E0"));
+        QVERIFY(status(u).grund().contains("Baudrate"));
+        // The right speed again: one valid frame lifts it.
+        QVERIFY(u.sende(dreimal(DSRahmen::status(folge(), 0xA1)),
+                        [&] { return status(u).status() == S::Aktiv; }));
+    }
+
+    void steuerboxOhneGueltigeMeldungZeigtFalscheDaten() {
+        Boxenumgebung u([](EinstellungsSpeicher& sp) { einstellen(sp, "BEPFEAktiv", 1); });
+        QCOMPARE(status(u).status(), S::Aktiv);
+        const QByteArray rauschen(30, char(0xF3));
+        sendeUndWarte(u, u.s->MSCommBEPFE(), rauschen);
+        u.uhr.vorruecken(2100);
+        QVERIFY(u.sende(rauschen, [&] { return status(u).status() == S::FalscheDaten; }));
+        // Inputs and relays of a working box reach the caption.
+        int caption = 0;
+        connect(&status(u), &ZeitnahmeStatus::captionGeaendert, this, [&] { ++caption; });
+        QVERIFY(u.sende("OK;IN=5;BR=3;", [&] { return status(u).status() == S::Aktiv; }));
+        QVERIFY(caption > 0);
+        QVERIFY(u.s->StatusText().endsWith(" Eingänge: 5 Relais: 3"));
+    }
+
+    void verloreneSensorboxHaeltDieRennuhrNichtAn() {
+        Boxenumgebung u([](EinstellungsSpeicher& sp) { einstellen(sp, "RaceControlAktiv", 1); });
+        QCOMPARE(status(u).status(), S::Aktiv);
+        u.rl->cbRAuswahl_Click(2);
+        u.rl->setzeGrenze("1");
+        QVERIFY(u.rl->Grenze_Validate());
+        u.ablauf->StarteErfassung();
+        u.uhr.vorruecken(1000);
+        using namespace SensorRahmen;
+        QVERIFY(u.sende(rahmen(SimSensorBox::typTakt, 0, ticks(50000)),
+                        [&] { return u.s->sensorBox()->zeitstempel() == 50000; }));
+        QVERIFY(u.bisGruen());
+        QVERIFY(u.runde(rahmen(SimSensorBox::typSensorAn, 0, ticks(50800))));
+        QVERIFY(u.runde(rahmen(SimSensorBox::typSensorAn, 0, ticks(55800))));
+        // The box's events reach the status field.
+        QVERIFY(status(u).text().contains("EVENT: BOX 0 SENSOR 1 ON"));
+
+        u.pty.schliesse();
+        QVERIFY(Boxenumgebung::bis([&] { return status(u).status() == S::VerbindungVerloren; }));
+        // The race by time still ends: its clock goes on without the box.
+        for (int i = 0; i < 80 && !u.ablauf->gestoppt(); ++i) u.uhr.vorruecken(1000);
+        QVERIFY(u.ablauf->gestoppt());
+        u.bisLeerlauf();
+        const QList<Zeile> erwartet = {{1, 1, 5800, 5800}};
+        QCOMPARE(u.zeilen("aktrennen"), erwartet);
+    }
+
+    void sensorboxOhneTreiberStartetNicht() {
+        qputenv("PISTORELLE_SENSORBOX", "pistorelle-test-kein-treiber");
+        EndeZuEndeUmgebung u([](Einstellungen& e) {
+            e.RaceControlAktiv = 1;
+            e.ComControlAktiv = 0;
+        });
+        qunsetenv("PISTORELLE_SENSORBOX");
+        ZeitnahmeStatus& st = *u.hw->status();
+        QCOMPARE(st.status(), S::TreiberFehlt);
+        QVERIFY(st.grund().contains("pistorelle-test-kein-treiber"));
+        u.rl->cbRAuswahl_Click(2);
+        u.rl->setzeGrenze("1");
+        u.ablauf->Command2_Click();
+        QCOMPARE(u.mit.meldungen.size(), 1);
+        QVERIFY2(u.mit.meldungen.at(0).contains("Bibliothek pistorelle-test-kein-treiber"),
+                 qPrintable(u.mit.meldungen.at(0)));
+        QVERIFY(!u.ablauf->beschaeftigt());
+    }
+
+    void parallelportOhneZugriffIstNieAktiv() {
+        Programmpfad p(QStringLiteral("lpt"));
+        EndeMitschrift mit;
+        p.speicher.HoleRegWerte(p.e);
+        p.e.LPTControlAktiv = 1;
+        for (int n = 1; n <= 10; ++n) p.e.ComPfad[n] = p.ordner.filePath("kein-port");
+        qunsetenv("PISTORELLE_LPT");
+        p.s = std::make_unique<Schnittstellen>(p.e, &p.uhr);
+        p.baueEngine(mit, mit);
+        p.hw->oeffne();
+        p.hw->verbinde(*p.rl, *p.ablauf);
+        if (p.s->portIO()) QSKIP("this machine reaches a parallel port");
+        QCOMPARE(p.hw->status()->status(), S::KeineVerbindung);
+        QVERIFY(p.hw->status()->grund().contains("ppdev") ||
+                p.hw->status()->grund().contains("/dev/parport"));
+        QVERIFY(p.hw->status()->grund().contains("ioperm"));
+        p.abbauen();
+
+        // Asked for, the simulated port serves, and says so.
+        qputenv("PISTORELLE_LPT", "sim");
+        p.s = std::make_unique<Schnittstellen>(p.e, &p.uhr);
+        qunsetenv("PISTORELLE_LPT");
+        p.baueEngine(mit, mit);
+        p.hw->oeffne();
+        p.hw->verbinde(*p.rl, *p.ablauf);
+        QCOMPARE(p.hw->status()->status(), S::Simuliert);
+        QVERIFY(!p.hw->status()->kannZaehlen());
+        p.abbauen();
+
+        // Through ppdev, inputs on control pins can never change: the reason warns by name.
+        p.e.LPTErf[1] = QStringLiteral("LPT1 10");
+        p.e.LPTErf[2] = QStringLiteral("LPT1 13");
+        p.e.LPTChaos = QStringLiteral("LPT1 8");
+        p.s = std::make_unique<Schnittstellen>(p.e, &p.uhr, nullptr, std::make_unique<PpdevPort>());
+        p.baueEngine(mit, mit);
+        p.hw->oeffne();
+        p.hw->verbinde(*p.rl, *p.ablauf);
+        QCOMPARE(p.hw->status()->status(), S::Aktiv);
+        const QString grund = p.hw->status()->grund();
+        QVERIFY2(grund.contains("LPTErf1 (LPT1 10)") && grund.contains("LPTChaos (LPT1 8)"),
+                 qPrintable(grund));
+        QVERIFY(!grund.contains("LPTErf2"));
+    }
+};
+
+QTEST_MAIN(TestZeitnahmeStatus)
+#include "tst_zeitnahme_status.moc"
