@@ -20,7 +20,7 @@ void DSZaehler::datenEmpfangen(const QByteArray& daten) {
     for (const DSEreignis& e : m_protokoll.fuettere(daten)) {
         switch (e.art) {
             case DSEreignis::Art::Runde:
-                emit rundeErfasst(e.bahn, e.zeit);
+                emit rundeErfasst(e.bahn, e.zeit, e.zehntel);
                 break;
             case DSEreignis::Art::Fehler:
                 // Shown without blocking; the next frame is decoded as usual.
