@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the benchmarks: percentiles, the program started with its real main window on a
-// temporary settings and data folder, and answers for its questions.
+// Shared by the benchmarks: percentiles, arguments, and a temporary settings and data folder
+// for the program they start.
 
 #include <QDir>
 #include <QStringList>
@@ -8,8 +8,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "Rueckfrage.h"
-#include "StartDialoge.h"
 
 namespace bench {
 
@@ -52,23 +50,5 @@ inline void eigeneOrdner(const QString& basis, bool offscreen) {
     if (offscreen && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
-
-class StilleDialoge : public StartDialoge {
-public:
-    void meldung(const QString& text) override {
-        std::fprintf(stderr, "Meldung: %s\n", qPrintable(text));
-    }
-    bool datenbankAuswaehlen(DatenbankWahl&) override { return false; }
-};
-
-class StilleRueckfrage : public Rueckfrage {
-public:
-    int meldungen = 0;
-    bool frage(const QString&) override { return true; }
-    void meldung(const QString& text) override {
-        ++meldungen;
-        std::fprintf(stderr, "Meldung: %s\n", qPrintable(text));
-    }
-};
 
 }  // namespace bench

@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <ctime>
 
+#include "BenchAntworten.h"
 #include "BenchHilfe.h"
 #include "Datenbank.h"
 #include "DebugLog.h"

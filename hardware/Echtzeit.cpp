@@ -12,6 +12,10 @@
 namespace Echtzeit {
 
 bool fordereAn(QString* grund) {
+    if (qEnvironmentVariableIntValue("PISTORELLE_OHNE_ECHTZEIT") == 1) {
+        if (grund) *grund = QStringLiteral("abgeschaltet durch PISTORELLE_OHNE_ECHTZEIT");
+        return false;
+    }
 #ifdef Q_OS_WIN
     const bool ok = SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL) != 0;
     if (grund)

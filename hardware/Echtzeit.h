@@ -13,7 +13,8 @@ namespace Echtzeit {
 constexpr int prioritaet = 10;
 
 // Asks real-time scheduling for the calling thread. True when granted; `grund` then names
-// the policy, otherwise why it was refused.
+// the policy, otherwise why it was refused. PISTORELLE_OHNE_ECHTZEIT=1 in the environment
+// leaves every thread at its ordinary priority.
 bool fordereAn(QString* grund = nullptr);
 
 // The debug line of one thread's request, e.g. "Echtzeit für LPT-Abtastung: gewährt (...)".
