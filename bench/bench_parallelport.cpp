@@ -7,7 +7,8 @@
 // thread itself runs with SCHED_FIFO above the sampler when it may, and reports how late its
 // edges came: figures with a late track are the track's fault, not the program's.
 //
-// Usage: bench_parallelport [--gruppen G]   G groups of five crossings per pulse width (200)
+// Usage: bench_parallelport [--gruppen G] [--abstand MS]
+//   G groups of five crossings per pulse width (200), MS ms from group to group (50)
 
 #include <pthread.h>
 #include <sched.h>
@@ -20,6 +21,7 @@
 #include <thread>
 
 #include "BenchHilfe.h"
+#include "DebugLog.h"
 #include "EchteUhr.h"
 #include "Einstellungen.h"
 #include "ParallelPort.h"
@@ -50,6 +52,9 @@ void warteGenau(Uhrzeit::time_point ziel) {
 
 struct Ergebnis {
     int gesendet = 0, gezaehlt = 0, zuviel = 0;
+    qint64 groessteLueckeUs = 0;
+    int luecken = 0;
+    int ringVoll = 0;  // samples dropped because the evaluation fell behind
     std::vector<double> fehler;     // stamp - true edge, ms
     std::vector<double> verspaetet;  // the track's edges behind their plan, ms
 };
@@ -62,8 +67,9 @@ bool streckeEchtzeit() {
 }
 std::atomic<bool> streckeMitEchtzeit{false};
 
-// One pulse width: G groups, each five lanes 1 ms apart, groups 20 ms apart.
-Ergebnis messe(double breiteMs, int gruppen, bool hog) {
+// One pulse width: G groups, each five lanes 1 ms apart, groups `abstand` ms apart.
+Ergebnis messe(double breiteMs, int gruppen, int abstand, bool hog) {
+    DebugLog::instanz().leeren();
     Einstellungen e;
     e.LPTErf[1] = QStringLiteral("LPT1 12");
     e.LPTErf[2] = QStringLiteral("LPT1 13");
@@ -104,7 +110,7 @@ Ergebnis messe(double breiteMs, int gruppen, bool hog) {
         const double start = msSeitBasis(Uhrzeit::now()) + 50;
         for (int g = 0; g < gruppen; ++g)
             for (int k = 1; k <= 5; ++k) {
-                const double t = start + g * 20.0 + (k - 1);
+                const double t = start + g * double(abstand) + (k - 1);
                 plan.push_back({t, k, true});
                 plan.push_back({t + breiteMs, k, false});
             }
@@ -131,12 +137,18 @@ Ergebnis messe(double breiteMs, int gruppen, bool hog) {
     const auto ende = Uhrzeit::now() + std::chrono::milliseconds(300);
     while (Uhrzeit::now() < ende) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     lpt.stoppeErfassung();
+    const qint64 groessteLuecke = lpt.groessteAbtastLueckeUs();
+    const int luecken = lpt.abtastLuecken();
     hogStop = true;
     for (std::thread& t : hogs) t.join();
 
     // Each stamp belongs to the crossing of its lane nearest to it (within 10 ms).
     Ergebnis r;
     r.verspaetet = verspaetet;
+    r.groessteLueckeUs = groessteLuecke;
+    r.luecken = luecken;
+    for (const QString& z : DebugLog::instanz().zeilen())
+        r.ringVoll += z.contains(QStringLiteral("Ring voll")) ? 1 : 0;
     for (int b = 1; b <= 5; ++b) {
         const auto& k = kanten[size_t(b)];
         r.gesendet += int(k.size());
@@ -164,9 +176,11 @@ Ergebnis messe(double breiteMs, int gruppen, bool hog) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int gruppen = qMax(10, zahlArgument(app.arguments(), QStringLiteral("--gruppen"), 200));
+    const int abstand = qMax(15, zahlArgument(app.arguments(), QStringLiteral("--abstand"), 50));
+    DebugLog::instanz().setAktiv(true);  // counts the samples the ring had to drop
     std::printf("Parallelport simuliert, Abtastung 1 kHz, 5 Bahnen 1 ms versetzt, %d Gruppen je "
-                "Pulsbreite, %u Kerne\n",
-                gruppen, std::thread::hardware_concurrency());
+                "Pulsbreite im Abstand von %d ms, %u Kerne\n",
+                gruppen, abstand, std::thread::hardware_concurrency());
     for (bool echtzeit : {true, false}) {
         if (echtzeit)
             qunsetenv("PISTORELLE_OHNE_ECHTZEIT");
@@ -186,16 +200,18 @@ int main(int argc, char** argv) {
                         probe.echtzeitGewaehrt() ? "SCHED_FIFO" : "normale Priorität",
                         hog ? "mit CPU-Last (ein Rechenthread je Kern)" : "ohne CPU-Last");
             for (double breite : {0.5, 1.0, 2.0, 5.0}) {
-                const Ergebnis r = messe(breite, gruppen, hog);
+                const Ergebnis r = messe(breite, gruppen, abstand, hog);
                 std::vector<double> betrag;
                 for (double f : r.fehler) betrag.push_back(qAbs(f));
                 const Kennzahlen k = auswerten(r.fehler), a = auswerten(betrag);
                 const Kennzahlen v = auswerten(r.verspaetet);
                 std::printf("  Puls %.1f ms: gezählt %4d / gesendet %4d (%6.2f %%), zu viel %d; "
                             "Stempelfehler median %+.2f ms, |Fehler| p99 %.2f ms, max %.2f ms; "
+                            "Abtastlücken > 2 ms: %d, größte %.1f ms; Ring voll %d; "
                             "Strecke verspätet p99 %.3f ms, max %.3f ms\n",
                             breite, r.gezaehlt, r.gesendet, 100.0 * r.gezaehlt / r.gesendet,
-                            r.zuviel, k.median, a.p99, a.max, v.p99, v.max);
+                            r.zuviel, k.median, a.p99, a.max, r.luecken,
+                            r.groessteLueckeUs / 1000.0, r.ringVoll, v.p99, v.max);
             }
         }
     }

@@ -340,8 +340,14 @@ void ParallelPort::abtastLauf(quint16 b1, quint16 b2, quint64 generation) {
     QMetaObject::invokeMethod(this, [text] { SchreibeDebug(text); }, Qt::QueuedConnection);
     Probe letzte;
     auto naechste = steady_clock::now();
+    auto vorige = naechste;
     while (!m_stop) {
         quint16 w1 = 0, w2 = 0;
+        const auto gelesen = steady_clock::now();
+        const qint64 luecke = duration_cast<microseconds>(gelesen - vorige).count();
+        vorige = gelesen;
+        if (luecke > m_groessteLuecke) m_groessteLuecke = luecke;
+        if (luecke > 2 * m_periodeUs) ++m_luecken;
         if (lies(b1, b2, letzte, w1, w2)) {
             const qint32 t = zeit();
             QMetaObject::invokeMethod(
@@ -366,6 +372,8 @@ void ParallelPort::starteErfassung() {
     m_zaehler = m_stopMarke = m_zaehlerDone = 0;
     m_letzteProbe = Probe{};
     m_bahnHoch = {};
+    m_groessteLuecke = 0;
+    m_luecken = 0;
     m_lptTimer->start(lptTimerMs);
     if (!m_io) return;
     m_stop = false;

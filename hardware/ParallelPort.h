@@ -86,6 +86,10 @@ public:
     bool erfassungLaeuft() const { return m_thread != nullptr; }
     // The running (or last) sampling thread was granted real-time scheduling.
     bool echtzeitGewaehrt() const { return m_echtzeit; }
+    // Since the sampling started: the longest time between two samples (µs) and how often
+    // it was longer than two periods (a pulse that short may have been missed then).
+    qint64 groessteAbtastLueckeUs() const { return m_groessteLuecke; }
+    int abtastLuecken() const { return m_luecken; }
     void starteChaosTimer();
     void stoppeChaosTimer();
     UhrTimer* LPTTimer() const { return m_lptTimer; }
@@ -143,6 +147,8 @@ private:
     std::unique_ptr<QThread> m_thread;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_echtzeit{false};
+    std::atomic<qint64> m_groessteLuecke{0};
+    std::atomic<int> m_luecken{0};
     quint64 m_generation = 0;
     int m_periodeUs = 1000;
     Probe m_letzteProbe;  // of tasteAb()
