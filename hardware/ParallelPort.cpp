@@ -141,9 +141,15 @@ void ParallelPort::ErfasseLPTWerte(int Modus, qint32 zeit) {
         PruefeChaosLPT(LPT1Wert, LPT2Wert);
         return;
     }
+    if (weiter(m_zaehler) == m_zaehlerDone && !m_wertetAus) {
+        // Full before LPTTimer came round (the UI thread was held up): evaluate now rather
+        // than lose a crossing.
+        ErmittleLPTEvent();
+    }
     const qint16 naechster = weiter(m_zaehler);
     if (naechster == m_zaehlerDone) {
-        // Full: the oldest unevaluated sample goes, not the whole ring.
+        // Still full (caution holds the evaluation): the oldest unevaluated sample goes, not
+        // the whole ring.
         SchreibeDebug(QStringLiteral("LPTWerte: Ring voll, ältester Wert verworfen"));
         m_zaehlerDone = weiter(m_zaehlerDone);
     }

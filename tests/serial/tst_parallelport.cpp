@@ -195,17 +195,19 @@ private slots:
         QCOMPARE(lpt->LPTWerteZaehlerdone(), 2);
     }
 
-    // A writer that catches up with the reader drops the oldest sample, not the whole ring.
+    // A ring that fills before LPTTimer comes round is evaluated at once: nothing is lost.
     void ringVoll() {
         e.LPTErf[1] = QStringLiteral("LPT1 12");
         lpt->CopyLPTErf2Array();
         QSignalSpy runden(lpt, &Zeitnahme::rundeErfasst);
-        for (int i = 0; i < 105; ++i) probe(i % 2 ? 0 : 0x0800, 0, i);  // a pulse every 2 ms
+        QSignalSpy wartet(lpt, &ParallelPort::rundeWartet);
+        for (int i = 0; i < 305; ++i) probe(i % 2 ? 0 : 0x0800, 0, i);  // a pulse every 2 ms
+        QCOMPARE(wartet.count(), 3);  // evaluated three times on the way
         lpt->ErmittleLPTEvent();
-        // Samples 5..104 are kept: the rising edges at 6, 8, ..., 104.
-        QCOMPARE(runden.count(), (ParallelPort::ringGroesse - 1) / 2);
-        QCOMPARE(runden.last().at(1).toInt(), 104);
-        QCOMPARE(runden.first().at(1).toInt(), 6);
+        QCOMPARE(runden.count(), 153);
+        QCOMPARE(runden.first().at(1).toInt(), 0);
+        QCOMPARE(runden.last().at(1).toInt(), 304);
+        QCOMPARE(zeilenMit(QStringLiteral("Ring voll")), 0);
     }
 
     // Caution on a status line through the samples: each tick consumes one sample and counts
