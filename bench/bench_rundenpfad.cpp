@@ -1,75 +1,46 @@
-// Cost of the lap path for a six-lane run: one crossing through the buffer, the drain, the
-// standings and the committed lap row, at the start of aktrennen and at lap 100,000, with a
-// history of 1,000,000 rows; then the history copy of those 100,000 laps with the result
-// file. Prints the figures. Usage: bench_rundenpfad [folder for the database]
+// Cost of the lap path with the program's real main window (offscreen): a crossing through the
+// lap entry, the race timer's ticks that drain, commit and walk the standings into the six
+// lane panels, and the panels painted. One run per race kind, on the virtual clock, so the
+// figures are the processing cost only. Per lap: median and p99 early and late in the run and
+// their ratio late/early (a lap path that grows with the run shows a ratio above 1). Then the
+// history copy of the run's laps into a history of the given size.
+//
+// Usage: bench_rundenpfad [--runden N] [--fenster W] [--historie H] [--arten Training,Quali,Rennen]
+//   N laps per run (all lanes together, default 20000), W laps at the beginning and at the end
+//   compared (default 1000), H rows put into histrennen before the copy (default 200000, 0: no
+//   copy).
 
 #include <sys/resource.h>
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QTextStream>
-#include <algorithm>
-#include <cstdio>
 #include <ctime>
-#include <vector>
 
-#include "Ansage.h"
+#include "BenchAntworten.h"
+#include "BenchHilfe.h"
 #include "Datenbank.h"
+#include "DebugLog.h"
 #include "Einstellungen.h"
 #include "EinstellungsSpeicher.h"
-#include "ProtokollHardware.h"
+#include "ProgrammStart.h"
 #include "Rennleitung.h"
-#include "Rueckfrage.h"
 #include "Rundenprotokoll.h"
 #include "VirtuelleUhr.h"
+#include "frmMain.h"
+
+using namespace bench;
 
 namespace {
-
-class StilleAnsage : public Ansage {
-public:
-    void SprachAusgabe(const QString&) override {}
-    void SpieleTon(const QString&) override {}
-};
-
-class StilleRueckfrage : public Rueckfrage {
-public:
-    int meldungen = 0;
-    bool frage(const QString&) override { return true; }
-    void meldung(const QString& text) override {
-        ++meldungen;
-        std::fprintf(stderr, "Meldung: %s\n", qPrintable(text));
-    }
-};
-
-struct Kennzahlen {
-    double median = 0, p99 = 0, max = 0;
-};
-
-Kennzahlen auswerten(std::vector<double> ms) {
-    if (ms.empty()) return {};
-    std::sort(ms.begin(), ms.end());
-    const auto an = [&](double q) { return ms[size_t(q * double(ms.size() - 1))]; };
-    return {an(0.5), an(0.99), ms.back()};
-}
 
 // CPU time of this thread: tells the path's own cost from waits for a busy machine.
 double cpuMs() {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
-// Times this thread was taken off the CPU for another process (a busy machine).
-long verdraengt() {
-    rusage r{};
-    getrusage(RUSAGE_THREAD, &r);
-    return r.ru_nivcsw;
-}
-
-void drucke(const char* titel, const Kennzahlen& k) {
-    std::printf("%-34s median %.3f ms  p99 %.3f ms  max %.3f ms\n", titel, k.median, k.p99, k.max);
 }
 
 bool fuelleHistorie(Datenbank& db, int zeilen) {
@@ -93,114 +64,158 @@ bool fuelleHistorie(Datenbank& db, int zeilen) {
     return db.bestaetige();
 }
 
+QString tausender(qint64 n) { return QLocale(QLocale::German).toString(n); }
+
+struct Lauf {
+    QString art;
+    int runden = 0;
+    int fenster = 0;
+    int historie = 0;
+};
+
+// One run of the race kind with the real program; false when it could not be started.
+bool laufe(const Lauf& l, QApplication& app) {
+    QFile::remove(EinstellungsSpeicher::standardPfad());
+    for (const char* rest : {"", "-wal", "-shm"})
+        QFile::remove(EinstellungsSpeicher::standardDatenBank() + QLatin1String(rest));
+    {
+        EinstellungsSpeicher sp(EinstellungsSpeicher::standardPfad());
+        sp.speichere(QStringLiteral("AnzBahnen"), QStringLiteral("6"));
+    }
+    QTemporaryDir sperre;
+    VirtuelleUhr uhr;
+    StilleDialoge dialoge;
+    StilleRueckfrage rueckfrage;
+    ProgrammStart::Optionen o;
+    o.uhr = &uhr;
+    o.sprache = false;
+    o.rueckfrage = &rueckfrage;
+    o.sperrDatei = sperre.filePath(QStringLiteral("sperre"));
+    o.bildschirmHoehe = 800;
+    o.fensterZeigen = false;
+    ProgrammStart start(dialoge, o);
+    if (!start.starte({QStringLiteral("pistorelle")})) return false;
+    frmMain* f = start.hauptfenster();
+    Rennleitung& rl = *start.leitung();
+    f->resize(1280, 800);
+    f->show();
+    app.processEvents();
+
+    // Training and qualifying count against the clock (T-Zeit), the race too (R-Zeit). A
+    // qualifying run is one minute long: its limit is raised once it is a qualifying run.
+    const int modus = l.art == QLatin1String("Rennen") ? 2 : 0;
+    f->cbRAuswahl->setCurrentIndex(modus);
+    emit f->cbRAuswahl->activated(modus);
+    f->Grenze->setEditText(l.art == QLatin1String("Quali") ? QStringLiteral("1")
+                                                           : QStringLiteral("300"));
+    rl.Grenze_Validate();
+    if (l.art == QLatin1String("Quali")) rl.setzeGrenze(QStringLiteral("300"));
+    if (rl.zustand().RennArt != l.art) {
+        std::fprintf(stderr, "Rennart %s statt %s\n", qPrintable(rl.zustand().RennArt),
+                     qPrintable(l.art));
+        return false;
+    }
+    f->Command2->click();
+    for (int i = 0; i < 20 && rl.zustand().AmpelPhase != 6; ++i) uhr.naechsterTimer(2100);
+    if (rl.zustand().AmpelPhase != 6 || !rl.zustand().RennenLaeuft) {
+        std::fprintf(stderr, "Lauf nicht gestartet\n");
+        return false;
+    }
+
+    // A crossing every 300 ms, lanes in turn (each lane laps in 1.8 s), a little apart so
+    // the order changes now and then. Two or three timer ticks per crossing, all measured.
+    std::vector<double> frueh, spaet, fruehCpu, spaetCpu;
+    QElapsedTimer messung;
+    for (int runde = 1; runde <= l.runden; ++runde) {
+        const int bahn = (runde - 1) % 6 + 1;
+        const double cpu0 = cpuMs();
+        messung.start();
+        rl.RundenErfassung(bahn, uhr.Zeitstempel());
+        uhr.vorruecken(290 + (runde * 7919) % 21);
+        app.processEvents();  // paints what changed
+        const double ms = messung.nsecsElapsed() / 1e6;
+        const double cpu = cpuMs() - cpu0;
+        if (runde <= l.fenster) {
+            frueh.push_back(ms);
+            fruehCpu.push_back(cpu);
+        }
+        if (runde > l.runden - l.fenster) {
+            spaet.push_back(ms);
+            spaetCpu.push_back(cpu);
+        }
+    }
+    if (!rl.zustand().RennenLaeuft) std::fprintf(stderr, "Lauf vorzeitig beendet\n");
+    Datenbank& db = *start.datenbank();
+    const int zeilen = db.wert(QStringLiteral("select count(*) from aktrennen")).toInt();
+    std::printf("\n%s, 6 Bahnen, %s Durchfahrten, Hauptfenster 1280x800 offscreen "
+                "(aktrennen: %s Zeilen)\n",
+                qPrintable(l.art), qPrintable(tausender(l.runden)), qPrintable(tausender(zeilen)));
+    const Kennzahlen k1 = auswerten(frueh), k2 = auswerten(spaet);
+    const Kennzahlen c1 = auswerten(fruehCpu), c2 = auswerten(spaetCpu);
+    drucke(QStringLiteral("  Runde 1..%1 je Runde:").arg(l.fenster), k1);
+    drucke(QStringLiteral("  Runde %1..%2 je Runde:").arg(l.runden - l.fenster + 1).arg(l.runden),
+           k2);
+    drucke(QStringLiteral("  CPU-Zeit Runde 1..%1:").arg(l.fenster), c1);
+    drucke(QStringLiteral("  CPU-Zeit Runde %1..%2:").arg(l.runden - l.fenster + 1).arg(l.runden),
+           c2);
+    std::printf("  Verhältnis spät/früh: Median %.2f, p99 %.2f (CPU-Zeit: Median %.2f)\n",
+                k2.median / k1.median, k2.p99 / k1.p99, c2.median / c1.median);
+
+    if (l.historie > 0) {
+        QElapsedTimer uhrzeit;
+        uhrzeit.start();
+        if (!fuelleHistorie(db, l.historie)) {
+            std::fprintf(stderr, "histrennen nicht gefüllt\n");
+            return false;
+        }
+        std::printf("  histrennen mit %s Zeilen gefüllt in %.1f s\n",
+                    qPrintable(tausender(l.historie)), uhrzeit.elapsed() / 1000.0);
+        Einstellungen& e = start.einstellungen();
+        e.LTFSchreiben = 0;
+        messung.start();
+        bool ok = rl.KopieToHistRennen();
+        const double kopie = messung.nsecsElapsed() / 1e6;
+        int nr = 0;
+        QString text;
+        messung.start();
+        ok = Rundenprotokoll(db, e).schreibeLrf(rl.zustand().AktRennName, "2026.05.01 14:00:00",
+                                                &nr, &text) &&
+             ok;
+        const double lrf = messung.nsecsElapsed() / 1e6;
+        std::printf("  KopieToHistRennen, %s Runden in eine Historie von %s Zeilen: "
+                    "Kopie und Stempel %.0f ms, .lrf %.0f ms %s\n",
+                    qPrintable(tausender(zeilen)), qPrintable(tausender(l.historie)), kopie, lrf,
+                    ok ? "" : "FEHLER");
+        std::printf("  histrennen danach: %s Zeilen\n",
+                    qPrintable(tausender(
+                        db.wert(QStringLiteral("select count(*) from histrennen")).toInt())));
+        if (!ok) return false;
+    }
+    return rueckfrage.meldungen == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QTemporaryDir ordner(argc > 1 ? QString::fromLocal8Bit(argv[1]) + "/bench-XXXXXX"
-                                  : QDir::tempPath() + "/bench-XXXXXX");
-    Datenbank db;
-    QString fehler;
-    if (!db.oeffneOderErzeuge(ordner.filePath("Pistorelle.db"), &fehler)) {
-        std::fprintf(stderr, "%s\n", qPrintable(fehler));
-        return 1;
+    QTemporaryDir ordner(QDir::tempPath() + "/bench-rundenpfad-XXXXXX");
+    eigeneOrdner(ordner.path(), true);
+    qputenv("PISTORELLE_HARDWARE", "protokoll");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pistorelle"));
+    DebugLog::instanz().setAktiv(false);
+    const QStringList args = app.arguments();
+    Lauf l;
+    l.runden = qMax(1, zahlArgument(args, QStringLiteral("--runden"), 20000));
+    l.fenster = qBound(1, zahlArgument(args, QStringLiteral("--fenster"), 1000), l.runden);
+    const int historie = qMax(0, zahlArgument(args, QStringLiteral("--historie"), 200000));
+    const QStringList arten =
+        textArgument(args, QStringLiteral("--arten"), QStringLiteral("Training,Quali,Rennen"))
+            .split(QLatin1Char(','), Qt::SkipEmptyParts);
+    bool ok = true;
+    for (int i = 0; i < arten.size(); ++i) {
+        l.art = arten.at(i);
+        l.historie = i == arten.size() - 1 ? historie : 0;  // the copy once, after the last run
+        ok = laufe(l, app) && ok;
     }
-    std::printf("Datenbank: %s\n", qPrintable(db.pfad()));
-    // BENCH_HIST and BENCH_N shrink the history and the number of laps for a quick look.
-    const int historie = qEnvironmentVariableIsSet("BENCH_HIST")
-                             ? qEnvironmentVariableIntValue("BENCH_HIST")
-                             : 1000000;
-
-    QElapsedTimer uhrzeit;
-    uhrzeit.start();
-    if (!fuelleHistorie(db, historie)) {
-        std::fprintf(stderr, "histrennen nicht gefüllt\n");
-        return 1;
-    }
-    std::printf("histrennen mit 1.000.000 Zeilen gefüllt in %.1f s\n", uhrzeit.elapsed() / 1000.0);
-
-    VirtuelleUhr uhr;
-    EinstellungsSpeicher speicher(ordner.filePath("Pistorelle.ini"));
-    Einstellungen e;
-    speicher.HoleRegWerte(e);
-    e.AnzBahnen = 6;
-    e.ltfPfad = ordner.path() + '/';
-    db.execute("update positionen set Laenge=3000");
-    StilleAnsage ansage;
-    StilleRueckfrage rueckfrage;
-    ProtokollHardware hw(uhr);
-    Rennleitung rl(uhr, db, e, speicher, ansage, rueckfrage, hw);
-    rl.SetzeTexte();
-    rl.cbRAuswahl_Click(3);  // race by laps: the full ranking on every lap
-    rl.MyInit();
-    rl.NeueRunde();
-    RennZustand& z = rl.zustand();
-    z.RennenLaeuft = true;
-    z.AmpelPhase = 6;
-    z.StartZeit = uhr.Zeitstempel();
-    z.RennStartDatum = uhr.jetzt();
-    for (int b = 1; b <= 6; ++b) rl.RundenErfassung(b, z.StartZeit + 500 + b * 100);
-    rl.BildschirmRefresh();
-
-    // Each lane laps in about 9 s, a little apart, so the lead changes now and then.
-    const int anzahl =
-        qEnvironmentVariableIsSet("BENCH_N") ? qEnvironmentVariableIntValue("BENCH_N") : 101000;
-    std::vector<double> anfang, spaeter, anfangCpu, spaeterCpu, anfangFrei, spaeterFrei;
-    qint64 stempel = z.StartZeit + 1000;
-    QElapsedTimer messung;
-    for (int runde = 1; runde <= anzahl; ++runde) {
-        const int bahn = (runde - 1) % 6 + 1;
-        stempel += 1500 + (runde * 7919) % 97;
-        const double cpu0 = cpuMs();
-        const long wechsel0 = verdraengt();
-        messung.start();
-        rl.RundenErfassung(bahn, qint32(stempel));
-        z.RundeWartet = false;
-        rl.BildschirmRefresh();
-        const double ms = messung.nsecsElapsed() / 1e6;
-        const double cpu = cpuMs() - cpu0;
-        const bool frei = verdraengt() == wechsel0;
-        if (runde <= 1000) {
-            anfang.push_back(ms);
-            anfangCpu.push_back(cpu);
-            if (frei) anfangFrei.push_back(ms);
-        }
-        if (runde > 100000) {
-            spaeter.push_back(ms);
-            spaeterCpu.push_back(cpu);
-            if (frei) spaeterFrei.push_back(ms);
-        }
-    }
-    const int zeilen = db.wert("select count(*) from aktrennen").toInt();
-    std::printf("Runden gewertet: %d (aktrennen: %d Zeilen)\n", anzahl, zeilen);
-    const Kennzahlen k1 = auswerten(anfang), k2 = auswerten(spaeter);
-    drucke("Runde 1..1000 je Runde:", k1);
-    drucke("Runde 100001..101000 je Runde:", k2);
-    drucke("  CPU-Zeit Runde 1..1000:", auswerten(anfangCpu));
-    drucke("  CPU-Zeit Runde 100001..101000:", auswerten(spaeterCpu));
-    std::printf("Runden ohne Verdrängung: %zu von %zu früh, %zu von %zu spät\n", anfangFrei.size(),
-                anfang.size(), spaeterFrei.size(), spaeter.size());
-    drucke("  davon Runde 1..1000:", auswerten(anfangFrei));
-    drucke("  davon Runde 100001..101000:", auswerten(spaeterFrei));
-    std::printf("Verhältnis Median spät/früh: %.2f\n", k2.median / k1.median);
-
-    // The history copy of the first 100,000 laps as the after-run does it; the result file
-    // timed on its own as well.
-    db.execute("delete from aktrennen where lfdnr > 100000");
-    e.LTFSchreiben = 0;
-    messung.start();
-    bool ok = rl.KopieToHistRennen();
-    const double kopie = messung.nsecsElapsed() / 1e6;
-    int nr = 0;
-    QString text;
-    messung.start();
-    ok = Rundenprotokoll(db, e).schreibeLrf(z.AktRennName, "2026.05.01 14:00:00", &nr, &text) && ok;
-    const double lrf = messung.nsecsElapsed() / 1e6;
-    std::printf(
-        "KopieToHistRennen, 100.000 Runden: Kopie und Stempel %.0f ms, .lrf %.0f ms, "
-        "zusammen %.0f ms %s\n",
-        kopie, lrf, kopie + lrf, ok ? "" : "FEHLER");
-    std::printf("histrennen danach: %d Zeilen\n",
-                db.wert("select count(*) from histrennen").toInt());
-    return ok && rueckfrage.meldungen == 0 ? 0 : 1;
+    return ok ? 0 : 1;
 }

@@ -37,6 +37,8 @@ struct RennZustand {
     std::array<qint32, 7> RundenStart{};
     std::array<qint32, 7> LetzteRunde{};
     std::array<qint32, 7> GesamtZeit{};
+    // Tenths of a ms by which a device-measured total differs from GesamtZeit (-5..4).
+    std::array<qint32, 7> GesamtRest{};
     std::array<qint16, 7> Runden{};
     std::array<qint32, 7> BesteRunde{};
     std::array<qint16, 7> BesteRundeNr{};

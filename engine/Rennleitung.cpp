@@ -9,6 +9,7 @@
 #include "Einstellungen.h"
 #include "EinstellungsSpeicher.h"
 #include "Formate.h"
+#include "GeraeteRunde.h"
 #include "Rangliste.h"
 #include "RennHardware.h"
 #include "Rueckfrage.h"
@@ -267,7 +268,7 @@ void Rennleitung::SetzeTexte() {
 
 // ---- lap path
 
-void Rennleitung::RundenErfassung(int B, qint32 TempZeit) {
+void Rennleitung::RundenErfassung(int B, qint32 TempZeit, int zehntel) {
     if (!m_z.RennenLaeuft || m_z.ChaosAktiv) return;
     if (B < 0 || B > 6) {
         SchreibeDebug(QStringLiteral("RundenErfassung: Eingang %1 ohne Bahn, ignoriert").arg(B));
@@ -297,7 +298,7 @@ void Rennleitung::RundenErfassung(int B, qint32 TempZeit) {
         emit panelsGeaendert();
         return;
     }
-    m_puffer->schreibe(slot, TempZeit);
+    m_puffer->schreibe(slot, TempZeit, zehntel);
     m_z.RundeWartet = true;
 }
 
@@ -322,7 +323,7 @@ void Rennleitung::BildschirmRefresh() {
         m_sicherung->beginneTick();
         while (!m_puffer->leer()) {
             const RundenPuffer::Eintrag e = m_puffer->nimm();
-            RundenErfassung2(e.slot, e.zeit);
+            RundenErfassung2(e.slot, e.zeit, e.zehntel);
         }
         m_sicherung->beendeTick(rennStempel(), m_z.AktRennName);
     }
@@ -344,13 +345,17 @@ void Rennleitung::BildschirmRefresh() {
     emit panelsGeaendert();
 }
 
-void Rennleitung::RundenErfassung2(int i, qint32 TempZeit) {
+void Rennleitung::RundenErfassung2(int i, qint32 TempZeit, int zehntel) {
     if (!istGueltigerSlot(i)) return;
     const size_t s = size_t(i);
     if (m_e.BEPFEAktiv == 1) TempZeit += m_z.StartZeit;
-    // These count the lap themselves: the value is a lap time on top of the lane's total.
-    if (m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1 || m_e.LapsterAktiv == 1)
-        TempZeit = m_z.StartZeit + TempZeit + m_z.GesamtZeit[s];
+    // These count the lap themselves: the value is a lap time on top of the lane's total,
+    // which keeps their sub-ms part (the lap itself is rounded half up).
+    GeraeteRunde geraet{TempZeit, TempZeit, m_z.GesamtRest[s]};
+    if (m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1 || m_e.LapsterAktiv == 1) {
+        geraet = VerbucheGeraeteRunde(TempZeit, zehntel, m_z.GesamtRest[s]);
+        TempZeit = m_z.StartZeit + geraet.zuGesamt + m_z.GesamtZeit[s];
+    }
 
     if (protokolliert()) {
         SchreibeDebug(QStringLiteral("StartZeit:%1").arg(m_z.StartZeit));
@@ -364,7 +369,8 @@ void Rennleitung::RundenErfassung2(int i, qint32 TempZeit) {
         if (TempZeit - m_z.RundenStart[s] <= m_e.PrellZeit) return;
         m_z.Runden[s] = qint16(m_z.Runden[s] + 1);
         const qint32 bezug = m_z.Runden[s] == 1 ? m_z.BahnStartZeit[s] : m_z.RundenStart[s];
-        m_z.LetzteRunde[s] = TempZeit - bezug;
+        m_z.LetzteRunde[s] = TempZeit - bezug + geraet.rundenZeit - geraet.zuGesamt;
+        m_z.GesamtRest[s] = geraet.rest;
         m_z.RundenStart[s] = TempZeit;
         m_z.GesamtZeit[s] = TempZeit - m_z.BahnStartZeit[s] - m_z.ChaosZeit;
         if (m_z.LetzteRunde[s] < m_z.BesteRunde[s]) {
@@ -381,6 +387,7 @@ void Rennleitung::RundenErfassung2(int i, qint32 TempZeit) {
     const bool geraetMisst = m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1 || m_e.LapsterAktiv == 1;
     m_z.RundenStart[s] = geraetMisst ? m_z.BahnStartZeit[s] : TempZeit;
     m_z.GesamtZeit[s] = 0;
+    m_z.GesamtRest[s] = 0;
     m_z.Runden[s] = 0;
     m_z.BahnGestartet[s] = true;
     qint16 runden = 0;

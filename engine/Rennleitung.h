@@ -74,7 +74,8 @@ public:
 
     // ---- lap path
     // The lap entry of every timing source: input number and its time value.
-    void RundenErfassung(int B, qint32 TempZeit);
+    // zehntel: tenths of a ms on top of TempZeit from counters that measure finer.
+    void RundenErfassung(int B, qint32 TempZeit, int zehntel = 0);
     // Simulation button of lane bahn: a crossing now.
     void GetPortnummer(int bahn);
     // Drains the lap buffer (oldest crossing first), walks the standings into the lane panels
@@ -122,7 +123,7 @@ signals:
     void fruehstart(int bahn);
 
 private:
-    void RundenErfassung2(int i, qint32 TempZeit);
+    void RundenErfassung2(int i, qint32 TempZeit, int zehntel = 0);
     // MyInit's empty lane: the values are written as they are, best lap 999999 included.
     void leereBahnVeroeffentlichen(int slot);
     void AktRennenNeu(const QString& fahrer, int slot, const QString& autoName,

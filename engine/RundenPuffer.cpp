@@ -1,9 +1,9 @@
 #include "RundenPuffer.h"
 
-void RundenPuffer::schreibe(int slot, qint32 zeit) {
+void RundenPuffer::schreibe(int slot, qint32 zeit, int zehntel) {
     // Reuse the storage once everything has been taken, so a long race does not grow it.
     if (m_kopf > 0 && m_kopf == m_eintraege.size()) leeren();
-    m_eintraege.push_back({slot, zeit});
+    m_eintraege.push_back({slot, zeit, zehntel});
 }
 
 RundenPuffer::Eintrag RundenPuffer::nimm() {

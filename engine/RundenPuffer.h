@@ -10,9 +10,10 @@ public:
     struct Eintrag {
         int slot = 0;
         qint32 zeit = 0;
+        int zehntel = 0;  // tenths of a ms on top of zeit (counters finer than 1 ms)
     };
 
-    void schreibe(int slot, qint32 zeit);
+    void schreibe(int slot, qint32 zeit, int zehntel = 0);
     bool leer() const { return m_kopf == m_eintraege.size(); }
     int anzahl() const { return int(m_eintraege.size() - m_kopf); }
     // Takes the oldest waiting crossing out of the buffer; the buffer must not be empty.

@@ -38,7 +38,9 @@ void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) 
 
     // Laps of every interface arrive through the one forwarding object.
     connect(&m_s, &Zeitnahme::rundeErfasst, this,
-            [l](int eingang, qint32 zeit) { l->RundenErfassung(eingang, zeit); });
+            [l](int eingang, qint32 zeit, int zehntel) {
+                l->RundenErfassung(eingang, zeit, zehntel);
+            });
     connect(&m_s, &Schnittstellen::rundeWartet, this, [z] { z->RundeWartet = true; });
     connect(&m_s, &Schnittstellen::zeitstempelGenommen, this,
             [z](qint32 zeit) { z->LetzterZeitstempel = zeit; });

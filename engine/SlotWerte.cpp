@@ -31,7 +31,8 @@ void SlotWerte::SetFirstVarWerte(const QString& fahrer, const QString& fahrerBil
     m_fruehstart = false;
     m_schnellsteZeit = 99999;
     m_hochgerechnet = 0;
-    m_rundenListe.clear();
+    m_felderAktuell = false;
+    leereRundenListe();
     setzeFeld(QStringLiteral("FAHRER"), fahrer);
     setzeFeld(QStringLiteral("AUTO"), autoName);
     melde();
@@ -40,15 +41,25 @@ void SlotWerte::SetFirstVarWerte(const QString& fahrer, const QString& fahrerBil
 void SlotWerte::SetSumWerte(double dSumRunde, double dSumZeit) {
     m_basisRunden = dSumRunde;
     m_basisZeit = dSumZeit;
+    m_felderAktuell = false;
     melde();
 }
 
 void SlotWerte::SetVarWerte(int iPos, double AktZeit, double Runden, double dGesamt) {
     // One list line per new lap, even when the standings are refreshed twice in between.
+    bool neu = false;
     if (rundenListeSichtbar() && m_runden < Runden) {
         m_rundenListe.prepend(Formate::Format(Runden, QStringLiteral("000")) + QLatin1Char('-') +
                               Formate::Format(AktZeit / 1000.0, QStringLiteral("000.000")));
+        if (m_rundenListe.size() > maxRundenZeilen) m_rundenListe.removeLast();
+        ++m_rundenZeilenGesamt;
+        neu = true;
     }
+    neu = neu || !m_felderAktuell || m_position != iPos || m_rundenZeit != AktZeit ||
+          m_runden != m_basisRunden + Runden || m_gesamtZeit != m_basisZeit + dGesamt;
+    // The standings are walked into every panel on every tick: an unchanged panel is left
+    // alone (no formatting, no change signal).
+    if (!neu) return;
     m_position = iPos;
     m_rundenZeit = AktZeit;
     m_runden = m_basisRunden + Runden;
@@ -61,6 +72,7 @@ void SlotWerte::SetVarWerte(int iPos, double AktZeit, double Runden, double dGes
               Formate::Format(m_gesamtZeit / 1000.0, QStringLiteral("#######0.000")));
     setzeFeld(QStringLiteral("POS"), QString::number(m_position));
     Statistik();
+    m_felderAktuell = true;
     melde();
 }
 
@@ -85,7 +97,7 @@ void SlotWerte::SetFruehstart() {
 
 void SlotWerte::ChangeRennTyp(const QString& rennArt) {
     m_rennArt = rennArt;
-    m_rundenListe.clear();
+    leereRundenListe();
     melde();
 }
 
@@ -113,6 +125,12 @@ void SlotWerte::setzeFeld(const QString& tag, const QString& text) {
     } else {
         m_feldTexte[i] = text;
     }
+}
+
+void SlotWerte::leereRundenListe() {
+    m_rundenListe.clear();
+    m_rundenZeilenGesamt = 0;
+    ++m_rundenListeStand;
 }
 
 void SlotWerte::melde() {

@@ -1,6 +1,7 @@
 #pragma once
 // The values and statistics of one lane panel. The engine owns six of them; the SlotAnzeige
-// widget shows one and follows geaendert() (or compares version()).
+// widget shows one and follows geaendert() (or compares version()). A refresh that changes
+// nothing leaves the version alone, so the widget has nothing to do.
 
 #include <QObject>
 #include <QString>
@@ -53,8 +54,15 @@ public:
     // "AUTO", "SR", "SZ", "VE"); a null string until a value has been written (the widget
     // then keeps the field's caption).
     QString feldText(const QString& tag) const;
-    // Lap list, newest line first; shown only when the race kind is not "Rennen".
+    // Lap list, newest line first, at most maxRundenZeilen lines (more than any panel shows;
+    // a long practice must not make every lap dearer); shown only when the race kind is
+    // not "Rennen".
+    static constexpr int maxRundenZeilen = 64;
     const QStringList& rundenListe() const { return m_rundenListe; }
+    // Lines added since the list was last emptied, and a count of the emptyings: a widget
+    // that showed the list at (stand, zeilen) adds only the lines that are new since.
+    quint64 rundenZeilenGesamt() const { return m_rundenZeilenGesamt; }
+    quint64 rundenListeStand() const { return m_rundenListeStand; }
     bool rundenListeSichtbar() const { return m_rennArt != QLatin1String("Rennen"); }
 
     // Grows with every change.
@@ -66,6 +74,7 @@ signals:
 private:
     void Statistik();
     void setzeFeld(const QString& tag, const QString& text);
+    void leereRundenListe();
     void melde();
 
     int m_bahn = 0;
@@ -86,6 +95,9 @@ private:
     double m_schnellsteRunde = 0;
     double m_hochgerechnet = 0;
     QStringList m_rundenListe;
+    quint64 m_rundenZeilenGesamt = 0;
+    quint64 m_rundenListeStand = 0;
+    bool m_felderAktuell = false;  // the value fields show the values held
     QStringList m_feldTags;
     QStringList m_feldTexte;
     quint64 m_version = 0;

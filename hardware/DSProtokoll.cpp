@@ -13,10 +13,8 @@ unsigned char DSProtokoll::pruefsumme(const unsigned char* rahmen) {
     return static_cast<unsigned char>(summe & 0xFF);
 }
 
-qint32 DSProtokoll::rundenZeit(const unsigned char* r) {
-    // In tenths of a millisecond first, so the cut to whole ms is one integer division.
-    const qint32 zehntel = 600000 * bcd(r[14]) + 10000 * bcd(r[15]) + 100 * bcd(r[16]) + bcd(r[17]);
-    return zehntel / 10;
+qint32 DSProtokoll::rundenZeitZehntel(const unsigned char* r) {
+    return 600000 * bcd(r[14]) + 10000 * bcd(r[15]) + 100 * bcd(r[16]) + bcd(r[17]);
 }
 
 void DSProtokoll::verwirf() { m_puffer.clear(); }
@@ -139,7 +137,9 @@ void DSProtokoll::werteAus(const unsigned char* r, std::vector<DSEreignis>& aus)
         }
         const int bahn = r[3] == 2 ? n : 9 - n;
         e.runden = 100 * bcd(r[11]) + bcd(r[12]);
-        e.zeit = e.runden > 1 ? rundenZeit(r) : 0;
+        const qint32 zehntel = e.runden > 1 ? rundenZeitZehntel(r) : 0;
+        e.zeit = zehntel / 10;
+        e.zehntel = zehntel % 10;
         e.bahn = bahn;
         if (bahn > 6) {
             e.text = QStringLiteral("DS: Runde auf Bahn %1 verworfen, es gibt nur die Bahnen 1..6")

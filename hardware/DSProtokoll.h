@@ -14,7 +14,7 @@
 
 struct DSEreignis {
     enum class Art {
-        Runde,      // bahn, zeit (lap time as the counter measured it, ms), runden
+        Runde,      // bahn, zeit + zehntel (lap time as the counter measured it), runden
         Status,     // code 0xA1..0xA7, text = debug line
         Rennstart,  // code 0x3A..0x3F, text = debug line
         Fehler,     // text = message for the user (transmission fault)
@@ -22,7 +22,8 @@ struct DSEreignis {
     };
     Art art = Art::Verworfen;
     int bahn = 0;
-    qint32 zeit = 0;
+    qint32 zeit = 0;   // whole ms
+    int zehntel = 0;   // tenths of a ms on top of zeit, 0..9
     int runden = 0;
     int code = 0;
     QString text;
@@ -67,8 +68,11 @@ public:
     static unsigned char pruefsumme(const unsigned char* rahmen);
     // Two BCD digits; nibbles above 9 count with their value (the checksum has passed).
     static int bcd(unsigned char wert) { return (wert >> 4) * 10 + (wert & 0x0F); }
-    // Lap time of bytes 14..17 (minutes, seconds, hundredths, ten-thousandths), cut to whole ms.
-    static qint32 rundenZeit(const unsigned char* rahmen);
+    // Lap time of bytes 14..17 (minutes, seconds, hundredths, ten-thousandths) in tenths of
+    // a millisecond, the counter's own resolution.
+    static qint32 rundenZeitZehntel(const unsigned char* rahmen);
+    // The same cut to whole ms.
+    static qint32 rundenZeit(const unsigned char* rahmen) { return rundenZeitZehntel(rahmen) / 10; }
 
 private:
     void werteAus(const unsigned char* r, std::vector<DSEreignis>& aus);

@@ -23,7 +23,7 @@ void DSZaehler::datenEmpfangen(const QByteArray& daten) {
         if (e.art != DSEreignis::Art::Fehler) ++m_gueltige;
         switch (e.art) {
             case DSEreignis::Art::Runde:
-                emit rundeErfasst(e.bahn, e.zeit);
+                emit rundeErfasst(e.bahn, e.zeit, e.zehntel);
                 break;
             case DSEreignis::Art::Fehler:
                 // Shown without blocking; the next frame is decoded as usual.

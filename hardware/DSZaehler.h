@@ -9,7 +9,8 @@
 //   status 0xA3 -> ampelPhase(UhrLaeuft): the race clock starts at once.
 // With DSGoStart = 0 these only write their debug lines.
 // Race end (0xA4) and abort (0xA7) ask for the stop, 0xA5/0xA6 switch caution, whatever
-// DSGoStart says. Laps carry the counter's own lap time (ms), which the engine normalises.
+// DSGoStart says. Laps carry the counter's own lap time (ms and its tenths), which the engine
+// normalises.
 
 #include "DSProtokoll.h"
 #include "Zeitnahme.h"

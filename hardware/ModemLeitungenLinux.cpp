@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "DebugLog.h"
+#include "Echtzeit.h"
 
 #ifdef Q_OS_LINUX
 #include <linux/serial.h>
@@ -100,9 +101,12 @@ bool ModemLeitungenLinux::starte(QSerialPort* port, ZeitstempelQuelle stempel) {
 #ifdef Q_OS_LINUX
         m_threadId = static_cast<unsigned long>(pthread_self());
 #endif
+        QString grund;
+        m_echtzeit = Echtzeit::fordereAn(&grund);
+        debug(Echtzeit::meldung(QStringLiteral("Modemleitungen"), m_echtzeit, grund));
         lauf(fd, art, stempel, generation);
     }));
-    m_thread->start(QThread::TimeCriticalPriority);
+    m_thread->start();
     return true;
 #else
     Q_UNUSED(port);

@@ -2,6 +2,7 @@
 // Linux watcher: a thread sleeps in TIOCMIWAIT until a line changes and reads the driver's
 // edge counters (TIOCGICOUNT), so every edge is reported even when several fall together.
 // Drivers without those calls are polled every millisecond with TIOCMGET instead.
+// The thread asks for real-time scheduling (see Echtzeit.h) and works without it too.
 
 #include <atomic>
 #include <memory>
@@ -19,6 +20,8 @@ public:
     bool starte(QSerialPort* port, ZeitstempelQuelle stempel) override;
     void stoppe() override;
     bool laeuft() const override { return m_thread != nullptr; }
+    // The running (or last) watcher thread was granted real-time scheduling.
+    bool echtzeitGewaehrt() const { return m_echtzeit; }
 
 private:
     enum class Art { Warten, ZaehlerAbfrage, PegelAbfrage };
@@ -30,5 +33,6 @@ private:
     std::atomic<unsigned long> m_threadId{0};  // pthread_t of the watcher, for waking it
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_fertig{false};
+    std::atomic<bool> m_echtzeit{false};
     quint64 m_generation = 0;  // UI thread only: events of an old run are dropped
 };

@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "DebugLog.h"
+#include "Echtzeit.h"
 #include "Einstellungen.h"
 #include "PortIO.h"
 #include "Uhr.h"
@@ -140,9 +141,15 @@ void ParallelPort::ErfasseLPTWerte(int Modus, qint32 zeit) {
         PruefeChaosLPT(LPT1Wert, LPT2Wert);
         return;
     }
+    if (weiter(m_zaehler) == m_zaehlerDone && !m_wertetAus) {
+        // Full before LPTTimer came round (the UI thread was held up): evaluate now rather
+        // than lose a crossing.
+        ErmittleLPTEvent();
+    }
     const qint16 naechster = weiter(m_zaehler);
     if (naechster == m_zaehlerDone) {
-        // Full: the oldest unevaluated sample goes, not the whole ring.
+        // Still full (caution holds the evaluation): the oldest unevaluated sample goes, not
+        // the whole ring.
         SchreibeDebug(QStringLiteral("LPTWerte: Ring voll, ältester Wert verworfen"));
         m_zaehlerDone = weiter(m_zaehlerDone);
     }
@@ -166,6 +173,17 @@ void ParallelPort::ErmittleLPTEvent() {
                           .arg(m_zaehler)
                           .arg(m_zaehlerDone));
         PruefeChaosLPT(e.LPT1Wert, e.LPT2Wert);
+        // Lines are followed during caution too: a car standing on the line then is no lap
+        // once the caution ends.
+        std::array<bool, 6> hoch{};
+        for (int k = 1; k <= 6; ++k) {
+            const LPTErfPaarT& p = m_paare[k - 1];
+            const qint32 w = p.port == QLatin1String("LPT2") ? e.LPT2Wert : e.LPT1Wert;
+            const bool inv = invertiert(p.wert);
+            hoch[size_t(k - 1)] = p.wert != 0 && (inv ? (p.wert & ~w) != 0 : (p.wert & w) != 0);
+        }
+        const std::array<bool, 6> vorher = m_bahnHoch;
+        m_bahnHoch = hoch;
         if (chaosAktiv()) {
             m_zaehlerDone = weiter(m_zaehlerDone);
             m_wertetAus = false;
@@ -173,10 +191,10 @@ void ParallelPort::ErmittleLPTEvent() {
             return;
         }
         for (int k = 1; k <= 6; ++k) {
+            if (!hoch[size_t(k - 1)] || vorher[size_t(k - 1)]) continue;
             const LPTErfPaarT& p = m_paare[k - 1];
             const qint32 w = p.port == QLatin1String("LPT2") ? e.LPT2Wert : e.LPT1Wert;
             const bool inv = invertiert(p.wert);
-            if (inv ? (p.wert & ~w) == 0 : (p.wert & w) == 0) continue;
             QString text;
             if (!inv)
                 text = QStringLiteral("Slot %1 ausgelöst LPTWertIntern: %2").arg(k).arg(w);
@@ -321,10 +339,21 @@ void ParallelPort::abtastLauf(quint16 b1, quint16 b2, quint64 generation) {
     using namespace std::chrono;
     const ZeitstempelQuelle zeit = m_zeit;
     const auto periode = microseconds(m_periodeUs);
+    QString grund;
+    const bool echtzeit = Echtzeit::fordereAn(&grund);
+    m_echtzeit = echtzeit;
+    const QString text = Echtzeit::meldung(QStringLiteral("LPT-Abtastung"), echtzeit, grund);
+    QMetaObject::invokeMethod(this, [text] { SchreibeDebug(text); }, Qt::QueuedConnection);
     Probe letzte;
     auto naechste = steady_clock::now();
+    auto vorige = naechste;
     while (!m_stop) {
         quint16 w1 = 0, w2 = 0;
+        const auto gelesen = steady_clock::now();
+        const qint64 luecke = duration_cast<microseconds>(gelesen - vorige).count();
+        vorige = gelesen;
+        if (luecke > m_groessteLuecke) m_groessteLuecke = luecke;
+        if (luecke > 2 * m_periodeUs) ++m_luecken;
         if (lies(b1, b2, letzte, w1, w2)) {
             const qint32 t = zeit();
             QMetaObject::invokeMethod(
@@ -348,6 +377,9 @@ void ParallelPort::starteErfassung() {
     stoppeErfassung();
     m_zaehler = m_stopMarke = m_zaehlerDone = 0;
     m_letzteProbe = Probe{};
+    m_bahnHoch = {};
+    m_groessteLuecke = 0;
+    m_luecken = 0;
     m_lptTimer->start(lptTimerMs);
     if (!m_io) return;
     m_stop = false;
@@ -355,7 +387,7 @@ void ParallelPort::starteErfassung() {
     const quint16 b2 = basis(QStringLiteral("LPT2"));
     const quint64 generation = ++m_generation;
     m_thread.reset(QThread::create([this, b1, b2, generation] { abtastLauf(b1, b2, generation); }));
-    m_thread->start(QThread::TimeCriticalPriority);
+    m_thread->start();
 }
 
 void ParallelPort::stoppeErfassung() {

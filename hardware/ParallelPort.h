@@ -5,6 +5,9 @@
 // kept only when it differs from the one before, stamped where it was taken and handed to the
 // UI thread into a ring of 101 entries. LPTTimer evaluates the ring every 100 ms into laps and
 // caution; ChaosTimer reads a caution input directly every 500 ms when the ports do not time.
+// A lane counts on its own rising edge only: a sample that changes another input never
+// reports again a lane whose line has stayed high. The sampling thread asks for real-time
+// scheduling (see Echtzeit.h) and works without it too.
 //
 // Line polarity: the port hardware inverts C0, C1 and C3 (pins 8, 9, 11) of the control
 // register and S7 (pin 16, BUSY) of the status register; C2 (pin 10) and S3..S6 (pins 12..15)
@@ -81,6 +84,12 @@ public:
     void starteErfassung();
     void stoppeErfassung();
     bool erfassungLaeuft() const { return m_thread != nullptr; }
+    // The running (or last) sampling thread was granted real-time scheduling.
+    bool echtzeitGewaehrt() const { return m_echtzeit; }
+    // Since the sampling started: the longest time between two samples (µs) and how often
+    // it was longer than two periods (a pulse that short may have been missed then).
+    qint64 groessteAbtastLueckeUs() const { return m_groessteLuecke; }
+    int abtastLuecken() const { return m_luecken; }
     void starteChaosTimer();
     void stoppeChaosTimer();
     UhrTimer* LPTTimer() const { return m_lptTimer; }
@@ -131,11 +140,15 @@ private:
     qint16 m_zaehlerDone = 0;
     bool m_wertetAus = false;  // evaluation running (a caution handler may wait inside it)
     bool m_prueftChaos = false;
+    std::array<bool, 6> m_bahnHoch{};  // line state of LPTErf1..6 in the last evaluated sample
 
     UhrTimer* m_lptTimer;
     UhrTimer* m_chaosTimer;
     std::unique_ptr<QThread> m_thread;
     std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_echtzeit{false};
+    std::atomic<qint64> m_groessteLuecke{0};
+    std::atomic<int> m_luecken{0};
     quint64 m_generation = 0;
     int m_periodeUs = 1000;
     Probe m_letzteProbe;  // of tasteAb()

@@ -46,7 +46,9 @@ signals:
     // A crossing on timing input `eingang` (the lane of the input, before the engine maps it).
     // `zeit`: the time stamp in ms, or for counters that time the lap themselves their own
     // time value, as the engine's normalisation expects for the active interface.
-    void rundeErfasst(int eingang, qint32 zeit);
+    // `zehntel`: tenths of a millisecond on top of `zeit` (0..9), from counters that measure
+    // finer than 1 ms; the engine keeps them so that lane totals stay exact.
+    void rundeErfasst(int eingang, qint32 zeit, int zehntel = 0);
     // Caution switched on or off by the track (button, box message).
     void chaosAn();
     void chaosAus();

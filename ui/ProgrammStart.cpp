@@ -287,9 +287,10 @@ void ProgrammStart::oeffneSchnittstelle() {
         Rennleitung* leitung = m_leitung.get();
         Rennablauf* ablauf = m_ablauf.get();
         QObject* fenster = m_fenster.get();
-        QObject::connect(z, &Zeitnahme::rundeErfasst, fenster, [leitung](int eingang, qint32 zeit) {
-            leitung->RundenErfassung(eingang, zeit);
-        });
+        QObject::connect(z, &Zeitnahme::rundeErfasst, fenster,
+                         [leitung](int eingang, qint32 zeit, int zehntel) {
+                             leitung->RundenErfassung(eingang, zeit, zehntel);
+                         });
         QObject::connect(z, &Zeitnahme::chaosAn, fenster, [ablauf] { ablauf->chaos().ChaosAN(); });
         QObject::connect(z, &Zeitnahme::chaosAus, fenster,
                          [ablauf] { ablauf->chaos().ChaosAus(); });

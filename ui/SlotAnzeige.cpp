@@ -189,6 +189,11 @@ void SlotAnzeige::uebernehmeWerte() {
     if (m_gezeigteVersion == m_werte.version() && m_gezeigteVersion != ~quint64(0)) return;
     m_gezeigteVersion = m_werte.version();
 
+    // Colours are set only when they change: a new palette makes every label lay out again.
+    const Faerbung faerbung{m_werte.hintergrundFarbe(), m_werte.schriftFarbe(),
+                            m_werte.fruehstart()};
+    const bool neueFarben = !m_faerbung || !(*m_faerbung == faerbung);
+    m_faerbung = faerbung;
     const QColor hinten = Farbwert::alsFarbe(m_werte.hintergrundFarbe(), palette());
     const QColor schrift = Farbwert::alsFarbe(m_werte.schriftFarbe(), palette());
     auto faerbe = [](QWidget* w, const QColor& h, const QColor& s) {
@@ -199,30 +204,48 @@ void SlotAnzeige::uebernehmeWerte() {
         pal.setColor(QPalette::Text, s);
         w->setPalette(pal);
     };
-    faerbe(this, hinten, schrift);
+    if (neueFarben) faerbe(this, hinten, schrift);
     for (int ou = 0; ou < 2; ++ou) {
         for (int p = 0; p < 5; ++p) {
             QLabel* l = m_label[ou][p];
             const QString tag = l->property("tag").toString();
             const QString wert = m_werte.feldText(tag);
-            l->setText(wert.isNull() ? m_feld[ou][p].Text : wert);
-            faerbe(l, hinten, schrift);
+            const QString& text = wert.isNull() ? m_feld[ou][p].Text : wert;
+            if (l->text() != text) l->setText(text);
+            if (neueFarben) faerbe(l, hinten, schrift);
         }
     }
-    faerbe(m_liste, hinten, schrift);
-    if (m_werte.fruehstart())
-        faerbe(m_label[1][0], Qt::white, Farbwert::alsFarbe(qint32(0x80000012), palette()));
+    if (neueFarben) {
+        faerbe(m_liste, hinten, schrift);
+        if (m_werte.fruehstart())
+            faerbe(m_label[1][0], Qt::white, Farbwert::alsFarbe(qint32(0x80000012), palette()));
+    }
 
     if (m_bildPfad[0] != m_werte.fahrerBild()) ladeBild(0, m_werte.fahrerBild());
     if (m_bildPfad[1] != m_werte.autoBild()) ladeBild(1, m_werte.autoBild());
 
     const bool listeVorher = m_liste->isVisibleTo(this);
-    const QStringList& zeilen = m_werte.rundenListe();
-    m_liste->clear();
-    m_liste->addItems(zeilen);
+    zeigeRundenListe();
     m_liste->setVisible(m_werte.rundenListeSichtbar());
     if (listeVorher != m_liste->isVisibleTo(this)) ordneAn();
     passeSchriftenAn();
+}
+
+void SlotAnzeige::zeigeRundenListe() {
+    const QStringList& zeilen = m_werte.rundenListe();
+    const quint64 gesamt = m_werte.rundenZeilenGesamt();
+    if (m_listenStand != m_werte.rundenListeStand() || gesamt < m_listenZeilen) {
+        // Emptied since (new race, new race kind): built once from what the values keep.
+        m_liste->clear();
+        m_liste->addItems(zeilen);
+    } else {
+        // New laps go on top; the oldest line falls off the bottom.
+        const int neu = int(qMin<quint64>(gesamt - m_listenZeilen, quint64(zeilen.size())));
+        for (int i = neu - 1; i >= 0; --i) m_liste->insertItem(0, zeilen.at(i));
+        while (m_liste->count() > zeilen.size()) delete m_liste->takeItem(m_liste->count() - 1);
+    }
+    m_listenStand = m_werte.rundenListeStand();
+    m_listenZeilen = gesamt;
 }
 
 void SlotAnzeige::ladeBild(int ou, const QString& pfad) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -68,6 +69,7 @@ private:
     void konfiguriere();
     void ordneAn();
     void uebernehmeWerte();
+    void zeigeRundenListe();
     void passeSchriftenAn();
     void ladeBild(int ou, const QString& pfad);
 
@@ -82,4 +84,12 @@ private:
     QWidget* m_linie = nullptr;
     int m_listenSchrift = 0;  // 0: the list keeps its default size
     quint64 m_gezeigteVersion = ~quint64(0);
+    quint64 m_listenStand = ~quint64(0);  // rundenListeStand()/-ZeilenGesamt() of the list shown
+    quint64 m_listenZeilen = 0;
+    struct Faerbung {
+        qint32 hinten = 0, schrift = 0;
+        bool fruehstart = false;
+        bool operator==(const Faerbung&) const = default;
+    };
+    std::optional<Faerbung> m_faerbung;  // colours last set on the labels
 };

@@ -29,15 +29,16 @@ private slots:
         QTest::addColumn<qint64>("zehntelMs");
         QTest::addColumn<int>("erwBahn");
         QTest::addColumn<int>("erwZeit");
+        QTest::addColumn<int>("erwZehntel");
         // Lane bit 0x20: lane 6 in normal numbering, lane 3 reversed.
-        QTest::newRow("bit 0x20 normal") << 6 << true << 5 << qint64(81234) << 6 << 8123;
-        QTest::newRow("bit 0x20 umgekehrt") << 3 << false << 5 << qint64(81234) << 3 << 8123;
-        QTest::newRow("bahn 1 umgekehrt") << 1 << false << 2 << qint64(10000) << 1 << 1000;
-        QTest::newRow("erste runde zeit 0") << 2 << true << 1 << qint64(99999) << 2 << 0;
-        QTest::newRow("runde 0 zeit 0") << 2 << true << 0 << qint64(5000) << 2 << 0;
-        // 1 min 23 s 45 hundredths 67 ten-thousandths: 83456.7 ms, cut.
-        QTest::newRow("bcd zeit") << 4 << true << 2 << qint64(834567) << 4 << 83456;
-        QTest::newRow("runden über 100") << 1 << true << 1234 << qint64(95999) << 1 << 9599;
+        QTest::newRow("bit 0x20 normal") << 6 << true << 5 << qint64(81234) << 6 << 8123 << 4;
+        QTest::newRow("bit 0x20 umgekehrt") << 3 << false << 5 << qint64(81234) << 3 << 8123 << 4;
+        QTest::newRow("bahn 1 umgekehrt") << 1 << false << 2 << qint64(10000) << 1 << 1000 << 0;
+        QTest::newRow("erste runde zeit 0") << 2 << true << 1 << qint64(99999) << 2 << 0 << 0;
+        QTest::newRow("runde 0 zeit 0") << 2 << true << 0 << qint64(5000) << 2 << 0 << 0;
+        // 1 min 23 s 45 hundredths 67 ten-thousandths: 83456.7 ms, the tenths kept apart.
+        QTest::newRow("bcd zeit") << 4 << true << 2 << qint64(834567) << 4 << 83456 << 7;
+        QTest::newRow("runden über 100") << 1 << true << 1234 << qint64(95999) << 1 << 9599 << 9;
     }
     void rundeWirdDekodiert() {
         QFETCH(int, bahn);
@@ -50,6 +51,7 @@ private slots:
         QCOMPARE(e[0].art, Art::Runde);
         QTEST(e[0].bahn, "erwBahn");
         QTEST(int(e[0].zeit), "erwZeit");
+        QTEST(e[0].zehntel, "erwZehntel");
         QCOMPARE(e[0].runden, runden);
     }
 
@@ -239,6 +241,7 @@ private slots:
         QCOMPARE(runde.count(), 2);
         QCOMPARE(runde[0][0].toInt(), 6);
         QCOMPARE(runde[0][1].toInt(), 12345);
+        QCOMPARE(runde[0][2].toInt(), 6);  // the tenths travel with the lap
         QCOMPARE(runde[1][0].toInt(), 1);
         QCOMPARE(an.count(), 1);
         QCOMPARE(aus.count(), 1);

@@ -127,6 +127,54 @@ private slots:
         QCOMPARE(p.rundenListe()->count(), 0);
     }
 
+    // A long practice: the list keeps the newest lines only, the widget adds the new ones on
+    // top instead of rebuilding, and a refresh that changes nothing changes nothing.
+    void langesTrainingBehaeltDieNeuestenZeilen() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Einstellungen e;
+        SlotWerte werte;
+        SlotAnzeige p(werte, e, 768);
+        p.resize(1000, 200);
+        p.show();
+        werte.SetFirstVarWerte("Anna", "", "Audi", "", "Training", 10);
+        const int n = 3000;
+        double gesamt = 0;
+        for (int runde = 1; runde <= n; ++runde) {
+            const double zeit = 4000 + runde % 1000;
+            gesamt += zeit;
+            werte.SetVarWerte(1 + runde % 3, zeit, runde, gesamt);
+            const quint64 version = werte.version();
+            werte.SetVarWerte(1 + runde % 3, zeit, runde, gesamt);  // the next tick, no lap
+            QCOMPARE(werte.version(), version);
+            if (runde == 5) {
+                // An item the widget already holds stays the same object: nothing rebuilt.
+                QListWidgetItem* alt = p.rundenListe()->item(0);
+                werte.SetVarWerte(1, 4006, 6, gesamt + 4006);
+                QCOMPARE(p.rundenListe()->item(1), alt);
+                gesamt += 4006;
+                ++runde;
+            }
+        }
+        const int max = SlotWerte::maxRundenZeilen;
+        QCOMPARE(werte.rundenListe().size(), max);
+        QCOMPARE(p.rundenListe()->count(), max);
+        for (int i = 0; i < max; ++i) {
+            const int runde = n - i;
+            QCOMPARE(p.rundenListe()->item(i)->text(), werte.rundenListe().at(i));
+            QVERIFY2(p.rundenListe()->item(i)->text().startsWith(
+                         QString::number(runde).rightJustified(3, '0') + '-'),
+                     qPrintable(p.rundenListe()->item(i)->text()));
+        }
+        QCOMPARE(p.label(0, 2)->text(), QString::number(n));
+
+        // A new race empties the list, the next lap is its only line.
+        werte.SetFirstVarWerte("Bert", "", "BMW", "", "Training", 10);
+        QCOMPARE(p.rundenListe()->count(), 0);
+        werte.SetVarWerte(1, 5123, 1, 5123);
+        QCOMPARE(p.rundenListe()->count(), 1);
+        QCOMPARE(p.rundenListe()->item(0)->text(), QStringLiteral("001-005,123"));
+    }
+
     void werteUndBeschriftungen() {
         Einstellungen e;
         SlotWerte werte;

@@ -109,9 +109,10 @@ private slots:
         u.bisLeerlauf();
         QVERIFY(!u.z().RennenLaeuft);
 
+        // Lap times rounded half up; totals the exact sums of the tenths (22567.1 ms on lane 1).
         const QList<Zeile> erwartet = {
-            {1, 1, 5234, 5234},  {2, 1, 6100, 6100},   {3, 1, 7000, 7000}, {1, 2, 4987, 10221},
-            {2, 2, 5876, 11976}, {1, 3, 12345, 22566}, {3, 2, 6543, 13543}};
+            {1, 1, 5235, 5235},  {2, 1, 6100, 6100},   {3, 1, 7001, 7001}, {1, 2, 4987, 10222},
+            {2, 2, 5877, 11977}, {1, 3, 12346, 22567}, {3, 2, 6543, 13544}};
         QCOMPARE(u.zeilen("aktrennen"), erwartet);
         QCOMPARE(u.zeilen("histrennen", "Bahn, Runde"), u.zeilen("aktrennen", "Bahn, Runde"));
         QVERIFY(u.rennInfo().at(5).contains("C-"));
@@ -148,7 +149,7 @@ private slots:
         QVERIFY(dsStatus(u, 0xA4, [&] { return u.ablauf->gestoppt(); }));
         u.bisLeerlauf();
 
-        const QList<Zeile> erwartet = {{2, 1, 8345, 8345}, {4, 1, 9000, 9000}, {2, 2, 7999, 16344}};
+        const QList<Zeile> erwartet = {{2, 1, 8346, 8346}, {4, 1, 9000, 9000}, {2, 2, 8000, 16346}};
         QCOMPARE(u.zeilen("aktrennen"), erwartet);
         QCOMPARE(u.zeilen("histrennen", "Bahn, Runde"), u.zeilen("aktrennen", "Bahn, Runde"));
     }

@@ -163,7 +163,8 @@ private slots:
         probe(0x8000, 0x0000, 3000);  // C0 high (bit clear)
         lpt->ErmittleLPTEvent();
 
-        QList<QList<QVariant>> soll{{1, 2000}, {2, 2000}, {3, 2000}, {4, 2000}, {5, 3000}};
+        QList<QList<QVariant>> soll{{1, 2000, 0}, {2, 2000, 0}, {3, 2000, 0}, {4, 2000, 0},
+                                    {5, 3000, 0}};
         QCOMPARE(runden.count(), soll.size());
         for (int i = 0; i < soll.size(); ++i) QCOMPARE(runden.at(i), soll[i]);
         QCOMPARE(wartet.count(), 1);
@@ -187,22 +188,26 @@ private slots:
         probe(0x0800, 0, 10);
         QCOMPARE(lpt->LPTWerteZaehler(), 0);
         QCOMPARE(lpt->eintrag(100).zeit, 10);
+        probe(0, 0, 15);
         probe(0x0800, 0, 20);
         lpt->ErmittleLPTEvent();
         QCOMPARE(runden.count(), 2);
-        QCOMPARE(lpt->LPTWerteZaehlerdone(), 1);
+        QCOMPARE(lpt->LPTWerteZaehlerdone(), 2);
     }
 
-    // A writer that catches up with the reader drops the oldest sample, not the whole ring.
+    // A ring that fills before LPTTimer comes round is evaluated at once: nothing is lost.
     void ringVoll() {
         e.LPTErf[1] = QStringLiteral("LPT1 12");
         lpt->CopyLPTErf2Array();
         QSignalSpy runden(lpt, &Zeitnahme::rundeErfasst);
-        for (int i = 0; i < 105; ++i) probe(0x0800, 0, i);
+        QSignalSpy wartet(lpt, &ParallelPort::rundeWartet);
+        for (int i = 0; i < 305; ++i) probe(i % 2 ? 0 : 0x0800, 0, i);  // a pulse every 2 ms
+        QCOMPARE(wartet.count(), 3);  // evaluated three times on the way
         lpt->ErmittleLPTEvent();
-        QCOMPARE(runden.count(), ParallelPort::ringGroesse - 1);
-        QCOMPARE(runden.last().at(1).toInt(), 104);
-        QCOMPARE(runden.first().at(1).toInt(), 5);
+        QCOMPARE(runden.count(), 153);
+        QCOMPARE(runden.first().at(1).toInt(), 0);
+        QCOMPARE(runden.last().at(1).toInt(), 304);
+        QCOMPARE(zeilenMit(QStringLiteral("Ring voll")), 0);
     }
 
     // Caution on a status line through the samples: each tick consumes one sample and counts
@@ -219,8 +224,11 @@ private slots:
         QSignalSpy knopf(lpt, &ParallelPort::chaosKnopfFreigabe);
 
         probe(0x1800, 0, 100);  // caution line and lane 1 high
-        probe(0x0800, 0, 200);  // caution line low again, lane 1 still high
-        probe(0x0800, 0, 300);
+        probe(0x0800, 0, 200);  // caution line low again, lane 1 still high: no new lap
+        probe(0x0000, 0, 300);
+        probe(0x0800, 0, 400);
+        probe(0x0000, 0, 500);
+        probe(0x0800, 0, 600);
         lpt->ErmittleLPTEvent();
         QVERIFY(chaos);
         QCOMPARE(runden.count(), 0);
@@ -232,8 +240,9 @@ private slots:
         QVERIFY(!chaos);
         QCOMPARE(knopf.last().at(0).toBool(), true);
         QCOMPARE(runden.count(), 2);
-        QCOMPARE(runden.first(), (QList<QVariant>{1, 200}));
-        QCOMPARE(lpt->LPTWerteZaehlerdone(), 3);
+        QCOMPARE(runden.first(), (QList<QVariant>{1, 400, 0}));
+        QCOMPARE(runden.last(), (QList<QVariant>{1, 600, 0}));
+        QCOMPARE(lpt->LPTWerteZaehlerdone(), 6);
     }
 
     // A caution handler that lets the timers run (the restart sequence waits) re-enters the
@@ -250,7 +259,8 @@ private slots:
         });
         QSignalSpy runden(lpt, &Zeitnahme::rundeErfasst);
         probe(0x0800, 0, 1);  // caution line low: ends caution, lane 1 high
-        probe(0x0800, 0, 2);
+        probe(0x0000, 0, 2);
+        probe(0x0800, 0, 3);
         lpt->ErmittleLPTEvent();
         QCOMPARE(runden.count(), 2);
     }
@@ -321,7 +331,41 @@ private slots:
         QCOMPARE(runden.count(), 0);
         uhr->vorruecken(100);
         QCOMPARE(runden.count(), 1);
-        QCOMPARE(runden.first(), (QList<QVariant>{2, t}));
+        QCOMPARE(runden.first(), (QList<QVariant>{2, t, 0}));
+    }
+
+    // Five lanes crossing 1 ms apart with 5 ms pulses, sampled every millisecond: each
+    // crossing is one lap at its own rising edge, however the other lines change meanwhile.
+    void fuenfBahnenVersetzt() {
+        e.LPTErf[1] = QStringLiteral("LPT1 12");  // S3
+        e.LPTErf[2] = QStringLiteral("LPT1 13");  // S4
+        e.LPTErf[3] = QStringLiteral("LPT1 14");  // S5
+        e.LPTErf[4] = QStringLiteral("LPT1 15");  // S6
+        e.LPTErf[5] = QStringLiteral("LPT1 10");  // C2, not inverted
+        lpt->CopyLPTErf2Array();
+        QSignalSpy runden(lpt, &Zeitnahme::rundeErfasst);
+        lpt->LPTTimer()->start();
+        const qint32 t0 = uhr->Zeitstempel() + 10;
+        QList<QList<QVariant>> soll;
+        for (int runde = 0; runde < 3; ++runde)
+            for (int k = 1; k <= 5; ++k) soll.append({k, t0 + runde * 300 + (k - 1), 0});
+        for (int ms = 0; ms < 900; ++ms) {
+            const qint32 t = uhr->Zeitstempel();
+            quint8 status = 0x80, steuer = 0;  // BUSY bit set: its line is low
+            for (int k = 1; k <= 5; ++k) {
+                const qint32 ab = (t - t0) % 300 - (k - 1);
+                if (t < t0 || ab < 0 || ab >= 5) continue;
+                if (k < 5) status |= quint8(0x08 << (k - 1));
+                else steuer |= 0x04;
+            }
+            io->setze(L1 + 1, status);
+            io->setze(L1 + 2, steuer);
+            lpt->tasteAb();
+            uhr->vorruecken(1);
+        }
+        uhr->vorruecken(200);
+        QCOMPARE(runden.count(), soll.size());
+        for (int i = 0; i < soll.size(); ++i) QCOMPARE(runden.at(i), soll[i]);
     }
 
     // The sampling thread stores changes with the stamp it took.
@@ -346,7 +390,7 @@ private slots:
         QSignalSpy runden(lpt, &Zeitnahme::rundeErfasst);
         lpt->ErmittleLPTEvent();
         QCOMPARE(runden.count(), 1);
-        QCOMPARE(runden.first(), (QList<QVariant>{1, 4242}));
+        QCOMPARE(runden.first(), (QList<QVariant>{1, 4242, 0}));
     }
 };
 

@@ -1,0 +1,30 @@
+#pragma once
+// Answers of the program's start-up and race questions for the benchmarks: nothing waits for
+// a dialog, every message is printed.
+
+#include <cstdio>
+
+#include "Rueckfrage.h"
+#include "StartDialoge.h"
+
+namespace bench {
+
+class StilleDialoge : public StartDialoge {
+public:
+    void meldung(const QString& text) override {
+        std::fprintf(stderr, "Meldung: %s\n", qPrintable(text));
+    }
+    bool datenbankAuswaehlen(DatenbankWahl&) override { return false; }
+};
+
+class StilleRueckfrage : public Rueckfrage {
+public:
+    int meldungen = 0;
+    bool frage(const QString&) override { return true; }
+    void meldung(const QString& text) override {
+        ++meldungen;
+        std::fprintf(stderr, "Meldung: %s\n", qPrintable(text));
+    }
+};
+
+}  // namespace bench
