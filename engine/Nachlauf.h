@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include "Laufergebnis.h"
+
 class Rennablauf;
 class TurnierUebergabe;
 class UhrTimer;
@@ -32,6 +34,9 @@ public:
     // The spoken end of the run for the current race kind (outside tournaments).
     void SageErgebnisse();
 
+    // The final order of the last closed run (empty before the first).
+    const Laufergebnis& letztesErgebnis() const { return m_ergebnis; }
+
 private:
     void eingaengeAus();
     void fensterLeerlauf();
@@ -41,4 +46,5 @@ private:
     TurnierUebergabe* m_turnier = nullptr;
     UhrTimer* m_timer = nullptr;
     bool m_schliesst = false;
+    Laufergebnis m_ergebnis;
 };

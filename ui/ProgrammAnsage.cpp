@@ -1,5 +1,6 @@
 #include "ProgrammAnsage.h"
 
+#include "DebugLog.h"
 #include "EinstellungsSpeicher.h"
 #include "EspeakSynthese.h"
 #include "SprachWarteschlange.h"
@@ -18,12 +19,20 @@ ProgrammAnsage::ProgrammAnsage(Einstellungen& e, EinstellungsSpeicher& speicher,
 ProgrammAnsage::~ProgrammAnsage() { delete m_fenster; }
 
 void ProgrammAnsage::SprachAusgabe(const QString& text) {
-    if (!m_warteschlange || m_e.SoundAn != 1) return;
-    if (text.trimmed().isEmpty()) return;  // an empty text is spoken as nothing
-    m_warteschlange->sprich(text, stimme());
+    SprachAusgabeMit(text, Sprechart::Normal, QString());
 }
 
-void ProgrammAnsage::SpieleTon(const QString& datei) { m_ton.spiele(datei); }
+void ProgrammAnsage::SprachAusgabeMit(const QString& text, Sprechart art, const QString& fahrer) {
+    if (!m_warteschlange || m_e.SoundAn != 1) return;
+    if (text.trimmed().isEmpty()) return;  // an empty text is spoken as nothing
+    SchreibeDebug(QStringLiteral("SprachAusgabe: ") + text);
+    m_warteschlange->sprich(text, stimme(), art, fahrer);
+}
+
+void ProgrammAnsage::SpieleTon(const QString& datei) {
+    SchreibeDebug(QStringLiteral("SpieleTon: ") + datei);
+    m_ton.spiele(datei);
+}
 
 QString ProgrammAnsage::stimme() const {
     return EspeakSynthese::stimmeFuer(m_e.LangId, m_e.MyAgent);

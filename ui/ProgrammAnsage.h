@@ -30,6 +30,7 @@ public:
     void setzeTextQuelle(std::function<QString(int)> quelle) { m_texte = std::move(quelle); }
 
     void SprachAusgabe(const QString& text) override;
+    void SprachAusgabeMit(const QString& text, Sprechart art, const QString& fahrer) override;
     void SpieleTon(const QString& datei) override;
 
     // Saves MA (when not empty) as MyAgent and LID as LangId, reads both back and takes the

@@ -83,8 +83,10 @@ void ProgrammStart::Form_Initialize() {
             synthese = m_eigeneSynthese.get();
             wiedergabe = m_eigeneWiedergabe.get();
         }
-        if (synthese && wiedergabe)
+        if (synthese && wiedergabe) {
             m_warteschlange = std::make_unique<SprachWarteschlange>(*synthese, *wiedergabe);
+            m_warteschlange->setzeUhr(m_uhr);
+        }
     }
     m_ansage = std::make_unique<ProgrammAnsage>(m_e, *m_speicher, m_warteschlange.get(), *m_ton);
     // 2., 3. Database path, then every setting.

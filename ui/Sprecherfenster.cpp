@@ -45,6 +45,8 @@ void Sprecherfenster::zeigeText(const QString& text) {
 }
 
 void Sprecherfenster::textFertig() {
+    // An old sentence left standing would read as news.
+    m_text->clear();
     m_spricht = false;
     update();
 }
