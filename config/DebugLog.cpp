@@ -5,6 +5,7 @@
 #include <QThread>
 #include <QTime>
 
+#include "Ausgabepfad.h"
 #include "Uhr.h"
 
 namespace {
@@ -52,7 +53,7 @@ void DebugLog::leeren() {
 }
 
 bool DebugLog::speichere(const QString& ltfPfad, QString* fehler) const {
-    QFile datei(ltfPfad + QStringLiteral("pistorelle.log"));
+    QFile datei(Ausgabepfad::praefix(ltfPfad) + QStringLiteral("pistorelle.log"));
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
         if (fehler) *fehler = datei.errorString();
         return false;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "Ansage.h"
+#include "Ausgabepfad.h"
 #include "ChaosModus.h"
 #include "DebugLog.h"
 #include "Einstellungen.h"
@@ -114,7 +115,8 @@ void Rennablauf::StarteErfassung() {
 
 void Rennablauf::loescheEinzelrundenDateien() {
     // The single-lap files of the last run: ltfPfad is a prefix, the pattern follows it.
-    const QFileInfo muster(m_leitung.einstellungen().ltfPfad + QStringLiteral("*.lre"));
+    const QFileInfo muster(Ausgabepfad::praefix(m_leitung.einstellungen().ltfPfad) +
+                           QStringLiteral("*.lre"));
     QDir ordner = muster.absoluteDir();
     const QStringList dateien =
         ordner.entryList(QStringList{muster.fileName()}, QDir::Files | QDir::Hidden);

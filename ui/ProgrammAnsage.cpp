@@ -29,6 +29,11 @@ void ProgrammAnsage::SprachAusgabeMit(const QString& text, Sprechart art, const 
     m_warteschlange->sprich(text, stimme(), art, fahrer);
 }
 
+bool ProgrammAnsage::fensterErlaubt() const {
+    return m_speicher.hole(QStringLiteral("SprecherFenster"), QStringLiteral("1")).trimmed() !=
+           QLatin1String("0");
+}
+
 void ProgrammAnsage::SpieleTon(const QString& datei) {
     SchreibeDebug(QStringLiteral("SpieleTon: ") + datei);
     m_ton.spiele(datei);
@@ -54,9 +59,14 @@ void ProgrammAnsage::SetzeAgent(const QString& MA, qint32 LID) {
 void ProgrammAnsage::SpracheAn() {
     if (m_warteschlange) {
         if (m_e.SoundAn == 1) {
-            if (m_fenster) {
+            if (m_fenster && fensterErlaubt()) {
+                if (m_platziere)
+                    m_platziere(m_fenster);
+                else
+                    m_fenster->platziereObenRechts();
                 m_fenster->show();
-                m_fenster->platziereObenRechts();
+            } else if (m_fenster) {
+                m_fenster->hide();
             }
             if (m_e.MeldungsAnsage[1] > 0 && m_texte) SprachAusgabe(m_texte(1));
         } else {

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QStandardPaths>
 
 #include "AudioWiedergabe.h"
@@ -14,7 +15,11 @@
 #include "EspeakSynthese.h"
 #include "FensterHardware.h"
 #include "Hauptanzeige.h"
+#include "Fensterplatz.h"
+#include "HauptfensterZusatz.h"
 #include "ProgrammAnsage.h"
+#include "Rennvorgaben.h"
+#include "Sprecherfenster.h"
 #include "ProgrammRueckfrage.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
@@ -131,10 +136,23 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     m_leitung->SetzeTexte();
     Rennleitung* leitung = m_leitung.get();
     m_ansage->setzeTextQuelle([leitung](int nummer) { return leitung->Text(nummer); });
+    if (Sprecherfenster* sprecher = m_ansage->fenster()) {
+        // Beside the panels, where it was last moved to.
+        QPointer<frmMain> fenster = m_fenster.get();
+        auto* platz = new Fensterplatz(sprecher, *m_speicher, QStringLiteral("Sprecher"),
+                                       [fenster](const QSize& g) {
+                                           return fenster ? fenster->zusatz()->vorschlag(g)
+                                                          : QPoint(0, 0);
+                                       });
+        m_ansage->setzePlatzierung([platz](Sprecherfenster*) { platz->platziere(); });
+    }
     if (m_ansage->agentVorhanden()) m_ansage->SetzeAgent(m_e.MyAgent, m_e.LangId);
     // 11. Standings on the panels, then idle.
     m_leitung->SetzeAnzeigeWerte(2);
     m_leitung->MyInit();
+    // The last mode, limit and race name of the previous session.
+    m_vorgaben = std::make_unique<Rennvorgaben>(*m_leitung);
+    m_vorgaben->stelleWiederHer();
     // 12. The control box starts from a known state.
     if (m_e.BEPFEAktiv == 1) m_fensterHardware->SendeBepfe(QStringLiteral("reset;b01;"));
 

@@ -27,6 +27,7 @@ class Rennleitung;
 class SlotAnzeige;
 class StartAmpel;
 class frmSimulation;
+class HauptfensterZusatz;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -68,6 +69,7 @@ public:
     QVector<int> bahnenVonOben() const;
     StartAmpel* startAmpel() const;
     frmSimulation* simulation() const;
+    HauptfensterZusatz* zusatz() const { return m_zusatz; }
     void zeigeSimulation();
 
     QComboBox* cbRAuswahl = nullptr;
@@ -129,6 +131,7 @@ private:
     QHash<QPushButton*, QShortcut*> m_kuerzel;
     QPointer<StartAmpel> m_startAmpel;
     QPointer<frmSimulation> m_simulation;
+    HauptfensterZusatz* m_zusatz = nullptr;
     std::array<std::function<void()>, 7> m_fenster;
     std::function<QString()> m_status;
     QString m_letzterZusatz;
