@@ -156,11 +156,13 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     // 12. The control box starts from a known state.
     if (m_e.BEPFEAktiv == 1) m_fensterHardware->SendeBepfe(QStringLiteral("reset;b01;"));
 
+    if (m_optionen.fensterZeigen) m_fenster->showMaximized();
+    // After the main window, so that it opens in front of it.
     if (DebugLog::instanz().aktiv()) {
         m_debug = new frmDebug(m_e.ltfPfad, m_fenster.get());
         m_debug->show();
+        m_debug->raise();
     }
-    if (m_optionen.fensterZeigen) m_fenster->showMaximized();
     return true;
 }
 
