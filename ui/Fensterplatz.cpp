@@ -49,6 +49,18 @@ QPoint Fensterplatz::finde(const QRect& haupt, const QVector<QRect>& frei, const
     return p;
 }
 
+bool Fensterplatz::gespeichert() const {
+    return !m_speicher.hole(m_schluessel + QStringLiteral("X"), QString()).isEmpty();
+}
+
+void Fensterplatz::folge() {
+    if (!m_platziert || gespeichert()) return;
+    const QSize g = m_fenster->frameGeometry().size().expandedTo(m_fenster->size());
+    m_setzt = true;
+    m_fenster->move(m_vorschlag(g));
+    m_setzt = false;
+}
+
 void Fensterplatz::platziere() {
     bool okX = false;
     bool okY = false;

@@ -22,6 +22,9 @@ public:
 
     // Moves the window to its place (stored or proposed).
     void platziere();
+    // The main window moved or changed size: a window never moved by the user follows it.
+    void folge();
+    bool gespeichert() const;
 
     // The first of these that lies wholly on the screen: right of, left of, below, above the
     // main window; then each free area (main-window coordinates turned global by the caller)

@@ -40,6 +40,12 @@ HauptfensterZusatz::HauptfensterZusatz(frmMain& f, Rennleitung& leitung, Rennabl
     }
     connect(m_rennparameter, &QPushButton::clicked, this,
             &HauptfensterZusatz::oeffneRennparameter);
+    m_streifen = new QWidget(f.Menue);
+    m_streifen->setObjectName(QStringLiteral("Sprecherstreifen"));
+    m_streifen->setFixedHeight(80);
+    m_streifen->hide();
+    if (auto* raster = qobject_cast<QGridLayout*>(f.Menue->layout()))
+        raster->addWidget(m_streifen, 2, 0);
 
     connect(&anzeige, &H::ergebnisAnfordern, this, &HauptfensterZusatz::zeigeErgebnis);
     connect(&anzeige, &H::geaendert, this, [this](H::Element e) {
@@ -91,8 +97,33 @@ void HauptfensterZusatz::spiegeleChaosHinweis() {
     m_fenster.cmdChaos->setToolTip(gesperrt ? ChaosModus::gesperrtHinweis() : QString());
 }
 
-QVector<QRect> HauptfensterZusatz::freieFlaechen() const {
+void HauptfensterZusatz::beobachteSprecher(QWidget* sprecher) {
+    m_sprecher = sprecher;
+    if (!sprecher) return;
+    sprecher->installEventFilter(this);
+    setzeStreifen(sprecher->isVisible());
+}
+
+void HauptfensterZusatz::setzeStreifen(bool an) {
+    if (m_streifen->isVisibleTo(m_fenster.Menue) == an) return;
+    m_streifen->setVisible(an);
+    m_fenster.AnzeigenAnordnen();
+    // The strip's place is needed at once by whoever goes there.
+    m_fenster.Menue->layout()->activate();
+    if (m_folger) m_folger();
+}
+
+QVector<QRect> HauptfensterZusatz::freieFlaechen(bool rechtsZuerst) const {
     const frmMain& f = m_fenster;
+    QVector<QRect> streifen;
+    if (m_streifen->isVisibleTo(f.Menue)) {
+        const QRect s(m_streifen->mapTo(&f, QPoint(0, 0)), m_streifen->size());
+        const int links = qMin(s.width() / 2, 420);
+        streifen << QRect(s.left(), s.top(), links, s.height())
+                 << QRect(s.left() + links, s.top(), s.width() - links, s.height());
+        if (rechtsZuerst) std::swap(streifen[0], streifen[1]);
+        for (QRect& r : streifen) r.translate(f.mapToGlobal(QPoint(0, 0)));
+    }
     const QRect leiste(f.Menue->mapTo(&f, QPoint(0, 0)), f.Menue->size());
     // Between the controls on the left and those on the right, over both rows of the bar.
     int links = 0;
@@ -107,7 +138,7 @@ QVector<QRect> HauptfensterZusatz::freieFlaechen() const {
           static_cast<const QWidget*>(f.Command6), static_cast<const QWidget*>(f.Command7),
           static_cast<const QWidget*>(f.Command1)})
         if (w->isVisible()) rechts = qMin(rechts, w->geometry().left());
-    QVector<QRect> frei;
+    QVector<QRect> frei = streifen;
     const QPoint global = f.mapToGlobal(QPoint(0, 0));
     if (rechts - links > 16)
         frei.append(QRect(leiste.left() + links + 8, leiste.top(), rechts - links - 16,
@@ -117,10 +148,10 @@ QVector<QRect> HauptfensterZusatz::freieFlaechen() const {
     return frei;
 }
 
-QPoint HauptfensterZusatz::vorschlag(const QSize& groesse) const {
+QPoint HauptfensterZusatz::vorschlag(const QSize& groesse, bool rechts) const {
     const QScreen* s = m_fenster.screen() ? m_fenster.screen() : QGuiApplication::primaryScreen();
     const QRect schirm = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
-    return Fensterplatz::finde(m_fenster.frameGeometry(), freieFlaechen(), groesse, schirm);
+    return Fensterplatz::finde(m_fenster.frameGeometry(), freieFlaechen(rechts), groesse, schirm);
 }
 
 void HauptfensterZusatz::passeUhrAn() {
@@ -139,5 +170,14 @@ void HauptfensterZusatz::passeUhrAn() {
 
 bool HauptfensterZusatz::eventFilter(QObject* o, QEvent* e) {
     if (o == &m_fenster && e->type() == QEvent::Resize) passeUhrAn();
+    if (o == &m_fenster && m_folger &&
+        (e->type() == QEvent::Resize || e->type() == QEvent::Move || e->type() == QEvent::Show)) {
+        // After the window has laid itself out for its new size.
+        QMetaObject::invokeMethod(this, [this] {
+            if (m_folger) m_folger();
+        }, Qt::QueuedConnection);
+    }
+    if (o == m_sprecher && (e->type() == QEvent::Show || e->type() == QEvent::Hide))
+        setzeStreifen(e->type() == QEvent::Show);
     return false;
 }

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QVector>
+#include <functional>
 
 class Hauptanzeige;
 class QPushButton;
@@ -29,10 +30,20 @@ public:
     frmErgebnis* ergebnisFenster() const;
 
     // Screen areas of the main window that hold no panel value, in global coordinates: the
-    // free middle of the button bar first, then the bar itself.
-    QVector<QRect> freieFlaechen() const;
-    // Where a window of that size goes beside the panels.
-    QPoint vorschlag(const QSize& groesse) const;
+    // two halves of the announcer strip below the panels (when there is one), the free middle
+    // of the button bar, then the bar itself.
+    QVector<QRect> freieFlaechen(bool rechtsZuerst = false) const;
+    // Where a window of that size goes beside the panels (the simulation takes the right half
+    // of the strip, the announcer the left).
+    QPoint vorschlag(const QSize& groesse, bool rechts = false) const;
+
+    // While the announcer is shown the bar keeps a strip for it below the panels; the panels
+    // give up that height rather than be covered.
+    void beobachteSprecher(QWidget* sprecher);
+    void setzeStreifen(bool an);
+    // Called when the main window moved, changed size or its strip came or went.
+    void setzeFolger(std::function<void()> folger) { m_folger = std::move(folger); }
+    QWidget* sprecherStreifen() const { return m_streifen; }
 
     // Clock size from the window height: at least half the height of a panel's driver line.
     void passeUhrAn();
@@ -49,5 +60,8 @@ private:
     Rennablauf& m_ablauf;
     Hauptanzeige& m_anzeige;
     QPushButton* m_rennparameter = nullptr;
+    QWidget* m_streifen = nullptr;
+    QWidget* m_sprecher = nullptr;
+    std::function<void()> m_folger;
     QPointer<frmErgebnis> m_ergebnis;
 };

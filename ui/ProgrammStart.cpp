@@ -144,7 +144,12 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
                                            return fenster ? fenster->zusatz()->vorschlag(g)
                                                           : QPoint(0, 0);
                                        });
-        m_ansage->setzePlatzierung([platz](Sprecherfenster*) { platz->platziere(); });
+        m_ansage->setzePlatzierung([platz, fenster](Sprecherfenster*) {
+            if (fenster) fenster->zusatz()->setzeStreifen(true);
+            platz->platziere();
+        });
+        fenster->zusatz()->beobachteSprecher(sprecher);
+        fenster->zusatz()->setzeFolger([platz] { platz->folge(); });
     }
     if (m_ansage->agentVorhanden()) m_ansage->SetzeAgent(m_e.MyAgent, m_e.LangId);
     // 11. Standings on the panels, then idle.

@@ -27,6 +27,9 @@ Sprecherfenster::Sprecherfenster(QWidget* parent)
     f.setBold(true);
     m_name->setFont(f);
     m_text = new QLabel(this);
+    QFont gross = m_text->font();
+    gross.setPointSize(12);
+    m_text->setFont(gross);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     spalte->addWidget(m_name);

@@ -61,10 +61,12 @@ void StartAmpel::Load(bool zentriert, const QString& caption) {
 
 void StartAmpel::zeige(bool zentriert, const QString& caption) {
     Load(zentriert, caption);
+    // Not showFullScreen(): it activates the window and takes the keyboard.
     if (m_vollbild)
-        showFullScreen();
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
     else
-        showNormal();
+        setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowFullScreen));
+    show();
     raise();
 }
 

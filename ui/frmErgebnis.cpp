@@ -27,8 +27,7 @@ frmErgebnis::frmErgebnis(QWidget* parent) : QWidget(parent, Qt::Window) {
     gross.setPointSize(16);
     m_tabelle->setFont(gross);
     m_tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_tabelle->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    m_tabelle->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    m_tabelle->horizontalHeader()->setStretchLastSection(true);
     spalte->addWidget(m_tabelle, 1);
 
     m_schliessen = new QPushButton(QStringLiteral("Schließen"), this);
@@ -72,11 +71,15 @@ void frmErgebnis::zeige(const Laufergebnis& e) {
             m_tabelle->setItem(r, s, zelle);
         }
     }
-    // Tall enough for every row; the window never hides a place behind a scroll bar.
-    const int zeilen = m_tabelle->horizontalHeader()->height() +
-                       m_tabelle->verticalHeader()->defaultSectionSize() * int(e.zeilen.size()) + 8;
-    m_tabelle->setMinimumHeight(qMin(zeilen, 600));
-    adjustSize();
+    // Wide and tall enough for every column and row: no place behind a scroll bar.
+    m_tabelle->resizeColumnsToContents();
+    m_tabelle->resizeRowsToContents();
+    int breite = 2 * m_tabelle->frameWidth() + 24;
+    for (int s = 0; s < m_tabelle->columnCount(); ++s) breite += m_tabelle->columnWidth(s);
+    int hoehe = 2 * m_tabelle->frameWidth() + m_tabelle->horizontalHeader()->sizeHint().height();
+    for (int r = 0; r < m_tabelle->rowCount(); ++r) hoehe += m_tabelle->rowHeight(r);
+    m_tabelle->setMinimumSize(qMin(breite, 1200), qMin(hoehe, 700));
+    resize(minimumSizeHint().expandedTo(QSize(600, 0)));
     show();
     raise();
 }

@@ -446,7 +446,7 @@ void frmMain::zeigeSimulation() {
     if (!m_simulation) {
         m_simulation = new frmSimulation(m_leitung, this);
         new Fensterplatz(m_simulation, m_leitung.speicher(), QStringLiteral("Simulation"),
-                         [this](const QSize& g) { return m_zusatz->vorschlag(g); });
+                         [this](const QSize& g) { return m_zusatz->vorschlag(g, true); });
     } else {
         m_simulation->baueKnoepfe();
     }
