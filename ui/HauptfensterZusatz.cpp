@@ -50,6 +50,10 @@ HauptfensterZusatz::HauptfensterZusatz(frmMain& f, Rennleitung& leitung, Rennabl
     connect(&anzeige, &H::ergebnisAnfordern, this, &HauptfensterZusatz::zeigeErgebnis);
     connect(&anzeige, &H::geaendert, this, [this](H::Element e) {
         if (e == H::cmdChaos) spiegeleChaosHinweis();
+        // The next run (a tournament stint, power training) needs its standings in view.
+        if (e == H::Command2 && m_anzeige.caption(H::Command2) == QLatin1String("&Stop") &&
+            m_ergebnis)
+            m_ergebnis->hide();
     });
     connect(&leitung, &Rennleitung::zustandGeaendert, this,
             &HauptfensterZusatz::spiegeleChaosHinweis);

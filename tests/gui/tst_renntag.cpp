@@ -210,9 +210,11 @@ private slots:
         QVERIFY(QFontMetrics(erster->label(0, 1)->font()).horizontalAdvance(name) <=
                 erster->label(0, 1)->width());
 
-        // --- Run 2 by time: caution shows red on the indicator.
+        // --- Run 2 by time: caution shows red on the indicator. The results of run 1 make
+        // way for the new standings.
         waehle(RZeit, "1");
         f()->Command2->click();
+        QVERIFY(!ergebnis->isVisible());
         QVERIFY(f()->cmdChaos->isEnabled());
         QVERIFY(f()->cmdChaos->toolTip().isEmpty());
         while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
