@@ -71,8 +71,8 @@ QByteArray Ergebnisdateien::windows1252(const QString& text) {
 }
 
 QString Ergebnisdateien::lreName(const QString& ltfPfad, int bahn, int runde) {
-    return Ausgabepfad::praefix(ltfPfad) + QString::number(bahn) + QLatin1Char('_') + QString::number(runde) +
-           QStringLiteral(".lre");
+    return Ausgabepfad::praefix(ltfPfad) + QString::number(bahn) + QLatin1Char('_') +
+           QString::number(runde) + QStringLiteral(".lre");
 }
 
 QString Ergebnisdateien::lrfName(const QString& ltfPfad, const QString& rennName) {

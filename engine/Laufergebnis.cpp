@@ -48,9 +48,10 @@ Laufergebnis Laufergebnis::aus(const QVector<QSqlRecord>& rangfolge, int option1
         ErgebnisZeile& z = e.zeilen[i];
         if (z.runden <= 0) continue;
         if (option1 == 0) {
-            z.abstand = z.runden < erster.runden
-                            ? runden(erster.runden - z.runden)
-                            : QLatin1Char('+') + zeitText(qMax<qint64>(0, z.gesamt - erster.gesamt));
+            z.abstand =
+                z.runden < erster.runden
+                    ? runden(erster.runden - z.runden)
+                    : QLatin1Char('+') + zeitText(qMax<qint64>(0, z.gesamt - erster.gesamt));
         } else if (option1 == 2) {
             z.abstand = QLatin1Char('-') + l.toString(qMax(0.0, erster.geschw - z.geschw), 'f', 3);
         } else if (z.beste > 0 && erster.beste > 0) {

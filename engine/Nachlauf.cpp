@@ -102,8 +102,8 @@ void Nachlauf::NachLaufTimer_Timer() {
     SchreibeDebug(kopiert ? QStringLiteral("KopieToHistRennen: Lauf in der Historie")
                           : QStringLiteral("KopieToHistRennen: fehlgeschlagen"));
     if (e.showRundenTab == 1) a.fordereRundenTabelleAn();
-    m_ergebnis = Laufergebnis::aus(l.rangliste(), z.Option1, z.RennArt, z.AktRennName,
-                                   z.RennStartDatum);
+    m_ergebnis =
+        Laufergebnis::aus(l.rangliste(), z.Option1, z.RennArt, z.AktRennName, z.RennStartDatum);
     a.fordereErgebnisAn();
 
     const bool quali = z.SlotRennenPhase == QLatin1String("Quali");

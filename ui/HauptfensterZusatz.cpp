@@ -38,8 +38,7 @@ HauptfensterZusatz::HauptfensterZusatz(frmMain& f, Rennleitung& leitung, Rennabl
                 reihe->insertWidget(reihe->indexOf(f.lblRennen) + 1, m_rennparameter);
         }
     }
-    connect(m_rennparameter, &QPushButton::clicked, this,
-            &HauptfensterZusatz::oeffneRennparameter);
+    connect(m_rennparameter, &QPushButton::clicked, this, &HauptfensterZusatz::oeffneRennparameter);
     m_streifen = new QWidget(f.Menue);
     m_streifen->setObjectName(QStringLiteral("Sprecherstreifen"));
     m_streifen->setFixedHeight(80);
@@ -131,9 +130,9 @@ QVector<QRect> HauptfensterZusatz::freieFlaechen(bool rechtsZuerst) const {
     const QRect leiste(f.Menue->mapTo(&f, QPoint(0, 0)), f.Menue->size());
     // Between the controls on the left and those on the right, over both rows of the bar.
     int links = 0;
-    for (const QWidget* w : {static_cast<const QWidget*>(f.lblRennen),
-                             static_cast<const QWidget*>(m_rennparameter),
-                             static_cast<const QWidget*>(f.Lichtanzeige)})
+    for (const QWidget* w :
+         {static_cast<const QWidget*>(f.lblRennen), static_cast<const QWidget*>(m_rennparameter),
+          static_cast<const QWidget*>(f.Lichtanzeige)})
         if (w->isVisible()) links = qMax(links, w->geometry().right() + 1);
     int rechts = f.Menue->width();
     for (const QWidget* w :
@@ -145,9 +144,9 @@ QVector<QRect> HauptfensterZusatz::freieFlaechen(bool rechtsZuerst) const {
     QVector<QRect> frei = streifen;
     const QPoint global = f.mapToGlobal(QPoint(0, 0));
     if (rechts - links > 16)
-        frei.append(QRect(leiste.left() + links + 8, leiste.top(), rechts - links - 16,
-                          leiste.height())
-                        .translated(global));
+        frei.append(
+            QRect(leiste.left() + links + 8, leiste.top(), rechts - links - 16, leiste.height())
+                .translated(global));
     frei.append(leiste.translated(global));
     return frei;
 }
@@ -177,9 +176,12 @@ bool HauptfensterZusatz::eventFilter(QObject* o, QEvent* e) {
     if (o == &m_fenster && m_folger &&
         (e->type() == QEvent::Resize || e->type() == QEvent::Move || e->type() == QEvent::Show)) {
         // After the window has laid itself out for its new size.
-        QMetaObject::invokeMethod(this, [this] {
-            if (m_folger) m_folger();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_folger) m_folger();
+            },
+            Qt::QueuedConnection);
     }
     if (o == m_sprecher && (e->type() == QEvent::Show || e->type() == QEvent::Hide))
         setzeStreifen(e->type() == QEvent::Show);

@@ -14,16 +14,16 @@
 #include "EinstellungsSpeicher.h"
 #include "EspeakSynthese.h"
 #include "FensterHardware.h"
-#include "Hauptanzeige.h"
 #include "Fensterplatz.h"
+#include "Hauptanzeige.h"
 #include "HauptfensterZusatz.h"
 #include "ProgrammAnsage.h"
-#include "Rennvorgaben.h"
-#include "Sprecherfenster.h"
 #include "ProgrammRueckfrage.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
+#include "Rennvorgaben.h"
 #include "SprachWarteschlange.h"
+#include "Sprecherfenster.h"
 #include "StandardToene.h"
 #include "StartDialoge.h"
 #include "Tonspieler.h"
@@ -139,11 +139,10 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     if (Sprecherfenster* sprecher = m_ansage->fenster()) {
         // Beside the panels, where it was last moved to.
         QPointer<frmMain> fenster = m_fenster.get();
-        auto* platz = new Fensterplatz(sprecher, *m_speicher, QStringLiteral("Sprecher"),
-                                       [fenster](const QSize& g) {
-                                           return fenster ? fenster->zusatz()->vorschlag(g)
-                                                          : QPoint(0, 0);
-                                       });
+        auto* platz = new Fensterplatz(
+            sprecher, *m_speicher, QStringLiteral("Sprecher"), [fenster](const QSize& g) {
+                return fenster ? fenster->zusatz()->vorschlag(g) : QPoint(0, 0);
+            });
         m_ansage->setzePlatzierung([platz, fenster](Sprecherfenster*) {
             if (fenster) fenster->zusatz()->setzeStreifen(true);
             platz->platziere();

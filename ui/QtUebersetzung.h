@@ -10,4 +10,4 @@ class QCoreApplication;
 namespace QtUebersetzung {
 // Installs the translator on the application; false when no translation file was found.
 bool installiere(QCoreApplication& app, const QLocale& locale = QLocale::system());
-}
+}  // namespace QtUebersetzung

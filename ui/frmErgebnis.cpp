@@ -40,14 +40,15 @@ frmErgebnis::frmErgebnis(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 QStringList frmErgebnis::spalten() {
-    return {QStringLiteral("Platz"),  QStringLiteral("Fahrer"),      QStringLiteral("Auto"),
+    return {QStringLiteral("Platz"),  QStringLiteral("Fahrer"),     QStringLiteral("Auto"),
             QStringLiteral("Runden"), QStringLiteral("Gesamtzeit"), QStringLiteral("Beste Runde"),
             QStringLiteral("Abstand")};
 }
 
 void frmErgebnis::zeige(const Laufergebnis& e) {
     QString kopf = e.rennArt;
-    if (!e.rennName.isEmpty() && e.rennName != e.rennArt) kopf += QStringLiteral(" :  ") + e.rennName;
+    if (!e.rennName.isEmpty() && e.rennName != e.rennArt)
+        kopf += QStringLiteral(" :  ") + e.rennName;
     if (e.datum.isValid())
         kopf += QStringLiteral("   ") + e.datum.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
     m_kopf->setText(kopf);

@@ -81,7 +81,10 @@ private slots:
 
     void steuerzeichenUndOrdnerOhneTrennzeichen() {
         // Raw box bytes: each control character as two hex digits in angle brackets.
-        SchreibeDebug(QString::fromLatin1("DS: \x01" "A\r\n\x1b\x7f" "b"));
+        SchreibeDebug(
+            QString::fromLatin1("DS: \x01"
+                                "A\r\n\x1b\x7f"
+                                "b"));
         QCOMPARE(DebugLog::instanz().zeilen().first(),
                  QStringLiteral("14:00:05 DS: <01>A<0D><0A><1B><7F>b"));
         // An existing folder named without its separator takes the file inside.

@@ -14,14 +14,14 @@
 #include <array>
 
 #include "Datenbank.h"
+#include "HauptfensterZusatz.h"
+#include "ProgrammAnsage.h"
 #include "ProgrammStart.h"
 #include "Rennleitung.h"
+#include "Sprecherfenster.h"
 #include "StartAmpel.h"
 #include "TestHelfer.h"
 #include "VirtuelleUhr.h"
-#include "HauptfensterZusatz.h"
-#include "ProgrammAnsage.h"
-#include "Sprecherfenster.h"
 #include "frmErgebnis.h"
 #include "frmMain.h"
 

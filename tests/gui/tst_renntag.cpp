@@ -290,9 +290,10 @@ int main(int argc, char** argv) {
     QTemporaryDir ordner;
     QFile schirme(ordner.filePath("schirme.json"));
     if (!schirme.open(QIODevice::WriteOnly)) return 3;
-    schirme.write(R"({"screens":[)"
-                  R"({"name":"A","x":0,"y":0,"width":1280,"height":800,"logicalDpiX":96,"logicalDpiY":96},)"
-                  R"({"name":"B","x":1280,"y":0,"width":1280,"height":800,"logicalDpiX":96,"logicalDpiY":96}]})");
+    schirme.write(
+        R"({"screens":[)"
+        R"({"name":"A","x":0,"y":0,"width":1280,"height":800,"logicalDpiX":96,"logicalDpiY":96},)"
+        R"({"name":"B","x":1280,"y":0,"width":1280,"height":800,"logicalDpiX":96,"logicalDpiY":96}]})");
     schirme.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + schirme.fileName().toUtf8());
     QApplication app(argc, argv);

@@ -101,9 +101,8 @@ private slots:
             wiedergabe.ende();
             if (schlange.beschaeftigt()) synthese.antworte();
         }
-        QCOMPARE(synthese.gestartet,
-                 (QStringList{"Achtung, gleich geht es los", "Das Rennen ist beendet.",
-                              "Anna 4 Runden"}));
+        QCOMPARE(synthese.gestartet, (QStringList{"Achtung, gleich geht es los",
+                                                  "Das Rennen ist beendet.", "Anna 4 Runden"}));
         QVERIFY(!schlange.beschaeftigt());
     }
 

@@ -76,9 +76,9 @@ private slots:
         QCOMPARE(l.lauf.fuehreAus("mode R-Zeit\nstart\nwait 7000\ncaution\nwait 2000\n"
                                   "caution\nwait 4000\nstop\nwait-idle\n"),
                  0);
-        for (const char* spur : {" ChaosAN\n", " ChaosAus nach 3000 ms\n", " StopRennen\n",
-                                 " NachLaufTimer: Nachlauf zu Ende\n",
-                                 " KopieToHistRennen: Lauf in der Historie\n"})
+        for (const char* spur :
+             {" ChaosAN\n", " ChaosAus nach 3000 ms\n", " StopRennen\n",
+              " NachLaufTimer: Nachlauf zu Ende\n", " KopieToHistRennen: Lauf in der Historie\n"})
             QVERIFY2(l.aus.contains(QLatin1String(spur)), spur);
     }
 
