@@ -5,6 +5,7 @@
 #include <QThread>
 #include <QTime>
 
+#include "Ausgabepfad.h"
 #include "Uhr.h"
 
 namespace {
@@ -23,10 +24,24 @@ DebugLog& DebugLog::instanz() {
     return log;
 }
 
+QString DebugLog::lesbar(const QString& text) {
+    QString aus;
+    aus.reserve(text.size());
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u < 0x20 || u == 0x7F)
+            aus += QStringLiteral("<%1>").arg(u, 2, 16, QLatin1Char('0')).toUpper();
+        else
+            aus += c;
+    }
+    return aus;
+}
+
 void DebugLog::schreibe(const QString& text) {
     if (!m_aktiv) return;
     const QTime zeit = m_uhr ? m_uhr->jetzt().time() : QTime::currentTime();
-    const QString zeile = QLocale().toString(zeit, zeitFormat()) + QLatin1Char(' ') + text;
+    // Raw bytes of the boxes carry control characters; written as <01> a line stays a line.
+    const QString zeile = QLocale().toString(zeit, zeitFormat()) + QLatin1Char(' ') + lesbar(text);
     if (QThread::currentThread() != thread()) {
         // The list belongs to the UI thread; a line from elsewhere joins it there.
         QMetaObject::invokeMethod(
@@ -52,7 +67,7 @@ void DebugLog::leeren() {
 }
 
 bool DebugLog::speichere(const QString& ltfPfad, QString* fehler) const {
-    QFile datei(ltfPfad + QStringLiteral("pistorelle.log"));
+    QFile datei(Ausgabepfad::praefix(ltfPfad) + QStringLiteral("pistorelle.log"));
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
         if (fehler) *fehler = datei.errorString();
         return false;

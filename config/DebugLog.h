@@ -30,6 +30,8 @@ public:
     // True when the whole command line (arguments after the program) is exactly "debug".
     // argumente: as QCoreApplication::arguments(), the program first.
     static bool istDebugSchalter(const QStringList& argumente);
+    // Control characters as "<01>" (two hex digits).
+    static QString lesbar(const QString& text);
 
 signals:
     void zeileNeu(const QString& zeile);

@@ -9,6 +9,8 @@
 #include <optional>
 #include <variant>
 
+#include "Ausgabepfad.h"
+
 namespace {
 
 const QString gruppe = QStringLiteral("Parameter");
@@ -356,7 +358,8 @@ QString EinstellungsSpeicher::standardDatenBank() {
 void SchreibeIni(const QString& ltfPfad, const QString& abschnitt, const QString& schluessel,
                  const QVariant& wert) {
     // The folder is a prefix: without a trailing separator the file lands beside it.
-    QSettings ini(ltfPfad + QStringLiteral("Pistorelle.INI"), QSettings::IniFormat);
+    QSettings ini(Ausgabepfad::praefix(ltfPfad) + QStringLiteral("Pistorelle.INI"),
+                  QSettings::IniFormat);
     ini.beginGroup(abschnitt);
     ini.setValue(schluessel, wert.toString());
 }

@@ -24,12 +24,18 @@ bool ChaosModus::zeitbalkenSichtbar() const {
     return m_ablauf.anzeige().istVisible(H::Fortschritt);
 }
 
+bool ChaosModus::moeglich() const { return m_ablauf.leitung().zustand().ZeitRunden == 1; }
+
 void ChaosModus::ChaosAN() {
     Rennleitung& l = m_ablauf.leitung();
     RennZustand& z = l.zustand();
     if (!zeitbalkenSichtbar() || z.ChaosAktiv) return;
-    // Only a running clock can be frozen: not in the countdown, not once the run is stopping.
-    if (!z.RennenLaeuft || z.AmpelPhase != 6 || m_ablauf.gestoppt() || m_ablauf.beendet()) return;
+    // Not once the run is stopping.
+    if (!z.RennenLaeuft || m_ablauf.gestoppt() || m_ablauf.beendet()) return;
+    // In the countdown the power may already be on (StromImCountdown): caution stops the
+    // lights there too; a counter that starts the run itself keeps its own sequence.
+    const bool countdown = z.AmpelPhase != 6;
+    if (countdown && m_ablauf.dsStartetSelbst()) return;
 
     // Crossings of the last moments are evaluated and stored before the race freezes: a crash
     // during the caution must not take them along.
@@ -38,12 +44,16 @@ void ChaosModus::ChaosAN() {
         l.BildschirmRefresh();
     }
     z.ChaosAktiv = true;
+    m_imCountdown = countdown;
     H& a = m_ablauf.anzeige();
     a.zeigeStartAmpel(true);
     a.setAlleLampen(H::Lampe::Rot);
+    a.setLichtAnzeige(H::Lampe::Rot);
     RennHardware& hw = l.hardware();
     m_chaosStart = hw.HoleZeitstempel();
     m_ablauf.timer5().stop();
+    SchreibeDebug(countdown ? QStringLiteral("ChaosAN im Countdown, Phase %1").arg(z.AmpelPhase)
+                            : QStringLiteral("ChaosAN"));
     hw.SchalteLPT(QStringLiteral("BahnAlle"), 0);
     hw.SchalteLPT(QStringLiteral("AmpelAlle"), 1);
     hw.SchalteLPT(QStringLiteral("AmpelGruen"), 0);
@@ -64,10 +74,17 @@ void ChaosModus::zaehleDauer() {
     RennZustand& z = l.zustand();
     const Einstellungen& e = l.einstellungen();
     const qint32 dauer = l.hardware().HoleZeitstempel() - m_chaosStart;
-    // Counters that time the laps themselves have already left the caution out.
-    if (e.DS200Aktiv != 1 && e.DS300Aktiv != 1 && e.LapsterAktiv != 1) z.ChaosZeit += dauer;
-    for (int slot = 1; slot <= 6; ++slot) z.ChaosDauer[slot] = dauer;
     H& a = m_ablauf.anzeige();
+    SchreibeDebug(QStringLiteral("ChaosAus nach %1 ms").arg(dauer));
+    // Before green no clock runs: nothing to credit.
+    if (!m_imCountdown) {
+        // Counters that time the laps themselves have already left the caution out.
+        if (e.DS200Aktiv != 1 && e.DS300Aktiv != 1 && e.LapsterAktiv != 1) {
+            z.ChaosZeit += dauer;
+            z.ChaosPerioden.emplace_back(m_chaosStart, dauer);
+        }
+        for (int slot = 1; slot <= 6; ++slot) z.ChaosDauer[slot] = dauer;
+    }
     a.setCaption(H::Label1, QString());
     a.setLabel1Chaos(false);
     a.setCaption(H::cmdChaos, QStringLiteral("Chaos"));
@@ -81,6 +98,18 @@ void ChaosModus::ChaosAus() {
     m_neustart = true;
     zaehleDauer();
     if (l.ansageAktiv(6)) l.ansage().SprachAusgabe(QStringLiteral("CHAOS Ende!"));
+    if (m_imCountdown) {
+        // The start sequence begins again from the first lamp, with a new random green.
+        m_neustart = false;
+        m_imCountdown = false;
+        z.ChaosAktiv = false;
+        H& a = m_ablauf.anzeige();
+        a.setAlleLampen(H::Lampe::Aus);
+        a.setLichtAnzeige(H::Lampe::Aus);
+        a.zeigeStartAmpel(false);
+        m_ablauf.starteCountdownNeu();
+        return;
+    }
 
     // Three seconds of lights before the power comes back; they are not caution time.
     const Einstellungen& e = l.einstellungen();
@@ -110,6 +139,7 @@ void ChaosModus::ChaosAus() {
     hw.SchalteLPT(QStringLiteral("AmpelAlle"), 0);
     hw.SchalteLPT(QStringLiteral("AmpelGruen"), 1);
     a.setAlleLampen(H::Lampe::Gruen);
+    a.setLichtAnzeige(H::Lampe::Gruen);
     a.schliesseStartAmpel();
 }
 
@@ -118,10 +148,12 @@ void ChaosModus::beendeOhneNeustart() {
     if (!z.ChaosAktiv) return;
     if (!m_neustart) zaehleDauer();  // the restart sequence has counted it already
     m_neustart = false;
+    m_imCountdown = false;
     z.ChaosAktiv = false;
     H& a = m_ablauf.anzeige();
-    a.setEnabled(H::cmdChaos, true);
+    a.setEnabled(H::cmdChaos, moeglich());
     a.setAlleLampen(H::Lampe::Aus);
+    a.setLichtAnzeige(H::Lampe::Rot);
     a.schliesseStartAmpel();
     // The after-run still evaluates its crossings on the race timer.
     if (z.RennenLaeuft && !m_ablauf.beendet()) m_ablauf.timer5().start();
@@ -161,7 +193,7 @@ void ChaosModus::ChaosTimer_Timer() {
     const bool an = l.zustand().ChaosAktiv;
     if (!l.hardware().PruefeChaosEingang(an)) return;
     if (an) {
-        m_ablauf.anzeige().setEnabled(H::cmdChaos, true);
+        m_ablauf.anzeige().setEnabled(H::cmdChaos, moeglich());
         ChaosAus();
     } else {
         ChaosAN();
@@ -180,10 +212,10 @@ void ChaosModus::ChaosEingangAn() {
     // While the input holds caution on, the button cannot end it.
     m_ablauf.anzeige().setEnabled(H::cmdChaos, false);
     ChaosAN();
-    if (!z.ChaosAktiv && !m_neustart) m_ablauf.anzeige().setEnabled(H::cmdChaos, true);
+    if (!z.ChaosAktiv && !m_neustart) m_ablauf.anzeige().setEnabled(H::cmdChaos, moeglich());
 }
 
 void ChaosModus::ChaosEingangAus() {
-    m_ablauf.anzeige().setEnabled(H::cmdChaos, true);
+    m_ablauf.anzeige().setEnabled(H::cmdChaos, moeglich());
     ChaosAus();
 }

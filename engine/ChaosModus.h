@@ -37,6 +37,12 @@ public:
     qint32 chaosStart() const { return m_chaosStart; }
     // The restart sequence is running.
     bool startetNeu() const { return m_neustart; }
+    // Caution came during the countdown (its end restarts the start sequence).
+    bool imCountdown() const { return m_imCountdown; }
+    // The run's mode can use caution: only runs ended by time.
+    bool moeglich() const;
+    // Tooltip of the caution button while the mode cannot use it.
+    static QString gesperrtHinweis() { return QStringLiteral("Chaos nur in Läufen auf Zeit"); }
 
 private:
     void ausloesen(const QString& caption);
@@ -47,4 +53,5 @@ private:
     UhrTimer* m_timer = nullptr;
     qint32 m_chaosStart = 0;
     bool m_neustart = false;
+    bool m_imCountdown = false;
 };

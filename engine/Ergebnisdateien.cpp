@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "Ausgabepfad.h"
 #include "Formate.h"
 
 namespace {
@@ -70,12 +71,12 @@ QByteArray Ergebnisdateien::windows1252(const QString& text) {
 }
 
 QString Ergebnisdateien::lreName(const QString& ltfPfad, int bahn, int runde) {
-    return ltfPfad + QString::number(bahn) + QLatin1Char('_') + QString::number(runde) +
-           QStringLiteral(".lre");
+    return Ausgabepfad::praefix(ltfPfad) + QString::number(bahn) + QLatin1Char('_') +
+           QString::number(runde) + QStringLiteral(".lre");
 }
 
 QString Ergebnisdateien::lrfName(const QString& ltfPfad, const QString& rennName) {
-    return ltfPfad + rennName + QStringLiteral(".lrf");
+    return Ausgabepfad::praefix(ltfPfad) + rennName + QStringLiteral(".lrf");
 }
 
 bool Ergebnisdateien::schreibeLre(const QString& ltfPfad, const ErgebnisZeile& z, QString* fehler) {

@@ -93,8 +93,9 @@ void Hauptanzeige::zeigeStartAmpel(bool chaos) {
     const QString caption =
         chaos ? QStringLiteral("CHAOS CHAOS CHAOS") : QStringLiteral("Rennstart");
     if (m_ampelSichtbar) {
-        // Caution called while the start light is still up: say so, keep the placement.
-        if (!chaos || m_ampelCaption == caption) return;
+        // Caution called (or ended in the countdown) while the start light is up: say so,
+        // keep the placement.
+        if (m_ampelCaption == caption) return;
         m_ampelCaption = caption;
         emit startAmpelGeaendert();
         return;

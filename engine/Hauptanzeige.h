@@ -87,6 +87,7 @@ public:
     // Requests to the windows.
     void fordereRundenTabelleAn() { emit rundenTabelleAnfordern(); }
     void schliesseSimulation() { emit simulationSchliessen(); }
+    void fordereErgebnisAn() { emit ergebnisAnfordern(); }
 
 signals:
     void geaendert(Hauptanzeige::Element element);  // caption, enabled or visible
@@ -98,6 +99,7 @@ signals:
     void lichtAnzeigeGeaendert();
     void rundenTabelleAnfordern();  // open the lap table window
     void simulationSchliessen();    // close the simulation window
+    void ergebnisAnfordern();       // show the results of the run just closed
 
 private:
     struct Zustand {

@@ -5,6 +5,7 @@
 
 #include "Ansage.h"
 #include "ChaosModus.h"
+#include "DebugLog.h"
 #include "Einstellungen.h"
 #include "Formate.h"
 #include "Hauptanzeige.h"
@@ -53,6 +54,8 @@ void Nachlauf::fensterLeerlauf() {
     a.setVisible(H::RZeitAnsage, false);
     a.setVisible(H::Command4, true);
     a.setCaption(H::Command5, QStringLiteral("T&abellen"));
+    a.setEnabled(H::cbRAuswahl, true);
+    a.setEnabled(H::ZeitRunden, true);
     if (z.SlotRennenPhase.isEmpty()) {
         // Command5 too: a run stopped within its first second never enabled it again.
         for (H::Element el :
@@ -92,8 +95,14 @@ void Nachlauf::schliesseLauf(bool ansagen) {
     for (H::Element el : {H::Option1_0, H::Option1_1, H::Option1_2}) a.setEnabled(el, true);
 
     if (e.CheckSRunden == 1) l.CheckSchnellsteRunde();
-    l.KopieToHistRennen();
-    if (ansagen && e.showRundenTab == 1) a.fordereRundenTabelleAn();
+    const bool kopiert = l.KopieToHistRennen();
+    SchreibeDebug(kopiert ? QStringLiteral("KopieToHistRennen: Lauf in der Historie")
+                          : QStringLiteral("KopieToHistRennen: fehlgeschlagen"));
+    if (!ansagen) return;
+    if (e.showRundenTab == 1) a.fordereRundenTabelleAn();
+    m_ergebnis =
+        Laufergebnis::aus(l.rangliste(), z.Option1, z.RennArt, z.AktRennName, z.RennStartDatum);
+    a.fordereErgebnisAn();
 }
 
 void Nachlauf::schliesseSofort() {
@@ -106,6 +115,7 @@ void Nachlauf::schliesseSofort() {
 void Nachlauf::NachLaufTimer_Timer() {
     if (m_schliesst || m_ablauf.beendet()) return;
     m_schliesst = true;
+    SchreibeDebug(QStringLiteral("NachLaufTimer: Nachlauf zu Ende"));
     Rennleitung& l = m_ablauf.leitung();
     RennZustand& z = l.zustand();
     const Einstellungen& e = l.einstellungen();
@@ -171,13 +181,15 @@ void Nachlauf::SageErgebnisse() {
     const QString muster = QStringLiteral("#######0.000");
 
     if (art == QLatin1String("Quali")) {
-        ansage.SprachAusgabe(QStringLiteral("Qualifikationslauf zu Ende"));
+        ansage.SprachAusgabeMit(QStringLiteral("Qualifikationslauf zu Ende"), Sprechart::Ergebnis,
+                                {});
         return;
     }
     const bool training = art == QLatin1String("Training");
     if (!training && art != QLatin1String("Rennen")) return;
 
-    ansage.SprachAusgabe(l.Text(training ? 13 : 6) + QStringLiteral("  ") + l.Text(7));
+    ansage.SprachAusgabeMit(l.Text(training ? 13 : 6) + QStringLiteral("  ") + l.Text(7),
+                            Sprechart::Ergebnis, {});
     // Rows in standing order: from first to last place.
     for (const QSqlRecord& r : l.rangliste()) {
         if (r.value(QStringLiteral("Runden")).toInt() <= 0) continue;
@@ -195,6 +207,6 @@ void Nachlauf::SageErgebnisse() {
                    QStringLiteral("  ") + l.Text(11) + QLatin1Char(' ') +
                    Formate::Format(gesamt, muster) + QStringLiteral("  ") + l.Text(8);
         }
-        ansage.SprachAusgabe(text);
+        ansage.SprachAusgabeMit(text, Sprechart::Ergebnis, {});
     }
 }

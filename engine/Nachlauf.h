@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include "Laufergebnis.h"
+
 class Rennablauf;
 class TurnierUebergabe;
 class UhrTimer;
@@ -35,6 +37,9 @@ public:
     // The spoken end of the run for the current race kind (outside tournaments).
     void SageErgebnisse();
 
+    // The final order of the last closed run (empty before the first).
+    const Laufergebnis& letztesErgebnis() const { return m_ergebnis; }
+
 private:
     void eingaengeAus();
     // Inputs off, last crossings, idle window, lap records, history copy.
@@ -46,4 +51,5 @@ private:
     TurnierUebergabe* m_turnier = nullptr;
     UhrTimer* m_timer = nullptr;
     bool m_schliesst = false;
+    Laufergebnis m_ergebnis;
 };

@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QString>
 #include <array>
+#include <utility>
+#include <vector>
 
 struct RennZustand {
     // Race kind and name.
@@ -24,6 +26,8 @@ struct RennZustand {
     QDateTime RennStartDatum;
     bool ChaosAktiv = false;
     qint32 ChaosZeit = 0;       // total caution time of this run
+    // The counted caution periods of this run (start stamp, duration), oldest first.
+    std::vector<std::pair<qint32, qint32>> ChaosPerioden;
     bool RundeWartet = false;
     qint32 LetzterZeitstempel = 0;
     int StromImCountdown = 1;
@@ -44,4 +48,13 @@ struct RennZustand {
     std::array<qint16, 7> BesteRundeNr{};
     std::array<bool, 7> FruehstartMarke{};
     std::array<qint32, 7> ChaosDauer{};
+
+    // Caution time a crossing stamped at stempel is credited with: only the periods that
+    // began before it. A crossing that waited in the buffer through a caution keeps its own.
+    qint32 ChaosZeitBis(qint32 stempel) const {
+        qint32 summe = 0;
+        for (const auto& [start, dauer] : ChaosPerioden)
+            if (start < stempel) summe += dauer;
+        return summe;
+    }
 };

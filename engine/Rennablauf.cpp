@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "Ansage.h"
+#include "Ausgabepfad.h"
 #include "ChaosModus.h"
 #include "DebugLog.h"
 #include "Einstellungen.h"
@@ -152,7 +153,8 @@ void Rennablauf::StarteErfassung() {
 
 void Rennablauf::loescheEinzelrundenDateien() {
     // The single-lap files of the last run: ltfPfad is a prefix, the pattern follows it.
-    const QFileInfo muster(m_leitung.einstellungen().ltfPfad + QStringLiteral("*.lre"));
+    const QFileInfo muster(Ausgabepfad::praefix(m_leitung.einstellungen().ltfPfad) +
+                           QStringLiteral("*.lre"));
     QDir ordner = muster.absoluteDir();
     const QStringList dateien =
         ordner.entryList(QStringList{muster.fileName()}, QDir::Files | QDir::Hidden);
@@ -215,7 +217,12 @@ void Rennablauf::StartRennen() {
     }
 
     m_anzeige.setCaption(H::cmdChaos, QStringLiteral("Chaos"));
-    m_anzeige.setEnabled(H::cmdChaos, true);
+    // Runs by laps cannot use caution: the button says so rather than doing nothing.
+    m_anzeige.setEnabled(H::cmdChaos, m_chaos->moeglich());
+    // Mode and end condition stay as they are until the after-run is over.
+    m_anzeige.setEnabled(H::cbRAuswahl, false);
+    m_anzeige.setEnabled(H::ZeitRunden, false);
+    m_countdownNeu = false;
     m_anzeige.setVisible(H::cmdChaos, true);
     m_anzeige.setCaption(H::Command2, kStop);
     m_anzeige.setCommand2Lauffarbe(true);
@@ -334,22 +341,25 @@ void Rennablauf::phase5() {
 
     SchreibeDebug(QStringLiteral("Timer5: Phase 5 ComControl ") +
                   QString::number(e.ComControlAktiv));
-    if (e.ComControlAktiv == 1) {
+    // A countdown restarted after caution keeps its interfaces as prepared.
+    const bool vorbereiten = !m_countdownNeu;
+    m_countdownNeu = false;
+    if (vorbereiten && e.ComControlAktiv == 1) {
         SchreibeDebug(QStringLiteral("Timer5: Phase 5 CommPort1 ") + e.CommPort1);
         hw.OeffneComPort(1);
         SchreibeDebug(QStringLiteral("Timer5: Phase 5 CommPort2 ") + e.CommPort2);
         hw.OeffneComPort(2);
     }
-    if (e.RaceControlAktiv == 1) {
+    if (vorbereiten && e.RaceControlAktiv == 1) {
         SchreibeDebug(QStringLiteral("Timer5: Phase 5 RaceControl "));
         z.StartZeit = hw.StarteSensorBox();
     }
-    if (e.BEPFEAktiv == 1) {
+    if (vorbereiten && e.BEPFEAktiv == 1) {
         SchreibeDebug(QStringLiteral("Timer5: Phase 5 Bepfe "));
         hw.SendeBepfe(QStringLiteral("reset;"));
         SchreibeDebug(QStringLiteral("Timer5: Phase 5 nach Bepfe "));
     }
-    if (e.LPTControlAktiv == 1) {
+    if (vorbereiten && e.LPTControlAktiv == 1) {
         SchreibeDebug(QStringLiteral("Timer5: Phase 5 lptControl "));
         hw.StarteLPTErfassung();
     }
@@ -450,6 +460,15 @@ void Rennablauf::RundenZaehler() {
     setzeUhrText(FormatiereZeit(jetzt - qint64(m_leitung.zustand().StartZeit)));
 }
 
+void Rennablauf::starteCountdownNeu() {
+    RennZustand& z = m_leitung.zustand();
+    if (!z.RennenLaeuft || m_gestoppt || m_beendet) return;
+    SchreibeDebug(QStringLiteral("Countdown nach Chaos neu"));
+    m_countdownNeu = true;
+    z.AmpelPhase = 5;
+    m_timer5->start(1000);
+}
+
 // ---------------------------------------------------------------- stop
 
 void Rennablauf::StopRennen() {
@@ -463,6 +482,8 @@ void Rennablauf::StopRennen() {
 
     RennHardware& hw = m_leitung.hardware();
     m_anzeige.setVisible(H::cmdChaos, false);
+    m_anzeige.setLichtAnzeige(H::Lampe::Rot);
+    SchreibeDebug(QStringLiteral("StopRennen"));
     schalte(QStringLiteral("AmpelGruen"), 0);
     if (mitLapsterAmpel()) hw.AmpelReset();
     if (m_beendet) return;

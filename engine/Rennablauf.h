@@ -67,6 +67,10 @@ public:
     // The remaining-time mark may be announced (armed at the start and at each ":45.0").
     bool ansageFrei() const { return m_ansageFrei; }
 
+    // Caution in the countdown has ended: lamp 1 again at the next tick (interfaces stay as
+    // prepared), then the lamps and a new random green.
+    void starteCountdownNeu();
+
     // Called by the after-run when a close or pause is over (emits leerlauf when idle).
     void meldeEnde();
 
@@ -101,6 +105,7 @@ private:
     bool m_imTick = false;
     bool m_beendet = false;
     bool m_startLaeuft = false;
+    bool m_countdownNeu = false;  // phase 5 of a restarted countdown
     quint64 m_laufNummer = 0;
 
     friend class ChaosModus;

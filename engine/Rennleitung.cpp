@@ -91,6 +91,7 @@ void Rennleitung::MyInit() {
     m_z.StartZeit = 0;
     m_z.RennenLaeuft = false;
     m_z.ChaosZeit = 0;
+    m_z.ChaosPerioden.clear();
 
     m_z.FahrerNr.fill(0);
     if (m_e.RaceControlAktiv == 1) {
@@ -372,7 +373,7 @@ void Rennleitung::RundenErfassung2(int i, qint32 TempZeit, int zehntel) {
         m_z.LetzteRunde[s] = TempZeit - bezug + geraet.rundenZeit - geraet.zuGesamt;
         m_z.GesamtRest[s] = geraet.rest;
         m_z.RundenStart[s] = TempZeit;
-        m_z.GesamtZeit[s] = TempZeit - m_z.BahnStartZeit[s] - m_z.ChaosZeit;
+        m_z.GesamtZeit[s] = TempZeit - m_z.BahnStartZeit[s] - m_z.ChaosZeitBis(TempZeit);
         if (m_z.LetzteRunde[s] < m_z.BesteRunde[s]) {
             m_z.BesteRunde[s] = m_z.LetzteRunde[s];
             m_z.BesteRundeNr[s] = m_z.Runden[s];
@@ -449,11 +450,14 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
     }
     if (letzteRunde > z.aktRunde) z.zurVorRunde = 2;
     z.aktRunde = letzteRunde;
+    bool bestzeit = false;
     if (beste < z.schnellste) {
-        if (ansageFaellig(4, runden))
+        if (ansageFaellig(4, runden)) {
+            bestzeit = true;
             ansageText = z.fahrer + QLatin1Char(' ') + Text(4) + QLatin1Char(' ') +
                          Formate::Format(beste / 1000.0, QStringLiteral("#######0.000")) +
                          QStringLiteral("  ") + Text(8);
+        }
         rennInfo = QStringLiteral("SR ");
         z.wann = jetzt;
         z.schnellste = beste;
@@ -465,9 +469,13 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
         SchreibeDebug(QStringLiteral("AktPositionen: positionen nicht geschrieben: ") + fehler);
     m_sicherung->merkePosition(z);
 
-    if (m_z.RZeitAnsage != 0 && runden >= 1)
+    if (m_z.RZeitAnsage != 0 && runden >= 1) {
+        bestzeit = false;
         ansageText = Formate::Format(letzteRunde / 1000.0, QStringLiteral("#######0.000"));
-    if (!ansageText.isEmpty()) m_ansage.SprachAusgabe(ansageText);
+    }
+    if (!ansageText.isEmpty())
+        m_ansage.SprachAusgabeMit(ansageText, bestzeit ? Sprechart::Bestzeit : Sprechart::Normal,
+                                  z.fahrer);
 
     const QVector<PositionsZeile> zeilen = m_rangliste->lese(anz, ordnung(), &fehler);
     if (!zeilen.isEmpty()) {

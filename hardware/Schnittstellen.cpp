@@ -196,7 +196,7 @@ bool Schnittstellen::PortOK(int nummer) const {
     return nummer >= 1 && nummer <= 10 && m_portOK[nummer];
 }
 
-bool Schnittstellen::PortTest(int n) {
+bool Schnittstellen::PortTest(int n, bool protokollieren) {
     // A port of our own that is open on this number is in use, hence usable: probing it
     // would fail on the lock and mark a working port as broken.
     bool ok = false;
@@ -217,6 +217,7 @@ bool Schnittstellen::PortTest(int n) {
         probe.setPortOpen(false);
     }
     if (n >= 0 && n <= 10) m_portOK[n] = ok;
+    if (!protokollieren) return ok;
     SchreibeDebug(QStringLiteral("Port %1 %2")
                       .arg(n)
                       .arg(ok ? QStringLiteral("OK") : QStringLiteral("Fehler")));
@@ -237,7 +238,16 @@ void Schnittstellen::MSCommOeffnen() {
     for (MSComm* p : {m_commBEPFE, m_commRC, m_comm1, m_comm2, m_commDS}) p->setPortOpen(false);
     SchreibeDebug(QStringLiteral("CommPort1: ") + m_e.CommPort1);
     SchreibeDebug(QStringLiteral("CommPort2: ") + m_e.CommPort2);
-    for (int n = 1; n <= 10; ++n) PortTest(n);
+    // A PC has one or two real ports: the others in one line, not one line each.
+    QStringList fehlend;
+    for (int n = 1; n <= 10; ++n) {
+        if (PortTest(n, false))
+            SchreibeDebug(QStringLiteral("Port %1 OK").arg(n));
+        else
+            fehlend << QString::number(n);
+    }
+    if (!fehlend.isEmpty())
+        SchreibeDebug(QStringLiteral("Ports nicht nutzbar: ") + fehlend.join(QStringLiteral(", ")));
     pruefePortIO();
 
     const int k1 = KommNummer(m_e.CommPort1);

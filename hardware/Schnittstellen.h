@@ -64,7 +64,8 @@ public:
     static QString MitBlank(qint64 zahl);
 
     void MSCommOeffnen();
-    bool PortTest(int COMPortNummer);
+    // protokollieren = false: the caller logs the result (start-up sums up the failures).
+    bool PortTest(int COMPortNummer, bool protokollieren = true);
     // False for numbers outside 1..10 (and for ports that failed the last probe).
     bool PortOK(int nummer) const;
     // Main window button "Verfügbare".

@@ -1,5 +1,6 @@
 #include "ProgrammAnsage.h"
 
+#include "DebugLog.h"
 #include "EinstellungsSpeicher.h"
 #include "EspeakSynthese.h"
 #include "SprachWarteschlange.h"
@@ -18,12 +19,25 @@ ProgrammAnsage::ProgrammAnsage(Einstellungen& e, EinstellungsSpeicher& speicher,
 ProgrammAnsage::~ProgrammAnsage() { delete m_fenster; }
 
 void ProgrammAnsage::SprachAusgabe(const QString& text) {
-    if (!m_warteschlange || m_e.SoundAn != 1) return;
-    if (text.trimmed().isEmpty()) return;  // an empty text is spoken as nothing
-    m_warteschlange->sprich(text, stimme());
+    SprachAusgabeMit(text, Sprechart::Normal, QString());
 }
 
-void ProgrammAnsage::SpieleTon(const QString& datei) { m_ton.spiele(datei); }
+void ProgrammAnsage::SprachAusgabeMit(const QString& text, Sprechart art, const QString& fahrer) {
+    if (!m_warteschlange || m_e.SoundAn != 1) return;
+    if (text.trimmed().isEmpty()) return;  // an empty text is spoken as nothing
+    SchreibeDebug(QStringLiteral("SprachAusgabe: ") + text);
+    m_warteschlange->sprich(text, stimme(), art, fahrer);
+}
+
+bool ProgrammAnsage::fensterErlaubt() const {
+    return m_speicher.hole(QStringLiteral("SprecherFenster"), QStringLiteral("1")).trimmed() !=
+           QLatin1String("0");
+}
+
+void ProgrammAnsage::SpieleTon(const QString& datei) {
+    SchreibeDebug(QStringLiteral("SpieleTon: ") + datei);
+    m_ton.spiele(datei);
+}
 
 QString ProgrammAnsage::stimme() const {
     return EspeakSynthese::stimmeFuer(m_e.LangId, m_e.MyAgent);
@@ -45,9 +59,14 @@ void ProgrammAnsage::SetzeAgent(const QString& MA, qint32 LID) {
 void ProgrammAnsage::SpracheAn() {
     if (m_warteschlange) {
         if (m_e.SoundAn == 1) {
-            if (m_fenster) {
+            if (m_fenster && fensterErlaubt()) {
+                if (m_platziere)
+                    m_platziere(m_fenster);
+                else
+                    m_fenster->platziereObenRechts();
                 m_fenster->show();
-                m_fenster->platziereObenRechts();
+            } else if (m_fenster) {
+                m_fenster->hide();
             }
             if (m_e.MeldungsAnsage[1] > 0 && m_texte) SprachAusgabe(m_texte(1));
         } else {

@@ -26,10 +26,17 @@ public:
     ~ProgrammAnsage() override;
 
     bool agentVorhanden() const { return m_warteschlange != nullptr; }
+    // Where the announcer goes when SpracheAn shows it (unset: top right of the screen).
+    void setzePlatzierung(std::function<void(Sprecherfenster*)> platziere) {
+        m_platziere = std::move(platziere);
+    }
+    // The announcer window is shown unless the setting SprecherFenster is 0 (speech goes on).
+    bool fensterErlaubt() const;
     // Where SpracheAn takes its start-up sentence from (language text 1).
     void setzeTextQuelle(std::function<QString(int)> quelle) { m_texte = std::move(quelle); }
 
     void SprachAusgabe(const QString& text) override;
+    void SprachAusgabeMit(const QString& text, Sprechart art, const QString& fahrer) override;
     void SpieleTon(const QString& datei) override;
 
     // Saves MA (when not empty) as MyAgent and LID as LangId, reads both back and takes the
@@ -50,4 +57,5 @@ private:
     Tonspieler& m_ton;
     QPointer<Sprecherfenster> m_fenster;
     std::function<QString(int)> m_texte;
+    std::function<void(Sprecherfenster*)> m_platziere;
 };

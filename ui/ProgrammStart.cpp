@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QStandardPaths>
 
 #include "AudioWiedergabe.h"
@@ -13,13 +14,17 @@
 #include "EinstellungsSpeicher.h"
 #include "EspeakSynthese.h"
 #include "FensterHardware.h"
+#include "Fensterplatz.h"
 #include "Hauptanzeige.h"
 #include "Laufrettung.h"
+#include "HauptfensterZusatz.h"
 #include "ProgrammAnsage.h"
 #include "ProgrammRueckfrage.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
+#include "Rennvorgaben.h"
 #include "SprachWarteschlange.h"
+#include "Sprecherfenster.h"
 #include "StandardToene.h"
 #include "StartDialoge.h"
 #include "Tonspieler.h"
@@ -85,8 +90,10 @@ void ProgrammStart::Form_Initialize() {
             synthese = m_eigeneSynthese.get();
             wiedergabe = m_eigeneWiedergabe.get();
         }
-        if (synthese && wiedergabe)
+        if (synthese && wiedergabe) {
             m_warteschlange = std::make_unique<SprachWarteschlange>(*synthese, *wiedergabe);
+            m_warteschlange->setzeUhr(m_uhr);
+        }
     }
     m_ansage = std::make_unique<ProgrammAnsage>(m_e, *m_speicher, m_warteschlange.get(), *m_ton);
     // 2., 3. Database path, then every setting.
@@ -133,18 +140,37 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     m_leitung->SetzeTexte();
     Rennleitung* leitung = m_leitung.get();
     m_ansage->setzeTextQuelle([leitung](int nummer) { return leitung->Text(nummer); });
+    if (Sprecherfenster* sprecher = m_ansage->fenster()) {
+        // Beside the panels, where it was last moved to.
+        QPointer<frmMain> fenster = m_fenster.get();
+        auto* platz = new Fensterplatz(
+            sprecher, *m_speicher, QStringLiteral("Sprecher"), [fenster](const QSize& g) {
+                return fenster ? fenster->zusatz()->vorschlag(g) : QPoint(0, 0);
+            });
+        m_ansage->setzePlatzierung([platz, fenster](Sprecherfenster*) {
+            if (fenster) fenster->zusatz()->setzeStreifen(true);
+            platz->platziere();
+        });
+        fenster->zusatz()->beobachteSprecher(sprecher);
+        fenster->zusatz()->setzeFolger([platz] { platz->folge(); });
+    }
     if (m_ansage->agentVorhanden()) m_ansage->SetzeAgent(m_e.MyAgent, m_e.LangId);
     // 11. Standings on the panels, then idle.
     m_leitung->SetzeAnzeigeWerte(2);
     m_leitung->MyInit();
+    // The last mode, limit and race name of the previous session.
+    m_vorgaben = std::make_unique<Rennvorgaben>(*m_leitung);
+    m_vorgaben->stelleWiederHer();
     // 12. The control box starts from a known state.
     if (m_e.BEPFEAktiv == 1) m_fensterHardware->SendeBepfe(QStringLiteral("reset;b01;"));
 
+    if (m_optionen.fensterZeigen) m_fenster->showMaximized();
+    // After the main window, so that it opens in front of it.
     if (DebugLog::instanz().aktiv()) {
         m_debug = new frmDebug(m_e.ltfPfad, m_fenster.get());
         m_debug->show();
+        m_debug->raise();
     }
-    if (m_optionen.fensterZeigen) m_fenster->showMaximized();
     return true;
 }
 

@@ -22,6 +22,7 @@ class ProgrammRueckfrage;
 class Rueckfrage;
 class Rennablauf;
 class Rennleitung;
+class Rennvorgaben;
 class SprachSynthese;
 class SprachWarteschlange;
 class SprachWiedergabe;
@@ -102,5 +103,6 @@ private:
     std::unique_ptr<Hauptanzeige> m_anzeige;
     std::unique_ptr<Rennablauf> m_ablauf;
     std::unique_ptr<frmMain> m_fenster;
+    std::unique_ptr<Rennvorgaben> m_vorgaben;
     QPointer<frmDebug> m_debug;
 };

@@ -118,6 +118,7 @@ void SlotAnzeige::konfiguriere() {
             if (p >= 5) continue;
             QLabel* l = m_label[ou][p];
             l->setText(f.Text);
+            l->setProperty("volltext", f.Text);
             l->setProperty("tag", f.Tag);
             l->setToolTip(f.Tag == QLatin1String("FAHRER")
                               ? QStringLiteral("Doppelklick für Fahrerauswahl")
@@ -210,8 +211,12 @@ void SlotAnzeige::uebernehmeWerte() {
             QLabel* l = m_label[ou][p];
             const QString tag = l->property("tag").toString();
             const QString wert = m_werte.feldText(tag);
-            const QString& text = wert.isNull() ? m_feld[ou][p].Text : wert;
-            if (l->text() != text) l->setText(text);
+            const QString text = wert.isNull() ? m_feld[ou][p].Text : wert;
+            // An unchanged value costs nothing: no new text, no new layout.
+            if (l->property("volltext").toString() != text || l->text().isEmpty()) {
+                l->setProperty("volltext", text);
+                l->setText(text);
+            }
             if (neueFarben) faerbe(l, hinten, schrift);
         }
     }
@@ -307,7 +312,16 @@ void SlotAnzeige::passeSchriftenAn() {
             QFont font(f.SchriftName);
             font.setBold(f.SchriftBold);
             font.setPointSizeF(qMax(4.0, (groesse > 0 ? groesse : f.SchriftGroesse) * faktor));
-            m_label[ou][p]->setFont(font);
+            QLabel* l = m_label[ou][p];
+            l->setFont(font);
+            // A name too long for its field ends in "…" rather than being cut off.
+            if (istName(f.Tag) && l->width() > 0) {
+                const QString voll = l->property("volltext").toString();
+                const int platz = l->width() - qMax(0, l->indent()) - 4;
+                const QString text =
+                    QFontMetrics(font).elidedText(voll, Qt::ElideRight, qMax(0, platz));
+                if (l->text() != text) l->setText(text);
+            }
         }
     }
     if (m_liste->isVisibleTo(this) && m_liste->width() > 0) {

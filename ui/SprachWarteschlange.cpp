@@ -1,5 +1,8 @@
 #include "SprachWarteschlange.h"
 
+#include "DebugLog.h"
+#include "Uhr.h"
+
 SprachWarteschlange::SprachWarteschlange(SprachSynthese& synthese, SprachWiedergabe& wiedergabe,
                                          QObject* parent)
     : QObject(parent), m_synthese(synthese), m_wiedergabe(wiedergabe) {
@@ -7,9 +10,24 @@ SprachWarteschlange::SprachWarteschlange(SprachSynthese& synthese, SprachWiederg
     connect(&m_wiedergabe, &SprachWiedergabe::beendet, this, &SprachWarteschlange::gesprochen);
 }
 
-void SprachWarteschlange::sprich(const QString& text, const QString& stimme) {
-    m_warten.enqueue({text, stimme});
+void SprachWarteschlange::sprich(const QString& text, const QString& stimme, Sprechart art,
+                                 const QString& fahrer) {
+    if (art == Sprechart::Bestzeit && !fahrer.isEmpty()) {
+        // The older best lap of this driver is stale once a newer one is known.
+        for (qsizetype i = m_warten.size() - 1; i >= 0; --i) {
+            const Eintrag& e = m_warten.at(i);
+            if (e.art == Sprechart::Bestzeit && e.fahrer == fahrer) {
+                SchreibeDebug(QStringLiteral("Ansage ersetzt: ") + e.text);
+                m_warten.removeAt(i);
+            }
+        }
+    }
+    m_warten.enqueue({text, stimme, art, fahrer, m_uhr ? m_uhr->ms() : 0});
     if (!m_aktiv) weiter();
+}
+
+bool SprachWarteschlange::zuSpaet(const Eintrag& e) const {
+    return m_uhr && e.art != Sprechart::Ergebnis && m_uhr->ms() - e.seit > maxWarteMs;
 }
 
 void SprachWarteschlange::leeren() {
@@ -40,6 +58,13 @@ void SprachWarteschlange::weiter() {
             break;
         }
         const Eintrag e = m_warten.dequeue();
+        if (zuSpaet(e)) {
+            SchreibeDebug(QStringLiteral("Ansage verworfen nach %1 ms Wartezeit: %2")
+                              .arg(m_uhr->ms() - e.seit)
+                              .arg(e.text));
+            m_nochmal = true;
+            continue;
+        }
         m_aktiv = true;
         m_synthetisiert = false;
         m_aktuell = e.text;

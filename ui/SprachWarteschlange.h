@@ -1,13 +1,18 @@
 #pragma once
 // Announcements are spoken one after the other, in the order they were asked for; a new one
-// never cuts off the one being spoken.
+// never cuts off the one being spoken. Speech is never late: with a clock set, an
+// announcement that waited longer than maxWarteMs is dropped (results excepted), and a newer
+// best lap of a driver replaces the one of the same driver still waiting.
 
 #include <QObject>
 #include <QQueue>
 #include <QString>
 
+#include "Ansage.h"
 #include "SprachSynthese.h"
 #include "SprachWiedergabe.h"
+
+class Uhr;
 
 class SprachWarteschlange : public QObject {
     Q_OBJECT
@@ -15,7 +20,12 @@ public:
     SprachWarteschlange(SprachSynthese& synthese, SprachWiedergabe& wiedergabe,
                         QObject* parent = nullptr);
 
-    void sprich(const QString& text, const QString& stimme);
+    static constexpr qint64 maxWarteMs = 10000;
+
+    // The clock the waiting is measured on (null: nothing is dropped).
+    void setzeUhr(const Uhr* uhr) { m_uhr = uhr; }
+    void sprich(const QString& text, const QString& stimme, Sprechart art = Sprechart::Normal,
+                const QString& fahrer = QString());
     // Drops what waits and ends the announcement being spoken (speech switched off).
     void leeren();
 
@@ -31,13 +41,18 @@ private:
     struct Eintrag {
         QString text;
         QString stimme;
+        Sprechart art = Sprechart::Normal;
+        QString fahrer;
+        qint64 seit = 0;
     };
+    bool zuSpaet(const Eintrag& e) const;
     void weiter();
     void synthetisiert(const SprachPcm& pcm);
     void gesprochen();
 
     SprachSynthese& m_synthese;
     SprachWiedergabe& m_wiedergabe;
+    const Uhr* m_uhr = nullptr;
     QQueue<Eintrag> m_warten;
     QString m_aktuell;
     bool m_aktiv = false;  // an entry is being synthesised or played

@@ -3,12 +3,13 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
-constexpr int figurBreite = 64;
+constexpr int figurBreite = 52;
 constexpr int abstand = 10;
 }  // namespace
 
@@ -17,13 +18,18 @@ Sprecherfenster::Sprecherfenster(QWidget* parent)
                           Qt::WindowDoesNotAcceptFocus) {
     setObjectName(QStringLiteral("Sprecherfenster"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFixedSize(380, 96);
+    // Small enough for the free middle of the main window's button bar.
+    setFixedSize(360, 72);
+    setCursor(Qt::SizeAllCursor);
     auto* spalte = new QVBoxLayout;
     m_name = new QLabel(this);
     QFont f = m_name->font();
     f.setBold(true);
     m_name->setFont(f);
     m_text = new QLabel(this);
+    QFont gross = m_text->font();
+    gross.setPointSize(12);
+    m_text->setFont(gross);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     spalte->addWidget(m_name);
@@ -45,6 +51,8 @@ void Sprecherfenster::zeigeText(const QString& text) {
 }
 
 void Sprecherfenster::textFertig() {
+    // An old sentence left standing would read as news.
+    m_text->clear();
     m_spricht = false;
     update();
 }
@@ -61,6 +69,14 @@ void Sprecherfenster::platziereObenRechts() {
     x = qMax(frei.left(), x);
     y = qMin(y, qMax(frei.top(), frei.bottom() + 1 - rahmen.height()));
     move(x, y);
+}
+
+void Sprecherfenster::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) m_griff = e->globalPosition().toPoint() - pos();
+}
+
+void Sprecherfenster::mouseMoveEvent(QMouseEvent* e) {
+    if (e->buttons() & Qt::LeftButton) move(e->globalPosition().toPoint() - m_griff);
 }
 
 void Sprecherfenster::paintEvent(QPaintEvent*) {

@@ -21,8 +21,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    // It has no frame: it is dragged by any point.
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
+    QPoint m_griff;
     QLabel* m_name = nullptr;
     QLabel* m_text = nullptr;
     bool m_spricht = false;

@@ -1,8 +1,10 @@
 #include "StartAmpel.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include "Farbwert.h"
 
@@ -10,18 +12,42 @@ namespace {
 constexpr int twips(int t) { return (t + 14) / 15; }
 }  // namespace
 
-StartAmpel::StartAmpel(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
+StartAmpel::StartAmpel(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus) {
     setObjectName(QStringLiteral("StartAmpel"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
     setWindowTitle(QStringLiteral("Start"));
     resize(entwurfsGroesse);
     for (auto& reihe : m_farbe) reihe.fill(lampeAus);
     ordneLampenAn();
 }
 
+QScreen* StartAmpel::zielSchirm() const {
+    const QWidget* haupt = parentWidget();
+    QScreen* hauptSchirm = haupt ? haupt->screen() : QGuiApplication::primaryScreen();
+    for (QScreen* s : QGuiApplication::screens())
+        if (s != hauptSchirm) return s;
+    return hauptSchirm ? hauptSchirm : screen();
+}
+
+void StartAmpel::keyPressEvent(QKeyEvent* e) {
+    const bool altS = e->key() == Qt::Key_S && (e->modifiers() & Qt::AltModifier);
+    if (e->key() == Qt::Key_Escape || altS) {
+        emit stopGewuenscht();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
 void StartAmpel::Load(bool zentriert, const QString& caption) {
-    const QScreen* schirm = screen() ? screen() : QGuiApplication::primaryScreen();
+    QScreen* schirm = zielSchirm();
+    if (schirm && schirm != screen()) {
+        if (!windowHandle()) create();
+        windowHandle()->setScreen(schirm);
+    }
     const QRect s = schirm ? schirm->geometry() : QRect(0, 0, 1024, 768);
-    move(0, 0);
+    move(s.topLeft());
     m_vollbild = !zentriert;
     if (m_vollbild) {
         setGeometry(s);
@@ -35,10 +61,12 @@ void StartAmpel::Load(bool zentriert, const QString& caption) {
 
 void StartAmpel::zeige(bool zentriert, const QString& caption) {
     Load(zentriert, caption);
+    // Not showFullScreen(): it activates the window and takes the keyboard.
     if (m_vollbild)
-        showFullScreen();
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
     else
-        showNormal();
+        setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowFullScreen));
+    show();
     raise();
 }
 

@@ -2,9 +2,14 @@
 // The on-screen start light: two rows of five round lamps. Callers colour the lamps; the
 // window lays itself out as a full-screen window, or as a centred window of its own size while
 // debugging or in caution. The engine decides when it opens and closes (one second late).
+// It never takes the keyboard: Stop, Alt+S and Esc stay with the main window, and pressed
+// here they ask for the stop all the same. With a second screen it opens on the screen the
+// main window is not on.
 
 #include <QWidget>
 #include <array>
+
+class QScreen;
 
 class StartAmpel : public QWidget {
     Q_OBJECT
@@ -19,7 +24,14 @@ public:
     // Load, then show (full screen unless centred).
     void zeige(bool zentriert, const QString& caption);
     bool vollbild() const { return m_vollbild; }
+    // The screen the window opens on.
+    QScreen* zielSchirm() const;
 
+signals:
+    // Esc or Alt+S pressed while the light had the keyboard after all.
+    void stopGewuenscht();
+
+public:
     // reihe 0 = Shape1, 1 = Shape2; colours 0x00BBGGRR.
     void setzeLampe(int reihe, int i, qint32 farbe);
     qint32 lampe(int reihe, int i) const { return m_farbe[reihe][i]; }
@@ -29,6 +41,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void ordneLampenAn();

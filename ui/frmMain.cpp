@@ -20,6 +20,8 @@
 #include "Datenbank.h"
 #include "DebugLog.h"
 #include "Einstellungen.h"
+#include "Fensterplatz.h"
+#include "HauptfensterZusatz.h"
 #include "Lampenform.h"
 #include "RennHardware.h"
 #include "Rennablauf.h"
@@ -67,7 +69,7 @@ frmMain::frmMain(Rennleitung& leitung, Rennablauf& ablauf, Hauptanzeige& anzeige
     Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
     Fortschritt->setRange(0, 100);
     Fortschritt->setTextVisible(false);
-    Fortschritt->setFixedHeight(12);
+    Fortschritt->setFixedHeight(24);
     lblSpeicherstatus = new Speicherstatus(m_leitung.sicherung(), this);
     connect(lblSpeicherstatus, &Speicherstatus::platzGeaendert, this, &frmMain::stapelePanels);
     lblWeiter = new QLabel(this);
@@ -79,6 +81,7 @@ frmMain::frmMain(Rennleitung& leitung, Rennablauf& ablauf, Hauptanzeige& anzeige
                        "font-size: 20pt; font-weight: bold; padding: 12px; }"));
     m_startAmpel = new StartAmpel(this);
     verbinde();
+    m_zusatz = new HauptfensterZusatz(*this, leitung, ablauf, anzeige);
     spiegeleAlles();
     resize(1024, 720);
     SetzeFormCaption(QString());
@@ -208,6 +211,8 @@ void frmMain::baueFunktionsMenue() {
          [this] { return Command5->isEnabled() && Command5->text() == kSimulation; }},
         {"FahrerAuto", [this] { oeffne(Fenster::FahrerAuto); },
          [this] { return bool(m_fenster[size_t(Fenster::FahrerAuto)]); }},
+        {"Ergebnis", [this] { m_zusatz->zeigeErgebnis(); },
+         [this] { return m_zusatz && m_zusatz->hatErgebnis(); }},
         {"Dummy", [] {}, [] { return false; }},
     };
     for (const Eintrag& e : eintraege) {
@@ -445,7 +450,8 @@ void frmMain::Command5_Click() {
 void frmMain::zeigeSimulation() {
     if (!m_simulation) {
         m_simulation = new frmSimulation(m_leitung, this);
-        m_simulation->move(geometry().right() - m_simulation->width() - 20, geometry().top() + 40);
+        new Fensterplatz(m_simulation, m_leitung.speicher(), QStringLiteral("Simulation"),
+                         [this](const QSize& g) { return m_zusatz->vorschlag(g, true); });
     } else {
         m_simulation->baueKnoepfe();
     }

@@ -29,6 +29,7 @@ class StartAmpel;
 class Speicherstatus;
 class ZeitnahmeFeld;
 class frmSimulation;
+class HauptfensterZusatz;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -73,6 +74,7 @@ public:
     QVector<int> bahnenVonOben() const;
     StartAmpel* startAmpel() const;
     frmSimulation* simulation() const;
+    HauptfensterZusatz* zusatz() const { return m_zusatz; }
     void zeigeSimulation();
 
     QComboBox* cbRAuswahl = nullptr;
@@ -136,6 +138,7 @@ private:
     QHash<QPushButton*, QShortcut*> m_kuerzel;
     QPointer<StartAmpel> m_startAmpel;
     QPointer<frmSimulation> m_simulation;
+    HauptfensterZusatz* m_zusatz = nullptr;
     std::array<std::function<void()>, 7> m_fenster;
     std::function<QString()> m_status;
     QString m_letzterZusatz;

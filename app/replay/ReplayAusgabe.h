@@ -1,7 +1,9 @@
 #pragma once
 // What the replay runner prints: one line per event, the virtual time in ms first
 // ("T say TEXT", "T sound FILE", "T switch WORD 0|1", "T message TEXT", "T ask TEXT -> yes",
-// "T debug LINE"). It speaks and answers for the engine; every line is flushed at once.
+// "T debug LINE", "T locked COMMAND" for a click on a disabled control, "T result PLACE"
+// for each place of a closed run). It speaks and answers for the engine; every line is
+// flushed at once.
 
 #include <QTextStream>
 

@@ -7,6 +7,7 @@
 #include "DebugLog.h"
 #include "EinstellungsSpeicher.h"
 #include "Hauptanzeige.h"
+#include "Nachlauf.h"
 #include "ProtokollHardware.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
@@ -86,6 +87,11 @@ int ReplayLauf::oeffne() {
     m_anzeige = std::make_unique<Hauptanzeige>(m_uhr);
     m_ablauf = std::make_unique<Rennablauf>(*m_leitung, *m_anzeige);
     connect(m_ablauf.get(), &Rennablauf::leerlauf, this, &ReplayLauf::leerlaufErreicht);
+    // The results window of the program: one line per place.
+    connect(m_anzeige.get(), &Hauptanzeige::ergebnisAnfordern, this, [this] {
+        for (const QString& z : m_ablauf->nachlauf().letztesErgebnis().alsText())
+            m_ausgabe->zeile(QStringLiteral("result"), z);
+    });
     // The program ends its start-up idle, in MyInit.
     m_leitung->MyInit();
     return Erfolg;
@@ -159,8 +165,9 @@ bool ReplayLauf::fuehreAus(const SzenarioBefehl& b) {
     const QString& n = b.name;
     // Controls that are disabled cannot be clicked; the log says so.
     auto gesperrt = [&](Hauptanzeige::Element e) {
-        if (a.istEnabled(e)) return false;
+        if (a.istEnabled(e) && a.istVisible(e)) return false;
         SchreibeDebug(QStringLiteral("Szenario Zeile %1: %2 gesperrt").arg(b.zeile).arg(n));
+        m_ausgabe->zeile(QStringLiteral("locked"), (QStringList{n} + b.argumente).join(' '));
         return true;
     };
 
@@ -200,7 +207,7 @@ bool ReplayLauf::fuehreAus(const SzenarioBefehl& b) {
     } else if (n == QLatin1String("lap")) {
         l.GetPortnummer(int(b.zahl(0)));
     } else if (n == QLatin1String("caution")) {
-        m_ablauf->chaos().cmdChaos_Click();
+        if (!gesperrt(Hauptanzeige::cmdChaos)) m_ablauf->chaos().cmdChaos_Click();
     } else if (n == QLatin1String("wait")) {
         m_weiter->start(int(std::min<qint64>(b.zahl(0), std::numeric_limits<int>::max())));
         return false;

@@ -79,6 +79,22 @@ private slots:
         QVERIFY(!DebugLog::instanz().speichere(m_dir.filePath("fehlt/")));  // no text wanted
     }
 
+    void steuerzeichenUndOrdnerOhneTrennzeichen() {
+        // Raw box bytes: each control character as two hex digits in angle brackets.
+        SchreibeDebug(
+            QString::fromLatin1("DS: \x01"
+                                "A\r\n\x1b\x7f"
+                                "b"));
+        QCOMPARE(DebugLog::instanz().zeilen().first(),
+                 QStringLiteral("14:00:05 DS: <01>A<0D><0A><1B><7F>b"));
+        // An existing folder named without its separator takes the file inside.
+        QVERIFY(QDir(m_dir.path()).mkdir("log"));
+        QVERIFY(DebugLog::instanz().speichere(m_dir.filePath("log")));
+        QVERIFY(QFile::exists(m_dir.filePath("log/pistorelle.log")));
+        QVERIFY(DebugLog::instanz().speichere(m_dir.filePath("abend_")));
+        QVERIFY(QFile::exists(m_dir.filePath("abend_pistorelle.log")));
+    }
+
     void zeileAusAnderemThread() {
         QThread* t = QThread::create([] { SchreibeDebug("vom Modem-Thread"); });
         t->start();

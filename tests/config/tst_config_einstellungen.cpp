@@ -246,14 +246,17 @@ private slots:
 
     void iniDatei() {
         QDir(m_dir.path()).mkpath("out");
+        // An existing folder, with or without the separator, takes the file inside; any other
+        // value is a prefix of the file name.
         SchreibeIni(m_dir.filePath("out"), "AnzeigeOben_0", "Prozent", 40);
         SchreibeIni(m_dir.filePath("out") + "/", "AnzeigeUnten_4", "SchriftName", "Arial");
-        QVERIFY(QFile::exists(m_dir.filePath("outPistorelle.INI")));
-        QVERIFY(QFile::exists(m_dir.filePath("out/Pistorelle.INI")));
-        QSettings a(m_dir.filePath("outPistorelle.INI"), QSettings::IniFormat);
-        QCOMPARE(a.value("AnzeigeOben_0/Prozent").toString(), QStringLiteral("40"));
+        SchreibeIni(m_dir.filePath("vor"), "AnzeigeOben_1", "Prozent", 20);
+        QVERIFY(!QFile::exists(m_dir.filePath("outPistorelle.INI")));
         QSettings b(m_dir.filePath("out/Pistorelle.INI"), QSettings::IniFormat);
+        QCOMPARE(b.value("AnzeigeOben_0/Prozent").toString(), QStringLiteral("40"));
         QCOMPARE(b.value("AnzeigeUnten_4/SchriftName").toString(), QStringLiteral("Arial"));
+        QSettings c(m_dir.filePath("vorPistorelle.INI"), QSettings::IniFormat);
+        QCOMPARE(c.value("AnzeigeOben_1/Prozent").toString(), QStringLiteral("20"));
     }
 };
 

@@ -142,6 +142,26 @@ private slots:
         QVERIFY(u.rueckfrage.meldungen[0].contains(" Info: "));
     }
 
+    void ordnerOhneTrennzeichen() {
+        // An existing folder without the trailing separator: the files go into it; a value
+        // that is no folder stays a name prefix.
+        Rennumgebung u;
+        QVERIFY(QDir(u.ordner.path()).mkdir("Ergebnisse"));
+        for (const QString& ltf : {u.ordner.filePath("Ergebnisse"), u.ordner.filePath("Abend_")}) {
+            u.e.ltfPfad = ltf;
+            u.e.LTFEinzelSchreiben = 1;
+            u.e.LTFSchreiben = 1;
+            fahreAepfel(u, {1000, 9000});
+            QVERIFY(u.rl->KopieToHistRennen());
+        }
+        QVERIFY(u.rueckfrage.meldungen.isEmpty());
+        QVERIFY(QFile::exists(u.ordner.filePath("Ergebnisse/Training.lrf")));
+        QVERIFY(QFile::exists(u.ordner.filePath("Ergebnisse/2_1.lre")));
+        QVERIFY(!QFile::exists(u.ordner.filePath("ErgebnisseTraining.lrf")));
+        QVERIFY(QFile::exists(u.ordner.filePath("Abend_Training.lrf")));
+        QVERIFY(QFile::exists(u.ordner.filePath("Abend_2_1.lre")));
+    }
+
     void rundenrekorde() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         Rennumgebung u;

@@ -83,22 +83,39 @@ private slots:
     }
 
     void ausloeserIgnoriert() {
-        // Runs by laps have no caution; neither has the countdown.
+        // Runs by laps have no caution: the button says so by being disabled.
         Ablaufumgebung runden;
         runden.rl->cbRAuswahl_Click(3);
         runden.starteBisGruen();
+        QVERIFY(!runden.anzeige->istEnabled(Hauptanzeige::cmdChaos));
         runden.ablauf->chaos().cmdChaos_Click();
         runden.ablauf->chaos().Label1_Click();
         QVERIFY(!runden.z().ChaosAktiv);
 
+        // Caution in the countdown: power off at once, no time credited, and its end starts
+        // the lights again from the first lamp.
         Ablaufumgebung countdown;
         countdown.ablauf->Command2_Click();
         countdown.bis(2500);
         countdown.ablauf->chaos().cmdChaos_Click();
+        QVERIFY(countdown.z().ChaosAktiv);
+        QCOMPARE(countdown.zeit("switch BahnAlle 0"), 2500);
+        QCOMPARE(countdown.anzeige->lichtAnzeige(), Hauptanzeige::Lampe::Rot);
+        QCOMPARE(countdown.anzeige->startAmpelCaption(), QStringLiteral("CHAOS CHAOS CHAOS"));
+        countdown.bis(6000);
+        QCOMPARE(countdown.z().AmpelPhase, quint8(3));  // frozen at lamp 2
+        countdown.ablauf->chaos().cmdChaos_Click();
         QVERIFY(!countdown.z().ChaosAktiv);
+        QCOMPARE(countdown.z().ChaosZeit, 0);
+        QCOMPARE(countdown.z().ChaosDauer[1], 0);
+        QCOMPARE(countdown.anzeige->startAmpelCaption(), QStringLiteral("Rennstart"));
+        const int ersteLampe = countdown.anzahl("switch Ampel1 1");
+        countdown.bis(7000);
+        QCOMPARE(countdown.anzahl("switch Ampel1 1"), ersteLampe + 1);
 
         // The clock label starts caution, but never ends it.
         const qint64 g = countdown.bisGruen();
+        QVERIFY(g >= 7000 + 4000 + 300);
         countdown.bis(g + 500);
         countdown.ablauf->chaos().Label1_Click();
         QVERIFY(countdown.z().ChaosAktiv);

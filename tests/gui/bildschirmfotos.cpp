@@ -1,5 +1,6 @@
 // Takes the README's pictures under the offscreen platform: the start light during the
-// countdown and the main window in the middle of a race, driven on the virtual clock.
+// countdown, the main window in the middle of a race (also with the announcer where it goes
+// beside the panels) and the results window, driven on the virtual clock.
 //   pistorelle-bildschirmfotos <folder>
 
 #include <QApplication>
@@ -7,17 +8,22 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <array>
 
 #include "Datenbank.h"
+#include "HauptfensterZusatz.h"
+#include "ProgrammAnsage.h"
 #include "ProgrammStart.h"
 #include "Rennleitung.h"
+#include "Sprecherfenster.h"
 #include "StartAmpel.h"
 #include "TestHelfer.h"
 #include "VirtuelleUhr.h"
+#include "frmErgebnis.h"
 #include "frmMain.h"
 
 int main(int argc, char** argv) {
@@ -47,9 +53,13 @@ int main(int argc, char** argv) {
     VirtuelleUhr uhr;
     SkriptDialoge dialoge;
     SkriptRueckfrage rueckfrage;
+    SkriptSynthese synthese;
+    SkriptWiedergabe wiedergabe;
+    synthese.sofort = true;
     ProgrammStart::Optionen o;
     o.uhr = &uhr;
-    o.sprache = false;
+    o.synthese = &synthese;
+    o.wiedergabe = &wiedergabe;
     o.rueckfrage = &rueckfrage;
     o.fensterZeigen = false;
     o.bildschirmHoehe = 768;
@@ -101,8 +111,31 @@ int main(int argc, char** argv) {
     QSqlQuery(start.datenbank()->db()).exec(QStringLiteral("PRAGMA query_only = 1"));
     leitung->GetPortnummer(1);
     uhr.vorruecken(300);
-    if (!f->grab().save(ziel + QStringLiteral("/speicherfehler.png"))) return 4;
+    if (!f->grab().save(ziel + QStringLiteral("/speicherfehler.png"))) return 7;
     QSqlQuery(start.datenbank()->db()).exec(QStringLiteral("PRAGMA query_only = 0"));
     uhr.vorruecken(300);
+
+    // The announcer says its latest sentence where it covers no panel value: drawn into the
+    // picture of the main window at its place on the screen.
+    for (int i = 0; i < 400 && wiedergabe.laeuft; ++i) wiedergabe.ende();
+    start.ansage()->SprachAusgabe(QStringLiteral("Clara fährt neue Bestzeit mit 4.871  Sekunden"));
+    Sprecherfenster* sprecher = start.ansage()->fenster();
+    if (!sprecher || !sprecher->isVisible()) return 4;
+    QCoreApplication::processEvents();  // it follows the main window's new size
+    QPixmap bild = f->grab();
+    {
+        QPainter maler(&bild);
+        maler.drawPixmap(sprecher->frameGeometry().topLeft() - f->mapToGlobal(QPoint(0, 0)),
+                         sprecher->grab());
+    }
+    if (!bild.save(ziel + QStringLiteral("/sprecher.png"))) return 5;
+
+    // To the end of the race and its results window.
+    for (int i = 0; i < 400 && wiedergabe.laeuft; ++i) wiedergabe.ende();
+    rueckfrage.antwort = true;
+    f->Command2->click();  // "Soll der Lauf gestoppt werden?" yes
+    uhr.vorruecken(3000);
+    frmErgebnis* ergebnis = f->zusatz()->ergebnisFenster();
+    if (!ergebnis || !ergebnis->grab().save(ziel + QStringLiteral("/ergebnis.png"))) return 6;
     return 0;
 }

@@ -22,6 +22,7 @@
 #include "StandardToene.h"
 #include "TestHelfer.h"
 #include "Tonspieler.h"
+#include "VirtuelleUhr.h"
 #include "diaSprache.h"
 
 namespace {
@@ -75,6 +76,33 @@ private slots:
         for (const auto& a : beginnt) reihenfolge << a.at(0).toString();
         QCOMPARE(reihenfolge, (QStringList{"eins", "zwei", "drei", "vier"}));
         QCOMPARE(leer.size(), 1);
+        QVERIFY(!schlange.beschaeftigt());
+    }
+
+    void spracheKommtNieZuSpaet() {
+        VirtuelleUhr uhr;
+        SkriptSynthese synthese;
+        SkriptWiedergabe wiedergabe;
+        SprachWarteschlange schlange(synthese, wiedergabe);
+        schlange.setzeUhr(&uhr);
+        schlange.sprich("Achtung, gleich geht es los", "de");
+        synthese.antworte();
+        schlange.sprich("Anna fährt neue Bestzeit mit 9.5", "de", Sprechart::Bestzeit, "Anna");
+        schlange.sprich("Bert fährt neue Bestzeit mit 9.9", "de", Sprechart::Bestzeit, "Bert");
+        uhr.vorruecken(4000);
+        // Anna's newer best lap replaces her older one still waiting, Bert's stays.
+        schlange.sprich("Anna fährt neue Bestzeit mit 9.1", "de", Sprechart::Bestzeit, "Anna");
+        QCOMPARE(schlange.wartend(), 2);
+        uhr.vorruecken(6500);  // Bert has waited 10.5 s, Anna's newest 6.5 s
+        schlange.sprich("Das Rennen ist beendet.", "de", Sprechart::Ergebnis, {});
+        uhr.vorruecken(20000);  // the results wait long, but are never dropped
+        schlange.sprich("Anna 4 Runden", "de", Sprechart::Ergebnis, {});
+        for (int i = 0; i < 4 && schlange.beschaeftigt(); ++i) {
+            wiedergabe.ende();
+            if (schlange.beschaeftigt()) synthese.antworte();
+        }
+        QCOMPARE(synthese.gestartet, (QStringList{"Achtung, gleich geht es los",
+                                                  "Das Rennen ist beendet.", "Anna 4 Runden"}));
         QVERIFY(!schlange.beschaeftigt());
     }
 

@@ -68,6 +68,20 @@ private slots:
         QVERIFY(l.aus.contains("1000 switch Ampel1 1\n"));
     }
 
+    void ablaufImProtokoll() {
+        // Caution, stop, the after-run and the history copy leave their trace.
+        ReplayOptionen o;
+        o.debug = true;
+        Lauf l(o);
+        QCOMPARE(l.lauf.fuehreAus("mode R-Zeit\nstart\nwait 7000\ncaution\nwait 2000\n"
+                                  "caution\nwait 4000\nstop\nwait-idle\n"),
+                 0);
+        for (const char* spur :
+             {" ChaosAN\n", " ChaosAus nach 3000 ms\n", " StopRennen\n",
+              " NachLaufTimer: Nachlauf zu Ende\n", " KopieToHistRennen: Lauf in der Historie\n"})
+            QVERIFY2(l.aus.contains(QLatin1String(spur)), spur);
+    }
+
     void setzenAendertNurDenSchluessel() {
         Lauf l;
         QCOMPARE(l.lauf.fuehreAus("mode T-Power\nset NachlaufZeit 500\n"), 0);

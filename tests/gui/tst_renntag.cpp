@@ -1,0 +1,304 @@
+// A club evening through the main window on two screens and the virtual clock: locked mode
+// controls, the caution button's hint in a race by laps, the start light on the second screen
+// without the keyboard, Esc and Alt+S during the countdown, the simulation and announcer
+// windows beside the panels and in their remembered places, the results window after each
+// run and from the Funktionen menu, readable clock, bar and names, the last mode, limit and
+// race name after a restart, and Qt's own buttons in German.
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include "Datenbank.h"
+#include "DebugLog.h"
+#include "EinstellungsSpeicher.h"
+#include "HauptfensterZusatz.h"
+#include "Lampenform.h"
+#include "ProgrammAnsage.h"
+#include "ProgrammStart.h"
+#include "QtUebersetzung.h"
+#include "Rennleitung.h"
+#include "SlotAnzeige.h"
+#include "Sprecherfenster.h"
+#include "StartAmpel.h"
+#include "TestHelfer.h"
+#include "VirtuelleUhr.h"
+#include "frmErgebnis.h"
+#include "frmMain.h"
+#include "frmSimulation.h"
+
+namespace {
+enum Modus { TZeit = 0, TRunden = 1, RZeit = 2, RRunden = 3 };
+}
+
+class TestRenntag : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_ordner;
+    std::unique_ptr<VirtuelleUhr> m_uhr;
+    std::unique_ptr<SkriptDialoge> m_dialoge;
+    std::unique_ptr<SkriptRueckfrage> m_rueckfrage;
+    std::unique_ptr<SkriptSynthese> m_synthese;
+    std::unique_ptr<SkriptWiedergabe> m_wiedergabe;
+    std::unique_ptr<ProgrammStart> m_start;
+
+    frmMain* f() { return m_start->hauptfenster(); }
+    Rennleitung& leitung() { return *m_start->leitung(); }
+    void warte(qint64 ms) { m_uhr->vorruecken(ms); }
+
+    void starteProgramm() {
+        m_start.reset();
+        ProgrammStart::Optionen o;
+        o.uhr = m_uhr.get();
+        o.synthese = m_synthese.get();
+        o.wiedergabe = m_wiedergabe.get();
+        o.rueckfrage = m_rueckfrage.get();
+        o.sperrDatei = m_ordner->filePath("sperre");
+        o.bildschirmHoehe = 800;
+        o.fensterZeigen = false;
+        m_start = std::make_unique<ProgrammStart>(*m_dialoge, o);
+        QVERIFY(m_start->starte({"pistorelle"}));
+        f()->setGeometry(QGuiApplication::screens().first()->availableGeometry());
+        f()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f()));
+    }
+    void waehle(int modus, const QString& grenze) {
+        f()->cbRAuswahl->setCurrentIndex(modus);
+        emit f()->cbRAuswahl->activated(modus);
+        leitung().setzeGrenze(grenze);
+        leitung().Grenze_Validate();
+    }
+    // Global rectangles of the value fields of the shown panels.
+    QVector<QRect> panelWerte() {
+        QVector<QRect> r;
+        for (int i = 0; i < 6; ++i) {
+            SlotAnzeige* p = f()->panel(i);
+            if (!p->isVisible()) continue;
+            for (int ou = 0; ou < 2; ++ou)
+                for (int k = 0; k < 5; ++k) {
+                    QLabel* l = p->label(ou, k);
+                    if (l->isVisible() && l->width() > 0)
+                        r << QRect(l->mapToGlobal(QPoint(0, 0)), l->size());
+                }
+        }
+        return r;
+    }
+    void deckeNichts(QWidget* w) {
+        const QRect fenster = w->frameGeometry();
+        for (const QRect& wert : panelWerte())
+            QVERIFY2(!fenster.intersects(wert), qPrintable(w->objectName()));
+    }
+    QAction* menueEintrag(const QString& text) {
+        QMenu* menue = f()->Funktionen->menu();
+        emit menue->aboutToShow();
+        for (QAction* a : menue->actions())
+            if (a->text() == text) return a;
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase() {
+        QCoreApplication::setApplicationName("Pistorelle");
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+    }
+
+    void init() {
+        DebugLog::instanz().setAktiv(false);
+        QFile::remove(EinstellungsSpeicher::standardPfad());
+        for (const char* rest : {"", "-wal", "-shm"})
+            QFile::remove(EinstellungsSpeicher::standardDatenBank() + QLatin1String(rest));
+        m_ordner = std::make_unique<QTemporaryDir>();
+        m_uhr = std::make_unique<VirtuelleUhr>();
+        m_dialoge = std::make_unique<SkriptDialoge>();
+        m_rueckfrage = std::make_unique<SkriptRueckfrage>();
+        m_synthese = std::make_unique<SkriptSynthese>();
+        m_wiedergabe = std::make_unique<SkriptWiedergabe>();
+        m_synthese->sofort = true;
+        starteProgramm();
+    }
+
+    void cleanup() { m_start.reset(); }
+
+    void abendMitZweiLaeufen() {
+        // Names too long for their field end in "…".
+        leitung().datenbank().execute(
+            "update positionen set fahrer=? where bahn=1",
+            {QStringLiteral("Maximilian Alexander von Hohenzollern-Sigmaringen der Jüngere")});
+        leitung().SetzeAnzeigeWerte(2);
+        leitung().MyInit();
+        QVERIFY(f()->zusatz()->rennparameter()->isVisible());
+        QCOMPARE(f()->zusatz()->rennparameter()->text(), QStringLiteral("Rennparameter…"));
+        QVERIFY(!menueEintrag("Ergebnis")->isEnabled());  // no run closed yet
+
+        // --- Run 1: a race by laps.
+        waehle(RRunden, "2");
+        f()->Command2->click();
+        QVERIFY(!f()->cbRAuswahl->isEnabled());
+        QVERIFY(!f()->ZeitRunden->isEnabled());
+        QVERIFY(!f()->cmdChaos->isEnabled());
+        QCOMPARE(f()->cmdChaos->toolTip(), QStringLiteral("Chaos nur in Läufen auf Zeit"));
+        warte(1500);
+        // The start light covers the second screen and leaves the keyboard where it was.
+        StartAmpel* ampel = f()->startAmpel();
+        QVERIFY(ampel->isVisible());
+        QCOMPARE(ampel->screen(), QGuiApplication::screens().at(1));
+        QCOMPARE(ampel->geometry(), QGuiApplication::screens().at(1)->geometry());
+        QVERIFY(ampel->windowFlags() & Qt::WindowDoesNotAcceptFocus);
+        QVERIFY(ampel->testAttribute(Qt::WA_ShowWithoutActivating));
+        QVERIFY(QApplication::activeWindow() != ampel);
+        // Esc and Alt+S ask before they stop; pressed on the light they ask too.
+        m_rueckfrage->antwort = false;
+        QTest::keyClick(f(), Qt::Key_Escape);
+        QTest::keyClick(ampel, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(m_rueckfrage->fragen.size(), 2);
+        QVERIFY(leitung().zustand().RennenLaeuft);
+
+        while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
+        QTest::mouseClick(f()->Command5, Qt::LeftButton);
+        frmSimulation* sim = f()->simulation();
+        QVERIFY(sim && sim->isVisible());
+        deckeNichts(sim);
+        for (int runde = 0; runde < 3; ++runde) {
+            QTest::mouseClick(sim->knopf(0), Qt::LeftButton);
+            warte(700);
+            QTest::mouseClick(sim->knopf(1), Qt::LeftButton);
+            warte(800);
+        }
+        warte(2500);
+        QVERIFY(!leitung().zustand().RennenLaeuft);
+        QVERIFY(f()->cbRAuswahl->isEnabled());
+        QVERIFY(f()->ZeitRunden->isEnabled());
+        QCOMPARE(f()->Lichtanzeige->farbe(), qint32(255));  // red after the end
+
+        // The results, in the race's order, until closed.
+        frmErgebnis* ergebnis = f()->zusatz()->ergebnisFenster();
+        QVERIFY(ergebnis && ergebnis->isVisible());
+        QCOMPARE(ergebnis->windowTitle(), QStringLiteral("Ergebnis"));
+        QTableWidget* t = ergebnis->tabelle();
+        QCOMPARE(t->rowCount(), 4);
+        QCOMPARE(t->item(0, 0)->text(), QStringLiteral("1"));
+        QVERIFY(t->item(0, 1)->text().startsWith("Maximilian"));
+        QCOMPARE(t->item(0, 3)->text(), QStringLiteral("2"));
+        QCOMPARE(t->item(1, 1)->text(), QStringLiteral("Fahrer 2"));
+        QCOMPARE(t->item(1, 6)->text(), QStringLiteral("+0,700"));
+        QCOMPARE(t->item(2, 4)->text(), QStringLiteral("–"));
+        ergebnis->close();
+        QAction* eintrag = menueEintrag("Ergebnis");
+        QVERIFY(eintrag && eintrag->isEnabled());
+        eintrag->trigger();
+        QVERIFY(ergebnis->isVisible());
+
+        // Readable from three metres.
+        SlotAnzeige* erster = f()->panel(0);
+        QVERIFY(QFontMetrics(f()->Label1->font()).height() * 4 >= erster->height());
+        QVERIFY(f()->Fortschritt->height() >= 24);
+        const QString name = erster->label(0, 1)->text();
+        QVERIFY2(name.endsWith(QChar(0x2026)), qPrintable(name));
+        QVERIFY(QFontMetrics(erster->label(0, 1)->font()).horizontalAdvance(name) <=
+                erster->label(0, 1)->width());
+
+        // --- Run 2 by time: caution shows red on the indicator. The results of run 1 make
+        // way for the new standings.
+        waehle(RZeit, "1");
+        f()->Command2->click();
+        QVERIFY(!ergebnis->isVisible());
+        QVERIFY(f()->cmdChaos->isEnabled());
+        QVERIFY(f()->cmdChaos->toolTip().isEmpty());
+        while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
+        QCOMPARE(f()->Lichtanzeige->farbe(), qint32(0x00C000));
+        QTest::mouseClick(f()->cmdChaos, Qt::LeftButton);
+        QCOMPARE(f()->Lichtanzeige->farbe(), qint32(255));
+        QTest::mouseClick(f()->cmdChaos, Qt::LeftButton);
+        QCOMPARE(f()->Lichtanzeige->farbe(), qint32(0x00C000));
+        warte(70000);
+        QVERIFY(!leitung().zustand().RennenLaeuft);
+        QCOMPARE(ergebnis->kopf()->text().left(6), QStringLiteral("Rennen"));
+    }
+
+    void fensterBesideDenPanelsUndIhrPlatz() {
+        // The announcer shows what is said beside the panels and clears when speech ends.
+        Sprecherfenster* sprecher = m_start->ansage()->fenster();
+        QVERIFY(sprecher && sprecher->isVisible());
+        deckeNichts(sprecher);
+        QCOMPARE(sprecher->text(), QStringLiteral("Willkommen bei Pistorelle"));
+        m_start->ansage()->SprachAusgabe("Anna fährt neue Bestzeit");
+        m_wiedergabe->ende();
+        QCOMPARE(sprecher->text(), QStringLiteral("Anna fährt neue Bestzeit"));
+        m_wiedergabe->ende();
+        QVERIFY(sprecher->text().isEmpty());
+
+        // Moved by the user, it comes back there after a restart; so does the simulation.
+        sprecher->move(40, 50);
+        waehle(RZeit, "7");
+        f()->Command2->click();
+        warte(1500);
+        QTest::mouseClick(f()->Command5, Qt::LeftButton);
+        QVERIFY(f()->simulation());
+        f()->simulation()->move(300, 200);
+        m_rueckfrage->antwort = true;
+        f()->Command2->click();
+        warte(3000);
+        starteProgramm();
+        QCOMPARE(m_start->ansage()->fenster()->pos(), QPoint(40, 50));
+        QCOMPARE(f()->cbRAuswahl->currentIndex(), int(RZeit));
+        QCOMPARE(f()->Grenze->currentText(), QStringLiteral("7"));
+        f()->Command2->click();
+        warte(1500);
+        QTest::mouseClick(f()->Command5, Qt::LeftButton);
+        QVERIFY(f()->simulation());
+        QCOMPARE(f()->simulation()->pos(), QPoint(300, 200));
+
+        // Switched off by its setting, the announcer stays hidden while speech goes on.
+        m_start->speicher().speichere("SprecherFenster", "0");
+        m_start->ansage()->SpracheAn();
+        QVERIFY(!m_start->ansage()->fenster()->isVisible());
+    }
+
+    void rennnameUeberNeustart() {
+        waehle(RRunden, "25");
+        leitung().RennNameSetzen("Sommer-Cup");
+        starteProgramm();
+        QCOMPARE(f()->cbRAuswahl->currentIndex(), int(RRunden));
+        QCOMPARE(leitung().zustand().Grenze, QStringLiteral("25"));
+        QCOMPARE(leitung().zustand().RennArt, QStringLiteral("Rennen"));
+        QCOMPARE(leitung().zustand().AktRennName, QStringLiteral("Sommer-Cup"));
+    }
+
+    void qtDialogeAufDeutsch() {
+        QVERIFY(QtUebersetzung::installiere(*qApp, QLocale(QLocale::English)));
+        QMessageBox box(QMessageBox::Question, "Frage", "Weiter?",
+                        QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+    }
+};
+
+int main(int argc, char** argv) {
+    // Two screens side by side, the main window on the first.
+    QTemporaryDir ordner;
+    QFile schirme(ordner.filePath("schirme.json"));
+    if (!schirme.open(QIODevice::WriteOnly)) return 3;
+    schirme.write(
+        R"({"screens":[)"
+        R"({"name":"A","x":0,"y":0,"width":1280,"height":800,"logicalDpiX":96,"logicalDpiY":96},)"
+        R"({"name":"B","x":1280,"y":0,"width":1280,"height":800,"logicalDpiX":96,"logicalDpiY":96}]})");
+    schirme.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + schirme.fileName().toUtf8());
+    QApplication app(argc, argv);
+    TestRenntag t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_renntag.moc"
