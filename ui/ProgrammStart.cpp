@@ -12,6 +12,7 @@
 #include "EchteUhr.h"
 #include "EinstellungsSpeicher.h"
 #include "EspeakSynthese.h"
+#include "Fensterverbindung.h"
 #include "FensterHardware.h"
 #include "Hauptanzeige.h"
 #include "ProgrammAnsage.h"
@@ -53,6 +54,13 @@ ProgrammStart::~ProgrammStart() {
 }
 
 frmDebug* ProgrammStart::debugFenster() { return m_debug; }
+
+RennHardware* ProgrammStart::ausgaenge() { return m_fensterHardware.get(); }
+
+Rueckfrage& ProgrammStart::rueckfrage() {
+    return m_optionen.rueckfrage ? *m_optionen.rueckfrage
+                                 : static_cast<Rueckfrage&>(*m_rueckfrage);
+}
 
 bool ProgrammStart::starte(const QStringList& argumente) {
     Form_Initialize();
@@ -125,6 +133,8 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     RennZustand& z = m_leitung->zustand();
     z.RennArt = QStringLiteral("Training");
     z.AktRennName = QStringLiteral("Training");
+    // The windows of the button bar and the Funktionen menu.
+    verbindeFenster(*this);
     // 10. Texts and speech.
     m_leitung->SetzeTexte();
     Rennleitung* leitung = m_leitung.get();

@@ -1,0 +1,52 @@
+#include "Fensterverbindung.h"
+
+#include "Datenbank.h"
+#include "Einstellungen.h"
+#include "EinstellungsSpeicher.h"
+#include "ProgrammStart.h"
+#include "RennHardware.h"
+#include "Rennleitung.h"
+#include "diaAuto2Fahrer.h"
+#include "frmMain.h"
+#include "frmOptionsNeu.h"
+
+void verbindeFenster(ProgrammStart& start) {
+    frmMain* fenster = start.hauptfenster();
+    Rennleitung* leitung = start.leitung();
+    ProgrammStart* s = &start;
+
+    fenster->setzeFenster(frmMain::Fenster::FahrerAuto, [fenster, leitung] {
+        diaAuto2Fahrer dialog(leitung->datenbank(), leitung->einstellungen().BilderPfad, fenster);
+        dialog.exec();
+    });
+
+    fenster->setzeFenster(frmMain::Fenster::Optionen, [s, fenster, leitung] {
+        OptionenAnwendung anwendung;
+        HardwareAufbau& aufbau = s->aufbau();
+        anwendung.MSCommOeffnen = [&aufbau, leitung] {
+            if (aufbau.neuOeffnen) aufbau.neuOeffnen();
+            leitung->hardware().SetzeFormCaption(QString());
+        };
+        anwendung.MyInit = [leitung] { leitung->MyInit(); };
+        anwendung.BildschirmRefresh = [leitung, fenster] {
+            // New lane colours go to the panel of their lane.
+            const Einstellungen& e = leitung->einstellungen();
+            for (int i = 0; i < 6; ++i) {
+                SlotWerte& p = leitung->panel(i);
+                const int bahn = p.ReturnBahn();
+                if (bahn >= 1 && bahn <= 6)
+                    p.SetFixWerte(bahn, e.Farbe[size_t(bahn)], e.FontFarbe[size_t(bahn)], 0);
+            }
+            leitung->BildschirmRefresh();
+            // Lane count, colours and the bar's place may have changed.
+            fenster->AnzeigenAnordnen();
+        };
+        RennHardware* ausgaenge = s->ausgaenge();
+        anwendung.SchalteLPT = [ausgaenge](const QString& wort, int an) {
+            ausgaenge->SchalteLPT(wort, an);
+        };
+        frmOptionsNeu dialog(leitung->einstellungen(), leitung->speicher(), s->rueckfrage(),
+                             std::move(anwendung), s->uhr(), aufbau.lpt, fenster);
+        dialog.exec();
+    });
+}
