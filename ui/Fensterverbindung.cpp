@@ -1,14 +1,23 @@
 #include "Fensterverbindung.h"
 
+#include <QApplication>
+#include <QPointer>
+#include <memory>
+
 #include "Datenbank.h"
 #include "Einstellungen.h"
 #include "EinstellungsSpeicher.h"
 #include "ProgrammStart.h"
 #include "RennHardware.h"
 #include "Rennleitung.h"
+#include "ProgrammAnsage.h"
 #include "diaAuto2Fahrer.h"
+#include "diaSprache.h"
 #include "frmMain.h"
+#include "frmOptions.h"
 #include "frmOptionsNeu.h"
+#include "frmRundentabelle.h"
+#include "frmStreckenLayout.h"
 
 void verbindeFenster(ProgrammStart& start) {
     frmMain* fenster = start.hauptfenster();
@@ -18,6 +27,36 @@ void verbindeFenster(ProgrammStart& start) {
     fenster->setzeFenster(frmMain::Fenster::FahrerAuto, [fenster, leitung] {
         diaAuto2Fahrer dialog(leitung->datenbank(), leitung->einstellungen().BilderPfad, fenster);
         dialog.exec();
+    });
+
+    fenster->setzeFenster(frmMain::Fenster::Tabellen, [s, fenster, leitung] {
+        TabellenAktionen aktionen;
+        aktionen.SetzeTexte = [leitung] { leitung->SetzeTexte(); };
+        aktionen.Sprache = [s, leitung] {
+            diaSprache dialog(leitung->einstellungen(), *s->ansage(),
+                              QApplication::activeModalWidget());
+            dialog.exec();
+        };
+        aktionen.Strecken = [leitung] {
+            frmStreckenLayout layout(leitung->datenbank(), QApplication::activeModalWidget());
+            layout.exec();
+        };
+        frmOptions editor(leitung->datenbank(), s->rueckfrage(), std::move(aktionen), fenster);
+        editor.exec();
+    });
+
+    // One lap tables window at a time; a new request brings it to the front.
+    auto rundenTabelle = std::make_shared<QPointer<frmRundentabelle>>();
+    fenster->setzeFenster(frmMain::Fenster::RundenTabelle, [rundenTabelle, fenster, leitung] {
+        QPointer<frmRundentabelle>& w = *rundenTabelle;
+        if (!w) {
+            w = new frmRundentabelle(leitung->datenbank(), leitung->einstellungen().AnzHistRennen,
+                                     -1, fenster);
+            w->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        w->show();
+        w->raise();
+        w->activateWindow();
     });
 
     fenster->setzeFenster(frmMain::Fenster::Optionen, [s, fenster, leitung] {

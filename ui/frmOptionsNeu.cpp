@@ -274,6 +274,7 @@ QWidget* frmOptionsNeu::baueLPT(ParallelPort* lpt, Uhr* uhr) {
                                          QStringLiteral("  (Zahl = Pinnummer, NA = nicht aktiviert)"),
                                      liste));
         auto* c = new LPTControl(lpt, uhr, liste);
+        c->cmdTyp()->setFixedWidth(110);
         c->setObjectName(QStringLiteral("LPTControl%1").arg(i));
         m_pins.append(c);
         ll->addWidget(c);
