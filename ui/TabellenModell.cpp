@@ -11,6 +11,13 @@
 TabellenModell::TabellenModell(QSqlDatabase db, Rueckfrage& frage, QObject* parent)
     : QSqlTableModel(parent, db), m_frage(frage) {
     setEditStrategy(QSqlTableModel::OnManualSubmit);
+    // A new row is written at once with every column empty (a counted key takes its number).
+    connect(this, &QSqlTableModel::primeInsert, this, [](int, QSqlRecord& r) {
+        for (int i = 0; i < r.count(); ++i) {
+            r.setValue(i, QVariant());
+            r.setGenerated(i, true);
+        }
+    });
 }
 
 void TabellenModell::zeige(const QString& tabelle, const QString& ordnung) {

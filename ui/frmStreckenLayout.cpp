@@ -118,12 +118,12 @@ frmStreckenLayout::frmStreckenLayout(Datenbank& db, QWidget* parent) : QDialog(p
 }
 
 void frmStreckenLayout::fuelleStrecken() {
-    QSqlQuery q = abfrage(m_db, QStringLiteral("select name from strecken"));
+    QSqlQuery q = abfrage(m_db, QStringLiteral("select name from strecken order by name"));
     while (q.next()) m_strecke->addItem(q.value(0).toString());
 }
 
 void frmStreckenLayout::fuelleHersteller() {
-    QSqlQuery q = abfrage(m_db, QStringLiteral("select distinct hersteller from schienen"));
+    QSqlQuery q = abfrage(m_db, QStringLiteral("select distinct hersteller from schienen order by hersteller"));
     while (q.next()) m_hersteller->addItem(q.value(0).toString());
 }
 
@@ -140,7 +140,7 @@ void frmStreckenLayout::NeueStrecke(const QString& name) {
 void frmStreckenLayout::fuelleSchienen() {
     m_schienen->clear();
     QSqlQuery q = abfrage(m_db,
-                          QStringLiteral("select name,linnen,laussen from schienen where hersteller=?"),
+                          QStringLiteral("select name,linnen,laussen from schienen where hersteller=? order by name"),
                           {m_hersteller->currentText()});
     while (q.next()) {
         auto* e = new QListWidgetItem(q.value(0).toString(), m_schienen);
@@ -170,21 +170,26 @@ void frmStreckenLayout::LayoutListBoxFuellen() {
                           QStringLiteral("select Hersteller,schienenname,anzahl,lrg,nummer,rowid "
                                          "from streckenlayout where strname=? order by nummer"),
                           {m_strecke->currentText()});
-    // Renumbered by row id: while it runs, a new number may equal an old one of a later row.
+    // Read first, then renumbered by row id in one transaction: while it runs, a new number
+    // may equal the old one of a later row.
+    QVector<QVector<QVariant>> zeilen;
+    while (q.next()) zeilen.append({q.value(0), q.value(1), q.value(2), q.value(3), q.value(5)});
+    q.finish();
+    m_db.beginneTransaktion();
     int n = 0;
-    while (q.next()) {
+    for (const auto& z : zeilen) {
         ++n;
         const int nummer = 2 * n - 1;
         m_db.execute(QStringLiteral("update streckenlayout set nummer=? where rowid=?"),
-                     {nummer, q.value(5)});
+                     {nummer, z[4]});
         auto* e = new QListWidgetItem(QStringLiteral("%1 %2 %3 %4")
-                                          .arg(q.value(0).toString(), q.value(1).toString(),
-                                               q.value(2).toString(), q.value(3).toString()),
+                                          .arg(z[0].toString(), z[1].toString(), z[2].toString(),
+                                               z[3].toString()),
                                       m_layout);
         e->setData(Qt::UserRole, nummer);
-        LinienBerechnen(q.value(0).toString(), q.value(1).toString(), q.value(3).toString(),
-                        q.value(2).toInt());
+        LinienBerechnen(z[0].toString(), z[1].toString(), z[3].toString(), z[2].toInt());
     }
+    m_db.bestaetige();
     if (m_layout->count() > 0) m_layout->setCurrentRow(m_layout->count() - 1);
 }
 
