@@ -75,7 +75,7 @@ diaAuto2Fahrer::diaAuto2Fahrer(Datenbank& db, const QString& bilderPfad, QWidget
 
     auto* mitte = new QVBoxLayout;
     mitte->addStretch(1);
-    auto* zuweisen = new QPushButton(QStringLiteral("<- Auto zuweisen"), this);
+    auto* zuweisen = new QPushButton(QStringLiteral("Auto zuweisen"), this);
     auto* aufheben = new QPushButton(QStringLiteral("Zuweisung aufheben"), this);
     zuweisen->setToolTip(QStringLiteral("Das gewählte Auto dem gewählten Fahrer zuweisen"));
     aufheben->setToolTip(

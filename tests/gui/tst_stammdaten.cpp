@@ -256,6 +256,23 @@ private slots:
         d.waehleTon(2);
         QCOMPARE(ton->text(), QStringLiteral("/klang/piep.wav"));
 
+        // The own scheme: stored only on yes, loaded back only on yes.
+        FarbSeite* f = d.farben();
+        f->setzeFarbWahl([](const QColor&) { return QColor(0x11, 0x22, 0x33); });
+        f->SlotFarbe_Click(2);
+        frage.antwort = false;
+        f->MeineFarbeSpeichern_Click();
+        QVERIFY(speicher.hole("MeineFarbe2").isEmpty());
+        frage.antwort = true;
+        f->MeineFarbeSpeichern_Click();
+        QCOMPARE(frage.fragen.last(), QStringLiteral("Sollen die eigenen Farben gespeichert werden?"));
+        QCOMPARE(speicher.hole("MeineFarbe2"), QString::number(0x332211));
+        f->waehleSchema(FarbSeite::Hell);
+        QCOMPARE(f->farbe(2), qint32(0xFFFF80));
+        f->MeineFarbe_Click();
+        QCOMPARE(f->farbe(2), qint32(0x332211));
+        QCOMPARE(f->fontFarbe(1), qint32(0x80000012));
+
         // No race kind ticked stores 0.
         for (int k = 0; k < 3; ++k)
             d.findChild<QCheckBox*>(QStringLiteral("MeldungsAnsage7_%1").arg(k))->setChecked(false);

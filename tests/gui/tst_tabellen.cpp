@@ -4,6 +4,8 @@
 #include <QChart>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QToolButton>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -267,7 +269,12 @@ private slots:
         QVERIFY(start.starte({"pistorelle"}));
         frmMain* f = start.hauptfenster();
         f->show();
-        QVERIFY(f->Command5->isEnabled());
+        // Every window of the bar and the menu is there, under a readable caption.
+        for (QPushButton* k : {f->Command3, f->Command5, f->Command6}) QVERIFY(k->isEnabled());
+        QStringList menue;
+        for (QAction* a : f->Funktionen->menu()->actions()) menue << a->text();
+        QVERIFY(menue.contains("Fahrer und Autos"));
+        QVERIFY(!menue.contains("Dummy"));
         const QString alt = start.leitung()->Text(2);
         bool gesehen = false;
         QTimer::singleShot(0, [&] {
