@@ -1,5 +1,6 @@
 #include "HardwareFabrik.h"
 
+#include "ParallelPort.h"
 #include "PortIO.h"
 #include "ProtokollHardware.h"
 #include "Schnittstellen.h"
@@ -32,6 +33,11 @@ HardwareAufbau erzeugeHardware(Uhr& uhr, Einstellungen& e) {
     };
     aufbau.statusText = [s] { return s->StatusText(); };
     aufbau.verfuegbare = [s] { s->Command1_Click(); };
+    aufbau.neuOeffnen = [s] {
+        s->parallelPort()->CopyLPTErf2Array();
+        s->MSCommOeffnen();
+    };
+    aufbau.lpt = s->parallelPort();
     aufbau.indikatoren = [s](std::function<void(int, qint32)> ziel) {
         QObject::connect(s, &Schnittstellen::indikatorGeaendert, s, ziel);
         for (int i = 0; i < 2; ++i) ziel(i, s->indikatorFarbe(i));

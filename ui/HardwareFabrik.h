@@ -7,6 +7,7 @@
 
 #include "RennHardware.h"
 
+class ParallelPort;
 class Uhr;
 struct Einstellungen;
 class Zeitnahme;
@@ -25,6 +26,10 @@ struct HardwareAufbau {
     std::function<QString()> statusText;
     // The main window's button "Verfügbare": probes COM ports 1 and 2 again.
     std::function<void()> verfuegbare;
+    // After the options' OK: the ports of the (new) settings opened again (MSCommOeffnen).
+    std::function<void()> neuOeffnen;
+    // The parallel port for the pin tests of the options (null: no live test).
+    ParallelPort* lpt = nullptr;
     // The two interface indicators of the main window (index 0/1, colour 0x00BBGGRR).
     std::function<void(std::function<void(int, qint32)>)> indikatoren;
     // The timing state for the main window's status field (after `anbinden`).

@@ -13,6 +13,7 @@
 #include "EchteUhr.h"
 #include "EinstellungsSpeicher.h"
 #include "EspeakSynthese.h"
+#include "Fensterverbindung.h"
 #include "FensterHardware.h"
 #include "Fensterplatz.h"
 #include "Hauptanzeige.h"
@@ -60,6 +61,13 @@ ProgrammStart::~ProgrammStart() {
 }
 
 frmDebug* ProgrammStart::debugFenster() { return m_debug; }
+
+RennHardware* ProgrammStart::ausgaenge() { return m_fensterHardware.get(); }
+
+Rueckfrage& ProgrammStart::rueckfrage() {
+    return m_optionen.rueckfrage ? *m_optionen.rueckfrage
+                                 : static_cast<Rueckfrage&>(*m_rueckfrage);
+}
 
 bool ProgrammStart::starte(const QStringList& argumente) {
     Form_Initialize();
@@ -136,6 +144,8 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     RennZustand& z = m_leitung->zustand();
     z.RennArt = QStringLiteral("Training");
     z.AktRennName = QStringLiteral("Training");
+    // The windows of the button bar and the Funktionen menu.
+    verbindeFenster(*this);
     // 10. Texts and speech.
     m_leitung->SetzeTexte();
     Rennleitung* leitung = m_leitung.get();

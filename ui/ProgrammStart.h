@@ -69,6 +69,9 @@ public:
     ProgrammAnsage* ansage() { return m_ansage.get(); }
     Tonspieler* ton() { return m_ton.get(); }
     frmMain* hauptfenster() { return m_fenster.get(); }
+    HardwareAufbau& aufbau() { return m_aufbau; }
+    RennHardware* ausgaenge();  // the engine's view of the outputs
+    Rueckfrage& rueckfrage();
     frmDebug* debugFenster();
 
 private:

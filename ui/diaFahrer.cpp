@@ -10,6 +10,7 @@
 #include <QSqlRecord>
 
 #include "Datenbank.h"
+#include "diaAuto2Fahrer.h"
 
 namespace {
 QList<QPair<QString, QVariant>> zeilen(Datenbank& db, const QString& sql,
@@ -48,6 +49,8 @@ diaFahrer::diaFahrer(Datenbank& db, const QString& bilderPfad, const QString& fa
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     auto* alle = new QPushButton(QStringLiteral("ALLE"), this);
     auto* abbruch = new QPushButton(QStringLiteral("Abbruch"), this);
+    auto* stammdaten = new QPushButton(QStringLiteral("Stammdaten…"), this);
+    stammdaten->setToolTip(QStringLiteral("Fahrer und Autos anlegen, ändern und zuweisen"));
     ok->setDefault(true);
 
     auto* raster = new QGridLayout(this);
@@ -62,15 +65,12 @@ diaFahrer::diaFahrer(Datenbank& db, const QString& bilderPfad, const QString& fa
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(ok);
     knoepfe->addWidget(alle);
+    knoepfe->addWidget(stammdaten);
     knoepfe->addStretch(1);
     knoepfe->addWidget(abbruch);
     raster->addLayout(knoepfe, 4, 0, 1, 2);
 
-    for (const auto& [name, nummer] :
-         zeilen(m_db, QStringLiteral("select name,nummer from fahrer order by name"), {})) {
-        auto* eintrag = new QListWidgetItem(name, m_fahrerListe);
-        eintrag->setData(Qt::UserRole, nummer);
-    }
+    fuelleFahrer();
     fuelleAutos(QStringLiteral("select name from autos"), {});
 
     // The panel's current driver and car are preselected when the lists hold them.
@@ -91,6 +91,27 @@ diaFahrer::diaFahrer(Datenbank& db, const QString& bilderPfad, const QString& fa
     connect(ok, &QPushButton::clicked, this, &diaFahrer::FahrerAuswahl);
     connect(alle, &QPushButton::clicked, this, &diaFahrer::Alle_Click);
     connect(abbruch, &QPushButton::clicked, this, &QDialog::reject);
+    connect(stammdaten, &QPushButton::clicked, this, &diaFahrer::Stammdaten_Click);
+}
+
+void diaFahrer::fuelleFahrer() {
+    const QString gewaehlt =
+        m_fahrerListe->currentItem() ? m_fahrerListe->currentItem()->text() : QString();
+    m_fahrerListe->clear();
+    for (const auto& [name, nummer] :
+         zeilen(m_db, QStringLiteral("select name,nummer from fahrer order by name"), {})) {
+        auto* eintrag = new QListWidgetItem(name, m_fahrerListe);
+        eintrag->setData(Qt::UserRole, nummer);
+        if (!gewaehlt.isEmpty() && name == gewaehlt) m_fahrerListe->setCurrentItem(eintrag);
+    }
+}
+
+void diaFahrer::Stammdaten_Click() {
+    diaAuto2Fahrer stamm(m_db, m_bilderPfad, this);
+    stamm.exec();
+    // New drivers and cars can be chosen at once.
+    fuelleFahrer();
+    fuelleAutos(QStringLiteral("select name from autos"), {});
 }
 
 void diaFahrer::fuelleAutos(const QString& sql, const QVariantList& werte) {

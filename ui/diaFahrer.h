@@ -19,6 +19,8 @@ public:
     // OK: the chosen driver and car written to positionen; the dialog closes accepted.
     void FahrerAuswahl();
     void Alle_Click();
+    // "Stammdaten…": the master-data dialog, then both lists read again.
+    void Stammdaten_Click();
 
     bool ok() const { return m_ok; }
     QString fahrer() const { return m_gewaehlterFahrer; }
@@ -32,6 +34,7 @@ public:
     QLineEdit* freiesAuto() const { return m_freiesAuto; }
 
 private:
+    void fuelleFahrer();
     void fahrerGewaehlt();
     void autoGewaehlt();
     void zeigeFahrerBild(const QVariant& nummer);

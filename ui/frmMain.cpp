@@ -209,14 +209,13 @@ void frmMain::baueFunktionsMenue() {
          [this] { return Command6->isEnabled(); }},
         {"Simulation", [this] { zeigeSimulation(); },
          [this] { return Command5->isEnabled() && Command5->text() == kSimulation; }},
-        {"FahrerAuto", [this] { oeffne(Fenster::FahrerAuto); },
+        {"Fahrer und Autos", [this] { oeffne(Fenster::FahrerAuto); },
          [this] { return bool(m_fenster[size_t(Fenster::FahrerAuto)]); }},
         {"Ergebnis", [this] { m_zusatz->zeigeErgebnis(); },
          [this] { return m_zusatz && m_zusatz->hatErgebnis(); }},
-        {"Dummy", [] {}, [] { return false; }},
     };
     for (const Eintrag& e : eintraege) {
-        QAction* a = menue->addAction(QString::fromLatin1(e.text));
+        QAction* a = menue->addAction(QString::fromUtf8(e.text));
         connect(a, &QAction::triggered, this, e.aktion);
         connect(menue, &QMenu::aboutToShow, a, [a, frei = e.frei] { a->setEnabled(frei()); });
     }

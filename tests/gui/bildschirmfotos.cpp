@@ -1,14 +1,17 @@
 // Takes the README's pictures under the offscreen platform: the start light during the
 // countdown, the main window in the middle of a race (also with the announcer where it goes
-// beside the panels) and the results window, driven on the virtual clock.
+// beside the panels, and with the red strip when laps cannot be stored), the results window,
+// the lap chart of that race, the drivers and cars and the options; on the virtual clock.
 //   pistorelle-bildschirmfotos <folder>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QTabWidget>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -24,7 +27,10 @@
 #include "TestHelfer.h"
 #include "VirtuelleUhr.h"
 #include "frmErgebnis.h"
+#include "diaAuto2Fahrer.h"
 #include "frmMain.h"
+#include "frmOptionsNeu.h"
+#include "frmRundentabelle.h"
 
 int main(int argc, char** argv) {
     // A private home, so the pictures never touch the user's settings or database.
@@ -137,5 +143,60 @@ int main(int argc, char** argv) {
     uhr.vorruecken(3000);
     frmErgebnis* ergebnis = f->zusatz()->ergebnisFenster();
     if (!ergebnis || !ergebnis->grab().save(ziel + QStringLiteral("/ergebnis.png"))) return 6;
+    // The lap chart of this race.
+    frmRundentabelle runden(*start.datenbank(), 20, 768);
+    runden.resize(1000, 560);
+    runden.seiten()->setCurrentIndex(1);
+    runden.show();
+    if (!runden.grab().save(ziel + QStringLiteral("/rundendiagramm.png"))) return 14;
+    runden.hide();
+
+    // Master data: the four drivers with a picture each, their cars, one driver chosen.
+    const QString bilder = heim.filePath(QStringLiteral("Bilder"));
+    QDir().mkpath(bilder);
+    const QColor farben[4] = {QColor(230, 200, 40), QColor(40, 90, 200), QColor(200, 40, 40),
+                              QColor(40, 160, 80)};
+    for (int i = 0; i < 4; ++i) {
+        QImage bild(160, 120, QImage::Format_RGB32);
+        bild.fill(farben[i]);
+        QPainter maler(&bild);
+        maler.setPen(Qt::white);
+        QFont schrift = maler.font();
+        schrift.setPointSize(28);
+        schrift.setBold(true);
+        maler.setFont(schrift);
+        maler.drawText(bild.rect(), Qt::AlignCenter, QString::fromUtf8(fahrer[i][0]).left(1));
+        maler.end();
+        bild.save(bilder + QStringLiteral("/fahrer%1.png").arg(i + 1));
+        start.datenbank()->execute(
+            QStringLiteral("insert into fahrer (name,vorname,mitglied,bildlink,erstellt) "
+                           "values (?,?,?,?,?)"),
+            {QString::fromUtf8(fahrer[i][0]), QString::fromUtf8(fahrer[i][0]),
+             QStringLiteral("%1").arg(101 + i), QStringLiteral("fahrer%1.png").arg(i + 1),
+             QStringLiteral("12.04.2026")});
+        start.datenbank()->execute(
+            QStringLiteral("insert into autos (name,LangName,erstellt) values (?,?,?)"),
+            {QString::fromUtf8(fahrer[i][1]), QString::fromUtf8(fahrer[i][1]),
+             QStringLiteral("12.04.2026")});
+        start.datenbank()->execute(
+            QStringLiteral("insert into auto2fahrer (fahrernr,autonr) values (?,?)"), {i + 1, i + 1});
+    }
+    start.datenbank()->execute(
+        QStringLiteral("insert into auto2fahrer (fahrernr,autonr) values (1,3)"));
+    diaAuto2Fahrer stamm(*start.datenbank(), bilder);
+    stamm.waehleFahrer(1);
+    stamm.waehleAuto(3);
+    stamm.resize(1000, 560);
+    stamm.show();
+    if (!stamm.grab().save(ziel + QStringLiteral("/fahrer-autos.png"))) return 15;
+    stamm.hide();
+
+    frmOptionsNeu optionen(start.einstellungen(), start.speicher(), rueckfrage, {}, uhr);
+    optionen.seiten()->setCurrentIndex(3);  // the race page
+    optionen.resize(1000, 640);
+    optionen.show();
+    if (!optionen.grab().save(ziel + QStringLiteral("/optionen.png"))) return 16;
+    optionen.seiten()->setCurrentIndex(1);
+    if (!optionen.grab().save(ziel + QStringLiteral("/optionen-lpt.png"))) return 17;
     return 0;
 }

@@ -1,0 +1,91 @@
+#include "Fensterverbindung.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <memory>
+
+#include "Datenbank.h"
+#include "Einstellungen.h"
+#include "EinstellungsSpeicher.h"
+#include "ProgrammStart.h"
+#include "RennHardware.h"
+#include "Rennleitung.h"
+#include "ProgrammAnsage.h"
+#include "diaAuto2Fahrer.h"
+#include "diaSprache.h"
+#include "frmMain.h"
+#include "frmOptions.h"
+#include "frmOptionsNeu.h"
+#include "frmRundentabelle.h"
+#include "frmStreckenLayout.h"
+
+void verbindeFenster(ProgrammStart& start) {
+    frmMain* fenster = start.hauptfenster();
+    Rennleitung* leitung = start.leitung();
+    ProgrammStart* s = &start;
+
+    fenster->setzeFenster(frmMain::Fenster::FahrerAuto, [fenster, leitung] {
+        diaAuto2Fahrer dialog(leitung->datenbank(), leitung->einstellungen().BilderPfad, fenster);
+        dialog.exec();
+    });
+
+    fenster->setzeFenster(frmMain::Fenster::Tabellen, [s, fenster, leitung] {
+        TabellenAktionen aktionen;
+        aktionen.SetzeTexte = [leitung] { leitung->SetzeTexte(); };
+        aktionen.Sprache = [s, leitung] {
+            diaSprache dialog(leitung->einstellungen(), *s->ansage(),
+                              QApplication::activeModalWidget());
+            dialog.exec();
+        };
+        aktionen.Strecken = [leitung] {
+            frmStreckenLayout layout(leitung->datenbank(), QApplication::activeModalWidget());
+            layout.exec();
+        };
+        frmOptions editor(leitung->datenbank(), s->rueckfrage(), std::move(aktionen), fenster);
+        editor.exec();
+    });
+
+    // One lap tables window at a time; a new request brings it to the front.
+    auto rundenTabelle = std::make_shared<QPointer<frmRundentabelle>>();
+    fenster->setzeFenster(frmMain::Fenster::RundenTabelle, [rundenTabelle, fenster, leitung] {
+        QPointer<frmRundentabelle>& w = *rundenTabelle;
+        if (!w) {
+            w = new frmRundentabelle(leitung->datenbank(), leitung->einstellungen().AnzHistRennen,
+                                     -1, fenster);
+            w->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        w->show();
+        w->raise();
+        w->activateWindow();
+    });
+
+    fenster->setzeFenster(frmMain::Fenster::Optionen, [s, fenster, leitung] {
+        OptionenAnwendung anwendung;
+        HardwareAufbau& aufbau = s->aufbau();
+        anwendung.MSCommOeffnen = [&aufbau, leitung] {
+            if (aufbau.neuOeffnen) aufbau.neuOeffnen();
+            leitung->hardware().SetzeFormCaption(QString());
+        };
+        anwendung.MyInit = [leitung] { leitung->MyInit(); };
+        anwendung.BildschirmRefresh = [leitung, fenster] {
+            // New lane colours go to the panel of their lane.
+            const Einstellungen& e = leitung->einstellungen();
+            for (int i = 0; i < 6; ++i) {
+                SlotWerte& p = leitung->panel(i);
+                const int bahn = p.ReturnBahn();
+                if (bahn >= 1 && bahn <= 6)
+                    p.SetFixWerte(bahn, e.Farbe[size_t(bahn)], e.FontFarbe[size_t(bahn)], 0);
+            }
+            leitung->BildschirmRefresh();
+            // Lane count, colours and the bar's place may have changed.
+            fenster->AnzeigenAnordnen();
+        };
+        RennHardware* ausgaenge = s->ausgaenge();
+        anwendung.SchalteLPT = [ausgaenge](const QString& wort, int an) {
+            ausgaenge->SchalteLPT(wort, an);
+        };
+        frmOptionsNeu dialog(leitung->einstellungen(), leitung->speicher(), s->rueckfrage(),
+                             std::move(anwendung), s->uhr(), aufbau.lpt, fenster);
+        dialog.exec();
+    });
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The laps of a race as the lap tables window shows them, and their export: CSV (UTF-8,
+// header row, one row per lap, ";" where the decimal sign is a comma) and PDF (A4, standings
+// and every lap).
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+struct RundenDaten {
+    QString titel;  // "AktRennen" or the race's stamp
+    QStringList spalten;
+    QVector<QVector<QVariant>> zeilen;
+
+    // The grid's columns in their order.
+    static QStringList standardSpalten();
+    int spalte(const QString& name) const;
+
+    struct Stand {
+        QString fahrer, autoName;
+        int runden = 0;
+        double beste = 0;   // seconds, 0: none
+        double gesamt = 0;  // seconds of the last lap's total
+    };
+    // Per driver: laps, best lap and total; most laps first, then the shorter total.
+    QVector<Stand> rangliste() const;
+};
+
+namespace RundenExport {
+// False with the reason in fehler when the file cannot be written.
+bool schreibeCsv(const RundenDaten& d, const QString& pfad, const QLocale& sprache,
+                 QString* fehler = nullptr);
+bool schreibePdf(const RundenDaten& d, const QString& pfad, const QLocale& sprache,
+                 QString* fehler = nullptr);
+// The HTML the PDF is printed from.
+QString html(const RundenDaten& d, const QLocale& sprache);
+}  // namespace RundenExport

@@ -1,0 +1,136 @@
+#include "frmOptions.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTabBar>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <sqlite3.h>
+
+#include "Datenbank.h"
+#include "Rueckfrage.h"
+#include "TabellenModell.h"
+
+namespace {
+
+struct Tab {
+    const char* schluessel;
+    const char* tabelle;
+    const char* ordnung;
+};
+// "rennen" is the standings table, "SRunden" the lap records ("Hall of Fame").
+constexpr Tab kTabs[] = {
+    {"rennen", "positionen", ""},      {"fahrer", "fahrer", ""},
+    {"SRunden", "schnellsterunden", ""}, {"autos", "autos", ""},
+    {"strecken", "strecken", ""},      {"streckenlayout", "streckenlayout", "strname,nummer"},
+    {"schienen", "schienen", ""},      {"texte", "texte", "nummer,langid"},
+};
+
+}  // namespace
+
+QStringList frmOptions::schluessel() {
+    QStringList l;
+    for (const Tab& t : kTabs) l << QString::fromLatin1(t.schluessel);
+    return l;
+}
+
+frmOptions::frmOptions(Datenbank& db, Rueckfrage& frage, TabellenAktionen aktionen,
+                       QWidget* parent)
+    : QDialog(parent), m_frage(frage), m_aktionen(std::move(aktionen)) {
+    setWindowTitle(QStringLiteral("Optionen"));
+    m_modell = new TabellenModell(db.db(), frage, this);
+    m_tabs = new QTabBar(this);
+    for (const Tab& t : kTabs) m_tabs->addTab(QString::fromLatin1(t.schluessel));
+    m_grid = new QTableView(this);
+    m_grid->setModel(m_modell);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setAlternatingRowColors(true);
+    m_grid->verticalHeader()->setDefaultSectionSize(22);
+
+    const std::pair<const char*, std::function<void()>> knoepfe[] = {
+        {"Neue Zeile", [this] { NeueZeile_Click(); }},
+        {"Zeile löschen", [this] { Loeschen_Click(); }},
+        {"Sprache", [this] { if (m_aktionen.Sprache) m_aktionen.Sprache(); }},
+        {"Strecken", [this] { if (m_aktionen.Strecken) m_aktionen.Strecken(); }},
+        {"Info", [this] { QMessageBox::about(this, QStringLiteral("Info"), infoText()); }},
+    };
+    auto* leiste = new QHBoxLayout;
+    for (const auto& [text, aktion] : knoepfe) {
+        auto* k = new QPushButton(QString::fromUtf8(text), this);
+        k->setObjectName(QString::fromUtf8(text));
+        k->setAutoDefault(false);
+        connect(k, &QPushButton::clicked, this, aktion);
+        leiste->addWidget(k);
+    }
+    leiste->addStretch(1);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &frmOptions::OK_Click);
+    leiste->addWidget(ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(leiste);
+    connect(m_tabs, &QTabBar::currentChanged, this, &frmOptions::zeigeTab);
+    zeigeTab(0);
+    resize(900, 560);
+}
+
+void frmOptions::waehle(const QString& s) {
+    const int i = schluessel().indexOf(s);
+    if (i >= 0) m_tabs->setCurrentIndex(i);
+}
+
+void frmOptions::zeigeTab(int index) {
+    if (index < 0 || index >= int(std::size(kTabs))) return;
+    const Tab& t = kTabs[index];
+    m_modell->zeige(QString::fromLatin1(t.tabelle), QString::fromLatin1(t.ordnung));
+    m_grid->resizeColumnsToContents();
+    for (int s = 0; s < m_modell->columnCount(); ++s)
+        m_grid->setColumnWidth(s, qBound(60, m_grid->columnWidth(s), 300));
+}
+
+void frmOptions::NeueZeile_Click() {
+    const int zeile = m_modell->neueZeile();
+    if (zeile < 0) return;
+    const QModelIndex erstes = m_modell->index(zeile, 0);
+    m_grid->setCurrentIndex(erstes);
+    m_grid->scrollTo(erstes);
+}
+
+void frmOptions::Loeschen_Click() {
+    const QModelIndex i = m_grid->currentIndex();
+    if (!i.isValid()) {
+        m_frage.meldung(QStringLiteral("Bitte zuerst eine Zeile wählen."));
+        return;
+    }
+    if (!m_frage.frage(QStringLiteral("Soll die Zeile %1 gelöscht werden?").arg(i.row() + 1)))
+        return;
+    m_modell->loescheZeile(i.row());
+}
+
+void frmOptions::OK_Click() {
+    if (m_aktionen.SetzeTexte) m_aktionen.SetzeTexte();
+    accept();
+}
+
+QString frmOptions::infoText() {
+    QString version = QCoreApplication::applicationVersion();
+    if (version.isEmpty()) version = QStringLiteral("0.1.0");
+    return QStringLiteral(
+               "<h3>Pistorelle %1</h3>"
+               "<p>Zeitnahme und Rennleitung für Slotcar-Bahnen mit zwei bis sechs Spuren.</p>"
+               "<p>Verwendete Bibliotheken und ihre Lizenzen:</p><ul>"
+               "<li>Qt %2 (Core, Gui, Widgets, Sql, SerialPort, Multimedia): LGPL 3</li>"
+               "<li>Qt Charts %2: GPL 3</li>"
+               "<li>SQLite %3: Public Domain</li>"
+               "<li>eSpeak NG: GPL 3</li>"
+               "<li>libusb 1.0: LGPL 2.1</li></ul>")
+        .arg(version, QString::fromLatin1(qVersion()), QString::fromLatin1(sqlite3_libversion()));
+}
