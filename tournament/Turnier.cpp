@@ -61,6 +61,7 @@ void Turnier::grundzustand() {
     m_modus = Modus::Keiner;
     m_command11Gruen = false;
     m_gestartet = false;
+    m_pauseOffen = false;
     m_gruppe = {0, 0};
     m_lauf = {0, 0};
     m_qualiListe.clear();
@@ -126,6 +127,11 @@ bool Turnier::beenden() {
 }
 
 // ---- the tournament record
+
+const SlotRennen& Turnier::aktuell() const {
+    static const SlotRennen keines;
+    return m_aktuell >= 0 && m_aktuell < m_turniere.size() ? m_turniere.at(m_aktuell) : keines;
+}
 
 void Turnier::ladeTurniere(qint64 rowid) {
     m_turniere = m_daten.turniere();
@@ -243,8 +249,8 @@ bool Turnier::pruefeEingabe() {
     // The series and name are the key of the entrants and heats: a second tournament of the
     // same key would share them.
     for (const SlotRennen& t : m_turniere) {
-        if (t.rowid != m_eingabe.rowid && t.schluessel().compare(schluessel(), Qt::CaseInsensitive) == 0) {
-            r.meldung(QStringLiteral("Ein Rennen \"") + schluessel() +
+        if (t.rowid != m_eingabe.rowid && t.schluessel().compare(m_eingabe.schluessel(), Qt::CaseInsensitive) == 0) {
+            r.meldung(QStringLiteral("Ein Rennen \"") + m_eingabe.schluessel() +
                       QStringLiteral("\" gibt es schon."));
             return false;
         }
@@ -259,12 +265,12 @@ void Turnier::speichere() {
         const QString alt = m_turniere.at(m_aktuell).schluessel();
         ok = m_daten.aendere(m_eingabe);
         // Entrants and heats follow a renamed tournament.
-        if (ok && alt != schluessel()) {
+        if (ok && alt != m_eingabe.schluessel()) {
             Datenbank& db = m_daten.datenbank();
             ok = db.execute(QStringLiteral("update slotrennenfahrer set RennName=? where RennName=?"),
-                            {schluessel(), alt}) &&
+                            {m_eingabe.schluessel(), alt}) &&
                  db.execute(QStringLiteral("update slotrennenlauf set Rennname=? where Rennname=?"),
-                            {schluessel(), alt});
+                            {m_eingabe.schluessel(), alt});
         }
     } else {
         ok = m_daten.fuegeEin(m_eingabe);
@@ -282,7 +288,7 @@ void Turnier::speichere() {
 void Turnier::Command13_Click() {
     if (!m_elemente[Command13].enabled || m_aktuell < 0) return;
     Rueckfrage& r = m_leitung.rueckfrage();
-    if (!r.frage(QStringLiteral("Soll ") + m_eingabe.RennName + QStringLiteral(" gelöscht werden?")))
+    if (!r.frage(QStringLiteral("Soll ") + aktuell().RennName + QStringLiteral(" gelöscht werden?")))
         return;
     if (m_daten.hatErgebnisse(schluessel()) &&
         !r.frage(QStringLiteral("Das Rennen hat schon Ergebnisse. Trotzdem löschen?")))
@@ -346,7 +352,7 @@ void Turnier::Command9_Click() {
     QVector<qint64> rowids;
     for (const auto& t : teilnehmer()) rowids << t.rowid;
     if (!m_daten.setzeGruppen(rowids, RennLaufBelegung::Gruppen(int(rowids.size()),
-                                                                m_eingabe.Spuren)))
+                                                                aktuell().Spuren)))
         return melde(QStringLiteral("Gruppen"));
     emit tabellenGeaendert();
 }
@@ -380,15 +386,15 @@ void Turnier::QualiStarten() {
     l.Option1_Click(1);
     e.StartZeitBei = 0;
     z.SlotRennenPhase = QStringLiteral("Quali");
-    l.setzeGrenze(m_eingabe.QualiZeit);
-    l.setzeZeitRunden(m_eingabe.optionZeit ? 1 : 0);
+    l.setzeGrenze(aktuell().QualiZeit);
+    l.setzeZeitRunden(aktuell().optionZeit ? 1 : 0);
     z.AktRennName = schluessel();
     z.RennArt = QStringLiteral("Quali");
-    e.PrellZeit = qint16(m_eingabe.TriggerZeit.toInt());
+    e.PrellZeit = qint16(aktuell().TriggerZeit.toInt());
     l.setzeRZeitAnsage(1);
     setze(Command7, QStringLiteral("Naechster"), true);
     l.hardware().SetzeFormCaption(kAktiv);
-    if (!m_daten.ladeQuali(fahrer.fahrer, fahrer.autoName, m_eingabe.QualiSpur))
+    if (!m_daten.ladeQuali(fahrer.fahrer, fahrer.autoName, aktuell().QualiSpur))
         melde(QStringLiteral("Qualifikation"));
     l.MyInit();
     m_anzeige.setEnabled(H::Command2, true);
@@ -398,7 +404,7 @@ void Turnier::QualiStarten() {
 
 void Turnier::NaechsterQualiLauf() {
     const qint64 rowid = m_qualiListe.value(m_qualiPos, -1);
-    const SlotWerte* p = m_leitung.GetSlotAnzeigeFromBahn(m_eingabe.QualiSpur);
+    const SlotWerte* p = m_leitung.GetSlotAnzeigeFromBahn(aktuell().QualiSpur);
     if (rowid >= 0 && !m_daten.speichereQuali(rowid, p->ReturnRunden(),
                                               p->ReturnSchnellsteRundenZeit(),
                                               p->ReturnSchnellsteRunde()))
@@ -436,7 +442,7 @@ void Turnier::Command8_Click() {
 }
 
 void Turnier::RennLaeufeBelegen() {
-    const QString rotation = SpurWechsel::LaufMatrix(m_leitung.speicher(), m_eingabe.Spuren);
+    const QString rotation = SpurWechsel::LaufMatrix(m_leitung.speicher(), aktuell().Spuren);
     QStringList log;
     const bool ok = m_daten.belegeLaeufe(schluessel(), rotation,
                                          m_zufall ? &m_leitung.uhr() : nullptr, &log);
@@ -481,9 +487,10 @@ void Turnier::RennStart() {
     m_anzeige.setVisible(H::lblWeiter, true);
     for (Element el : {Command8, cZufall, SeiteStammdaten, SeiteTeilnehmer, Navigator, Command7})
         setzeEnabled(el, false);
-    m_eingabe.Renndatum = Formate::DatumKurz(m_leitung.uhr().jetzt());
-    if (m_aktuell >= 0) m_turniere[m_aktuell].Renndatum = m_eingabe.Renndatum;
-    if (!m_daten.setzeRenndatum(m_eingabe, m_eingabe.Renndatum)) melde(QStringLiteral("Renndatum"));
+    const QString datum = Formate::DatumKurz(m_leitung.uhr().jetzt());
+    if (m_modus == Modus::Keiner) m_eingabe.Renndatum = datum;
+    if (m_aktuell >= 0) m_turniere[m_aktuell].Renndatum = datum;
+    if (!m_daten.setzeRenndatum(aktuell(), datum)) melde(QStringLiteral("Renndatum"));
     RennenStarten();
 }
 
@@ -494,15 +501,15 @@ void Turnier::RennenStarten() {
     GruppeUndLaufBestimmen();
     m_gestartet = true;
     z.SlotRennenPhase = QStringLiteral("Rennen");
-    l.setzeGrenze(m_eingabe.Dauer);
+    l.setzeGrenze(aktuell().Dauer);
     // Heats count Dauer in the tournament's unit, as the qualification does.
-    l.setzeZeitRunden(m_eingabe.optionZeit ? 1 : 0);
+    l.setzeZeitRunden(aktuell().optionZeit ? 1 : 0);
     l.Option1_Click(0);
     l.einstellungen().StartZeitBei = 1;
     z.AktRennName = schluessel();
     z.RennArt = QStringLiteral("Rennen");
     z.StromImCountdown = 1;
-    l.einstellungen().PrellZeit = qint16(m_eingabe.TriggerZeit.toInt());
+    l.einstellungen().PrellZeit = qint16(aktuell().TriggerZeit.toInt());
     l.setzeRZeitAnsage(0);
     setze(Command11, QStringLiteral("Naechster Rennlauf"), true);
     m_command11Gruen = true;
@@ -529,6 +536,7 @@ void Turnier::RennLaufAuswerten() {
         setze(Command11, QStringLiteral("Rennen starten"), false);
     } else {
         m_countdown = m_leitung.einstellungen().PauseZwischenStint;
+        m_pauseOffen = true;
         if (m_autostart) m_timer1->start();
     }
     emit zustandGeaendert();
@@ -537,6 +545,8 @@ void Turnier::RennLaufAuswerten() {
 
 void Turnier::setzeAutostart(bool an) {
     m_autostart = an;
+    // Ticked in the pause after a heat: the countdown to the next heat starts now.
+    if (an && m_pauseOffen && !m_timer1->isActive()) m_timer1->start();
     if (!an) m_timer1->stop();
     emit zustandGeaendert();
 }
@@ -564,6 +574,7 @@ void Turnier::Timer1_Timer() {
 void Turnier::NaechsterRennLauf() {
     if (m_imNaechsten || !m_gestartet) return;
     m_timer1->stop();
+    m_pauseOffen = false;
     setzeAutostartCaption(QStringLiteral("Autostart"));
     m_leitung.zustand().StromImCountdown = m_autostart ? 1 : 0;
 
@@ -643,7 +654,7 @@ QString Turnier::HtmlAusgabe() {
     FahrerSortieren(TurnierDaten::Sortierung::Quali);
     QString fehler;
     const QString pfad =
-        TurnierBericht::schreibe(m_daten, m_eingabe, m_leitung.einstellungen().ltfPfad, &fehler);
+        TurnierBericht::schreibe(m_daten, aktuell(), m_leitung.einstellungen().ltfPfad, &fehler);
     if (pfad.isEmpty())
         m_leitung.rueckfrage().meldung(QStringLiteral("HTML Ausgabe nicht möglich: ") + fehler);
     else

@@ -157,7 +157,9 @@ private:
     void Timer1_Timer();
     void setzeAutostartCaption(const QString& text);
     bool pruefeEingabe();
-    QString schluessel() const { return m_eingabe.schluessel(); }
+    // The saved tournament the evening works on (the inputs may be in an edit meanwhile).
+    const SlotRennen& aktuell() const;
+    QString schluessel() const { return aktuell().schluessel(); }
 
     Rennablauf& m_ablauf;
     Rennleitung& m_leitung;
@@ -187,6 +189,7 @@ private:
     bool m_command11Gruen = false;
     bool m_gestartet = false;
     bool m_imNaechsten = false;
+    bool m_pauseOffen = false;  // a heat is scored, the next one not loaded yet
     quint64 m_sitzung = 0;  // counts closings: a countdown of an ended evening stops
     QString m_label2;
 };
