@@ -50,6 +50,7 @@ public:
     ~Turnier() override;
 
     TurnierDaten& daten() { return m_daten; }
+    Rennleitung& leitung() { return m_leitung; }
     QString caption(Element e) const { return m_elemente[e].caption; }
     bool istEnabled(Element e) const { return m_elemente[e].enabled; }
 

@@ -27,6 +27,7 @@ class SprachWarteschlange;
 class SprachWiedergabe;
 class StartDialoge;
 class Tonspieler;
+class TurnierFenster;
 class Uhr;
 class frmDebug;
 class frmMain;
@@ -68,6 +69,7 @@ public:
     ProgrammAnsage* ansage() { return m_ansage.get(); }
     Tonspieler* ton() { return m_ton.get(); }
     frmMain* hauptfenster() { return m_fenster.get(); }
+    TurnierFenster* turnier() { return m_turnier.get(); }
     frmDebug* debugFenster();
 
 private:
@@ -101,5 +103,6 @@ private:
     std::unique_ptr<Hauptanzeige> m_anzeige;
     std::unique_ptr<Rennablauf> m_ablauf;
     std::unique_ptr<frmMain> m_fenster;
+    std::unique_ptr<TurnierFenster> m_turnier;
     QPointer<frmDebug> m_debug;
 };
