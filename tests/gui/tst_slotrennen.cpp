@@ -4,7 +4,9 @@
 // saves the picture of the standings page for the README.
 
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
@@ -23,7 +25,18 @@
 
 class TstSlotRennen : public QObject {
     Q_OBJECT
+    QTemporaryDir m_heim;
+
 private slots:
+    void initTestCase() {
+        // Its own settings and database, also when started by hand for the README picture.
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
+            const QString ordner = m_heim.filePath(QString::fromLatin1(name));
+            QVERIFY(QDir().mkpath(ordner));
+            qputenv(name, ordner.toUtf8());
+        }
+    }
+
     void abend() {
         VirtuelleUhr uhr;
         SkriptDialoge dialoge;
@@ -41,12 +54,6 @@ private slots:
         Rennleitung* l = start.leitung();
         f->show();
 
-        // The test's home keeps its database between runs.
-        Datenbank& db = *start.datenbank();
-        for (const char* tabelle : {"slotrennen", "slotrennenfahrer", "slotrennenlauf"})
-            QVERIFY(db.execute(QString("delete from ") + tabelle));
-        for (int b = 1; b <= 6; ++b)
-            db.execute("update positionen set fahrer=? where bahn=?", {QString("Fahrer %1").arg(b), b});
         // Lane change from the main window: race ranking, four lanes, 1342.
         l->Option1_Click(0);
         QVERIFY(f->Command4->isEnabled());
