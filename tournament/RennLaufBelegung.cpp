@@ -56,9 +56,9 @@ QStringList RennLaufBelegung::LaufStrings(const QString& rotation, int n, Uhr* z
 }
 
 QVector<RennLaufBelegung::Lauf> RennLaufBelegung::Laeufe(int gruppe,
-                                                        const QVector<Teilnehmer>& teilnehmer,
-                                                        const QStringList& laufStrings,
-                                                        int spuren) {
+                                                         const QVector<Teilnehmer>& teilnehmer,
+                                                         const QStringList& laufStrings,
+                                                         int spuren) {
     QVector<Lauf> zeilen;
     const int n = int(teilnehmer.size());
     for (int k = 1; k <= laufStrings.size(); ++k) {
@@ -66,8 +66,8 @@ QVector<RennLaufBelegung::Lauf> RennLaufBelegung::Laeufe(int gruppe,
         for (int p = 1; p <= n && p <= h.size(); ++p) {
             const int spur = h.at(p - 1).digitValue();
             if (spur <= 0) continue;
-            zeilen.append({gruppe, k, spur, teilnehmer.at(p - 1).fahrer,
-                           teilnehmer.at(p - 1).autoName});
+            zeilen.append(
+                {gruppe, k, spur, teilnehmer.at(p - 1).fahrer, teilnehmer.at(p - 1).autoName});
         }
         for (int q = n + 1; q <= spuren && q <= h.size(); ++q)
             zeilen.append({gruppe, k, h.at(q - 1).digitValue(), QStringLiteral("Dummy"),

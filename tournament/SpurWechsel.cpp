@@ -1,10 +1,10 @@
 #include "SpurWechsel.h"
 
 #include <QMap>
-#include <algorithm>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 
 #include "Datenbank.h"
 #include "DebugLog.h"
@@ -17,8 +17,8 @@ namespace {
 
 // The columns of a lane row that move with the driver; the two speeds are cleared.
 struct Bahnzeile {
-    QVariant platz, fahrer, autoName, runden, gesamt, schnellsteRunde, schnellste, wann,
-        aktRunde, zurVorRunde;
+    QVariant platz, fahrer, autoName, runden, gesamt, schnellsteRunde, schnellste, wann, aktRunde,
+        zurVorRunde;
 };
 
 const QString schreibeZeile = QStringLiteral(
@@ -62,11 +62,11 @@ bool verschiebe(Datenbank& db, int option, int anzahl, const QString& matrix, QS
             if (!zeilen.contains(i - 1)) continue;
             if (!schreibe(db, zeilen.value(i - 1), i, false, fehler)) return false;
         }
-        return db.execute(QStringLiteral(
-                              "update positionen set fahrer='Gelb', auto='Porsche', runden=0, "
-                              "gesamt=0, schnellsterunde=0, schnellste=0, wann='', aktrunde=0, "
-                              "zurvorrunde=0, schnellstegeschw=0, aktgeschw=0 where Bahn=1"),
-                          {}, fehler);
+        return db.execute(
+            QStringLiteral("update positionen set fahrer='Gelb', auto='Porsche', runden=0, "
+                           "gesamt=0, schnellsterunde=0, schnellste=0, wann='', aktrunde=0, "
+                           "zurvorrunde=0, schnellstegeschw=0, aktgeschw=0 where Bahn=1"),
+            {}, fehler);
     }
     // The rows were read before the first write, so each entry moves from where it stood.
     for (int p = anzahl - 1; p >= 1; --p) {
@@ -102,8 +102,9 @@ bool SpurWechsel::fuehreAus(Rennleitung& leitung) {
         const QString matrix = LaufMatrix(leitung.speicher(), anzahl);
         QString fehler;
         const bool transaktion = db.beginneTransaktion();
-        bool ok = transaktion && verschiebe(db, z.Option1, std::min<int>(anzahl, int(matrix.size())),
-                                            matrix, &fehler);
+        bool ok =
+            transaktion &&
+            verschiebe(db, z.Option1, std::min<int>(anzahl, int(matrix.size())), matrix, &fehler);
         if (ok) ok = db.bestaetige();
         if (!ok) {
             if (fehler.isEmpty()) fehler = db.letzterFehler();

@@ -19,8 +19,8 @@ using H = Hauptanzeige;
 
 namespace {
 // The main window's controls a tournament keeps for itself.
-const H::Element gesperrt[] = {H::Grenze,    H::Command2,   H::Command3,  H::Command4,
-                               H::Command5,  H::Command6,   H::Option1_0, H::Option1_1,
+const H::Element gesperrt[] = {H::Grenze,     H::Command2,  H::Command3,  H::Command4,
+                               H::Command5,   H::Command6,  H::Option1_0, H::Option1_1,
                                H::ZeitRunden, H::cbRAuswahl};
 const QString kAktiv = QStringLiteral("SLOT Rennen aktiv!");
 }  // namespace
@@ -249,7 +249,8 @@ bool Turnier::pruefeEingabe() {
     // The series and name are the key of the entrants and heats: a second tournament of the
     // same key would share them.
     for (const SlotRennen& t : m_turniere) {
-        if (t.rowid != m_eingabe.rowid && t.schluessel().compare(m_eingabe.schluessel(), Qt::CaseInsensitive) == 0) {
+        if (t.rowid != m_eingabe.rowid &&
+            t.schluessel().compare(m_eingabe.schluessel(), Qt::CaseInsensitive) == 0) {
             r.meldung(QStringLiteral("Ein Rennen \"") + m_eingabe.schluessel() +
                       QStringLiteral("\" gibt es schon."));
             return false;
@@ -267,8 +268,9 @@ void Turnier::speichere() {
         // Entrants and heats follow a renamed tournament.
         if (ok && alt != m_eingabe.schluessel()) {
             Datenbank& db = m_daten.datenbank();
-            ok = db.execute(QStringLiteral("update slotrennenfahrer set RennName=? where RennName=?"),
-                            {m_eingabe.schluessel(), alt}) &&
+            ok = db.execute(
+                     QStringLiteral("update slotrennenfahrer set RennName=? where RennName=?"),
+                     {m_eingabe.schluessel(), alt}) &&
                  db.execute(QStringLiteral("update slotrennenlauf set Rennname=? where Rennname=?"),
                             {m_eingabe.schluessel(), alt});
         }
@@ -288,7 +290,8 @@ void Turnier::speichere() {
 void Turnier::Command13_Click() {
     if (!m_elemente[Command13].enabled || m_aktuell < 0) return;
     Rueckfrage& r = m_leitung.rueckfrage();
-    if (!r.frage(QStringLiteral("Soll ") + aktuell().RennName + QStringLiteral(" gelöscht werden?")))
+    if (!r.frage(QStringLiteral("Soll ") + aktuell().RennName +
+                 QStringLiteral(" gelöscht werden?")))
         return;
     if (m_daten.hatErgebnisse(schluessel()) &&
         !r.frage(QStringLiteral("Das Rennen hat schon Ergebnisse. Trotzdem löschen?")))
@@ -351,8 +354,8 @@ void Turnier::Command9_Click() {
     if (!m_elemente[Command9].enabled || m_aktuell < 0) return;
     QVector<qint64> rowids;
     for (const auto& t : teilnehmer()) rowids << t.rowid;
-    if (!m_daten.setzeGruppen(rowids, RennLaufBelegung::Gruppen(int(rowids.size()),
-                                                                aktuell().Spuren)))
+    if (!m_daten.setzeGruppen(rowids,
+                              RennLaufBelegung::Gruppen(int(rowids.size()), aktuell().Spuren)))
         return melde(QStringLiteral("Gruppen"));
     emit tabellenGeaendert();
 }
@@ -405,9 +408,9 @@ void Turnier::QualiStarten() {
 void Turnier::NaechsterQualiLauf() {
     const qint64 rowid = m_qualiListe.value(m_qualiPos, -1);
     const SlotWerte* p = m_leitung.GetSlotAnzeigeFromBahn(aktuell().QualiSpur);
-    if (rowid >= 0 && !m_daten.speichereQuali(rowid, p->ReturnRunden(),
-                                              p->ReturnSchnellsteRundenZeit(),
-                                              p->ReturnSchnellsteRunde()))
+    if (rowid >= 0 &&
+        !m_daten.speichereQuali(rowid, p->ReturnRunden(), p->ReturnSchnellsteRundenZeit(),
+                                p->ReturnSchnellsteRunde()))
         melde(QStringLiteral("Qualifikation"));
     ++m_qualiPos;
     if (m_qualiPos >= m_qualiListe.size()) {
@@ -444,8 +447,8 @@ void Turnier::Command8_Click() {
 void Turnier::RennLaeufeBelegen() {
     const QString rotation = SpurWechsel::LaufMatrix(m_leitung.speicher(), aktuell().Spuren);
     QStringList log;
-    const bool ok = m_daten.belegeLaeufe(schluessel(), rotation,
-                                         m_zufall ? &m_leitung.uhr() : nullptr, &log);
+    const bool ok =
+        m_daten.belegeLaeufe(schluessel(), rotation, m_zufall ? &m_leitung.uhr() : nullptr, &log);
     for (const QString& zeile : log) SchreibeDebug(zeile);
     if (!ok) melde(QStringLiteral("Rennläufe belegen"));
     emit tabellenGeaendert();
@@ -483,7 +486,8 @@ void Turnier::RennStart() {
     e.PauseVorStint = qint16(m_pausen[0].toInt());
     e.PauseNachStint = qint16(m_pausen[1].toInt());
     e.PauseZwischenStint = qint16(m_pausen[2].toInt());
-    m_anzeige.setCaption(H::lblWeiter, QStringLiteral("Rennstart! Alle fertig? Dann Start drücken."));
+    m_anzeige.setCaption(H::lblWeiter,
+                         QStringLiteral("Rennstart! Alle fertig? Dann Start drücken."));
     m_anzeige.setVisible(H::lblWeiter, true);
     for (Element el : {Command8, cZufall, SeiteStammdaten, SeiteTeilnehmer, Navigator, Command7})
         setzeEnabled(el, false);

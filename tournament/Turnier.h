@@ -191,6 +191,6 @@ private:
     bool m_gestartet = false;
     bool m_imNaechsten = false;
     bool m_pauseOffen = false;  // a heat is scored, the next one not loaded yet
-    quint64 m_sitzung = 0;  // counts closings: a countdown of an ended evening stops
+    quint64 m_sitzung = 0;      // counts closings: a countdown of an ended evening stops
     QString m_label2;
 };

@@ -69,15 +69,19 @@ QStringList TurnierBericht::zeilen(TurnierDaten& daten, const SlotRennen& r) {
         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">");
     z << QStringLiteral("<style type=\"text/css\">") << QStringLiteral("<!--");
     z << QStringLiteral("body { color:#000000; font-size:8pt; font-family:Tahoma; }");
-    z << QStringLiteral("table { font-family:Tahoma; font-size:12pt; background-color:#EEEEEE; "
-                        "border:0px; text-align:center; border-collapse:collapse; }");
-    z << QStringLiteral("td { font-family:Tahoma; font-size:8pt; background-color:#EEEEEE; "
-                        "border:1px solid black; text-align:right; border-collapse:collapse;}");
-    z << QStringLiteral("th { font-family:Tahoma; font-size:14pt; font-weight:bold; "
-                        "background-color:#B0B0B0; border:1px solid black; text-align:center; "
-                        "border-collapse:collapse; }");
-    z << QStringLiteral(".br { text-align:right; font-family:Verdana; font-size:6pt; "
-                        "color:silver; }");
+    z << QStringLiteral(
+        "table { font-family:Tahoma; font-size:12pt; background-color:#EEEEEE; "
+        "border:0px; text-align:center; border-collapse:collapse; }");
+    z << QStringLiteral(
+        "td { font-family:Tahoma; font-size:8pt; background-color:#EEEEEE; "
+        "border:1px solid black; text-align:right; border-collapse:collapse;}");
+    z << QStringLiteral(
+        "th { font-family:Tahoma; font-size:14pt; font-weight:bold; "
+        "background-color:#B0B0B0; border:1px solid black; text-align:center; "
+        "border-collapse:collapse; }");
+    z << QStringLiteral(
+        ".br { text-align:right; font-family:Verdana; font-size:6pt; "
+        "color:silver; }");
     z << QStringLiteral("-->") << QStringLiteral("</style></head>")
       << QStringLiteral("<body><center>");
     z << QStringLiteral("<h2>Pistorelle Slot Rennen</h2>");
@@ -97,8 +101,8 @@ QStringList TurnierBericht::zeilen(TurnierDaten& daten, const SlotRennen& r) {
         const QString fahrer = w.value(0).toString();
         const QString autoName = w.value(1).toString();
         z << QStringLiteral("<tr>    ");
-        z << zelle(Formate::Format(platz, QStringLiteral("00"))) << zelle(fahrer)
-          << zelle(autoName) << zelle(roh(w.value(2))) << zelle(roh(w.value(3)))
+        z << zelle(Formate::Format(platz, QStringLiteral("00"))) << zelle(fahrer) << zelle(autoName)
+          << zelle(roh(w.value(2))) << zelle(roh(w.value(3)))
           << zelle(Formate::Format(w.value(4).toDouble(), zeitMuster))
           << zelle(daten.GetSchnellsteRunde(k, fahrer, autoName));
         z << QStringLiteral("</tr>");
@@ -106,11 +110,11 @@ QStringList TurnierBericht::zeilen(TurnierDaten& daten, const SlotRennen& r) {
     }
     z << QStringLiteral("</table><br><br>");
 
-    tabellenKopf(z, 7, QStringLiteral("Qualifikation"),
-                 {QStringLiteral("<td><b>Fahrer</b></td>"), QStringLiteral("<td><b>Auto</b></td>"),
-                  QStringLiteral("<td><b>Runden</b></td>"),
-                  QStringLiteral("<td><b>Schnellste</b></td>"),
-                  QStringLiteral("<td><b>Zeit</b></td>"), QStringLiteral("<td><b>Gruppe</b></td>")});
+    tabellenKopf(
+        z, 7, QStringLiteral("Qualifikation"),
+        {QStringLiteral("<td><b>Fahrer</b></td>"), QStringLiteral("<td><b>Auto</b></td>"),
+         QStringLiteral("<td><b>Runden</b></td>"), QStringLiteral("<td><b>Schnellste</b></td>"),
+         QStringLiteral("<td><b>Zeit</b></td>"), QStringLiteral("<td><b>Gruppe</b></td>")});
     for (const auto& t : daten.teilnehmer(k, TurnierDaten::Sortierung::Quali)) {
         z << QStringLiteral("<tr>    ");
         z << zelle(t.fahrer) << zelle(t.autoName) << zelle(roh(t.qualiR)) << zelle(roh(t.qualiSR))
@@ -120,12 +124,12 @@ QStringList TurnierBericht::zeilen(TurnierDaten& daten, const SlotRennen& r) {
     z << QStringLiteral("</table><br><br>");
     z << QStringLiteral("<p style=\"page-break-before:always\"></p>");
 
-    tabellenKopf(z, 10, QStringLiteral("Rennlaeufe"),
-                 {QStringLiteral("<td><b>Fahrer</b></td>"), QStringLiteral("<td><b>Auto</b></td>"),
-                  QStringLiteral("<td><b>Gruppe</b></td>"), QStringLiteral("<td><b>Lauf</b></td>"),
-                  QStringLiteral("<td><b>Spur</b></td>"), QStringLiteral("<td><b>Runden</b></td>"),
-                  QStringLiteral("<td><b>Zeit</b></td>"),
-                  QStringLiteral("<td><b>Durchschnitt</b></td>")});
+    tabellenKopf(
+        z, 10, QStringLiteral("Rennlaeufe"),
+        {QStringLiteral("<td><b>Fahrer</b></td>"), QStringLiteral("<td><b>Auto</b></td>"),
+         QStringLiteral("<td><b>Gruppe</b></td>"), QStringLiteral("<td><b>Lauf</b></td>"),
+         QStringLiteral("<td><b>Spur</b></td>"), QStringLiteral("<td><b>Runden</b></td>"),
+         QStringLiteral("<td><b>Zeit</b></td>"), QStringLiteral("<td><b>Durchschnitt</b></td>")});
     leerzeile(z, QStringLiteral(" "));
     int g = 1;
     int h = 0;
@@ -165,9 +169,8 @@ QString TurnierBericht::schreibe(TurnierDaten& daten, const SlotRennen& rennen,
                                  const QString& ltfPfad, QString* fehler) {
     const QString pfad = dateiName(ltfPfad, rennen);
     QFile datei(pfad);
-    const QByteArray inhalt =
-        Ergebnisdateien::windows1252(zeilen(daten, rennen).join(QStringLiteral("\r\n")) +
-                                     QStringLiteral("\r\n"));
+    const QByteArray inhalt = Ergebnisdateien::windows1252(
+        zeilen(daten, rennen).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         datei.write(inhalt) != inhalt.size() || !datei.flush()) {
         if (fehler) *fehler = pfad + QStringLiteral(": ") + datei.errorString();

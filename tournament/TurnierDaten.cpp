@@ -57,7 +57,8 @@ QVector<SlotRennen> TurnierDaten::turniere() {
     QVector<SlotRennen> liste;
     for (const QSqlRecord& z : lese(QStringLiteral(
              "select rowid, RennName, RennSerie, Strecke, QualiZeit, Dauer, TriggerZeit, "
-             "Renndatum, RennTyp, Spuren, QualiSpur, StartOption from slotrennen order by rowid"))) {
+             "Renndatum, RennTyp, Spuren, QualiSpur, StartOption from slotrennen order by "
+             "rowid"))) {
         SlotRennen r;
         r.rowid = z.value(0).toLongLong();
         r.RennName = z.value(1).toString();
@@ -124,16 +125,15 @@ bool TurnierDaten::loesche(const SlotRennen& r) {
     return inTransaktion([&] {
         return fuehreAus(QStringLiteral("delete from slotrennenfahrer where rennname=?"), {k}) &&
                fuehreAus(QStringLiteral("delete from slotrennenlauf where rennname=?"), {k}) &&
-               fuehreAus(QStringLiteral(
-                             "delete from slotrennen where rennname=? and rennserie=?"),
+               fuehreAus(QStringLiteral("delete from slotrennen where rennname=? and rennserie=?"),
                          {r.RennName, r.RennSerie});
     });
 }
 
 bool TurnierDaten::setzeRenndatum(const SlotRennen& r, const QString& datum) {
-    return fuehreAus(QStringLiteral(
-                         "update slotrennen set Renndatum=? where rennname=? and rennserie=?"),
-                     {datum, r.RennName, r.RennSerie});
+    return fuehreAus(
+        QStringLiteral("update slotrennen set Renndatum=? where rennname=? and rennserie=?"),
+        {datum, r.RennName, r.RennSerie});
 }
 
 bool TurnierDaten::hatErgebnisse(const QString& schluessel) {
@@ -163,7 +163,7 @@ QString TurnierDaten::teilnehmerSql(Sortierung s) {
 }
 
 QVector<TurnierDaten::Teilnehmer> TurnierDaten::teilnehmer(const QString& schluessel,
-                                                          Sortierung s) {
+                                                           Sortierung s) {
     QVector<Teilnehmer> liste;
     for (const QSqlRecord& z : lese(teilnehmerSql(s), {schluessel})) {
         liste.append({z.value(7).toLongLong(), z.value(1).toString(), z.value(2).toString(),
@@ -212,8 +212,7 @@ bool TurnierDaten::setzeGruppen(const QVector<qint64>& rowids, const QVector<int
 bool TurnierDaten::belegeLaeufe(const QString& schluessel, const QString& rotation, Uhr* zufall,
                                 QStringList* log) {
     return inTransaktion([&] {
-        if (!fuehreAus(QStringLiteral("delete from slotrennenlauf where rennname=?"),
-                       {schluessel}))
+        if (!fuehreAus(QStringLiteral("delete from slotrennenlauf where rennname=?"), {schluessel}))
             return false;
         const int gruppen =
             m_db.wert(QStringLiteral("select max(gruppe) from slotrennenfahrer where rennname=?"),
@@ -232,9 +231,10 @@ bool TurnierDaten::belegeLaeufe(const QString& schluessel, const QString& rotati
                 RennLaufBelegung::LaufStrings(rotation, int(gruppe.size()), zufall, log);
             for (const auto& l :
                  RennLaufBelegung::Laeufe(g, gruppe, strings, int(rotation.size()))) {
-                if (!fuehreAus(QStringLiteral("insert into slotrennenlauf (Rennname, Gruppe, "
-                                              "Lauf, Spur, Fahrer, Auto) values (?, ?, ?, ?, ?, ?)"),
-                               {schluessel, l.gruppe, l.lauf, l.spur, l.fahrer, l.autoName}))
+                if (!fuehreAus(
+                        QStringLiteral("insert into slotrennenlauf (Rennname, Gruppe, "
+                                       "Lauf, Spur, Fahrer, Auto) values (?, ?, ?, ?, ?, ?)"),
+                        {schluessel, l.gruppe, l.lauf, l.spur, l.fahrer, l.autoName}))
                     return false;
             }
         }
@@ -243,8 +243,9 @@ bool TurnierDaten::belegeLaeufe(const QString& schluessel, const QString& rotati
 }
 
 QString TurnierDaten::laeufeSql() {
-    return QStringLiteral("select Rennname, Gruppe, Lauf, Spur, Fahrer, Auto, Runden, Zeit from "
-                          "slotrennenlauf where rennname=? order by gruppe, lauf, spur");
+    return QStringLiteral(
+        "select Rennname, Gruppe, Lauf, Spur, Fahrer, Auto, Runden, Zeit from "
+        "slotrennenlauf where rennname=? order by gruppe, lauf, spur");
 }
 
 QVector<QSqlRecord> TurnierDaten::laeufe(const QString& schluessel) {
@@ -318,9 +319,9 @@ bool TurnierDaten::ladeQuali(const QString& fahrer, const QString& autoName, int
 }
 
 bool TurnierDaten::ladeLauf(const QString& schluessel, int gruppe, int lauf) {
-    if (!fuehreAus(QStringLiteral(
-            "update positionen set platz=0, fahrer='Dummy', auto='Dummy', Runden=0, "
-            "Gesamt=999999, schnellsterunde=999, schnellste=999999, aktrunde=0")))
+    if (!fuehreAus(
+            QStringLiteral("update positionen set platz=0, fahrer='Dummy', auto='Dummy', Runden=0, "
+                           "Gesamt=999999, schnellsterunde=999, schnellste=999999, aktrunde=0")))
         return false;
     const QVector<QSqlRecord> zeilen =
         lese(QStringLiteral("select fahrer, auto, spur from slotrennenlauf where rennname=? and "
@@ -352,10 +353,11 @@ QStringList TurnierDaten::autoNamen() {
 
 QStringList TurnierDaten::autosVon(const QString& fahrer) {
     QStringList namen;
-    for (const QSqlRecord& z : lese(QStringLiteral(
-             "select name from autos where nummer in (select autonr from auto2fahrer where "
-             "fahrernr in (select nummer from fahrer where name=?)) order by nummer"),
-                                    {fahrer}))
+    for (const QSqlRecord& z :
+         lese(QStringLiteral(
+                  "select name from autos where nummer in (select autonr from auto2fahrer where "
+                  "fahrernr in (select nummer from fahrer where name=?)) order by nummer"),
+              {fahrer}))
         namen << z.value(0).toString();
     return namen.isEmpty() ? autoNamen() : namen;
 }

@@ -82,7 +82,7 @@ QWidget* diaSlotRennen::baueRennSeite() {
     connect(cboRennen, &QComboBox::activated, this, [this](int i) { m_turnier.geheZu(i); });
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Rennen"), cboRennen);
-    static const char* namen[] = {"Rennname", "Rennserie", "Strecke",
+    static const char* namen[] = {"Rennname",   "Rennserie",        "Strecke",
                                   "Quali Zeit", "Minuten / Runden", "Prellzeit"};
     for (size_t i = 0; i < Text1.size(); ++i) {
         Text1[i] = new QLineEdit(seite);
@@ -136,12 +136,15 @@ QWidget* diaSlotRennen::baueRennSeite() {
 
     auto* knoepfe = new QHBoxLayout;
     const std::pair<T::Element, void (Turnier::*)()> aktionen[] = {
-        {T::Command2, &Turnier::Command2_Click}, {T::Command3, &Turnier::Command3_Click},
-        {T::Command4, &Turnier::Command4_Click}, {T::Command5, &Turnier::Command5_Click},
+        {T::Command2, &Turnier::Command2_Click},
+        {T::Command3, &Turnier::Command3_Click},
+        {T::Command4, &Turnier::Command4_Click},
+        {T::Command5, &Turnier::Command5_Click},
         {T::Command13, &Turnier::Command13_Click}};
     for (const auto& [element, aktion] : aktionen) {
         auto* k = new QPushButton(seite);
-        k->setObjectName(QString::fromLatin1(QMetaEnum::fromType<T::Element>().valueToKey(element)));
+        k->setObjectName(
+            QString::fromLatin1(QMetaEnum::fromType<T::Element>().valueToKey(element)));
         connect(k, &QPushButton::clicked, &m_turnier, aktion);
         m_knoepfe[size_t(element)] = k;
         knoepfe->addWidget(k);
@@ -249,7 +252,8 @@ QWidget* diaSlotRennen::baueQualiSeite() {
     knoepfe->addWidget(sortiere);
     for (const auto& [element, aktion] : aktionen) {
         auto* k = new QPushButton(seite);
-        k->setObjectName(QString::fromLatin1(QMetaEnum::fromType<T::Element>().valueToKey(element)));
+        k->setObjectName(
+            QString::fromLatin1(QMetaEnum::fromType<T::Element>().valueToKey(element)));
         connect(k, &QPushButton::clicked, &m_turnier, aktion);
         m_knoepfe[size_t(element)] = k;
         knoepfe->addWidget(k);
@@ -286,7 +290,8 @@ QWidget* diaSlotRennen::baueLaufSeite() {
     knoepfe->addWidget(cZufall);
     for (const auto& [element, aktion] : aktionen) {
         auto* k = new QPushButton(seite);
-        k->setObjectName(QString::fromLatin1(QMetaEnum::fromType<T::Element>().valueToKey(element)));
+        k->setObjectName(
+            QString::fromLatin1(QMetaEnum::fromType<T::Element>().valueToKey(element)));
         connect(k, &QPushButton::clicked, &m_turnier, aktion);
         m_knoepfe[size_t(element)] = k;
         knoepfe->addWidget(k);
@@ -363,15 +368,16 @@ void diaSlotRennen::spiegele() {
         k->setEnabled(m_turnier.istEnabled(T::Element(e)));
     }
     m_knoepfe[T::Command11]->setStyleSheet(
-        m_turnier.command11Gruen() && m_turnier.istEnabled(T::Command11) ? QStringLiteral("QPushButton { background: #00ff00; }")
-                                   : QString());
+        m_turnier.command11Gruen() && m_turnier.istEnabled(T::Command11)
+            ? QStringLiteral("QPushButton { background: #00ff00; }")
+            : QString());
     const SlotRennen& r = m_turnier.eingabe();
     cboRennen->clear();
     for (const SlotRennen& t : m_turnier.turniere()) cboRennen->addItem(t.schluessel());
     cboRennen->setCurrentIndex(m_turnier.aktuellerIndex());
     cboRennen->setEnabled(m_turnier.istEnabled(T::Navigator));
-    const QString werte[] = {r.RennName, r.RennSerie, r.Strecke, r.QualiZeit, r.Dauer,
-                             r.TriggerZeit};
+    const QString werte[] = {r.RennName,  r.RennSerie, r.Strecke,
+                             r.QualiZeit, r.Dauer,     r.TriggerZeit};
     const bool frei = m_turnier.istEnabled(T::Eingaben);
     for (size_t i = 0; i < Text1.size(); ++i) {
         if (Text1[i]->text() != werte[i]) Text1[i]->setText(werte[i]);

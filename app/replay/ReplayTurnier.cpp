@@ -15,13 +15,13 @@
 
 namespace {
 const QStringList befehle = {
-    QStringLiteral("rotate"),          QStringLiteral("tournament"),
-    QStringLiteral("entrant"),         QStringLiteral("entrants-take"),
-    QStringLiteral("quali"),           QStringLiteral("sort"),
-    QStringLiteral("groups"),          QStringLiteral("allocate"),
-    QStringLiteral("heats"),           QStringLiteral("autostart"),
-    QStringLiteral("repeat"),          QStringLiteral("report"),
-    QStringLiteral("end-tournament"),  QStringLiteral("delete-tournament"),
+    QStringLiteral("rotate"),         QStringLiteral("tournament"),
+    QStringLiteral("entrant"),        QStringLiteral("entrants-take"),
+    QStringLiteral("quali"),          QStringLiteral("sort"),
+    QStringLiteral("groups"),         QStringLiteral("allocate"),
+    QStringLiteral("heats"),          QStringLiteral("autostart"),
+    QStringLiteral("repeat"),         QStringLiteral("report"),
+    QStringLiteral("end-tournament"), QStringLiteral("delete-tournament"),
     QStringLiteral("query"),
 };
 }  // namespace
@@ -31,8 +31,9 @@ ReplayTurnier::ReplayTurnier(Rennablauf& ablauf, Hauptanzeige& anzeige, ReplayAu
       m_anzeige(anzeige),
       m_ausgabe(ausgabe),
       m_turnier(std::make_unique<Turnier>(ablauf, anzeige)) {
-    QObject::connect(m_turnier.get(), &Turnier::berichtGeschrieben, m_turnier.get(),
-                     [this](const QString& pfad) { m_ausgabe.zeile(QStringLiteral("file"), pfad); });
+    QObject::connect(
+        m_turnier.get(), &Turnier::berichtGeschrieben, m_turnier.get(),
+        [this](const QString& pfad) { m_ausgabe.zeile(QStringLiteral("file"), pfad); });
 }
 
 ReplayTurnier::~ReplayTurnier() = default;
@@ -58,7 +59,8 @@ QString ReplayTurnier::fuehreAus(const SzenarioBefehl& b) {
         if (a.value(0) == QLatin1String("new")) return neu(b);
         if (a.value(0) == QLatin1String("open") && a.size() == 3) {
             if (!t.oeffne(a.at(1), a.at(2)))
-                return QStringLiteral("tournament open: kein Rennen \"%1 %2\"").arg(a.at(1), a.at(2));
+                return QStringLiteral("tournament open: kein Rennen \"%1 %2\"")
+                    .arg(a.at(1), a.at(2));
             return QString();
         }
         return QStringLiteral("tournament: new SERIE NAME ... oder open SERIE NAME erwartet");

@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "Datenbank.h"
@@ -81,9 +81,10 @@ private slots:
         r.QualiZeit = "2";
         t.setzeEingabe(r);
         d->knopf(Turnier::Command2)->click();
-        const char* const paare[4][2] = {
-            {"Anna", "Porsche 917"}, {"Bernd", "Ford GT40"}, {"Clara", "Ferrari 512"},
-            {"Dieter", "Lola T70"}};
+        const char* const paare[4][2] = {{"Anna", "Porsche 917"},
+                                         {"Bernd", "Ford GT40"},
+                                         {"Clara", "Ferrari 512"},
+                                         {"Dieter", "Lola T70"}};
         for (const auto& p : paare) t.FahrerHinzufuegen(p[0], p[1]);
         if (qEnvironmentVariableIsSet("PISTORELLE_FOTO")) {
             QVERIFY(d->grab().save(qEnvironmentVariable("PISTORELLE_FOTO") + "/rennen.png"));
@@ -121,8 +122,14 @@ private slots:
             if (h > 0) d->knopf(Turnier::Command11)->click();
             const bool vonSelbst = h == 1 || h == 3;
             QCOMPARE(start.ablauf()->beschaeftigt(), vonSelbst);
-            QVERIFY(lauf({{1, 200}, {2, 250}, {1, 4800 + 90 * h}, {2, 300 + 70 * h}, {1, 4700},
-                          {2, 350 + 110 * h}, {1, 4800 - 20 * h}, {2, 200 + 50 * h}},
+            QVERIFY(lauf({{1, 200},
+                          {2, 250},
+                          {1, 4800 + 90 * h},
+                          {2, 300 + 70 * h},
+                          {1, 4700},
+                          {2, 350 + 110 * h},
+                          {1, 4800 - 20 * h},
+                          {2, 200 + 50 * h}},
                          !vonSelbst));
         }
         QCOMPARE(t.caption(Turnier::Command11), QString("Rennen starten"));
@@ -131,8 +138,7 @@ private slots:
         QCOMPARE(wertung->model()->rowCount(), 4);
         QCOMPARE(wertung->model()->index(0, 3).data().toInt(), 6);
 
-        if (qEnvironmentVariableIsSet("PISTORELLE_FOTO"))
-        {
+        if (qEnvironmentVariableIsSet("PISTORELLE_FOTO")) {
             QVERIFY(d->grab().save(qEnvironmentVariable("PISTORELLE_FOTO") + "/slotrennen.png"));
             d->seiten()->setCurrentIndex(3);
             QVERIFY(d->grab().save(qEnvironmentVariable("PISTORELLE_FOTO") + "/rennlaeufe.png"));

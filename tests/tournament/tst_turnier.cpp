@@ -49,7 +49,8 @@ private slots:
         // 1342: lane 1 -> 3 -> 4 -> 2 -> 1.
         QCOMPARE(bahnen(u, 4), QStringList({"O'Neil", "D", "A", "C"}));
         QCOMPARE(u.db.wert("select sum(aktgeschw)+sum(schnellstegeschw) from positionen where "
-                           "bahn<=4").toInt(),
+                           "bahn<=4")
+                     .toInt(),
                  0);
 
         // A stored order that does not end with lane 2 is not used.
@@ -83,8 +84,9 @@ private slots:
         u.rl->Option1_Click(0);
         setzeFahrer(u, {"A", "B", "C", "D"});
         // The last write (to lane 1) fails: the moves before it are undone.
-        u.db.execute("create trigger sperre before update of fahrer on positionen "
-                     "when new.bahn=1 begin select raise(abort, 'gesperrt'); end");
+        u.db.execute(
+            "create trigger sperre before update of fahrer on positionen "
+            "when new.bahn=1 begin select raise(abort, 'gesperrt'); end");
         QVERIFY(!SpurWechsel::fuehreAus(*u.rl));
         QCOMPARE(bahnen(u, 4), QStringList({"A", "B", "C", "D"}));
         QCOMPARE(u.anzahl("message Spurwechsel nicht möglich"), 1);
@@ -93,8 +95,7 @@ private slots:
     void laufStrings() {
         QCOMPARE(RennLaufBelegung::LaufStrings("1342", 4),
                  QStringList({"1342", "3421", "4213", "2134"}));
-        QCOMPARE(RennLaufBelegung::Gruppen(10, 4),
-                 QVector<int>({3, 3, 2, 2, 2, 2, 1, 1, 1, 1}));
+        QCOMPARE(RennLaufBelegung::Gruppen(10, 4), QVector<int>({3, 3, 2, 2, 2, 2, 1, 1, 1, 1}));
 
         // A group of three on four lanes: four heats, lane 2 of heat 1 is a placeholder.
         const QVector<RennLaufBelegung::Teilnehmer> drei = {{"A", "a"}, {"B", "b"}, {"C", "c"}};
@@ -167,11 +168,18 @@ private slots:
         t.Command8_Click();
         const QString k = "Winter Lauf 3";
         QCOMPARE(u.db.wert("select count(*) from slotrennenfahrer where rennname=? and gruppe=3 "
-                           "and fahrer in ('F3','F2')", {k}).toInt(), 2);
+                           "and fahrer in ('F3','F2')",
+                           {k})
+                     .toInt(),
+                 2);
         // Groups of 4 and 4 have four heats of four, group 3 (two entrants) four with placeholders.
-        QCOMPARE(u.db.wert("select count(*) from slotrennenlauf where rennname=?", {k}).toInt(), 48);
+        QCOMPARE(u.db.wert("select count(*) from slotrennenlauf where rennname=?", {k}).toInt(),
+                 48);
         QCOMPARE(u.db.wert("select count(*) from slotrennenlauf where rennname=? and "
-                           "fahrer='Dummy'", {k}).toInt(), 8);
+                           "fahrer='Dummy'",
+                           {k})
+                     .toInt(),
+                 8);
         QCOMPARE(t.gruppeText(), QString("Gruppe : 0 von : 3"));
         QVERIFY(t.istEnabled(Turnier::Command11));
 
@@ -253,9 +261,10 @@ private slots:
         // Two groups of four heats, nothing run yet.
         for (int g = 1; g <= 2; ++g)
             for (int l = 1; l <= 4; ++l)
-                d.datenbank().execute("insert into slotrennenlauf (rennname, gruppe, lauf, spur, "
-                                      "fahrer, auto) values (?, ?, ?, 1, 'Bö', 'BMW')",
-                                      {k, g, l});
+                d.datenbank().execute(
+                    "insert into slotrennenlauf (rennname, gruppe, lauf, spur, "
+                    "fahrer, auto) values (?, ?, ?, 1, 'Bö', 'BMW')",
+                    {k, g, l});
         auto zeilen = TurnierBericht::zeilen(d, r);
         const QString text = zeilen.join('\n');
         // Wertung holds its header only.
@@ -265,12 +274,14 @@ private slots:
         const auto zaehle = [&](const QString& s) { return int(text.count(s)); };
         const QString leer = "<tr>\n" + QString("<td> </td>\n").repeated(8) + "</tr>";
         const QString strich = "<tr>\n" + QString("<td>-</td>\n").repeated(8) + "</tr>";
-        // After the header, 4 rises in group 1, blank-dash-blank, 3 rises in group 2, two at the end.
+        // After the header, 4 rises in group 1, blank-dash-blank, 3 rises in group 2, two at the
+        // end.
         QCOMPARE(zaehle(leer), 1 + 4 + 2 + 3 + 2);
         QCOMPARE(zaehle(strich), 1);
 
-        d.datenbank().execute("update slotrennenlauf set runden=20, zeit=250000 where gruppe=1 and "
-                              "lauf=1");
+        d.datenbank().execute(
+            "update slotrennenlauf set runden=20, zeit=250000 where gruppe=1 and "
+            "lauf=1");
         const QString mit = TurnierBericht::zeilen(d, r).join('\n');
         QVERIFY(mit.contains("<td>250.000</td>\n<td>12.500</td>"));
         QVERIFY(mit.contains("<td>01</td>\n<td>Bö</td>"));
