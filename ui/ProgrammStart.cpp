@@ -29,6 +29,7 @@
 #include "StandardToene.h"
 #include "StartDialoge.h"
 #include "Tonspieler.h"
+#include "TurnierFenster.h"
 #include "Zeitnahme.h"
 #include "ZeitnahmeFeld.h"
 #include "frmDebug.h"
@@ -49,6 +50,7 @@ ProgrammStart::~ProgrammStart() {
     // The window first: it ends a running run before the engine under it goes.
     if (m_ablauf) m_ablauf->beenden();
     delete m_debug;
+    m_turnier.reset();
     m_fenster.reset();
     m_ablauf.reset();
     m_anzeige.reset();
@@ -297,6 +299,7 @@ void ProgrammStart::baueAnzeige() {
     m_fenster->setzeStatusQuelle(m_aufbau.statusText);
     m_fensterHardware->setzeCaptionZiel(
         [fenster](const QString& zusatz) { fenster->SetzeFormCaption(zusatz); });
+    m_turnier = std::make_unique<TurnierFenster>(*m_ablauf, *m_anzeige, *m_fenster);
     // The race mode list starts on its first entry.
     m_leitung->cbRAuswahl_Click(0);
 }

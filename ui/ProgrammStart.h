@@ -28,6 +28,7 @@ class SprachWarteschlange;
 class SprachWiedergabe;
 class StartDialoge;
 class Tonspieler;
+class TurnierFenster;
 class Uhr;
 class frmDebug;
 class frmMain;
@@ -72,6 +73,7 @@ public:
     HardwareAufbau& aufbau() { return m_aufbau; }
     RennHardware* ausgaenge();  // the engine's view of the outputs
     Rueckfrage& rueckfrage();
+    TurnierFenster* turnier() { return m_turnier.get(); }
     frmDebug* debugFenster();
 
 private:
@@ -107,5 +109,6 @@ private:
     std::unique_ptr<Rennablauf> m_ablauf;
     std::unique_ptr<frmMain> m_fenster;
     std::unique_ptr<Rennvorgaben> m_vorgaben;
+    std::unique_ptr<TurnierFenster> m_turnier;
     QPointer<frmDebug> m_debug;
 };

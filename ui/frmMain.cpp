@@ -171,7 +171,7 @@ void frmMain::baueMenue() {
     Command5 = knopf(QStringLiteral("T&abellen"), "Command5");
     Command5->setToolTip(QStringLiteral("Diverse Tabellen"));
     Command3 = knopf(QStringLiteral("&Optionen"), "Command3");
-    Command4 = knopf(QStringLiteral("Spur&wechsel"), "Command4");
+    Command4 = knopf(QStringLiteral("Spur &Wechsel"), "Command4");
     Command6 = knopf(QStringLiteral("R&unden"), "Command6");
     Command7 = knopf(QStringLiteral("Slot&Rennen"), "Command7");
     Command1 = knopf(QStringLiteral("Verfügbare"), "Command1");
@@ -201,7 +201,11 @@ void frmMain::baueFunktionsMenue() {
          [this] { return Command4->isEnabled() && Command4->isVisible(); }},
         {"Optionen", [this] { oeffne(Fenster::Optionen); },
          [this] { return Command3->isEnabled(); }},
-        {"SlotRennen", [this] { oeffne(Fenster::Turnier); },
+        {"SlotRennen",
+         [this] {
+             m_leitung.cbRAuswahl_Click(0);
+             oeffne(Fenster::Turnier);
+         },
          [this] { return Command7->isEnabled(); }},
         {"Tabellen", [this] { oeffne(Fenster::Tabellen); },
          [this] { return Command5->isEnabled() && Command5->text() != kSimulation; }},

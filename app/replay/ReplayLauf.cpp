@@ -12,6 +12,7 @@
 #include "Rennablauf.h"
 #include "Rennleitung.h"
 #include "ReplayAusgabe.h"
+#include "ReplayTurnier.h"
 
 namespace {
 int verbindungen = 0;
@@ -37,6 +38,7 @@ ReplayLauf::~ReplayLauf() {
     DebugLog& log = DebugLog::instanz();
     disconnect(&log, nullptr, this, nullptr);
     log.setUhr(nullptr);
+    m_turnier.reset();
     m_ablauf.reset();
     m_anzeige.reset();
     m_leitung.reset();
@@ -92,6 +94,7 @@ int ReplayLauf::oeffne() {
         for (const QString& z : m_ablauf->nachlauf().letztesErgebnis().alsText())
             m_ausgabe->zeile(QStringLiteral("result"), z);
     });
+    m_turnier = std::make_unique<ReplayTurnier>(*m_ablauf, *m_anzeige, *m_ausgabe);
     // The program ends its start-up idle, in MyInit.
     m_leitung->MyInit();
     return Erfolg;
@@ -171,7 +174,10 @@ bool ReplayLauf::fuehreAus(const SzenarioBefehl& b) {
         return true;
     };
 
-    if (n == QLatin1String("set")) {
+    if (ReplayTurnier::kennt(n)) {
+        const QString grund = m_turnier->fuehreAus(b);
+        if (!grund.isEmpty()) fehler(b.zeile, grund);
+    } else if (n == QLatin1String("set")) {
         setze(b.argumente.at(0), b.argumente.at(1));
     } else if (n == QLatin1String("sql")) {
         QString grund;

@@ -19,6 +19,7 @@ class ProtokollHardware;
 class Rennablauf;
 class Rennleitung;
 class ReplayAusgabe;
+class ReplayTurnier;
 class UhrTimer;
 
 struct ReplayOptionen {
@@ -72,6 +73,7 @@ private:
     std::unique_ptr<Rennleitung> m_leitung;
     std::unique_ptr<Hauptanzeige> m_anzeige;
     std::unique_ptr<Rennablauf> m_ablauf;
+    std::unique_ptr<ReplayTurnier> m_turnier;
 
     Szenario m_szenario{QString()};
     int m_naechsteZeile = 1;

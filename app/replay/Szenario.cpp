@@ -35,6 +35,21 @@ const QList<Form>& formen() {
         {"caution", 0, {}},
         {"wait", 1, {Art::Zahl}},
         {"wait-idle", 0, {Art::Zahl}},
+        {"rotate", 0, {}},
+        {"tournament", 3, QList<Art>(10, Art::Text)},
+        {"entrant", 2, {Art::Text, Art::Text}},
+        {"entrants-take", 0, {}},
+        {"quali", 0, {}},
+        {"sort", 1, {Art::Text}},
+        {"groups", 0, {}},
+        {"allocate", 0, {Art::Text}},
+        {"heats", 0, {}},
+        {"autostart", 1, {Art::Schalter}},
+        {"repeat", 0, {}},
+        {"report", 0, {}},
+        {"end-tournament", 0, {}},
+        {"delete-tournament", 0, {}},
+        {"query", 1, {Art::Text}},
     };
     return f;
 }

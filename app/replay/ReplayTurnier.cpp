@@ -1,0 +1,156 @@
+#include "ReplayTurnier.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include "Datenbank.h"
+#include "DebugLog.h"
+#include "Hauptanzeige.h"
+#include "Rennablauf.h"
+#include "Rennleitung.h"
+#include "ReplayAusgabe.h"
+#include "SpurWechsel.h"
+#include "Turnier.h"
+
+namespace {
+const QStringList befehle = {
+    QStringLiteral("rotate"),         QStringLiteral("tournament"),
+    QStringLiteral("entrant"),        QStringLiteral("entrants-take"),
+    QStringLiteral("quali"),          QStringLiteral("sort"),
+    QStringLiteral("groups"),         QStringLiteral("allocate"),
+    QStringLiteral("heats"),          QStringLiteral("autostart"),
+    QStringLiteral("repeat"),         QStringLiteral("report"),
+    QStringLiteral("end-tournament"), QStringLiteral("delete-tournament"),
+    QStringLiteral("query"),
+};
+}  // namespace
+
+ReplayTurnier::ReplayTurnier(Rennablauf& ablauf, Hauptanzeige& anzeige, ReplayAusgabe& ausgabe)
+    : m_ablauf(ablauf),
+      m_anzeige(anzeige),
+      m_ausgabe(ausgabe),
+      m_turnier(std::make_unique<Turnier>(ablauf, anzeige)) {
+    QObject::connect(
+        m_turnier.get(), &Turnier::berichtGeschrieben, m_turnier.get(),
+        [this](const QString& pfad) { m_ausgabe.zeile(QStringLiteral("file"), pfad); });
+}
+
+ReplayTurnier::~ReplayTurnier() = default;
+
+bool ReplayTurnier::kennt(const QString& befehl) { return befehle.contains(befehl); }
+
+QString ReplayTurnier::fuehreAus(const SzenarioBefehl& b) {
+    Turnier& t = *m_turnier;
+    const QString& n = b.name;
+    const QStringList& a = b.argumente;
+    if (n == QLatin1String("rotate")) {
+        // The button and the menu entry: not while a run is going on.
+        if (m_anzeige.istEnabled(Hauptanzeige::Command4) && !m_ablauf.beschaeftigt())
+            SpurWechsel::fuehreAus(m_ablauf.leitung());
+        else
+            SchreibeDebug(QStringLiteral("Szenario Zeile %1: rotate gesperrt").arg(b.zeile));
+        return QString();
+    }
+    if (n == QLatin1String("query")) return abfrage(a.value(0));
+    // Every other command is a control of the tournament dialog, which opens on first use.
+    if (!t.istOffen() && n != QLatin1String("end-tournament")) t.SlotRennenStart();
+    if (n == QLatin1String("tournament")) {
+        if (a.value(0) == QLatin1String("new")) return neu(b);
+        if (a.value(0) == QLatin1String("open") && a.size() == 3) {
+            if (!t.oeffne(a.at(1), a.at(2)))
+                return QStringLiteral("tournament open: kein Rennen \"%1 %2\"")
+                    .arg(a.at(1), a.at(2));
+            return QString();
+        }
+        return QStringLiteral("tournament: new SERIE NAME ... oder open SERIE NAME erwartet");
+    }
+    if (n == QLatin1String("entrant")) {
+        if (a.size() != 2) return QStringLiteral("entrant: FAHRER AUTO erwartet");
+        t.FahrerHinzufuegen(a.at(0), a.at(1));
+    } else if (n == QLatin1String("entrants-take")) {
+        t.Command20_Click();
+    } else if (n == QLatin1String("quali")) {
+        t.Command7_Click();
+    } else if (n == QLatin1String("sort")) {
+        if (a.value(0) == QLatin1String("quali"))
+            t.Command6_Click();
+        else if (a.value(0) == QLatin1String("group"))
+            t.Command10_Click();
+        else
+            return QStringLiteral("sort: quali oder group erwartet");
+    } else if (n == QLatin1String("groups")) {
+        t.Command9_Click();
+    } else if (n == QLatin1String("allocate")) {
+        if (!a.isEmpty() && a.at(0) != QLatin1String("random"))
+            return QStringLiteral("allocate: nur \"random\" erlaubt");
+        t.setzeZufall(!a.isEmpty());
+        t.Command8_Click();
+    } else if (n == QLatin1String("heats")) {
+        t.Command11_Click();
+    } else if (n == QLatin1String("autostart")) {
+        t.setzeAutostart(a.value(0) == QLatin1String("1"));
+    } else if (n == QLatin1String("repeat")) {
+        t.Command14_Click();
+    } else if (n == QLatin1String("report")) {
+        t.HtmlAusgabe();
+    } else if (n == QLatin1String("end-tournament")) {
+        if (t.istOffen()) t.beenden();
+    } else if (n == QLatin1String("delete-tournament")) {
+        t.Command13_Click();
+    }
+    return QString();
+}
+
+QString ReplayTurnier::neu(const SzenarioBefehl& b) {
+    const QStringList& a = b.argumente;
+    if (a.size() < 3) return QStringLiteral("tournament new: SERIE NAME erwartet");
+    Turnier& t = *m_turnier;
+    t.Command2_Click();
+    SlotRennen r = t.eingabe();
+    r.RennSerie = a.at(1);
+    r.RennName = a.at(2);
+    for (int i = 3; i < a.size(); ++i) {
+        const QString schluessel = a.at(i).section(QLatin1Char('='), 0, 0);
+        const QString wert = a.at(i).section(QLatin1Char('='), 1);
+        bool zahl = false;
+        const int z = wert.toInt(&zahl);
+        if (schluessel == QLatin1String("track")) {
+            r.Strecke = wert;
+        } else if (schluessel == QLatin1String("quali")) {
+            r.QualiZeit = wert;
+        } else if (schluessel == QLatin1String("heat")) {
+            r.Dauer = wert;
+        } else if (schluessel == QLatin1String("trigger")) {
+            r.TriggerZeit = wert;
+        } else if (schluessel == QLatin1String("unit") &&
+                   (wert == QLatin1String("Zeit") || wert == QLatin1String("Runden"))) {
+            r.optionZeit = wert == QLatin1String("Zeit");
+        } else if (schluessel == QLatin1String("lanes") && zahl && z >= 1 && z <= 6) {
+            r.Spuren = z;
+        } else if (schluessel == QLatin1String("qualilane") && zahl && z >= 1 && z <= 6) {
+            r.QualiSpur = z;
+        } else {
+            t.Command5_Click();
+            return QStringLiteral("tournament new: unbekannte Angabe \"%1\"").arg(a.at(i));
+        }
+    }
+    t.setzeEingabe(r);
+    t.Command2_Click();
+    // A refused save leaves the edit open: the next command must not type into it.
+    if (t.bearbeitet()) t.Command5_Click();
+    return QString();
+}
+
+QString ReplayTurnier::abfrage(const QString& sql) {
+    QSqlQuery q(m_ablauf.leitung().datenbank().db());
+    if (!q.exec(sql)) return QStringLiteral("query: ") + q.lastError().text();
+    while (q.next()) {
+        QStringList felder;
+        const QSqlRecord r = q.record();
+        for (int i = 0; i < r.count(); ++i)
+            felder << (r.isNull(i) ? QStringLiteral("NULL") : r.value(i).toString());
+        m_ausgabe.zeile(QStringLiteral("row"), felder.join(QLatin1Char('|')));
+    }
+    return QString();
+}

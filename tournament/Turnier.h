@@ -1,0 +1,196 @@
+#pragma once
+// A tournament evening run from the tournament dialog: the tournament record and its editing,
+// the entrants, the qualification, groups and heat schedule, the heats one after another on
+// the race engine with their evaluation, the standings and the report. It holds no widgets:
+// captions, enabled states, counters and notices are state with change signals; questions
+// and messages go through the engine's Rueckfrage; every timer and wait runs on its Uhr.
+
+#include <QObject>
+#include <QString>
+#include <QVector>
+#include <array>
+#include <memory>
+
+#include "RennLaufBelegung.h"
+#include "TurnierDaten.h"
+#include "TurnierUebergabe.h"
+
+class Hauptanzeige;
+class Rennablauf;
+class Rennleitung;
+class UhrTimer;
+
+class Turnier : public QObject, public TurnierUebergabe {
+    Q_OBJECT
+public:
+    // The dialog's controls whose caption or enabled state changes.
+    enum Element {
+        Command2,         // "Neu" / "Speichern"
+        Command3,         // "Kopieren" / "Speichern"
+        Command4,         // "Aendern" / "Speichern"
+        Command5,         // "Abbruch"
+        Command13,        // "Löschen"
+        Navigator,        // moving between tournaments
+        Eingaben,         // the record's input fields
+        Command7,         // "Quali starten" / "Naechster"
+        Command9,         // "Gruppen vorbelegen"
+        Command10,        // "Sortiere Gruppe"
+        Command8,         // "Rennläufe belegen"
+        cZufall,          // "Zufällig"
+        Command11,        // "Rennen starten" / "Naechster Rennlauf"
+        Command14,        // "Lauf wiederholen"
+        chkAutoStart,     // "Autostart" / "n Sekunden"
+        SeiteStammdaten,  // the record page
+        SeiteTeilnehmer,  // the entrants page
+        ElementAnzahl
+    };
+    Q_ENUM(Element)
+
+    Turnier(Rennablauf& ablauf, Hauptanzeige& anzeige, QObject* parent = nullptr);
+    ~Turnier() override;
+
+    TurnierDaten& daten() { return m_daten; }
+    Rennleitung& leitung() { return m_leitung; }
+    QString caption(Element e) const { return m_elemente[e].caption; }
+    bool istEnabled(Element e) const { return m_elemente[e].enabled; }
+
+    // ---- opening and closing
+    // The main window's tournament button: locks its race controls and shows the dialog.
+    void SlotRennenStart();
+    bool istOffen() const { return m_offen; }
+    // Closing the dialog: asks "Soll das Rennen beendet werden?"; on yes the main window gets
+    // its controls and settings back. False when the dialog stays open.
+    bool beenden();
+
+    // ---- the tournament record
+    const QVector<SlotRennen>& turniere() const { return m_turniere; }
+    int aktuellerIndex() const { return m_aktuell; }
+    // What the input fields show; the dialog writes the user's typing back.
+    const SlotRennen& eingabe() const { return m_eingabe; }
+    void setzeEingabe(const SlotRennen& r);
+    bool bearbeitet() const { return m_modus != Modus::Keiner; }
+    // Moves to a tournament (only while no edit is going on).
+    void geheZu(int index);
+    // Moves to the tournament with this series and name; false when there is none.
+    bool oeffne(const QString& serie, const QString& name);
+    void Command2_Click();   // Neu / Speichern
+    void Command3_Click();   // Kopieren / Speichern
+    void Command4_Click();   // Aendern / Speichern
+    void Command5_Click();   // Abbruch
+    void Command13_Click();  // Löschen
+
+    // ---- entrants
+    const QVector<RennLaufBelegung::Teilnehmer>& belegung() const { return m_belegung; }
+    void FahrerHinzufuegen(const QString& fahrer, const QString& autoName);
+    void BelegungLoeschen(int index);
+    // "In Qualifikation übernehmen".
+    void Command20_Click();
+    // One entrant straight into the table (Combo1/Combo2).
+    void Command1_Click(const QString& fahrer, const QString& autoName);
+    // The entrants in the grid's current order.
+    QVector<TurnierDaten::Teilnehmer> teilnehmer();
+    TurnierDaten::Sortierung sortierung() const { return m_sortierung; }
+    void FahrerSortieren(TurnierDaten::Sortierung art);
+    void Command6_Click();   // Sortiere Quali
+    void Command10_Click();  // Sortiere Gruppe
+    void Command9_Click();   // Gruppen vorbelegen
+
+    // ---- qualification
+    void Command7_Click();
+    void QualiStarten();
+    void NaechsterQualiLauf() override;
+
+    // ---- heats
+    bool zufall() const { return m_zufall; }
+    void setzeZufall(bool an);
+    void Command8_Click();  // Rennläufe belegen
+    void RennLaeufeBelegen();
+    void GruppeUndLaufBestimmen();
+    // Pause fields "vor dem Rennlauf", "nach dem Rennlauf", "zwischen Rennläufen" (seconds).
+    std::array<QString, 3> pausen() const { return m_pausen; }
+    void setzePausen(const std::array<QString, 3>& texte);
+    void Command11_Click();
+    void RennLaufAuswerten() override;
+    void NaechsterRennLauf();
+    void Command14_Click();  // Lauf wiederholen
+    bool autostart() const { return m_autostart; }
+    void setzeAutostart(bool an);
+    // Counters: index 0 current, 1 total.
+    int gruppe(int i) const { return m_gruppe[size_t(i)]; }
+    int lauf(int i) const { return m_lauf[size_t(i)]; }
+    QString gruppeText() const;  // "Gruppe : x von : y"
+    QString laufText() const;    // "Lauf : x von : y"
+    bool command11Gruen() const { return m_command11Gruen; }
+    bool rennenGestartet() const { return m_gestartet; }
+
+    // ---- standings and report
+    void WertungSortieren();
+    QString label2() const { return m_label2; }
+    // Writes the report and announces it (berichtGeschrieben); the path, empty on an error.
+    QString HtmlAusgabe();
+
+signals:
+    void zustandGeaendert();   // captions, enabled states, inputs, counters, labels
+    void tabellenGeaendert();  // tournaments, entrants, heats or standings
+    void hauptfensterZeigen();
+    void dialogZeigen();
+    void berichtGeschrieben(const QString& pfad);
+
+private:
+    enum class Modus { Keiner, Neu, Kopieren, Aendern };
+    struct Zustand {
+        QString caption;
+        bool enabled = true;
+    };
+    void setze(Element e, const QString& caption, bool enabled);
+    void setzeEnabled(Element e, bool an);
+    void grundzustand();
+    void ladeTurniere(qint64 rowid);
+    void zeigeAktuelles();
+    void beginneBearbeitung(Modus m, Element knopf);
+    void beendeBearbeitung();
+    void speichere();
+    bool kannStarten(const char* was) const;
+    void melde(const QString& was);
+    void RennStart();
+    void RennenStarten();
+    void ladeLauf(int gruppe, int lauf);
+    void Timer1_Timer();
+    void setzeAutostartCaption(const QString& text);
+    bool pruefeEingabe();
+    // The saved tournament the evening works on (the inputs may be in an edit meanwhile).
+    const SlotRennen& aktuell() const;
+    QString schluessel() const { return aktuell().schluessel(); }
+
+    Rennablauf& m_ablauf;
+    Rennleitung& m_leitung;
+    Hauptanzeige& m_anzeige;
+    TurnierDaten m_daten;
+    UhrTimer* m_timer1 = nullptr;
+
+    std::array<Zustand, ElementAnzahl> m_elemente;
+    bool m_offen = false;
+    QVector<SlotRennen> m_turniere;
+    int m_aktuell = -1;
+    int m_lesezeichen = -1;
+    SlotRennen m_eingabe;
+    Modus m_modus = Modus::Keiner;
+
+    QVector<RennLaufBelegung::Teilnehmer> m_belegung;
+    TurnierDaten::Sortierung m_sortierung = TurnierDaten::Sortierung::Eingabe;
+    QVector<qint64> m_qualiListe;
+    int m_qualiPos = 0;
+
+    bool m_zufall = false;
+    std::array<QString, 3> m_pausen;
+    bool m_autostart = false;
+    int m_countdown = 0;
+    std::array<int, 2> m_gruppe{0, 0};
+    std::array<int, 2> m_lauf{0, 0};
+    bool m_command11Gruen = false;
+    bool m_gestartet = false;
+    bool m_imNaechsten = false;
+    bool m_pauseOffen = false;  // a heat is scored, the next one not loaded yet
+    quint64 m_sitzung = 0;      // counts closings: a countdown of an ended evening stops
+    QString m_label2;
+};
