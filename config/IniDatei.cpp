@@ -9,7 +9,8 @@
 
 namespace {
 
-bool istLeer(char c) { return c == ' ' || c == '\t'; }
+// A CR counts as blank: the last line of a file may end in CR without LF.
+bool istLeer(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 QByteArray beschnitten(const QByteArray& b) {
     qsizetype a = 0, e = b.size();
