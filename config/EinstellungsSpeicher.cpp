@@ -1,7 +1,11 @@
 #include "EinstellungsSpeicher.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
+#include <QMutex>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <cmath>
@@ -10,6 +14,7 @@
 #include <variant>
 
 #include "Ausgabepfad.h"
+#include "DebugLog.h"
 
 namespace {
 
@@ -203,30 +208,27 @@ QList<Feld> felder(Einstellungen& e) {
     return l;
 }
 
-QString alsText(const QVariant& wert) {
-    // An INI line with an unquoted comma comes back as a list; it was one text.
-    if (wert.typeId() == QMetaType::QStringList) return wert.toStringList().join(QLatin1Char(','));
-    return wert.toString();
-}
-
-// All keys of the group by lower-case name (the first spelling wins when a file holds two).
-QHash<QString, QString> leseAlle(QSettings& s) {
-    QHash<QString, QString> werte;
-    s.beginGroup(gruppe);
-    for (const QString& k : s.childKeys()) {
-        const QString klein = k.toLower();
-        if (!werte.contains(klein)) werte.insert(klein, alsText(s.value(k)));
+// Writes the store, copying the file to Pistorelle.ini.bak before the first change since this
+// program started: a hand-edited file the program damaged or overwrote can still be restored.
+void schreibeMitSicherung(IniDatei& ini, const QString& pfad) {
+    if (!ini.geaendert()) return;
+    static QMutex schutz;
+    static QSet<QString> gesichert;
+    {
+        QMutexLocker sperre(&schutz);
+        const QString absolut = QFileInfo(pfad).absoluteFilePath();
+        if (!gesichert.contains(absolut) && QFileInfo::exists(pfad)) {
+            const QString sicherung = pfad + QStringLiteral(".bak");
+            QFile::remove(sicherung);
+            if (!QFile::copy(pfad, sicherung))
+                DebugLog::instanz().schreibe(QStringLiteral("Sicherung nicht angelegt: ") +
+                                             sicherung);
+        }
+        gesichert.insert(absolut);
     }
-    s.endGroup();
-    return werte;
-}
-
-// Writes key under the given spelling and drops any other spelling of it.
-void schreibe(QSettings& s, const QStringList& vorhanden, const QString& schluessel,
-              const QString& wert) {
-    for (const QString& k : vorhanden)
-        if (k != schluessel && k.compare(schluessel, Qt::CaseInsensitive) == 0) s.remove(k);
-    s.setValue(schluessel, wert);
+    QString grund;
+    if (!ini.schreibe(pfad, &grund))
+        DebugLog::instanz().schreibe(QStringLiteral("Einstellungen nicht gespeichert: ") + grund);
 }
 
 const char* const laufMatrixStandard[] = {"1",     "12",     "132",     "1342",
@@ -257,8 +259,11 @@ QString EinstellungsSpeicher::standardPfad() {
 }
 
 void EinstellungsSpeicher::HoleRegWerte(Einstellungen& e) const {
-    QSettings s(m_pfad, QSettings::IniFormat);
-    const QHash<QString, QString> werte = leseAlle(s);
+    leseWerte(IniDatei::lies(m_pfad), e);
+}
+
+void EinstellungsSpeicher::leseWerte(const IniDatei& ini, Einstellungen& e) {
+    const QHash<QString, QString> werte = ini.werte(gruppe);
     for (const Feld& f : felder(e)) {
         const auto it = werte.constFind(f.name.toLower());
         if (it == werte.cend() || !setze(f, *it)) setze(f, f.standard);
@@ -271,30 +276,24 @@ void EinstellungsSpeicher::HoleRegWerte(Einstellungen& e) const {
 
 void EinstellungsSpeicher::SchreibeRegWerte(const Einstellungen& e) {
     Einstellungen kopie = e;
-    QSettings s(m_pfad, QSettings::IniFormat);
-    s.beginGroup(gruppe);
-    const QStringList vorhanden = s.childKeys();
+    IniDatei ini = IniDatei::lies(m_pfad);
     for (const Feld& f : felder(kopie)) {
         const bool langId = f.name == QLatin1String("LangId");
-        schreibe(s, vorhanden, langId ? QStringLiteral("LangID") : f.name, text(f));
+        ini.setze(gruppe, langId ? QStringLiteral("LangID") : f.name, text(f));
     }
     for (int i = 1; i <= 10; ++i)
-        schreibe(s, vorhanden, QStringLiteral("ComPfad%1").arg(i), e.ComPfad[i]);
-    s.endGroup();
+        ini.setze(gruppe, QStringLiteral("ComPfad%1").arg(i), e.ComPfad[i]);
+    schreibeMitSicherung(ini, m_pfad);
 }
 
 QString EinstellungsSpeicher::hole(const QString& schluessel, const QString& standard) const {
-    QSettings s(m_pfad, QSettings::IniFormat);
-    s.beginGroup(gruppe);
-    for (const QString& k : s.childKeys())
-        if (k.compare(schluessel, Qt::CaseInsensitive) == 0) return alsText(s.value(k));
-    return standard;
+    return IniDatei::lies(m_pfad).wert(gruppe, schluessel).value_or(standard);
 }
 
 void EinstellungsSpeicher::speichere(const QString& schluessel, const QString& wert) {
-    QSettings s(m_pfad, QSettings::IniFormat);
-    s.beginGroup(gruppe);
-    schreibe(s, s.childKeys(), schluessel, wert);
+    IniDatei ini = IniDatei::lies(m_pfad);
+    ini.setze(gruppe, schluessel, wert);
+    schreibeMitSicherung(ini, m_pfad);
 }
 
 QString EinstellungsSpeicher::LaufMatrix(int anzahl) const {

@@ -1,12 +1,15 @@
 #pragma once
 // The per-user settings store: an INI file with the group [Parameter], values as text, key
-// names compared without regard to case. HoleRegWerte/SchreibeRegWerte move the whole settings
-// record; hole/speichere serve the keys read and written on their own.
+// names compared without regard to case. Writing keeps the file's comments and unknown lines;
+// the first write after each start copies the file to Pistorelle.ini.bak first.
+// HoleRegWerte/SchreibeRegWerte move the whole settings record; hole/speichere serve the keys read
+// and written on their own.
 
 #include <QString>
 #include <QVariant>
 
 #include "Einstellungen.h"
+#include "IniDatei.h"
 
 class EinstellungsSpeicher {
 public:
@@ -19,6 +22,8 @@ public:
     // Fills the record from the store; a missing key or a text that is not a valid number of
     // the key's kind yields the default.
     void HoleRegWerte(Einstellungen& e) const;
+    // The same from a file already read.
+    static void leseWerte(const IniDatei& ini, Einstellungen& e);
     // Writes every key of the bulk load (and ComPfad1..10) from the record.
     void SchreibeRegWerte(const Einstellungen& e);
 

@@ -4,23 +4,36 @@
 
 #include "Ausgabepfad.h"
 #include "Formate.h"
+#include "Windows1252.h"
 
 namespace {
 
 QString mitPunkt(QString text) { return text.replace(QLatin1Char(','), QLatin1Char('.')); }
 
-// Unicode code points of the bytes 0x80..0x9F; 0 where Windows-1252 leaves the byte unused.
-constexpr char16_t steuerbereich[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+// A TAB, CR or LF inside a value would split the row for the display reading it; so would the
+// other control characters and the Unicode line separators some readers honour.
+QString einzeilig(QString text) {
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    return text;
+}
 
-char zeichen1252(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return char(c);
-    for (int i = 0; i < 32; ++i) {
-        if (steuerbereich[i] != 0 && steuerbereich[i] == c) return char(0x80 + i);
-    }
-    return '?';
+// The race name as a file name inside the output folder: no path separators, no drive colon,
+// no "..", no control characters, and no dot or blank at either end (a hidden file, or one
+// Windows cannot create).
+QString dateiName(const QString& rennName) {
+    QString n;
+    for (const QChar c : rennName)
+        if (c != QLatin1Char('/') && c != QLatin1Char('\\') && c != QLatin1Char(':') &&
+            c.category() != QChar::Other_Control)
+            n.append(c);
+    while (n.contains(QLatin1String(".."))) n.replace(QLatin1String(".."), QLatin1String("."));
+    const auto rand = [](QChar c) { return c == QLatin1Char('.') || c.isSpace(); };
+    while (!n.isEmpty() && rand(n.front())) n.remove(0, 1);
+    while (!n.isEmpty() && rand(n.back())) n.chop(1);
+    return n.isEmpty() ? QStringLiteral("Rennen") : n;
 }
 
 }  // namespace
@@ -42,18 +55,19 @@ QString Ergebnisdateien::rennZeit(const QString& stempel) {
 }
 
 QString Ergebnisdateien::zeile(const ErgebnisZeile& z) {
-    const QStringList felder = {normalisiereName(z.fahrer),
-                                z.autoName,
-                                z.strecke,
-                                QString::number(z.runde),
-                                z.uhr,
-                                mitPunkt(z.zeit),
-                                rennZeit(z.stempel),
-                                mitPunkt(Formate::Format(z.gesamt, QStringLiteral("#####.000"))),
-                                QLatin1Char('-') + z.rennInfo,
-                                QString::number(z.bahn),
-                                z.rennName,
-                                z.rennArt};
+    QStringList felder = {normalisiereName(z.fahrer),
+                          z.autoName,
+                          z.strecke,
+                          QString::number(z.runde),
+                          z.uhr,
+                          mitPunkt(z.zeit),
+                          rennZeit(z.stempel),
+                          mitPunkt(Formate::Format(z.gesamt, QStringLiteral("#####.000"))),
+                          QLatin1Char('-') + z.rennInfo,
+                          QString::number(z.bahn),
+                          z.rennName,
+                          z.rennArt};
+    for (QString& f : felder) f = einzeilig(f);
     return felder.join(QLatin1Char('\t')) + QStringLiteral("\r\n");
 }
 
@@ -63,12 +77,7 @@ QString Ergebnisdateien::kopfzeile() {
         "Bahn\tRennName\tRennArt\r\n");
 }
 
-QByteArray Ergebnisdateien::windows1252(const QString& text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (char32_t c : text.toUcs4()) bytes.append(zeichen1252(c));
-    return bytes;
-}
+QByteArray Ergebnisdateien::windows1252(const QString& text) { return Windows1252::kodiere(text); }
 
 QString Ergebnisdateien::lreName(const QString& ltfPfad, int bahn, int runde) {
     return Ausgabepfad::praefix(ltfPfad) + QString::number(bahn) + QLatin1Char('_') +
@@ -76,7 +85,7 @@ QString Ergebnisdateien::lreName(const QString& ltfPfad, int bahn, int runde) {
 }
 
 QString Ergebnisdateien::lrfName(const QString& ltfPfad, const QString& rennName) {
-    return Ausgabepfad::praefix(ltfPfad) + rennName + QStringLiteral(".lrf");
+    return Ausgabepfad::praefix(ltfPfad) + dateiName(rennName) + QStringLiteral(".lrf");
 }
 
 bool Ergebnisdateien::schreibeLre(const QString& ltfPfad, const ErgebnisZeile& z, QString* fehler) {

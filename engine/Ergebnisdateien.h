@@ -28,13 +28,16 @@ public:
     static QString normalisiereName(const QString& name);
     // "yyyy.mm.dd hh:mm:ss" -> "dd.mm.yyyy hh:mm:ss".
     static QString rennZeit(const QString& stempel);
-    // One line with its CR LF.
+    // One line with its CR LF; a TAB, CR, LF or other control character inside a value
+    // becomes a blank.
     static QString zeile(const ErgebnisZeile& z);
     static QString kopfzeile();
-    // Windows-1252; characters the code page lacks become '?'.
+    // Windows-1252; characters the code page lacks are spelled with the nearest Latin letters
+    // ("Ł" -> "L"), or '?' when there are none.
     static QByteArray windows1252(const QString& text);
 
     static QString lreName(const QString& ltfPfad, int bahn, int runde);
+    // The race name loses path separators, ':' and "..", so the file stays in the folder.
     static QString lrfName(const QString& ltfPfad, const QString& rennName);
 
     // Writes the single-lap file, replacing one of the same name.

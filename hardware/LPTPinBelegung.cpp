@@ -42,6 +42,10 @@ void LPTPinBelegung::SetzeParameter(const QString& TS, const QString& LS, const 
     } else {
         const QStringList teile = LS.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         m_portCaption = teile.value(0);
+        // The port reads "lpt1" as LPT1; the port button steps only from its own spelling.
+        for (const char* name : {"LPT1", "LPT2"})
+            if (m_portCaption.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+                m_portCaption = QLatin1String(name);
         bool ok = false;
         const int pin = teile.value(1).toInt(&ok);
         for (Option& o : m_optionen) o.aktiv = true;

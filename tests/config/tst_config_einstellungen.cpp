@@ -61,6 +61,17 @@ void schreibeDatei(const QString& pfad, const QList<QPair<QString, QString>>& we
     for (const auto& [k, v] : werte) s.setValue(k, v);
 }
 
+void schreibeBytes(const QString& pfad, const QByteArray& bytes) {
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QByteArray lesBytes(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+
 QMap<QString, QString> leseDatei(const QString& pfad) {
     QSettings s(pfad, QSettings::IniFormat);
     s.beginGroup(QStringLiteral("Parameter"));
@@ -242,6 +253,90 @@ private slots:
         Einstellungen e;
         sp.HoleRegWerte(e);
         QCOMPARE(e.RennName, QStringLiteral("Nachtrennen"));
+    }
+
+    // A file edited by hand: Windows-1252 text, comments, keys and sections the program does
+    // not know. The program's writes change only the lines of the keys they set.
+    void handgeschriebeneDatei() {
+        const QString pfad = datei("hand/Pistorelle.ini");
+        QDir(m_dir.path()).mkpath("hand");
+        const QByteArray vorher =
+            "; von Hand angelegt\r\n"
+            "[Parameter]\r\n"
+            "# Name mit Umlaut in Windows-1252\r\n"
+            "RennName=Gro\xDF"
+            "er Preis von K\xF6ln\r\n"
+            "Unbekannt = bleibt, wie er ist\r\n"
+            "BilderPfad=C:\\Bilder\\neu\r\n"
+            "AnzBahnen=4\r\n"
+            "\r\n"
+            "[Fremd]\r\n"
+            "x=1\r\n";
+        schreibeBytes(pfad, vorher);
+        EinstellungsSpeicher sp(pfad);
+        Einstellungen e;
+        sp.HoleRegWerte(e);
+        QCOMPARE(e.RennName, QStringLiteral("Großer Preis von Köln"));
+        QCOMPARE(e.BilderPfad, QStringLiteral("C:\\Bilder\\neu"));
+        QCOMPARE(sp.hole("unbekannt"), QStringLiteral("bleibt, wie er ist"));
+
+        // One key: exactly its line changes; the untouched file is kept as the .bak.
+        sp.speichere("AnzBahnen", "6");
+        QByteArray erwartet = vorher;
+        erwartet.replace("AnzBahnen=4", "AnzBahnen=6");
+        QCOMPARE(lesBytes(pfad), erwartet);
+        QCOMPARE(lesBytes(pfad + ".bak"), vorher);
+
+        // The whole record: the hand-written lines stay byte for byte, the new keys go into
+        // [Parameter] before the blank line, with the file's CR LF.
+        e.AnzBahnen = 6;
+        sp.SchreibeRegWerte(e);
+        const QByteArray nachher = lesBytes(pfad);
+        QVERIFY(nachher.startsWith(erwartet.left(erwartet.indexOf("AnzBahnen=6"))));
+        QVERIFY(nachher.contains("\r\nAnzBahnen=6\r\nAnzHistRennen=20\r\n"));
+        QVERIFY(nachher.endsWith("\r\n\r\n[Fremd]\r\nx=1\r\n"));
+        QCOMPARE(nachher.count('\n'), nachher.count("\r\n"));
+        QCOMPARE(lesBytes(pfad + ".bak"), vorher);  // only before the first write of a start
+        Einstellungen f;
+        sp.HoleRegWerte(f);
+        QCOMPARE(f.RennName, e.RennName);
+        QCOMPARE(f.BilderPfad, e.BilderPfad);
+        QCOMPARE(f.AnzBahnen, qint16(6));
+
+        // A changed value is written in UTF-8 and reads back the same, here and in QSettings.
+        sp.speichere("RennName", QString::fromUtf8("Łódź \"Nacht\"; Lauf 2"));
+        QCOMPARE(sp.hole("RennName"), QString::fromUtf8("Łódź \"Nacht\"; Lauf 2"));
+        QCOMPARE(leseDatei(pfad).value("RennName"), QString::fromUtf8("Łódź \"Nacht\"; Lauf 2"));
+        QVERIFY(lesBytes(pfad).contains("; von Hand angelegt\r\n[Parameter]\r\n# Name mit"));
+    }
+
+    // Values that need quotes or escapes come back unchanged from this store and from QSettings
+    // (files written before still read the same).
+    void werteMitSonderzeichen() {
+        const QString pfad = datei("sonder.ini");
+        const QStringList werte = {"a,b",
+                                   " vorne und hinten ",
+                                   "C:\\Pfad\\x.wav",
+                                   "@Wert",
+                                   "Tab\tund\nZeile",
+                                   "\\\\server\\f",
+                                   "x=y#z",
+                                   "\x01"
+                                   "5f",
+                                   QString()};
+        for (const QString& w : werte) {
+            QFile::remove(pfad);
+            EinstellungsSpeicher sp(pfad);
+            sp.speichere("Wert", w);
+            QCOMPARE(sp.hole("Wert", "fehlt"), w);
+            QCOMPARE(leseDatei(pfad).value("Wert"), w);
+            // QSettings leaves a control character's escape unquoted; such a value reads as
+            // typed by hand, so only the printable ones are compared.
+            if (std::any_of(w.begin(), w.end(), [](QChar c) { return c.unicode() < 0x20; }))
+                continue;
+            schreibeDatei(pfad, {{"Wert", w}});
+            QCOMPARE(sp.hole("Wert", "fehlt"), w);
+        }
     }
 
     void iniDatei() {

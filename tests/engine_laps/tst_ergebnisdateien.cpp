@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "Ergebnisdateien.h"
 #include "Rennumgebung.h"
@@ -48,7 +49,44 @@ private slots:
     void windows1252() {
         QCOMPARE(Ergebnisdateien::windows1252(QString::fromUtf8("aÄß€‚Ÿ\u00A0")),
                  QByteArray("a\xC4\xDF\x80\x82\x9F\xA0"));
-        QCOMPARE(Ergebnisdateien::windows1252(QString::fromUtf8("Łx\u0081")), QByteArray("?x?"));
+        // Letters the code page lacks keep their base letter; others become '?'.
+        QCOMPARE(Ergebnisdateien::windows1252(QString::fromUtf8("Łódź Őrs ﬁ Ωx\u0081 中")),
+                 QByteArray("L\xF3"
+                            "dz Ors fi ?x? ?"));
+    }
+
+    // Control characters in names and a race name reaching out of the output folder.
+    void sonderzeichenInDateien() {
+        Rennumgebung u;
+        u.e.LTFEinzelSchreiben = 1;
+        u.e.LTFSchreiben = 1;
+        u.db.execute("update positionen set Fahrer=?, Auto=? where Bahn=2",
+                     {QString::fromUtf8("Łukasz\tNowak"), QStringLiteral("Böse\r\nKiste")});
+        u.starteLauf();
+        u.z().AktRennName = QStringLiteral("../x");
+        u.runde(2, u.nachGruen(1000));
+        u.runde(2, u.nachGruen(9000));
+        QVERIFY(u.rl->KopieToHistRennen());
+        QVERIFY(u.rueckfrage.meldungen.isEmpty());
+
+        QVERIFY(!QFile::exists(u.ordner.filePath("../x.lrf")));
+        const QList<QByteArray> zeilen = lies(u.ordner.filePath("x.lrf")).split('\n');
+        QCOMPARE(zeilen.size(), 3);  // header and one lap: nothing split the row
+        const QList<QByteArray> felder = zeilen[1].split('\t');
+        QCOMPARE(felder.size(), 12);
+        QCOMPARE(felder[0], QByteArray("Lukasz nowak"));
+        QCOMPARE(felder[1], cp1252("Böse  Kiste"));
+        QCOMPARE(felder[10], QByteArray("../x"));  // the name itself stays as it was
+        const QByteArray einzeln = lies(u.ordner.filePath("2_1.lre"));
+        QCOMPARE(einzeln.count('\t'), 11);
+        QCOMPARE(einzeln.count('\n'), 1);
+        QVERIFY(einzeln.startsWith(cp1252("Lukasz nowak\tBöse  Kiste\t")));
+
+        for (const char* name : {"a/../../b", "..\\..\\c:d", "....", "/"}) {
+            const QString datei = Ergebnisdateien::lrfName(u.ordner.path() + "/", name);
+            QCOMPARE(QFileInfo(datei).absolutePath(), QDir(u.ordner.path()).absolutePath());
+            QVERIFY2(!QFileInfo(datei).fileName().startsWith('.'), qPrintable(datei));
+        }
     }
 
     void einzelrundenDateien_data() {

@@ -85,6 +85,13 @@ private slots:
         b->GetParameter(ls, lp);
         QCOMPARE(ls, QStringLiteral("deaktiv"));
         QCOMPARE(lp, 7);  // none selected: unchanged
+
+        // A pin text edited by hand in lower case still steps through the ports.
+        b->SetzeParameter(QStringLiteral("Bahn 3"), QStringLiteral("lpt1 4"), QStringLiteral("out"),
+                          0);
+        QCOMPARE(b->pinKennung(), QStringLiteral("LPT1 4"));
+        b->cmdPort_Click();
+        QCOMPARE(b->cmdPortCaption(), QStringLiteral("LPT2"));
     }
 
     void optionenNachRichtung() {
