@@ -212,7 +212,9 @@ bool migriereAuf2(QSqlDatabase& db, QString* fehler) {
     static const QRegularExpression alt(
         QStringLiteral("COLLATE\\s+%1\\b").arg(QLatin1String(DatenbankSchema::alteKollation)),
         QRegularExpression::CaseInsensitiveOption);
-    for (const auto& [name, sql] : tabellen) {
+    for (const auto& eintrag : tabellen) {
+        const QString& name = eintrag.first;
+        const QString& sql = eintrag.second;
         if (!sql.contains(alt)) continue;
         QString neu = sql;
         neu.replace(alt, QStringLiteral("COLLATE NOCASE"));
