@@ -160,7 +160,9 @@ QPoint HauptfensterZusatz::vorschlag(const QSize& groesse, bool rechts) const {
 void HauptfensterZusatz::passeUhrAn() {
     const int anz = qBound(2, int(m_leitung.einstellungen().AnzBahnen), 6);
     // A panel's driver line is half a panel; the clock is at least half of that.
-    const int pixel = qBound(22, (m_fenster.height() - 60) / (anz * 4), 110);
+    // ... and no wider than the button bar leaves room for beside its buttons.
+    const int pixel =
+        qBound(18, qMin((m_fenster.height() - 60) / (anz * 4), m_fenster.width() / 42), 110);
     QFont uhr = m_fenster.Label1->font();
     if (uhr.pixelSize() == pixel) return;
     uhr.setPixelSize(pixel);

@@ -5,7 +5,7 @@
 ZeitnahmeFeld::ZeitnahmeFeld(ZeitnahmeStatus& status, QWidget* parent)
     : QLabel(parent), m_status(&status) {
     setObjectName(QStringLiteral("lblZeitnahme"));
-    setMinimumWidth(160);
+    setMinimumWidth(120);
     setMaximumWidth(420);
     setTextFormat(Qt::PlainText);
     setMargin(3);
