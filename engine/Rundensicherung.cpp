@@ -114,11 +114,18 @@ bool Rundensicherung::kopiereInHistorie(const std::function<bool(QString*)>& kop
 QStringList Rundensicherung::ungespeicherteZeilen() const {
     QStringList zeilen{QStringLiteral(
         "Fahrer\tAuto\tStrecke\tRunde\tZeit\tGesamt\tUhr\tRennInfo\tBahn\tRennName\tRennArt")};
+    // A TAB or line end inside a name would split its row.
+    const auto feld = [](QString t) {
+        for (QChar& c : t)
+            if (c == u'\t' || c == u'\r' || c == u'\n') c = u' ';
+        return t;
+    };
     for (const Runde& r : m_runden) {
         const Rundeneintrag& e = r.eintrag;
-        zeilen << QStringList{e.fahrer, e.autoName, e.strecke, QString::number(e.runde),
-                              QString::number(e.zeit, 'f', 3), QString::number(e.gesamt, 'f', 3),
-                              r.uhr, e.rennInfo, QString::number(e.bahn), e.rennName, e.rennArt}
+        zeilen << QStringList{feld(e.fahrer), feld(e.autoName), feld(e.strecke),
+                              QString::number(e.runde), QString::number(e.zeit, 'f', 3),
+                              QString::number(e.gesamt, 'f', 3), r.uhr, feld(e.rennInfo),
+                              QString::number(e.bahn), feld(e.rennName), feld(e.rennArt)}
                       .join(QLatin1Char('\t'));
     }
     return zeilen;
