@@ -64,6 +64,11 @@ int ReplayLauf::oeffne() {
     const QString db = m_optionen.datenbank.isEmpty()
                            ? m_ordner.filePath(QStringLiteral("Pistorelle.db"))
                            : m_optionen.datenbank;
+    // A throw-away database of the run itself needs no power-cut safety: without a disk sync
+    // per tick a whole club evening replays in a fraction of a second. A database given with
+    // --db keeps the program's own setting.
+    if (m_optionen.datenbank.isEmpty() && !qEnvironmentVariableIsSet("PISTORELLE_DB_SYNC"))
+        qputenv("PISTORELLE_DB_SYNC", "NORMAL");
     QString grund;
     if (!m_db.oeffneOderErzeuge(db, &grund)) {
         m_fehlerAus << "Kann Datenbank " << db << " nicht öffnen: " << grund << Qt::endl;
