@@ -61,6 +61,12 @@ bool LapsterBox::binde(bool erneut) {
     return false;
 }
 
+bool LapsterBox::bindeBibliothek(QString* fehler) {
+    if (binde(true)) return true;
+    *fehler = m_portalix.fehler();
+    return false;
+}
+
 bool LapsterBox::schreibe(int adresse, int laenge, const unsigned char* daten) {
     if (!binde(false)) return false;
     // The bridge takes a non-const pointer but only reads from it.

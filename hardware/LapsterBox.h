@@ -46,6 +46,8 @@ public:
     bool LapsterBoxOffen() const { return m_offen; }
     // A box that stopped answering (a write failed while open) is lost until reopened.
     bool verloren() const { return m_verloren; }
+    // Binds the bridge library now (again after a failure); false with the reason in fehler.
+    bool bindeBibliothek(QString* fehler);
     // Tries to reopen a lost box; true when it answers again (or was not lost).
     bool verbindeWieder();
 

@@ -261,6 +261,19 @@ void Schnittstellen::MSCommOeffnen() {
             port->setInputLen(0);
         }
     }
+    if (m_e.LapsterAktiv == 1) {
+        // The bridge library is bound now: a missing one shows before the first race, not
+        // as a silent box at the start.
+        QString fehler;
+        if (!m_lapster->bindeBibliothek(&fehler)) {
+            m_lapsterStatus = Status::TreiberFehlt;
+            m_lapsterGrund = QStringLiteral("Bibliothek der USB-Rennbox (%1) nicht geladen: %2")
+                                 .arg(m_lapster->bibliothek(), fehler);
+        } else if (m_lapsterStatus == Status::TreiberFehlt) {
+            m_lapsterStatus = Status::Aktiv;
+            m_lapsterGrund.clear();
+        }
+    }
     if (m_e.RaceControlAktiv == 1) {
         m_commRC->setCommPort(k1);
         m_commRC->setSettings(QStringLiteral("4800,n,8,1"));

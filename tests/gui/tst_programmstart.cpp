@@ -320,6 +320,78 @@ private slots:
         ::close(master);
     }
 
+    // Every kind of timing interface, as the race director sees it in the button bar: counting,
+    // or red with the reason.
+    void statusJeSchnittstelle_data() {
+        QTest::addColumn<QString>("schalter");  // the interface's settings key
+        QTest::addColumn<bool>("mitPort");      // COM 1 is a pseudo-terminal
+        QTest::addColumn<QString>("umgebung");  // NAME=VALUE for the backend, or empty
+        QTest::addColumn<QString>("zustand");
+        QTest::addColumn<bool>("rot");
+        QTest::newRow("DS300 angeschlossen") << "DS300Aktiv" << true << "" << "aktiv" << false;
+        QTest::newRow("DS300 ohne Port") << "DS300Aktiv" << false << "" << "keine Verbindung"
+                                         << true;
+        QTest::newRow("Control-Box angeschlossen") << "BEPFEAktiv" << true << "" << "aktiv"
+                                                   << false;
+        QTest::newRow("Control-Box ohne Port") << "BEPFEAktiv" << false << ""
+                                               << "keine Verbindung" << true;
+        QTest::newRow("Sensor-Box ohne Treiber")
+            << "RaceControlAktiv" << true << "PISTORELLE_SENSORBOX=/nirgends/libjnutl.so"
+            << "Treiber fehlt" << true;
+        // Simulated: nothing reaches the track, so it counts as not counting (shown yellow).
+        QTest::newRow("Parallelport simuliert") << "LPTControlAktiv" << false
+                                                << "PISTORELLE_LPT=sim" << "simuliert" << true;
+        QTest::newRow("USB-Box ohne Bibliothek")
+            << "LapsterAktiv" << false << "PISTORELLE_PORTALIX=/nirgends/libportalix.so"
+            << "Treiber fehlt" << true;
+        QTest::newRow("Parallelport ohne Zugang")
+            << "LPTControlAktiv" << false << "PISTORELLE_LPT=ppdev" << "keine Verbindung" << true;
+        QTest::newRow("serielle Eingänge ohne Port") << "" << false << "" << "keine Verbindung"
+                                                     << true;
+    }
+    void statusJeSchnittstelle() {
+        QFETCH(QString, schalter);
+        QFETCH(bool, mitPort);
+        QFETCH(QString, umgebung);
+        QFETCH(QString, zustand);
+        QFETCH(bool, rot);
+        if (umgebung.endsWith("=ppdev") && QFileInfo::exists("/dev/parport0"))
+            QSKIP("this machine has a parallel port");
+        int master = -1, slave = -1;
+        QCOMPARE(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+        EinstellungsSpeicher speicher;
+        speicher.speichere("DatenBankAuswahl", "0");
+        if (!schalter.isEmpty()) speicher.speichere(schalter, "1");
+        speicher.speichere("ComPfad1", mitPort ? QString::fromLocal8Bit(::ttyname(slave))
+                                               : m_ordner->filePath("fehlt-1"));
+        for (int n = 2; n <= 10; ++n)
+            speicher.speichere(QStringLiteral("ComPfad%1").arg(n),
+                               m_ordner->filePath(QStringLiteral("fehlt-%1").arg(n)));
+        const QByteArray vorher = qgetenv("PISTORELLE_HARDWARE");
+        qunsetenv("PISTORELLE_HARDWARE");
+        const QByteArray name = umgebung.section('=', 0, 0).toUtf8();
+        if (!name.isEmpty()) qputenv(name, umgebung.section('=', 1).toUtf8());
+
+        VirtuelleUhr uhr;
+        ProgrammStart::Optionen o = optionen(uhr);
+        o.hardwareFabrik = [](Uhr& u, Einstellungen& e) { return erzeugeHardware(u, e); };
+        {
+            ProgrammStart start(m_dialoge, o);
+            const bool gestartet = start.starte({"pistorelle"});
+            qputenv("PISTORELLE_HARDWARE", vorher);
+            if (!name.isEmpty()) qunsetenv(name);
+            QVERIFY(gestartet);
+            frmMain* f = start.hauptfenster();
+            QVERIFY(f->lblZeitnahme);
+            QVERIFY2(f->lblZeitnahme->text().startsWith("Zeitnahme: " + zustand),
+                     qPrintable(f->lblZeitnahme->text() + " / " + f->lblZeitnahme->toolTip()));
+            QCOMPARE(f->lblZeitnahme->istRot(), rot);
+            if (rot) QVERIFY(!f->lblZeitnahme->toolTip().isEmpty());
+        }
+        ::close(slave);
+        ::close(master);
+    }
+
 private:
     ProgrammStart::Optionen optionen(Uhr& uhr) {
         ProgrammStart::Optionen o;
