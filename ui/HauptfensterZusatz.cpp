@@ -160,10 +160,28 @@ QPoint HauptfensterZusatz::vorschlag(const QSize& groesse, bool rechts) const {
 void HauptfensterZusatz::passeUhrAn() {
     const int anz = qBound(2, int(m_leitung.einstellungen().AnzBahnen), 6);
     // A panel's driver line is half a panel; the clock is at least half of that.
-    // ... and no wider than the button bar leaves room for beside its buttons.
-    const int pixel =
-        qBound(18, qMin((m_fenster.height() - 60) / (anz * 4), m_fenster.width() / 42), 110);
+    int pixel = qBound(22, (m_fenster.height() - 60) / (anz * 4), 110);
+    // ... but never wider than the button bar leaves beside its other controls: a narrow
+    // window gets a smaller clock rather than one that runs into the light and the buttons.
     QFont uhr = m_fenster.Label1->font();
+    if (auto* raster = qobject_cast<QGridLayout*>(m_fenster.Menue->layout())) {
+        if (QLayoutItem* zelle = raster->itemAtPosition(1, 0); zelle && zelle->layout()) {
+            QLayout* zeile = zelle->layout();
+            int andere = 0;
+            for (int i = 0; i < zeile->count(); ++i) {
+                QLayoutItem* teil = zeile->itemAt(i);
+                QWidget* w = teil->widget();
+                if (w && w != m_fenster.Label1 && !w->isHidden())
+                    andere += teil->minimumSize().width() + zeile->spacing();
+            }
+            const int frei = m_fenster.width() - andere - 40;
+            QFont probe = uhr;
+            probe.setPixelSize(100);
+            const int breite100 =
+                QFontMetrics(probe).horizontalAdvance(QStringLiteral("00:00:00.000")) + 1;
+            pixel = qMax(14, qMin(pixel, (frei - 24) * 100 / breite100));
+        }
+    }
     if (uhr.pixelSize() == pixel) return;
     uhr.setPixelSize(pixel);
     m_fenster.Label1->setFont(uhr);
