@@ -115,6 +115,7 @@ int main(int argc, char** argv) {
 
     // The database stops taking writes: the red strip over the panels, the race goes on.
     QSqlQuery(start.datenbank()->db()).exec(QStringLiteral("PRAGMA query_only = 1"));
+    uhr.vorruecken(5000);  // Anna's next lap, at her pace
     leitung->GetPortnummer(1);
     uhr.vorruecken(300);
     if (!f->grab().save(ziel + QStringLiteral("/speicherfehler.png"))) return 7;
