@@ -13,6 +13,7 @@
 #include "Szenario.h"
 #include "VirtuelleUhr.h"
 
+class DemoZeitnahme;
 class EinstellungsSpeicher;
 class Hauptanzeige;
 class ProtokollHardware;
@@ -59,6 +60,8 @@ private:
     void ende();
     void zeitErreicht();
     void leerlaufErreicht();
+    // "demo on [SEED]" / "demo off": simulated cars drive the laps.
+    QString schalteDemo(const SzenarioBefehl& b);
 
     ReplayOptionen m_optionen;
     QTextStream& m_aus;
@@ -74,6 +77,7 @@ private:
     std::unique_ptr<Hauptanzeige> m_anzeige;
     std::unique_ptr<Rennablauf> m_ablauf;
     std::unique_ptr<ReplayTurnier> m_turnier;
+    std::unique_ptr<DemoZeitnahme> m_demo;
 
     Szenario m_szenario{QString()};
     int m_naechsteZeile = 1;

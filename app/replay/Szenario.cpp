@@ -50,6 +50,7 @@ const QList<Form>& formen() {
         {"end-tournament", 0, {}},
         {"delete-tournament", 0, {}},
         {"query", 1, {Art::Text}},
+        {"demo", 1, {Art::Text, Art::Zahl}},
     };
     return f;
 }
