@@ -23,6 +23,7 @@
 
 #include "Datenbank.h"
 #include "DebugLog.h"
+#include "DemoModus.h"
 #include "EinstellungsSpeicher.h"
 #include "HauptfensterZusatz.h"
 #include "Lampenform.h"
@@ -275,6 +276,63 @@ private slots:
         QCOMPARE(leitung().zustand().Grenze, QStringLiteral("25"));
         QCOMPARE(leitung().zustand().RennArt, QStringLiteral("Rennen"));
         QCOMPARE(leitung().zustand().AktRennName, QStringLiteral("Sommer-Cup"));
+    }
+
+    // A newcomer without hardware picks "Demo" and watches a whole race: the cars start at
+    // green, stop with the run, the caption says "Demo", and the history keeps the run under
+    // that name; switched off, the next run is the race's own again.
+    void demoRennen() {
+        waehle(RZeit, "1");
+        const QString rennName = leitung().zustand().AktRennName;
+        QAction* demo = menueEintrag("Demo");
+        QVERIFY(demo && demo->isEnabled() && !demo->isChecked());
+        QVERIFY(!f()->windowTitle().contains("Demo"));
+        demo->trigger();
+        QVERIFY(f()->demo()->aktiv());
+        QVERIFY2(f()->windowTitle().contains(" Demo "), qPrintable(f()->windowTitle()));
+
+        f()->Command2->click();
+        while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
+        const qint64 gruen = m_uhr->ms();
+        QVERIFY(!menueEintrag("Demo")->isEnabled());  // not in the middle of a run
+        QCOMPARE(leitung().zustand().Runden[1], qint16(0));
+        warte(20000);
+        for (int slot = 1; slot <= 4; ++slot) QVERIFY(leitung().zustand().Runden[slot] >= 2);
+        if (!qEnvironmentVariableIsEmpty("PISTORELLE_TESTBILD"))
+            f()->grab().save(qEnvironmentVariable("PISTORELLE_TESTBILD"));
+        // Caution: no crossing while the lanes have no power.
+        f()->cmdChaos->click();
+        const auto runden = leitung().zustand().Runden;
+        warte(8000);
+        QCOMPARE(leitung().zustand().Runden, runden);
+        f()->cmdChaos->click();
+        for (int i = 0; i < 2000 && leitung().zustand().RennenLaeuft; ++i)
+            QVERIFY(m_uhr->naechsterTimer(1000));
+        QVERIFY(!leitung().zustand().RennenLaeuft);
+        QVERIFY(m_uhr->ms() - gruen >= 60000);
+        warte(15000);  // the cars stand after the run
+
+        Datenbank& db = leitung().datenbank();
+        QCOMPARE(db.wert("select group_concat(distinct RennName) from histrennen").toString(),
+                 QStringLiteral("Demo"));
+        QCOMPARE(db.wert("select count(distinct Bahn) from histrennen").toInt(), 4);
+        // Lap times as the cars drive them: 4.5 to 6.5 s give or take the spread, a crash up
+        // to four seconds more (the first lap also holds the start); only each lane's lap
+        // through the caution holds the standstill.
+        QVERIFY(db.wert("select min(Zeit) from histrennen").toDouble() >= 4.2);
+        QVERIFY(db.wert("select count(*) from histrennen where Zeit > 11.5").toInt() <= 4);
+        QVERIFY(db.wert("select count(*) from histrennen").toInt() >= 4 * 7);
+        frmErgebnis* ergebnis = f()->zusatz()->ergebnisFenster();
+        QVERIFY(ergebnis && ergebnis->isVisible());
+        QCOMPARE(ergebnis->tabelle()->rowCount(), 4);
+        ergebnis->close();
+
+        demo = menueEintrag("Demo");
+        QVERIFY(demo->isEnabled() && demo->isChecked());
+        demo->trigger();
+        QVERIFY(!f()->demo()->aktiv());
+        QVERIFY(!f()->windowTitle().contains("Demo"));
+        QCOMPARE(leitung().zustand().AktRennName, rennName);
     }
 
     void qtDialogeAufDeutsch() {
