@@ -90,6 +90,13 @@ void SlotWerte::Statistik() {
               Formate::Format(m_schnellsteZeit / 1000.0, QStringLiteral("#######0.000")));
 }
 
+void SlotWerte::SetzeSchnellste(double zeit, double runde) {
+    m_schnellsteZeit = zeit;
+    m_schnellsteRunde = runde;
+    Statistik();
+    melde();
+}
+
 void SlotWerte::SetFruehstart() {
     m_fruehstart = true;
     melde();

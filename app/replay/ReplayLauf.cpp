@@ -14,6 +14,7 @@
 #include "Rennleitung.h"
 #include "ReplayAusgabe.h"
 #include "ReplayTurnier.h"
+#include "Rundenkorrektur.h"
 
 namespace {
 int verbindungen = 0;
@@ -40,6 +41,7 @@ ReplayLauf::~ReplayLauf() {
     disconnect(&log, nullptr, this, nullptr);
     log.setUhr(nullptr);
     m_demo.reset();
+    m_korrektur.reset();
     m_turnier.reset();
     m_ablauf.reset();
     m_anzeige.reset();
@@ -97,6 +99,7 @@ int ReplayLauf::oeffne() {
             m_ausgabe->zeile(QStringLiteral("result"), z);
     });
     m_turnier = std::make_unique<ReplayTurnier>(*m_ablauf, *m_anzeige, *m_ausgabe);
+    m_korrektur = std::make_unique<Rundenkorrektur>(*m_leitung);
     // The program ends its start-up idle, in MyInit.
     m_leitung->MyInit();
     return Erfolg;
@@ -219,6 +222,19 @@ bool ReplayLauf::fuehreAus(const SzenarioBefehl& b) {
     } else if (n == QLatin1String("demo")) {
         const QString grund = schalteDemo(b);
         if (!grund.isEmpty()) fehler(b.zeile, grund);
+    } else if (n == QLatin1String("correct")) {
+        // A refused correction is what the race director would read, not a script error.
+        const QString& wie = b.argumente.at(1);
+        if (wie != QLatin1String("+1") && wie != QLatin1String("-1")) {
+            fehler(b.zeile, QStringLiteral("correct: +1 oder -1 erwartet: \"%1\"").arg(wie));
+            return true;
+        }
+        const auto art = wie == QLatin1String("+1") ? Rundenkorrektur::Art::PlusEins
+                                                     : Rundenkorrektur::Art::MinusEins;
+        const QString grund = m_korrektur->korrigiere(int(b.zahl(0)), art, b.argumente.value(2));
+        m_ausgabe->zeile(QStringLiteral("correct"),
+                         grund.isEmpty() ? (QStringList{b.argumente.at(0), wie}).join(' ')
+                                         : QStringLiteral("abgelehnt: ") + grund);
     } else if (n == QLatin1String("wait")) {
         m_weiter->start(int(std::min<qint64>(b.zahl(0), std::numeric_limits<int>::max())));
         return false;

@@ -21,6 +21,7 @@ class Rennablauf;
 class Rennleitung;
 class ReplayAusgabe;
 class ReplayTurnier;
+class Rundenkorrektur;
 class UhrTimer;
 
 struct ReplayOptionen {
@@ -78,6 +79,7 @@ private:
     std::unique_ptr<Rennablauf> m_ablauf;
     std::unique_ptr<ReplayTurnier> m_turnier;
     std::unique_ptr<DemoZeitnahme> m_demo;
+    std::unique_ptr<Rundenkorrektur> m_korrektur;
 
     Szenario m_szenario{QString()};
     int m_naechsteZeile = 1;

@@ -51,6 +51,7 @@ const QList<Form>& formen() {
         {"delete-tournament", 0, {}},
         {"query", 1, {Art::Text}},
         {"demo", 1, {Art::Text, Art::Zahl}},
+        {"correct", 2, {Art::Zahl, Art::Text, Art::Text}},
     };
     return f;
 }
