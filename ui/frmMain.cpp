@@ -23,6 +23,7 @@
 #include "Einstellungen.h"
 #include "Fensterplatz.h"
 #include "HauptfensterZusatz.h"
+#include "KorrekturMenue.h"
 #include "Lampenform.h"
 #include "RennHardware.h"
 #include "Rennablauf.h"
@@ -84,6 +85,8 @@ frmMain::frmMain(Rennleitung& leitung, Rennablauf& ablauf, Hauptanzeige& anzeige
     verbinde();
     m_zusatz = new HauptfensterZusatz(*this, leitung, ablauf, anzeige);
     m_demo = new DemoModus(leitung, this);
+    m_korrekturen = new KorrekturMenue(leitung, this);
+    for (SlotAnzeige* p : m_panels) m_korrekturen->haengeAn(p);
     connect(m_demo, &DemoModus::umgeschaltet, this, [this] { SetzeFormCaption(m_letzterZusatz); });
     if (DemoModus::perUmgebung()) m_demo->schalte(true);
     spiegeleAlles();

@@ -31,6 +31,7 @@ class ZeitnahmeFeld;
 class frmSimulation;
 class HauptfensterZusatz;
 class DemoModus;
+class KorrekturMenue;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -77,6 +78,7 @@ public:
     frmSimulation* simulation() const;
     HauptfensterZusatz* zusatz() const { return m_zusatz; }
     DemoModus* demo() const { return m_demo; }
+    KorrekturMenue* korrekturen() const { return m_korrekturen; }
     void zeigeSimulation();
 
     QComboBox* cbRAuswahl = nullptr;
@@ -142,6 +144,7 @@ private:
     QPointer<frmSimulation> m_simulation;
     HauptfensterZusatz* m_zusatz = nullptr;
     DemoModus* m_demo = nullptr;
+    KorrekturMenue* m_korrekturen = nullptr;
     std::array<std::function<void()>, 7> m_fenster;
     std::function<QString()> m_status;
     QString m_letzterZusatz;

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -26,6 +27,8 @@
 #include "DemoModus.h"
 #include "EinstellungsSpeicher.h"
 #include "HauptfensterZusatz.h"
+#include "KorrekturMenue.h"
+#include "diaKorrektur.h"
 #include "Lampenform.h"
 #include "ProgrammAnsage.h"
 #include "ProgrammStart.h"
@@ -333,6 +336,74 @@ private slots:
         QVERIFY(!f()->demo()->aktiv());
         QVERIFY(!f()->windowTitle().contains("Demo"));
         QCOMPARE(leitung().zustand().AktRennName, rennName);
+    }
+
+    // The race director takes back a false crossing from the lane panel's context menu: the
+    // question names driver and lane and takes a reason; the panels show exactly the laps,
+    // total, best lap and places from before, and the correction is stored.
+    void letzteRundeLoeschenImLauf() {
+        waehle(RZeit, "2");
+        f()->Command2->click();
+        while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
+        auto runde = [this](int bahn, qint64 danach) {
+            leitung().GetPortnummer(bahn);
+            warte(danach);
+        };
+        runde(1, 0);
+        runde(2, 5000);
+        for (int i = 0; i < 2; ++i) {
+            runde(1, 200);
+            runde(2, 5000);
+        }
+        warte(500);
+        auto stand = [this] {
+            QStringList werte;
+            for (int bahn = 1; bahn <= 2; ++bahn)
+                for (const char* tag : {"POS", "AKTR", "AKTZ", "GESAMTZ", "SR", "SZ"})
+                    werte << leitung().slotWerte(bahn).feldText(tag);
+            return werte;
+        };
+        const QStringList vorher = stand();
+        runde(2, 300);  // a false crossing: best lap and the lead
+        QCOMPARE(leitung().slotWerte(2).feldText("POS"), QStringLiteral("1"));
+        QVERIFY(stand() != vorher);
+
+        QStringList fragen;
+        f()->korrekturen()->setzeFrage([&](const QString& titel, const QString& text) {
+            fragen << titel + ": " + text;
+            return std::optional<QString>("Fehlzählung");
+        });
+        std::unique_ptr<QMenu> menue(f()->korrekturen()->menueFuer(2, f()));
+        const QList<QAction*> eintraege = menue->actions();
+        QCOMPARE(eintraege.size(), 2);
+        QCOMPARE(eintraege.at(0)->text(), QStringLiteral("Runde +1"));
+        QCOMPARE(eintraege.at(1)->text(), QStringLiteral("Letzte Runde löschen"));
+        QVERIFY(eintraege.at(1)->isEnabled());
+        eintraege.at(1)->trigger();
+        QCOMPARE(fragen.size(), 1);
+        QVERIFY2(fragen.first().startsWith("Letzte Runde löschen: Die letzte Runde von Fahrer 2 "
+                                           "auf Bahn 2 löschen?"),
+                 qPrintable(fragen.first()));
+        QCOMPARE(stand(), vorher);
+        QCOMPARE(f()->bahnenVonOben().first(), 1);
+        Datenbank& db = leitung().datenbank();
+        QCOMPARE(db.wert("select Bahn || ' ' || Art || ' ' || Runde || ' ' || Grund from "
+                         "korrekturen")
+                     .toString(),
+                 QStringLiteral("2 -1 3 Fehlzählung"));
+
+        // On a lane nobody drives, nothing can be corrected, and the menu says why.
+        db.execute("update positionen set FahrerNr=0 where Bahn=4");
+        menue.reset(f()->korrekturen()->menueFuer(4, f()));
+        QVERIFY(!menue->actions().at(1)->isEnabled());
+        QCOMPARE(menue->actions().at(1)->toolTip(), QStringLiteral("Auf Bahn 4 fährt niemand mit."));
+
+        if (!qEnvironmentVariableIsEmpty("PISTORELLE_TESTBILD")) {
+            diaKorrektur dialog("Letzte Runde löschen", fragen.first().section(": ", 1), f());
+            dialog.txtGrund()->setText("Fehlzählung beim Spurwechsel");
+            dialog.show();
+            dialog.grab().save(qEnvironmentVariable("PISTORELLE_TESTBILD"));
+        }
     }
 
     void qtDialogeAufDeutsch() {
