@@ -182,9 +182,11 @@ void Rundenkorrektur::rechneNeu(int bahn, int slot) {
             !rangliste.nummeriere(rangliste.lese(anz, ordnung), &fehler))
             SchreibeDebug(QStringLiteral("Korrektur: positionen nicht geschrieben: ") + fehler);
     }
+    // The panel takes the new values first, then the best lap, which it would otherwise
+    // keep from the lap just taken back.
+    m_leitung.BildschirmRefresh();
     if (SlotWerte* panel = m_leitung.GetSlotAnzeigeFromBahn(bahn))
         panel->SetzeSchnellste(besteNr > 0 ? beste : 99999, besteNr);
-    m_leitung.BildschirmRefresh();
 }
 
 bool Rundenkorrektur::speichere(int bahn, Art art, int runde, const QString& grund,
@@ -200,4 +202,22 @@ bool Rundenkorrektur::speichere(int bahn, Art art, int runde, const QString& gru
                        m_leitung.uhr().jetzt().toString(QStringLiteral("yyyy.MM.dd HH:mm:ss")),
                        grund},
                       fehler);
+}
+
+QStringList Rundenkorrektur::desLaufs(Datenbank& db) {
+    QStringList zeilen;
+    QSqlQuery q(db.db());
+    q.prepare(QStringLiteral("select Bahn, Fahrer, Art, Runde, coalesce(Grund, '') from "
+                             "korrekturen where rennen = (select stempel from laufstand where "
+                             "id=1) order by lfdnr"));
+    if (!q.exec()) return zeilen;
+    while (q.next()) {
+        QString zeile = QStringLiteral("Bahn %1 (%2): %3 Runde %4")
+                            .arg(q.value(0).toInt())
+                            .arg(q.value(1).toString(), q.value(2).toString())
+                            .arg(q.value(3).toInt());
+        if (!q.value(4).toString().isEmpty()) zeile += QStringLiteral(" – ") + q.value(4).toString();
+        zeilen << zeile;
+    }
+    return zeilen;
 }

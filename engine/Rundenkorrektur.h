@@ -8,7 +8,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
+class Datenbank;
 class Rennleitung;
 
 class Rundenkorrektur : public QObject {
@@ -26,6 +28,10 @@ public:
     static QString artText(Art art) {
         return art == Art::PlusEins ? QStringLiteral("+1") : QStringLiteral("-1");
     }
+
+    // The corrections of the run whose laps are in aktrennen, one line each for the results
+    // ("Bahn 2 (Bert): -1 Runde 3 – Fehlzählung").
+    static QStringList desLaufs(Datenbank& db);
 
 signals:
     void korrigiert(int bahn, const QString& art, int runde);

@@ -91,9 +91,12 @@ void SlotWerte::Statistik() {
 }
 
 void SlotWerte::SetzeSchnellste(double zeit, double runde) {
+    // Written as given: the last lap shown may be an added one, which is never the best.
     m_schnellsteZeit = zeit;
     m_schnellsteRunde = runde;
-    Statistik();
+    setzeFeld(QStringLiteral("SR"), Formate::Format(m_schnellsteRunde, QStringLiteral("###0")));
+    setzeFeld(QStringLiteral("SZ"),
+              Formate::Format(m_schnellsteZeit / 1000.0, QStringLiteral("#######0.000")));
     melde();
 }
 
