@@ -25,9 +25,10 @@ Rundenkorrektur::Rundenkorrektur(Rennleitung& leitung, QObject* parent)
 
 int Rundenkorrektur::slotVonBahn(int bahn) {
     if (bahn < 1 || bahn > m_leitung.einstellungen().AnzBahnen || bahn > 6) return 0;
-    const int slot = m_leitung.datenbank()
-                         .wert(QStringLiteral("select FahrerNr from positionen where Bahn=?"), {bahn})
-                         .toInt();
+    const int slot =
+        m_leitung.datenbank()
+            .wert(QStringLiteral("select FahrerNr from positionen where Bahn=?"), {bahn})
+            .toInt();
     return slot >= 1 && slot <= 6 ? slot : 0;
 }
 
@@ -37,8 +38,9 @@ QString Rundenkorrektur::hindernis(int bahn, Art art) {
     if (slot == 0) return QStringLiteral("Auf Bahn %1 fährt niemand mit.").arg(bahn);
     // A correction is written at once: laps still waiting for the database come first.
     if (!m_leitung.sicherung().allesGespeichert())
-        return QStringLiteral("Die letzten Runden sind noch nicht gespeichert. Bitte gleich "
-                              "noch einmal versuchen.");
+        return QStringLiteral(
+            "Die letzten Runden sind noch nicht gespeichert. Bitte gleich "
+            "noch einmal versuchen.");
     if (art == Art::PlusEins) {
         if (!z.RennenLaeuft)
             return QStringLiteral("Eine Runde kann nur während eines Laufs gezählt werden.");
@@ -48,12 +50,14 @@ QString Rundenkorrektur::hindernis(int bahn, Art art) {
             return QStringLiteral("Bahn %1 ist noch nicht über die Startlinie gefahren.").arg(bahn);
         return QString();
     }
-    const int runden = m_leitung.datenbank()
-                           .wert(QStringLiteral("select count(*) from aktrennen where Bahn=? and ") +
-                                     QLatin1String(gezaehlt),
-                                 {bahn})
-                           .toInt();
-    if (runden == 0) return QStringLiteral("Bahn %1 hat keine Runde, die gelöscht werden kann.").arg(bahn);
+    const int runden =
+        m_leitung.datenbank()
+            .wert(QStringLiteral("select count(*) from aktrennen where Bahn=? and ") +
+                      QLatin1String(gezaehlt),
+                  {bahn})
+            .toInt();
+    if (runden == 0)
+        return QStringLiteral("Bahn %1 hat keine Runde, die gelöscht werden kann.").arg(bahn);
     return QString();
 }
 
@@ -88,16 +92,18 @@ QString Rundenkorrektur::plusEins(int bahn, int slot) {
     m_leitung.RundenErfassung(eingang, m_leitung.uhr().Zeitstempel());
     m_leitung.BildschirmRefresh();
     if (z.Runden[size_t(slot)] != vorher + 1)
-        return QStringLiteral("Die Runde wurde nicht gezählt: die letzte Runde auf Bahn %1 ist "
-                              "eben erst gefahren.")
+        return QStringLiteral(
+                   "Die Runde wurde nicht gezählt: die letzte Runde auf Bahn %1 ist "
+                   "eben erst gefahren.")
             .arg(bahn);
     Datenbank& db = m_leitung.datenbank();
     const QVariant lfdnr =
         db.wert(QStringLiteral("select max(lfdnr) from aktrennen where Bahn=?"), {bahn});
     QString fehler;
-    if (!db.execute(QStringLiteral("update aktrennen set RennInfo = coalesce(RennInfo, '') || ' K+' "
-                                   "where lfdnr=?"),
-                    {lfdnr}, &fehler))
+    if (!db.execute(
+            QStringLiteral("update aktrennen set RennInfo = coalesce(RennInfo, '') || ' K+' "
+                           "where lfdnr=?"),
+            {lfdnr}, &fehler))
         SchreibeDebug(QStringLiteral("Korrektur: Vermerk K+ nicht geschrieben: ") + fehler);
     return QString();
 }
@@ -118,8 +124,9 @@ QString Rundenkorrektur::minusEins(int bahn, int slot, int* runde) {
     // The lap row stays, marked; a run already in the history is marked there too.
     QString fehler;
     if (!db.beginneTransaktion()) return db.letzterFehler();
-    const QString vermerk = QStringLiteral(" set RennInfo = coalesce(RennInfo, '') || ' K-' "
-                                           "where lfdnr=? and Bahn=? and Runde=?");
+    const QString vermerk = QStringLiteral(
+        " set RennInfo = coalesce(RennInfo, '') || ' K-' "
+        "where lfdnr=? and Bahn=? and Runde=?");
     const QVariantList welche{lfdnr, bahn, *runde};
     if (!db.execute(QStringLiteral("update aktrennen") + vermerk, welche, &fehler) ||
         !db.execute(QStringLiteral("update histrennen") + vermerk, welche, &fehler) ||
@@ -196,27 +203,29 @@ bool Rundenkorrektur::speichere(int bahn, Art art, int runde, const QString& gru
         db.wert(QStringLiteral("select stempel from laufstand where id=1")).toString();
     const QString fahrer =
         db.wert(QStringLiteral("select Fahrer from positionen where Bahn=?"), {bahn}).toString();
-    return db.execute(QStringLiteral("insert into korrekturen (rennen, Bahn, Fahrer, Art, Runde, "
-                                     "Zeitpunkt, Grund) values (?, ?, ?, ?, ?, ?, ?)"),
-                      {stempel, bahn, fahrer, artText(art), runde,
-                       m_leitung.uhr().jetzt().toString(QStringLiteral("yyyy.MM.dd HH:mm:ss")),
-                       grund},
-                      fehler);
+    return db.execute(
+        QStringLiteral("insert into korrekturen (rennen, Bahn, Fahrer, Art, Runde, "
+                       "Zeitpunkt, Grund) values (?, ?, ?, ?, ?, ?, ?)"),
+        {stempel, bahn, fahrer, artText(art), runde,
+         m_leitung.uhr().jetzt().toString(QStringLiteral("yyyy.MM.dd HH:mm:ss")), grund},
+        fehler);
 }
 
 QStringList Rundenkorrektur::desLaufs(Datenbank& db) {
     QStringList zeilen;
     QSqlQuery q(db.db());
-    q.prepare(QStringLiteral("select Bahn, Fahrer, Art, Runde, coalesce(Grund, '') from "
-                             "korrekturen where rennen = (select stempel from laufstand where "
-                             "id=1) order by lfdnr"));
+    q.prepare(
+        QStringLiteral("select Bahn, Fahrer, Art, Runde, coalesce(Grund, '') from "
+                       "korrekturen where rennen = (select stempel from laufstand where "
+                       "id=1) order by lfdnr"));
     if (!q.exec()) return zeilen;
     while (q.next()) {
         QString zeile = QStringLiteral("Bahn %1 (%2): %3 Runde %4")
                             .arg(q.value(0).toInt())
                             .arg(q.value(1).toString(), q.value(2).toString())
                             .arg(q.value(3).toInt());
-        if (!q.value(4).toString().isEmpty()) zeile += QStringLiteral(" – ") + q.value(4).toString();
+        if (!q.value(4).toString().isEmpty())
+            zeile += QStringLiteral(" – ") + q.value(4).toString();
         zeilen << zeile;
     }
     return zeilen;

@@ -28,10 +28,10 @@ public:
     // One simulated car.
     struct Auto {
         int bahn = 0;
-        qint32 mittel = 0;      // mean lap time, ms
-        qint32 streuung = 0;    // largest deviation of an ordinary lap, ms
-        qint64 naechste = -1;   // clock time of the next crossing, -1: none planned
-        qint64 fruehstart = -1; // clock time of a crossing before green, -1: none
+        qint32 mittel = 0;       // mean lap time, ms
+        qint32 streuung = 0;     // largest deviation of an ordinary lap, ms
+        qint64 naechste = -1;    // clock time of the next crossing, -1: none planned
+        qint64 fruehstart = -1;  // clock time of a crossing before green, -1: none
     };
 
     DemoZeitnahme(Uhr& uhr, const Einstellungen& einstellungen, QObject* parent = nullptr);

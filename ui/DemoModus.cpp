@@ -14,8 +14,9 @@ DemoModus::DemoModus(Rennleitung& leitung, QObject* parent)
         return DemoZeitnahme::Strecke{z->RennenLaeuft, z->AmpelPhase == 6, !z->ChaosAktiv};
     });
     Rennleitung* l = &leitung;
-    connect(m_zeitnahme, &Zeitnahme::rundeErfasst, this,
-            [l](int eingang, qint32 zeit, int zehntel) { l->RundenErfassung(eingang, zeit, zehntel); });
+    connect(
+        m_zeitnahme, &Zeitnahme::rundeErfasst, this,
+        [l](int eingang, qint32 zeit, int zehntel) { l->RundenErfassung(eingang, zeit, zehntel); });
     connect(m_zeitnahme, &DemoZeitnahme::laufBeginnt, this, [this, l, z] {
         if (z->AktRennName != QLatin1String("Demo")) m_rennNameVorher = z->AktRennName;
         z->AktRennName = QStringLiteral("Demo");
@@ -30,8 +31,8 @@ bool DemoModus::aktiv() const { return m_zeitnahme->aktiv(); }
 bool DemoModus::schaltbar() const { return !m_leitung.zustand().RennenLaeuft; }
 
 bool DemoModus::perUmgebung() {
-    return qEnvironmentVariable("PISTORELLE_HARDWARE").compare(QLatin1String("demo"),
-                                                               Qt::CaseInsensitive) == 0;
+    return qEnvironmentVariable("PISTORELLE_HARDWARE")
+               .compare(QLatin1String("demo"), Qt::CaseInsensitive) == 0;
 }
 
 void DemoModus::schalte(bool an) {

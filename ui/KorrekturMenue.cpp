@@ -58,16 +58,19 @@ void KorrekturMenue::fuehreAus(int bahn, bool plus) {
         m_leitung.datenbank()
             .wert(QStringLiteral("select Fahrer from positionen where Bahn=?"), {bahn})
             .toString();
-    const QString titel = plus ? QStringLiteral("Runde +1") : QStringLiteral("Letzte Runde löschen");
-    const QString text =
-        plus ? QStringLiteral("Eine Runde für %1 auf Bahn %2 zählen, die der Sensor nicht "
-                              "erfasst hat?")
-                   .arg(fahrer)
-                   .arg(bahn)
-             : QStringLiteral("Die letzte Runde von %1 auf Bahn %2 löschen? Sie bleibt in der "
-                              "Rundentabelle mit dem Vermerk K- und zählt nicht mehr.")
-                   .arg(fahrer)
-                   .arg(bahn);
+    const QString titel =
+        plus ? QStringLiteral("Runde +1") : QStringLiteral("Letzte Runde löschen");
+    const QString text = plus
+                             ? QStringLiteral(
+                                   "Eine Runde für %1 auf Bahn %2 zählen, die der Sensor nicht "
+                                   "erfasst hat?")
+                                   .arg(fahrer)
+                                   .arg(bahn)
+                             : QStringLiteral(
+                                   "Die letzte Runde von %1 auf Bahn %2 löschen? Sie bleibt in der "
+                                   "Rundentabelle mit dem Vermerk K- und zählt nicht mehr.")
+                                   .arg(fahrer)
+                                   .arg(bahn);
     const std::optional<QString> grund = m_frage(titel, text);
     if (!grund) return;
     const QString nein = m_korrektur->korrigiere(
