@@ -271,9 +271,27 @@ bool migriereAuf2(QSqlDatabase& db, QString* fehler) {
     return true;
 }
 
+// Version 3: the race director's lap corrections, one row each: the run (its start stamp),
+// lane and driver, "+1" for a lap the sensor missed or "-1" for a false crossing, the lap
+// number, when and why.
+bool migriereAuf3(QSqlDatabase& db, QString* fehler) {
+    return fuehreAus(db,
+                     QStringLiteral("create table if not exists korrekturen ("
+                                    "lfdnr INTEGER PRIMARY KEY AUTOINCREMENT, "
+                                    "rennen TEXT COLLATE NOCASE, Bahn INTEGER, "
+                                    "Fahrer TEXT COLLATE NOCASE, Art TEXT COLLATE NOCASE, "
+                                    "Runde INTEGER, Zeitpunkt TEXT COLLATE NOCASE, "
+                                    "Grund TEXT COLLATE NOCASE)"),
+                     {}, fehler) &&
+           fuehreAus(db,
+                     QStringLiteral("create index if not exists korrekturen_rennen on "
+                                    "korrekturen (rennen)"),
+                     {}, fehler);
+}
+
 using Migration = bool (*)(QSqlDatabase&, QString*);
 // Index i builds version i + 1 from version i.
-const Migration migrationen[] = {migriereAuf1, migriereAuf2};
+const Migration migrationen[] = {migriereAuf1, migriereAuf2, migriereAuf3};
 static_assert(std::size(migrationen) == DatenbankSchema::version);
 
 }  // namespace

@@ -72,5 +72,6 @@ QStringList Laufergebnis::alsText() const {
                                z.beste > 0 ? zeitText(z.beste) : QStringLiteral("-"), z.abstand)
                           .trimmed();
     }
+    for (const QString& k : korrekturen) zeilenText << QStringLiteral("Korrektur ") + k;
     return zeilenText;
 }

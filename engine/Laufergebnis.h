@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QSqlRecord>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 struct ErgebnisZeile {
@@ -26,6 +27,7 @@ struct Laufergebnis {
     int option1 = 0;  // ranking rule
     QDateTime datum;
     QVector<ErgebnisZeile> zeilen;
+    QStringList korrekturen;  // the race director's lap corrections in this run
 
     bool leer() const { return zeilen.isEmpty(); }
     // Rows of the standings source, already in the ranking order of option1.

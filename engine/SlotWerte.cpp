@@ -90,6 +90,16 @@ void SlotWerte::Statistik() {
               Formate::Format(m_schnellsteZeit / 1000.0, QStringLiteral("#######0.000")));
 }
 
+void SlotWerte::SetzeSchnellste(double zeit, double runde) {
+    // Written as given: the last lap shown may be an added one, which is never the best.
+    m_schnellsteZeit = zeit;
+    m_schnellsteRunde = runde;
+    setzeFeld(QStringLiteral("SR"), Formate::Format(m_schnellsteRunde, QStringLiteral("###0")));
+    setzeFeld(QStringLiteral("SZ"),
+              Formate::Format(m_schnellsteZeit / 1000.0, QStringLiteral("#######0.000")));
+    melde();
+}
+
 void SlotWerte::SetFruehstart() {
     m_fruehstart = true;
     melde();

@@ -24,6 +24,8 @@ public:
     // Position, last lap (ms), laps and total time (ms) after a refresh of the standings.
     void SetVarWerte(int iPos, double AktZeit, double Runden, double dGesamt);
     void SetFruehstart();
+    // The fastest lap after a lap was taken back or added by hand (ms, lap number; 0: none).
+    void SetzeSchnellste(double zeit, double runde);
     // Stores the race kind and empties the lap list (shown only outside "Rennen").
     void ChangeRennTyp(const QString& rennArt);
     // A driver and car chosen on the panel: names and pictures change, the race values stay.

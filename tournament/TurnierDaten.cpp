@@ -300,8 +300,9 @@ QString TurnierDaten::GetSchnellsteRunde(const QString& schluessel, const QStrin
     const QVector<QSqlRecord> z = lese(
         QStringLiteral("select runde, bahn, zeit from histrennen where rennart='Rennen' and "
                        "rennname=? and fahrer=? and auto=? and zeit in (select min(zeit) from "
-                       "histrennen where rennart='Rennen' and rennname=? and fahrer=? and auto=?) "
-                       "order by id"),
+                       "histrennen where rennart='Rennen' and rennname=? and fahrer=? and auto=? "
+                       "and coalesce(RennInfo, '') not like '%K-%' and coalesce(RennInfo, '') "
+                       "not like '%K+%') order by id"),
         {schluessel, fahrer, autoName, schluessel, fahrer, autoName});
     if (z.isEmpty()) return QStringLiteral("keine Angabe");
     return QStringLiteral("Runde: ") +

@@ -16,8 +16,10 @@ HardwareAufbau erzeugeProtokollHardware(Uhr& uhr) {
 }
 
 HardwareAufbau erzeugeHardware(Uhr& uhr, Einstellungen& e) {
-    if (qEnvironmentVariable("PISTORELLE_HARDWARE").compare(QLatin1String("protokoll"),
-                                                            Qt::CaseInsensitive) == 0)
+    // The demo's cars need no port: nothing is opened that a fair's PC may lack.
+    const QString wahl = qEnvironmentVariable("PISTORELLE_HARDWARE");
+    if (wahl.compare(QLatin1String("protokoll"), Qt::CaseInsensitive) == 0 ||
+        wahl.compare(QLatin1String("demo"), Qt::CaseInsensitive) == 0)
         return erzeugeProtokollHardware(uhr);
 
     auto hardware = std::make_unique<SchnittstellenHardware>(

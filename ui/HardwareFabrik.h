@@ -37,7 +37,8 @@ struct HardwareAufbau {
 };
 
 // The real timing interfaces of the settings. The environment variable
-// PISTORELLE_HARDWARE=protokoll chooses the logging stand-in instead (demos, tests).
+// PISTORELLE_HARDWARE=protokoll chooses the logging stand-in instead (tests), as does
+// PISTORELLE_HARDWARE=demo, where the main window's simulated cars drive the laps.
 HardwareAufbau erzeugeHardware(Uhr& uhr, Einstellungen& e);
 // The logging stand-in: every call goes to the debug log, laps come from the simulation.
 HardwareAufbau erzeugeProtokollHardware(Uhr& uhr);

@@ -21,10 +21,13 @@ int RundenDaten::spalte(const QString& name) const {
 QVector<RundenDaten::Stand> RundenDaten::rangliste() const {
     const int f = spalte(QStringLiteral("Fahrer")), a = spalte(QStringLiteral("Auto")),
               r = spalte(QStringLiteral("Runde")), z = spalte(QStringLiteral("Zeit")),
-              g = spalte(QStringLiteral("Gesamt"));
+              g = spalte(QStringLiteral("Gesamt")), info = spalte(QStringLiteral("RennInfo"));
     QVector<Stand> stand;
     QHash<QString, int> platz;
     for (const auto& zeile : zeilen) {
+        // A lap the race director took back counts nowhere; one he added is never the best.
+        const QString vermerk = zeile.value(info).toString();
+        if (vermerk.contains(QLatin1String("K-"))) continue;
         const QString name = zeile.value(f).toString();
         auto it = platz.find(name);
         if (it == platz.end()) {
@@ -34,7 +37,8 @@ QVector<RundenDaten::Stand> RundenDaten::rangliste() const {
         Stand& s = stand[*it];
         s.runden = std::max(s.runden, zeile.value(r).toInt());
         const double zeit = zeile.value(z).toDouble();
-        if (zeit > 0 && (s.beste == 0 || zeit < s.beste)) s.beste = zeit;
+        if (zeit > 0 && !vermerk.contains(QLatin1String("K+")) && (s.beste == 0 || zeit < s.beste))
+            s.beste = zeit;
         s.gesamt = std::max(s.gesamt, zeile.value(g).toDouble());
     }
     std::stable_sort(stand.begin(), stand.end(), [](const Stand& x, const Stand& y) {

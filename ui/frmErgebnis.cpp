@@ -29,6 +29,11 @@ frmErgebnis::frmErgebnis(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tabelle->horizontalHeader()->setStretchLastSection(true);
     spalte->addWidget(m_tabelle, 1);
+    m_korrekturen = new QLabel(this);
+    m_korrekturen->setObjectName(QStringLiteral("lblKorrekturen"));
+    m_korrekturen->setWordWrap(true);
+    m_korrekturen->hide();
+    spalte->addWidget(m_korrekturen);
 
     m_schliessen = new QPushButton(QStringLiteral("Schließen"), this);
     connect(m_schliessen, &QPushButton::clicked, this, &QWidget::close);
@@ -53,6 +58,9 @@ void frmErgebnis::zeige(const Laufergebnis& e) {
         kopf += QStringLiteral("   ") + e.datum.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
     m_kopf->setText(kopf);
     m_tabelle->setRowCount(int(e.zeilen.size()));
+    m_korrekturen->setText(QStringLiteral("Korrekturen der Rennleitung:\n") +
+                           e.korrekturen.join(QLatin1Char('\n')));
+    m_korrekturen->setVisible(!e.korrekturen.isEmpty());
     const auto rechts = Qt::AlignRight | Qt::AlignVCenter;
     for (int r = 0; r < e.zeilen.size(); ++r) {
         const ErgebnisZeile& z = e.zeilen.at(r);

@@ -19,10 +19,12 @@ public:
     void zeige(const Laufergebnis& ergebnis);
     QTableWidget* tabelle() const { return m_tabelle; }
     QLabel* kopf() const { return m_kopf; }
+    QLabel* korrekturen() const { return m_korrekturen; }
     static QStringList spalten();
 
 private:
     QLabel* m_kopf = nullptr;
     QTableWidget* m_tabelle = nullptr;
+    QLabel* m_korrekturen = nullptr;
     QPushButton* m_schliessen = nullptr;
 };

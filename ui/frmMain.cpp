@@ -18,10 +18,12 @@
 
 #include "ChaosModus.h"
 #include "Datenbank.h"
+#include "DemoModus.h"
 #include "DebugLog.h"
 #include "Einstellungen.h"
 #include "Fensterplatz.h"
 #include "HauptfensterZusatz.h"
+#include "KorrekturMenue.h"
 #include "Lampenform.h"
 #include "RennHardware.h"
 #include "Rennablauf.h"
@@ -82,6 +84,11 @@ frmMain::frmMain(Rennleitung& leitung, Rennablauf& ablauf, Hauptanzeige& anzeige
     m_startAmpel = new StartAmpel(this);
     verbinde();
     m_zusatz = new HauptfensterZusatz(*this, leitung, ablauf, anzeige);
+    m_demo = new DemoModus(leitung, this);
+    m_korrekturen = new KorrekturMenue(leitung, this);
+    for (SlotAnzeige* p : m_panels) m_korrekturen->haengeAn(p);
+    connect(m_demo, &DemoModus::umgeschaltet, this, [this] { SetzeFormCaption(m_letzterZusatz); });
+    if (DemoModus::perUmgebung()) m_demo->schalte(true);
     spiegeleAlles();
     resize(1024, 720);
     SetzeFormCaption(QString());
@@ -223,6 +230,13 @@ void frmMain::baueFunktionsMenue() {
         connect(a, &QAction::triggered, this, e.aktion);
         connect(menue, &QMenu::aboutToShow, a, [a, frei = e.frei] { a->setEnabled(frei()); });
     }
+    QAction* demo = menue->addAction(QStringLiteral("Demo"));
+    demo->setCheckable(true);
+    connect(demo, &QAction::triggered, this, [this](bool an) { m_demo->schalte(an); });
+    connect(menue, &QMenu::aboutToShow, demo, [this, demo] {
+        demo->setChecked(m_demo->aktiv());
+        demo->setEnabled(m_demo->schaltbar());
+    });
     Funktionen->setMenu(menue);
 }
 
@@ -491,7 +505,8 @@ void frmMain::SetzeFormCaption(const QString& zusatz) {
     const QString name = QCoreApplication::applicationName().isEmpty()
                              ? QStringLiteral("Pistorelle")
                              : QCoreApplication::applicationName();
-    const QString status = m_status ? m_status() : QString();
+    QString status = m_status ? m_status() : QString();
+    if (m_demo && m_demo->aktiv()) status = QStringLiteral("Demo ") + status;
     setWindowTitle(name + QLatin1Char(' ') + teile.value(0, QStringLiteral("0")) +
                    QLatin1Char('.') + teile.value(1, QStringLiteral("0")) + QLatin1Char('(') +
                    teile.value(2, QStringLiteral("0")) + QStringLiteral("): ") +

@@ -30,6 +30,8 @@ class Speicherstatus;
 class ZeitnahmeFeld;
 class frmSimulation;
 class HauptfensterZusatz;
+class DemoModus;
+class KorrekturMenue;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -75,6 +77,8 @@ public:
     StartAmpel* startAmpel() const;
     frmSimulation* simulation() const;
     HauptfensterZusatz* zusatz() const { return m_zusatz; }
+    DemoModus* demo() const { return m_demo; }
+    KorrekturMenue* korrekturen() const { return m_korrekturen; }
     void zeigeSimulation();
 
     QComboBox* cbRAuswahl = nullptr;
@@ -139,6 +143,8 @@ private:
     QPointer<StartAmpel> m_startAmpel;
     QPointer<frmSimulation> m_simulation;
     HauptfensterZusatz* m_zusatz = nullptr;
+    DemoModus* m_demo = nullptr;
+    KorrekturMenue* m_korrekturen = nullptr;
     std::array<std::function<void()>, 7> m_fenster;
     std::function<QString()> m_status;
     QString m_letzterZusatz;

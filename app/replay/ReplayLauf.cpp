@@ -5,6 +5,7 @@
 
 #include "ChaosModus.h"
 #include "DebugLog.h"
+#include "DemoZeitnahme.h"
 #include "EinstellungsSpeicher.h"
 #include "Hauptanzeige.h"
 #include "Nachlauf.h"
@@ -13,6 +14,7 @@
 #include "Rennleitung.h"
 #include "ReplayAusgabe.h"
 #include "ReplayTurnier.h"
+#include "Rundenkorrektur.h"
 
 namespace {
 int verbindungen = 0;
@@ -38,6 +40,8 @@ ReplayLauf::~ReplayLauf() {
     DebugLog& log = DebugLog::instanz();
     disconnect(&log, nullptr, this, nullptr);
     log.setUhr(nullptr);
+    m_demo.reset();
+    m_korrektur.reset();
     m_turnier.reset();
     m_ablauf.reset();
     m_anzeige.reset();
@@ -100,6 +104,7 @@ int ReplayLauf::oeffne() {
             m_ausgabe->zeile(QStringLiteral("result"), z);
     });
     m_turnier = std::make_unique<ReplayTurnier>(*m_ablauf, *m_anzeige, *m_ausgabe);
+    m_korrektur = std::make_unique<Rundenkorrektur>(*m_leitung);
     // The program ends its start-up idle, in MyInit.
     m_leitung->MyInit();
     return Erfolg;
@@ -219,6 +224,22 @@ bool ReplayLauf::fuehreAus(const SzenarioBefehl& b) {
         l.GetPortnummer(int(b.zahl(0)));
     } else if (n == QLatin1String("caution")) {
         if (!gesperrt(Hauptanzeige::cmdChaos)) m_ablauf->chaos().cmdChaos_Click();
+    } else if (n == QLatin1String("demo")) {
+        const QString grund = schalteDemo(b);
+        if (!grund.isEmpty()) fehler(b.zeile, grund);
+    } else if (n == QLatin1String("correct")) {
+        // A refused correction is what the race director would read, not a script error.
+        const QString& wie = b.argumente.at(1);
+        if (wie != QLatin1String("+1") && wie != QLatin1String("-1")) {
+            fehler(b.zeile, QStringLiteral("correct: +1 oder -1 erwartet: \"%1\"").arg(wie));
+            return true;
+        }
+        const auto art = wie == QLatin1String("+1") ? Rundenkorrektur::Art::PlusEins
+                                                     : Rundenkorrektur::Art::MinusEins;
+        const QString grund = m_korrektur->korrigiere(int(b.zahl(0)), art, b.argumente.value(2));
+        m_ausgabe->zeile(QStringLiteral("correct"),
+                         grund.isEmpty() ? (QStringList{b.argumente.at(0), wie}).join(' ')
+                                         : QStringLiteral("abgelehnt: ") + grund);
     } else if (n == QLatin1String("wait")) {
         m_weiter->start(int(std::min<qint64>(b.zahl(0), std::numeric_limits<int>::max())));
         return false;
@@ -231,6 +252,40 @@ bool ReplayLauf::fuehreAus(const SzenarioBefehl& b) {
         return false;
     }
     return true;
+}
+
+QString ReplayLauf::schalteDemo(const SzenarioBefehl& b) {
+    const QString& wie = b.argumente.at(0);
+    if (wie == QLatin1String("off")) {
+        if (b.argumente.size() > 1) return QStringLiteral("demo off: keine weitere Angabe erwartet");
+        if (m_demo) m_demo->schalteAus();
+        return QString();
+    }
+    if (wie != QLatin1String("on")) return QStringLiteral("demo: on oder off erwartet: \"%1\"").arg(wie);
+    if (!m_demo) {
+        m_demo = std::make_unique<DemoZeitnahme>(m_uhr, m_e);
+        Rennleitung* l = m_leitung.get();
+        RennZustand* z = &l->zustand();
+        m_demo->setzeStrecke([z] {
+            return DemoZeitnahme::Strecke{z->RennenLaeuft, z->AmpelPhase == 6, !z->ChaosAktiv};
+        });
+        // The same wiring as a real interface's laps.
+        connect(m_demo.get(), &Zeitnahme::rundeErfasst, this,
+                [this, l](int eingang, qint32 zeit, int zehntel) {
+                    m_ausgabe->zeile(QStringLiteral("demo"),
+                                     QStringLiteral("Bahn %1 %2").arg(eingang).arg(zeit));
+                    l->RundenErfassung(eingang, zeit, zehntel);
+                });
+        connect(m_demo.get(), &DemoZeitnahme::laufBeginnt, this,
+                [this, z] { if (m_demo->aktiv()) z->AktRennName = QStringLiteral("Demo"); });
+    }
+    m_demo->schalteEin(b.argumente.size() > 1 ? quint32(b.zahl(1)) : 1u);
+    for (const DemoZeitnahme::Auto& a : m_demo->autos())
+        m_ausgabe->zeile(QStringLiteral("demo"), QStringLiteral("Bahn %1 Mittel %2 Streuung %3")
+                                                     .arg(a.bahn)
+                                                     .arg(a.mittel)
+                                                     .arg(a.streuung));
+    return QString();
 }
 
 void ReplayLauf::fehler(int zeile, const QString& text) {

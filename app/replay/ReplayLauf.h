@@ -13,6 +13,7 @@
 #include "Szenario.h"
 #include "VirtuelleUhr.h"
 
+class DemoZeitnahme;
 class EinstellungsSpeicher;
 class Hauptanzeige;
 class ProtokollHardware;
@@ -20,6 +21,7 @@ class Rennablauf;
 class Rennleitung;
 class ReplayAusgabe;
 class ReplayTurnier;
+class Rundenkorrektur;
 class UhrTimer;
 
 struct ReplayOptionen {
@@ -59,6 +61,8 @@ private:
     void ende();
     void zeitErreicht();
     void leerlaufErreicht();
+    // "demo on [SEED]" / "demo off": simulated cars drive the laps.
+    QString schalteDemo(const SzenarioBefehl& b);
 
     ReplayOptionen m_optionen;
     QTextStream& m_aus;
@@ -74,6 +78,8 @@ private:
     std::unique_ptr<Hauptanzeige> m_anzeige;
     std::unique_ptr<Rennablauf> m_ablauf;
     std::unique_ptr<ReplayTurnier> m_turnier;
+    std::unique_ptr<DemoZeitnahme> m_demo;
+    std::unique_ptr<Rundenkorrektur> m_korrektur;
 
     Szenario m_szenario{QString()};
     int m_naechsteZeile = 1;

@@ -74,7 +74,7 @@ private slots:
         QVERIFY(QFile::exists(m_pfad));
         QCOMPARE(m_db.wert("select count(*) from sqlite_master where type='table' and "
                            "name not like 'sqlite%'"),
-                 QVariant(15));  // the fourteen and laufstand
+                 QVariant(16));  // the fourteen, laufstand and korrekturen
         QCOMPARE(m_db.wert("PRAGMA user_version").toInt(), Datenbank::schemaVersion());
         QCOMPARE(m_db.wert("select count(*) from positionen").toInt(), 6);
         QCOMPARE(m_db.wert("select Fahrer || '/' || Auto || '/' || Strecke || '/' || FahrerNr || "
@@ -406,6 +406,8 @@ private slots:
         QCOMPARE(m_db.wert("select count(*) from texte").toInt(), 26);
         QVERIFY(m_db.execute("insert into aktrennen (Fahrer, Runde) values ('Anna', 1)"));
         QCOMPARE(m_db.wert("select max(lfdnr) from aktrennen").toInt(), 6);
+        // The correction table came with the later migrations.
+        QVERIFY(m_db.execute("insert into korrekturen (Bahn, Art, Grund) values (1, '-1', '')"));
         QCOMPARE(m_db.wert("select count(*) from sqlite_master where sql like '%PISTORELLE%'")
                      .toInt(),
                  0);

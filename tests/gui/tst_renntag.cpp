@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -23,8 +24,11 @@
 
 #include "Datenbank.h"
 #include "DebugLog.h"
+#include "DemoModus.h"
 #include "EinstellungsSpeicher.h"
 #include "HauptfensterZusatz.h"
+#include "KorrekturMenue.h"
+#include "diaKorrektur.h"
 #include "Lampenform.h"
 #include "ProgrammAnsage.h"
 #include "ProgrammStart.h"
@@ -275,6 +279,144 @@ private slots:
         QCOMPARE(leitung().zustand().Grenze, QStringLiteral("25"));
         QCOMPARE(leitung().zustand().RennArt, QStringLiteral("Rennen"));
         QCOMPARE(leitung().zustand().AktRennName, QStringLiteral("Sommer-Cup"));
+    }
+
+    // A newcomer without hardware picks "Demo" and watches a whole race: the cars start at
+    // green, stop with the run, the caption says "Demo", and the history keeps the run under
+    // that name; switched off, the next run is the race's own again.
+    void demoRennen() {
+        waehle(RZeit, "1");
+        const QString rennName = leitung().zustand().AktRennName;
+        QAction* demo = menueEintrag("Demo");
+        QVERIFY(demo && demo->isEnabled() && !demo->isChecked());
+        QVERIFY(!f()->windowTitle().contains("Demo"));
+        demo->trigger();
+        QVERIFY(f()->demo()->aktiv());
+        QVERIFY2(f()->windowTitle().contains(" Demo "), qPrintable(f()->windowTitle()));
+
+        f()->Command2->click();
+        while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
+        const qint64 gruen = m_uhr->ms();
+        QVERIFY(!menueEintrag("Demo")->isEnabled());  // not in the middle of a run
+        QCOMPARE(leitung().zustand().Runden[1], qint16(0));
+        warte(20000);
+        for (int slot = 1; slot <= 4; ++slot) QVERIFY(leitung().zustand().Runden[slot] >= 2);
+        if (!qEnvironmentVariableIsEmpty("PISTORELLE_TESTBILD"))
+            f()->grab().save(qEnvironmentVariable("PISTORELLE_TESTBILD"));
+        // Caution: no crossing while the lanes have no power.
+        f()->cmdChaos->click();
+        const auto runden = leitung().zustand().Runden;
+        warte(8000);
+        QCOMPARE(leitung().zustand().Runden, runden);
+        f()->cmdChaos->click();
+        for (int i = 0; i < 2000 && leitung().zustand().RennenLaeuft; ++i)
+            QVERIFY(m_uhr->naechsterTimer(1000));
+        QVERIFY(!leitung().zustand().RennenLaeuft);
+        QVERIFY(m_uhr->ms() - gruen >= 60000);
+        warte(15000);  // the cars stand after the run
+
+        Datenbank& db = leitung().datenbank();
+        QCOMPARE(db.wert("select group_concat(distinct RennName) from histrennen").toString(),
+                 QStringLiteral("Demo"));
+        QCOMPARE(db.wert("select count(distinct Bahn) from histrennen").toInt(), 4);
+        // Lap times as the cars drive them: 4.5 to 6.5 s give or take the spread, a crash up
+        // to four seconds more (the first lap also holds the start); only each lane's lap
+        // through the caution holds the standstill.
+        QVERIFY(db.wert("select min(Zeit) from histrennen").toDouble() >= 4.2);
+        QVERIFY(db.wert("select count(*) from histrennen where Zeit > 11.5").toInt() <= 4);
+        QVERIFY(db.wert("select count(*) from histrennen").toInt() >= 4 * 7);
+        frmErgebnis* ergebnis = f()->zusatz()->ergebnisFenster();
+        QVERIFY(ergebnis && ergebnis->isVisible());
+        QCOMPARE(ergebnis->tabelle()->rowCount(), 4);
+        ergebnis->close();
+
+        demo = menueEintrag("Demo");
+        QVERIFY(demo->isEnabled() && demo->isChecked());
+        demo->trigger();
+        QVERIFY(!f()->demo()->aktiv());
+        QVERIFY(!f()->windowTitle().contains("Demo"));
+        QCOMPARE(leitung().zustand().AktRennName, rennName);
+    }
+
+    // The race director takes back a false crossing from the lane panel's context menu: the
+    // question names driver and lane and takes a reason; the panels show exactly the laps,
+    // total, best lap and places from before, and the correction is stored.
+    void letzteRundeLoeschenImLauf() {
+        waehle(RZeit, "2");
+        f()->Command2->click();
+        while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
+        auto runde = [this](int bahn, qint64 danach) {
+            leitung().GetPortnummer(bahn);
+            warte(danach);
+        };
+        runde(1, 0);
+        runde(2, 5000);
+        for (int i = 0; i < 2; ++i) {
+            runde(1, 200);
+            runde(2, i == 0 ? 5000 : 1500);
+        }
+        auto stand = [this] {
+            QStringList werte;
+            for (int bahn = 1; bahn <= 2; ++bahn)
+                for (const char* tag : {"POS", "AKTR", "AKTZ", "GESAMTZ", "SR", "SZ"})
+                    werte << leitung().slotWerte(bahn).feldText(tag);
+            return werte;
+        };
+        const QStringList vorher = stand();
+        runde(2, 300);  // a false crossing: best lap and the lead
+        QCOMPARE(leitung().slotWerte(2).feldText("POS"), QStringLiteral("1"));
+        QCOMPARE(leitung().slotWerte(2).feldText("SZ"), QStringLiteral("1,500"));
+        QVERIFY(stand() != vorher);
+
+        QStringList fragen;
+        f()->korrekturen()->setzeFrage([&](const QString& titel, const QString& text) {
+            fragen << titel + ": " + text;
+            return std::optional<QString>("Fehlzählung");
+        });
+        std::unique_ptr<QMenu> menue(f()->korrekturen()->menueFuer(2, f()));
+        const QList<QAction*> eintraege = menue->actions();
+        QCOMPARE(eintraege.size(), 2);
+        QCOMPARE(eintraege.at(0)->text(), QStringLiteral("Runde +1"));
+        QCOMPARE(eintraege.at(1)->text(), QStringLiteral("Letzte Runde löschen"));
+        QVERIFY(eintraege.at(1)->isEnabled());
+        eintraege.at(1)->trigger();
+        QCOMPARE(fragen.size(), 1);
+        QVERIFY2(fragen.first().startsWith("Letzte Runde löschen: Die letzte Runde von Fahrer 2 "
+                                           "auf Bahn 2 löschen?"),
+                 qPrintable(fragen.first()));
+        QCOMPARE(stand().join(" "), vorher.join(" "));
+        QCOMPARE(f()->bahnenVonOben().first(), 1);
+        Datenbank& db = leitung().datenbank();
+        QCOMPARE(db.wert("select Bahn || ' ' || Art || ' ' || Runde || ' ' || Grund from "
+                         "korrekturen")
+                     .toString(),
+                 QStringLiteral("2 -1 3 Fehlzählung"));
+
+        // On a lane nobody drives, nothing can be corrected, and the menu says why.
+        db.execute("update positionen set FahrerNr=0 where Bahn=4");
+        menue.reset(f()->korrekturen()->menueFuer(4, f()));
+        QVERIFY(!menue->actions().at(1)->isEnabled());
+        QCOMPARE(menue->actions().at(1)->toolTip(), QStringLiteral("Auf Bahn 4 fährt niemand mit."));
+
+        // The results list the correction; the history keeps the lap, marked.
+        for (int i = 0; i < 5000 && leitung().zustand().RennenLaeuft; ++i)
+            QVERIFY(m_uhr->naechsterTimer(1000));
+        frmErgebnis* ergebnis = f()->zusatz()->ergebnisFenster();
+        QVERIFY(ergebnis && ergebnis->korrekturen()->isVisible());
+        QCOMPARE(ergebnis->korrekturen()->text(),
+                 QStringLiteral("Korrekturen der Rennleitung:\nBahn 2 (Fahrer 2): -1 Runde 3 – "
+                                "Fehlzählung"));
+        QCOMPARE(db.wert("select group_concat(Runde || ':' || Zeit, ' ') from histrennen where "
+                         "Bahn=2 and RennInfo like '%K-%'")
+                     .toString(),
+                 QStringLiteral("3:1.5"));
+        if (!qEnvironmentVariableIsEmpty("PISTORELLE_TESTBILD")) {
+            ergebnis->grab().save(qEnvironmentVariable("PISTORELLE_TESTBILD") + ".ergebnis.png");
+            diaKorrektur dialog("Letzte Runde löschen", fragen.first().section(": ", 1), f());
+            dialog.txtGrund()->setText("Fehlzählung beim Spurwechsel");
+            dialog.show();
+            dialog.grab().save(qEnvironmentVariable("PISTORELLE_TESTBILD"));
+        }
     }
 
     void qtDialogeAufDeutsch() {

@@ -197,6 +197,25 @@ private slots:
         // Both drove two laps; 15 s before 20 s.
         QVERIFY(inhalt.indexOf("Jörg O'Brien") < inhalt.indexOf("Ännchen"));
         QVERIFY(inhalt.contains("4,500"));
+
+        // After corrections: a lap taken back counts nowhere, an added lap is never the best.
+        RundenDaten d;
+        d.spalten = RundenDaten::standardSpalten();
+        auto runde = [&](const char* fahrer, int nr, double zeit, double gesamt, const char* info) {
+            d.zeilen.append({fahrer, "A", "Heim", nr, "10:00:00", 0.0, zeit, gesamt, info});
+        };
+        runde("Anna", 1, 5.0, 5.0, "SR ");
+        runde("Bert", 1, 5.2, 5.2, "SR ");
+        runde("Bert", 2, 1.5, 6.7, "SR  P1 K-");
+        runde("Anna", 2, 2.0, 7.0, " K+");
+        const QVector<RundenDaten::Stand> stand = d.rangliste();
+        QCOMPARE(stand.size(), 2);
+        QCOMPARE(stand[0].fahrer, QStringLiteral("Anna"));
+        QCOMPARE(stand[0].runden, 2);
+        QCOMPARE(stand[0].beste, 5.0);
+        QCOMPARE(stand[1].runden, 1);
+        QCOMPARE(stand[1].beste, 5.2);
+        QCOMPARE(stand[1].gesamt, 5.2);
     }
 
     void tabellenEditor() {

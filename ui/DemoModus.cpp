@@ -1,0 +1,51 @@
+#include "DemoModus.h"
+
+#include <QRandomGenerator>
+
+#include "DemoZeitnahme.h"
+#include "Rennleitung.h"
+
+DemoModus::DemoModus(Rennleitung& leitung, QObject* parent)
+    : QObject(parent),
+      m_leitung(leitung),
+      m_zeitnahme(new DemoZeitnahme(leitung.uhr(), leitung.einstellungen(), this)) {
+    RennZustand* z = &leitung.zustand();
+    m_zeitnahme->setzeStrecke([z] {
+        return DemoZeitnahme::Strecke{z->RennenLaeuft, z->AmpelPhase == 6, !z->ChaosAktiv};
+    });
+    Rennleitung* l = &leitung;
+    connect(
+        m_zeitnahme, &Zeitnahme::rundeErfasst, this,
+        [l](int eingang, qint32 zeit, int zehntel) { l->RundenErfassung(eingang, zeit, zehntel); });
+    connect(m_zeitnahme, &DemoZeitnahme::laufBeginnt, this, [this, l, z] {
+        if (z->AktRennName != QLatin1String("Demo")) m_rennNameVorher = z->AktRennName;
+        z->AktRennName = QStringLiteral("Demo");
+        emit l->zustandGeaendert();
+    });
+}
+
+DemoModus::~DemoModus() = default;
+
+bool DemoModus::aktiv() const { return m_zeitnahme->aktiv(); }
+
+bool DemoModus::schaltbar() const { return !m_leitung.zustand().RennenLaeuft; }
+
+bool DemoModus::perUmgebung() {
+    return qEnvironmentVariable("PISTORELLE_HARDWARE")
+               .compare(QLatin1String("demo"), Qt::CaseInsensitive) == 0;
+}
+
+void DemoModus::schalte(bool an) {
+    if (an == aktiv() || !schaltbar()) return;
+    if (an) {
+        m_zeitnahme->schalteEin(QRandomGenerator::global()->generate());
+    } else {
+        m_zeitnahme->schalteAus();
+        // The next run is a real one again.
+        RennZustand& z = m_leitung.zustand();
+        if (z.AktRennName == QLatin1String("Demo") && !m_rennNameVorher.isEmpty())
+            z.AktRennName = m_rennNameVorher;
+        emit m_leitung.zustandGeaendert();
+    }
+    emit umgeschaltet(an);
+}
