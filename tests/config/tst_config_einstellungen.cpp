@@ -73,7 +73,13 @@ QByteArray lesBytes(const QString& pfad) {
 }
 
 QMap<QString, QString> leseDatei(const QString& pfad) {
-    QSettings s(pfad, QSettings::IniFormat);
+    // Read through a copy under a new name: QSettings keeps files it has read in a cache that
+    // misses a rewrite of the same size within the same second.
+    static int nr = 0;
+    const QString kopie = pfad + QStringLiteral(".lesen%1").arg(++nr);
+    QFile::remove(kopie);
+    QFile::copy(pfad, kopie);
+    QSettings s(kopie, QSettings::IniFormat);
     s.beginGroup(QStringLiteral("Parameter"));
     QMap<QString, QString> m;
     for (const QString& k : s.childKeys()) m.insert(k, s.value(k).toString());
