@@ -20,6 +20,7 @@
 #include "Laufrettung.h"
 #include "HauptfensterZusatz.h"
 #include "frmAnzeige.h"
+#include "LiveStand.h"
 #include "ProgrammAnsage.h"
 #include "ProgrammRueckfrage.h"
 #include "Rennablauf.h"
@@ -302,6 +303,7 @@ void ProgrammStart::baueAnzeige() {
         [fenster](const QString& zusatz) { fenster->SetzeFormCaption(zusatz); });
     m_turnier = std::make_unique<TurnierFenster>(*m_ablauf, *m_anzeige, *m_fenster);
     frmAnzeige::richteEin(*m_fenster, *m_leitung, *m_anzeige);
+    LiveStand::richteEin(*m_fenster, *m_leitung, *m_anzeige);
     // The race mode list starts on its first entry.
     m_leitung->cbRAuswahl_Click(0);
 }
