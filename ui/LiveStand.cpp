@@ -56,6 +56,8 @@ LiveStand::LiveStand(Rennleitung& leitung, Hauptanzeige& anzeige, QObject* paren
 LiveStand::~LiveStand() { beende(); }
 
 LiveStand* LiveStand::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzeige) {
+    // Called again after the options changed: the old server and its field go first.
+    delete f.findChild<LiveStand*>(QString(), Qt::FindDirectChildrenOnly);
     EinstellungsSpeicher& s = leitung.speicher();
     if (s.hole(anSchluessel, QStringLiteral("0")) != QLatin1String("1")) return nullptr;
     bool ok = false;

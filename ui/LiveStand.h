@@ -34,8 +34,8 @@ public:
     LiveStand(Rennleitung& leitung, Hauptanzeige& anzeige, QObject* parent = nullptr);
     ~LiveStand() override;
 
-    // Starts the server as the settings say and shows its address on the main window.
-    // Returns the server (owned by the window) or null when it is switched off.
+    // Starts the server as the settings say and shows its address on the main window; called
+    // again, it replaces the server it started before. Returns the server (owned by the window) or null when it is switched off.
     static LiveStand* richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzeige);
 
     // Listens on that address and port (0: any free port); false and fehler() when it cannot.

@@ -25,6 +25,11 @@ LiveStandFeld::LiveStandFeld(LiveStand& stand, QWidget* parent)
     reihe->addWidget(m_adresse);
     reihe->addWidget(m_code);
     connect(&stand, &LiveStand::zuschauerGeaendert, this, &LiveStandFeld::aktualisiere);
+    // The field lives as long as its server.
+    connect(&stand, &QObject::destroyed, this, [this] {
+        hide();
+        deleteLater();
+    });
     aktualisiere(stand.zuschauer());
 }
 
