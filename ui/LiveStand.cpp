@@ -46,6 +46,9 @@ QString sekunden(double ms) {
 LiveStand::LiveStand(Rennleitung& leitung, Hauptanzeige& anzeige, QObject* parent)
     : QObject(parent), m_leitung(leitung), m_anzeige(anzeige) {
     connect(&leitung, &Rennleitung::panelsGeaendert, this, &LiveStand::planeSenden);
+    // A counted lap changes the values of its panel (and the places of others).
+    for (int i = 0; i < 6; ++i)
+        connect(&leitung.panel(i), &SlotWerte::geaendert, this, &LiveStand::planeSenden);
     connect(&leitung, &Rennleitung::zustandGeaendert, this, &LiveStand::planeSenden);
     connect(&anzeige, &H::geaendert, this, [this](H::Element e) {
         if (e == H::Label1 || e == H::lblWeiter) planeSenden();
