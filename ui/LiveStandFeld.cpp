@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QToolButton>
 
 #include "LiveStand.h"
 #include "frmMain.h"
@@ -22,8 +21,8 @@ LiveStandFeld::LiveStandFeld(LiveStand& stand, QWidget* parent)
     m_adresse->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_code = new QLabel(this);
     m_code->setObjectName(QStringLiteral("lblLiveStandCode"));
-    reihe->addWidget(m_adresse);
     reihe->addWidget(m_code);
+    reihe->addWidget(m_adresse, 1);
     connect(&stand, &LiveStand::zuschauerGeaendert, this, &LiveStandFeld::aktualisiere);
     // The field lives as long as its server.
     connect(&stand, &QObject::destroyed, this, [this] {
@@ -35,10 +34,13 @@ LiveStandFeld::LiveStandFeld(LiveStand& stand, QWidget* parent)
 
 LiveStandFeld* LiveStandFeld::zeige(frmMain& f, LiveStand& stand) {
     auto* feld = new LiveStandFeld(stand, f.Menue);
+    // A row of its own below the bar's two rows (and the announcer's strip): the address
+    // must be readable in full at 1024 pixels.
     if (auto* raster = qobject_cast<QGridLayout*>(f.Menue->layout()))
-        if (QLayoutItem* oben = raster->itemAtPosition(0, 0))
-            if (auto* reihe = qobject_cast<QHBoxLayout*>(oben->layout()))
-                reihe->insertWidget(reihe->indexOf(f.Funktionen), feld);
+        raster->addWidget(feld, 3, 0);
+    feld->show();
+    // The bar may have grown by the code's height.
+    f.stapelePanels();
     return feld;
 }
 
@@ -52,7 +54,8 @@ void LiveStandFeld::aktualisiere(int zuschauer) {
     }
     const QString adresse = m_stand.adresse();
     m_adresse->setStyleSheet(QString());
-    m_adresse->setText(QStringLiteral("Live-Stand: <b>%1</b><br>%2 Zuschauer")
+    m_adresse->setText(QStringLiteral("Live-Stand für Zuschauer im Browser: <b>%1</b> · "
+                                      "%2 Zuschauer")
                            .arg(adresse.toHtmlEscaped())
                            .arg(zuschauer));
     if (m_code->pixmap().isNull()) {

@@ -136,6 +136,8 @@ private slots:
             m_uhr->vorruecken(900);
             vergleicheMitHauptfenster();
         }
+        if (qEnvironmentVariableIsSet("ANZEIGE_BILD"))
+            a->grab().save(qEnvironmentVariable("ANZEIGE_BILD"));
         QCOMPARE(a->bahnenVonOben().value(0), 2);
         QVERIFY(a->rennen()->text().contains("Vereinsabend"));
         QVERIFY(!a->uhr()->text().isEmpty());

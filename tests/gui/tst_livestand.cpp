@@ -4,10 +4,13 @@
 
 #include <QComboBox>
 #include <QJsonArray>
+#include <QLabel>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -126,6 +129,12 @@ private slots:
         QVERIFY(seite.inhalt.contains("new WebSocket"));
         QVERIFY(!seite.inhalt.contains("http://") && !seite.inhalt.contains("https://"));
 
+        // The main window shows what to type, and the code for the phones' cameras.
+        LiveStandFeld* feld = LiveStandFeld::zeige(*f(), *m_stand);
+        QVERIFY(feld->isVisible());
+        QVERIFY(feld->adresse()->text().contains(QStringLiteral(":%1/").arg(m_stand->port())));
+        QVERIFY(!feld->code()->pixmap().isNull());
+
         QStringList nachrichten;
         QWebSocket* ws = zuschauer(nachrichten);
         QTRY_COMPARE(nachrichten.size(), 1);  // the standings at once
@@ -174,9 +183,57 @@ private slots:
         QCOMPARE(api.art, QByteArray("application/json"));
         QCOMPARE(QJsonDocument::fromJson(api.inhalt).object()["bahnen"], s["bahnen"]);
 
+        QVERIFY(feld->adresse()->text().contains("1 Zuschauer"));
+        if (qEnvironmentVariableIsSet("LIVESTAND_FENSTER"))
+            f()->grab().save(qEnvironmentVariable("LIVESTAND_FENSTER"));
         // Gone viewers are forgotten.
         ws->close();
         QTRY_COMPARE(m_stand->zuschauer(), 0);
+    }
+
+    void seiteImBrowser() {
+        // The page as headless Chromium renders it after laps (fetch and WebSocket included).
+        const QString chromium = QStandardPaths::findExecutable("chromium");
+        if (chromium.isEmpty()) QSKIP("chromium fehlt");
+        f()->cbRAuswahl->setCurrentIndex(3);
+        emit f()->cbRAuswahl->activated(3);
+        leitung().setzeGrenze("10");
+        leitung().Grenze_Validate();
+        leitung().RennNameSetzen("Vereinsabend");
+        f()->Command2->click();
+        while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
+        f()->zeigeSimulation();
+        frmSimulation* sim = f()->simulation();
+        for (int runde = 0; runde <= 3; ++runde)
+            for (int knopf : {2, 0, 1, 3}) {
+                QTest::mouseClick(sim->knopf(knopf), Qt::LeftButton);
+                m_uhr->vorruecken(400);
+            }
+        const auto browser = [&](const QStringList& extra) {
+            QTemporaryDir profil;
+            QProcess p;
+            p.setProcessChannelMode(QProcess::SeparateChannels);
+            p.start(chromium, QStringList{"--headless", "--no-sandbox", "--disable-gpu",
+                                          "--no-first-run", "--user-data-dir=" + profil.path(),
+                                          "--virtual-time-budget=4000"}
+                                  << extra << QStringLiteral("http://") + basis() + "/");
+            QSignalSpy ende(&p, &QProcess::finished);
+            ende.wait(60000);  // the server answers meanwhile
+            return p.readAllStandardOutput();
+        };
+        const QByteArray dom = browser({"--dump-dom"});
+        QVERIFY2(dom.contains("Vereinsabend"), dom.left(400).constData());
+        QVERIFY(dom.contains("noch 7 Runden"));
+        // Lane 3 crossed first each time and leads; lane 4 is last.
+        const int b3 = dom.indexOf("data-bahn=\"3\""), b1 = dom.indexOf("data-bahn=\"1\"");
+        const int b2 = dom.indexOf("data-bahn=\"2\""), b4 = dom.indexOf("data-bahn=\"4\"");
+        QVERIFY(b3 > 0 && b3 < b1 && b1 < b2 && b2 < b4);
+        QVERIFY(dom.contains("Fahrer 3"));
+        QVERIFY(dom.contains("Führung"));
+        QVERIFY(dom.contains("+0,400"));
+        if (qEnvironmentVariableIsSet("LIVESTAND_BILD"))
+            browser({"--screenshot=" + qEnvironmentVariable("LIVESTAND_BILD"),
+                     "--window-size=412,760", "--hide-scrollbars"});
     }
 
     void nurLesenUndBegrenzt() {
