@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
@@ -87,7 +86,10 @@ frmAnzeige::frmAnzeige(Rennleitung& leitung, Hauptanzeige& anzeige, QWidget* hau
     connect(&anzeige, &H::geaendert, this, [this](H::Element e) {
         if (e == H::Label1) spiegeleUhr();
         if (e == H::lblWeiter) spiegeleHinweis();
-        if (e == H::Fortschritt) m_fortschritt->setVisible(m_anzeige.istVisible(H::Fortschritt));
+        if (e == H::Fortschritt) {
+            m_fortschritt->setVisible(m_anzeige.istVisible(H::Fortschritt));
+            stapelePanels();
+        }
     });
     connect(&anzeige, &H::label1ChaosGeaendert, this, &frmAnzeige::spiegeleUhr);
     connect(&anzeige, &H::fortschrittGeaendert, this,
@@ -178,14 +180,6 @@ void frmAnzeige::contextMenuEvent(QContextMenuEvent* e) {
     QMenu* menue = schirmMenue();
     menue->setAttribute(Qt::WA_DeleteOnClose);
     menue->popup(e->globalPos());
-}
-
-void frmAnzeige::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(e);
 }
 
 void frmAnzeige::spiegeleAlles() {

@@ -50,7 +50,6 @@ public:
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void spiegeleAlles();
