@@ -25,6 +25,7 @@
 #include "Rennleitung.h"
 #include "TestHelfer.h"
 #include "VirtuelleUhr.h"
+#include "Hauptanzeige.h"
 #include "frmMain.h"
 #include "SlotAnzeige.h"
 #include "SlotWerte.h"
@@ -269,6 +270,33 @@ private slots:
         QTRY_COMPARE(m_stand->zuschauer(), LiveStand::maxZuschauer - 1);
         QCOMPARE(m_stand->standJson(), vorher);
         QCOMPARE(hole("/api/stand").inhalt, vorher);
+        // A viewer that stops reading is dropped; the others keep getting the standings.
+        for (QWebSocket* w : alle) w->abort();
+        QTRY_COMPARE(m_stand->zuschauer(), 0);
+        QTcpSocket faul;
+        faul.setReadBufferSize(1024);  // reads nothing more once that is full
+        faul.connectToHost(QHostAddress::LocalHost, m_stand->port());
+        QVERIFY(faul.waitForConnected(5000));
+        faul.write("GET /ws HTTP/1.1\r\nHost: x\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+                   "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n");
+        QTRY_COMPARE(m_stand->zuschauer(), 1);
+        QStringList fleissig;
+        zuschauer(fleissig);
+        QTRY_COMPARE(m_stand->zuschauer(), 2);
+        Hauptanzeige& anzeige = *m_start->anzeige();
+        anzeige.setVisible(Hauptanzeige::lblWeiter, true);
+        const QString viel(8000, QLatin1Char('#'));
+        for (int i = 0; i < 5000 && m_stand->zuschauer() == 2; ++i) {
+            anzeige.setCaption(Hauptanzeige::lblWeiter, viel + QString::number(i));
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(m_stand->zuschauer(), 1);
+        const int bisher = fleissig.size();
+        anzeige.setCaption(Hauptanzeige::lblWeiter, QStringLiteral("Pause"));
+        QTRY_VERIFY(fleissig.size() > bisher);
+        QTRY_COMPARE(json(fleissig.last())["hinweis"].toString(), QStringLiteral("Pause"));
+        anzeige.setCaption(Hauptanzeige::lblWeiter, QString());
+
         // A free place takes a new viewer again.
         QStringList neu;
         zuschauer(neu);
