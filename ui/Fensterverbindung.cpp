@@ -16,6 +16,8 @@
 #include "frmMain.h"
 #include "frmOptions.h"
 #include "frmOptionsNeu.h"
+#include "LiveStand.h"
+#include "LiveStandSeite.h"
 #include "frmRundentabelle.h"
 #include "frmStreckenLayout.h"
 
@@ -86,6 +88,9 @@ void verbindeFenster(ProgrammStart& start) {
         };
         frmOptionsNeu dialog(leitung->einstellungen(), leitung->speicher(), s->rueckfrage(),
                              std::move(anwendung), s->uhr(), aufbau.lpt, fenster);
+        LiveStandSeite::fuegeEin(dialog, leitung->speicher(), [s, fenster, leitung] {
+            LiveStand::richteEin(*fenster, *leitung, *s->anzeige());
+        });
         dialog.exec();
     });
 }

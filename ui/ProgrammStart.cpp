@@ -19,6 +19,8 @@
 #include "Hauptanzeige.h"
 #include "Laufrettung.h"
 #include "HauptfensterZusatz.h"
+#include "frmAnzeige.h"
+#include "LiveStand.h"
 #include "ProgrammAnsage.h"
 #include "ProgrammRueckfrage.h"
 #include "Rennablauf.h"
@@ -300,6 +302,8 @@ void ProgrammStart::baueAnzeige() {
     m_fensterHardware->setzeCaptionZiel(
         [fenster](const QString& zusatz) { fenster->SetzeFormCaption(zusatz); });
     m_turnier = std::make_unique<TurnierFenster>(*m_ablauf, *m_anzeige, *m_fenster);
+    frmAnzeige::richteEin(*m_fenster, *m_leitung, *m_anzeige);
+    LiveStand::richteEin(*m_fenster, *m_leitung, *m_anzeige);
     // The race mode list starts on its first entry.
     m_leitung->cbRAuswahl_Click(0);
 }

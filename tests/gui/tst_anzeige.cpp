@@ -1,0 +1,184 @@
+// The standings window on a second screen through a race by laps on the virtual clock: opened
+// by its button, it fills the other screen without the keyboard, has no control, follows the
+// main window's panel order, values, clock and bar lap by lap, and comes back on the screen
+// chosen by its right-click menu after a restart, opened from the Funktionen menu.
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include "DebugLog.h"
+#include "EinstellungsSpeicher.h"
+#include "ProgrammStart.h"
+#include "Rennleitung.h"
+#include "SlotAnzeige.h"
+#include "TestHelfer.h"
+#include "VirtuelleUhr.h"
+#include "frmAnzeige.h"
+#include "frmMain.h"
+#include "frmSimulation.h"
+
+class TestAnzeige : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_ordner;
+    std::unique_ptr<VirtuelleUhr> m_uhr;
+    std::unique_ptr<SkriptDialoge> m_dialoge;
+    std::unique_ptr<SkriptRueckfrage> m_rueckfrage;
+    std::unique_ptr<SkriptSynthese> m_synthese;
+    std::unique_ptr<SkriptWiedergabe> m_wiedergabe;
+    std::unique_ptr<ProgrammStart> m_start;
+
+    frmMain* f() { return m_start->hauptfenster(); }
+    Rennleitung& leitung() { return *m_start->leitung(); }
+    frmAnzeige* anzeige() { return f()->findChild<frmAnzeige*>(); }
+
+    void starteProgramm() {
+        m_start.reset();
+        ProgrammStart::Optionen o;
+        o.uhr = m_uhr.get();
+        o.synthese = m_synthese.get();
+        o.wiedergabe = m_wiedergabe.get();
+        o.rueckfrage = m_rueckfrage.get();
+        o.sperrDatei = m_ordner->filePath("sperre");
+        o.bildschirmHoehe = 800;
+        o.fensterZeigen = false;
+        m_start = std::make_unique<ProgrammStart>(*m_dialoge, o);
+        QVERIFY(m_start->starte({"pistorelle"}));
+        f()->setGeometry(QGuiApplication::screens().first()->availableGeometry());
+        f()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f()));
+    }
+
+    // Every value field of the standings window reads as the main window's.
+    void vergleicheMitHauptfenster() {
+        frmAnzeige* a = anzeige();
+        QCOMPARE(a->bahnenVonOben(), f()->bahnenVonOben());
+        QCOMPARE(a->uhr()->text(), f()->Label1->text());
+        QCOMPARE(a->fortschritt()->value(), f()->Fortschritt->value());
+        QCOMPARE(a->rennen()->text(), f()->lblRennen->text());
+        for (int i = 0; i < 6; ++i) {
+            if (!f()->panel(i)->isVisible()) continue;
+            for (int ou = 0; ou < 2; ++ou)
+                for (int k = 0; k < 5; ++k)
+                    QCOMPARE(a->panel(i)->label(ou, k)->text(),
+                             f()->panel(i)->label(ou, k)->text());
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        QCoreApplication::setApplicationName("Pistorelle");
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+    }
+
+    void init() {
+        DebugLog::instanz().setAktiv(false);
+        QFile::remove(EinstellungsSpeicher::standardPfad());
+        for (const char* rest : {"", "-wal", "-shm"})
+            QFile::remove(EinstellungsSpeicher::standardDatenBank() + QLatin1String(rest));
+        m_ordner = std::make_unique<QTemporaryDir>();
+        m_uhr = std::make_unique<VirtuelleUhr>();
+        m_dialoge = std::make_unique<SkriptDialoge>();
+        m_rueckfrage = std::make_unique<SkriptRueckfrage>();
+        m_synthese = std::make_unique<SkriptSynthese>();
+        m_wiedergabe = std::make_unique<SkriptWiedergabe>();
+        m_synthese->sofort = true;
+        starteProgramm();
+    }
+
+    void cleanup() { m_start.reset(); }
+
+    void rennenAufDemZweitenSchirm() {
+        auto* knopf = f()->findChild<QPushButton*>("cmdAnzeige");
+        QVERIFY(knopf && knopf->isVisible());
+        QVERIFY(!anzeige());
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        frmAnzeige* a = anzeige();
+        QVERIFY(a && a->isVisible());
+        QCOMPARE(a->screen(), QGuiApplication::screens().at(1));
+        QCOMPARE(a->geometry(), QGuiApplication::screens().at(1)->geometry());
+        QVERIFY(a->windowState() & Qt::WindowFullScreen);
+        QVERIFY(QApplication::activeWindow() != a);
+        // Nothing to press, choose or type on the TV.
+        QVERIFY(a->findChildren<QAbstractButton*>().isEmpty());
+        QVERIFY(a->findChildren<QComboBox*>().isEmpty());
+        QVERIFY(a->findChildren<QLineEdit*>().isEmpty());
+
+        // A race by laps; lane 2 leads, so its panel goes on top in both windows.
+        f()->cbRAuswahl->setCurrentIndex(3);
+        emit f()->cbRAuswahl->activated(3);
+        leitung().setzeGrenze("3");
+        leitung().Grenze_Validate();
+        leitung().RennNameSetzen("Vereinsabend");
+        f()->Command2->click();
+        while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
+        vergleicheMitHauptfenster();
+        QTest::mouseClick(f()->Command5, Qt::LeftButton);
+        frmSimulation* sim = f()->simulation();
+        QVERIFY(sim);
+        for (int runde = 0; runde < 2; ++runde) {
+            QTest::mouseClick(sim->knopf(1), Qt::LeftButton);
+            m_uhr->vorruecken(600);
+            vergleicheMitHauptfenster();
+            QTest::mouseClick(sim->knopf(0), Qt::LeftButton);
+            m_uhr->vorruecken(900);
+            vergleicheMitHauptfenster();
+        }
+        if (qEnvironmentVariableIsSet("ANZEIGE_BILD"))
+            a->grab().save(qEnvironmentVariable("ANZEIGE_BILD"));
+        QCOMPARE(a->bahnenVonOben().value(0), 2);
+        QVERIFY(a->rennen()->text().contains("Vereinsabend"));
+        QVERIFY(!a->uhr()->text().isEmpty());
+        QVERIFY(a->panel(0)->height() > f()->panel(0)->height());  // the TV's panels are larger
+
+        // The TV goes to the first screen and stays chosen over a restart.
+        QMenu* menue = a->schirmMenue();
+        QCOMPARE(menue->actions().at(1)->isChecked(), true);
+        menue->actions().at(0)->trigger();
+        QCOMPARE(a->screen(), QGuiApplication::screens().at(0));
+        QCOMPARE(a->geometry(), QGuiApplication::screens().at(0)->geometry());
+        m_rueckfrage->antwort = true;
+        f()->Command2->click();
+        m_uhr->vorruecken(3000);
+        starteProgramm();
+        QMenu* funktionen = f()->Funktionen->menu();
+        QAction* eintrag = nullptr;
+        for (QAction* x : funktionen->actions())
+            if (x->text() == QLatin1String("Anzeige")) eintrag = x;
+        QVERIFY(eintrag);
+        eintrag->trigger();
+        QVERIFY(anzeige() && anzeige()->isVisible());
+        QCOMPARE(anzeige()->screen(), QGuiApplication::screens().at(0));
+        vergleicheMitHauptfenster();
+    }
+};
+
+int main(int argc, char** argv) {
+    // Two screens side by side, the main window on the first.
+    QTemporaryDir ordner;
+    QFile schirme(ordner.filePath("schirme.json"));
+    if (!schirme.open(QIODevice::WriteOnly)) return 3;
+    schirme.write(
+        R"({"screens":[)"
+        R"({"name":"A","x":0,"y":0,"width":1280,"height":800,"logicalDpiX":96,"logicalDpiY":96},)"
+        R"({"name":"B","x":1280,"y":0,"width":1920,"height":1080,"logicalDpiX":96,"logicalDpiY":96}]})");
+    schirme.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + schirme.fileName().toUtf8());
+    QApplication app(argc, argv);
+    TestAnzeige t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_anzeige.moc"
