@@ -212,7 +212,15 @@ bool IniDatei::schreibe(const QString& pfad, QString* fehler) {
 // quotes; a value with single backslashes and no quote was typed by hand ("C:\temp\ring.wav")
 // and is read as it stands.
 QString IniDatei::entschluessele(const QByteArray& roh) {
-    const QString text = Windows1252::dekodiereVermutet(beschnitten(roh));
+    // A value may begin with U+FEFF; the UTF-8 decoder would take it for a byte-order mark
+    // and drop it.
+    QByteArray b = beschnitten(roh);
+    QString vorn;
+    while (b.startsWith("\xEF\xBB\xBF")) {
+        vorn += QChar(0xFEFF);
+        b.remove(0, 3);
+    }
+    const QString text = vorn + Windows1252::dekodiereVermutet(b);
     QString aus;
     if (!text.contains(QLatin1String("\\\\")) && !text.contains(QLatin1Char('"'))) {
         aus = text;
