@@ -23,43 +23,19 @@
 #include "ProgrammStart.h"
 #include "Rennleitung.h"
 #include "SlotAnzeige.h"
+#include "ProgrammTest.h"
 #include "TestHelfer.h"
 #include "VirtuelleUhr.h"
 #include "frmAnzeige.h"
 #include "frmMain.h"
 #include "frmSimulation.h"
 
-class TestAnzeige : public QObject {
+class TestAnzeige : public ProgrammTest {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_ordner;
-    std::unique_ptr<VirtuelleUhr> m_uhr;
-    std::unique_ptr<SkriptDialoge> m_dialoge;
-    std::unique_ptr<SkriptRueckfrage> m_rueckfrage;
-    std::unique_ptr<SkriptSynthese> m_synthese;
-    std::unique_ptr<SkriptWiedergabe> m_wiedergabe;
-    std::unique_ptr<ProgrammStart> m_start;
 
-    frmMain* f() { return m_start->hauptfenster(); }
-    Rennleitung& leitung() { return *m_start->leitung(); }
     frmAnzeige* anzeige() { return f()->findChild<frmAnzeige*>(); }
 
-    void starteProgramm() {
-        m_start.reset();
-        ProgrammStart::Optionen o;
-        o.uhr = m_uhr.get();
-        o.synthese = m_synthese.get();
-        o.wiedergabe = m_wiedergabe.get();
-        o.rueckfrage = m_rueckfrage.get();
-        o.sperrDatei = m_ordner->filePath("sperre");
-        o.bildschirmHoehe = 800;
-        o.fensterZeigen = false;
-        m_start = std::make_unique<ProgrammStart>(*m_dialoge, o);
-        QVERIFY(m_start->starte({"pistorelle"}));
-        f()->setGeometry(QGuiApplication::screens().first()->availableGeometry());
-        f()->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f()));
-    }
 
     // Every value field of the standings window reads as the main window's.
     void vergleicheMitHauptfenster() {
@@ -84,17 +60,7 @@ private slots:
     }
 
     void init() {
-        DebugLog::instanz().setAktiv(false);
-        QFile::remove(EinstellungsSpeicher::standardPfad());
-        for (const char* rest : {"", "-wal", "-shm"})
-            QFile::remove(EinstellungsSpeicher::standardDatenBank() + QLatin1String(rest));
-        m_ordner = std::make_unique<QTemporaryDir>();
-        m_uhr = std::make_unique<VirtuelleUhr>();
-        m_dialoge = std::make_unique<SkriptDialoge>();
-        m_rueckfrage = std::make_unique<SkriptRueckfrage>();
-        m_synthese = std::make_unique<SkriptSynthese>();
-        m_wiedergabe = std::make_unique<SkriptWiedergabe>();
-        m_synthese->sofort = true;
+        neueUmgebung();
         starteProgramm();
     }
 

@@ -23,6 +23,7 @@
 #include "LiveStandFeld.h"
 #include "ProgrammStart.h"
 #include "Rennleitung.h"
+#include "ProgrammTest.h"
 #include "TestHelfer.h"
 #include "VirtuelleUhr.h"
 #include "Hauptanzeige.h"
@@ -38,21 +39,12 @@ struct Antwort {
 };
 }  // namespace
 
-class TestLiveStand : public QObject {
+class TestLiveStand : public ProgrammTest {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_ordner;
-    std::unique_ptr<VirtuelleUhr> m_uhr;
-    std::unique_ptr<SkriptDialoge> m_dialoge;
-    std::unique_ptr<SkriptRueckfrage> m_rueckfrage;
-    std::unique_ptr<SkriptSynthese> m_synthese;
-    std::unique_ptr<SkriptWiedergabe> m_wiedergabe;
-    std::unique_ptr<ProgrammStart> m_start;
     std::unique_ptr<LiveStand> m_stand;
     QNetworkAccessManager m_netz;
 
-    frmMain* f() { return m_start->hauptfenster(); }
-    Rennleitung& leitung() { return *m_start->leitung(); }
     QString basis() const { return QStringLiteral("127.0.0.1:%1").arg(m_stand->port()); }
 
     Antwort hole(const QString& pfad, const QByteArray& methode = "GET") {
@@ -89,29 +81,8 @@ class TestLiveStand : public QObject {
 
 private slots:
     void init() {
-        DebugLog::instanz().setAktiv(false);
-        QFile::remove(EinstellungsSpeicher::standardPfad());
-        for (const char* rest : {"", "-wal", "-shm"})
-            QFile::remove(EinstellungsSpeicher::standardDatenBank() + QLatin1String(rest));
-        m_ordner = std::make_unique<QTemporaryDir>();
-        m_uhr = std::make_unique<VirtuelleUhr>();
-        m_dialoge = std::make_unique<SkriptDialoge>();
-        m_rueckfrage = std::make_unique<SkriptRueckfrage>();
-        m_synthese = std::make_unique<SkriptSynthese>();
-        m_wiedergabe = std::make_unique<SkriptWiedergabe>();
-        m_synthese->sofort = true;
-        ProgrammStart::Optionen o;
-        o.uhr = m_uhr.get();
-        o.synthese = m_synthese.get();
-        o.wiedergabe = m_wiedergabe.get();
-        o.rueckfrage = m_rueckfrage.get();
-        o.sperrDatei = m_ordner->filePath("sperre");
-        o.bildschirmHoehe = 800;
-        o.fensterZeigen = false;
-        m_start = std::make_unique<ProgrammStart>(*m_dialoge, o);
-        QVERIFY(m_start->starte({"pistorelle"}));
-        f()->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f()));
+        neueUmgebung();
+        starteProgramm(false);
         // Off by default: no server, no address on the main window.
         QVERIFY(!f()->findChild<LiveStandFeld*>());
         m_stand = std::make_unique<LiveStand>(leitung(), *m_start->anzeige());
