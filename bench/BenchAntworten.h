@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "ProgrammStart.h"
 #include "Rueckfrage.h"
 #include "StartDialoge.h"
 
@@ -28,5 +29,19 @@ public:
         std::fprintf(stderr, "Meldung: %s\n", qPrintable(text));
     }
 };
+
+// The start-up options every benchmark uses: no speech, these answers, the lock file given,
+// the window built for an 800-pixel screen and shown by the benchmark itself.
+inline ProgrammStart::Optionen stilleOptionen(StilleRueckfrage& rueckfrage,
+                                              const QString& sperrDatei, Uhr* uhr = nullptr) {
+    ProgrammStart::Optionen o;
+    o.uhr = uhr;
+    o.sprache = false;
+    o.rueckfrage = &rueckfrage;
+    o.sperrDatei = sperrDatei;
+    o.bildschirmHoehe = 800;
+    o.fensterZeigen = false;
+    return o;
+}
 
 }  // namespace bench

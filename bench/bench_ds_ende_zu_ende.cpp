@@ -100,12 +100,7 @@ int main(int argc, char** argv) {
     }
     StilleDialoge dialoge;
     StilleRueckfrage rueckfrage;
-    ProgrammStart::Optionen o;
-    o.sprache = false;
-    o.rueckfrage = &rueckfrage;
-    o.sperrDatei = ordner.filePath(QStringLiteral("sperre"));
-    o.bildschirmHoehe = 800;
-    o.fensterZeigen = false;
+    const ProgrammStart::Optionen o = stilleOptionen(rueckfrage, ordner.filePath(QStringLiteral("sperre")));
     ProgrammStart start(dialoge, o);
     if (!start.starte({QStringLiteral("pistorelle")})) return 1;
     frmMain* f = start.hauptfenster();

@@ -76,13 +76,7 @@ int main(int argc, char** argv) {
     VirtuelleUhr uhr;
     StilleDialoge dialoge;
     StilleRueckfrage rueckfrage;
-    ProgrammStart::Optionen o;
-    o.uhr = &uhr;
-    o.sprache = false;
-    o.rueckfrage = &rueckfrage;
-    o.sperrDatei = sperre.filePath(QStringLiteral("sperre"));
-    o.bildschirmHoehe = 800;
-    o.fensterZeigen = false;
+    const ProgrammStart::Optionen o = stilleOptionen(rueckfrage, sperre.filePath(QStringLiteral("sperre")), &uhr);
     ProgrammStart start(dialoge, o);
     if (!start.starte({QStringLiteral("pistorelle")})) return 1;
     frmMain* f = start.hauptfenster();

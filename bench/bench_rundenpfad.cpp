@@ -86,13 +86,7 @@ bool laufe(const Lauf& l, QApplication& app) {
     VirtuelleUhr uhr;
     StilleDialoge dialoge;
     StilleRueckfrage rueckfrage;
-    ProgrammStart::Optionen o;
-    o.uhr = &uhr;
-    o.sprache = false;
-    o.rueckfrage = &rueckfrage;
-    o.sperrDatei = sperre.filePath(QStringLiteral("sperre"));
-    o.bildschirmHoehe = 800;
-    o.fensterZeigen = false;
+    const ProgrammStart::Optionen o = stilleOptionen(rueckfrage, sperre.filePath(QStringLiteral("sperre")), &uhr);
     ProgrammStart start(dialoge, o);
     if (!start.starte({QStringLiteral("pistorelle")})) return false;
     frmMain* f = start.hauptfenster();
