@@ -75,6 +75,19 @@ QTableView* diaSlotRennen::tabelle(QSqlQueryModel*& modell) {
     return v;
 }
 
+void diaSlotRennen::fuegeKnoepfeEin(QWidget* seite, QHBoxLayout* zeile,
+                                    std::span<const Knopfaktion> aktionen) {
+    // Each button is named after its element, so the dialog's state finds it.
+    for (const auto& [element, aktion] : aktionen) {
+        auto* k = new QPushButton(seite);
+        k->setObjectName(
+            QString::fromLatin1(QMetaEnum::fromType<T::Element>().valueToKey(element)));
+        connect(k, &QPushButton::clicked, &m_turnier, aktion);
+        m_knoepfe[size_t(element)] = k;
+        zeile->addWidget(k);
+    }
+}
+
 QWidget* diaSlotRennen::baueRennSeite() {
     auto* seite = new QWidget(this);
     cboRennen = new QComboBox(seite);
@@ -135,20 +148,13 @@ QWidget* diaSlotRennen::baueRennSeite() {
     form->addRow(QString(), Check1);
 
     auto* knoepfe = new QHBoxLayout;
-    const std::pair<T::Element, void (Turnier::*)()> aktionen[] = {
+    const Knopfaktion aktionen[] = {
         {T::Command2, &Turnier::Command2_Click},
         {T::Command3, &Turnier::Command3_Click},
         {T::Command4, &Turnier::Command4_Click},
         {T::Command5, &Turnier::Command5_Click},
         {T::Command13, &Turnier::Command13_Click}};
-    for (const auto& [element, aktion] : aktionen) {
-        auto* k = new QPushButton(seite);
-        k->setObjectName(
-            QString::fromLatin1(QMetaEnum::fromType<T::Element>().valueToKey(element)));
-        connect(k, &QPushButton::clicked, &m_turnier, aktion);
-        m_knoepfe[size_t(element)] = k;
-        knoepfe->addWidget(k);
-    }
+    fuegeKnoepfeEin(seite, knoepfe, aktionen);
     connect(m_knoepfe[T::Command2], &QPushButton::clicked, this, [this] {
         if (m_turnier.bearbeitet()) Text1[1]->setFocus();
     });
@@ -243,21 +249,14 @@ QWidget* diaSlotRennen::baueQualiSeite() {
     QTableView* grid = tabelle(m_teilnehmer);
     grid->setObjectName(QStringLiteral("DBGrid1"));
     auto* knoepfe = new QHBoxLayout;
-    const std::pair<T::Element, void (Turnier::*)()> aktionen[] = {
+    const Knopfaktion aktionen[] = {
         {T::Command7, &Turnier::Command7_Click},
         {T::Command9, &Turnier::Command9_Click},
         {T::Command10, &Turnier::Command10_Click}};
     auto* sortiere = new QPushButton(QStringLiteral("Sortiere Quali"), seite);
     connect(sortiere, &QPushButton::clicked, &m_turnier, &Turnier::Command6_Click);
     knoepfe->addWidget(sortiere);
-    for (const auto& [element, aktion] : aktionen) {
-        auto* k = new QPushButton(seite);
-        k->setObjectName(
-            QString::fromLatin1(QMetaEnum::fromType<T::Element>().valueToKey(element)));
-        connect(k, &QPushButton::clicked, &m_turnier, aktion);
-        m_knoepfe[size_t(element)] = k;
-        knoepfe->addWidget(k);
-    }
+    fuegeKnoepfeEin(seite, knoepfe, aktionen);
     knoepfe->addStretch(1);
     auto* html = new QPushButton(QStringLiteral("HTML Ausgabe"), seite);
     connect(html, &QPushButton::clicked, &m_turnier, &Turnier::HtmlAusgabe);
@@ -283,19 +282,12 @@ QWidget* diaSlotRennen::baueLaufSeite() {
     connect(chkAutoStart, &QCheckBox::toggled, &m_turnier, &Turnier::setzeAutostart);
 
     auto* knoepfe = new QHBoxLayout;
-    const std::pair<T::Element, void (Turnier::*)()> aktionen[] = {
+    const Knopfaktion aktionen[] = {
         {T::Command8, &Turnier::Command8_Click},
         {T::Command11, &Turnier::Command11_Click},
         {T::Command14, &Turnier::Command14_Click}};
     knoepfe->addWidget(cZufall);
-    for (const auto& [element, aktion] : aktionen) {
-        auto* k = new QPushButton(seite);
-        k->setObjectName(
-            QString::fromLatin1(QMetaEnum::fromType<T::Element>().valueToKey(element)));
-        connect(k, &QPushButton::clicked, &m_turnier, aktion);
-        m_knoepfe[size_t(element)] = k;
-        knoepfe->addWidget(k);
-    }
+    fuegeKnoepfeEin(seite, knoepfe, aktionen);
     knoepfe->addWidget(chkAutoStart);
     knoepfe->addStretch(1);
 

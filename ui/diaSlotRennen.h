@@ -5,6 +5,10 @@
 
 #include <QDialog>
 #include <array>
+#include <span>
+#include <utility>
+
+#include "Turnier.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,8 +19,8 @@ class QPushButton;
 class QRadioButton;
 class QSqlQueryModel;
 class QTabWidget;
+class QHBoxLayout;
 class QTableView;
-class Turnier;
 
 class diaSlotRennen : public QDialog {
     Q_OBJECT
@@ -31,6 +35,9 @@ protected:
     void reject() override;
 
 private:
+    using Knopfaktion = std::pair<Turnier::Element, void (Turnier::*)()>;
+    // Buttons of the given elements into the row, each wired to its action.
+    void fuegeKnoepfeEin(QWidget* seite, QHBoxLayout* zeile, std::span<const Knopfaktion> aktionen);
     QWidget* baueRennSeite();
     QWidget* baueFahrerSeite();
     QWidget* baueQualiSeite();
