@@ -135,10 +135,17 @@ void Rennleitung::NeueRunde() {
     // Laps of the last run that never reached the history are copied before they are cleared.
     Laufrettung rettung(m_db);
     const auto befund = rettung.finde(&fehler);
-    if (befund && !rettung.uebernimm(*befund, false, &fehler))
+    if (befund && !rettung.uebernimm(*befund, false, &fehler)) {
+        // The laps stay in the lap table; the next history copy takes them along.
         SchreibeDebug(QStringLiteral("NeueRunde: Runden nicht in die Historie kopiert, "
                                      "aktrennen bleibt: ") + fehler);
-    else if (!m_db.execute(QStringLiteral("delete from aktrennen"), {}, &fehler))
+        m_rueckfrage.meldung(QStringLiteral("%1 Runden des letzten Laufs konnten nicht in die "
+                                            "Historie kopiert werden: %2\nSie bleiben "
+                                            "gespeichert und kommen mit diesem Lauf in die "
+                                            "Historie.")
+                                 .arg(befund->runden)
+                                 .arg(fehler));
+    } else if (!m_db.execute(QStringLiteral("delete from aktrennen"), {}, &fehler))
         SchreibeDebug(QStringLiteral("NeueRunde: delete from aktrennen: ") + fehler);
     if (!m_db.execute(QStringLiteral("update positionen set runden=0"), {}, &fehler))
         SchreibeDebug(QStringLiteral("NeueRunde: update positionen: ") + fehler);
