@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build pkg-config g++ sqlite3 libsqlite3-dev
     qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libqt6sql6-sqlite
-    qt6-tools-dev-tools libgl-dev libxkbcommon-dev
+    qt6-tools-dev-tools qt6-tools-dev libgl-dev libxkbcommon-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libusb-1.0-0-dev libespeak-ng-dev espeak-ng socat xvfb
     clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64-win32 qt6-translations-l10n

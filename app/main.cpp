@@ -1,7 +1,6 @@
 #include <QApplication>
 
 #include "ProgrammStart.h"
-#include "QtUebersetzung.h"
 #include "diaDatenbank.h"
 #include "frmMain.h"
 
@@ -10,8 +9,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Pistorelle"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
     QApplication::setOrganizationName(QStringLiteral("Pistorelle"));
-    // File choosers and message box buttons speak the program's language too.
-    QtUebersetzung::installiere(app);
 
     StartDialogeFenster dialoge;
     ProgrammStart start(dialoge);

@@ -49,6 +49,7 @@ public:
     // The voice the next announcement is spoken with.
     QString stimme() const;
     Sprecherfenster* fenster() const { return m_fenster; }
+    EinstellungsSpeicher& speicher() { return m_speicher; }
 
 private:
     Einstellungen& m_e;

@@ -21,6 +21,7 @@
 #include "HauptfensterZusatz.h"
 #include "frmAnzeige.h"
 #include "LiveStand.h"
+#include "Oberflaechensprache.h"
 #include "ProgrammAnsage.h"
 #include "ProgrammRueckfrage.h"
 #include "Rennablauf.h"
@@ -112,6 +113,8 @@ void ProgrammStart::Form_Initialize() {
     m_datenBank =
         m_speicher->hole(QStringLiteral("DatenBank"), EinstellungsSpeicher::standardDatenBank());
     m_speicher->HoleRegWerte(m_e);
+    // Before the first window: every text from here on is in the interface language.
+    Oberflaechensprache::installiere(Oberflaechensprache::ausEinstellungen(*m_speicher, m_e.LangId));
     // The program's own sounds, where the settings look for them by default.
     StandardToene::installiere();
 }

@@ -32,7 +32,7 @@
 #include "Lampenform.h"
 #include "ProgrammAnsage.h"
 #include "ProgrammStart.h"
-#include "QtUebersetzung.h"
+#include "Oberflaechensprache.h"
 #include "Rennleitung.h"
 #include "SlotAnzeige.h"
 #include "Sprecherfenster.h"
@@ -385,11 +385,16 @@ private slots:
         }
     }
 
-    void qtDialogeAufDeutsch() {
-        QVERIFY(QtUebersetzung::installiere(*qApp, QLocale(QLocale::English)));
-        QMessageBox box(QMessageBox::Question, "Frage", "Weiter?",
-                        QMessageBox::Ok | QMessageBox::Cancel);
-        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+    void qtDialogeInDerSpracheDerOberflaeche() {
+        const auto abbrechen = [] {
+            QMessageBox box(QMessageBox::Question, "Frage", "Weiter?",
+                            QMessageBox::Ok | QMessageBox::Cancel);
+            return box.button(QMessageBox::Cancel)->text();
+        };
+        QVERIFY(Oberflaechensprache::installiere(Oberflaechensprache::Englisch));
+        QCOMPARE(abbrechen(), QStringLiteral("Cancel"));
+        QVERIFY(Oberflaechensprache::installiere(Oberflaechensprache::Deutsch));
+        QCOMPARE(abbrechen(), QStringLiteral("Abbrechen"));
     }
 };
 
