@@ -3,8 +3,6 @@
 // the history once, none twice, also when the kill falls into a caution period.
 // PISTORELLE_ABSTURZ_VERSUCHE=N runs N trials of each kind and prints the figures.
 
-#include <signal.h>
-
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -15,6 +13,7 @@
 #include <QtTest>
 
 #include "DSRahmen.h"
+#include "EchtesProgramm.h"
 #include "EinstellungsSpeicher.h"
 #include "TestPty.h"
 
@@ -34,55 +33,6 @@ struct Ergebnis {
     int fehlend = 0;             // sent at least the margin before the kill, yet not stored
     qint64 spaetesteFehlend = -1;  // latest such lap: ms before the kill
     qint64 juengsteGespeichert = -1;
-};
-
-class Programm {
-public:
-    QTemporaryDir ordner;
-    QProcess prozess;
-
-    QString datenbank() const { return ordner.filePath("daten/Pistorelle/Pistorelle.db"); }
-
-    void starte() {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("XDG_CONFIG_HOME", ordner.filePath("konfig"));
-        env.insert("XDG_DATA_HOME", ordner.filePath("daten"));
-        env.insert("XDG_RUNTIME_DIR", ordner.filePath("laufzeit"));
-        env.insert("PISTORELLE_LPT", "sim");
-        // The real interfaces, whatever the test runner chose for the other tests.
-        env.remove("PISTORELLE_HARDWARE");
-        QDir().mkpath(ordner.filePath("laufzeit"));
-        QFile::setPermissions(ordner.filePath("laufzeit"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        prozess.setProcessEnvironment(env);
-        prozess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        prozess.start(PISTORELLE_PFAD, {});
-        prozess.waitForStarted();
-    }
-    // The program has opened the counter's line.
-    bool bereit(const QString& pty, int ms = 30000) {
-        QElapsedTimer t;
-        t.start();
-        const QString fd = QStringLiteral("/proc/%1/fd").arg(prozess.processId());
-        while (t.elapsed() < ms && prozess.state() == QProcess::Running) {
-            for (const QString& f : QDir(fd).entryList(QDir::AllEntries | QDir::System)) {
-                char ziel[512] = {};
-                const QByteArray link = (fd + '/' + f).toLocal8Bit();
-                if (::readlink(link.constData(), ziel, sizeof ziel - 1) > 0 &&
-                    QString::fromLocal8Bit(ziel) == pty)
-                    return true;
-            }
-            QTest::qWait(20);
-        }
-        return false;
-    }
-    void toete() {
-        if (prozess.state() == QProcess::NotRunning) return;
-        ::kill(pid_t(prozess.processId()), SIGKILL);
-        prozess.waitForFinished(10000);
-    }
-    ~Programm() { toete(); }
 };
 
 // Rows of a query on the file, read by a connection of the test's own.
@@ -122,9 +72,9 @@ class TestAbsturz : public QObject {
         PtyPaar pty;
         if (!pty.ok()) return erg;
         fcntl(pty.master, F_SETFD, FD_CLOEXEC);
-        Programm p;
+        EchtesProgramm p;
         {
-            EinstellungsSpeicher sp(p.ordner.filePath("konfig/Pistorelle/Pistorelle.ini"));
+            EinstellungsSpeicher sp(p.einstellungen());
             sp.speichere("DatenBankAuswahl", "0");
             sp.speichere("DS300Aktiv", "1");
             sp.speichere("DSGoStart", "1");
@@ -137,7 +87,7 @@ class TestAbsturz : public QObject {
             sp.speichere("MeldungsAnsage0", "0");
         }
         p.starte();
-        if (!p.bereit(pty.pfad)) {
+        if (!p.haeltOffen(pty.pfad)) {
             qWarning("Programm nicht bereit");
             return erg;
         }
