@@ -1,5 +1,6 @@
 #include "DatenbankSchema.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -381,8 +382,11 @@ bool DatenbankSchema::fuelle(QSqlDatabase& db, QString* fehler) {
         "Gesamt, SchnellsteRunde, Schnellste, Wann, AktRunde, ZurVorRunde, SchnellsteGeschw, "
         "AktGeschw) values (?, ?, 0, ?, ?, 'default', 0, 0, 0, 0, 999999, '', 0, 0, 0, 0)");
     for (int bahn = 1; bahn <= 6; ++bahn) {
-        const QVariantList werte = {bahn, bahn, QStringLiteral("Fahrer %1").arg(bahn),
-                                    QStringLiteral("Auto %1").arg(bahn)};
+        // A new database starts with names in the interface language; they are data from
+        // then on and stay as they are when the language changes.
+        const QVariantList werte = {
+            bahn, bahn, QCoreApplication::translate("DatenbankSchema", "Fahrer %1").arg(bahn),
+            QCoreApplication::translate("DatenbankSchema", "Auto %1").arg(bahn)};
         if (!fuehreAus(db, position, werte, fehler)) return false;
     }
     // The default track name of the settings; lengths are set with the layout calculator.
