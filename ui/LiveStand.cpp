@@ -17,6 +17,7 @@
 #include "Farbwert.h"
 #include "Hauptanzeige.h"
 #include "LiveStandFeld.h"
+#include "Oberflaechensprache.h"
 #include "Rennleitung.h"
 #include "SlotWerte.h"
 #include "frmMain.h"
@@ -34,6 +35,15 @@ const char* const kZuViele =
     "color:#fff;text-align:center;padding-top:30vh;font-size:7vw\">"
     "<p>Leider zu viele Zuschauer.</p><p style=\"font-size:4vw\">Bitte später noch einmal "
     "versuchen.</p></body></html>";
+const char* const kZuVieleEnglisch =
+    "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\">"
+    "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
+    "<title>Pistorelle</title></head><body style=\"font-family:sans-serif;background:#000;"
+    "color:#fff;text-align:center;padding-top:30vh;font-size:7vw\">"
+    "<p>Sorry, too many viewers.</p><p style=\"font-size:4vw\">Please try again later.</p>"
+    "</body></html>";
+
+bool englisch() { return Oberflaechensprache::aktuelle() == Oberflaechensprache::Englisch; }
 
 QString farbName(qint32 wert) { return Farbwert::alsFarbe(wert).name(); }
 
@@ -76,12 +86,16 @@ bool LiveStand::starte(const QHostAddress& adresse, quint16 port) {
     m_server = std::make_unique<QHttpServer>();
     m_server->route("/", QHttpServerRequest::Method::Get, [this](const QHttpServerRequest&) {
         if (zuschauer() >= maxZuschauer)
-            return QHttpServerResponse("text/html; charset=utf-8", QByteArray(kZuViele),
+            return QHttpServerResponse("text/html; charset=utf-8",
+                                       QByteArray(englisch() ? kZuVieleEnglisch : kZuViele),
                                        QHttpServerResponse::StatusCode::ServiceUnavailable);
         QFile seite(QStringLiteral(":/livestand/index.html"));
         if (!seite.open(QIODevice::ReadOnly))
             return QHttpServerResponse(QHttpServerResponse::StatusCode::InternalServerError);
-        return QHttpServerResponse("text/html; charset=utf-8", seite.readAll());
+        // The page speaks the interface's language.
+        QByteArray html = seite.readAll();
+        if (englisch()) html.replace("<html lang=\"de\">", "<html lang=\"en\">");
+        return QHttpServerResponse("text/html; charset=utf-8", html);
     });
     m_server->route("/api/stand", QHttpServerRequest::Method::Get,
                     [this](const QHttpServerRequest&) {
