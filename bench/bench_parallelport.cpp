@@ -7,8 +7,9 @@
 // thread itself runs with SCHED_FIFO above the sampler when it may, and reports how late its
 // edges came: figures with a late track are the track's fault, not the program's.
 //
-// Usage: bench_parallelport [--gruppen G] [--abstand MS]
-//   G groups of five crossings per pulse width (200), MS ms from group to group (50)
+// Usage: bench_parallelport [--gruppen G] [--abstand MS] [--periode US]
+//   G groups of five crossings per pulse width (200), MS ms from group to group (50),
+//   US µs between two samples (the program's own period unless given)
 
 #include <pthread.h>
 #include <sched.h>
@@ -68,6 +69,8 @@ bool streckeEchtzeit() {
 std::atomic<bool> streckeMitEchtzeit{false};
 
 // One pulse width: G groups, each five lanes 1 ms apart, groups `abstand` ms apart.
+int g_periodeUs = ParallelPort::standardPeriodeUs;
+
 Ergebnis messe(double breiteMs, int gruppen, int abstand, bool hog) {
     DebugLog::instanz().leeren();
     Einstellungen e;
@@ -80,6 +83,7 @@ Ergebnis messe(double breiteMs, int gruppen, int abstand, bool hog) {
     EchteUhr uhr;
     ParallelPort lpt(e, &io, &uhr);
     lpt.setZeitquelle(stempel);
+    lpt.setAbtastPeriodeUs(g_periodeUs);
     std::array<std::vector<qint32>, 6> stempelJeBahn;
     QObject::connect(&lpt, &Zeitnahme::rundeErfasst, &lpt, [&](int bahn, qint32 zeit) {
         if (bahn >= 1 && bahn <= 5) stempelJeBahn[size_t(bahn)].push_back(zeit);
@@ -177,10 +181,12 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int gruppen = qMax(10, zahlArgument(app.arguments(), QStringLiteral("--gruppen"), 200));
     const int abstand = qMax(15, zahlArgument(app.arguments(), QStringLiteral("--abstand"), 50));
+    g_periodeUs = qMax(100, zahlArgument(app.arguments(), QStringLiteral("--periode"),
+                                         ParallelPort::standardPeriodeUs));
     DebugLog::instanz().setAktiv(true);  // counts the samples the ring had to drop
-    std::printf("Parallelport simuliert, Abtastung 1 kHz, 5 Bahnen 1 ms versetzt, %d Gruppen je "
-                "Pulsbreite im Abstand von %d ms, %u Kerne\n",
-                gruppen, abstand, std::thread::hardware_concurrency());
+    std::printf("Parallelport simuliert, Abtastung alle %d µs, 5 Bahnen 1 ms versetzt, %d Gruppen "
+                "je Pulsbreite im Abstand von %d ms, %u Kerne\n",
+                g_periodeUs, gruppen, abstand, std::thread::hardware_concurrency());
     for (bool echtzeit : {true, false}) {
         if (echtzeit)
             qunsetenv("PISTORELLE_OHNE_ECHTZEIT");

@@ -32,7 +32,10 @@ ParallelPort::ParallelPort(const Einstellungen& einstellungen, PortIO* io, Uhr* 
       m_chaosTimer(uhr->neuerTimer(this)) {
     m_lptTimer->setInterval(lptTimerMs);
     m_chaosTimer->setInterval(chaosTimerMs);
-    connect(m_lptTimer, &UhrTimer::timeout, this, &ParallelPort::ErmittleLPTEvent);
+    connect(m_lptTimer, &UhrTimer::timeout, this, [this] {
+        uebernehmeProben();
+        ErmittleLPTEvent();
+    });
     connect(m_chaosTimer, &UhrTimer::timeout, this, [this] {
         SchreibeDebug(QStringLiteral("CheckChaos"));
         PruefeChaosEingang();
@@ -335,7 +338,18 @@ bool ParallelPort::tasteAb() {
     return true;
 }
 
-void ParallelPort::abtastLauf(quint16 b1, quint16 b2, quint64 generation) {
+void ParallelPort::uebernehmeProben() {
+    Abtastprobe p;
+    while (m_proben.lies(p)) {
+        LPT1Wert = p.w1;
+        LPT2Wert = p.w2;
+        ErfasseLPTWerte(1, p.zeit);
+    }
+    if (const quint32 verworfen = m_proben.holeVerworfen())
+        SchreibeDebug(QStringLiteral("LPT-Abtastung: %1 Proben verworfen, Puffer voll").arg(verworfen));
+}
+
+void ParallelPort::abtastLauf(quint16 b1, quint16 b2) {
     using namespace std::chrono;
     const ZeitstempelQuelle zeit = m_zeit;
     const auto periode = microseconds(m_periodeUs);
@@ -344,6 +358,7 @@ void ParallelPort::abtastLauf(quint16 b1, quint16 b2, quint64 generation) {
     m_echtzeit = echtzeit;
     const QString text = Echtzeit::meldung(QStringLiteral("LPT-Abtastung"), echtzeit, grund);
     QMetaObject::invokeMethod(this, [text] { SchreibeDebug(text); }, Qt::QueuedConnection);
+    // From here on the loop takes no lock and allocates nothing.
     Probe letzte;
     auto naechste = steady_clock::now();
     auto vorige = naechste;
@@ -353,19 +368,8 @@ void ParallelPort::abtastLauf(quint16 b1, quint16 b2, quint64 generation) {
         const qint64 luecke = duration_cast<microseconds>(gelesen - vorige).count();
         vorige = gelesen;
         if (luecke > m_groessteLuecke) m_groessteLuecke = luecke;
-        if (luecke > 2 * m_periodeUs) ++m_luecken;
-        if (lies(b1, b2, letzte, w1, w2)) {
-            const qint32 t = zeit();
-            QMetaObject::invokeMethod(
-                this,
-                [this, w1, w2, t, generation] {
-                    if (generation != m_generation) return;
-                    LPT1Wert = w1;
-                    LPT2Wert = w2;
-                    ErfasseLPTWerte(1, t);
-                },
-                Qt::QueuedConnection);
-        }
+        if (luecke > 2000) ++m_luecken;
+        if (lies(b1, b2, letzte, w1, w2)) m_proben.schreibe({w1, w2, zeit()});
         naechste += periode;
         const auto jetzt = steady_clock::now();
         if (naechste < jetzt - milliseconds(50)) naechste = jetzt;  // do not race to catch up
@@ -385,18 +389,18 @@ void ParallelPort::starteErfassung() {
     m_stop = false;
     const quint16 b1 = basis(QStringLiteral("LPT1"));
     const quint16 b2 = basis(QStringLiteral("LPT2"));
-    const quint64 generation = ++m_generation;
-    m_thread.reset(QThread::create([this, b1, b2, generation] { abtastLauf(b1, b2, generation); }));
+    m_proben.leere();
+    m_thread.reset(QThread::create([this, b1, b2] { abtastLauf(b1, b2); }));
     m_thread->start();
 }
 
 void ParallelPort::stoppeErfassung() {
     m_lptTimer->stop();
-    ++m_generation;  // samples still queued are dropped
     if (!m_thread) return;
     m_stop = true;
     m_thread->wait();
     m_thread.reset();
+    m_proben.leere();  // samples not yet taken over are dropped
 }
 
 void ParallelPort::starteChaosTimer() { m_chaosTimer->start(chaosTimerMs); }

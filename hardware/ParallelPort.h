@@ -1,9 +1,10 @@
 #pragma once
 // The parallel ports as timing interface and output stage. Outputs are single lines switched
-// by pin identifier ("LPT1 3", "LPT2 9", "AUS"). Inputs are sampled by a thread (1 kHz);
-// a sample (control register in the low byte, status register in the high byte, per port) is
-// kept only when it differs from the one before, stamped where it was taken and handed to the
-// UI thread into a ring of 101 entries. LPTTimer evaluates the ring every 100 ms into laps and
+// by pin identifier ("LPT1 3", "LPT2 9", "AUS"). Inputs are sampled by a thread at 2 kHz, so
+// that a 1 ms pulse is seen even when one wake-up comes late; a sample (control register in
+// the low byte, status register in the high byte, per port) is kept only when it differs from
+// the one before, stamped where it was taken and handed to the UI thread into a ring of 101
+// entries. LPTTimer evaluates the ring every 100 ms into laps and
 // caution; ChaosTimer reads a caution input directly every 500 ms when the ports do not time.
 // A lane counts on its own rising edge only: a sample that changes another input never
 // reports again a lane whose line has stayed high. The sampling thread asks for real-time
@@ -19,6 +20,7 @@
 #include <functional>
 #include <memory>
 
+#include "Abtastpuffer.h"
 #include "ModemLeitungen.h"  // ZeitstempelQuelle
 #include "Zeitnahme.h"
 
@@ -56,7 +58,9 @@ public:
     void setZeitquelle(ZeitstempelQuelle quelle);
     // The race engine's caution state. Without one, the state last switched by this input.
     void setChaosAbfrage(std::function<bool()> abfrage);
+    static constexpr int standardPeriodeUs = 500;
     void setAbtastPeriodeUs(int us) { m_periodeUs = qMax(100, us); }
+    int abtastPeriodeUs() const { return m_periodeUs; }
 
     // Base address of a port name: LPT1PortAdr for "LPT1" (any case), else LPT2PortAdr.
     quint16 basis(const QString& portName) const;
@@ -87,7 +91,7 @@ public:
     // The running (or last) sampling thread was granted real-time scheduling.
     bool echtzeitGewaehrt() const { return m_echtzeit; }
     // Since the sampling started: the longest time between two samples (µs) and how often
-    // it was longer than two periods (a pulse that short may have been missed then).
+    // it was longer than 2 ms (a pulse that short may have been missed then).
     qint64 groessteAbtastLueckeUs() const { return m_groessteLuecke; }
     int abtastLuecken() const { return m_luecken; }
     void starteChaosTimer();
@@ -120,7 +124,9 @@ private:
         quint16 w1 = 0, w2 = 0;
     };
     bool lies(quint16 b1, quint16 b2, Probe& letzte, quint16& w1, quint16& w2);
-    void abtastLauf(quint16 b1, quint16 b2, quint64 generation);
+    void abtastLauf(quint16 b1, quint16 b2);
+    // LPTTimer: the samples of the thread into the ring, then the evaluation.
+    void uebernehmeProben();
     bool chaosAktiv() const;
     void chaosAN();
     void chaosAUS();
@@ -149,7 +155,7 @@ private:
     std::atomic<bool> m_echtzeit{false};
     std::atomic<qint64> m_groessteLuecke{0};
     std::atomic<int> m_luecken{0};
-    quint64 m_generation = 0;
-    int m_periodeUs = 1000;
+    Abtastpuffer m_proben;  // sampling thread -> UI thread
+    int m_periodeUs = standardPeriodeUs;
     Probe m_letzteProbe;  // of tasteAb()
 };
