@@ -2,6 +2,91 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>FarbSeite</name>
+    <message>
+        <source>Farbe wählen</source>
+        <translation>Choose colour</translation>
+    </message>
+    <message>
+        <source>Slot %1</source>
+        <translation>Lane %1</translation>
+    </message>
+    <message>
+        <source>Slot Farbe</source>
+        <translation>Lane colour</translation>
+    </message>
+    <message>
+        <source>Schrift Farbe</source>
+        <translation>Text colour</translation>
+    </message>
+    <message>
+        <source>Default Farbe</source>
+        <translation>Default colours</translation>
+    </message>
+    <message>
+        <source>Dunkle Farbe</source>
+        <translation>Dark colours</translation>
+    </message>
+    <message>
+        <source>Helle Farbe</source>
+        <translation>Light colours</translation>
+    </message>
+    <message>
+        <source>Meine Farbe</source>
+        <translation>My colours</translation>
+    </message>
+    <message>
+        <source>Meine Farbe speichern</source>
+        <translation>Save my colours</translation>
+    </message>
+    <message>
+        <source>Sollen die Default Farben verwendet werden?</source>
+        <translation>Use the default colours?</translation>
+    </message>
+    <message>
+        <source>Sollen die dunklen Farben verwendet werden?</source>
+        <translation>Use the dark colours?</translation>
+    </message>
+    <message>
+        <source>Sollen die hellen Farben verwendet werden?</source>
+        <translation>Use the light colours?</translation>
+    </message>
+    <message>
+        <source>Sollen die eigenen Farben verwendet werden?</source>
+        <translation>Use your own colours?</translation>
+    </message>
+    <message>
+        <source>Sollen die eigenen Farben gespeichert werden?</source>
+        <translation>Save the current colours as your own?</translation>
+    </message>
+</context>
+<context>
+    <name>LPTControl</name>
+    <message>
+        <source>deaktiv</source>
+        <translation>disabled</translation>
+    </message>
+</context>
+<context>
+    <name>LiveStandSeite</name>
+    <message>
+        <source>Live-Stand im Browser für Zuschauer anbieten</source>
+        <translation>Offer live standings to viewers in a browser</translation>
+    </message>
+    <message>
+        <source>Handys und Fernseher im selben Netz öffnen die Adresse, die das Hauptfenster dann zeigt (mit QR-Code). Sie können nur zusehen, nichts ändern; höchstens %1 Zuschauer gleichzeitig.</source>
+        <translation>Phones and TVs on the same network open the address that the main window then shows (with a QR code). They can only watch, not change anything; at most %1 viewers at a time.</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Zuschauer</source>
+        <translation>Viewers</translation>
+    </message>
+</context>
+<context>
     <name>diaSprache</name>
     <message>
         <source>Figur / Sprache auswählen</source>
@@ -42,6 +127,396 @@
     <message>
         <source>Ende</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>frmOptions</name>
+    <message>
+        <source>rennen</source>
+        <extracomment>Tab of the table editor: the standings of the races</extracomment>
+        <translation>standings</translation>
+    </message>
+    <message>
+        <source>fahrer</source>
+        <extracomment>Tab of the table editor: the drivers</extracomment>
+        <translation>drivers</translation>
+    </message>
+    <message>
+        <source>SRunden</source>
+        <extracomment>Tab of the table editor: the lap records ("Hall of Fame")</extracomment>
+        <translation>lap records</translation>
+    </message>
+    <message>
+        <source>autos</source>
+        <extracomment>Tab of the table editor: the cars</extracomment>
+        <translation>cars</translation>
+    </message>
+    <message>
+        <source>strecken</source>
+        <extracomment>Tab of the table editor: the tracks</extracomment>
+        <translation>tracks</translation>
+    </message>
+    <message>
+        <source>streckenlayout</source>
+        <extracomment>Tab of the table editor: the pieces of each track's layout</extracomment>
+        <translation>track layout</translation>
+    </message>
+    <message>
+        <source>schienen</source>
+        <extracomment>Tab of the table editor: the kinds of track pieces</extracomment>
+        <translation>track pieces</translation>
+    </message>
+    <message>
+        <source>texte</source>
+        <extracomment>Tab of the table editor: the announcement texts</extracomment>
+        <translation>texts</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Neue Zeile</source>
+        <translation>New row</translation>
+    </message>
+    <message>
+        <source>Zeile löschen</source>
+        <translation>Delete row</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Strecken</source>
+        <translation>Tracks</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst eine Zeile wählen.</source>
+        <translation>Please choose a row first.</translation>
+    </message>
+    <message>
+        <source>Soll die Zeile %1 gelöscht werden?</source>
+        <translation>Delete row %1?</translation>
+    </message>
+    <message>
+        <source>Zeitnahme und Rennleitung für Slotcar-Bahnen mit zwei bis sechs Spuren.</source>
+        <translation>Timing and race management for slot-car tracks with two to six lanes.</translation>
+    </message>
+    <message>
+        <source>Verwendete Bibliotheken und ihre Lizenzen:</source>
+        <translation>Libraries used and their licences:</translation>
+    </message>
+</context>
+<context>
+    <name>frmOptionsNeu</name>
+    <message>
+        <source>Ton bei Signalerfassung</source>
+        <translation>Beep on every lap signal</translation>
+    </message>
+    <message>
+        <source>bei Programmstart</source>
+        <translation>at program start</translation>
+    </message>
+    <message>
+        <source>bei der Startampel</source>
+        <translation>at the start light</translation>
+    </message>
+    <message>
+        <source>wenn die Führung wechselt</source>
+        <translation>when the lead changes</translation>
+    </message>
+    <message>
+        <source>bei einer neuen persönlich schnellste Runde</source>
+        <translation>on a new personal best lap</translation>
+    </message>
+    <message>
+        <source>wenn man schneller als in der Runde zuvor ist</source>
+        <translation>when faster than on the lap before</translation>
+    </message>
+    <message>
+        <source>Restzeitansage / Frühstart / Chaosinfo</source>
+        <translation>Time left / false start / caution notice</translation>
+    </message>
+    <message>
+        <source>bei Rennende</source>
+        <translation>at the end of the race</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Zeitnahme</source>
+        <translation>Timing</translation>
+    </message>
+    <message>
+        <source>LPT Port</source>
+        <translation>LPT port</translation>
+    </message>
+    <message>
+        <source>Ansagen</source>
+        <translation>Announcements</translation>
+    </message>
+    <message>
+        <source>Rennen</source>
+        <translation>Race</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zeitnahme über</source>
+        <translation>Timing via</translation>
+    </message>
+    <message>
+        <source>Boxen</source>
+        <translation>Boxes</translation>
+    </message>
+    <message>
+        <source>mit Ampel</source>
+        <translation>with start light</translation>
+    </message>
+    <message>
+        <source>mit Lapster Ampel</source>
+        <translation>with Lapster start light</translation>
+    </message>
+    <message>
+        <source>Rennstart mit DS go! Taste</source>
+        <translation>Race start with the DS go! button</translation>
+    </message>
+    <message>
+        <source>Empfindlichkeit</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message>
+        <source>Port - Bahn</source>
+        <translation>Port - lane</translation>
+    </message>
+    <message>
+        <source>Ansteuerung über LPT Schnittstelle aktivieren</source>
+        <translation>Switch outputs through the LPT interface</translation>
+    </message>
+    <message>
+        <source>Strom Bahn1-6 invers. Pin aktiv = kein Strom.</source>
+        <translation>Power lanes 1-6 inverted. Pin active = no power.</translation>
+    </message>
+    <message>
+        <source>Hexadezimal, z. B. 378</source>
+        <translation>Hexadecimal, e.g. 378</translation>
+    </message>
+    <message>
+        <source>Achtung: Doppelte Pinbelegung</source>
+        <translation>Warning: a pin is assigned twice</translation>
+    </message>
+    <message>
+        <source>Strom Bahn %1</source>
+        <translation>Power lane %1</translation>
+    </message>
+    <message>
+        <source>Ampel Rot %1</source>
+        <translation>Red light %1</translation>
+    </message>
+    <message>
+        <source>Ampel Gruen</source>
+        <translation>Green light</translation>
+    </message>
+    <message>
+        <source>Erf. Bahn %1</source>
+        <translation>Sensor lane %1</translation>
+    </message>
+    <message>
+        <source>Chaos</source>
+        <translation>Caution</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ausgänge&lt;/b&gt;  (Zahl = Pinnummer, NA = nicht aktiviert)</source>
+        <translation>&lt;b&gt;Outputs&lt;/b&gt;  (number = pin number, NA = not active)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Eingänge&lt;/b&gt;  (Zahl = Pinnummer, NA = nicht aktiviert)</source>
+        <translation>&lt;b&gt;Inputs&lt;/b&gt;  (number = pin number, NA = not active)</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>Quali</source>
+        <translation>Qualifying</translation>
+    </message>
+    <message>
+        <source>ab Runden</source>
+        <translation>from lap</translation>
+    </message>
+    <message>
+        <source>Meldung</source>
+        <translation>Announcement</translation>
+    </message>
+    <message>
+        <source>Power Training</source>
+        <translation>Power practice</translation>
+    </message>
+    <message>
+        <source>Dauer (Min.)</source>
+        <translation>Length (min)</translation>
+    </message>
+    <message>
+        <source>Pause (Sek)</source>
+        <translation>Pause (s)</translation>
+    </message>
+    <message>
+        <source>Rennpausen (Sek)</source>
+        <translation>Race pauses (s)</translation>
+    </message>
+    <message>
+        <source>vor dem Rennlauf</source>
+        <translation>before a heat</translation>
+    </message>
+    <message>
+        <source>nach dem Rennlauf</source>
+        <translation>after a heat</translation>
+    </message>
+    <message>
+        <source>zwischen Rennläufen</source>
+        <translation>between heats</translation>
+    </message>
+    <message>
+        <source>Ablauf und Anzeige</source>
+        <translation>Procedure and display</translation>
+    </message>
+    <message>
+        <source>Rundentabelle nach Rennende anzeigen</source>
+        <translation>Show the lap table after the race</translation>
+    </message>
+    <message>
+        <source>Frühstart erkennen (Rundenabzug)</source>
+        <translation>Detect false starts (lap deducted)</translation>
+    </message>
+    <message>
+        <source>Bahnstrom aus</source>
+        <translation>Track power off</translation>
+    </message>
+    <message>
+        <source>Bahnstrom bei Training aus</source>
+        <translation>Track power off in practice</translation>
+    </message>
+    <message>
+        <source>LTF Datei schreiben</source>
+        <translation>Write LTF file</translation>
+    </message>
+    <message>
+        <source>LTF Einzelrunden Datei schreiben</source>
+        <translation>Write LTF single-lap file</translation>
+    </message>
+    <message>
+        <source>Anzeige Gesamtzeit / Durchschnittszeit</source>
+        <translation>Show total time / average time</translation>
+    </message>
+    <message>
+        <source>Menue oben / unten anzeigen</source>
+        <translation>Show the menu at the top / bottom</translation>
+    </message>
+    <message>
+        <source>Startzeit bei Ampel Aus</source>
+        <translation>Start time when the light goes out</translation>
+    </message>
+    <message>
+        <source>Hall of Fame füllen</source>
+        <translation>Fill the Hall of Fame</translation>
+    </message>
+    <message>
+        <source>Wenn gesetzt ist Startzeit bei Ampel aus, ansonsten Startzeit pro Auto beim ersten überfahren der Ziellinie</source>
+        <translation>When set, the start time is when the light goes out; otherwise each car's start time is when it first crosses the finish line</translation>
+    </message>
+    <message>
+        <source>Anzeige im Training statisch</source>
+        <translation>Static standings in practice</translation>
+    </message>
+    <message>
+        <source>Bilder Anzeigen</source>
+        <translation>Show pictures</translation>
+    </message>
+    <message>
+        <source>Datenbank bei Programmstart auswählen</source>
+        <translation>Choose the database at program start</translation>
+    </message>
+    <message>
+        <source>Werte und Pfade</source>
+        <translation>Values and paths</translation>
+    </message>
+    <message>
+        <source>Millisekunden Prellzeit</source>
+        <translation>Debounce time in milliseconds</translation>
+    </message>
+    <message>
+        <source>Millisekunden Nachlaufzeit</source>
+        <translation>Run-out time in milliseconds</translation>
+    </message>
+    <message>
+        <source>Rennen in der  Historie</source>
+        <translation>Races in the history</translation>
+    </message>
+    <message>
+        <source>Anzahl Bahnen (Slots)</source>
+        <translation>Number of lanes (slots)</translation>
+    </message>
+    <message>
+        <source>Ausgabepfad für LTF Datei und HTML Datei bei Slotrennen Ausgabe</source>
+        <translation>Output folder for the LTF file and the HTML file of the race output</translation>
+    </message>
+    <message>
+        <source>Bilder-Verz.</source>
+        <translation>Picture folder</translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>Ton Ampel an</source>
+        <translation>Sound light on</translation>
+    </message>
+    <message>
+        <source>Ton Ampel aus</source>
+        <translation>Sound light off</translation>
+    </message>
+    <message>
+        <source>Ton Rundenimpuls</source>
+        <translation>Sound lap pulse</translation>
+    </message>
+    <message>
+        <source>Doppelklick zur Tonauswahl</source>
+        <translation>Double-click to choose a sound</translation>
+    </message>
+    <message>
+        <source>Anzahl Slots muss zwischen 2 und 6 liegen!</source>
+        <translation>The number of lanes must be between 2 and 6!</translation>
+    </message>
+    <message>
+        <source>Wähle Sound</source>
+        <translation>Choose sound</translation>
+    </message>
+    <message>
+        <source>WAV-Dateien (*.wav *.WAV)</source>
+        <translation>WAV files (*.wav *.WAV)</translation>
     </message>
 </context>
 </TS>

@@ -48,11 +48,11 @@ std::pair<qint32, qint32> FarbSeite::schemaFarben(Schema s, int bahn) {
 FarbSeite::FarbSeite(EinstellungsSpeicher& speicher, Rueckfrage& frage, QWidget* parent)
     : QWidget(parent), m_speicher(speicher), m_frage(frage) {
     m_farbWahl = [this](const QColor& jetzt) {
-        return QColorDialog::getColor(jetzt, this, QStringLiteral("Farbe wählen"));
+        return QColorDialog::getColor(jetzt, this, tr("Farbe wählen"));
     };
     auto* raster = new QGridLayout(this);
     for (int b = 1; b <= 6; ++b) {
-        auto* probe = new QLabel(QStringLiteral("Slot %1").arg(b), this);
+        auto* probe = new QLabel(tr("Slot %1").arg(b), this);
         probe->setAlignment(Qt::AlignCenter);
         probe->setMinimumSize(220, 40);
         probe->setAutoFillBackground(true);
@@ -61,8 +61,8 @@ FarbSeite::FarbSeite(EinstellungsSpeicher& speicher, Rueckfrage& frage, QWidget*
         f.setBold(true);
         probe->setFont(f);
         m_probe[size_t(b)] = probe;
-        auto* slot = new QPushButton(QStringLiteral("Slot Farbe"), this);
-        auto* schrift = new QPushButton(QStringLiteral("Schrift Farbe"), this);
+        auto* slot = new QPushButton(tr("Slot Farbe"), this);
+        auto* schrift = new QPushButton(tr("Schrift Farbe"), this);
         connect(slot, &QPushButton::clicked, this, [this, b] { SlotFarbe_Click(b); });
         connect(schrift, &QPushButton::clicked, this, [this, b] { SchriftFarbe_Click(b); });
         raster->addWidget(probe, b - 1, 0);
@@ -70,15 +70,15 @@ FarbSeite::FarbSeite(EinstellungsSpeicher& speicher, Rueckfrage& frage, QWidget*
         raster->addWidget(schrift, b - 1, 2);
     }
     auto* schemata = new QVBoxLayout;
-    const std::pair<const char*, std::function<void()>> knoepfe[] = {
-        {"Default Farbe", [this] { waehleSchema(Default); }},
-        {"Dunkle Farbe", [this] { waehleSchema(Dunkel); }},
-        {"Helle Farbe", [this] { waehleSchema(Hell); }},
-        {"Meine Farbe", [this] { MeineFarbe_Click(); }},
-        {"Meine Farbe speichern", [this] { MeineFarbeSpeichern_Click(); }},
+    const std::pair<QString, std::function<void()>> knoepfe[] = {
+        {tr("Default Farbe"), [this] { waehleSchema(Default); }},
+        {tr("Dunkle Farbe"), [this] { waehleSchema(Dunkel); }},
+        {tr("Helle Farbe"), [this] { waehleSchema(Hell); }},
+        {tr("Meine Farbe"), [this] { MeineFarbe_Click(); }},
+        {tr("Meine Farbe speichern"), [this] { MeineFarbeSpeichern_Click(); }},
     };
     for (const auto& [text, aktion] : knoepfe) {
-        auto* k = new QPushButton(QString::fromUtf8(text), this);
+        auto* k = new QPushButton(text, this);
         connect(k, &QPushButton::clicked, this, aktion);
         schemata->addWidget(k);
     }
@@ -103,10 +103,10 @@ void FarbSeite::zeige(int bahn) {
 }
 
 void FarbSeite::waehleSchema(Schema s) {
-    static const char* const fragen[3] = {"Sollen die Default Farben verwendet werden?",
-                                          "Sollen die dunklen Farben verwendet werden?",
-                                          "Sollen die hellen Farben verwendet werden?"};
-    if (!m_frage.frage(QString::fromUtf8(fragen[s]))) return;
+    const QString fragen[3] = {tr("Sollen die Default Farben verwendet werden?"),
+                               tr("Sollen die dunklen Farben verwendet werden?"),
+                               tr("Sollen die hellen Farben verwendet werden?")};
+    if (!m_frage.frage(fragen[s])) return;
     for (int b = 1; b <= 6; ++b) {
         const auto [h, t] = schemaFarben(s, b);
         setzeFarben(b, h, t);
@@ -114,7 +114,7 @@ void FarbSeite::waehleSchema(Schema s) {
 }
 
 void FarbSeite::MeineFarbe_Click() {
-    if (!m_frage.frage(QStringLiteral("Sollen die eigenen Farben verwendet werden?"))) return;
+    if (!m_frage.frage(tr("Sollen die eigenen Farben verwendet werden?"))) return;
     for (int b = 1; b <= 6; ++b) {
         const QString h = QStringLiteral("MeineFarbe%1").arg(b);
         const QString t = QStringLiteral("MeineFontFarbe%1").arg(b);
@@ -125,7 +125,7 @@ void FarbSeite::MeineFarbe_Click() {
 }
 
 void FarbSeite::MeineFarbeSpeichern_Click() {
-    if (!m_frage.frage(QStringLiteral("Sollen die eigenen Farben gespeichert werden?"))) return;
+    if (!m_frage.frage(tr("Sollen die eigenen Farben gespeichert werden?"))) return;
     for (int b = 1; b <= 6; ++b) {
         m_speicher.speichere(QStringLiteral("MeineFarbe%1").arg(b),
                              QString::number(m_farbe[size_t(b)]));

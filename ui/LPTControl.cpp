@@ -56,7 +56,10 @@ LPTControl::LPTControl(ParallelPort* lpt, Uhr* uhr, QWidget* parent)
 }
 
 void LPTControl::zeige() {
-    m_cmdPort->setText(m_belegung->cmdPortCaption());
+    // The caption "deaktiv" is also the state the logic keeps and hands back: only the
+    // button's text follows the interface language.
+    const QString port = m_belegung->cmdPortCaption();
+    m_cmdPort->setText(port == QLatin1String("deaktiv") ? tr("deaktiv") : port);
     m_cmdTyp->setText(m_belegung->cmdTypCaption());
     setzeHintergrund(m_cmdTyp, m_belegung->cmdTypFarbe());
     setzeHintergrund(this, m_belegung->hintergrund());

@@ -14,20 +14,20 @@ LiveStandSeite::LiveStandSeite(EinstellungsSpeicher& speicher, QWidget* parent)
     : QWidget(parent), m_speicher(speicher) {
     setObjectName(QStringLiteral("LiveStandSeite"));
     auto* form = new QFormLayout(this);
-    m_an = new QCheckBox(QStringLiteral("Live-Stand im Browser für Zuschauer anbieten"), this);
+    m_an = new QCheckBox(tr("Live-Stand im Browser für Zuschauer anbieten"), this);
     m_an->setObjectName(QStringLiteral("LiveStandAn"));
     m_port = new QSpinBox(this);
     m_port->setObjectName(QStringLiteral("LiveStandPort"));
     m_port->setRange(1, 65535);
     auto* hilfe = new QLabel(
-        QStringLiteral("Handys und Fernseher im selben Netz öffnen die Adresse, die das "
-                       "Hauptfenster dann zeigt (mit QR-Code). Sie können nur zusehen, nichts "
-                       "ändern; höchstens %1 Zuschauer gleichzeitig.")
+        tr("Handys und Fernseher im selben Netz öffnen die Adresse, die das "
+           "Hauptfenster dann zeigt (mit QR-Code). Sie können nur zusehen, nichts "
+           "ändern; höchstens %1 Zuschauer gleichzeitig.")
             .arg(LiveStand::maxZuschauer),
         this);
     hilfe->setWordWrap(true);
     form->addRow(m_an);
-    form->addRow(QStringLiteral("Port:"), m_port);
+    form->addRow(tr("Port:"), m_port);
     form->addRow(hilfe);
 
     m_an->setChecked(speicher.hole(LiveStand::anSchluessel, QStringLiteral("0")) ==
@@ -48,7 +48,7 @@ void LiveStandSeite::speichere() {
 LiveStandSeite* LiveStandSeite::fuegeEin(frmOptionsNeu& dialog, EinstellungsSpeicher& speicher,
                                          std::function<void()> anwenden) {
     auto* seite = new LiveStandSeite(speicher);
-    dialog.seiten()->addTab(seite, QStringLiteral("Zuschauer"));
+    dialog.seiten()->addTab(seite, tr("Zuschauer"));
     QObject::connect(&dialog, &QDialog::accepted, seite, [seite, anwenden = std::move(anwenden)] {
         seite->speichere();
         if (anwenden) anwenden();

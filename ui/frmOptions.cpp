@@ -21,13 +21,27 @@ struct Tab {
     const char* schluessel;
     const char* tabelle;
     const char* ordnung;
+    const char* titel;  // shown on the tab, through tr(); in German the key itself
 };
 // "rennen" is the standings table, "SRunden" the lap records ("Hall of Fame").
 constexpr Tab kTabs[] = {
-    {"rennen", "positionen", ""},      {"fahrer", "fahrer", ""},
-    {"SRunden", "schnellsterunden", ""}, {"autos", "autos", ""},
-    {"strecken", "strecken", ""},      {"streckenlayout", "streckenlayout", "strname,nummer"},
-    {"schienen", "schienen", ""},      {"texte", "texte", "nummer,langid"},
+    //: Tab of the table editor: the standings of the races
+    {"rennen", "positionen", "", QT_TRANSLATE_NOOP("frmOptions", "rennen")},
+    //: Tab of the table editor: the drivers
+    {"fahrer", "fahrer", "", QT_TRANSLATE_NOOP("frmOptions", "fahrer")},
+    //: Tab of the table editor: the lap records ("Hall of Fame")
+    {"SRunden", "schnellsterunden", "", QT_TRANSLATE_NOOP("frmOptions", "SRunden")},
+    //: Tab of the table editor: the cars
+    {"autos", "autos", "", QT_TRANSLATE_NOOP("frmOptions", "autos")},
+    //: Tab of the table editor: the tracks
+    {"strecken", "strecken", "", QT_TRANSLATE_NOOP("frmOptions", "strecken")},
+    //: Tab of the table editor: the pieces of each track's layout
+    {"streckenlayout", "streckenlayout", "strname,nummer",
+     QT_TRANSLATE_NOOP("frmOptions", "streckenlayout")},
+    //: Tab of the table editor: the kinds of track pieces
+    {"schienen", "schienen", "", QT_TRANSLATE_NOOP("frmOptions", "schienen")},
+    //: Tab of the table editor: the announcement texts
+    {"texte", "texte", "nummer,langid", QT_TRANSLATE_NOOP("frmOptions", "texte")},
 };
 
 }  // namespace
@@ -41,10 +55,10 @@ QStringList frmOptions::schluessel() {
 frmOptions::frmOptions(Datenbank& db, Rueckfrage& frage, TabellenAktionen aktionen,
                        QWidget* parent)
     : QDialog(parent), m_frage(frage), m_aktionen(std::move(aktionen)) {
-    setWindowTitle(QStringLiteral("Optionen"));
+    setWindowTitle(tr("Optionen"));
     m_modell = new TabellenModell(db.db(), frage, this);
     m_tabs = new QTabBar(this);
-    for (const Tab& t : kTabs) m_tabs->addTab(QString::fromLatin1(t.schluessel));
+    for (const Tab& t : kTabs) m_tabs->addTab(tr(t.titel));
     m_grid = new QTableView(this);
     m_grid->setModel(m_modell);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -52,23 +66,24 @@ frmOptions::frmOptions(Datenbank& db, Rueckfrage& frage, TabellenAktionen aktion
     m_grid->setAlternatingRowColors(true);
     m_grid->verticalHeader()->setDefaultSectionSize(22);
 
+    // The German caption is also the button's object name.
     const std::pair<const char*, std::function<void()>> knoepfe[] = {
-        {"Neue Zeile", [this] { NeueZeile_Click(); }},
-        {"Zeile löschen", [this] { Loeschen_Click(); }},
-        {"Sprache", [this] { if (m_aktionen.Sprache) m_aktionen.Sprache(); }},
-        {"Strecken", [this] { if (m_aktionen.Strecken) m_aktionen.Strecken(); }},
-        {"Info", [this] { QMessageBox::about(this, QStringLiteral("Info"), infoText()); }},
+        {QT_TR_NOOP("Neue Zeile"), [this] { NeueZeile_Click(); }},
+        {QT_TR_NOOP("Zeile löschen"), [this] { Loeschen_Click(); }},
+        {QT_TR_NOOP("Sprache"), [this] { if (m_aktionen.Sprache) m_aktionen.Sprache(); }},
+        {QT_TR_NOOP("Strecken"), [this] { if (m_aktionen.Strecken) m_aktionen.Strecken(); }},
+        {QT_TR_NOOP("Info"), [this] { QMessageBox::about(this, tr("Info"), infoText()); }},
     };
     auto* leiste = new QHBoxLayout;
     for (const auto& [text, aktion] : knoepfe) {
-        auto* k = new QPushButton(QString::fromUtf8(text), this);
+        auto* k = new QPushButton(tr(text), this);
         k->setObjectName(QString::fromUtf8(text));
         k->setAutoDefault(false);
         connect(k, &QPushButton::clicked, this, aktion);
         leiste->addWidget(k);
     }
     leiste->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &frmOptions::OK_Click);
     leiste->addWidget(ok);
@@ -107,10 +122,10 @@ void frmOptions::NeueZeile_Click() {
 void frmOptions::Loeschen_Click() {
     const QModelIndex i = m_grid->currentIndex();
     if (!i.isValid()) {
-        m_frage.meldung(QStringLiteral("Bitte zuerst eine Zeile wählen."));
+        m_frage.meldung(tr("Bitte zuerst eine Zeile wählen."));
         return;
     }
-    if (!m_frage.frage(QStringLiteral("Soll die Zeile %1 gelöscht werden?").arg(i.row() + 1)))
+    if (!m_frage.frage(tr("Soll die Zeile %1 gelöscht werden?").arg(i.row() + 1)))
         return;
     m_modell->loescheZeile(i.row());
 }
@@ -123,14 +138,15 @@ void frmOptions::OK_Click() {
 QString frmOptions::infoText() {
     QString version = QCoreApplication::applicationVersion();
     if (version.isEmpty()) version = QStringLiteral("0.1.0");
-    return QStringLiteral(
-               "<h3>Pistorelle %1</h3>"
-               "<p>Zeitnahme und Rennleitung für Slotcar-Bahnen mit zwei bis sechs Spuren.</p>"
-               "<p>Verwendete Bibliotheken und ihre Lizenzen:</p><ul>"
-               "<li>Qt %2 (Core, Gui, Widgets, Sql, SerialPort, Multimedia): LGPL 3</li>"
-               "<li>Qt Charts %2: GPL 3</li>"
-               "<li>SQLite %3: Public Domain</li>"
+    return QStringLiteral("<h3>Pistorelle %1</h3><p>%2</p><p>%3</p><ul>")
+               .arg(version,
+                    tr("Zeitnahme und Rennleitung für Slotcar-Bahnen mit zwei bis sechs Spuren."),
+                    tr("Verwendete Bibliotheken und ihre Lizenzen:")) +
+           QStringLiteral(
+               "<li>Qt %1 (Core, Gui, Widgets, Sql, SerialPort, Multimedia): LGPL 3</li>"
+               "<li>Qt Charts %1: GPL 3</li>"
+               "<li>SQLite %2: Public Domain</li>"
                "<li>eSpeak NG: GPL 3</li>"
                "<li>libusb 1.0: LGPL 2.1</li></ul>")
-        .arg(version, QString::fromLatin1(qVersion()), QString::fromLatin1(sqlite3_libversion()));
+               .arg(QString::fromLatin1(qVersion()), QString::fromLatin1(sqlite3_libversion()));
 }

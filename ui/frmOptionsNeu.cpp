@@ -28,14 +28,16 @@ namespace {
 
 const char* const kQuellen[7] = {"Com Port", "RaceControl", "BEPFE", "DS200",
                                  "DS300",    "LPT Port",    "Lapster"};
-const char* const kMeldungen[8] = {"Ton bei Signalerfassung",
-                                   "bei Programmstart",
-                                   "bei der Startampel",
-                                   "wenn die Führung wechselt",
-                                   "bei einer neuen persönlich schnellste Runde",
-                                   "wenn man schneller als in der Runde zuvor ist",
-                                   "Restzeitansage / Frühstart / Chaosinfo",
-                                   "bei Rennende"};
+// The announcement kinds 0..7, shown through tr().
+const char* const kMeldungen[8] = {
+    QT_TRANSLATE_NOOP("frmOptionsNeu", "Ton bei Signalerfassung"),
+    QT_TRANSLATE_NOOP("frmOptionsNeu", "bei Programmstart"),
+    QT_TRANSLATE_NOOP("frmOptionsNeu", "bei der Startampel"),
+    QT_TRANSLATE_NOOP("frmOptionsNeu", "wenn die Führung wechselt"),
+    QT_TRANSLATE_NOOP("frmOptionsNeu", "bei einer neuen persönlich schnellste Runde"),
+    QT_TRANSLATE_NOOP("frmOptionsNeu", "wenn man schneller als in der Runde zuvor ist"),
+    QT_TRANSLATE_NOOP("frmOptionsNeu", "Restzeitansage / Frühstart / Chaosinfo"),
+    QT_TRANSLATE_NOOP("frmOptionsNeu", "bei Rennende")};
 constexpr int kAusgaenge = 12;
 
 class Doppelklick : public QObject {
@@ -71,14 +73,14 @@ frmOptionsNeu::frmOptionsNeu(Einstellungen& e, EinstellungsSpeicher& speicher, R
       m_frage(frage),
       m_anwendung(std::move(anwendung)),
       m_dateiWahl(standardDateiWahl(this)) {
-    setWindowTitle(QStringLiteral("Optionen"));
+    setWindowTitle(tr("Optionen"));
     m_seiten = new QTabWidget(this);
-    m_seiten->addTab(baueZeitnahme(), QStringLiteral("Zeitnahme"));
-    m_seiten->addTab(baueLPT(lpt, &uhr), QStringLiteral("LPT Port"));
-    m_seiten->addTab(baueAnsagen(), QStringLiteral("Ansagen"));
-    m_seiten->addTab(baueRennen(), QStringLiteral("Rennen"));
+    m_seiten->addTab(baueZeitnahme(), tr("Zeitnahme"));
+    m_seiten->addTab(baueLPT(lpt, &uhr), tr("LPT Port"));
+    m_seiten->addTab(baueAnsagen(), tr("Ansagen"));
+    m_seiten->addTab(baueRennen(), tr("Rennen"));
     m_farben = new FarbSeite(speicher, frage, this);
-    m_seiten->addTab(m_farben, QStringLiteral("Farben"));
+    m_seiten->addTab(m_farben, tr("Farben"));
     // Colours: the record's values until the user picks others.
     binde(
         [this] {
@@ -92,8 +94,8 @@ frmOptionsNeu::frmOptionsNeu(Einstellungen& e, EinstellungsSpeicher& speicher, R
             }
         });
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
+    auto* abbrechen = new QPushButton(tr("Abbrechen"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmOptionsNeu::OK_Click);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
@@ -154,7 +156,7 @@ QLineEdit* frmOptionsNeu::feld(const char* name, QWidget* eltern) {
 
 QWidget* frmOptionsNeu::baueZeitnahme() {
     auto* seite = new QWidget;
-    auto* quellen = new QGroupBox(QStringLiteral("Zeitnahme über"), seite);
+    auto* quellen = new QGroupBox(tr("Zeitnahme über"), seite);
     auto* ql = new QVBoxLayout(quellen);
     for (int i = 0; i < 7; ++i) {
         m_quelle[size_t(i)] = new QRadioButton(QString::fromLatin1(kQuellen[i]), quellen);
@@ -175,11 +177,11 @@ QWidget* frmOptionsNeu::baueZeitnahme() {
                 if (m_quelle[size_t(i)]->isChecked()) *quellFlag(m_e, i) = 1;
         });
 
-    auto* boxen = new QGroupBox(QStringLiteral("Boxen"), seite);
+    auto* boxen = new QGroupBox(tr("Boxen"), seite);
     auto* bl = new QFormLayout(boxen);
-    auto* mitAmpel = schalter(QStringLiteral("mit Ampel"), "BEPFEmitAmpel", boxen);
-    auto* lapsterAmpel = schalter(QStringLiteral("mit Lapster Ampel"), "LAPSTERmitAmpel", boxen);
-    auto* dsGo = schalter(QStringLiteral("Rennstart mit DS go! Taste"), "DSGoStart", boxen);
+    auto* mitAmpel = schalter(tr("mit Ampel"), "BEPFEmitAmpel", boxen);
+    auto* lapsterAmpel = schalter(tr("mit Lapster Ampel"), "LAPSTERmitAmpel", boxen);
+    auto* dsGo = schalter(tr("Rennstart mit DS go! Taste"), "DSGoStart", boxen);
     bindeGanz(mitAmpel, m_e.BEPFEmitAmpel);
     bindeGanz(lapsterAmpel, m_e.LAPSTERmitAmpel);
     bindeFlag(dsGo, m_e.DSGoStart);
@@ -188,7 +190,7 @@ QWidget* frmOptionsNeu::baueZeitnahme() {
     bl->addRow(dsGo);
     auto* level = zahl("RaceControlLevel", boxen, -32768, 32767);
     bindeZahl(level, m_e.RaceControlLevel);
-    bl->addRow(QStringLiteral("Empfindlichkeit"), level);
+    bl->addRow(tr("Empfindlichkeit"), level);
     auto* ports = new QHBoxLayout;
     for (int i = 1; i <= 4; ++i) {
         auto* p = zahl(QStringLiteral("RaceControlPort%1").arg(i).toLatin1().constData(), boxen,
@@ -197,7 +199,7 @@ QWidget* frmOptionsNeu::baueZeitnahme() {
         bindeZahl(p, m_e.RaceControlPort[size_t(i)]);
         ports->addWidget(p);
     }
-    bl->addRow(QStringLiteral("Port - Bahn"), ports);
+    bl->addRow(tr("Port - Bahn"), ports);
     auto* com1 = feld("CommPort1", boxen);
     auto* com2 = feld("CommPort2", boxen);
     bindeText(com1, m_e.CommPort1);
@@ -215,8 +217,8 @@ QWidget* frmOptionsNeu::baueLPT(ParallelPort* lpt, Uhr* uhr) {
     auto* seite = new QWidget;
     auto* oben = new QFormLayout;
     auto* ansteuerung = schalter(
-        QStringLiteral("Ansteuerung über LPT Schnittstelle aktivieren"), "LPTAnsteuerung", seite);
-    auto* invers = schalter(QStringLiteral("Strom Bahn1-6 invers. Pin aktiv = kein Strom."),
+        tr("Ansteuerung über LPT Schnittstelle aktivieren"), "LPTAnsteuerung", seite);
+    auto* invers = schalter(tr("Strom Bahn1-6 invers. Pin aktiv = kein Strom."),
                             "BahnStromInvers", seite);
     bindeFlag(ansteuerung, m_e.LPTAnsteuerung);
     bindeFlag(invers, m_e.BahnStromInvers);
@@ -228,7 +230,7 @@ QWidget* frmOptionsNeu::baueLPT(ParallelPort* lpt, Uhr* uhr) {
         m_portAdr[size_t(i)]->setValidator(new QRegularExpressionValidator(
             QRegularExpression(QStringLiteral("[0-9A-Fa-f]{0,4}")), m_portAdr[size_t(i)]));
         m_portAdr[size_t(i)]->setMaximumWidth(80);
-        m_portAdr[size_t(i)]->setToolTip(QStringLiteral("Hexadezimal, z. B. 378"));
+        m_portAdr[size_t(i)]->setToolTip(tr("Hexadezimal, z. B. 378"));
         oben->addRow(i == 0 ? QStringLiteral("LPT1:") : QStringLiteral("LPT2:"),
                      m_portAdr[size_t(i)]);
         QString* wert = adressen[i];
@@ -245,7 +247,7 @@ QWidget* frmOptionsNeu::baueLPT(ParallelPort* lpt, Uhr* uhr) {
                 *wert = QString::number(t.toInt(nullptr, 16));
             });
     }
-    m_lblDoppelt = new QLabel(QStringLiteral("Achtung: Doppelte Pinbelegung"), seite);
+    m_lblDoppelt = new QLabel(tr("Achtung: Doppelte Pinbelegung"), seite);
     m_lblDoppelt->setStyleSheet(QStringLiteral("QLabel { color: red; font-weight: bold; }"));
     m_lblDoppelt->hide();
     oben->addRow(m_lblDoppelt);
@@ -257,22 +259,22 @@ QWidget* frmOptionsNeu::baueLPT(ParallelPort* lpt, Uhr* uhr) {
     };
     QVector<Signal> signale;
     for (int b = 1; b <= 6; ++b)
-        signale.append({QStringLiteral("Strom Bahn %1").arg(b), &m_e.LPTBahn[size_t(b)], false});
+        signale.append({tr("Strom Bahn %1").arg(b), &m_e.LPTBahn[size_t(b)], false});
     for (int a = 1; a <= 5; ++a)
-        signale.append({QStringLiteral("Ampel Rot %1").arg(a), &m_e.LPTAmpel[size_t(a)], false});
-    signale.append({QStringLiteral("Ampel Gruen"), &m_e.LPTAmpelGruen, false});
+        signale.append({tr("Ampel Rot %1").arg(a), &m_e.LPTAmpel[size_t(a)], false});
+    signale.append({tr("Ampel Gruen"), &m_e.LPTAmpelGruen, false});
     for (int b = 1; b <= 6; ++b)
-        signale.append({QStringLiteral("Erf. Bahn %1").arg(b), &m_e.LPTErf[size_t(b)], true});
-    signale.append({QStringLiteral("Chaos"), &m_e.LPTChaos, true});
+        signale.append({tr("Erf. Bahn %1").arg(b), &m_e.LPTErf[size_t(b)], true});
+    signale.append({tr("Chaos"), &m_e.LPTChaos, true});
 
     auto* liste = new QWidget;
     auto* ll = new QVBoxLayout(liste);
     for (int i = 0; i < signale.size(); ++i) {
         if (i == 0 || i == kAusgaenge)
-            ll->addWidget(new QLabel((i == 0 ? QStringLiteral("<b>Ausgänge</b>")
-                                             : QStringLiteral("<b>Eingänge</b>")) +
-                                         QStringLiteral("  (Zahl = Pinnummer, NA = nicht aktiviert)"),
-                                     liste));
+            ll->addWidget(
+                new QLabel(i == 0 ? tr("<b>Ausgänge</b>  (Zahl = Pinnummer, NA = nicht aktiviert)")
+                                  : tr("<b>Eingänge</b>  (Zahl = Pinnummer, NA = nicht aktiviert)"),
+                           liste));
         auto* c = new LPTControl(lpt, uhr, liste);
         c->cmdTyp()->setFixedWidth(110);
         c->setObjectName(QStringLiteral("LPTControl%1").arg(i));
@@ -302,14 +304,14 @@ QWidget* frmOptionsNeu::baueLPT(ParallelPort* lpt, Uhr* uhr) {
 QWidget* frmOptionsNeu::baueAnsagen() {
     auto* seite = new QWidget;
     auto* raster = new QGridLayout(seite);
-    const char* const kopf[4] = {"Training", "Quali", "Rennen", "ab Runden"};
-    raster->addWidget(new QLabel(QStringLiteral("<b>Meldung</b>"), seite), 0, 0);
+    const QString kopf[4] = {tr("Training"), tr("Quali"), tr("Rennen"), tr("ab Runden")};
+    raster->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(tr("Meldung")), seite), 0, 0);
     for (int k = 0; k < 4; ++k)
-        raster->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(QLatin1String(kopf[k])), seite),
-                          0, k + 1, Qt::AlignCenter);
+        raster->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(kopf[k]), seite), 0, k + 1,
+                          Qt::AlignCenter);
     for (int art = 0; art < 8; ++art) {
         raster->addWidget(
-            new QLabel(QStringLiteral("%1  %2").arg(art).arg(QString::fromUtf8(kMeldungen[art])),
+            new QLabel(QStringLiteral("%1  %2").arg(art).arg(tr(kMeldungen[art])),
                        seite),
             art + 1, 0);
         for (int k = 0; k < 3; ++k) {
@@ -345,16 +347,16 @@ QWidget* frmOptionsNeu::baueAnsagen() {
 
 QWidget* frmOptionsNeu::baueRennen() {
     auto* seite = new QWidget;
-    auto* power = new QGroupBox(QStringLiteral("Power Training"), seite);
+    auto* power = new QGroupBox(tr("Power Training"), seite);
     auto* pl = new QFormLayout(power);
     auto* dauer = zahl("PowerTrainingZeit", power);
     auto* pause = zahl("PowerTrainingPause", power);
     bindeZahl(dauer, m_e.PowerTrainingZeit);
     bindeZahl(pause, m_e.PowerTrainingPause);
-    pl->addRow(QStringLiteral("Dauer (Min.)"), dauer);
-    pl->addRow(QStringLiteral("Pause (Sek)"), pause);
+    pl->addRow(tr("Dauer (Min.)"), dauer);
+    pl->addRow(tr("Pause (Sek)"), pause);
 
-    auto* pausen = new QGroupBox(QStringLiteral("Rennpausen (Sek)"), seite);
+    auto* pausen = new QGroupBox(tr("Rennpausen (Sek)"), seite);
     auto* rl = new QFormLayout(pausen);
     auto* vor = zahl("PauseVorStint", pausen);
     auto* nach = zahl("PauseNachStint", pausen);
@@ -362,45 +364,45 @@ QWidget* frmOptionsNeu::baueRennen() {
     bindeZahl(vor, m_e.PauseVorStint);
     bindeZahl(nach, m_e.PauseNachStint);
     bindeZahl(zwischen, m_e.PauseZwischenStint);
-    rl->addRow(QStringLiteral("vor dem Rennlauf"), vor);
-    rl->addRow(QStringLiteral("nach dem Rennlauf"), nach);
-    rl->addRow(QStringLiteral("zwischen Rennläufen"), zwischen);
+    rl->addRow(tr("vor dem Rennlauf"), vor);
+    rl->addRow(tr("nach dem Rennlauf"), nach);
+    rl->addRow(tr("zwischen Rennläufen"), zwischen);
 
-    auto* schalterBox = new QGroupBox(QStringLiteral("Ablauf und Anzeige"), seite);
+    auto* schalterBox = new QGroupBox(tr("Ablauf und Anzeige"), seite);
     auto* sl = new QVBoxLayout(schalterBox);
-    const std::pair<const char*, const char*> flags[] = {
-        {"Rundentabelle nach Rennende anzeigen", "showRundenTab"},
-        {"Frühstart erkennen (Rundenabzug)", "Fruehstart"},
-        {"Bahnstrom aus", "BahnStrom"},
-        {"Bahnstrom bei Training aus", "BahnStromTraining"},
-        {"LTF Datei schreiben", "LTFSchreiben"},
-        {"LTF Einzelrunden Datei schreiben", "LTFEinzelSchreiben"},
-        {"Anzeige Gesamtzeit / Durchschnittszeit", "AnzGesamtzeit"},
-        {"Menue oben / unten anzeigen", "MenueOben"},
-        {"Startzeit bei Ampel Aus", "StartZeitBei"},
-        {"Hall of Fame füllen", "CheckSRunden"},
+    const std::pair<QString, const char*> flags[] = {
+        {tr("Rundentabelle nach Rennende anzeigen"), "showRundenTab"},
+        {tr("Frühstart erkennen (Rundenabzug)"), "Fruehstart"},
+        {tr("Bahnstrom aus"), "BahnStrom"},
+        {tr("Bahnstrom bei Training aus"), "BahnStromTraining"},
+        {tr("LTF Datei schreiben"), "LTFSchreiben"},
+        {tr("LTF Einzelrunden Datei schreiben"), "LTFEinzelSchreiben"},
+        {tr("Anzeige Gesamtzeit / Durchschnittszeit"), "AnzGesamtzeit"},
+        {tr("Menue oben / unten anzeigen"), "MenueOben"},
+        {tr("Startzeit bei Ampel Aus"), "StartZeitBei"},
+        {tr("Hall of Fame füllen"), "CheckSRunden"},
     };
     int* const flagWerte[] = {&m_e.showRundenTab,     &m_e.Fruehstart,    &m_e.BahnStrom,
                               &m_e.BahnStromTraining, &m_e.LTFSchreiben,  &m_e.LTFEinzelSchreiben,
                               &m_e.AnzGesamtzeit,     &m_e.MenueOben,     &m_e.StartZeitBei,
                               &m_e.CheckSRunden};
     for (size_t i = 0; i < std::size(flags); ++i) {
-        auto* c = schalter(QString::fromUtf8(flags[i].first), flags[i].second, schalterBox);
+        auto* c = schalter(flags[i].first, flags[i].second, schalterBox);
         bindeFlag(c, *flagWerte[i]);
         sl->addWidget(c);
         if (qstrcmp(flags[i].second, "StartZeitBei") == 0)
-            c->setToolTip(QStringLiteral(
-                "Wenn gesetzt ist Startzeit bei Ampel aus, ansonsten Startzeit pro Auto beim "
-                "ersten überfahren der Ziellinie"));
+            c->setToolTip(
+                tr("Wenn gesetzt ist Startzeit bei Ampel aus, ansonsten Startzeit pro Auto beim "
+                   "ersten überfahren der Ziellinie"));
     }
-    auto* statisch = schalter(QStringLiteral("Anzeige im Training statisch"), "AnzeigeSort",
+    auto* statisch = schalter(tr("Anzeige im Training statisch"), "AnzeigeSort",
                               schalterBox);
     bindeGanz(statisch, m_e.AnzeigeSort);
     sl->addWidget(statisch);
-    auto* bilder = schalter(QStringLiteral("Bilder Anzeigen"), "BilderAnzeigen", schalterBox);
+    auto* bilder = schalter(tr("Bilder Anzeigen"), "BilderAnzeigen", schalterBox);
     bindeGanz(bilder, m_e.BilderAnzeigen);
     sl->addWidget(bilder);
-    auto* dbWahl = new QCheckBox(QStringLiteral("Datenbank bei Programmstart auswählen"),
+    auto* dbWahl = new QCheckBox(tr("Datenbank bei Programmstart auswählen"),
                                  schalterBox);
     dbWahl->setObjectName(QStringLiteral("DatenBankAuswahl"));
     // 0 never, 1 every start, 2 the next start only: the box switches between 0 and 1 and
@@ -413,7 +415,7 @@ QWidget* frmOptionsNeu::baueRennen() {
     sl->addWidget(dbWahl);
     sl->addStretch(1);
 
-    auto* werte = new QGroupBox(QStringLiteral("Werte und Pfade"), seite);
+    auto* werte = new QGroupBox(tr("Werte und Pfade"), seite);
     auto* wl = new QFormLayout(werte);
     auto* prell = zahl("PrellZeit", werte);
     auto* nachlauf = zahl("NachlaufZeit", werte);
@@ -421,9 +423,9 @@ QWidget* frmOptionsNeu::baueRennen() {
     bindeZahl(prell, m_e.PrellZeit);
     bindeZahl(nachlauf, m_e.NachlaufZeit);
     bindeZahl(hist, m_e.AnzHistRennen);
-    wl->addRow(QStringLiteral("Millisekunden Prellzeit"), prell);
-    wl->addRow(QStringLiteral("Millisekunden Nachlaufzeit"), nachlauf);
-    wl->addRow(QStringLiteral("Rennen in der  Historie"), hist);
+    wl->addRow(tr("Millisekunden Prellzeit"), prell);
+    wl->addRow(tr("Millisekunden Nachlaufzeit"), nachlauf);
+    wl->addRow(tr("Rennen in der  Historie"), hist);
     m_anzBahnen = feld("AnzBahnen", werte);
     m_anzBahnen->setMaximumWidth(60);
     m_anzBahnen->setValidator(new QRegularExpressionValidator(
@@ -431,16 +433,16 @@ QWidget* frmOptionsNeu::baueRennen() {
     binde([this] { m_anzBahnen->setText(QString::number(m_e.AnzBahnen)); },
           [this] { m_e.AnzBahnen = qint16(m_anzBahnen->text().toInt()); });
     connect(m_anzBahnen, &QLineEdit::editingFinished, this, &frmOptionsNeu::PruefeAnzBahnen);
-    wl->addRow(QStringLiteral("Anzahl Bahnen (Slots)"), m_anzBahnen);
+    wl->addRow(tr("Anzahl Bahnen (Slots)"), m_anzBahnen);
     auto* ltf = feld("ltfPfad", werte);
     auto* bilderPfad = feld("BilderPfad", werte);
     bindeText(ltf, m_e.ltfPfad);
     bindeText(bilderPfad, m_e.BilderPfad);
     auto* ltfTitel = new QLabel(
-        QStringLiteral("Ausgabepfad für LTF Datei und HTML Datei bei Slotrennen Ausgabe"), werte);
+        tr("Ausgabepfad für LTF Datei und HTML Datei bei Slotrennen Ausgabe"), werte);
     ltfTitel->setWordWrap(true);
     wl->addRow(ltfTitel, ltf);
-    wl->addRow(QStringLiteral("Bilder-Verz."), bilderPfad);
+    wl->addRow(tr("Bilder-Verz."), bilderPfad);
     auto* db = feld("DatenBank", werte);
     binde(
         [this, db] {
@@ -448,16 +450,16 @@ QWidget* frmOptionsNeu::baueRennen() {
                                         EinstellungsSpeicher::standardDatenBank()));
         },
         [] {});
-    wl->addRow(QStringLiteral("Datenbank"), db);
-    const char* const tonTitel[3] = {"Ton Ampel an", "Ton Ampel aus", "Ton Rundenimpuls"};
+    wl->addRow(tr("Datenbank"), db);
+    const QString tonTitel[3] = {tr("Ton Ampel an"), tr("Ton Ampel aus"), tr("Ton Rundenimpuls")};
     const char* const tonNamen[3] = {"TonAmpelAn", "TonAmpelAus", "TonBeep"};
     QString* tonWerte[3] = {&m_e.TonAmpelAn, &m_e.TonAmpelAus, &m_e.TonBeep};
     for (int i = 0; i < 3; ++i) {
         m_ton[size_t(i)] = feld(tonNamen[i], werte);
         bindeText(m_ton[size_t(i)], *tonWerte[i]);
-        auto* titel = new QLabel(QStringLiteral("<u>%1</u>").arg(QLatin1String(tonTitel[i])), werte);
-        titel->setToolTip(QStringLiteral("Doppelklick zur Tonauswahl"));
-        m_ton[size_t(i)]->setToolTip(QStringLiteral("Doppelklick zur Tonauswahl"));
+        auto* titel = new QLabel(QStringLiteral("<u>%1</u>").arg(tonTitel[i]), werte);
+        titel->setToolTip(tr("Doppelklick zur Tonauswahl"));
+        m_ton[size_t(i)]->setToolTip(tr("Doppelklick zur Tonauswahl"));
         new Doppelklick(titel, [this, i] { waehleTon(i); });
         wl->addRow(titel, m_ton[size_t(i)]);
     }
@@ -500,7 +502,7 @@ bool frmOptionsNeu::PruefeAnzBahnen() {
     bool ok = false;
     const int n = m_anzBahnen->text().toInt(&ok);
     if (ok && n >= 2 && n <= 6) return true;
-    m_frage.meldung(QStringLiteral("Anzahl Slots muss zwischen 2 und 6 liegen!"));
+    m_frage.meldung(tr("Anzahl Slots muss zwischen 2 und 6 liegen!"));
     m_seiten->setCurrentIndex(3);
     m_anzBahnen->setFocus();
     return false;
@@ -508,8 +510,7 @@ bool frmOptionsNeu::PruefeAnzBahnen() {
 
 void frmOptionsNeu::waehleTon(int index) {
     QLineEdit* f = m_ton.at(size_t(index));
-    const QString datei = m_dateiWahl(QStringLiteral("Wähle Sound"),
-                                      QStringLiteral("WAV-Dateien (*.wav *.WAV)"),
+    const QString datei = m_dateiWahl(tr("Wähle Sound"), tr("WAV-Dateien (*.wav *.WAV)"),
                                       QFileInfo(f->text()).absolutePath(), f->text());
     if (!datei.isEmpty()) f->setText(datei);  // cancelled: the field stays
 }
