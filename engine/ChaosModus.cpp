@@ -57,7 +57,7 @@ void ChaosModus::ChaosAN() {
     hw.SchalteLPT(QStringLiteral("BahnAlle"), 0);
     hw.SchalteLPT(QStringLiteral("AmpelAlle"), 1);
     hw.SchalteLPT(QStringLiteral("AmpelGruen"), 0);
-    a.setCaption(H::Label1, QStringLiteral("Chaos"));
+    a.setCaption(H::Label1, QStringLiteral(QT_TRANSLATE_NOOP("Hauptanzeige", "Chaos")));
     a.setLabel1Chaos(true);
     if (l.ansageAktiv(6))
         l.ansage().SprachAusgabe(QStringLiteral("Achtung CHAOS!     CHAOS!     CHAOS!"));
@@ -66,7 +66,7 @@ void ChaosModus::ChaosAN() {
     if (!l.uhr().Warte(1)) return;
     // Caution may have ended (or the run stopped) during the second.
     if (z.ChaosAktiv && !m_neustart && nr == m_ablauf.laufNummer() && !m_ablauf.gestoppt())
-        a.setCaption(H::cmdChaos, QStringLiteral("Chaos Ende"));
+        a.setCaption(H::cmdChaos, QStringLiteral(QT_TRANSLATE_NOOP("Hauptanzeige", "Chaos Ende")));
 }
 
 void ChaosModus::zaehleDauer() {
@@ -87,7 +87,7 @@ void ChaosModus::zaehleDauer() {
     }
     a.setCaption(H::Label1, QString());
     a.setLabel1Chaos(false);
-    a.setCaption(H::cmdChaos, QStringLiteral("Chaos"));
+    a.setCaption(H::cmdChaos, QStringLiteral(QT_TRANSLATE_NOOP("Hauptanzeige", "Chaos")));
 }
 
 void ChaosModus::ChaosAus() {
@@ -163,7 +163,7 @@ void ChaosModus::ausloesen(const QString& caption) {
     Rennleitung& l = m_ablauf.leitung();
     const Einstellungen& e = l.einstellungen();
     if (e.DS200Aktiv == 1 || e.DS300Aktiv == 1) {
-        l.rueckfrage().meldung(QStringLiteral("Bitte die DSx00 Buttons verwenden!"));
+        l.rueckfrage().meldung(tr("Bitte die DSx00 Buttons verwenden!"));
         return;
     }
     RennZustand& z = l.zustand();

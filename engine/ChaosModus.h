@@ -42,7 +42,7 @@ public:
     // The run's mode can use caution: only runs ended by time.
     bool moeglich() const;
     // Tooltip of the caution button while the mode cannot use it.
-    static QString gesperrtHinweis() { return QStringLiteral("Chaos nur in Läufen auf Zeit"); }
+    static QString gesperrtHinweis() { return tr("Chaos nur in Läufen auf Zeit"); }
 
 private:
     void ausloesen(const QString& caption);

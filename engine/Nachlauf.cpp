@@ -54,7 +54,7 @@ void Nachlauf::fensterLeerlauf() {
     a.setVisible(H::Label1, false);
     a.setVisible(H::RZeitAnsage, false);
     a.setVisible(H::Command4, true);
-    a.setCaption(H::Command5, QStringLiteral("T&abellen"));
+    a.setCaption(H::Command5, QStringLiteral(QT_TRANSLATE_NOOP("Hauptanzeige", "T&abellen")));
     a.setEnabled(H::cbRAuswahl, true);
     a.setEnabled(H::ZeitRunden, true);
     if (z.SlotRennenPhase.isEmpty()) {
@@ -63,7 +63,7 @@ void Nachlauf::fensterLeerlauf() {
              {H::Grenze, H::Command3, H::Command4, H::Command5, H::Command6, H::Command7})
             a.setEnabled(el, true);
     }
-    a.setCaption(H::Command2, QStringLiteral("&Start"));
+    a.setCaption(H::Command2, QStringLiteral(QT_TRANSLATE_NOOP("Hauptanzeige", "&Start")));
     a.setCommand2Lauffarbe(false);
     a.setAlleLampen(H::Lampe::Aus);
     // A run stopped before green would leave the start light covering the screen.
@@ -127,8 +127,7 @@ void Nachlauf::NachLaufTimer_Timer() {
     const bool quali = z.SlotRennenPhase == QLatin1String("Quali");
     const bool rennen = z.SlotRennenPhase == QLatin1String("Rennen");
     if (m_turnier && (quali || rennen)) {
-        if (!pause(e.PauseNachStint, QStringLiteral("Gleich geht es weiter"),
-                   QStringLiteral("Noch %1 Sekunden"))) {
+        if (!pause(e.PauseNachStint, tr("Gleich geht es weiter"), tr("Noch %1 Sekunden"))) {
             m_schliesst = false;
             return;
         }
@@ -148,8 +147,8 @@ void Nachlauf::NachLaufTimer_Timer() {
         a.setEnabled(H::Command4, false);
         const bool ok = pause(
             e.PowerTrainingPause,
-            QStringLiteral("Gleich geht es weiter. Zum Stop T-Power auf anderen Modus ändern."),
-            QStringLiteral("Noch %1 Sekunden - Zum Stop T-Power auf anderen Modus ändern."));
+            tr("Gleich geht es weiter. Zum Stop T-Power auf anderen Modus ändern."),
+            tr("Noch %1 Sekunden - Zum Stop T-Power auf anderen Modus ändern."));
         a.setEnabled(H::Command2, true);
         a.setEnabled(H::Command4, true);
         m_schliesst = false;

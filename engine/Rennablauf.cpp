@@ -24,7 +24,9 @@
 using H = Hauptanzeige;
 
 namespace {
-const QString kStop = QStringLiteral("&Stop");
+// Captions of the main window's buttons are the state the engine and the windows compare, so
+// they stay German here; a window shows QCoreApplication::translate("Hauptanzeige", caption).
+const QString kStop = QStringLiteral(QT_TRANSLATE_NOOP("Hauptanzeige", "&Stop"));
 const QString kNullZeit = QStringLiteral("00:00:00.000");
 
 // Pin value of an input assignment ("LPT1 13" -> 4096, "AUS" -> 0), as the port code reads it.
@@ -96,7 +98,7 @@ bool Rennablauf::beendeVorProgrammende(const QString& ordner) {
     RennZustand& z = m_leitung.zustand();
     if (z.RennenLaeuft || m_startLaeuft) {
         const quint64 nr = m_laufNummer;
-        if (!m_leitung.rueckfrage().frage(QStringLiteral("Soll das Rennen beendet werden?")))
+        if (!m_leitung.rueckfrage().frage(tr("Soll das Rennen beendet werden?")))
             return false;
         // The question may have stayed open while the run ended by itself.
         if (nr == m_laufNummer && z.RennenLaeuft) {
@@ -110,13 +112,12 @@ bool Rennablauf::beendeVorProgrammende(const QString& ordner) {
         const QString datei = sicherung.schreibeNotfallDatei(ordner, &grund);
         m_leitung.rueckfrage().meldung(
             datei.isEmpty()
-                ? QStringLiteral("%1 Runden konnten nicht gespeichert werden: %2")
-                      .arg(sicherung.ungespeicherteRunden())
-                      .arg(grund)
-                : QStringLiteral("%1 Runden konnten nicht in der Datenbank gespeichert werden "
-                                 "(%2). Sie stehen in der Datei %3.")
-                      .arg(sicherung.ungespeicherteRunden())
-                      .arg(sicherung.fehlerText(), datei));
+                ? tr("%1 Runden konnten nicht gespeichert werden: %2")
+                      .arg(QString::number(sicherung.ungespeicherteRunden()), grund)
+                : tr("%1 Runden konnten nicht in der Datenbank gespeichert werden (%2). Sie "
+                     "stehen in der Datei %3.")
+                      .arg(QString::number(sicherung.ungespeicherteRunden()),
+                           sicherung.fehlerText(), datei));
     }
     return true;
 }
@@ -140,7 +141,7 @@ void Rennablauf::StarteErfassung() {
     // A lost counter cannot stop the run it started: then the program's Stop does it.
     if (dsStartetSelbst() && !(stop && m_leitung.hardware().StartZaehlerVerloren())) {
         m_leitung.rueckfrage().meldung(
-            QStringLiteral("Bitte den START/STOP Button der DS200/DS300 verwenden!"));
+            tr("Bitte den START/STOP Button der DS200/DS300 verwenden!"));
         return;
     }
     const QString hindernis = stop ? QString() : m_leitung.hardware().StartHindernis();
@@ -171,7 +172,7 @@ void Rennablauf::StartRennen() {
         if (m_gestoppt || m_nachlauf->timerAktiv() || m_nachlauf->schliesst()) return;
         const quint64 nr = m_laufNummer;
         const bool ja =
-            m_leitung.rueckfrage().frage(QStringLiteral("Soll der Lauf gestoppt werden?"));
+            m_leitung.rueckfrage().frage(tr("Soll der Lauf gestoppt werden?"));
         // The question may have stayed open while this run ended and the next one began.
         if (ja && nr == m_laufNummer && !m_beendet) StopRennen();
         return;
@@ -193,7 +194,7 @@ void Rennablauf::StartRennen() {
             m_anzeige.setEnabled(el, false);
     }
     m_anzeige.setEnabled(H::Command5, false);
-    m_anzeige.setCaption(H::Command5, QStringLiteral("S&imulation"));
+    m_anzeige.setCaption(H::Command5, QStringLiteral(QT_TRANSLATE_NOOP("Hauptanzeige", "S&imulation")));
 
     RennHardware& hw = m_leitung.hardware();
     if (mitLapster()) {
@@ -216,7 +217,7 @@ void Rennablauf::StartRennen() {
         m_anzeige.zeigeStartAmpel(false);
     }
 
-    m_anzeige.setCaption(H::cmdChaos, QStringLiteral("Chaos"));
+    m_anzeige.setCaption(H::cmdChaos, QStringLiteral(QT_TRANSLATE_NOOP("Hauptanzeige", "Chaos")));
     // Runs by laps cannot use caution: the button says so rather than doing nothing.
     m_anzeige.setEnabled(H::cmdChaos, m_chaos->moeglich());
     // Mode and end condition stay as they are until the after-run is over.

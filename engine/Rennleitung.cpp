@@ -139,12 +139,10 @@ void Rennleitung::NeueRunde() {
         // The laps stay in the lap table; the next history copy takes them along.
         SchreibeDebug(QStringLiteral("NeueRunde: Runden nicht in die Historie kopiert, "
                                      "aktrennen bleibt: ") + fehler);
-        m_rueckfrage.meldung(QStringLiteral("%1 Runden des letzten Laufs konnten nicht in die "
-                                            "Historie kopiert werden: %2\nSie bleiben "
-                                            "gespeichert und kommen mit diesem Lauf in die "
-                                            "Historie.")
-                                 .arg(befund->runden)
-                                 .arg(fehler));
+        m_rueckfrage.meldung(tr("%1 Runden des letzten Laufs konnten nicht in die Historie "
+                                "kopiert werden: %2\nSie bleiben gespeichert und kommen mit "
+                                "diesem Lauf in die Historie.")
+                                 .arg(QString::number(befund->runden), fehler));
     } else if (!m_db.execute(QStringLiteral("delete from aktrennen"), {}, &fehler))
         SchreibeDebug(QStringLiteral("NeueRunde: delete from aktrennen: ") + fehler);
     if (!m_db.execute(QStringLiteral("update positionen set runden=0"), {}, &fehler))
@@ -206,7 +204,7 @@ double Rennleitung::grenzeZahl() const { return fuehrendeZahl(m_z.Grenze); }
 bool Rennleitung::Grenze_Validate() {
     const double zahl = grenzeZahl();
     const bool imBereich = zahl >= 1 && zahl <= 300;
-    if (!imBereich) m_rueckfrage.meldung(QStringLiteral("Wert muss zwischen 1 und 300 liegen"));
+    if (!imBereich) m_rueckfrage.meldung(tr("Wert muss zwischen 1 und 300 liegen"));
     if (m_z.Option1 == 1) {
         if (m_z.Grenze == QLatin1String("1")) {
             m_z.AktRennName = m_e.RennName;

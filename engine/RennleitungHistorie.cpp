@@ -18,8 +18,7 @@ void Rennleitung::CheckSchnellsteRunde() {
     const QVector<PositionsZeile> zeilen = m_rangliste->lese(anzBahnen(), ordnung(), &fehler);
     if (fehler.isEmpty() && m_rangliste->uebertrageSchnellsteRunden(zeilen, &schritt, &fehler))
         return;
-    m_rueckfrage.meldung(QStringLiteral("Fehler in SUB CheckSchnellsteRunde bei ") + schritt +
-                         QStringLiteral(" . ") + fehler);
+    m_rueckfrage.meldung(tr("Fehler in SUB CheckSchnellsteRunde bei %1 . %2").arg(schritt, fehler));
 }
 
 bool Rennleitung::KopieToHistRennen() {
@@ -33,16 +32,16 @@ bool Rennleitung::KopieToHistRennen() {
         if (!m_db.KopieToHistRennen(stempel, &text, &nr)) {
             if (!gemeldet)
                 m_rueckfrage.meldung(
-                    QStringLiteral("Fehler beim kopieren in die Historie Tabelle. FehlerNr: ") +
-                    QString::number(nr) + QStringLiteral(" Info: ") + text);
+                    tr("Fehler beim kopieren in die Historie Tabelle. FehlerNr: %1 Info: %2")
+                        .arg(QString::number(nr), text));
             gemeldet = true;
             *grund = text;
             return false;
         }
         // A result file that cannot be written is reported, not retried: the laps are safe.
         if (m_e.LTFSchreiben == 1 && !m_protokoll->schreibeLrf(rennName, stempel, &nr, &text)) {
-            m_rueckfrage.meldung(QStringLiteral("Fehler beim Schreiben der LRF Datei. FehlerNr: ") +
-                                 QString::number(nr) + QStringLiteral(" Info: ") + text);
+            m_rueckfrage.meldung(tr("Fehler beim Schreiben der LRF Datei. FehlerNr: %1 Info: %2")
+                                     .arg(QString::number(nr), text));
             *lrfOk = false;
         }
         return true;
@@ -53,8 +52,7 @@ bool Rennleitung::KopieToHistRennen() {
 bool Rennleitung::bereitFuerNeuenLauf() {
     if (m_sicherung->allesGespeichert() || m_sicherung->sichereJetzt()) return true;
     m_rueckfrage.meldung(
-        QStringLiteral("Der letzte Lauf ist noch nicht gespeichert (%1 Runden). %2")
-            .arg(m_sicherung->ungespeicherteRunden())
-            .arg(m_sicherung->fehlerText()));
+        tr("Der letzte Lauf ist noch nicht gespeichert (%1 Runden). %2")
+            .arg(QString::number(m_sicherung->ungespeicherteRunden()), m_sicherung->fehlerText()));
     return false;
 }

@@ -35,19 +35,18 @@ int Rundenkorrektur::slotVonBahn(int bahn) {
 QString Rundenkorrektur::hindernis(int bahn, Art art) {
     const RennZustand& z = m_leitung.zustand();
     const int slot = slotVonBahn(bahn);
-    if (slot == 0) return QStringLiteral("Auf Bahn %1 fährt niemand mit.").arg(bahn);
+    if (slot == 0) return tr("Auf Bahn %1 fährt niemand mit.").arg(bahn);
     // A correction is written at once: laps still waiting for the database come first.
     if (!m_leitung.sicherung().allesGespeichert())
-        return QStringLiteral(
-            "Die letzten Runden sind noch nicht gespeichert. Bitte gleich "
-            "noch einmal versuchen.");
+        return tr("Die letzten Runden sind noch nicht gespeichert. Bitte gleich noch einmal "
+                  "versuchen.");
     if (art == Art::PlusEins) {
         if (!z.RennenLaeuft)
-            return QStringLiteral("Eine Runde kann nur während eines Laufs gezählt werden.");
-        if (z.AmpelPhase != 6) return QStringLiteral("Vor dem Start zählt keine Runde.");
-        if (z.ChaosAktiv) return QStringLiteral("Während CHAOS zählt keine Runde.");
+            return tr("Eine Runde kann nur während eines Laufs gezählt werden.");
+        if (z.AmpelPhase != 6) return tr("Vor dem Start zählt keine Runde.");
+        if (z.ChaosAktiv) return tr("Während CHAOS zählt keine Runde.");
         if (!z.BahnGestartet[size_t(slot)])
-            return QStringLiteral("Bahn %1 ist noch nicht über die Startlinie gefahren.").arg(bahn);
+            return tr("Bahn %1 ist noch nicht über die Startlinie gefahren.").arg(bahn);
         return QString();
     }
     const int runden =
@@ -57,7 +56,7 @@ QString Rundenkorrektur::hindernis(int bahn, Art art) {
                   {bahn})
             .toInt();
     if (runden == 0)
-        return QStringLiteral("Bahn %1 hat keine Runde, die gelöscht werden kann.").arg(bahn);
+        return tr("Bahn %1 hat keine Runde, die gelöscht werden kann.").arg(bahn);
     return QString();
 }
 
@@ -71,7 +70,7 @@ QString Rundenkorrektur::korrigiere(int bahn, Art art, const QString& grund) {
     if (art == Art::PlusEins) runde = m_leitung.zustand().Runden[size_t(slot)];
     rechneNeu(bahn, slot);
     if (!speichere(bahn, art, runde, grund, &fehler))
-        return QStringLiteral("Die Korrektur ist gezählt, aber nicht gespeichert: ") + fehler;
+        return tr("Die Korrektur ist gezählt, aber nicht gespeichert: %1").arg(fehler);
     SchreibeDebug(QStringLiteral("Korrektur Bahn %1 %2 Runde %3 %4")
                       .arg(bahn)
                       .arg(artText(art))
@@ -87,14 +86,13 @@ QString Rundenkorrektur::plusEins(int bahn, int slot) {
     int eingang = 0;
     for (int b = 1; b <= 6 && eingang == 0; ++b)
         if (z.FahrerNr[size_t(b)] == slot) eingang = b;
-    if (eingang == 0) return QStringLiteral("Bahn %1 hat keinen Eingang.").arg(bahn);
+    if (eingang == 0) return tr("Bahn %1 hat keinen Eingang.").arg(bahn);
     const qint16 vorher = z.Runden[size_t(slot)];
     m_leitung.RundenErfassung(eingang, m_leitung.uhr().Zeitstempel());
     m_leitung.BildschirmRefresh();
     if (z.Runden[size_t(slot)] != vorher + 1)
-        return QStringLiteral(
-                   "Die Runde wurde nicht gezählt: die letzte Runde auf Bahn %1 ist "
-                   "eben erst gefahren.")
+        return tr("Die Runde wurde nicht gezählt: die letzte Runde auf Bahn %1 ist eben erst "
+                  "gefahren.")
             .arg(bahn);
     Datenbank& db = m_leitung.datenbank();
     const QVariant lfdnr =
@@ -115,7 +113,7 @@ QString Rundenkorrektur::minusEins(int bahn, int slot, int* runde) {
     q.prepare(QStringLiteral("select lfdnr, Runde, Zeit from aktrennen where Bahn=? and ") +
               QLatin1String(gezaehlt) + QStringLiteral(" order by lfdnr desc limit 1"));
     q.addBindValue(bahn);
-    if (!q.exec() || !q.next()) return QStringLiteral("Die letzte Runde ist nicht zu finden.");
+    if (!q.exec() || !q.next()) return tr("Die letzte Runde ist nicht zu finden.");
     const QVariant lfdnr = q.value(0);
     *runde = q.value(1).toInt();
     const qint32 zeit = alsMs(q.value(2));
@@ -132,7 +130,7 @@ QString Rundenkorrektur::minusEins(int bahn, int slot, int* runde) {
         !db.execute(QStringLiteral("update histrennen") + vermerk, welche, &fehler) ||
         !db.bestaetige()) {
         db.verwerfe();
-        return QStringLiteral("Die Runde kann nicht gelöscht werden: ") + fehler;
+        return tr("Die Runde kann nicht gelöscht werden: %1").arg(fehler);
     }
     // The next crossing measures its lap from the one before the false one.
     z.RundenStart[size_t(slot)] -= zeit;
@@ -220,10 +218,9 @@ QStringList Rundenkorrektur::desLaufs(Datenbank& db) {
                        "id=1) order by lfdnr"));
     if (!q.exec()) return zeilen;
     while (q.next()) {
-        QString zeile = QStringLiteral("Bahn %1 (%2): %3 Runde %4")
-                            .arg(q.value(0).toInt())
-                            .arg(q.value(1).toString(), q.value(2).toString())
-                            .arg(q.value(3).toInt());
+        QString zeile = tr("Bahn %1 (%2): %3 Runde %4")
+                            .arg(QString::number(q.value(0).toInt()), q.value(1).toString(),
+                                 q.value(2).toString(), QString::number(q.value(3).toInt()));
         if (!q.value(4).toString().isEmpty())
             zeile += QStringLiteral(" – ") + q.value(4).toString();
         zeilen << zeile;

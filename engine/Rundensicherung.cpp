@@ -150,11 +150,12 @@ QString Rundensicherung::schreibeNotfallDatei(const QString& ordner, QString* gr
 
 void Rundensicherung::setzeFehler(const QString& grund) {
     const QString text =
-        grund.isEmpty() ? QString() : QStringLiteral("Runden werden nicht gespeichert: ") + grund;
+        grund.isEmpty() ? QString() : tr("Runden werden nicht gespeichert: %1").arg(grund);
     if (text == m_fehlerText) return;
     m_fehlerText = text;
-    SchreibeDebug(text.isEmpty() ? QStringLiteral("Rundensicherung: Runden werden wieder gespeichert")
-                                 : QStringLiteral("Rundensicherung: ") + text);
+    SchreibeDebug(grund.isEmpty()
+                      ? QStringLiteral("Rundensicherung: Runden werden wieder gespeichert")
+                      : QStringLiteral("Rundensicherung: Runden werden nicht gespeichert: ") + grund);
     emit statusGeaendert(text);
 }
 
