@@ -110,7 +110,7 @@ bool SpurWechsel::fuehreAus(Rennleitung& leitung) {
             if (fehler.isEmpty()) fehler = db.letzterFehler();
             if (transaktion) db.verwerfe();
             SchreibeDebug(QStringLiteral("SpurWechsel: ") + fehler);
-            leitung.rueckfrage().meldung(QStringLiteral("Spurwechsel nicht möglich: ") + fehler);
+            leitung.rueckfrage().meldung(tr("Spurwechsel nicht möglich: %1").arg(fehler));
             geaendert = false;
         }
     }

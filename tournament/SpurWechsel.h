@@ -3,12 +3,15 @@
 // over a series of runs every driver has driven every lane. Tournaments place their drivers
 // per heat themselves and do not use it.
 
+#include <QCoreApplication>
 #include <QString>
 
 class EinstellungsSpeicher;
 class Rennleitung;
 
 class SpurWechsel {
+    Q_DECLARE_TR_FUNCTIONS(SpurWechsel)
+
 public:
     // The rotation string for the given lane count (LaufMatrix1..8). A stored text that is no
     // rotation of the lanes 1..n from "1" to "2" is not used: the default, with a debug line.

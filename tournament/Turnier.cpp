@@ -22,7 +22,11 @@ namespace {
 const H::Element gesperrt[] = {H::Grenze,     H::Command2,  H::Command3,  H::Command4,
                                H::Command5,   H::Command6,  H::Option1_0, H::Option1_1,
                                H::ZeitRunden, H::cbRAuswahl};
-const QString kAktiv = QStringLiteral("SLOT Rennen aktiv!");
+// Shown in the interface window's title while a tournament run is loaded.
+const char* const kAktiv = QT_TRANSLATE_NOOP("Turnier", "SLOT Rennen aktiv!");
+// The two captions of the qualification and race buttons that decide what a click does.
+const char* const kQualiStarten = QT_TRANSLATE_NOOP("Turnier", "Quali starten");
+const char* const kRennenStarten = QT_TRANSLATE_NOOP("Turnier", "Rennen starten");
 }  // namespace
 
 Turnier::Turnier(Rennablauf& ablauf, Hauptanzeige& anzeige, QObject* parent)
@@ -41,23 +45,23 @@ Turnier::Turnier(Rennablauf& ablauf, Hauptanzeige& anzeige, QObject* parent)
 Turnier::~Turnier() { m_ablauf.setzeTurnier(nullptr); }
 
 void Turnier::grundzustand() {
-    setze(Command2, QStringLiteral("Neu"), true);
-    setze(Command3, QStringLiteral("Kopieren"), true);
-    setze(Command4, QStringLiteral("Aendern"), true);
-    setze(Command5, QStringLiteral("Abbruch"), false);
-    setze(Command13, QStringLiteral("Löschen"), true);
-    setze(Navigator, QString(), true);
-    setze(Eingaben, QString(), false);
-    setze(Command7, QStringLiteral("Quali starten"), true);
-    setze(Command9, QStringLiteral("Gruppen vorbelegen"), false);
-    setze(Command10, QStringLiteral("Sortiere Gruppe"), false);
-    setze(Command8, QStringLiteral("Rennläufe belegen"), false);
-    setze(cZufall, QStringLiteral("Zufällig"), true);
-    setze(Command11, QStringLiteral("Rennen starten"), false);
-    setze(Command14, QStringLiteral("Lauf wiederholen"), true);
-    setze(chkAutoStart, QStringLiteral("Autostart"), true);
-    setze(SeiteStammdaten, QString(), true);
-    setze(SeiteTeilnehmer, QString(), true);
+    setze(Command2, QT_TR_NOOP("Neu"), true);
+    setze(Command3, QT_TR_NOOP("Kopieren"), true);
+    setze(Command4, QT_TR_NOOP("Aendern"), true);
+    setze(Command5, QT_TR_NOOP("Abbruch"), false);
+    setze(Command13, QT_TR_NOOP("Löschen"), true);
+    setze(Navigator, nullptr, true);
+    setze(Eingaben, nullptr, false);
+    setze(Command7, kQualiStarten, true);
+    setze(Command9, QT_TR_NOOP("Gruppen vorbelegen"), false);
+    setze(Command10, QT_TR_NOOP("Sortiere Gruppe"), false);
+    setze(Command8, QT_TR_NOOP("Rennläufe belegen"), false);
+    setze(cZufall, QT_TR_NOOP("Zufällig"), true);
+    setze(Command11, kRennenStarten, false);
+    setze(Command14, QT_TR_NOOP("Lauf wiederholen"), true);
+    setze(chkAutoStart, QT_TR_NOOP("Autostart"), true);
+    setze(SeiteStammdaten, nullptr, true);
+    setze(SeiteTeilnehmer, nullptr, true);
     m_modus = Modus::Keiner;
     m_command11Gruen = false;
     m_gestartet = false;
@@ -69,15 +73,21 @@ void Turnier::grundzustand() {
     m_timer1->stop();
 }
 
-void Turnier::setze(Element e, const QString& caption, bool enabled) {
-    m_elemente[e] = {caption, enabled};
+void Turnier::setze(Element e, const char* quelle, bool enabled) {
+    m_elemente[e] = {quelle, QString(), enabled};
+}
+
+QString Turnier::caption(Element e) const {
+    const Zustand& z = m_elemente[e];
+    return z.quelle ? tr(z.quelle) : z.text;
 }
 
 void Turnier::setzeEnabled(Element e, bool an) { m_elemente[e].enabled = an; }
 
 void Turnier::melde(const QString& was) {
-    m_leitung.rueckfrage().meldung(QString::number(m_daten.letzteFehlerNr()) + QLatin1Char(' ') +
-                                   was + QStringLiteral(": ") + m_daten.letzterFehler());
+    m_leitung.rueckfrage().meldung(
+        QStringLiteral("%1 %2: %3")
+            .arg(QString::number(m_daten.letzteFehlerNr()), was, m_daten.letzterFehler()));
 }
 
 // A button that reloads positionen must not act while a run is going on.
@@ -105,8 +115,7 @@ void Turnier::SlotRennenStart() {
 }
 
 bool Turnier::beenden() {
-    if (!m_leitung.rueckfrage().frage(QStringLiteral("Soll das Rennen beendet werden?")))
-        return false;
+    if (!m_leitung.rueckfrage().frage(tr("Soll das Rennen beendet werden?"))) return false;
     ++m_sitzung;
     m_offen = false;
     m_timer1->stop();
@@ -186,7 +195,7 @@ void Turnier::beginneBearbeitung(Modus m, Element knopf) {
     m_modus = m;
     m_lesezeichen = m_aktuell;
     for (Element e : {Command2, Command3, Command4, Command13, Navigator}) setzeEnabled(e, false);
-    setze(knopf, QStringLiteral("Speichern"), true);
+    setze(knopf, QT_TR_NOOP("Speichern"), true);
     setzeEnabled(Command5, true);
     setzeEnabled(Eingaben, true);
     emit zustandGeaendert();
@@ -194,9 +203,9 @@ void Turnier::beginneBearbeitung(Modus m, Element knopf) {
 
 void Turnier::beendeBearbeitung() {
     m_modus = Modus::Keiner;
-    setze(Command2, QStringLiteral("Neu"), true);
-    setze(Command3, QStringLiteral("Kopieren"), true);
-    setze(Command4, QStringLiteral("Aendern"), true);
+    setze(Command2, QT_TR_NOOP("Neu"), true);
+    setze(Command3, QT_TR_NOOP("Kopieren"), true);
+    setze(Command4, QT_TR_NOOP("Aendern"), true);
     for (Element e : {Command13, Navigator}) setzeEnabled(e, true);
     setzeEnabled(Command5, false);
     setzeEnabled(Eingaben, false);
@@ -243,7 +252,7 @@ void Turnier::Command5_Click() {
 bool Turnier::pruefeEingabe() {
     Rueckfrage& r = m_leitung.rueckfrage();
     if (m_eingabe.RennName.trimmed().isEmpty() || m_eingabe.RennSerie.trimmed().isEmpty()) {
-        r.meldung(QStringLiteral("Bitte Rennserie und Rennname eingeben."));
+        r.meldung(tr("Bitte Rennserie und Rennname eingeben."));
         return false;
     }
     // The series and name are the key of the entrants and heats: a second tournament of the
@@ -251,8 +260,7 @@ bool Turnier::pruefeEingabe() {
     for (const SlotRennen& t : m_turniere) {
         if (t.rowid != m_eingabe.rowid &&
             t.schluessel().compare(m_eingabe.schluessel(), Qt::CaseInsensitive) == 0) {
-            r.meldung(QStringLiteral("Ein Rennen \"") + m_eingabe.schluessel() +
-                      QStringLiteral("\" gibt es schon."));
+            r.meldung(tr("Ein Rennen \"%1\" gibt es schon.").arg(m_eingabe.schluessel()));
             return false;
         }
     }
@@ -290,13 +298,11 @@ void Turnier::speichere() {
 void Turnier::Command13_Click() {
     if (!m_elemente[Command13].enabled || m_aktuell < 0) return;
     Rueckfrage& r = m_leitung.rueckfrage();
-    if (!r.frage(QStringLiteral("Soll ") + aktuell().RennName +
-                 QStringLiteral(" gelöscht werden?")))
-        return;
+    if (!r.frage(tr("Soll %1 gelöscht werden?").arg(aktuell().RennName))) return;
     if (m_daten.hatErgebnisse(schluessel()) &&
-        !r.frage(QStringLiteral("Das Rennen hat schon Ergebnisse. Trotzdem löschen?")))
+        !r.frage(tr("Das Rennen hat schon Ergebnisse. Trotzdem löschen?")))
         return;
-    if (!m_daten.loesche(m_turniere.at(m_aktuell))) return melde(QStringLiteral("Löschen"));
+    if (!m_daten.loesche(m_turniere.at(m_aktuell))) return melde(tr("Löschen"));
     ladeTurniere(-1);
     zeigeAktuelles();
 }
@@ -318,17 +324,17 @@ void Turnier::BelegungLoeschen(int index) {
 void Turnier::Command20_Click() {
     if (m_aktuell < 0 || !kannStarten("In Qualifikation übernehmen")) return;
     if (m_belegung.isEmpty() && m_daten.hatErgebnisse(schluessel()) &&
-        !m_leitung.rueckfrage().frage(QStringLiteral("Die Liste ist leer. Sollen alle Teilnehmer "
-                                                     "mit ihren Ergebnissen gelöscht werden?")))
+        !m_leitung.rueckfrage().frage(
+            tr("Die Liste ist leer. Sollen alle Teilnehmer mit ihren Ergebnissen gelöscht "
+               "werden?")))
         return;
-    if (!m_daten.uebernehme(schluessel(), m_belegung)) return melde(QStringLiteral("Übernehmen"));
+    if (!m_daten.uebernehme(schluessel(), m_belegung)) return melde(tr("Übernehmen"));
     FahrerSortieren(TurnierDaten::Sortierung::Eingabe);
 }
 
 void Turnier::Command1_Click(const QString& fahrer, const QString& autoName) {
     if (m_aktuell < 0 || fahrer.isEmpty() || autoName.isEmpty()) return;
-    if (!m_daten.fuegeTeilnehmerEin(schluessel(), fahrer, autoName))
-        return melde(QStringLiteral("Hinzufügen"));
+    if (!m_daten.fuegeTeilnehmerEin(schluessel(), fahrer, autoName)) return melde(tr("Hinzufügen"));
     emit tabellenGeaendert();
 }
 
@@ -356,7 +362,7 @@ void Turnier::Command9_Click() {
     for (const auto& t : teilnehmer()) rowids << t.rowid;
     if (!m_daten.setzeGruppen(rowids,
                               RennLaufBelegung::Gruppen(int(rowids.size()), aktuell().Spuren)))
-        return melde(QStringLiteral("Gruppen"));
+        return melde(tr("Gruppen"));
     emit tabellenGeaendert();
 }
 
@@ -364,7 +370,7 @@ void Turnier::Command9_Click() {
 
 void Turnier::Command7_Click() {
     if (!m_elemente[Command7].enabled || m_aktuell < 0 || !kannStarten("Quali")) return;
-    if (m_elemente[Command7].caption == QLatin1String("Quali starten")) {
+    if (m_elemente[Command7].quelle == kQualiStarten) {
         m_qualiListe.clear();
         for (const auto& t : teilnehmer()) m_qualiListe << t.rowid;
         m_qualiPos = 0;
@@ -395,10 +401,10 @@ void Turnier::QualiStarten() {
     z.RennArt = QStringLiteral("Quali");
     e.PrellZeit = qint16(aktuell().TriggerZeit.toInt());
     l.setzeRZeitAnsage(1);
-    setze(Command7, QStringLiteral("Naechster"), true);
-    l.hardware().SetzeFormCaption(kAktiv);
+    setze(Command7, QT_TR_NOOP("Naechster"), true);
+    l.hardware().SetzeFormCaption(tr(kAktiv));
     if (!m_daten.ladeQuali(fahrer.fahrer, fahrer.autoName, aktuell().QualiSpur))
-        melde(QStringLiteral("Qualifikation"));
+        melde(tr("Qualifikation"));
     l.MyInit();
     m_anzeige.setEnabled(H::Command2, true);
     emit zustandGeaendert();
@@ -411,10 +417,10 @@ void Turnier::NaechsterQualiLauf() {
     if (rowid >= 0 &&
         !m_daten.speichereQuali(rowid, p->ReturnRunden(), p->ReturnSchnellsteRundenZeit(),
                                 p->ReturnSchnellsteRunde()))
-        melde(QStringLiteral("Qualifikation"));
+        melde(tr("Qualifikation"));
     ++m_qualiPos;
     if (m_qualiPos >= m_qualiListe.size()) {
-        setze(Command7, QStringLiteral("Quali starten"), true);
+        setze(Command7, kQualiStarten, true);
         m_leitung.zustand().SlotRennenPhase.clear();
         FahrerSortieren(TurnierDaten::Sortierung::Gruppe);
     }
@@ -440,7 +446,7 @@ void Turnier::Command8_Click() {
     setzeEnabled(Command11, belegt);
     if (!belegt)
         m_leitung.rueckfrage().meldung(
-            QStringLiteral("Keine Rennläufe belegt: bitte zuerst die Gruppen vorbelegen."));
+            tr("Keine Rennläufe belegt: bitte zuerst die Gruppen vorbelegen."));
     emit zustandGeaendert();
 }
 
@@ -450,7 +456,7 @@ void Turnier::RennLaeufeBelegen() {
     const bool ok =
         m_daten.belegeLaeufe(schluessel(), rotation, m_zufall ? &m_leitung.uhr() : nullptr, &log);
     for (const QString& zeile : log) SchreibeDebug(zeile);
-    if (!ok) melde(QStringLiteral("Rennläufe belegen"));
+    if (!ok) melde(tr("Rennläufe belegen"));
     emit tabellenGeaendert();
 }
 
@@ -461,12 +467,10 @@ void Turnier::GruppeUndLaufBestimmen() {
 }
 
 QString Turnier::gruppeText() const {
-    return QStringLiteral("Gruppe : %1 von : %2").arg(m_gruppe[0]).arg(m_gruppe[1]);
+    return tr("Gruppe : %1 von : %2").arg(m_gruppe[0]).arg(m_gruppe[1]);
 }
 
-QString Turnier::laufText() const {
-    return QStringLiteral("Lauf : %1 von : %2").arg(m_lauf[0]).arg(m_lauf[1]);
-}
+QString Turnier::laufText() const { return tr("Lauf : %1 von : %2").arg(m_lauf[0]).arg(m_lauf[1]); }
 
 void Turnier::setzePausen(const std::array<QString, 3>& texte) {
     m_pausen = texte;
@@ -475,7 +479,7 @@ void Turnier::setzePausen(const std::array<QString, 3>& texte) {
 
 void Turnier::Command11_Click() {
     if (!m_elemente[Command11].enabled || !kannStarten("Rennlauf")) return;
-    if (m_elemente[Command11].caption == QLatin1String("Rennen starten"))
+    if (m_elemente[Command11].quelle == kRennenStarten)
         RennStart();
     else
         NaechsterRennLauf();
@@ -486,15 +490,14 @@ void Turnier::RennStart() {
     e.PauseVorStint = qint16(m_pausen[0].toInt());
     e.PauseNachStint = qint16(m_pausen[1].toInt());
     e.PauseZwischenStint = qint16(m_pausen[2].toInt());
-    m_anzeige.setCaption(H::lblWeiter,
-                         QStringLiteral("Rennstart! Alle fertig? Dann Start drücken."));
+    m_anzeige.setCaption(H::lblWeiter, tr("Rennstart! Alle fertig? Dann Start drücken."));
     m_anzeige.setVisible(H::lblWeiter, true);
     for (Element el : {Command8, cZufall, SeiteStammdaten, SeiteTeilnehmer, Navigator, Command7})
         setzeEnabled(el, false);
     const QString datum = Formate::DatumKurz(m_leitung.uhr().jetzt());
     if (m_modus == Modus::Keiner) m_eingabe.Renndatum = datum;
     if (m_aktuell >= 0) m_turniere[m_aktuell].Renndatum = datum;
-    if (!m_daten.setzeRenndatum(aktuell(), datum)) melde(QStringLiteral("Renndatum"));
+    if (!m_daten.setzeRenndatum(aktuell(), datum)) melde(tr("Renndatum"));
     RennenStarten();
 }
 
@@ -515,16 +518,16 @@ void Turnier::RennenStarten() {
     z.StromImCountdown = 1;
     l.einstellungen().PrellZeit = qint16(aktuell().TriggerZeit.toInt());
     l.setzeRZeitAnsage(0);
-    setze(Command11, QStringLiteral("Naechster Rennlauf"), true);
+    setze(Command11, QT_TR_NOOP("Naechster Rennlauf"), true);
     m_command11Gruen = true;
-    l.hardware().SetzeFormCaption(kAktiv);
+    l.hardware().SetzeFormCaption(tr(kAktiv));
     ladeLauf(1, 1);
     emit zustandGeaendert();
     emit hauptfensterZeigen();
 }
 
 void Turnier::ladeLauf(int gruppe, int lauf) {
-    if (!m_daten.ladeLauf(schluessel(), gruppe, lauf)) melde(QStringLiteral("Rennlauf laden"));
+    if (!m_daten.ladeLauf(schluessel(), gruppe, lauf)) melde(tr("Rennlauf laden"));
     m_leitung.MyInit();
     m_anzeige.setEnabled(H::Command2, true);
 }
@@ -533,11 +536,11 @@ void Turnier::RennLaufAuswerten() {
     m_anzeige.setEnabled(H::Command2, false);
     if (!m_daten.schreibeErgebnisse(schluessel(), m_gruppe[0], m_lauf[0],
                                     m_leitung.einstellungen().AnzBahnen))
-        melde(QStringLiteral("Rennlauf auswerten"));
+        melde(tr("Rennlauf auswerten"));
     emit tabellenGeaendert();
     WertungSortieren();
     if (m_gruppe[0] == m_gruppe[1] && m_lauf[0] == m_lauf[1]) {
-        setze(Command11, QStringLiteral("Rennen starten"), false);
+        setze(Command11, kRennenStarten, false);
     } else {
         m_countdown = m_leitung.einstellungen().PauseZwischenStint;
         m_pauseOffen = true;
@@ -555,21 +558,22 @@ void Turnier::setzeAutostart(bool an) {
     emit zustandGeaendert();
 }
 
-void Turnier::setzeAutostartCaption(const QString& text) {
-    m_elemente[chkAutoStart].caption = text;
+void Turnier::setzeAutostartCaption(const char* quelle, const QString& text) {
+    m_elemente[chkAutoStart].quelle = quelle;
+    m_elemente[chkAutoStart].text = text;
     emit zustandGeaendert();
 }
 
 void Turnier::Timer1_Timer() {
     if (m_countdown != 0) {
         --m_countdown;
-        setzeAutostartCaption(QString::number(m_countdown) + QStringLiteral(" Sekunden"));
+        setzeAutostartCaption(nullptr, tr("%1 Sekunden").arg(m_countdown));
         return;
     }
     // A run started by hand meanwhile is left alone.
     if (m_ablauf.beschaeftigt()) {
         m_timer1->stop();
-        setzeAutostartCaption(QStringLiteral("Autostart"));
+        setzeAutostartCaption(QT_TR_NOOP("Autostart"));
         return;
     }
     NaechsterRennLauf();
@@ -579,7 +583,7 @@ void Turnier::NaechsterRennLauf() {
     if (m_imNaechsten || !m_gestartet) return;
     m_timer1->stop();
     m_pauseOffen = false;
-    setzeAutostartCaption(QStringLiteral("Autostart"));
+    setzeAutostartCaption(QT_TR_NOOP("Autostart"));
     m_leitung.zustand().StromImCountdown = m_autostart ? 1 : 0;
 
     const int gruppeVorher = m_gruppe[0];
@@ -600,7 +604,7 @@ void Turnier::NaechsterRennLauf() {
         m_gruppe[0] = gruppeVorher;
         m_lauf[0] = laufVorher;
         m_lauf[1] = laeufeVorher;
-        setze(Command11, QStringLiteral("Rennen starten"), false);
+        setze(Command11, kRennenStarten, false);
         emit zustandGeaendert();
         return;
     }
@@ -609,14 +613,14 @@ void Turnier::NaechsterRennLauf() {
     emit hauptfensterZeigen();
 
     if (neueGruppe) {
-        m_anzeige.setCaption(H::lblWeiter, QStringLiteral("Neue Gruppe! Weiter mit START."));
+        m_anzeige.setCaption(H::lblWeiter, tr("Neue Gruppe! Weiter mit START."));
         m_anzeige.setVisible(H::lblWeiter, true);
         return;
     }
     m_imNaechsten = true;
     const quint64 sitzung = m_sitzung;
     Rennleitung& l = m_leitung;
-    m_anzeige.setCaption(H::lblWeiter, QStringLiteral("Startaufstellung"));
+    m_anzeige.setCaption(H::lblWeiter, tr("Startaufstellung"));
     m_anzeige.setVisible(H::lblWeiter, true);
     bool weiter = true;
     for (int n = l.einstellungen().PauseVorStint; n >= 0 && weiter; --n) {
@@ -627,7 +631,7 @@ void Turnier::NaechsterRennLauf() {
         if (n < 6) l.ansage().SprachAusgabe(QString::number(n));
         if (n == 5 && l.einstellungen().BahnStrom == 1)
             l.hardware().SchalteLPT(QStringLiteral("BahnAlle"), 0);
-        m_anzeige.setCaption(H::lblWeiter, QStringLiteral("Noch %1 Sekunden").arg(n));
+        m_anzeige.setCaption(H::lblWeiter, tr("Noch %1 Sekunden").arg(n));
     }
     m_imNaechsten = false;
     if (weiter && m_anzeige.istVisible(H::lblWeiter)) m_ablauf.StarteErfassung();
@@ -636,14 +640,14 @@ void Turnier::NaechsterRennLauf() {
 void Turnier::Command14_Click() {
     if (!m_elemente[Command14].enabled) return;
     Rueckfrage& r = m_leitung.rueckfrage();
-    if (!r.frage(QStringLiteral("Soll der Rennlauf wiederholt werden?"))) return;
+    if (!r.frage(tr("Soll der Rennlauf wiederholt werden?"))) return;
     if (m_lauf[0] <= 0) {
-        r.meldung(QStringLiteral("Keine Wiederholung möglich."));
+        r.meldung(tr("Keine Wiederholung möglich."));
         return;
     }
     --m_lauf[0];
     // After the last heat the race button was switched off: the repeat needs it again.
-    if (m_gestartet) setze(Command11, QStringLiteral("Naechster Rennlauf"), true);
+    if (m_gestartet) setze(Command11, QT_TR_NOOP("Naechster Rennlauf"), true);
     emit zustandGeaendert();
 }
 
@@ -653,14 +657,14 @@ void Turnier::WertungSortieren() { emit tabellenGeaendert(); }
 
 QString Turnier::HtmlAusgabe() {
     if (m_aktuell < 0) return QString();
-    m_label2 = QStringLiteral("Erstelle HTML Ausgabe");
+    m_label2 = tr("Erstelle HTML Ausgabe");
     emit zustandGeaendert();
     FahrerSortieren(TurnierDaten::Sortierung::Quali);
     QString fehler;
     const QString pfad =
         TurnierBericht::schreibe(m_daten, aktuell(), m_leitung.einstellungen().ltfPfad, &fehler);
     if (pfad.isEmpty())
-        m_leitung.rueckfrage().meldung(QStringLiteral("HTML Ausgabe nicht möglich: ") + fehler);
+        m_leitung.rueckfrage().meldung(tr("HTML Ausgabe nicht möglich: %1").arg(fehler));
     else
         emit berichtGeschrieben(pfad);
     FahrerSortieren(TurnierDaten::Sortierung::Gruppe);

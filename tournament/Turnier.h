@@ -51,7 +51,8 @@ public:
 
     TurnierDaten& daten() { return m_daten; }
     Rennleitung& leitung() { return m_leitung; }
-    QString caption(Element e) const { return m_elemente[e].caption; }
+    // In the interface language.
+    QString caption(Element e) const;
     bool istEnabled(Element e) const { return m_elemente[e].enabled; }
 
     // ---- opening and closing
@@ -139,10 +140,11 @@ signals:
 private:
     enum class Modus { Keiner, Neu, Kopieren, Aendern };
     struct Zustand {
-        QString caption;
+        const char* quelle = nullptr;  // German caption, translated when read; else text
+        QString text;
         bool enabled = true;
     };
-    void setze(Element e, const QString& caption, bool enabled);
+    void setze(Element e, const char* quelle, bool enabled);
     void setzeEnabled(Element e, bool an);
     void grundzustand();
     void ladeTurniere(qint64 rowid);
@@ -156,7 +158,7 @@ private:
     void RennenStarten();
     void ladeLauf(int gruppe, int lauf);
     void Timer1_Timer();
-    void setzeAutostartCaption(const QString& text);
+    void setzeAutostartCaption(const char* quelle, const QString& text = QString());
     bool pruefeEingabe();
     // The saved tournament the evening works on (the inputs may be in an edit meanwhile).
     const SlotRennen& aktuell() const;

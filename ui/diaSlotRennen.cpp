@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
+#include <QSqlRecord>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -30,20 +31,31 @@
 
 using T = Turnier;
 
+namespace {
+// The car entry "ohne" (no car) as it is stored; the combos show it translated.
+const QString kOhne = QStringLiteral("ohne");
+
+// The car a combo stands for: the stored name of its entry.
+QString autoName(const QComboBox* c) {
+    const QVariant gespeichert = c->currentData();
+    return gespeichert.isValid() ? gespeichert.toString() : c->currentText();
+}
+}  // namespace
+
 diaSlotRennen::diaSlotRennen(Turnier& turnier, QWidget* parent)
     : QDialog(parent), m_turnier(turnier) {
     setObjectName(QStringLiteral("diaSlotRennen"));
-    setWindowTitle(QStringLiteral("Slot Rennen"));
+    setWindowTitle(tr("Slot Rennen"));
     setModal(false);
     m_seiten = new QTabWidget(this);
-    m_seiten->addTab(baueRennSeite(), QStringLiteral("Rennen"));
-    m_seiten->addTab(baueFahrerSeite(), QStringLiteral("Fahrer"));
-    m_seiten->addTab(baueQualiSeite(), QStringLiteral("Qualifikation"));
-    m_seiten->addTab(baueLaufSeite(), QStringLiteral("Rennläufe"));
-    m_seiten->addTab(baueWertungSeite(), QStringLiteral("Wertung"));
+    m_seiten->addTab(baueRennSeite(), tr("Rennen"));
+    m_seiten->addTab(baueFahrerSeite(), tr("Fahrer", "page of all entrants"));
+    m_seiten->addTab(baueQualiSeite(), tr("Qualifikation"));
+    m_seiten->addTab(baueLaufSeite(), tr("Rennläufe"));
+    m_seiten->addTab(baueWertungSeite(), tr("Wertung"));
 
     Label2 = new QLabel(this);
-    auto* ok = new QPushButton(QStringLiteral("Slot Rennen beenden"), this);
+    auto* ok = new QPushButton(tr("Slot Rennen beenden"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     auto* unten = new QHBoxLayout;
@@ -94,29 +106,30 @@ QWidget* diaSlotRennen::baueRennSeite() {
     cboRennen->setObjectName(QStringLiteral("cboRennen"));
     connect(cboRennen, &QComboBox::activated, this, [this](int i) { m_turnier.geheZu(i); });
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Rennen"), cboRennen);
-    static const char* namen[] = {"Rennname",   "Rennserie",        "Strecke",
-                                  "Quali Zeit", "Minuten / Runden", "Prellzeit"};
+    form->addRow(tr("Rennen"), cboRennen);
+    static const char* const namen[] = {QT_TR_NOOP("Rennname"),         QT_TR_NOOP("Rennserie"),
+                                        QT_TR_NOOP("Strecke"),          QT_TR_NOOP("Quali Zeit"),
+                                        QT_TR_NOOP("Minuten / Runden"), QT_TR_NOOP("Prellzeit")};
     for (size_t i = 0; i < Text1.size(); ++i) {
         Text1[i] = new QLineEdit(seite);
         Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
         connect(Text1[i], &QLineEdit::textEdited, this, &diaSlotRennen::eingabeGeaendert);
     }
     // Series first: "Neu" puts the focus there.
-    form->addRow(QString::fromLatin1(namen[1]), Text1[1]);
-    form->addRow(QString::fromLatin1(namen[0]), Text1[0]);
-    form->addRow(QString::fromLatin1(namen[2]), Text1[2]);
+    form->addRow(tr(namen[1]), Text1[1]);
+    form->addRow(tr(namen[0]), Text1[0]);
+    form->addRow(tr(namen[2]), Text1[2]);
     auto* quali = new QHBoxLayout;
     quali->addWidget(Text1[3]);
-    quali->addWidget(new QLabel(QStringLiteral("Minute(n)"), seite));
-    form->addRow(QString::fromLatin1(namen[3]), quali);
-    form->addRow(QString::fromLatin1(namen[4]), Text1[4]);
-    form->addRow(QString::fromLatin1(namen[5]), Text1[5]);
+    quali->addWidget(new QLabel(tr("Minute(n)"), seite));
+    form->addRow(tr(namen[3]), quali);
+    form->addRow(tr(namen[4]), Text1[4]);
+    form->addRow(tr(namen[5]), Text1[5]);
 
     auto* art = new QHBoxLayout;
     auto* gruppe1 = new QButtonGroup(seite);
-    Option1[0] = new QRadioButton(QStringLiteral("Zeit"), seite);
-    Option1[1] = new QRadioButton(QStringLiteral("Runden"), seite);
+    Option1[0] = new QRadioButton(tr("Zeit"), seite);
+    Option1[1] = new QRadioButton(tr("Runden"), seite);
     for (QRadioButton* r : Option1) {
         gruppe1->addButton(r);
         art->addWidget(r);
@@ -140,10 +153,10 @@ QWidget* diaSlotRennen::baueRennSeite() {
     }
     spuren->addStretch(1);
     qualiSpur->addStretch(1);
-    form->addRow(QStringLiteral("Spuren"), spuren);
-    form->addRow(QStringLiteral("Quali Spur"), qualiSpur);
-    Check1 = new QCheckBox(QStringLiteral("Neuer Lauf beim Start beginnen"), seite);
-    Check1->setToolTip(QStringLiteral("Wichtig wenn keine Stromabschaltung vorhandn ist."));
+    form->addRow(tr("Spuren"), spuren);
+    form->addRow(tr("Quali Spur"), qualiSpur);
+    Check1 = new QCheckBox(tr("Neuer Lauf beim Start beginnen"), seite);
+    Check1->setToolTip(tr("Wichtig wenn keine Stromabschaltung vorhandn ist."));
     connect(Check1, &QCheckBox::toggled, this, &diaSlotRennen::eingabeGeaendert);
     form->addRow(QString(), Check1);
 
@@ -171,32 +184,31 @@ QWidget* diaSlotRennen::baueFahrerSeite() {
     cobAuto = new QComboBox(seite);
     cobFahrer->addItems(m_turnier.daten().fahrerNamen());
     cobFahrer->setCurrentIndex(-1);
-    cobAuto->addItem(QStringLiteral("ohne"));
+    cobAuto->addItem(tr("ohne"), kOhne);
     connect(cobFahrer, &QComboBox::currentIndexChanged, this, [this] { fuelleAutos(false); });
-    auto* alle = new QPushButton(QStringLiteral("Alle anzeigen"), seite);
+    auto* alle = new QPushButton(tr("Alle anzeigen"), seite);
     connect(alle, &QPushButton::clicked, this, [this] { fuelleAutos(true); });
-    auto* hinzu = new QPushButton(QStringLiteral("Fahrer und Auto hinzufügen"), seite);
+    auto* hinzu = new QPushButton(tr("Fahrer und Auto hinzufügen"), seite);
     hinzu->setObjectName(QStringLiteral("comFAHinzufuegen"));
-    connect(hinzu, &QPushButton::clicked, this, [this] {
-        m_turnier.FahrerHinzufuegen(cobFahrer->currentText(), cobAuto->currentText());
-    });
+    connect(hinzu, &QPushButton::clicked, this,
+            [this] { m_turnier.FahrerHinzufuegen(cobFahrer->currentText(), autoName(cobAuto)); });
     lbFahrerBelegung = new QListWidget(seite);
     lbAutoBelegung = new QListWidget(seite);
     connect(lbFahrerBelegung, &QListWidget::currentRowChanged, lbAutoBelegung,
             [this](int zeile) { lbAutoBelegung->setCurrentRow(zeile); });
-    auto* loeschen = new QPushButton(QStringLiteral("löschen"), seite);
+    auto* loeschen = new QPushButton(tr("löschen"), seite);
     connect(loeschen, &QPushButton::clicked, this,
             [this] { m_turnier.BelegungLoeschen(lbFahrerBelegung->currentRow()); });
-    auto* uebernehmen = new QPushButton(QStringLiteral("In Qualifikation übernehmen"), seite);
+    auto* uebernehmen = new QPushButton(tr("In Qualifikation übernehmen"), seite);
     uebernehmen->setObjectName(QStringLiteral("Command20"));
     connect(uebernehmen, &QPushButton::clicked, &m_turnier, &Turnier::Command20_Click);
 
     Combo1 = new QComboBox(seite);
     Combo1->addItems(m_turnier.daten().fahrerNamen());
     Combo2 = new QComboBox(seite);
-    Combo2->addItem(QStringLiteral("ohne"));
+    Combo2->addItem(tr("ohne"), kOhne);
     Combo2->addItems(m_turnier.daten().autoNamen());
-    Command1 = new QPushButton(QStringLiteral("Fahrer und Auto hinzufügen"), seite);
+    Command1 = new QPushButton(tr("Fahrer und Auto hinzufügen"), seite);
     const auto frei = [this] {
         Command1->setEnabled(!Combo1->currentText().isEmpty() && !Combo2->currentText().isEmpty());
     };
@@ -204,12 +216,12 @@ QWidget* diaSlotRennen::baueFahrerSeite() {
     connect(Combo2, &QComboBox::currentTextChanged, this, frei);
     frei();
     connect(Command1, &QPushButton::clicked, this,
-            [this] { m_turnier.Command1_Click(Combo1->currentText(), Combo2->currentText()); });
+            [this] { m_turnier.Command1_Click(Combo1->currentText(), autoName(Combo2)); });
 
     auto* wahl = new QGridLayout;
-    wahl->addWidget(new QLabel(QStringLiteral("Fahrer"), seite), 0, 0);
+    wahl->addWidget(new QLabel(tr("Fahrer"), seite), 0, 0);
     wahl->addWidget(cobFahrer, 0, 1);
-    wahl->addWidget(new QLabel(QStringLiteral("Auto"), seite), 1, 0);
+    wahl->addWidget(new QLabel(tr("Auto"), seite), 1, 0);
     wahl->addWidget(cobAuto, 1, 1);
     wahl->addWidget(alle, 1, 2);
     wahl->addWidget(hinzu, 2, 1);
@@ -228,7 +240,7 @@ QWidget* diaSlotRennen::baueFahrerSeite() {
     spalte->addLayout(wahl);
     spalte->addLayout(listen, 1);
     spalte->addLayout(listenKnoepfe);
-    spalte->addWidget(new QLabel(QStringLiteral("Direkt in die Qualifikation:"), seite));
+    spalte->addWidget(new QLabel(tr("Direkt in die Qualifikation:"), seite));
     spalte->addLayout(direkt);
     return seite;
 }
@@ -238,7 +250,7 @@ void diaSlotRennen::fuelleAutos(bool alle) {
     if (alle)
         cobAuto->addItems(m_turnier.daten().autoNamen());
     else if (cobFahrer->currentIndex() < 0)
-        cobAuto->addItem(QStringLiteral("ohne"));
+        cobAuto->addItem(tr("ohne"), kOhne);
     else
         cobAuto->addItems(m_turnier.daten().autosVon(cobFahrer->currentText()));
     cobAuto->setCurrentIndex(cobAuto->count() > 0 ? 0 : -1);
@@ -253,12 +265,12 @@ QWidget* diaSlotRennen::baueQualiSeite() {
         {T::Command7, &Turnier::Command7_Click},
         {T::Command9, &Turnier::Command9_Click},
         {T::Command10, &Turnier::Command10_Click}};
-    auto* sortiere = new QPushButton(QStringLiteral("Sortiere Quali"), seite);
+    auto* sortiere = new QPushButton(tr("Sortiere Quali"), seite);
     connect(sortiere, &QPushButton::clicked, &m_turnier, &Turnier::Command6_Click);
     knoepfe->addWidget(sortiere);
     fuegeKnoepfeEin(seite, knoepfe, aktionen);
     knoepfe->addStretch(1);
-    auto* html = new QPushButton(QStringLiteral("HTML Ausgabe"), seite);
+    auto* html = new QPushButton(tr("HTML Ausgabe"), seite);
     connect(html, &QPushButton::clicked, &m_turnier, &Turnier::HtmlAusgabe);
     knoepfe->addWidget(html);
     auto* spalte = new QVBoxLayout(seite);
@@ -274,11 +286,10 @@ QWidget* diaSlotRennen::baueLaufSeite() {
     QTableView* klein = tabelle(m_wertungKlein);
     lblGruppe = new QLabel(seite);
     lblLauf = new QLabel(seite);
-    cZufall = new QCheckBox(QStringLiteral("Zufällig"), seite);
+    cZufall = new QCheckBox(tr("Zufällig"), seite);
     connect(cZufall, &QCheckBox::toggled, &m_turnier, &Turnier::setzeZufall);
-    chkAutoStart = new QCheckBox(QStringLiteral("Autostart"), seite);
-    chkAutoStart->setToolTip(
-        QStringLiteral("Wenn aktiv wirden die Rennläufe automatisch gestartet."));
+    chkAutoStart = new QCheckBox(tr("Autostart"), seite);
+    chkAutoStart->setToolTip(tr("Wenn aktiv wirden die Rennläufe automatisch gestartet."));
     connect(chkAutoStart, &QCheckBox::toggled, &m_turnier, &Turnier::setzeAutostart);
 
     auto* knoepfe = new QHBoxLayout;
@@ -291,16 +302,18 @@ QWidget* diaSlotRennen::baueLaufSeite() {
     knoepfe->addWidget(chkAutoStart);
     knoepfe->addStretch(1);
 
-    auto* rahmen = new QGroupBox(QStringLiteral("Rennpausen (sec)"), seite);
+    auto* rahmen = new QGroupBox(tr("Rennpausen (sec)"), seite);
     auto* pf = new QFormLayout(rahmen);
-    static const char* texte[] = {"vor dem Rennlauf", "nach dem Rennlauf", "zwischen Rennläufen"};
+    static const char* const texte[] = {QT_TR_NOOP("vor dem Rennlauf"),
+                                        QT_TR_NOOP("nach dem Rennlauf"),
+                                        QT_TR_NOOP("zwischen Rennläufen")};
     for (size_t i = 0; i < 3; ++i) {
         pausen[i] = new QLineEdit(rahmen);
         pausen[i]->setMaximumWidth(60);
         connect(pausen[i], &QLineEdit::textEdited, this, [this] {
             m_turnier.setzePausen({pausen[0]->text(), pausen[1]->text(), pausen[2]->text()});
         });
-        pf->addRow(QString::fromUtf8(texte[i]), pausen[i]);
+        pf->addRow(tr(texte[i]), pausen[i]);
     }
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(lblGruppe);
@@ -320,7 +333,7 @@ QWidget* diaSlotRennen::baueWertungSeite() {
     auto* seite = new QWidget(this);
     QTableView* grid = tabelle(m_wertung);
     grid->setObjectName(QStringLiteral("DBGrid3"));
-    auto* html = new QPushButton(QStringLiteral("HTML Ausgabe"), seite);
+    auto* html = new QPushButton(tr("HTML Ausgabe"), seite);
     html->setObjectName(QStringLiteral("Command15"));
     connect(html, &QPushButton::clicked, &m_turnier, &Turnier::HtmlAusgabe);
     auto* knoepfe = new QHBoxLayout;
@@ -397,7 +410,7 @@ void diaSlotRennen::spiegele() {
     lbAutoBelegung->clear();
     for (const auto& t : m_turnier.belegung()) {
         lbFahrerBelegung->addItem(t.fahrer);
-        lbAutoBelegung->addItem(t.autoName);
+        lbAutoBelegung->addItem(t.autoName == kOhne ? tr("ohne") : t.autoName);
     }
     cZufall->setChecked(m_turnier.zufall());
     cZufall->setEnabled(m_turnier.istEnabled(T::cZufall));
@@ -432,6 +445,20 @@ void diaSlotRennen::spiegeleTabellen() {
     setze(m_laeufe, TurnierDaten::laeufeSql());
     setze(m_wertung, TurnierDaten::wertungSql());
     setze(m_wertungKlein, TurnierDaten::wertungSql());
+    // The headings are the queries' column names, shown in the interface language.
+    static const char* const spalten[] = {
+        QT_TR_NOOP("RennName"),     QT_TR_NOOP("Rennname"),  QT_TR_NOOP("Fahrer"),
+        QT_TR_NOOP("Auto"),         QT_TR_NOOP("QualiR"),    QT_TR_NOOP("Quali Z"),
+        QT_TR_NOOP("QualiSR"),      QT_TR_NOOP("Gruppe"),    QT_TR_NOOP("Lauf"),
+        QT_TR_NOOP("Spur"),         QT_TR_NOOP("Runden"),    QT_TR_NOOP("Zeit"),
+        QT_TR_NOOP("GesamtRunden"), QT_TR_NOOP("GesamtZeit")};
+    for (QSqlQueryModel* m : {m_teilnehmer, m_laeufe, m_wertung, m_wertungKlein}) {
+        const QSqlRecord felder = m->record();
+        for (int i = 0; i < felder.count(); ++i)
+            for (const char* spalte : spalten)
+                if (felder.fieldName(i) == QLatin1String(spalte))
+                    m->setHeaderData(i, Qt::Horizontal, tr(spalte));
+    }
     for (QTableView* v : findChildren<QTableView*>()) v->resizeColumnsToContents();
 }
 
