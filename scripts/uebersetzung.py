@@ -4,7 +4,8 @@
   uebersetzung.py offen [TS]            unfinished messages as JSON (context, source)
   uebersetzung.py setze JSON [TS]       fills translations from a JSON list of
                                         {"context": ..., "source": ..., "translation": ...};
-                                        without "context" the text is taken in every context
+                                        without "context" the text is taken in every context;
+                                        "comment" picks a message with that translator's comment
   uebersetzung.py vereine QUELLE... [--in TS]
                                         takes finished translations from other copies of the
                                         file (for example both sides of a merge) where TS
@@ -64,21 +65,23 @@ def main(argv):
     befehl = argv[1]
     if befehl == "offen":
         ts = argv[2] if len(argv) > 2 else STANDARD
-        liste = [{"context": k, "source": n.findtext("source")}
+        liste = [{"context": k, "source": n.findtext("source"), "comment": n.findtext("comment")}
                  for k, n in nachrichten(lies(ts)) if offen(n)]
         print(json.dumps(liste, ensure_ascii=False, indent=1))
         return 0
     if befehl == "setze":
         ts = argv[3] if len(argv) > 3 else STANDARD
         eintraege = json.loads(Path(argv[2]).read_text(encoding="utf-8"))
-        mit_kontext = {(e["context"], e["source"]): e["translation"]
+        # An entry with "comment" fills only the message with that translator's comment.
+        mit_kontext = {(e["context"], e["source"], e.get("comment")): e["translation"]
                        for e in eintraege if e.get("context")}
-        ohne = {e["source"]: e["translation"] for e in eintraege if not e.get("context")}
+        ohne = {(e["source"], e.get("comment")): e["translation"]
+                for e in eintraege if not e.get("context")}
         baum = lies(ts)
         gesetzt = 0
         for k, n in nachrichten(baum):
-            quelle = n.findtext("source")
-            text = mit_kontext.get((k, quelle), ohne.get(quelle))
+            quelle, kommentar = n.findtext("source"), n.findtext("comment")
+            text = mit_kontext.get((k, quelle, kommentar), ohne.get((quelle, kommentar)))
             if text:
                 setze_text(n, text)
                 gesetzt += 1
@@ -92,17 +95,19 @@ def main(argv):
             i = args.index("--in")
             ts = args[i + 1]
             args = args[:i] + args[i + 2:]
+        # A text with a translator's comment is another message than the same text without.
         bekannt, nur_quelle = {}, {}
         for q in args:
             for k, n in nachrichten(lies(q)):
                 if not offen(n):
                     text = n.find("translation").text
-                    bekannt[(k, n.findtext("source"))] = text
-                    nur_quelle.setdefault(n.findtext("source"), text)
+                    bekannt[(k, n.findtext("source"), n.findtext("comment"))] = text
+                    nur_quelle.setdefault((n.findtext("source"), n.findtext("comment")), text)
         baum = lies(ts)
         for k, n in nachrichten(baum):
             if offen(n):
-                text = bekannt.get((k, n.findtext("source")), nur_quelle.get(n.findtext("source")))
+                quelle, kommentar = n.findtext("source"), n.findtext("comment")
+                text = bekannt.get((k, quelle, kommentar), nur_quelle.get((quelle, kommentar)))
                 if text:
                     setze_text(n, text)
         schreibe(baum, ts)
