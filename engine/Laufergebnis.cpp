@@ -1,11 +1,14 @@
 #include "Laufergebnis.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QVariant>
 
 namespace {
+// The gap of a lapped car as the results window shows it.
 QString runden(int n) {
-    return n == 1 ? QStringLiteral("+1 Runde") : QStringLiteral("+%1 Runden").arg(n);
+    return n == 1 ? QCoreApplication::translate("Laufergebnis", "+1 Runde")
+                  : QCoreApplication::translate("Laufergebnis", "+%1 Runden").arg(n);
 }
 }  // namespace
 

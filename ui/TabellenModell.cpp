@@ -8,6 +8,59 @@
 
 #include "Rueckfrage.h"
 
+namespace {
+// The columns of the tables the program shows in a grid.
+const char* const kSpalten[] = {
+    QT_TRANSLATE_NOOP("TabellenModell", "Bahn"),
+    QT_TRANSLATE_NOOP("TabellenModell", "FahrerNr"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Platz"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Fahrer"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Auto"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Strecke"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Laenge"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Runden"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Gesamt"),
+    QT_TRANSLATE_NOOP("TabellenModell", "SchnellsteRunde"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Schnellste"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Wann"),
+    QT_TRANSLATE_NOOP("TabellenModell", "AktRunde"),
+    QT_TRANSLATE_NOOP("TabellenModell", "ZurVorRunde"),
+    QT_TRANSLATE_NOOP("TabellenModell", "SchnellsteGeschw"),
+    QT_TRANSLATE_NOOP("TabellenModell", "AktGeschw"),
+    QT_TRANSLATE_NOOP("TabellenModell", "lfdnr"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Runde"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Zeit"),
+    QT_TRANSLATE_NOOP("TabellenModell", "MProSec"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Uhr"),
+    QT_TRANSLATE_NOOP("TabellenModell", "RennInfo"),
+    QT_TRANSLATE_NOOP("TabellenModell", "RennName"),
+    QT_TRANSLATE_NOOP("TabellenModell", "RennArt"),
+    QT_TRANSLATE_NOOP("TabellenModell", "rennzeit"),
+    QT_TRANSLATE_NOOP("TabellenModell", "LBahn"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Geschw"),
+    QT_TRANSLATE_NOOP("TabellenModell", "nummer"),
+    QT_TRANSLATE_NOOP("TabellenModell", "name"),
+    QT_TRANSLATE_NOOP("TabellenModell", "vorname"),
+    QT_TRANSLATE_NOOP("TabellenModell", "nachname"),
+    QT_TRANSLATE_NOOP("TabellenModell", "mitglied"),
+    QT_TRANSLATE_NOOP("TabellenModell", "bildlink"),
+    QT_TRANSLATE_NOOP("TabellenModell", "erstellt"),
+    QT_TRANSLATE_NOOP("TabellenModell", "LangName"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Bemerkung"),
+    QT_TRANSLATE_NOOP("TabellenModell", "laengeinnen"),
+    QT_TRANSLATE_NOOP("TabellenModell", "laengeaussen"),
+    QT_TRANSLATE_NOOP("TabellenModell", "hersteller"),
+    QT_TRANSLATE_NOOP("TabellenModell", "linnen"),
+    QT_TRANSLATE_NOOP("TabellenModell", "laussen"),
+    QT_TRANSLATE_NOOP("TabellenModell", "strname"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Schienenname"),
+    QT_TRANSLATE_NOOP("TabellenModell", "Anzahl"),
+    QT_TRANSLATE_NOOP("TabellenModell", "LRG"),
+    QT_TRANSLATE_NOOP("TabellenModell", "langid"),
+    QT_TRANSLATE_NOOP("TabellenModell", "textinhalt"),
+};
+}  // namespace
+
 TabellenModell::TabellenModell(QSqlDatabase db, Rueckfrage& frage, QObject* parent)
     : QSqlTableModel(parent, db), m_frage(frage) {
     setEditStrategy(QSqlTableModel::OnManualSubmit);
@@ -30,6 +83,22 @@ void TabellenModell::zeige(const QString& tabelle, const QString& ordnung) {
 QString TabellenModell::orderByClause() const {
     return m_ordnung.isEmpty() ? QSqlTableModel::orderByClause()
                                : QStringLiteral(" order by ") + m_ordnung;
+}
+
+QString TabellenModell::spaltenTitel(const QString& spalte) {
+    // SQLite keeps a column's name as the query spells it: the case may differ.
+    for (const char* name : kSpalten) {
+        if (spalte.compare(QLatin1String(name), Qt::CaseInsensitive) != 0) continue;
+        const QString titel = tr(name);
+        return titel == QLatin1String(name) ? spalte : titel;
+    }
+    return spalte;
+}
+
+QVariant TabellenModell::headerData(int spalte, Qt::Orientation richtung, int role) const {
+    const QVariant titel = QSqlTableModel::headerData(spalte, richtung, role);
+    if (richtung != Qt::Horizontal || role != Qt::DisplayRole) return titel;
+    return spaltenTitel(titel.toString());
 }
 
 bool TabellenModell::istZahlenspalte(int spalte) const {
@@ -58,23 +127,23 @@ bool TabellenModell::setData(const QModelIndex& index, const QVariant& wert, int
                 neu = z;
             }
             if (!ok) {
-                m_frage.meldung(QStringLiteral("In der Spalte \"%1\" ist nur eine %2 erlaubt: %3")
-                                    .arg(headerData(index.column(), Qt::Horizontal).toString(),
-                                         ganz ? QStringLiteral("ganze Zahl")
-                                              : QStringLiteral("Zahl"),
-                                         text));
+                const QString spalte = headerData(index.column(), Qt::Horizontal).toString();
+                m_frage.meldung(
+                    (ganz ? tr("In der Spalte \"%1\" ist nur eine ganze Zahl erlaubt: %2")
+                          : tr("In der Spalte \"%1\" ist nur eine Zahl erlaubt: %2"))
+                        .arg(spalte, text));
                 return false;
             }
         }
     }
     if (!QSqlTableModel::setData(index, neu, role)) return false;
-    return schreibe(QStringLiteral("Fehler beim Speichern"));
+    return schreibe(tr("Fehler beim Speichern"));
 }
 
 int TabellenModell::neueZeile() {
     const int zeile = rowCount();
     if (!insertRow(zeile)) return -1;
-    if (!schreibe(QStringLiteral("Fehler beim Anlegen der Zeile"))) return -1;
+    if (!schreibe(tr("Fehler beim Anlegen der Zeile"))) return -1;
     // After the re-read the empty row sits where the order puts it: the last row whose
     // columns are all empty (a counted key aside).
     const int schluessel =
@@ -90,7 +159,7 @@ int TabellenModell::neueZeile() {
 
 bool TabellenModell::loescheZeile(int zeile) {
     if (!removeRow(zeile)) return false;
-    return schreibe(QStringLiteral("Fehler beim Löschen"));
+    return schreibe(tr("Fehler beim Löschen"));
 }
 
 bool TabellenModell::schreibe(const QString& was) {
@@ -104,7 +173,8 @@ bool TabellenModell::schreibe(const QString& was) {
     const QSqlError f = lastError();
     db.rollback();
     revertAll();
-    m_frage.meldung(QStringLiteral("%1. FehlerNr: %2 Info: %3")
+    //: %1 is what failed ("Fehler beim Speichern" and the like), %2 and %3 the database's error.
+    m_frage.meldung(tr("%1. FehlerNr: %2 Info: %3")
                         .arg(was, f.nativeErrorCode(), f.text()));
     return false;
 }

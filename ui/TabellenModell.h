@@ -21,6 +21,11 @@ public:
     bool loescheZeile(int zeile);
     // Number columns: INTEGER or REAL.
     bool istZahlenspalte(int spalte) const;
+    // Column headers in the interface language; the names in the database stay.
+    QVariant headerData(int spalte, Qt::Orientation richtung,
+                        int role = Qt::DisplayRole) const override;
+    // A database column's name as a header shows it (unknown names as they are).
+    static QString spaltenTitel(const QString& spalte);
 
 protected:
     QString orderByClause() const override;

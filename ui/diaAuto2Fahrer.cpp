@@ -19,8 +19,6 @@
 
 namespace {
 
-const QString kBildFilter = QStringLiteral("Bilder (*.jpg *.JPG *.jpeg *.JPEG *.png *.PNG)");
-
 // Runs a function on a double click of the watched widget.
 class Doppelklick : public QObject {
 public:
@@ -67,19 +65,18 @@ bool waehle(QListWidget* liste, int nummer) {
 
 diaAuto2Fahrer::diaAuto2Fahrer(Datenbank& db, const QString& bilderPfad, QWidget* parent)
     : QDialog(parent), m_db(db), m_bilderPfad(bilderPfad), m_dateiWahl(standardDateiWahl(this)) {
-    setWindowTitle(QStringLiteral("Auto Fahrer zuordnen"));
-    auto* fahrerSeite = new QGroupBox(QStringLiteral("Fahrer"), this);
-    auto* autoSeite = new QGroupBox(QStringLiteral("Autos"), this);
+    setWindowTitle(tr("Auto Fahrer zuordnen"));
+    auto* fahrerSeite = new QGroupBox(tr("Fahrer"), this);
+    auto* autoSeite = new QGroupBox(tr("Autos"), this);
     baueFahrer(fahrerSeite);
     baueAuto(autoSeite);
 
     auto* mitte = new QVBoxLayout;
     mitte->addStretch(1);
-    auto* zuweisen = new QPushButton(QStringLiteral("Auto zuweisen"), this);
-    auto* aufheben = new QPushButton(QStringLiteral("Zuweisung aufheben"), this);
-    zuweisen->setToolTip(QStringLiteral("Das gewählte Auto dem gewählten Fahrer zuweisen"));
-    aufheben->setToolTip(
-        QStringLiteral("Das in \"Autos des Fahrers\" gewählte Auto vom Fahrer lösen"));
+    auto* zuweisen = new QPushButton(tr("Auto zuweisen"), this);
+    auto* aufheben = new QPushButton(tr("Zuweisung aufheben"), this);
+    zuweisen->setToolTip(tr("Das gewählte Auto dem gewählten Fahrer zuweisen"));
+    aufheben->setToolTip(tr("Das in \"Autos des Fahrers\" gewählte Auto vom Fahrer lösen"));
     mitte->addWidget(zuweisen);
     mitte->addWidget(aufheben);
     mitte->addStretch(1);
@@ -90,8 +87,8 @@ diaAuto2Fahrer::diaAuto2Fahrer(Datenbank& db, const QString& bilderPfad, QWidget
     m_frameLoeschen->setFrameShape(QFrame::StyledPanel);
     m_frameLoeschen->setStyleSheet(QStringLiteral("QFrame { background: #fff3a0; }"));
     m_lblLoeschen = new QLabel(m_frameLoeschen);
-    auto* ja = new QPushButton(QStringLiteral("Ja, löschen"), m_frameLoeschen);
-    auto* nein = new QPushButton(QStringLiteral("Nein"), m_frameLoeschen);
+    auto* ja = new QPushButton(tr("Ja, löschen"), m_frameLoeschen);
+    auto* nein = new QPushButton(tr("Nein"), m_frameLoeschen);
     auto* frage = new QHBoxLayout(m_frameLoeschen);
     frage->addWidget(m_lblLoeschen, 1);
     frage->addWidget(ja);
@@ -100,9 +97,9 @@ diaAuto2Fahrer::diaAuto2Fahrer(Datenbank& db, const QString& bilderPfad, QWidget
     connect(ja, &QPushButton::clicked, this, &diaAuto2Fahrer::LoeschenBestaetigen);
     connect(nein, &QPushButton::clicked, m_frameLoeschen, &QFrame::hide);
 
-    auto* pfad = new QLabel(QStringLiteral("Bilder-Verz.: ") + m_bilderPfad, this);
+    auto* pfad = new QLabel(tr("Bilder-Verz.: %1").arg(m_bilderPfad), this);
     pfad->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* schliessen = new QPushButton(QStringLiteral("Schließen"), this);
+    auto* schliessen = new QPushButton(tr("Schließen"), this);
     connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* spalten = new QHBoxLayout;
@@ -122,8 +119,11 @@ diaAuto2Fahrer::diaAuto2Fahrer(Datenbank& db, const QString& bilderPfad, QWidget
 }
 
 void diaAuto2Fahrer::baueFahrer(QWidget* seite) {
-    const char* const namen[7] = {"Nummer", "Name", "Mitglied", "Erstellt",
-                                  "Bild",   "Vorname", "Nachname"};
+    const char* const namen[7] = {
+        QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Nummer"),  QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Name"),
+        QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Mitglied"), QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Erstellt"),
+        QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Bild"),    QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Vorname"),
+        QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Nachname")};
     m_lstFahrer = new QListWidget(seite);
     m_lstFahrerAutos = new QListWidget(seite);
     m_lstFahrerAutos->setMaximumHeight(110);
@@ -131,11 +131,11 @@ void diaAuto2Fahrer::baueFahrer(QWidget* seite) {
     for (int i : {0, 1, 5, 6, 2, 3, 4}) {
         m_txtFahrer[size_t(i)] = new QLineEdit(seite);
         m_txtFahrer[size_t(i)]->setReadOnly(true);
-        auto* titel = new QLabel(QString::fromUtf8(namen[i]), seite);
+        auto* titel = new QLabel(tr(namen[i]), seite);
         felder->addRow(titel, m_txtFahrer[size_t(i)]);
         if (i == 4) {
-            titel->setText(QStringLiteral("<u>Bild</u>"));
-            titel->setToolTip(QStringLiteral("Doppelklick zur Bildauswahl"));
+            titel->setText(QStringLiteral("<u>%1</u>").arg(tr("Bild")));
+            titel->setToolTip(tr("Doppelklick zur Bildauswahl"));
             new Doppelklick(titel, [this] { waehleFahrerBild(); });
         }
     }
@@ -143,10 +143,12 @@ void diaAuto2Fahrer::baueFahrer(QWidget* seite) {
     m_fahrerBild->setFixedSize(160, 120);
     m_fahrerBild->setScaledContents(true);
     m_fahrerBild->setFrameShape(QFrame::StyledPanel);
-    const char* const knoepfe[3] = {"Neu", "Ändern", "Löschen"};
+    const char* const knoepfe[3] = {QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Neu"),
+                                    QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Ändern"),
+                                    QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Löschen")};
     auto* reihe = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
-        m_fahrerKnopf[size_t(i)] = new QPushButton(QString::fromUtf8(knoepfe[i]), seite);
+        m_fahrerKnopf[size_t(i)] = new QPushButton(tr(knoepfe[i]), seite);
         reihe->addWidget(m_fahrerKnopf[size_t(i)]);
     }
     connect(m_fahrerKnopf[0], &QPushButton::clicked, this, [this] { bearbeite(Art::Fahrer, true); });
@@ -158,7 +160,7 @@ void diaAuto2Fahrer::baueFahrer(QWidget* seite) {
     auto* rechts = new QVBoxLayout;
     rechts->addLayout(felder);
     rechts->addWidget(m_fahrerBild, 0, Qt::AlignHCenter);
-    rechts->addWidget(new QLabel(QStringLiteral("Autos des Fahrers"), seite));
+    rechts->addWidget(new QLabel(tr("Autos des Fahrers"), seite));
     rechts->addWidget(m_lstFahrerAutos);
     auto* oben = new QHBoxLayout;
     oben->addWidget(m_lstFahrer, 1);
@@ -169,17 +171,20 @@ void diaAuto2Fahrer::baueFahrer(QWidget* seite) {
 }
 
 void diaAuto2Fahrer::baueAuto(QWidget* seite) {
-    const char* const namen[6] = {"Nummer", "Name", "Bemerkung", "Erstellt", "Bild", "Langname"};
+    const char* const namen[6] = {
+        QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Nummer"),   QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Name"),
+        QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Bemerkung"), QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Erstellt"),
+        QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Bild"),     QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Langname")};
     m_lstAutos = new QListWidget(seite);
     auto* felder = new QFormLayout;
     for (int i : {0, 1, 5, 2, 3, 4}) {
         m_txtAuto[size_t(i)] = new QLineEdit(seite);
         m_txtAuto[size_t(i)]->setReadOnly(true);
-        auto* titel = new QLabel(QString::fromUtf8(namen[i]), seite);
+        auto* titel = new QLabel(tr(namen[i]), seite);
         felder->addRow(titel, m_txtAuto[size_t(i)]);
         if (i == 4) {
-            titel->setText(QStringLiteral("<u>Bild</u>"));
-            titel->setToolTip(QStringLiteral("Doppelklick zur Bildauswahl"));
+            titel->setText(QStringLiteral("<u>%1</u>").arg(tr("Bild")));
+            titel->setToolTip(tr("Doppelklick zur Bildauswahl"));
             new Doppelklick(titel, [this] { waehleAutoBild(); });
         }
     }
@@ -187,10 +192,12 @@ void diaAuto2Fahrer::baueAuto(QWidget* seite) {
     m_autoBild->setFixedSize(160, 120);
     m_autoBild->setScaledContents(true);
     m_autoBild->setFrameShape(QFrame::StyledPanel);
-    const char* const knoepfe[3] = {"Neu", "Ändern", "Löschen"};
+    const char* const knoepfe[3] = {QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Neu"),
+                                    QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Ändern"),
+                                    QT_TRANSLATE_NOOP("diaAuto2Fahrer", "Löschen")};
     auto* reihe = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
-        m_autoKnopf[size_t(i)] = new QPushButton(QString::fromUtf8(knoepfe[i]), seite);
+        m_autoKnopf[size_t(i)] = new QPushButton(tr(knoepfe[i]), seite);
         reihe->addWidget(m_autoKnopf[size_t(i)]);
     }
     connect(m_autoKnopf[0], &QPushButton::clicked, this, [this] { bearbeite(Art::Auto, true); });
@@ -279,8 +286,8 @@ void diaAuto2Fahrer::bearbeite(Art art, bool neu) {
     if (!bearbeitet) {
         if (!neu && felder[0]->text().isEmpty()) {
             QMessageBox::information(this, windowTitle(),
-                                     fahrer ? QStringLiteral("Bitte zuerst einen Fahrer wählen.")
-                                            : QStringLiteral("Bitte zuerst ein Auto wählen."));
+                                     fahrer ? tr("Bitte zuerst einen Fahrer wählen.")
+                                            : tr("Bitte zuerst ein Auto wählen."));
             return;
         }
         if (neu) {
@@ -290,21 +297,21 @@ void diaAuto2Fahrer::bearbeite(Art art, bool neu) {
         }
         for (int i : editierbar) felder[i]->setReadOnly(false);
         bearbeitet = true;
-        knopf->setText(QStringLiteral("Speichern"));
+        knopf->setText(tr("Speichern"));
         for (QPushButton* k : knoepfe)
             if (k != knopf) k->setEnabled(false);
         felder[1]->setFocus();
         return;
     }
     if (felder[1]->text().trimmed().isEmpty()) {
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Bitte einen Namen eingeben."));
+        QMessageBox::warning(this, windowTitle(), tr("Bitte einen Namen eingeben."));
         felder[1]->setFocus();
         return;
     }
     if (!(fahrer ? speichereFahrer() : speichereAuto())) return;  // stays in edit mode
     for (int i : editierbar) felder[i]->setReadOnly(true);
     bearbeitet = false;
-    knopf->setText(neu ? QStringLiteral("Neu") : QString::fromUtf8("Ändern"));
+    knopf->setText(neu ? tr("Neu") : tr("Ändern"));
     for (QPushButton* k : knoepfe) k->setEnabled(true);
 }
 
@@ -313,7 +320,7 @@ bool diaAuto2Fahrer::fuehreAus(const QString& sql, const QVariantList& werte) {
     int nr = 0;
     if (m_db.execute(sql, werte, &text, &nr)) return true;
     QMessageBox::warning(this, windowTitle(),
-                         QStringLiteral("Fehler beim Speichern. FehlerNr: %1 Info: %2")
+                         tr("Fehler beim Speichern. FehlerNr: %1 Info: %2")
                              .arg(nr)
                              .arg(text));
     return false;
@@ -367,10 +374,9 @@ void diaAuto2Fahrer::frageLoeschen(Art art) {
     if (nummer == 0) return;
     m_loeschArt = art;
     m_loeschNummer = nummer;
-    m_lblLoeschen->setText((art == Art::Fahrer
-                                ? QStringLiteral("Soll der Fahrer gelöscht werden?")
-                                : QStringLiteral("Soll das Auto gelöscht werden?")) +
-                           QStringLiteral("  Nummer %1").arg(nummer));
+    m_lblLoeschen->setText((art == Art::Fahrer ? tr("Soll der Fahrer gelöscht werden?  Nummer %1")
+                                               : tr("Soll das Auto gelöscht werden?  Nummer %1"))
+                               .arg(nummer));
     m_frameLoeschen->show();
 }
 
@@ -395,7 +401,7 @@ void diaAuto2Fahrer::cmdZuweisen_Click() {
     const int fahrer = gewaehlt(m_lstFahrer), autoNr = gewaehlt(m_lstAutos);
     if (fahrer == 0 || autoNr == 0) {
         QMessageBox::information(this, windowTitle(),
-                                 QStringLiteral("Bitte einen Fahrer und ein Auto wählen."));
+                                 tr("Bitte einen Fahrer und ein Auto wählen."));
         return;
     }
     const QVariant da = m_db.wert(
@@ -422,11 +428,12 @@ void diaAuto2Fahrer::waehleBild(QLineEdit* feld) {
     if (feld->isReadOnly()) {
         QMessageBox::information(
             this, windowTitle(),
-            QStringLiteral("Zuerst \"Neu\" oder \"Ändern\" drücken, dann das Bild wählen."));
+            tr("Zuerst \"Neu\" oder \"Ändern\" drücken, dann das Bild wählen."));
         return;
     }
     const QString datei =
-        m_dateiWahl(QStringLiteral("Wähle Bild"), kBildFilter, m_bilderPfad, feld->text());
+        m_dateiWahl(tr("Wähle Bild"), tr("Bilder (*.jpg *.JPG *.jpeg *.JPEG *.png *.PNG)"),
+                    m_bilderPfad, feld->text());
     if (datei.isEmpty()) return;  // cancelled: the link stays
     feld->setText(QFileInfo(datei).fileName());
     zeigeBild(feld == m_txtFahrer[4] ? m_fahrerBild : m_autoBild, feld->text());

@@ -34,7 +34,7 @@ diaFahrer::diaFahrer(Datenbank& db, const QString& bilderPfad, const QString& fa
       m_platz(platz),
       m_vorFahrer(fahrer),
       m_vorAuto(autoName) {
-    setWindowTitle(QStringLiteral("Fahrer und Fahrzeug zuordnen"));
+    setWindowTitle(tr("Fahrer und Fahrzeug zuordnen"));
     m_fahrerListe = new QListWidget(this);
     m_autoListe = new QListWidget(this);
     m_freierFahrer = new QLineEdit(this);
@@ -46,16 +46,16 @@ diaFahrer::diaFahrer(Datenbank& db, const QString& bilderPfad, const QString& fa
         b->setScaledContents(true);
         b->setFrameShape(QFrame::StyledPanel);
     }
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* alle = new QPushButton(QStringLiteral("ALLE"), this);
-    auto* abbruch = new QPushButton(QStringLiteral("Abbruch"), this);
-    auto* stammdaten = new QPushButton(QStringLiteral("Stammdaten…"), this);
-    stammdaten->setToolTip(QStringLiteral("Fahrer und Autos anlegen, ändern und zuweisen"));
+    auto* ok = new QPushButton(tr("OK"), this);
+    auto* alle = new QPushButton(tr("ALLE"), this);
+    auto* abbruch = new QPushButton(tr("Abbruch"), this);
+    auto* stammdaten = new QPushButton(tr("Stammdaten…"), this);
+    stammdaten->setToolTip(tr("Fahrer und Autos anlegen, ändern und zuweisen"));
     ok->setDefault(true);
 
     auto* raster = new QGridLayout(this);
-    raster->addWidget(new QLabel(QStringLiteral("Fahrer"), this), 0, 0);
-    raster->addWidget(new QLabel(QStringLiteral("Auto"), this), 0, 1);
+    raster->addWidget(new QLabel(tr("Fahrer"), this), 0, 0);
+    raster->addWidget(new QLabel(tr("Auto"), this), 0, 1);
     raster->addWidget(m_fahrerListe, 1, 0);
     raster->addWidget(m_autoListe, 1, 1);
     raster->addWidget(m_freierFahrer, 2, 0);

@@ -12,16 +12,16 @@
 #include "Rennleitung.h"
 
 diaRennen::diaRennen(Rennleitung& leitung, QWidget* parent) : QDialog(parent), m_leitung(leitung) {
-    setWindowTitle(QStringLiteral("Rennparameter"));
+    setWindowTitle(tr("Rennparameter"));
     m_name = new QLineEdit(leitung.einstellungen().RennName, this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
+    auto* abbrechen = new QPushButton(tr("Abbrechen"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &diaRennen::OK_Click);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* zeile = new QHBoxLayout;
-    zeile->addWidget(new QLabel(QStringLiteral("Rennname"), this));
+    zeile->addWidget(new QLabel(tr("Rennname"), this));
     zeile->addWidget(m_name, 1);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch(1);

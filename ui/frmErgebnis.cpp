@@ -8,7 +8,7 @@
 
 frmErgebnis::frmErgebnis(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmErgebnis"));
-    setWindowTitle(QStringLiteral("Ergebnis"));
+    setWindowTitle(tr("Ergebnis"));
     auto* spalte = new QVBoxLayout(this);
     m_kopf = new QLabel(this);
     QFont fett = m_kopf->font();
@@ -35,7 +35,7 @@ frmErgebnis::frmErgebnis(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_korrekturen->hide();
     spalte->addWidget(m_korrekturen);
 
-    m_schliessen = new QPushButton(QStringLiteral("Schließen"), this);
+    m_schliessen = new QPushButton(tr("Schließen"), this);
     connect(m_schliessen, &QPushButton::clicked, this, &QWidget::close);
     auto* unten = new QHBoxLayout;
     unten->addStretch(1);
@@ -45,20 +45,28 @@ frmErgebnis::frmErgebnis(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 QStringList frmErgebnis::spalten() {
-    return {QStringLiteral("Platz"),  QStringLiteral("Fahrer"),     QStringLiteral("Auto"),
-            QStringLiteral("Runden"), QStringLiteral("Gesamtzeit"), QStringLiteral("Beste Runde"),
-            QStringLiteral("Abstand")};
+    return {tr("Platz"),      tr("Fahrer"),      tr("Auto"),   tr("Runden"),
+            tr("Gesamtzeit"), tr("Beste Runde"), tr("Abstand")};
+}
+
+QString frmErgebnis::artText(const QString& rennArt) {
+    // The run's kind is a key of the engine; only its shown name changes with the language.
+    if (rennArt == QLatin1String("Training")) return tr("Training");
+    //: The qualifying run
+    if (rennArt == QLatin1String("Quali")) return tr("Quali");
+    if (rennArt == QLatin1String("Rennen")) return tr("Rennen");
+    return rennArt;
 }
 
 void frmErgebnis::zeige(const Laufergebnis& e) {
-    QString kopf = e.rennArt;
+    QString kopf = artText(e.rennArt);
     if (!e.rennName.isEmpty() && e.rennName != e.rennArt)
         kopf += QStringLiteral(" :  ") + e.rennName;
     if (e.datum.isValid())
         kopf += QStringLiteral("   ") + e.datum.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
     m_kopf->setText(kopf);
     m_tabelle->setRowCount(int(e.zeilen.size()));
-    m_korrekturen->setText(QStringLiteral("Korrekturen der Rennleitung:\n") +
+    m_korrekturen->setText(tr("Korrekturen der Rennleitung:") + QLatin1Char('\n') +
                            e.korrekturen.join(QLatin1Char('\n')));
     m_korrekturen->setVisible(!e.korrekturen.isEmpty());
     const auto rechts = Qt::AlignRight | Qt::AlignVCenter;

@@ -21,6 +21,8 @@ public:
     QLabel* kopf() const { return m_kopf; }
     QLabel* korrekturen() const { return m_korrekturen; }
     static QStringList spalten();
+    // "Training", "Quali" or "Rennen" as the window shows it.
+    static QString artText(const QString& rennArt);
 
 private:
     QLabel* m_kopf = nullptr;

@@ -24,10 +24,10 @@
 #include <cmath>
 
 #include "Datenbank.h"
+#include "TabellenModell.h"
 
 namespace {
 const QString kAktRennen = QStringLiteral("AktRennen");
-const QString kAlle = QStringLiteral("Alle");
 const QString kSpalten =
     QStringLiteral("Fahrer,Auto,Strecke,Runde,Uhr,MProSec,Zeit,Gesamt,RennInfo");
 }  // namespace
@@ -35,7 +35,7 @@ const QString kSpalten =
 frmRundentabelle::frmRundentabelle(Datenbank& db, int anzHistRennen, int bildschirmHoehe,
                                    QWidget* parent)
     : QWidget(parent, Qt::Window), m_db(db) {
-    setWindowTitle(QStringLiteral("Rundentabelle"));
+    setWindowTitle(tr("Rundentabelle"));
     m_speicherWahl = [this](const QString& titel, const QString& filter, QString* gewaehlt) {
         return QFileDialog::getSaveFileName(this, titel, QString(), filter, gewaehlt);
     };
@@ -57,15 +57,15 @@ frmRundentabelle::frmRundentabelle(Datenbank& db, int anzHistRennen, int bildsch
     m_diagramm = new QChartView(new QChart, this);
     m_diagramm->setRenderHint(QPainter::Antialiasing);
     m_seiten = new QTabWidget(this);
-    m_seiten->addTab(m_grid, QStringLiteral("Runden"));
-    m_seiten->addTab(m_diagramm, QStringLiteral("Diagramm"));
+    m_seiten->addTab(m_grid, tr("Runden"));
+    m_seiten->addTab(m_diagramm, tr("Diagramm"));
 
-    auto* export_ = new QPushButton(QStringLiteral("Export…"), this);
-    auto* ende = new QPushButton(QStringLiteral("Ende"), this);
+    auto* export_ = new QPushButton(tr("Export…"), this);
+    auto* ende = new QPushButton(tr("Ende"), this);
     auto* oben = new QHBoxLayout;
-    oben->addWidget(new QLabel(QStringLiteral("Rennen"), this));
+    oben->addWidget(new QLabel(tr("Rennen"), this));
     oben->addWidget(m_rennen);
-    oben->addWidget(new QLabel(QStringLiteral("Fahrer"), this));
+    oben->addWidget(new QLabel(tr("Fahrer"), this));
     oben->addWidget(m_fahrer);
     oben->addStretch(1);
     oben->addWidget(export_);
@@ -74,12 +74,13 @@ frmRundentabelle::frmRundentabelle(Datenbank& db, int anzHistRennen, int bildsch
     layout->addLayout(oben);
     layout->addWidget(m_seiten, 1);  // the grid follows the window's size
 
-    m_rennen->addItem(kAktRennen);
+    //: The race running now (or the last one), as against the past races listed below it.
+    m_rennen->addItem(tr("AktRennen"));
     QSqlQuery q(m_db.db());
     q.exec(QStringLiteral("select distinct rennzeit from histrennen order by rennzeit DESC"));
     while (m_rennen->count() - 1 < anzHistRennen && q.next())
         m_rennen->addItem(q.value(0).toString());
-    m_fahrer->addItem(kAlle);
+    m_fahrer->addItem(tr("Alle"));
     zeige(QStringLiteral("aktrennen"), {});
     RennenGewaehlt();
 
@@ -101,6 +102,10 @@ void frmRundentabelle::zeige(const QString& wo, const QVariantList& werte) {
     q.exec();
     m_modell->setQuery(std::move(q));
     while (m_modell->canFetchMore()) m_modell->fetchMore();
+    // The headers in the interface language; the export keeps the column names.
+    const QSqlRecord r = m_modell->record();
+    for (int s = 0; s < r.count(); ++s)
+        m_modell->setHeaderData(s, Qt::Horizontal, TabellenModell::spaltenTitel(r.fieldName(s)));
     m_grid->resizeColumnsToContents();
     zeichne();
 }
@@ -109,7 +114,7 @@ void frmRundentabelle::RennenGewaehlt() {
     const bool akt = m_rennen->currentIndex() <= 0;
     const QString stempel = m_rennen->currentText();
     m_fahrer->clear();
-    m_fahrer->addItem(kAlle);
+    m_fahrer->addItem(tr("Alle"));
     QSqlQuery q(m_db.db());
     q.prepare(akt ? QStringLiteral("select distinct Fahrer from aktrennen")
                   : QStringLiteral("select distinct Fahrer from histrennen where rennzeit=?"));
@@ -139,7 +144,8 @@ void frmRundentabelle::FahrerGewaehlt() {
 
 RundenDaten frmRundentabelle::daten() const {
     RundenDaten d;
-    d.titel = m_rennen->currentText();
+    // The current race's title is the fixed "AktRennen" in every language: it goes into files.
+    d.titel = m_rennen->currentIndex() <= 0 ? kAktRennen : m_rennen->currentText();
     if (m_fahrer->currentIndex() > 0) d.titel += QStringLiteral(" – ") + m_fahrer->currentText();
     const QSqlRecord r = m_modell->record();
     for (int s = 0; s < r.count(); ++s) d.spalten << r.fieldName(s);
@@ -180,16 +186,18 @@ void frmRundentabelle::zeichne() {
         maxZeit = erste ? zeit : std::max(maxZeit, zeit);
         erste = false;
     }
-    chart->setTitle(QStringLiteral("Rundenzeiten ") + d.titel);
+    QString titel = m_rennen->currentText();
+    if (m_fahrer->currentIndex() > 0) titel += QStringLiteral(" – ") + m_fahrer->currentText();
+    chart->setTitle(tr("Rundenzeiten %1").arg(titel));
     auto* x = new QValueAxis;
-    x->setTitleText(QStringLiteral("Runde"));
+    x->setTitleText(tr("Runde"));
     x->setLabelFormat(QStringLiteral("%d"));
     x->setRange(0, maxRunde + 1);
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(0);
     x->setTickInterval(std::max(1.0, std::ceil((maxRunde + 1) / 10.0)));
     auto* y = new QValueAxis;
-    y->setTitleText(QStringLiteral("Rundenzeit (s)"));
+    y->setTitleText(tr("Rundenzeit (s)"));
     const double rand = std::max(0.1, (maxZeit - minZeit) * 0.1);
     y->setRange(std::max(0.0, minZeit - rand), maxZeit + rand);
     y->applyNiceNumbers();
@@ -205,10 +213,10 @@ void frmRundentabelle::zeichne() {
 }
 
 void frmRundentabelle::Export_Click() {
-    const QString csv = QStringLiteral("CSV-Datei (*.csv)");
-    const QString pdf = QStringLiteral("PDF-Datei (*.pdf)");
+    const QString csv = tr("CSV-Datei (*.csv)");
+    const QString pdf = tr("PDF-Datei (*.pdf)");
     QString filter = csv;
-    QString pfad = m_speicherWahl(QStringLiteral("Rundentabelle exportieren"),
+    QString pfad = m_speicherWahl(tr("Rundentabelle exportieren"),
                                   csv + QStringLiteral(";;") + pdf, &filter);
     if (pfad.isEmpty()) return;
     const bool alsPdf =
@@ -220,7 +228,7 @@ void frmRundentabelle::Export_Click() {
                            : RundenExport::schreibeCsv(daten(), pfad, QLocale(), &fehler);
     if (!ok)
         QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2")
+                             tr("Die Datei %1 konnte nicht geschrieben werden: %2")
                                  .arg(pfad, fehler));
 }
 

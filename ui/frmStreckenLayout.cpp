@@ -1,6 +1,7 @@
 #include "frmStreckenLayout.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,38 +28,46 @@ QSqlQuery abfrage(Datenbank& db, const QString& sql, const QVariantList& werte =
 }
 
 QString summe(double wert) { return QString::number(wert, 'g', 12); }
+
+// The stored direction letter (G straight, L left, R right) as the list shows it.
+QString richtungText(const QString& lrg) {
+    if (lrg == QLatin1String("G"))
+        //: Short for a straight piece in the layout list (L and R stay as they are).
+        return QCoreApplication::translate("frmStreckenLayout", "G");
+    return lrg;
+}
 }  // namespace
 
 frmStreckenLayout::frmStreckenLayout(Datenbank& db, QWidget* parent) : QDialog(parent), m_db(db) {
-    setWindowTitle(QStringLiteral("Streckenlayout"));
+    setWindowTitle(tr("Streckenlayout"));
     m_strecke = new QComboBox(this);
     m_hersteller = new QComboBox(this);
     m_schienen = new QListWidget(this);
     m_layout = new QListWidget(this);
     m_anzahl = new QSpinBox(this);
     m_anzahl->setRange(1, 999);
-    m_gerade = new QRadioButton(QStringLiteral("Gerade"), this);
-    m_links = new QRadioButton(QStringLiteral("Links"), this);
-    m_rechts = new QRadioButton(QStringLiteral("Rechts"), this);
+    m_gerade = new QRadioButton(tr("Gerade"), this);
+    m_links = new QRadioButton(tr("Links"), this);
+    m_rechts = new QRadioButton(tr("Rechts"), this);
     m_gerade->setChecked(true);
     m_innen = new QLabel(QStringLiteral("0"), this);
     m_aussen = new QLabel(QStringLiteral("0"), this);
 
-    auto* neueStrecke = new QPushButton(QStringLiteral("Neue Strecke…"), this);
-    auto* hinzu = new QPushButton(QStringLiteral("Hinzufügen ->"), this);
-    auto* loeschen = new QPushButton(QStringLiteral("Löschen"), this);
-    auto* hoch = new QPushButton(QStringLiteral("Up /\\"), this);
-    auto* runter = new QPushButton(QStringLiteral("Down \\/"), this);
-    auto* uebernehmen = new QPushButton(QStringLiteral("In Strecke übernehmen"), this);
-    auto* beenden = new QPushButton(QStringLiteral("beenden"), this);
+    auto* neueStrecke = new QPushButton(tr("Neue Strecke…"), this);
+    auto* hinzu = new QPushButton(tr("Hinzufügen ->"), this);
+    auto* loeschen = new QPushButton(tr("Löschen"), this);
+    auto* hoch = new QPushButton(tr("Up /\\"), this);
+    auto* runter = new QPushButton(tr("Down \\/"), this);
+    auto* uebernehmen = new QPushButton(tr("In Strecke übernehmen"), this);
+    auto* beenden = new QPushButton(tr("beenden"), this);
 
     auto* links = new QVBoxLayout;
     auto* wahl = new QFormLayout;
-    wahl->addRow(QStringLiteral("Strecke"), m_strecke);
+    wahl->addRow(tr("Strecke"), m_strecke);
     wahl->addRow(QString(), neueStrecke);
-    wahl->addRow(QStringLiteral("Hersteller"), m_hersteller);
+    wahl->addRow(tr("Hersteller"), m_hersteller);
     links->addLayout(wahl);
-    links->addWidget(new QLabel(QStringLiteral("Schienen"), this));
+    links->addWidget(new QLabel(tr("Schienen"), this));
     links->addWidget(m_schienen, 1);
     auto* richtung = new QHBoxLayout;
     richtung->addWidget(m_gerade);
@@ -66,7 +75,7 @@ frmStreckenLayout::frmStreckenLayout(Datenbank& db, QWidget* parent) : QDialog(p
     richtung->addWidget(m_rechts);
     links->addLayout(richtung);
     auto* anzahl = new QFormLayout;
-    anzahl->addRow(QStringLiteral("Anzahl"), m_anzahl);
+    anzahl->addRow(tr("Anzahl"), m_anzahl);
     links->addLayout(anzahl);
 
     auto* mitte = new QVBoxLayout;
@@ -74,12 +83,12 @@ frmStreckenLayout::frmStreckenLayout(Datenbank& db, QWidget* parent) : QDialog(p
     for (QPushButton* k : {hinzu, loeschen, hoch, runter}) mitte->addWidget(k);
     mitte->addStretch(1);
 
-    auto* bahn = new QGroupBox(QStringLiteral("Bahnlänge"), this);
+    auto* bahn = new QGroupBox(tr("Bahnlänge"), this);
     auto* bl = new QFormLayout(bahn);
-    bl->addRow(QStringLiteral("Innen:"), m_innen);
-    bl->addRow(QStringLiteral("Außen:"), m_aussen);
+    bl->addRow(tr("Innen:"), m_innen);
+    bl->addRow(tr("Außen:"), m_aussen);
     auto* rechts = new QVBoxLayout;
-    rechts->addWidget(new QLabel(QStringLiteral("Layout"), this));
+    rechts->addWidget(new QLabel(tr("Layout"), this));
     rechts->addWidget(m_layout, 1);
     rechts->addWidget(bahn);
     auto* unten = new QHBoxLayout;
@@ -106,8 +115,8 @@ frmStreckenLayout::frmStreckenLayout(Datenbank& db, QWidget* parent) : QDialog(p
     connect(beenden, &QPushButton::clicked, this, &QDialog::accept);
     connect(neueStrecke, &QPushButton::clicked, this, [this] {
         bool ok = false;
-        const QString name = QInputDialog::getText(this, QStringLiteral("Neue Strecke"),
-                                                   QStringLiteral("Name der Strecke:"),
+        const QString name = QInputDialog::getText(this, tr("Neue Strecke"),
+                                                   tr("Name der Strecke:"),
                                                    QLineEdit::Normal, QString(), &ok);
         if (ok) NeueStrecke(name);
     });
@@ -184,7 +193,7 @@ void frmStreckenLayout::LayoutListBoxFuellen() {
                      {nummer, z[4]});
         auto* e = new QListWidgetItem(QStringLiteral("%1 %2 %3 %4")
                                           .arg(z[0].toString(), z[1].toString(), z[2].toString(),
-                                               z[3].toString()),
+                                               richtungText(z[3].toString())),
                                       m_layout);
         e->setData(Qt::UserRole, nummer);
         LinienBerechnen(z[0].toString(), z[1].toString(), z[3].toString(), z[2].toInt());
