@@ -1,5 +1,6 @@
 #include "Laufrettung.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QVariant>
@@ -72,7 +73,8 @@ bool Laufrettung::uebernimm(const Befund& befund, bool abgebrochen, QString* feh
 }
 
 QString Laufrettung::meldung(const Befund& b) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Laufrettung",
                "Der Lauf „%1“ (%2) vom %3 wurde nicht beendet. %4 Runden von %5 Bahnen wurden "
                "gefunden und in die Historie übernommen; die letzte Runde jeder Bahn ist als "
                "„abgebrochen“ markiert.")
