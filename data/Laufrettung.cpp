@@ -7,6 +7,19 @@
 
 #include "Datenbank.h"
 
+namespace {
+// The kinds of run as the lap rows store them; the message shows them in the interface language.
+const char* const laufArten[] = {QT_TRANSLATE_NOOP("Laufrettung", "Training"),
+                                 QT_TRANSLATE_NOOP("Laufrettung", "Quali"),
+                                 QT_TRANSLATE_NOOP("Laufrettung", "Rennen")};
+
+QString gezeigteArt(const QString& art) {
+    for (const char* a : laufArten)
+        if (art == QLatin1String(a)) return QCoreApplication::translate("Laufrettung", a);
+    return art;
+}
+}  // namespace
+
 QString Laufrettung::ohneKopie() {
     return QStringLiteral(
         "not exists (select 1 from histrennen h where h.lfdnr = a.lfdnr and h.Bahn = a.Bahn "
@@ -78,7 +91,7 @@ QString Laufrettung::meldung(const Befund& b) {
                "Der Lauf „%1“ (%2) vom %3 wurde nicht beendet. %4 Runden von %5 Bahnen wurden "
                "gefunden und in die Historie übernommen; die letzte Runde jeder Bahn ist als "
                "„abgebrochen“ markiert.")
-        .arg(b.rennName, b.rennArt, b.stempel)
+        .arg(b.rennName, gezeigteArt(b.rennArt), b.stempel)
         .arg(b.runden)
         .arg(b.bahnen);
 }

@@ -141,6 +141,18 @@
         <source>Der Lauf „%1“ (%2) vom %3 wurde nicht beendet. %4 Runden von %5 Bahnen wurden gefunden und in die Historie übernommen; die letzte Runde jeder Bahn ist als „abgebrochen“ markiert.</source>
         <translation>The heat “%1” (%2) of %3 was not finished. %4 laps of %5 lanes were found and copied to the history; the last lap of each lane is marked as aborted.</translation>
     </message>
+    <message>
+        <source>Training</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>Quali</source>
+        <translation>Qualifying</translation>
+    </message>
+    <message>
+        <source>Rennen</source>
+        <translation>Race</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammStart</name>
