@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,7 +50,7 @@ bool registriereKollation(sqlite3* verbindung, QString* fehler) {
             rc = sqlite3_create_collation(verbindung, name, SQLITE_UTF16_ALIGNED, nullptr,
                                           vergleicheTexte);
         if (rc != SQLITE_OK) {
-            *fehler = QStringLiteral("Sortierfolge %1 nicht angelegt: %2")
+            *fehler = QCoreApplication::translate("Datenbank", "Sortierfolge %1 nicht angelegt: %2")
                           .arg(QLatin1String(name), QString::fromUtf8(sqlite3_errstr(rc)));
             return false;
         }
@@ -61,17 +62,22 @@ bool registriereKollation(sqlite3* verbindung, QString* fehler) {
 bool istSqliteDatei(const QString& pfad, QString* grund) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
-        *grund = QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2")
-                     .arg(pfad, datei.errorString());
+        *grund =
+            QCoreApplication::translate("Datenbank", "Die Datei %1 kann nicht gelesen werden: %2")
+                .arg(pfad, datei.errorString());
         return false;
     }
     if (datei.size() == 0) {
-        *grund = QStringLiteral("Die Datei %1 ist leer: keine SQLite-Datenbank.").arg(pfad);
+        *grund = QCoreApplication::translate("Datenbank",
+                                             "Die Datei %1 ist leer: keine SQLite-Datenbank.")
+                     .arg(pfad);
         return false;
     }
     static const QByteArray kopf("SQLite format 3\0", 16);
     if (datei.read(16) != kopf) {
-        *grund = QStringLiteral("Die Datei %1 ist keine SQLite-Datenbank.").arg(pfad);
+        *grund =
+            QCoreApplication::translate("Datenbank", "Die Datei %1 ist keine SQLite-Datenbank.")
+                .arg(pfad);
         return false;
     }
     return true;
@@ -94,20 +100,28 @@ QString grundVon(int rc, const QString& pfad, const QString& text) {
     case SQLITE_READONLY:
     case SQLITE_PERM:
     case SQLITE_CANTOPEN:
-        return QStringLiteral("Die Datenbank %1 ist schreibgeschützt (%2).").arg(pfad, text);
+        return QCoreApplication::translate("Datenbank",
+                                           "Die Datenbank %1 ist schreibgeschützt (%2).")
+            .arg(pfad, text);
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("Die Datenbank %1 ist von einem anderen Programm gesperrt.")
+        return QCoreApplication::translate(
+                   "Datenbank", "Die Datenbank %1 ist von einem anderen Programm gesperrt.")
             .arg(pfad);
     case SQLITE_FULL:
-        return QStringLiteral("Datenträger voll: die Datenbank %1 kann nicht geschrieben werden.")
+        return QCoreApplication::translate(
+                   "Datenbank", "Datenträger voll: die Datenbank %1 kann nicht geschrieben werden.")
             .arg(pfad);
     case SQLITE_NOTADB:
-        return QStringLiteral("Die Datei %1 ist keine SQLite-Datenbank.").arg(pfad);
+        return QCoreApplication::translate("Datenbank", "Die Datei %1 ist keine SQLite-Datenbank.")
+            .arg(pfad);
     case SQLITE_CORRUPT:
-        return QStringLiteral("Die Datenbank %1 ist beschädigt (%2).").arg(pfad, text);
+        return QCoreApplication::translate("Datenbank", "Die Datenbank %1 ist beschädigt (%2).")
+            .arg(pfad, text);
     default:
-        return QStringLiteral("Die Datenbank %1 kann nicht gelesen werden: %2").arg(pfad, text);
+        return QCoreApplication::translate("Datenbank",
+                                           "Die Datenbank %1 kann nicht gelesen werden: %2")
+            .arg(pfad, text);
     }
 }
 
@@ -139,21 +153,22 @@ QString Datenbank::schreibfehlerText(int nr, const QString& text) {
     case SQLITE_READONLY:
     case SQLITE_PERM:
     case SQLITE_CANTOPEN:
-        grund = QStringLiteral("Datenbank schreibgeschützt");
+        grund = QCoreApplication::translate("Datenbank", "Datenbank schreibgeschützt");
         break;
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        grund = QStringLiteral("Datenbank von einem anderen Programm gesperrt");
+        grund = QCoreApplication::translate("Datenbank",
+                                            "Datenbank von einem anderen Programm gesperrt");
         break;
     case SQLITE_FULL:
-        grund = QStringLiteral("Datenträger voll");
+        grund = QCoreApplication::translate("Datenbank", "Datenträger voll");
         break;
     case SQLITE_IOERR:
-        grund = QStringLiteral("Schreibfehler auf dem Datenträger");
+        grund = QCoreApplication::translate("Datenbank", "Schreibfehler auf dem Datenträger");
         break;
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        grund = QStringLiteral("Datenbank beschädigt");
+        grund = QCoreApplication::translate("Datenbank", "Datenbank beschädigt");
         break;
     default:
         return text;
@@ -185,13 +200,15 @@ bool Datenbank::verbinde(const QString& pfad, bool erzeugen, QString* fehler) {
     d.setDatabaseName(uri);
     d.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
     if (!d.open()) {
-        *fehler = QStringLiteral("Die Datenbank %1 kann nicht geöffnet werden: %2")
+        *fehler = QCoreApplication::translate("Datenbank",
+                                              "Die Datenbank %1 kann nicht geöffnet werden: %2")
                       .arg(pfad, d.lastError().databaseText());
         return false;
     }
     sqlite3* h = sqliteHandle(d);
     if (!h) {
-        *fehler = QStringLiteral("Der Datenbanktreiber liefert keine SQLite-Verbindung.");
+        *fehler = QCoreApplication::translate(
+            "Datenbank", "Der Datenbanktreiber liefert keine SQLite-Verbindung.");
         return false;
     }
     if (!registriereKollation(h, fehler)) return false;
@@ -240,7 +257,8 @@ bool Datenbank::pruefeSchreibzugriff(const QString& pfad, QString* grund) {
     // Free space first: a probe of a few bytes fits on a nearly full disk, a race does not.
     const QStorageInfo platz(QFileInfo(pfad).absolutePath());
     if (platz.isValid() && platz.bytesAvailable() >= 0 && platz.bytesAvailable() < mindestFrei) {
-        *grund = QStringLiteral("Datenträger voll: für die Datenbank %1 sind nur %2 KB frei.")
+        *grund = QCoreApplication::translate(
+                     "Datenbank", "Datenträger voll: für die Datenbank %1 sind nur %2 KB frei.")
                      .arg(pfad)
                      .arg(platz.bytesAvailable() / 1024);
         return false;
@@ -251,7 +269,8 @@ bool Datenbank::pruefeSchreibzugriff(const QString& pfad, QString* grund) {
     int rc = SQLITE_OK;
     QString text;
     if (sqlite3_db_readonly(h, "main") == 1) {
-        *grund = grundVon(SQLITE_READONLY, pfad, QStringLiteral("nur Lesezugriff"));
+        *grund = grundVon(SQLITE_READONLY, pfad,
+                          QCoreApplication::translate("Datenbank", "nur Lesezugriff"));
         return false;
     }
     bool ok = roh(h, "BEGIN IMMEDIATE", &rc, &text);
@@ -278,7 +297,8 @@ bool Datenbank::sichereVorMigration(const QString& pfad, int version, QString* g
     }
     q.addBindValue(ziel);
     if (!q.exec()) {
-        *grund = QStringLiteral("Die Sicherungskopie %1 kann nicht geschrieben werden: %2")
+        *grund = QCoreApplication::translate(
+                     "Datenbank", "Die Sicherungskopie %1 kann nicht geschrieben werden: %2")
                      .arg(ziel, q.lastError().databaseText());
         QFile::remove(ziel);
         return false;
@@ -294,15 +314,19 @@ bool Datenbank::oeffne(const QString& pfad, QString* fehler) {
     QString grund;
     const QFileInfo info(pfad);
     if (pfad.isEmpty() || !info.exists()) {
-        setze(fehler, QStringLiteral("Die Datenbank %1 gibt es nicht.").arg(pfad));
+        setze(
+            fehler,
+            QCoreApplication::translate("Datenbank", "Die Datenbank %1 gibt es nicht.").arg(pfad));
         return false;
     }
     if (info.isDir()) {
-        setze(fehler, QStringLiteral("%1 ist ein Ordner, keine Datenbankdatei.").arg(pfad));
+        setze(fehler,
+              QCoreApplication::translate("Datenbank", "%1 ist ein Ordner, keine Datenbankdatei.")
+                  .arg(pfad));
         return false;
     }
     if (!info.isFile()) {
-        setze(fehler, QStringLiteral("%1 ist keine Datei.").arg(pfad));
+        setze(fehler, QCoreApplication::translate("Datenbank", "%1 ist keine Datei.").arg(pfad));
         return false;
     }
     // Every check reads only; the file is changed (journal mode, migration) after all passed.
@@ -327,21 +351,23 @@ bool Datenbank::pruefeSchema(const QString& pfad, int* version, QString* grund) 
             *version = q.value(0).toInt();
     }
     if (*version > DatenbankSchema::version) {
-        *grund = QStringLiteral(
-                     "Die Datenbank %1 ist für eine neuere Version von Pistorelle "
-                     "(Schema %2, diese Version kennt Schema %3).")
-                     .arg(pfad)
-                     .arg(*version)
-                     .arg(DatenbankSchema::version);
+        *grund =
+            QCoreApplication::translate("Datenbank",
+                                        "Die Datenbank %1 ist für eine neuere Version von "
+                                        "Pistorelle (Schema %2, diese Version kennt Schema %3).")
+                .arg(pfad)
+                .arg(*version)
+                .arg(DatenbankSchema::version);
         return false;
     }
     const QStringList fehlend = DatenbankSchema::fehlendeTabellen(d, grund);
     if (!fehlend.isEmpty()) {
-        *grund = fehlend.size() == 1
-                     ? QStringLiteral("Tabelle %1 fehlt in der Datenbank %2.")
-                           .arg(fehlend.first(), pfad)
-                     : QStringLiteral("Tabellen %1 fehlen in der Datenbank %2.")
-                           .arg(fehlend.join(QStringLiteral(", ")), pfad);
+        *grund = fehlend.size() == 1 ? QCoreApplication::translate(
+                                           "Datenbank", "Tabelle %1 fehlt in der Datenbank %2.")
+                                           .arg(fehlend.first(), pfad)
+                                     : QCoreApplication::translate(
+                                           "Datenbank", "Tabellen %1 fehlen in der Datenbank %2.")
+                                           .arg(fehlend.join(QStringLiteral(", ")), pfad);
         return false;
     }
     // A damaged page shows here, not when the first lap of a race is written.
@@ -360,7 +386,7 @@ bool Datenbank::pruefeSchema(const QString& pfad, int* version, QString* grund) 
         return false;
     }
     if (befund != QStringList{QStringLiteral("ok")}) {
-        *grund = QStringLiteral("Die Datenbank %1 ist beschädigt (%2).")
+        *grund = QCoreApplication::translate("Datenbank", "Die Datenbank %1 ist beschädigt (%2).")
                      .arg(pfad, befund.join(QStringLiteral("; ")));
         return false;
     }
@@ -377,7 +403,8 @@ bool Datenbank::migriere(const QString& pfad, int version, QString* grund) {
     ok = ok && DatenbankSchema::migriere(d, qMax(version, 1), &text) && d.commit();
     if (!ok) {
         d.rollback();
-        *grund = QStringLiteral("Die Datenbank %1 kann nicht auf Schema %2 gebracht werden: %3")
+        *grund = QCoreApplication::translate(
+                     "Datenbank", "Die Datenbank %1 kann nicht auf Schema %2 gebracht werden: %3")
                      .arg(pfad)
                      .arg(DatenbankSchema::version)
                      .arg(text);
@@ -393,12 +420,14 @@ bool Datenbank::oeffneOderErzeuge(const QString& pfad, QString* fehler) {
 
     schliesse();
     if (pfad.isEmpty()) {
-        setze(fehler, QStringLiteral("Kein Pfad für die Datenbank angegeben."));
+        setze(fehler,
+              QCoreApplication::translate("Datenbank", "Kein Pfad für die Datenbank angegeben."));
         return false;
     }
     if (!QDir().mkpath(info.absolutePath())) {
         setze(fehler,
-              QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(info.absolutePath()));
+              QCoreApplication::translate("Datenbank", "Der Ordner %1 kann nicht angelegt werden.")
+                  .arg(info.absolutePath()));
         return false;
     }
     const bool neu = !info.exists();
@@ -411,8 +440,9 @@ bool Datenbank::oeffneOderErzeuge(const QString& pfad, QString* fehler) {
         for (const char* endung : {"", "-wal", "-shm", "-journal"})
             QFile::remove(pfad + QLatin1String(endung));
     }
-    setze(fehler,
-          QStringLiteral("Die Datenbank %1 kann nicht angelegt werden: %2").arg(pfad, grund));
+    setze(fehler, QCoreApplication::translate("Datenbank",
+                                              "Die Datenbank %1 kann nicht angelegt werden: %2")
+                      .arg(pfad, grund));
     return false;
 }
 
@@ -444,7 +474,7 @@ bool Datenbank::execute(const QString& sql, const QVariantList& werte, QString* 
     m_fehlerNr = 0;
     if (!istOffen()) {
         m_fehlerNr = -1;
-        m_fehler = QStringLiteral("Die Datenbank ist nicht geöffnet.");
+        m_fehler = QCoreApplication::translate("Datenbank", "Die Datenbank ist nicht geöffnet.");
         setze(fehlerText, m_fehler);
         if (fehlerNr) *fehlerNr = m_fehlerNr;
         return false;
@@ -461,7 +491,7 @@ QVariant Datenbank::wert(const QString& sql, const QVariantList& werte) {
     m_fehlerNr = 0;
     if (!istOffen()) {
         m_fehlerNr = -1;
-        m_fehler = QStringLiteral("Die Datenbank ist nicht geöffnet.");
+        m_fehler = QCoreApplication::translate("Datenbank", "Die Datenbank ist nicht geöffnet.");
         return {};
     }
     QSqlQuery q(db());
@@ -497,7 +527,9 @@ bool Datenbank::KopieToHistRennen(const QString& stempel, QString* fehlerText, i
     // "0" marks rows not yet stamped; stamping with it would leave them for the next race.
     if (stempel.isEmpty() || stempel == QLatin1String("0")) {
         m_fehlerNr = -1;
-        m_fehler = QStringLiteral("Ungültiger Zeitstempel für die Historie: '%1'").arg(stempel);
+        m_fehler = QCoreApplication::translate("Datenbank",
+                                               "Ungültiger Zeitstempel für die Historie: '%1'")
+                       .arg(stempel);
         setze(fehlerText, m_fehler);
         if (fehlerNr) *fehlerNr = m_fehlerNr;
         return false;

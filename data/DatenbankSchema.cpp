@@ -177,7 +177,7 @@ bool fuehreAus(QSqlDatabase& db, const QString& sql, const QVariantList& werte, 
     }
     if (!ok) {
         const QSqlError e = q.lastError();
-        setze(fehler, QStringLiteral("FehlerNr: %1 Info: %2 (%3)")
+        setze(fehler, QCoreApplication::translate("DatenbankSchema", "FehlerNr: %1 Info: %2 (%3)")
                           .arg(e.nativeErrorCode(), e.databaseText(), sql.simplified()));
     }
     return ok;

@@ -1,10 +1,24 @@
 #include "Laufrettung.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QVariant>
 
 #include "Datenbank.h"
+
+namespace {
+// The kinds of run as the lap rows store them; the message shows them in the interface language.
+const char* const laufArten[] = {QT_TRANSLATE_NOOP("Laufrettung", "Training"),
+                                 QT_TRANSLATE_NOOP("Laufrettung", "Quali"),
+                                 QT_TRANSLATE_NOOP("Laufrettung", "Rennen")};
+
+QString gezeigteArt(const QString& art) {
+    for (const char* a : laufArten)
+        if (art == QLatin1String(a)) return QCoreApplication::translate("Laufrettung", a);
+    return art;
+}
+}  // namespace
 
 QString Laufrettung::ohneKopie() {
     return QStringLiteral(
@@ -72,11 +86,12 @@ bool Laufrettung::uebernimm(const Befund& befund, bool abgebrochen, QString* feh
 }
 
 QString Laufrettung::meldung(const Befund& b) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Laufrettung",
                "Der Lauf „%1“ (%2) vom %3 wurde nicht beendet. %4 Runden von %5 Bahnen wurden "
                "gefunden und in die Historie übernommen; die letzte Runde jeder Bahn ist als "
                "„abgebrochen“ markiert.")
-        .arg(b.rennName, b.rennArt, b.stempel)
+        .arg(b.rennName, gezeigteArt(b.rennArt), b.stempel)
         .arg(b.runden)
         .arg(b.bahnen);
 }

@@ -1,5 +1,6 @@
 #include "RecordSet.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlError>
@@ -107,11 +108,13 @@ bool RecordSet::Refresh() {
     m_fehler.clear();
     m_fehlerNr = 0;
     if (!m_db.istOffen())
-        return fehlschlag(QStringLiteral("Die Datenbank ist nicht geöffnet."), -1);
+        return fehlschlag(
+            QCoreApplication::translate("RecordSet", "Die Datenbank ist nicht geöffnet."), -1);
 
     QString quelle = m_quelle.trimmed();
     while (quelle.endsWith(QLatin1Char(';'))) quelle = quelle.chopped(1).trimmed();
-    if (quelle.isEmpty()) return fehlschlag(QStringLiteral("Keine Datenquelle gesetzt."));
+    if (quelle.isEmpty())
+        return fehlschlag(QCoreApplication::translate("RecordSet", "Keine Datenquelle gesetzt."));
 
     if (bezeichner().match(quelle).hasMatch()) {
         m_sql = QStringLiteral("select rowid as __rowid, * from %1 order by rowid")
@@ -121,7 +124,8 @@ bool RecordSet::Refresh() {
         return true;
     }
     if (!abfrage().match(quelle).hasMatch()) {
-        return fehlschlag(QStringLiteral("Ungültige Datenquelle: %1").arg(quelle));
+        return fehlschlag(
+            QCoreApplication::translate("RecordSet", "Ungültige Datenquelle: %1").arg(quelle));
     }
     const QRegularExpressionMatch einfach = einfacheAbfrage().match(quelle);
     if (einfach.hasMatch() && !zusammengesetzt().match(einfach.captured(2)).hasMatch()) {
@@ -238,12 +242,14 @@ QVariant RecordSet::Feld(const QString& name) const {
 
 void RecordSet::setFeld(const QString& name, const QVariant& wert) {
     if (!m_bearbeitet) {
-        fehlschlag(QStringLiteral("Kein Datensatz in Bearbeitung (Edit oder AddNew fehlt)."));
+        fehlschlag(QCoreApplication::translate(
+            "RecordSet", "Kein Datensatz in Bearbeitung (Edit oder AddNew fehlt)."));
         return;
     }
     const int i = m_puffer.indexOf(name);
     if (i < 0) {
-        m_feldFehler = QStringLiteral("Das Feld %1 gibt es in %2 nicht.").arg(name, m_quelle);
+        m_feldFehler = QCoreApplication::translate("RecordSet", "Das Feld %1 gibt es in %2 nicht.")
+                           .arg(name, m_quelle);
         return;
     }
     m_puffer.setValue(i, wert);
@@ -261,7 +267,7 @@ void RecordSet::AddNew() {
 void RecordSet::Edit() {
     beendeBearbeitung();
     if (istEOF() || istBOF()) {
-        fehlschlag(QStringLiteral("Kein aktueller Datensatz."));
+        fehlschlag(QCoreApplication::translate("RecordSet", "Kein aktueller Datensatz."));
         return;
     }
     // Edit the row as it is now, not as it was read.
@@ -274,9 +280,13 @@ void RecordSet::Edit() {
 void RecordSet::CancelUpdate() { beendeBearbeitung(); }
 
 bool RecordSet::Update() {
-    if (!m_bearbeitet) return fehlschlag(QStringLiteral("Update ohne Edit oder AddNew."));
+    if (!m_bearbeitet)
+        return fehlschlag(
+            QCoreApplication::translate("RecordSet", "Update ohne Edit oder AddNew."));
     if (m_tabelle.isEmpty()) {
-        return fehlschlag(QStringLiteral("Die Datenquelle ist nur lesbar: %1").arg(m_quelle));
+        return fehlschlag(
+            QCoreApplication::translate("RecordSet", "Die Datenquelle ist nur lesbar: %1")
+                .arg(m_quelle));
     }
     if (!m_feldFehler.isEmpty()) return fehlschlag(m_feldFehler);
     return m_neu ? fuegeEin() : aendere();
@@ -323,7 +333,8 @@ bool RecordSet::fuegeEin() {
 }
 
 bool RecordSet::aendere() {
-    if (istEOF() || istBOF()) return fehlschlag(QStringLiteral("Kein aktueller Datensatz."));
+    if (istEOF() || istBOF())
+        return fehlschlag(QCoreApplication::translate("RecordSet", "Kein aktueller Datensatz."));
     const qint64 alt = m_rowids.at(m_pos);
     QStringList zuweisungen;
     QVariantList werte;
@@ -345,7 +356,8 @@ bool RecordSet::aendere() {
         }
         if (!ok) return sqlFehler(q.lastError());
         if (!q.next()) {
-            return fehlschlag(QStringLiteral("Der Datensatz ist nicht mehr vorhanden."));
+            return fehlschlag(QCoreApplication::translate(
+                "RecordSet", "Der Datensatz ist nicht mehr vorhanden."));
         }
         rowid = q.value(0).toLongLong();
         // Finishing the statement ends its implicit transaction.
@@ -423,7 +435,8 @@ void RecordSet::setBookmark(qint64 lesezeichen) {
         i = m_zeileVon.value(lesezeichen, -1);
     }
     if (i < 0) {
-        fehlschlag(QStringLiteral("Ungültiges Lesezeichen: %1").arg(lesezeichen));
+        fehlschlag(QCoreApplication::translate("RecordSet", "Ungültiges Lesezeichen: %1")
+                       .arg(lesezeichen));
         return;
     }
     m_pos = i;

@@ -130,7 +130,7 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     m_sperre = std::make_unique<QLockFile>(sperrPfad);
     m_sperre->setStaleLockTime(0);  // a lock is stale only when its process is gone
     if (!m_sperre->tryLock(0)) {
-        m_dialoge.meldung(QStringLiteral("Programm ist schon gestartet!"));
+        m_dialoge.meldung(tr("Programm ist schon gestartet!"));
         return beende(1);
     }
     // 2. Random generator from the clock.
@@ -217,8 +217,8 @@ bool ProgrammStart::oeffneDatenbank() {
         if (gleicherPfad(pfad, standard)) {
             offen = m_db->oeffneOderErzeuge(pfad, &fehler);
         } else if (!QFileInfo::exists(pfad)) {
-            if (!m_dialoge.frage(QStringLiteral("Die Datenbank %1 gibt es nicht.\n\n"
-                                                "Neue Datenbank anlegen?")
+            if (!m_dialoge.frage(tr("Die Datenbank %1 gibt es nicht.\n\n"
+                                    "Neue Datenbank anlegen?")
                                      .arg(pfad))) {
                 pfad = standard;
                 continue;
@@ -239,14 +239,14 @@ bool ProgrammStart::oeffneDatenbank() {
         m_speicher->speichere(QStringLiteral("DatenBankAuswahl"), QStringLiteral("2"));
         m_e.DatenBankAuswahl = 2;
         if (gleicherPfad(pfad, standard)) {
-            m_dialoge.meldung(QStringLiteral("Kann Datenbank %1 nicht öffnen:\n%2\n\n"
-                                             "Bitte Pistorelle neu starten und DB auswählen.")
+            m_dialoge.meldung(tr("Kann Datenbank %1 nicht öffnen:\n%2\n\n"
+                                 "Bitte Pistorelle neu starten und DB auswählen.")
                                   .arg(pfad, fehler));
             return beende(1);
         }
-        m_dialoge.meldung(QStringLiteral("Kann Datenbank %1 nicht öffnen:\n%2\n\n"
-                                         "Bitte eine andere Datenbank wählen; Abbrechen "
-                                         "verwendet die Standard-Datenbank.")
+        m_dialoge.meldung(tr("Kann Datenbank %1 nicht öffnen:\n%2\n\n"
+                             "Bitte eine andere Datenbank wählen; Abbrechen "
+                             "verwendet die Standard-Datenbank.")
                               .arg(pfad, fehler));
         DatenbankWahl wahl;
         wahl.pfad = pfad;
@@ -276,9 +276,9 @@ void ProgrammStart::retteUnterbrochenenLauf() {
         m_dialoge.meldung(Laufrettung::meldung(*befund));
         return;
     }
-    m_dialoge.meldung(QStringLiteral("%1 Runden des nicht beendeten Laufs „%2“ konnten nicht in "
-                                     "die Historie übernommen werden: %3\nSie bleiben in der "
-                                     "Tabelle aktrennen erhalten.")
+    m_dialoge.meldung(tr("%1 Runden des nicht beendeten Laufs „%2“ konnten nicht in "
+                         "die Historie übernommen werden: %3\nSie bleiben in der "
+                         "Tabelle aktrennen erhalten.")
                           .arg(befund->runden)
                           .arg(befund->rennName, fehler));
 }

@@ -4,6 +4,7 @@
 // interface and outputs, texts and speech, standings, MyInit. Owns everything it builds.
 // Questions go through StartDialoge, so tests can run the whole start-up without a modal window.
 
+#include <QCoreApplication>
 #include <QLockFile>
 #include <QPointer>
 #include <QStringList>
@@ -34,6 +35,8 @@ class frmDebug;
 class frmMain;
 
 class ProgrammStart {
+    Q_DECLARE_TR_FUNCTIONS(ProgrammStart)
+
 public:
     struct Optionen {
         Uhr* uhr = nullptr;  // null: the wall clock

@@ -12,16 +12,16 @@
 #include <QVBoxLayout>
 
 diaDatenbank::diaDatenbank(const DatenbankWahl& vorgabe, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Datenbank auswählen"));
+    setWindowTitle(tr("Datenbank auswählen"));
     m_pfad = new QLineEdit(vorgabe.pfad, this);
     m_pfad->setMinimumWidth(420);
-    m_wieder = new QCheckBox(QStringLiteral("Diesen Dialog beim Neustart anzeigen"), this);
+    m_wieder = new QCheckBox(tr("Diesen Dialog beim Neustart anzeigen"), this);
     m_wieder->setChecked(vorgabe.wiederAnzeigen);
-    m_neustart = new QCheckBox(QStringLiteral("Auswahl für Neustart übernehmen"), this);
+    m_neustart = new QCheckBox(tr("Auswahl für Neustart übernehmen"), this);
     m_neustart->setChecked(vorgabe.fuerNeustart);
-    auto* auswaehlen = new QPushButton(QStringLiteral("Auswählen"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    auto* auswaehlen = new QPushButton(tr("Auswählen"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
+    auto* abbrechen = new QPushButton(tr("Abbrechen"), this);
     ok->setDefault(true);
     connect(auswaehlen, &QPushButton::clicked, this, &diaDatenbank::Auswaehlen_Click);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -35,7 +35,7 @@ diaDatenbank::diaDatenbank(const DatenbankWahl& vorgabe, QWidget* parent) : QDia
     knoepfe->addWidget(ok);
     knoepfe->addWidget(abbrechen);
     auto* spalte = new QVBoxLayout(this);
-    spalte->addWidget(new QLabel(QStringLiteral("Datenbank"), this));
+    spalte->addWidget(new QLabel(tr("Datenbank"), this));
     spalte->addLayout(zeile);
     spalte->addWidget(m_wieder);
     spalte->addWidget(m_neustart);
@@ -52,9 +52,8 @@ void diaDatenbank::setzeDatei(const QString& pfad) {
 
 void diaDatenbank::Auswaehlen_Click() {
     const QFileInfo jetzt(m_pfad->text());
-    setzeDatei(QFileDialog::getOpenFileName(this, QStringLiteral("Datenbank auswählen"),
-                                            jetzt.absolutePath(),
-                                            QStringLiteral("Datenbank (*.db)")));
+    setzeDatei(QFileDialog::getOpenFileName(this, tr("Datenbank auswählen"), jetzt.absolutePath(),
+                                            tr("Datenbank (*.db)")));
 }
 
 void StartDialogeFenster::meldung(const QString& text) {
@@ -63,8 +62,8 @@ void StartDialogeFenster::meldung(const QString& text) {
 
 bool StartDialogeFenster::frage(const QString& text) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Pistorelle"), text);
-    QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    QPushButton* ja = box.addButton(tr("Ja"), QMessageBox::YesRole);
+    box.addButton(tr("Abbrechen"), QMessageBox::RejectRole);
     box.setDefaultButton(ja);
     box.exec();
     return box.clickedButton() == ja;

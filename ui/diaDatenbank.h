@@ -2,6 +2,7 @@
 // "Datenbank auswählen": the database file for this run and whether to ask again at the next
 // start.
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "StartDialoge.h"
@@ -32,6 +33,8 @@ private:
 
 // The program's own answers to the start-up questions.
 class StartDialogeFenster : public StartDialoge {
+    Q_DECLARE_TR_FUNCTIONS(StartDialogeFenster)
+
 public:
     void meldung(const QString& text) override;
     bool frage(const QString& text) override;
