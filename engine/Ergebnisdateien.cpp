@@ -54,7 +54,7 @@ QString Ergebnisdateien::rennZeit(const QString& stempel) {
            stempel.mid(0, 4) + QLatin1Char(' ') + stempel.mid(11, 8);
 }
 
-QString Ergebnisdateien::zeile(const ErgebnisZeile& z) {
+QString Ergebnisdateien::zeile(const ErgebnisDateiZeile& z) {
     QStringList felder = {normalisiereName(z.fahrer),
                           z.autoName,
                           z.strecke,
@@ -88,7 +88,7 @@ QString Ergebnisdateien::lrfName(const QString& ltfPfad, const QString& rennName
     return Ausgabepfad::praefix(ltfPfad) + dateiName(rennName) + QStringLiteral(".lrf");
 }
 
-bool Ergebnisdateien::schreibeLre(const QString& ltfPfad, const ErgebnisZeile& z, QString* fehler) {
+bool Ergebnisdateien::schreibeLre(const QString& ltfPfad, const ErgebnisDateiZeile& z, QString* fehler) {
     QFile datei(lreName(ltfPfad, z.bahn, z.runde));
     const QByteArray inhalt = windows1252(zeile(z));
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
@@ -108,7 +108,7 @@ bool LrfDatei::oeffne(const QString& datei) {
     return true;
 }
 
-bool LrfDatei::schreibe(const ErgebnisZeile& z) {
+bool LrfDatei::schreibe(const ErgebnisDateiZeile& z) {
     const QByteArray inhalt = Ergebnisdateien::windows1252(Ergebnisdateien::zeile(z));
     return m_datei.write(inhalt) == inhalt.size() || fehler();
 }

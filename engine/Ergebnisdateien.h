@@ -6,7 +6,8 @@
 #include <QFile>
 #include <QString>
 
-struct ErgebnisZeile {
+// One line of a result file (not the results window's ErgebnisZeile).
+struct ErgebnisDateiZeile {
     QString fahrer;  // as stored; normalised when the line is built
     QString autoName;
     QString strecke;
@@ -30,7 +31,7 @@ public:
     static QString rennZeit(const QString& stempel);
     // One line with its CR LF; a TAB, CR, LF or other control character inside a value
     // becomes a blank.
-    static QString zeile(const ErgebnisZeile& z);
+    static QString zeile(const ErgebnisDateiZeile& z);
     static QString kopfzeile();
     // Windows-1252; characters the code page lacks are spelled with the nearest Latin letters
     // ("Ł" -> "L"), or '?' when there are none.
@@ -41,7 +42,7 @@ public:
     static QString lrfName(const QString& ltfPfad, const QString& rennName);
 
     // Writes the single-lap file, replacing one of the same name.
-    static bool schreibeLre(const QString& ltfPfad, const ErgebnisZeile& z,
+    static bool schreibeLre(const QString& ltfPfad, const ErgebnisDateiZeile& z,
                             QString* fehler = nullptr);
 };
 
@@ -50,7 +51,7 @@ public:
 class LrfDatei {
 public:
     bool oeffne(const QString& datei);
-    bool schreibe(const ErgebnisZeile& z);
+    bool schreibe(const ErgebnisDateiZeile& z);
     bool schliesse();
     int fehlerNr() const { return m_fehlerNr; }
     QString fehlerText() const { return m_fehlerText; }

@@ -29,7 +29,7 @@ bool Rundenprotokoll::fuegeEin(const Rundeneintrag& r, const QString& uhr, QStri
 void Rundenprotokoll::schreibeLre(const Rundeneintrag& r, const QString& uhr,
                                   const QString& stempel) {
     if (m_e.LTFEinzelSchreiben != 1) return;
-    ErgebnisZeile z;
+    ErgebnisDateiZeile z;
     z.fahrer = r.fahrer;
     z.autoName = r.autoName;
     z.strecke = r.strecke;
@@ -69,7 +69,7 @@ bool Rundenprotokoll::schreibeLrf(const QString& rennName, const QString& stempe
         datei.schliesse();
         return false;
     }
-    ErgebnisZeile z;
+    ErgebnisDateiZeile z;
     z.stempel = stempel;
     while (q.next()) {
         z.fahrer = q.value(0).toString();

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         QByteArray(reinterpret_cast<const char*>(daten), qsizetype(groesse)).split(char(0xFF));
     while (teile.size() < 12) teile.append(QByteArray());
     const auto t = [&](int i) { return QString::fromUtf8(teile[i]); };
-    ErgebnisZeile z;
+    ErgebnisDateiZeile z;
     z.fahrer = t(0);
     z.autoName = t(1);
     z.strecke = t(2);
