@@ -88,6 +88,9 @@ public:
     void starteErfassung();
     void stoppeErfassung();
     bool erfassungLaeuft() const { return m_thread != nullptr; }
+    // What the sampling thread has read so far, into the ring (LPTTimer does it before each
+    // evaluation).
+    void uebernehmeProben();
     // The running (or last) sampling thread was granted real-time scheduling.
     bool echtzeitGewaehrt() const { return m_echtzeit; }
     // Since the sampling started: the longest time between two samples (µs) and how often
@@ -125,8 +128,6 @@ private:
     };
     bool lies(quint16 b1, quint16 b2, Probe& letzte, quint16& w1, quint16& w2);
     void abtastLauf(quint16 b1, quint16 b2);
-    // LPTTimer: the samples of the thread into the ring, then the evaluation.
-    void uebernehmeProben();
     bool chaosAktiv() const;
     void chaosAN();
     void chaosAUS();

@@ -48,6 +48,7 @@ class TstEndeZuEndeSeriell : public QObject {
         u.io->setze(lpt1 + 1, status);
         ParallelPort* lpt = u.s->parallelPort();
         auto letzte = [lpt] {
+            lpt->uebernehmeProben();
             const int i = (lpt->LPTWerteZaehler() + ParallelPort::ringGroesse - 1) %
                           ParallelPort::ringGroesse;
             return lpt->eintrag(i).LPT1Wert >> 8;
