@@ -1,9 +1,51 @@
 #include "Hauptanzeige.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "DebugLog.h"
 #include "Uhr.h"
+
+namespace {
+// Every key gezeigt() knows; the list exists so that the translation tools find them.
+[[maybe_unused]] const char* const gezeigteSchluessel[] = {
+    QT_TRANSLATE_NOOP("Hauptanzeige", "&Start"),
+    QT_TRANSLATE_NOOP("Hauptanzeige", "&Stop"),
+    QT_TRANSLATE_NOOP("Hauptanzeige", "T&abellen"),
+    QT_TRANSLATE_NOOP("Hauptanzeige", "S&imulation"),
+    //: the clock and the button while the race is neutralised (yellow flag)
+    QT_TRANSLATE_NOOP("Hauptanzeige", "Chaos"),
+    QT_TRANSLATE_NOOP("Hauptanzeige", "Chaos Ende"),
+    //: title of the start-light window
+    QT_TRANSLATE_NOOP("Hauptanzeige", "Rennstart"),
+    QT_TRANSLATE_NOOP("Hauptanzeige", "CHAOS CHAOS CHAOS"),
+    //: race kind
+    QT_TRANSLATE_NOOP("Hauptanzeige", "Rennen"),
+    //: race kind
+    QT_TRANSLATE_NOOP("Hauptanzeige", "Training"),
+    //: race kind (one-lap qualifying)
+    QT_TRANSLATE_NOOP("Hauptanzeige", "Quali"),
+    //: ranking by top speed
+    QT_TRANSLATE_NOOP("Hauptanzeige", "Speed"),
+    QT_TRANSLATE_NOOP("Hauptanzeige", "Demo"),
+    //: race mode: practice on time (T = Training)
+    QT_TRANSLATE_NOOP("Hauptanzeige", "T-Zeit"),
+    //: race mode: practice on laps
+    QT_TRANSLATE_NOOP("Hauptanzeige", "T-Runden"),
+    //: race mode: race on time
+    QT_TRANSLATE_NOOP("Hauptanzeige", "R-Zeit"),
+    //: race mode: race on laps
+    QT_TRANSLATE_NOOP("Hauptanzeige", "R-Runden"),
+    //: race mode: power practice (runs with pauses)
+    QT_TRANSLATE_NOOP("Hauptanzeige", "T-Power"),
+};
+}  // namespace
+
+QString Hauptanzeige::gezeigt(const QString& text) {
+    if (text.isEmpty()) return text;
+    const QByteArray utf8 = text.toUtf8();
+    return QCoreApplication::translate("Hauptanzeige", utf8.constData());
+}
 
 Hauptanzeige::Hauptanzeige(Uhr& uhr, QObject* parent) : QObject(parent) {
     // Idle main window: the run's controls are hidden until a run starts.

@@ -46,6 +46,11 @@ public:
     explicit Hauptanzeige(Uhr& uhr, QObject* parent = nullptr);
     ~Hauptanzeige() override;
 
+    // The engine's captions, race kinds and race mode names are German keys its logic compares;
+    // a window shows them through this, in the interface language. Other texts come back as
+    // they are.
+    static QString gezeigt(const QString& text);
+
     // Captions the engine never sets are empty: the window keeps its own text for them.
     QString caption(Element e) const { return m_elemente[e].caption; }
     bool istEnabled(Element e) const { return m_elemente[e].enabled; }

@@ -125,7 +125,8 @@ bool Rangliste::uebertrageSchnellsteRunden(const QVector<PositionsZeile>& zeilen
     for (const PositionsZeile& z : zeilen) {
         // A lane that drove no lap in this run has no record to offer.
         if (z.runden <= 0 || z.schnellste <= 0 || z.schnellste >= 999999) continue;
-        *schritt = QStringLiteral("Suche in schnellsterunden");
+        //: step in which writing the lap records failed; schnellsterunden is a table name
+        *schritt = tr("Suche in schnellsterunden");
         QSqlQuery q(m_db.db());
         if (!frage(q,
                    QStringLiteral("select rowid, Zeit from schnellsterunden where Fahrer=? and "
@@ -135,7 +136,7 @@ bool Rangliste::uebertrageSchnellsteRunden(const QVector<PositionsZeile>& zeilen
         const QString geschw =
             Formate::Format(z.schnellsteGeschw, QStringLiteral("#######000.000"));
         if (!q.next()) {
-            *schritt = QStringLiteral("Neuer Eintrag");
+            *schritt = tr("Neuer Eintrag");
             if (!m_db.execute(QStringLiteral("insert into schnellsterunden (Fahrer, Auto, Strecke, "
                                              "Bahn, LBahn, Runde, Geschw, Zeit, Wann) values "
                                              "(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
@@ -152,7 +153,7 @@ bool Rangliste::uebertrageSchnellsteRunden(const QVector<PositionsZeile>& zeilen
         if (!gespeichert.isNull() && gespeichert.toLongLong() > 0 &&
             z.schnellste >= gespeichert.toLongLong())
             continue;
-        *schritt = QStringLiteral("Aendern");
+        *schritt = tr("Aendern");
         if (!m_db.execute(QStringLiteral("update schnellsterunden set Runde=?, Geschw=?, Zeit=?, "
                                          "Wann=? where rowid=?"),
                           {z.schnellsteRunde, geschw, z.schnellste, z.wann, rowid}, fehler))

@@ -3,6 +3,7 @@
 // reading rows in a ranking order, writing a lane's lap values and its place, and carrying
 // the fastest laps of a run into the lap records. All statements bind their values.
 
+#include <QCoreApplication>
 #include <QSqlRecord>
 #include <QString>
 #include <QVector>
@@ -30,6 +31,8 @@ struct PositionsZeile {
 };
 
 class Rangliste {
+    Q_DECLARE_TR_FUNCTIONS(Rangliste)
+
 public:
     explicit Rangliste(Datenbank& db) : m_db(db) {}
 

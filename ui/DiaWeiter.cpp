@@ -12,8 +12,8 @@ DiaWeiter::DiaWeiter(const QString& text, QWidget* parent) : QDialog(parent) {
     m_text->setWordWrap(true);
     m_text->setMinimumWidth(280);
     auto* knoepfe = new QDialogButtonBox(this);
-    knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    knoepfe->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    knoepfe->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
     connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* spalte = new QVBoxLayout(this);

@@ -30,7 +30,7 @@ HauptfensterZusatz::HauptfensterZusatz(frmMain& f, Rennleitung& leitung, Rennabl
                                        Hauptanzeige& anzeige)
     : QObject(&f), m_fenster(f), m_leitung(leitung), m_ablauf(ablauf), m_anzeige(anzeige) {
     // The race name was reachable only by a double click nobody finds.
-    m_rennparameter = new QPushButton(QStringLiteral("Rennparameter…"), f.Menue);
+    m_rennparameter = new QPushButton(tr("Rennparameter…"), f.Menue);
     m_rennparameter->setObjectName(QStringLiteral("cmdRennparameter"));
     if (auto* raster = qobject_cast<QGridLayout*>(f.Menue->layout())) {
         if (QLayoutItem* oben = raster->itemAtPosition(0, 0)) {

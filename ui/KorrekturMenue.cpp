@@ -39,9 +39,10 @@ QMenu* KorrekturMenue::menueFuer(int bahn, QWidget* eltern) {
     const struct {
         const char* text;
         Art art;
-    } eintraege[] = {{"Runde +1", Art::PlusEins}, {"Letzte Runde löschen", Art::MinusEins}};
+    } eintraege[] = {{QT_TR_NOOP("Runde +1"), Art::PlusEins},
+                     {QT_TR_NOOP("Letzte Runde löschen"), Art::MinusEins}};
     for (const auto& e : eintraege) {
-        QAction* a = menue->addAction(QString::fromUtf8(e.text));
+        QAction* a = menue->addAction(tr(e.text));
         // A correction that cannot be made now is greyed, and its tooltip says why.
         const QString nein = m_korrektur->hindernis(bahn, e.art);
         a->setEnabled(nein.isEmpty());
@@ -58,19 +59,15 @@ void KorrekturMenue::fuehreAus(int bahn, bool plus) {
         m_leitung.datenbank()
             .wert(QStringLiteral("select Fahrer from positionen where Bahn=?"), {bahn})
             .toString();
-    const QString titel =
-        plus ? QStringLiteral("Runde +1") : QStringLiteral("Letzte Runde löschen");
-    const QString text = plus
-                             ? QStringLiteral(
-                                   "Eine Runde für %1 auf Bahn %2 zählen, die der Sensor nicht "
-                                   "erfasst hat?")
-                                   .arg(fahrer)
-                                   .arg(bahn)
-                             : QStringLiteral(
-                                   "Die letzte Runde von %1 auf Bahn %2 löschen? Sie bleibt in der "
-                                   "Rundentabelle mit dem Vermerk K- und zählt nicht mehr.")
-                                   .arg(fahrer)
-                                   .arg(bahn);
+    const QString titel = plus ? tr("Runde +1") : tr("Letzte Runde löschen");
+    const QString text =
+        plus ? tr("Eine Runde für %1 auf Bahn %2 zählen, die der Sensor nicht erfasst hat?")
+                   .arg(fahrer)
+                   .arg(bahn)
+             : tr("Die letzte Runde von %1 auf Bahn %2 löschen? Sie bleibt in der Rundentabelle "
+                  "mit dem Vermerk K- und zählt nicht mehr.")
+                   .arg(fahrer)
+                   .arg(bahn);
     const std::optional<QString> grund = m_frage(titel, text);
     if (!grund) return;
     const QString nein = m_korrektur->korrigiere(

@@ -117,7 +117,7 @@ bool LiveStand::starte(const QHostAddress& adresse, quint16 port) {
             &LiveStand::neueVerbindungen);
     m_port = m_server->listen(adresse, port);
     if (m_port == 0) {
-        m_fehler = QStringLiteral("Die Zuschauer-Anzeige kann Port %1 nicht öffnen.").arg(port);
+        m_fehler = tr("Die Zuschauer-Anzeige kann Port %1 nicht öffnen.").arg(port);
         m_server.reset();
         return false;
     }

@@ -54,8 +54,7 @@ void LiveStandFeld::aktualisiere(int zuschauer) {
     }
     const QString adresse = m_stand.adresse();
     m_adresse->setStyleSheet(QString());
-    m_adresse->setText(QStringLiteral("Live-Stand für Zuschauer im Browser: <b>%1</b> · "
-                                      "%2 Zuschauer")
+    m_adresse->setText(tr("Live-Stand für Zuschauer im Browser: <b>%1</b> · %2 Zuschauer")
                            .arg(adresse.toHtmlEscaped())
                            .arg(zuschauer));
     if (m_code->pixmap().isNull()) {

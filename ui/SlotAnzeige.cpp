@@ -1,5 +1,6 @@
 #include "SlotAnzeige.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -16,17 +17,47 @@ namespace {
 // The layout lengths were drawn in twips; 15 twips make one pixel at 96 dpi.
 constexpr int twips(int t) { return (t + 14) / 15; }
 
-const char* const standardOben[5][2] = {{"Pos", "POS"},
-                                        {"Fahrer", "FAHRER"},
-                                        {"Akt R", "AKTR"},
-                                        {"Akt Z", "AKTZ"},
-                                        {"Gesamt Z", "GESAMTZ"}};
-const char* const standardUnten[5][2] = {
-    {"Bahn", "BAHN"}, {"Auto", "AUTO"}, {"SR", "SR"}, {"SZ", "SZ"}, {"VE", "VE"}};
+// Captions until a value arrives (German in the layout file, shown in the interface language)
+// and the fields' tags.
+const char* const standardOben[5][2] = {{QT_TRANSLATE_NOOP("SlotAnzeige", "Pos"), "POS"},
+                                        {QT_TRANSLATE_NOOP("SlotAnzeige", "Fahrer"), "FAHRER"},
+                                        //: laps driven so far
+                                        {QT_TRANSLATE_NOOP("SlotAnzeige", "Akt R"), "AKTR"},
+                                        //: time of the last lap
+                                        {QT_TRANSLATE_NOOP("SlotAnzeige", "Akt Z"), "AKTZ"},
+                                        {QT_TRANSLATE_NOOP("SlotAnzeige", "Gesamt Z"), "GESAMTZ"}};
+const char* const standardUnten[5][2] = {{QT_TRANSLATE_NOOP("SlotAnzeige", "Bahn"), "BAHN"},
+                                         {QT_TRANSLATE_NOOP("SlotAnzeige", "Auto"), "AUTO"},
+                                         //: lap in which the best lap was driven
+                                         {QT_TRANSLATE_NOOP("SlotAnzeige", "SR"), "SR"},
+                                         //: best lap time
+                                         {QT_TRANSLATE_NOOP("SlotAnzeige", "SZ"), "SZ"},
+                                         //: laps projected for the end of the run
+                                         {QT_TRANSLATE_NOOP("SlotAnzeige", "VE"), "VE"}};
+// A field's tooltip is its tag; in another language it says what the field holds.
+[[maybe_unused]] const char* const tagTipps[] = {
+    QT_TRANSLATE_NOOP("SlotAnzeigeFeld", "POS"),  QT_TRANSLATE_NOOP("SlotAnzeigeFeld", "AKTR"),
+    QT_TRANSLATE_NOOP("SlotAnzeigeFeld", "AKTZ"), QT_TRANSLATE_NOOP("SlotAnzeigeFeld", "GESAMTZ"),
+    QT_TRANSLATE_NOOP("SlotAnzeigeFeld", "BAHN"), QT_TRANSLATE_NOOP("SlotAnzeigeFeld", "AUTO"),
+    QT_TRANSLATE_NOOP("SlotAnzeigeFeld", "SR"),   QT_TRANSLATE_NOOP("SlotAnzeigeFeld", "SZ"),
+    QT_TRANSLATE_NOOP("SlotAnzeigeFeld", "VE")};
 const qint16 standardProzent[5] = {4, 0, 12, 20, 23};
 
 bool istName(const QString& tag) {
     return tag == QLatin1String("FAHRER") || tag == QLatin1String("AUTO");
+}
+
+// A field's caption as shown; captions of a user's own layout are not in the translation
+// and stay as they are.
+QString gezeigt(const QString& text) {
+    if (text.isEmpty()) return text;
+    const QByteArray utf8 = text.toUtf8();
+    return QCoreApplication::translate("SlotAnzeige", utf8.constData());
+}
+
+QString tagTipp(const QString& tag) {
+    const QByteArray utf8 = tag.toUtf8();
+    return QCoreApplication::translate("SlotAnzeigeFeld", utf8.constData());
 }
 }  // namespace
 
@@ -117,12 +148,11 @@ void SlotAnzeige::konfiguriere() {
             }
             if (p >= 5) continue;
             QLabel* l = m_label[ou][p];
-            l->setText(f.Text);
-            l->setProperty("volltext", f.Text);
+            l->setText(gezeigt(f.Text));
+            l->setProperty("volltext", gezeigt(f.Text));
             l->setProperty("tag", f.Tag);
-            l->setToolTip(f.Tag == QLatin1String("FAHRER")
-                              ? QStringLiteral("Doppelklick für Fahrerauswahl")
-                              : f.Tag);
+            l->setToolTip(f.Tag == QLatin1String("FAHRER") ? tr("Doppelklick für Fahrerauswahl")
+                                                           : tagTipp(f.Tag));
             QFont font(f.SchriftName);
             font.setBold(f.SchriftBold);
             font.setPointSize(f.SchriftGroesse);
@@ -211,7 +241,7 @@ void SlotAnzeige::uebernehmeWerte() {
             QLabel* l = m_label[ou][p];
             const QString tag = l->property("tag").toString();
             const QString wert = m_werte.feldText(tag);
-            const QString text = wert.isNull() ? m_feld[ou][p].Text : wert;
+            const QString text = wert.isNull() ? gezeigt(m_feld[ou][p].Text) : wert;
             // An unchanged value costs nothing: no new text, no new layout.
             if (l->property("volltext").toString() != text || l->text().isEmpty()) {
                 l->setProperty("volltext", text);

@@ -17,7 +17,7 @@ StartAmpel::StartAmpel(QWidget* parent)
     setObjectName(QStringLiteral("StartAmpel"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
-    setWindowTitle(QStringLiteral("Start"));
+    setWindowTitle(tr("Start"));
     resize(entwurfsGroesse);
     for (auto& reihe : m_farbe) reihe.fill(lampeAus);
     ordneLampenAn();

@@ -14,7 +14,7 @@ diaKorrektur::diaKorrektur(const QString& titel, const QString& frage, QWidget* 
     m_frage = new QLabel(frage, this);
     m_frage->setWordWrap(true);
     layout->addWidget(m_frage);
-    auto* beschriftung = new QLabel(QStringLiteral("&Grund (kann leer bleiben):"), this);
+    auto* beschriftung = new QLabel(tr("&Grund (kann leer bleiben):"), this);
     m_grund = new QLineEdit(this);
     m_grund->setObjectName(QStringLiteral("txtGrund"));
     m_grund->setMaxLength(200);
@@ -24,8 +24,8 @@ diaKorrektur::diaKorrektur(const QString& titel, const QString& frage, QWidget* 
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();
-    m_ja = new QPushButton(QStringLiteral("&Ja"), this);
-    m_nein = new QPushButton(QStringLiteral("&Nein"), this);
+    m_ja = new QPushButton(tr("&Ja"), this);
+    m_nein = new QPushButton(tr("&Nein"), this);
     // Enter in the reason field must not correct by mistake: "Nein" is the default.
     m_nein->setDefault(true);
     knoepfe->addWidget(m_ja);

@@ -30,7 +30,7 @@ int schirmHoehe(const QScreen* s) { return s ? s->geometry().height() : 768; }
 frmAnzeige::frmAnzeige(Rennleitung& leitung, Hauptanzeige& anzeige, QWidget* haupt)
     : QWidget(haupt, Qt::Window), m_leitung(leitung), m_anzeige(anzeige), m_haupt(haupt) {
     setObjectName(QStringLiteral("frmAnzeige"));
-    setWindowTitle(QStringLiteral("Anzeige"));
+    setWindowTitle(tr("Anzeige"));
     // A TV shows; it never takes the keyboard from the race director.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowFlag(Qt::WindowDoesNotAcceptFocus);
@@ -108,16 +108,16 @@ void frmAnzeige::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzei
         if (!*fenster) *fenster = new frmAnzeige(leitung, anzeige, &f);
         (*fenster)->zeige();
     };
-    auto* knopf = new QPushButton(QStringLiteral("Anzeige"), f.Menue);
+    auto* knopf = new QPushButton(tr("Anzeige"), f.Menue);
     knopf->setObjectName(QStringLiteral("cmdAnzeige"));
-    knopf->setToolTip(QStringLiteral("Stand für alle auf einem eigenen Bildschirm"));
+    knopf->setToolTip(tr("Stand für alle auf einem eigenen Bildschirm"));
     if (auto* raster = qobject_cast<QGridLayout*>(f.Menue->layout()))
         if (QLayoutItem* unten = raster->itemAtPosition(1, 0))
             if (auto* reihe = qobject_cast<QHBoxLayout*>(unten->layout()))
                 reihe->insertWidget(reihe->indexOf(f.Command1), knopf);
     QObject::connect(knopf, &QPushButton::clicked, knopf, oeffne);
     if (QMenu* menue = f.Funktionen->menu()) {
-        QAction* a = menue->addAction(QStringLiteral("Anzeige"));
+        QAction* a = menue->addAction(tr("Anzeige"));
         QObject::connect(a, &QAction::triggered, knopf, oeffne);
     }
 }
@@ -162,17 +162,14 @@ QMenu* frmAnzeige::schirmMenue() {
     for (QScreen* s : QGuiApplication::screens()) {
         ++nummer;
         const QRect g = s->geometry();
-        QAction* a = menue->addAction(QStringLiteral("Bildschirm %1 (%2 × %3)")
-                                          .arg(nummer)
-                                          .arg(g.width())
-                                          .arg(g.height()));
+        QAction* a = menue->addAction(
+            tr("Bildschirm %1 (%2 × %3)").arg(nummer).arg(g.width()).arg(g.height()));
         a->setCheckable(true);
         a->setChecked(s == jetzt);
         connect(a, &QAction::triggered, this, [this, s] { setzeSchirm(s); });
     }
     menue->addSeparator();
-    connect(menue->addAction(QStringLiteral("Schließen")), &QAction::triggered, this,
-            &QWidget::close);
+    connect(menue->addAction(tr("Schließen")), &QAction::triggered, this, &QWidget::close);
     return menue;
 }
 
@@ -193,7 +190,7 @@ void frmAnzeige::spiegeleAlles() {
 
 void frmAnzeige::spiegeleUhr() {
     const bool chaos = m_anzeige.label1Chaos();
-    m_uhr->setText(chaos ? QStringLiteral("Chaos") : m_anzeige.caption(H::Label1));
+    m_uhr->setText(H::gezeigt(chaos ? QStringLiteral("Chaos") : m_anzeige.caption(H::Label1)));
     QPalette pal = m_uhr->palette();
     pal.setColor(QPalette::Window, chaos ? QColor(Qt::red) : QColor(Qt::black));
     pal.setColor(QPalette::WindowText, Qt::white);
@@ -201,7 +198,7 @@ void frmAnzeige::spiegeleUhr() {
 }
 
 void frmAnzeige::spiegeleHinweis() {
-    m_hinweis->setText(m_anzeige.caption(H::lblWeiter));
+    m_hinweis->setText(H::gezeigt(m_anzeige.caption(H::lblWeiter)));
     m_hinweis->setVisible(m_anzeige.istVisible(H::lblWeiter) &&
                           !m_anzeige.caption(H::lblWeiter).isEmpty());
     m_hinweis->raise();
@@ -209,7 +206,7 @@ void frmAnzeige::spiegeleHinweis() {
 
 void frmAnzeige::spiegeleRennen() {
     const auto& z = m_leitung.zustand();
-    m_rennen->setText(z.RennArt + QStringLiteral(" :  ") + z.AktRennName);
+    m_rennen->setText(H::gezeigt(z.RennArt) + QStringLiteral(" :  ") + H::gezeigt(z.AktRennName));
     QPalette pal = m_kopf->palette();
     pal.setColor(QPalette::Window, Qt::black);
     pal.setColor(QPalette::WindowText, Qt::white);

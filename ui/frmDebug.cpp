@@ -11,15 +11,15 @@
 
 frmDebug::frmDebug(const QString& ltfPfad, QWidget* parent)
     : QWidget(parent, Qt::Window), m_ltfPfad(ltfPfad) {
-    setWindowTitle(QStringLiteral("Debug Infos"));
+    setWindowTitle(tr("Debug Infos"));
     resize(520, 420);
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setUniformItemSizes(true);  // up to ten thousand lines must stay quick
-    cmdClearLog = new QPushButton(QStringLiteral("Clear Log"), this);
+    cmdClearLog = new QPushButton(tr("Clear Log"), this);
     cmdClearLog->setObjectName(QStringLiteral("cmdClearLog"));
-    cmdSchreibeLog = new QPushButton(QStringLiteral("Schreibe pistorelle.log"), this);
+    cmdSchreibeLog = new QPushButton(tr("Schreibe pistorelle.log"), this);
     cmdSchreibeLog->setObjectName(QStringLiteral("cmdSchreibeLog"));
 
     auto* knoepfe = new QHBoxLayout;

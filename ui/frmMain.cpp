@@ -40,6 +40,7 @@
 using H = Hauptanzeige;
 
 namespace {
+// Command5's caption in the engine while a run can be simulated (the key, not what is shown).
 const QString kSimulation = QStringLiteral("S&imulation");
 
 qint32 lampenFarbe(H::Lampe l) {
@@ -111,13 +112,16 @@ void frmMain::baueMenue() {
 
     auto* oben = new QHBoxLayout;
     cbRAuswahl = new QComboBox(Menue);
-    cbRAuswahl->addItems(Rennleitung::rennModi());
+    // Shown in the interface language; the engine knows the modes by their German names.
+    for (const QString& modus : Rennleitung::rennModi())
+        cbRAuswahl->addItem(Hauptanzeige::gezeigt(modus), modus);
     oben->addWidget(cbRAuswahl);
     const char* const optionen[3] = {"Rennen", "Training", "Speed"};
     for (int i = 0; i < 3; ++i) {
-        Option1[size_t(i)] = new QRadioButton(QString::fromUtf8(optionen[i]), Menue);
+        Option1[size_t(i)] =
+            new QRadioButton(Hauptanzeige::gezeigt(QString::fromUtf8(optionen[i])), Menue);
         Option1[size_t(i)]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        Option1[size_t(i)]->setToolTip(QStringLiteral("Doppelklick für den Rennnamen"));
+        Option1[size_t(i)]->setToolTip(tr("Doppelklick für den Rennnamen"));
         Option1[size_t(i)]->installEventFilter(this);
         oben->addWidget(Option1[size_t(i)]);
     }
@@ -130,10 +134,11 @@ void frmMain::baueMenue() {
     Grenze->setInsertPolicy(QComboBox::NoInsert);
     Grenze->setMinimumContentsLength(4);
     oben->addWidget(Grenze);
-    ZeitRunden = new QCheckBox(QStringLiteral("Zeit"), Menue);
-    ZeitRunden->setToolTip(QStringLiteral("Gesetzt: Grenze in Minuten, sonst in Runden"));
+    //: the limit is a time, not a number of laps
+    ZeitRunden = new QCheckBox(tr("Zeit"), Menue);
+    ZeitRunden->setToolTip(tr("Gesetzt: Grenze in Minuten, sonst in Runden"));
     oben->addWidget(ZeitRunden);
-    RZeitAnsage = new QCheckBox(QStringLiteral("Rundenzeit ansagen"), Menue);
+    RZeitAnsage = new QCheckBox(tr("Rundenzeit ansagen"), Menue);
     oben->addWidget(RZeitAnsage);
     lblRennen = new QLabel(Menue);
     lblRennen->setObjectName(QStringLiteral("lblRennen"));
@@ -143,13 +148,13 @@ void frmMain::baueMenue() {
     oben->addWidget(lblRennen);
     oben->addStretch(1);
     Funktionen = new QToolButton(Menue);
-    Funktionen->setText(QStringLiteral("Funktionen"));
+    Funktionen->setText(tr("Funktionen"));
     Funktionen->setPopupMode(QToolButton::InstantPopup);
     baueFunktionsMenue();
     oben->addWidget(Funktionen);
     for (int i = 0; i < 2; ++i) {
         Schnittstelle[size_t(i)] = new Lampenform(255, Menue);
-        Schnittstelle[size_t(i)]->setToolTip(QStringLiteral("Schnittstelle %1").arg(i + 1));
+        Schnittstelle[size_t(i)]->setToolTip(tr("Schnittstelle %1").arg(i + 1));
         oben->addWidget(Schnittstelle[size_t(i)]);
     }
 
@@ -159,9 +164,9 @@ void frmMain::baueMenue() {
         k->setObjectName(QString::fromLatin1(name));
         return k;
     };
-    Command2 = knopf(QStringLiteral("&Start"), "Command2");
+    Command2 = knopf(Hauptanzeige::gezeigt(QStringLiteral("&Start")), "Command2");
     Command2->setMinimumWidth(110);
-    cmdChaos = knopf(QStringLiteral("Chaos"), "cmdChaos");
+    cmdChaos = knopf(Hauptanzeige::gezeigt(QStringLiteral("Chaos")), "cmdChaos");
     Label1 = new QLabel(Menue);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setMinimumWidth(220);
@@ -171,17 +176,19 @@ void frmMain::baueMenue() {
     uhr.setPointSize(20);
     uhr.setBold(true);
     Label1->setFont(uhr);
-    Label1->setToolTip(QStringLiteral("Klick: Chaos"));
+    Label1->setToolTip(tr("Klick: Chaos"));
     Label1->installEventFilter(this);
     Lichtanzeige = new Lampenform(0x808080, Menue);
-    Lichtanzeige->setToolTip(QStringLiteral("Ampel"));
-    Command5 = knopf(QStringLiteral("T&abellen"), "Command5");
-    Command5->setToolTip(QStringLiteral("Diverse Tabellen"));
-    Command3 = knopf(QStringLiteral("&Optionen"), "Command3");
-    Command4 = knopf(QStringLiteral("Spur &Wechsel"), "Command4");
-    Command6 = knopf(QStringLiteral("R&unden"), "Command6");
-    Command7 = knopf(QStringLiteral("Slot&Rennen"), "Command7");
-    Command1 = knopf(QStringLiteral("Verfügbare"), "Command1");
+    Lichtanzeige->setToolTip(tr("Ampel"));
+    Command5 = knopf(Hauptanzeige::gezeigt(QStringLiteral("T&abellen")), "Command5");
+    Command5->setToolTip(tr("Diverse Tabellen"));
+    Command3 = knopf(tr("&Optionen"), "Command3");
+    Command4 = knopf(tr("Spur &Wechsel"), "Command4");
+    Command6 = knopf(tr("R&unden"), "Command6");
+    //: opens the tournament window
+    Command7 = knopf(tr("Slot&Rennen"), "Command7");
+    //: opens the list of available drivers and cars
+    Command1 = knopf(tr("Verfügbare"), "Command1");
     unten->addWidget(Command2);
     unten->addWidget(cmdChaos);
     unten->addWidget(Label1);
@@ -204,33 +211,33 @@ void frmMain::baueFunktionsMenue() {
         std::function<bool()> frei;
     };
     const QVector<Eintrag> eintraege = {
-        {"SurWechsel", [this] { oeffne(Fenster::SpurWechsel); },
+        {QT_TR_NOOP("SurWechsel"), [this] { oeffne(Fenster::SpurWechsel); },
          [this] { return Command4->isEnabled() && Command4->isVisible(); }},
-        {"Optionen", [this] { oeffne(Fenster::Optionen); },
+        {QT_TR_NOOP("Optionen"), [this] { oeffne(Fenster::Optionen); },
          [this] { return Command3->isEnabled(); }},
-        {"SlotRennen",
+        {QT_TR_NOOP("SlotRennen"),
          [this] {
              m_leitung.cbRAuswahl_Click(0);
              oeffne(Fenster::Turnier);
          },
          [this] { return Command7->isEnabled(); }},
-        {"Tabellen", [this] { oeffne(Fenster::Tabellen); },
-         [this] { return Command5->isEnabled() && Command5->text() != kSimulation; }},
-        {"Runden", [this] { oeffne(Fenster::RundenTabelle); },
+        {QT_TR_NOOP("Tabellen"), [this] { oeffne(Fenster::Tabellen); },
+         [this] { return Command5->isEnabled() && !simulationStattTabellen(); }},
+        {QT_TR_NOOP("Runden"), [this] { oeffne(Fenster::RundenTabelle); },
          [this] { return Command6->isEnabled(); }},
-        {"Simulation", [this] { zeigeSimulation(); },
-         [this] { return Command5->isEnabled() && Command5->text() == kSimulation; }},
-        {"Fahrer und Autos", [this] { oeffne(Fenster::FahrerAuto); },
+        {QT_TR_NOOP("Simulation"), [this] { zeigeSimulation(); },
+         [this] { return Command5->isEnabled() && simulationStattTabellen(); }},
+        {QT_TR_NOOP("Fahrer und Autos"), [this] { oeffne(Fenster::FahrerAuto); },
          [this] { return bool(m_fenster[size_t(Fenster::FahrerAuto)]); }},
-        {"Ergebnis", [this] { m_zusatz->zeigeErgebnis(); },
+        {QT_TR_NOOP("Ergebnis"), [this] { m_zusatz->zeigeErgebnis(); },
          [this] { return m_zusatz && m_zusatz->hatErgebnis(); }},
     };
     for (const Eintrag& e : eintraege) {
-        QAction* a = menue->addAction(QString::fromUtf8(e.text));
+        QAction* a = menue->addAction(tr(e.text));
         connect(a, &QAction::triggered, this, e.aktion);
         connect(menue, &QMenu::aboutToShow, a, [a, frei = e.frei] { a->setEnabled(frei()); });
     }
-    QAction* demo = menue->addAction(QStringLiteral("Demo"));
+    QAction* demo = menue->addAction(tr("Demo"));
     demo->setCheckable(true);
     connect(demo, &QAction::triggered, this, [this](bool an) { m_demo->schalte(an); });
     connect(menue, &QMenu::aboutToShow, demo, [this, demo] {
@@ -341,7 +348,7 @@ QWidget* frmMain::element(H::Element e) const {
 void frmMain::spiegeleElement(H::Element e) {
     QWidget* w = element(e);
     if (!w) return;
-    const QString caption = m_anzeige.caption(e);
+    const QString caption = H::gezeigt(m_anzeige.caption(e));
     if (auto* k = qobject_cast<QPushButton*>(w)) {
         if (!caption.isEmpty() && caption != k->text()) {
             k->setText(caption);
@@ -349,7 +356,7 @@ void frmMain::spiegeleElement(H::Element e) {
         }
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
         if (e == H::Label1 && m_anzeige.label1Chaos())
-            l->setText(QStringLiteral("Chaos"));
+            l->setText(H::gezeigt(QStringLiteral("Chaos")));
         else
             l->setText(caption);
     }
@@ -369,8 +376,7 @@ void frmMain::spiegeleElement(H::Element e) {
             frei = frei && m_fenster[size_t(Fenster::Turnier)];
             break;
         case H::Command5:
-            frei =
-                frei && (Command5->text() == kSimulation || m_fenster[size_t(Fenster::Tabellen)]);
+            frei = frei && (simulationStattTabellen() || m_fenster[size_t(Fenster::Tabellen)]);
             break;
         default:
             break;
@@ -418,7 +424,7 @@ void frmMain::spiegeleZustand() {
         const QSignalBlocker b(RZeitAnsage);
         RZeitAnsage->setChecked(z.RZeitAnsage == 1);
     }
-    lblRennen->setText(z.RennArt + QStringLiteral(" :  ") + z.AktRennName);
+    lblRennen->setText(H::gezeigt(z.RennArt) + QStringLiteral(" :  ") + H::gezeigt(z.AktRennName));
     SetzeFormCaption(m_letzterZusatz);
 }
 
@@ -443,7 +449,8 @@ void frmMain::spiegeleLampen() {
 void frmMain::spiegeleStartAmpel() {
     if (!m_startAmpel) return;
     if (m_anzeige.startAmpelSichtbar() && !m_geschlossen)
-        m_startAmpel->zeige(m_anzeige.startAmpelZentriert(), m_anzeige.startAmpelCaption());
+        m_startAmpel->zeige(m_anzeige.startAmpelZentriert(),
+                            H::gezeigt(m_anzeige.startAmpelCaption()));
     else
         m_startAmpel->hide();
 }
@@ -458,10 +465,15 @@ void frmMain::oeffne(Fenster f) {
 }
 
 void frmMain::Command5_Click() {
-    if (Command5->text() == kSimulation)
+    if (simulationStattTabellen())
         zeigeSimulation();
     else
         oeffne(Fenster::Tabellen);
+}
+
+bool frmMain::simulationStattTabellen() const {
+    // The engine's caption, not the button's text: that one is in the interface language.
+    return m_anzeige.caption(H::Command5) == kSimulation;
 }
 
 void frmMain::zeigeSimulation() {
@@ -506,12 +518,13 @@ void frmMain::SetzeFormCaption(const QString& zusatz) {
                              ? QStringLiteral("Pistorelle")
                              : QCoreApplication::applicationName();
     QString status = m_status ? m_status() : QString();
-    if (m_demo && m_demo->aktiv()) status = QStringLiteral("Demo ") + status;
+    if (m_demo && m_demo->aktiv()) status = tr("Demo") + QLatin1Char(' ') + status;
     setWindowTitle(name + QLatin1Char(' ') + teile.value(0, QStringLiteral("0")) +
                    QLatin1Char('.') + teile.value(1, QStringLiteral("0")) + QLatin1Char('(') +
                    teile.value(2, QStringLiteral("0")) + QStringLiteral("): ") +
                    m_leitung.datenbank().pfad() + QLatin1Char(' ') + status + QLatin1Char(' ') +
-                   z.RennArt + QStringLiteral(" :  ") + z.Grenze + QLatin1Char(' ') + zusatz);
+                   H::gezeigt(z.RennArt) + QStringLiteral(" :  ") + z.Grenze + QLatin1Char(' ') +
+                   zusatz);
 }
 
 void frmMain::setzeZeitnahmeFeld(ZeitnahmeFeld* feld) {

@@ -128,6 +128,8 @@ private:
     void spiegeleLampen();
     void spiegeleStartAmpel();
     void Command5_Click();
+    // Command5 opens the simulation rather than the tables.
+    bool simulationStattTabellen() const;
     void Option1_DblClick(int index);
     void Grenze_Validate();
     void panelFahrerWahl(int index);

@@ -11,7 +11,7 @@
 frmSimulation::frmSimulation(Rennleitung& leitung, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_leitung(leitung) {
     setObjectName(QStringLiteral("frmSimulation"));
-    setWindowTitle(QStringLiteral("Simulation"));
+    setWindowTitle(tr("Simulation"));
     new QHBoxLayout(this);
     baueKnoepfe();
     frmMain::FormOnTop(this, true);
@@ -23,7 +23,7 @@ void frmSimulation::baueKnoepfe() {
     const Einstellungen& e = m_leitung.einstellungen();
     const int anzahl = e.AnzBahnen >= 2 && e.AnzBahnen <= 6 ? e.AnzBahnen : 4;
     for (int k = 0; k < anzahl; ++k) {
-        auto* knopf = new QPushButton(QStringLiteral("Bahn &%1").arg(k + 1), this);
+        auto* knopf = new QPushButton(tr("Bahn &%1").arg(k + 1), this);
         knopf->setMinimumSize(110, 80);
         knopf->setFocusPolicy(Qt::NoFocus);  // a press must not steal the keyboard
         const QColor hinten = Farbwert::alsFarbe(e.Farbe[size_t(k + 1)], palette());
