@@ -76,10 +76,9 @@ void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) 
 
 QString SchnittstellenHardware::StartHindernis() {
     if (m_e.RaceControlAktiv != 1 || m_s.sensorBox()->ladeTreiber()) return QString();
-    return QStringLiteral("Der Treiber der Sensorbox fehlt (Bibliothek ") +
-           m_s.sensorBox()->treiberBibliothek() +
-           QStringLiteral("). Ohne ihn zählt keine Runde, das Rennen startet nicht.\n") +
-           m_s.sensorBox()->treiberFehler();
+    return tr("Der Treiber der Sensorbox fehlt (Bibliothek %1). Ohne ihn zählt keine Runde, "
+              "das Rennen startet nicht.\n%2")
+        .arg(m_s.sensorBox()->treiberBibliothek(), m_s.sensorBox()->treiberFehler());
 }
 
 bool SchnittstellenHardware::StartZaehlerVerloren() {

@@ -1,5 +1,7 @@
 #include "ZeitnahmeStatus.h"
 
+#include <QCoreApplication>
+
 #include "DebugLog.h"
 #include "RennZustand.h"
 #include "Rueckfrage.h"
@@ -9,23 +11,27 @@ QString hilfe(Zeitnahme::Status s) {
     using S = Zeitnahme::Status;
     switch (s) {
         case S::Aktiv:
-            return QStringLiteral("Die Zeitnahme zählt.");
+            return QCoreApplication::translate("ZeitnahmeStatus", "Die Zeitnahme zählt.");
         case S::KeineVerbindung:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "ZeitnahmeStatus",
                 "Box einschalten und anstecken, Port in den Optionen prüfen, "
-                "dann \u201eVerfügbare\u201c drücken.");
+                "dann „Verfügbare“ drücken.");
         case S::VerbindungVerloren:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "ZeitnahmeStatus",
                 "Kabel prüfen und wieder anstecken: der Port wird alle 2 s "
                 "neu geöffnet, gezählt wird dann weiter.");
         case S::TreiberFehlt:
-            return QStringLiteral(
-                "Die Treiberbibliothek installieren oder mit "
-                "PISTORELLE_SENSORBOX angeben, dann neu starten.");
+            return QCoreApplication::translate("ZeitnahmeStatus",
+                                               "Die Treiberbibliothek installieren oder mit "
+                                               "PISTORELLE_SENSORBOX angeben, dann neu starten.");
         case S::Simuliert:
-            return QStringLiteral("Nur zum Vorführen: nichts erreicht die Bahn.");
+            return QCoreApplication::translate("ZeitnahmeStatus",
+                                               "Nur zum Vorführen: nichts erreicht die Bahn.");
         case S::FalscheDaten:
-            return QStringLiteral("Baudrate und Art der Zeitnahme in den Optionen prüfen.");
+            return QCoreApplication::translate(
+                "ZeitnahmeStatus", "Baudrate und Art der Zeitnahme in den Optionen prüfen.");
     }
     return QString();
 }
@@ -37,14 +43,15 @@ ZeitnahmeStatus::ZeitnahmeStatus(const RennZustand& zustand, Rueckfrage& rueckfr
 
 QString ZeitnahmeStatus::text() const {
     const QString zusatz = m_info.isEmpty() ? m_grund : m_info;
-    return QStringLiteral("Zeitnahme: ") + Zeitnahme::statusName(m_status) +
-           (zusatz.isEmpty() ? QString() : QStringLiteral(" \u2013 ") + zusatz);
+    const QString name = Zeitnahme::statusName(m_status);
+    return zusatz.isEmpty() ? tr("Zeitnahme: %1").arg(name)
+                            : tr("Zeitnahme: %1 – %2").arg(name, zusatz);
 }
 
 QString ZeitnahmeStatus::details() const {
-    QStringList zeilen{QStringLiteral("Zeitnahme: ") + Zeitnahme::statusName(m_status)};
+    QStringList zeilen{tr("Zeitnahme: %1").arg(Zeitnahme::statusName(m_status))};
     if (!m_grund.isEmpty()) zeilen << m_grund;
-    if (!m_info.isEmpty()) zeilen << QStringLiteral("Letzte Meldung: ") + m_info;
+    if (!m_info.isEmpty()) zeilen << tr("Letzte Meldung: %1").arg(m_info);
     zeilen << hilfe(m_status);
     return zeilen.join(QLatin1Char('\n'));
 }
@@ -59,10 +66,10 @@ void ZeitnahmeStatus::setze(Zeitnahme::Status status, const QString& grund) {
     emit geaendert();
     emit captionGeaendert();
     if (!neuerZustand || kannZaehlen() || !m_z.RennenLaeuft) return;
-    const QString text = QStringLiteral("Zeitnahme: ") + Zeitnahme::statusName(status) +
-                         QStringLiteral("\n") + grund;
-    SchreibeDebug(QStringLiteral("Rennen läuft, ") + QString(text).replace('\n', ' '));
-    m_rueckfrage.meldung(text);
+    SchreibeDebug(QStringLiteral("Rennen läuft, Zeitnahme: ") + Zeitnahme::statusWort(status) +
+                  QLatin1Char(' ') + QString(grund).replace('\n', ' '));
+    m_rueckfrage.meldung(tr("Zeitnahme: %1").arg(Zeitnahme::statusName(status)) +
+                         QLatin1Char('\n') + grund);
 }
 
 void ZeitnahmeStatus::setzeInfo(const QString& info) {

@@ -1,11 +1,16 @@
 #include "DSProtokoll.h"
 
-const QString DSProtokoll::textChecksum = QStringLiteral(
-    "Fehler bei der Übertragung! Checksum nicht korrekt. Verbindung zur Box unterbrochen.");
-const QString DSProtokoll::textStartbyte = QStringLiteral(
-    "Fehler bei der Übertragung! Startbyte ist <> E0. Verbindung zur Box unterbrochen.");
-const QString DSProtokoll::textEndebyte = QStringLiteral(
-    "Fehler bei der Übertragung! Endebyte ist <> EB. Verbindung zur Box unterbrochen.");
+#include <QCoreApplication>
+
+const QString DSProtokoll::textChecksum = QString::fromUtf8(QT_TRANSLATE_NOOP(
+    "DSProtokoll",
+    "Fehler bei der Übertragung! Checksum nicht korrekt. Verbindung zur Box unterbrochen."));
+const QString DSProtokoll::textStartbyte = QString::fromUtf8(QT_TRANSLATE_NOOP(
+    "DSProtokoll",
+    "Fehler bei der Übertragung! Startbyte ist <> E0. Verbindung zur Box unterbrochen."));
+const QString DSProtokoll::textEndebyte = QString::fromUtf8(QT_TRANSLATE_NOOP(
+    "DSProtokoll",
+    "Fehler bei der Übertragung! Endebyte ist <> EB. Verbindung zur Box unterbrochen."));
 
 unsigned char DSProtokoll::pruefsumme(const unsigned char* rahmen) {
     unsigned summe = rahmen[19];

@@ -48,6 +48,8 @@ public:
     static constexpr unsigned char statusChaosAus = 0xA6;
     static constexpr unsigned char statusAbbruch = 0xA7;
 
+    // Transmission faults in German (debug log); the window shows them translated in the
+    // context "DSProtokoll".
     static const QString textChecksum;
     static const QString textStartbyte;
     static const QString textEndebyte;

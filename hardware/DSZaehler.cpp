@@ -1,5 +1,7 @@
 #include "DSZaehler.h"
 
+#include <QCoreApplication>
+
 #include "DebugLog.h"
 #include "Einstellungen.h"
 
@@ -11,7 +13,7 @@ bool DSZaehler::goStart() const { return m_einstellungen && m_einstellungen->DSG
 void DSZaehler::datenVerlust() {
     m_protokoll.verwirf();
     SchreibeDebug(QStringLiteral("Datenverlust"));
-    emit meldung(QStringLiteral("Datenverlust"));
+    emit meldung(tr("Datenverlust"));
 }
 
 void DSZaehler::portGeoeffnet() { m_protokoll.zuruecksetzen(); }
@@ -28,7 +30,8 @@ void DSZaehler::datenEmpfangen(const QByteArray& daten) {
             case DSEreignis::Art::Fehler:
                 // Shown without blocking; the next frame is decoded as usual.
                 SchreibeDebug(e.text);
-                emit meldung(e.text);
+                emit meldung(
+                    QCoreApplication::translate("DSProtokoll", e.text.toUtf8().constData()));
                 break;
             case DSEreignis::Art::Verworfen:
                 SchreibeDebug(e.text);

@@ -44,7 +44,7 @@ void DemoZeitnahme::schalteEin(quint32 saat) {
     m_imLauf = false;
     m_gruen = false;
     m_stromAusSeit = -1;
-    emit zustand(Status::Simuliert, QStringLiteral("Demo: simulierte Autos"));
+    emit zustand(Status::Simuliert, tr("Demo: simulierte Autos"));
     m_timer->start(0);
 }
 

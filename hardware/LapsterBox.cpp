@@ -75,9 +75,9 @@ bool LapsterBox::schreibe(int adresse, int laenge, const unsigned char* daten) {
         // The box was open and stopped answering (unplugged): shown as lost, reopened later.
         m_verloren = true;
         SchreibeDebug(QStringLiteral("LapsterBox: keine Antwort, Verbindung verloren"));
-        emit zustand(Status::VerbindungVerloren, QStringLiteral("USB-Rennbox antwortet nicht (") +
-                                                     bibliothek() +
-                                                     QStringLiteral("), neuer Versuch alle 2 s"));
+        emit zustand(
+            Status::VerbindungVerloren,
+            tr("USB-Rennbox antwortet nicht (%1), neuer Versuch alle 2 s").arg(bibliothek()));
     }
     return ok;
 }
@@ -91,7 +91,7 @@ bool LapsterBox::verbindeWieder() {
     m_verloren = false;
     m_offen = true;
     SchreibeDebug(QStringLiteral("LapsterBox: wieder verbunden"));
-    emit zustand(Status::Aktiv, QStringLiteral("USB-Rennbox über ") + bibliothek());
+    emit zustand(Status::Aktiv, tr("USB-Rennbox über %1").arg(bibliothek()));
     return true;
 }
 
@@ -117,22 +117,19 @@ bool LapsterBox::LoadFirmWare() {
     QString problem;
     QByteArray bild;
     if (!QFileInfo::exists(pfad)) {
-        problem =
-            QStringLiteral("Die Firmware der Box fehlt: %1").arg(QDir::toNativeSeparators(pfad));
+        problem = tr("Die Firmware der Box fehlt: %1").arg(QDir::toNativeSeparators(pfad));
     } else if (!datei.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("Die Firmware der Box ist nicht lesbar: %1 (%2)")
+        problem = tr("Die Firmware der Box ist nicht lesbar: %1 (%2)")
                       .arg(QDir::toNativeSeparators(pfad), datei.errorString());
     } else if (datei.size() > maxFirmware) {
-        problem = QStringLiteral("Die Firmware der Box ist zu groß: %1")
-                      .arg(QDir::toNativeSeparators(pfad));
+        problem = tr("Die Firmware der Box ist zu groß: %1").arg(QDir::toNativeSeparators(pfad));
     } else {
         bild = datei.readAll();
         if (datei.error() != QFileDevice::NoError)
-            problem = QStringLiteral("Die Firmware der Box ist nicht lesbar: %1 (%2)")
+            problem = tr("Die Firmware der Box ist nicht lesbar: %1 (%2)")
                           .arg(QDir::toNativeSeparators(pfad), datei.errorString());
         else if (bild.isEmpty())
-            problem = QStringLiteral("Die Firmware der Box ist leer: %1")
-                          .arg(QDir::toNativeSeparators(pfad));
+            problem = tr("Die Firmware der Box ist leer: %1").arg(QDir::toNativeSeparators(pfad));
     }
     if (!problem.isEmpty()) {
         // Without an image the controller keeps running what it has; it is not put in reset.
@@ -154,7 +151,7 @@ bool LapsterBox::LoadFirmWare() {
     if (!ok) {
         // A half-written image must not run: the controller stays in reset.
         SchreibeDebug(QStringLiteral("LoadFirmWare: i 1"));
-        emit meldung(QStringLiteral("Die Firmware konnte nicht in die Box geladen werden."));
+        emit meldung(tr("Die Firmware konnte nicht in die Box geladen werden."));
         return false;
     }
     const unsigned char starten = 0x00;
@@ -182,13 +179,13 @@ void LapsterBox::LapsterBoxOpen(bool Zuruecksetzen) {
         // A library that failed before may be there now (installed, or another name set).
         if (!binde(true) || m_portalix.usbopen() != 0) {
             SchreibeDebug(QStringLiteral("LapsterBoxOpen: Kein Kontakt zur Box"));
-            emit meldung(QStringLiteral("Kein Kontakt zur Box"));
+            emit meldung(tr("Kein Kontakt zur Box"));
             return;
         }
         m_offen = true;
         if (m_verloren) {
             m_verloren = false;
-            emit zustand(Status::Aktiv, QStringLiteral("USB-Rennbox über ") + bibliothek());
+            emit zustand(Status::Aktiv, tr("USB-Rennbox über %1").arg(bibliothek()));
         }
         if (Zuruecksetzen) ResetBox();
     }
@@ -221,9 +218,8 @@ bool LapsterBox::antwortet(bool alleNull, bool gezaehlt) {
     if (!alleNull || !gezaehlt || m_portalix.usbopen() == 0) return true;
     m_verloren = true;
     SchreibeDebug(QStringLiteral("LapsterBox: keine Antwort, Verbindung verloren"));
-    emit zustand(Status::VerbindungVerloren, QStringLiteral("USB-Rennbox antwortet nicht (") +
-                                                 bibliothek() +
-                                                 QStringLiteral("), neuer Versuch alle 2 s"));
+    emit zustand(Status::VerbindungVerloren,
+                 tr("USB-Rennbox antwortet nicht (%1), neuer Versuch alle 2 s").arg(bibliothek()));
     return false;
 }
 

@@ -103,7 +103,7 @@ void MSComm::setModemFabrik(ModemLeitungsFabrik fabrik) { m_modemFabrik = std::m
 
 bool MSComm::setCommPort(int nummer) {
     if (PortOpen()) {
-        m_fehlerText = QStringLiteral("Port ist bereits geöffnet");
+        m_fehlerText = tr("Port ist bereits geöffnet");
         return false;
     }
     m_commPort = nummer;
@@ -115,7 +115,7 @@ QString MSComm::pfad() const { return m_pfadQuelle(m_commPort); }
 bool MSComm::setSettings(const QString& settings) {
     PortSettings s;
     if (!leseSettings(settings, s)) {
-        m_fehlerText = QStringLiteral("Ungültige Einstellung: %1").arg(settings);
+        m_fehlerText = tr("Ungültige Einstellung: %1").arg(settings);
         return false;
     }
     m_settings = settings;
@@ -160,7 +160,7 @@ bool MSComm::setPortOpen(bool offen) {
     if (PortOpen()) return true;
     const QString p = pfad();
     if (p.isEmpty()) {
-        m_fehlerText = QStringLiteral("COM%1 hat keinen Gerätepfad").arg(m_commPort);
+        m_fehlerText = tr("COM%1 hat keinen Gerätepfad").arg(m_commPort);
         return false;
     }
     m_port->setPortName(p);
@@ -230,7 +230,7 @@ QByteArray MSComm::Input() {
 
 bool MSComm::Output(const QByteArray& daten) {
     if (!PortOpen()) {
-        m_fehlerText = QStringLiteral("Port ist nicht geöffnet");
+        m_fehlerText = tr("Port ist nicht geöffnet");
         return false;
     }
     return m_port->write(daten) == daten.size();
@@ -296,15 +296,16 @@ void MSComm::fehler(QSerialPort::SerialPortError e) {
         return;
     if (m_eigenerAufruf || !m_port->isOpen()) return;
     // A running port failed. Left open it repeats the error thousands of times a second.
-    const QString text = QStringLiteral("%1 COM%2 (%3): %4, Port geschlossen")
-                             .arg(objectName())
-                             .arg(m_commPort)
-                             .arg(m_offenerPfad, m_port->errorString());
+    const QString port = QStringLiteral("%1 COM%2").arg(objectName()).arg(m_commPort);
+    const QString text = QStringLiteral("%1 (%2): %3, Port geschlossen")
+                             .arg(port, m_offenerPfad, m_port->errorString());
+    const QString gezeigt =
+        tr("%1 (%2): %3, Port geschlossen").arg(port, m_offenerPfad, m_port->errorString());
     m_fehlerText = m_port->errorString();
     m_verloren = true;
     schliessen();
     if (m_gemeldet) return;
     m_gemeldet = true;
     SchreibeDebug(text);
-    emit portFehler(text);
+    emit portFehler(gezeigt);
 }

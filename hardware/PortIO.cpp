@@ -1,5 +1,7 @@
 #include "PortIO.h"
 
+#include <QCoreApplication>
+
 #include "DebugLog.h"
 #include "PortIOInpout32.h"
 #include "PortIOIoperm.h"
@@ -55,7 +57,9 @@ std::unique_ptr<PortIO> PortIO::waehle(quint16 lpt1Basis, quint16 lpt2Basis, QSt
         SchreibeDebug(QStringLiteral("LPT Zugriff nicht möglich: ") + f);
     if (!gewaehlt) {
         if (gescheitert.isEmpty())
-            gescheitert << QStringLiteral("PISTORELLE_LPT=%1 ist kein Zugriffsweg").arg(wunsch);
+            gescheitert << QCoreApplication::translate("PortIO",
+                                                       "PISTORELLE_LPT=%1 ist kein Zugriffsweg")
+                               .arg(wunsch);
         if (fehler) *fehler = gescheitert.join(QStringLiteral("; "));
         return nullptr;
     }

@@ -1,5 +1,7 @@
 #include "PortIOInpout32.h"
 
+#include <QCoreApplication>
+
 #ifdef Q_OS_WIN
 
 PortIOInpout32::PortIOInpout32() {
@@ -18,7 +20,7 @@ PortIOInpout32::PortIOInpout32() {
         m_inp = reinterpret_cast<InpFunktion>(m_bibliothek.resolve("Inp32"));
         m_out = reinterpret_cast<OutFunktion>(m_bibliothek.resolve("Out32"));
         if (bereit()) return;
-        m_fehler = n + QStringLiteral(": Inp32/Out32 fehlen");
+        m_fehler = QCoreApplication::translate("PortIO", "%1: Inp32/Out32 fehlen").arg(n);
         m_bibliothek.unload();
         m_inp = nullptr;
         m_out = nullptr;

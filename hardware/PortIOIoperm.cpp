@@ -1,5 +1,7 @@
 #include "PortIOIoperm.h"
 
+#include <QCoreApplication>
+
 #if defined(Q_OS_LINUX) && (defined(__x86_64__) || defined(__i386__))
 #define PISTORELLE_IOPERM 1
 #include <sys/io.h>
@@ -20,7 +22,7 @@ PortIOIoperm::PortIOIoperm(quint16 lpt1Basis, quint16 lpt2Basis) : m_basis{lpt1B
     }
     m_bereit = m_offen[0];
 #else
-    m_fehler = QStringLiteral("ioperm gibt es nur unter Linux auf x86");
+    m_fehler = QCoreApplication::translate("PortIO", "ioperm gibt es nur unter Linux auf x86");
 #endif
 }
 

@@ -1,5 +1,7 @@
 #include "PortIOPpdev.h"
 
+#include <QCoreApplication>
+
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
 #include <linux/parport.h>
@@ -32,7 +34,8 @@ PortIOPpdev::PortIOPpdev(quint16 lpt1Basis, quint16 lpt2Basis) {
         }
         p.fd = fd;
 #else
-        if (i == 0) m_fehler = QStringLiteral("ppdev gibt es nur unter Linux");
+        if (i == 0)
+            m_fehler = QCoreApplication::translate("PortIO", "ppdev gibt es nur unter Linux");
 #endif
     }
 }

@@ -10,7 +10,7 @@ bool PortalixBindung::lade(const QString& name) {
     m_name = name;
     m_fehler.clear();
     if (name.isEmpty()) {
-        m_fehler = QStringLiteral("kein Bibliotheksname");
+        m_fehler = QCoreApplication::translate("PortalixBindung", "kein Bibliotheksname");
         return false;
     }
     QStringList kandidaten;
@@ -31,7 +31,8 @@ bool PortalixBindung::lade(const QString& name) {
         auto writeram = reinterpret_cast<WriteRam>(bibliothek.resolve("writeram"));
         auto usbclose = reinterpret_cast<UsbClose>(bibliothek.resolve("usbclose"));
         if (!usbopen || !readram || !writeram || !usbclose) {
-            fehler << bibliothek.fileName() + QStringLiteral(": Funktionen fehlen");
+            fehler << QCoreApplication::translate("PortalixBindung", "%1: Funktionen fehlen")
+                          .arg(bibliothek.fileName());
             continue;
         }
         m_usbopen = usbopen;

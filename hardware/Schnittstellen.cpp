@@ -267,7 +267,7 @@ void Schnittstellen::MSCommOeffnen() {
         QString fehler;
         if (!m_lapster->bindeBibliothek(&fehler)) {
             m_lapsterStatus = Status::TreiberFehlt;
-            m_lapsterGrund = QStringLiteral("Bibliothek der USB-Rennbox (%1) nicht geladen: %2")
+            m_lapsterGrund = tr("Bibliothek der USB-Rennbox (%1) nicht geladen: %2")
                                  .arg(m_lapster->bibliothek(), fehler);
         } else if (m_lapsterStatus == Status::TreiberFehlt) {
             m_lapsterStatus = Status::Aktiv;
@@ -344,16 +344,17 @@ QString Schnittstellen::StatusText() const {
     QString s;
     if (PortOK(k1)) s = QStringLiteral(" COM") + MitBlank(k1) + QStringLiteral(" OK");
     if (PortOK(k2)) s += QStringLiteral(" COM") + MitBlank(k2) + QStringLiteral(" OK");
-    if (m_e.RaceControlAktiv == 1) s = QStringLiteral(" Racecontrol aktiv an COM") + MitBlank(k1);
+    if (m_e.RaceControlAktiv == 1)
+        s = QLatin1Char(' ') + tr("Racecontrol aktiv an COM%1").arg(MitBlank(k1));
     if (m_e.BEPFEAktiv == 1)
-        s = QStringLiteral(" Bepfe/Titus aktiv an COM") + MitBlank(k1) +
-            QStringLiteral(" Eingänge:") + MitBlank(m_controlBox->eingaenge()) +
-            QStringLiteral(" Relais:") + MitBlank(m_controlBox->relais());
-    if (m_e.DS200Aktiv == 1)
-        s = QStringLiteral(" DSx00 aktiv an COM") + MitBlank(k1) + QStringLiteral(" 4800");
-    if (m_e.DS300Aktiv == 1)
-        s = QStringLiteral(" DSx00 aktiv an COM") + MitBlank(k1) + QStringLiteral(" 56000");
-    if (m_e.LPTControlAktiv == 1) s = QStringLiteral("LPT Erfassung aktiv");
+        s = QLatin1Char(' ') + tr("Bepfe/Titus aktiv an COM%1 Eingänge:%2 Relais:%3")
+                                   .arg(MitBlank(k1), MitBlank(m_controlBox->eingaenge()),
+                                        MitBlank(m_controlBox->relais()));
+    if (m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1)
+        s = QLatin1Char(' ') + tr("DSx00 aktiv an COM%1 %2")
+                                   .arg(MitBlank(k1), m_e.DS300Aktiv == 1 ? QStringLiteral("56000")
+                                                                          : QStringLiteral("4800"));
+    if (m_e.LPTControlAktiv == 1) s = tr("LPT Erfassung aktiv");
     return s;
 }
 
@@ -430,7 +431,7 @@ void Schnittstellen::setzeStatus(Status st, const QString& grund) {
     if (st == m_status && grund == m_grund) return;
     m_status = st;
     m_grund = grund;
-    SchreibeDebug(QStringLiteral("Zeitnahme: ") + statusName(st) +
+    SchreibeDebug(QStringLiteral("Zeitnahme: ") + statusWort(st) +
                   (grund.isEmpty() ? QString() : QStringLiteral(" - ") + grund));
     emit zustand(st, grund);
     emit captionGeaendert();
@@ -489,7 +490,7 @@ QString Schnittstellen::portGrund(MSComm* port, int nummer) const {
     const QString pfad = pfadVon(nummer);
     if (port && port->PortOpen()) return QStringLiteral("COM%1 (%2)").arg(nummer).arg(pfad);
     if (port && (port->verloren() || port->sollOffen()))
-        return QStringLiteral("COM%1 (%2): %3, neuer Versuch alle 2 s")
+        return tr("COM%1 (%2): %3, neuer Versuch alle 2 s")
             .arg(nummer)
             .arg(pfad, port->fehlerText());
     if (nummer >= 1 && nummer <= 10 && !m_portFehler[nummer].isEmpty() && !PortOK(nummer))
@@ -514,11 +515,8 @@ QString Schnittstellen::lptGrund() const {
                     .arg(pin);
     }
     if (pins.isEmpty()) return grund;
-    return grund +
-           QStringLiteral(
-               "; Warnung: Eingänge an Steuerpins sind über ppdev nicht "
-               "lesbar: ") +
-           pins.join(QStringLiteral(", "));
+    return tr("%1; Warnung: Eingänge an Steuerpins sind über ppdev nicht lesbar: %2")
+        .arg(grund, pins.join(QStringLiteral(", ")));
 }
 
 void Schnittstellen::bewerteStatus() {
@@ -541,25 +539,23 @@ void Schnittstellen::bewerteStatus() {
     if (m_e.LPTControlAktiv == 1) {
         if (!m_io)
             setzeStatus(Status::KeineVerbindung,
-                        QStringLiteral("Kein Zugriff auf den Parallelport: ") + m_ioFehler);
+                        tr("Kein Zugriff auf den Parallelport: %1").arg(m_ioFehler));
         else if (m_io->name() == QLatin1String("simuliert"))
-            setzeStatus(Status::Simuliert,
-                        QStringLiteral("Parallelport nur im Speicher (PISTORELLE_LPT=sim)"));
+            setzeStatus(Status::Simuliert, tr("Parallelport nur im Speicher (PISTORELLE_LPT=sim)"));
         else
             setzeStatus(Status::Aktiv, lptGrund());
     } else if (m_e.LapsterAktiv == 1) {
-        setzeStatus(m_lapsterStatus,
-                    m_lapsterGrund.isEmpty()
-                        ? QStringLiteral("USB-Rennbox über ") + m_lapster->bibliothek()
-                        : m_lapsterGrund);
+        setzeStatus(m_lapsterStatus, m_lapsterGrund.isEmpty()
+                                         ? tr("USB-Rennbox über %1").arg(m_lapster->bibliothek())
+                                         : m_lapsterGrund);
     } else if (m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1) {
         seriell(m_commDS, k1, &m_dsDaten,
-                QStringLiteral("Startbyte ist <> E0: keine gültigen Daten vom Zähler. Baudrate "
-                               "prüfen (DS200: 4800, DS300: 56000; eingestellt: %1)")
+                tr("Startbyte ist <> E0: keine gültigen Daten vom Zähler. Baudrate "
+                   "prüfen (DS200: 4800, DS300: 56000; eingestellt: %1)")
                     .arg(m_e.DS300Aktiv == 1 ? 56000 : 4800));
     } else if (m_e.BEPFEAktiv == 1) {
         seriell(m_commBEPFE, k1, &m_boxDaten,
-                QStringLiteral("Keine gültige Meldung der Box. Baudrate prüfen (9600,n,8,1)"));
+                tr("Keine gültige Meldung der Box. Baudrate prüfen (9600,n,8,1)"));
     } else if (m_e.RaceControlAktiv == 1) {
         if (!m_sensorBox->ladeTreiber())
             setzeStatus(Status::TreiberFehlt, m_sensorBox->treiberFehler());

@@ -17,10 +17,9 @@ bool SensorBox::treiberBereit() {
     m_treiberBibliothek = SensorBoxTreiber::bibliotheksName();
     m_treiber = SensorBoxTreiber::erzeuge(&fehler);
     if (!m_treiber) {
-        const QString text = QStringLiteral("Sensorbox-Treiber nicht geladen: ") + fehler;
-        m_treiberFehler = text;
-        SchreibeDebug(text);
-        emit statusText(text);
+        SchreibeDebug(QStringLiteral("Sensorbox-Treiber nicht geladen: ") + fehler);
+        m_treiberFehler = tr("Sensorbox-Treiber nicht geladen: %1").arg(fehler);
+        emit statusText(m_treiberFehler);
     }
     return m_treiber != nullptr;
 }

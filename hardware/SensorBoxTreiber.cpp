@@ -1,5 +1,6 @@
 #include "SensorBoxTreiber.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 QString SensorBoxTreiber::bibliotheksName() {
@@ -21,8 +22,8 @@ bool binde(QLibrary& lib, const char* dekoriert, const char* schlicht, Fn& fn, Q
     QFunctionPointer p = lib.resolve(dekoriert);
     if (!p) p = lib.resolve(schlicht);
     if (!p && fehler)
-        *fehler =
-            QStringLiteral("%1: Einsprung %2 fehlt").arg(lib.fileName(), QLatin1String(schlicht));
+        *fehler = QCoreApplication::translate("SensorBoxTreiber", "%1: Einsprung %2 fehlt")
+                      .arg(lib.fileName(), QLatin1String(schlicht));
     fn = reinterpret_cast<Fn>(p);
     return p != nullptr;
 }

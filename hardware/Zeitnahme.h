@@ -2,6 +2,7 @@
 // What every timing interface hands to the race engine. Hardware never calls the engine: it
 // emits these signals and the engine connects them to its lap entry and race operations.
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -22,25 +23,32 @@ public:
     using QObject::QObject;
     ~Zeitnahme() override = default;
 
-    // The word the status field shows.
+    // The word the status field shows, in the interface language.
     static QString statusName(Status s) {
+        return QCoreApplication::translate("Zeitnahme", statusQuelle(s));
+    }
+    // The same word in German, for the debug log.
+    static QString statusWort(Status s) { return QString::fromUtf8(statusQuelle(s)); }
+    static bool kannZaehlen(Status s) { return s == Status::Aktiv; }
+
+private:
+    static const char* statusQuelle(Status s) {
         switch (s) {
             case Status::Aktiv:
-                return QStringLiteral("aktiv");
+                return QT_TRANSLATE_NOOP("Zeitnahme", "aktiv");
             case Status::KeineVerbindung:
-                return QStringLiteral("keine Verbindung");
+                return QT_TRANSLATE_NOOP("Zeitnahme", "keine Verbindung");
             case Status::VerbindungVerloren:
-                return QStringLiteral("Verbindung verloren");
+                return QT_TRANSLATE_NOOP("Zeitnahme", "Verbindung verloren");
             case Status::TreiberFehlt:
-                return QStringLiteral("Treiber fehlt");
+                return QT_TRANSLATE_NOOP("Zeitnahme", "Treiber fehlt");
             case Status::Simuliert:
-                return QStringLiteral("simuliert");
+                return QT_TRANSLATE_NOOP("Zeitnahme", "simuliert");
             case Status::FalscheDaten:
-                return QStringLiteral("falsche Daten");
+                return QT_TRANSLATE_NOOP("Zeitnahme", "falsche Daten");
         }
-        return QString();
+        return "";
     }
-    static bool kannZaehlen(Status s) { return s == Status::Aktiv; }
 
 signals:
     // A crossing on timing input `eingang` (the lane of the input, before the engine maps it).
