@@ -2200,7 +2200,7 @@ They stay saved and go to the history with this heat.</translation>
     </message>
     <message>
         <source>LPT Port</source>
-        <translation>LPT port</translation>
+        <translation>LPT Port</translation>
     </message>
     <message>
         <source>Ansagen</source>

@@ -1,0 +1,236 @@
+// An English club's evening: the program started with LangId 1033 walks through every window
+// and dialog a race director reaches (each button and menu entry of the main window, the
+// dialogs behind them, a race with its start light, caution, corrections and results) and
+// fails on any text a user reads that is still German, with the window and the text.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QSqlQuery>
+#include <QTcpServer>
+#include <QTimer>
+#include <functional>
+
+#include "DeutschPruefung.h"
+#include "Datenbank.h"
+#include "HauptfensterZusatz.h"
+#include "Hauptanzeige.h"
+#include "KorrekturMenue.h"
+#include "Oberflaechensprache.h"
+#include "ProgrammAnsage.h"
+#include "ProgrammTest.h"
+#include "Sprecherfenster.h"
+#include "SlotAnzeige.h"
+#include "StartAmpel.h"
+#include "Textsammler.h"
+#include "diaDatenbank.h"
+#include "diaKorrektur.h"
+#include "diaRennen.h"
+#include "diaSprache.h"
+#include "frmDebug.h"
+#include "frmErgebnis.h"
+#include "frmStreckenLayout.h"
+
+class TestEnglisch : public ProgrammTest {
+    Q_OBJECT
+
+    DeutschPruefung m_deutsch{QStringLiteral(PISTORELLE_QUELLEN "/i18n/pistorelle_en.ts")};
+    Textsammler m_texte;
+    QStringList m_besucht;
+
+    QList<QWidget*> offeneFenster() const {
+        QList<QWidget*> l;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible()) l << w;
+        return l;
+    }
+
+    // Opens what the call opens: a modal dialog is read and closed from inside its own event
+    // loop; windows that appear beside the main window are read and closed afterwards.
+    void besuche(const QString& name, const std::function<void()>& oeffne) {
+        const QList<QWidget*> vorher = offeneFenster();
+        int gefunden = 0;
+        QList<QWidget*> gelesen;
+        QTimer wache;
+        wache.setInterval(0);
+        connect(&wache, &QTimer::timeout, this, [&] {
+            QWidget* m = QApplication::activeModalWidget();
+            if (!m || gelesen.contains(m)) return;
+            gelesen << m;
+            ++gefunden;
+            m_texte.fenster(name, m);
+            m->close();
+        });
+        wache.start();
+        oeffne();
+        QCoreApplication::processEvents();
+        wache.stop();
+        for (QWidget* w : offeneFenster())
+            if (!vorher.contains(w) && !gelesen.contains(w)) {
+                ++gefunden;
+                m_texte.fenster(name, w);
+                w->close();
+            }
+        // A switch (the demo) or a button without a window in this state opens nothing.
+        if (gefunden > 0) m_besucht << name;
+    }
+
+    void klicke(QAbstractButton* k) { besuche(k->objectName() + " " + k->text(), [k] { k->click(); }); }
+
+private slots:
+    void initTestCase() {
+        // The file knows the program's texts: an empty or missing one would let all pass.
+        QVERIFY(m_deutsch.nachrichten() > 500);
+        QVERIFY(m_deutsch.kennt(QStringLiteral("Sprache")));
+    }
+
+    void allesAufEnglisch() {
+        neueUmgebung();
+        EinstellungsSpeicher speicher;
+        speicher.speichere(QStringLiteral("LangId"), QStringLiteral("1033"));
+        // The live scoreboard is on, so its address shows too.
+        QTcpServer frei;
+        frei.listen(QHostAddress::LocalHost, 0);
+        const quint16 port = frei.serverPort();
+        frei.close();
+        speicher.speichere(QStringLiteral("LiveStandAn"), QStringLiteral("1"));
+        speicher.speichere(QStringLiteral("LiveStandPort"), QString::number(port));
+        starteProgramm();
+        QCOMPARE(Oberflaechensprache::aktuelle(), Oberflaechensprache::Englisch);
+        // Closing a window that asks (the tournament: end it?) says yes.
+        m_rueckfrage->antwort = true;
+        Datenbank& db = *m_start->datenbank();
+        // The club's own drivers and cars: names are data, not interface.
+        const char* const namen[6][2] = {{"Amy", "Porsche 917"}, {"Ben", "Ford GT40"},
+                                         {"Cleo", "Ferrari 512"}, {"Dan", "Lola T70"},
+                                         {"Eve", "McLaren M8"},   {"Finn", "Chaparral 2J"}};
+        for (int b = 1; b <= 6; ++b)
+            db.execute(QStringLiteral("update positionen set fahrer=?, auto=? where bahn=?"),
+                       {QString::fromLatin1(namen[b - 1][0]), QString::fromLatin1(namen[b - 1][1]), b});
+        leitung().MyInit();
+        m_texte.fenster(QStringLiteral("Hauptfenster"), f());
+
+        // Every button of the main window but the race's own, and every menu entry.
+        for (QPushButton* k : f()->findChildren<QPushButton*>()) {
+            if (k == f()->Command2 || k == f()->cmdChaos || !k->isVisible() || !k->isEnabled())
+                continue;
+            klicke(k);
+        }
+        for (QToolButton* t : f()->findChildren<QToolButton*>()) {
+            if (!t->menu()) continue;
+            emit t->menu()->aboutToShow();
+            for (QAction* a : t->menu()->actions()) {
+                if (!a->isEnabled() || a->isSeparator()) continue;
+                besuche(QStringLiteral("Menü ") + a->text(), [a] { a->trigger(); });
+                if (a->isCheckable() && a->isChecked()) a->trigger();  // the demo off again
+            }
+        }
+
+        // The dialogs one step further in.
+        besuche(QStringLiteral("diaSprache"), [&] {
+            diaSprache d(m_start->einstellungen(), *m_start->ansage(), f());
+            d.exec();
+        });
+        besuche(QStringLiteral("frmStreckenLayout"), [&] {
+            frmStreckenLayout d(db, f());
+            d.exec();
+        });
+        besuche(QStringLiteral("diaRennen"), [&] {
+            diaRennen d(leitung(), f());
+            d.exec();
+        });
+        besuche(QStringLiteral("diaFahrer"), [&] { emit f()->panel(0)->fahrerDoppelklick(); });
+        besuche(QStringLiteral("diaDatenbank"), [&] {
+            DatenbankWahl wahl;
+            StartDialogeFenster().datenbankAuswaehlen(wahl);
+        });
+        besuche(QStringLiteral("frmDebug"), [&] {
+            auto* d = new frmDebug(QString(), f());
+            d->setAttribute(Qt::WA_DeleteOnClose);
+            d->show();
+        });
+
+        // A race by time: the start light, laps, caution, a correction, the end and results.
+        QVERIFY(f()->Command2->isEnabled());
+        f()->cbRAuswahl->setCurrentIndex(2);
+        emit f()->cbRAuswahl->activated(2);
+        leitung().setzeGrenze(QStringLiteral("1"));
+        leitung().Grenze_Validate();
+        f()->Command2->click();
+        for (int i = 0; i < 3; ++i) QVERIFY(m_uhr->naechsterTimer(2100));
+        m_texte.fenster(QStringLiteral("StartAmpel"), f()->startAmpel());
+        m_texte.fenster(QStringLiteral("Hauptfenster im Countdown"), f());
+        while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
+        for (int runde = 0; runde < 4; ++runde)
+            for (int bahn = 1; bahn <= 4; ++bahn) {
+                m_uhr->vorruecken(1200 + 100 * bahn);
+                leitung().GetPortnummer(bahn);
+            }
+        m_uhr->vorruecken(300);
+        m_texte.fenster(QStringLiteral("Hauptfenster im Rennen"), f());
+        if (Sprecherfenster* s = m_start->ansage()->fenster())
+            m_texte.fenster(QStringLiteral("Sprecher"), s);
+        {
+            std::unique_ptr<QMenu> menue(f()->korrekturen()->menueFuer(1, f()));
+            m_texte.menue(QStringLiteral("Korrekturmenü"), menue.get());
+        }
+        besuche(QStringLiteral("diaKorrektur"), [&] {
+            diaKorrektur d(QCoreApplication::translate("KorrekturMenue", "Runde +1"),
+                           QStringLiteral("Amy?"), f());
+            d.exec();
+        });
+        f()->cmdChaos->click();
+        m_uhr->vorruecken(500);
+        m_texte.fenster(QStringLiteral("Hauptfenster in der Chaos-Phase"), f());
+        f()->cmdChaos->click();
+        m_uhr->vorruecken(3000);
+        f()->Command2->click();  // stop the run: yes
+        for (int i = 0; i < 20 && !f()->zusatz()->hatErgebnis(); ++i) m_uhr->vorruecken(1000);
+        m_texte.fenster(QStringLiteral("Hauptfenster nach dem Lauf"), f());
+        QVERIFY(f()->zusatz()->ergebnisFenster());
+        m_texte.fenster(QStringLiteral("Ergebnis"), f()->zusatz()->ergebnisFenster());
+        // The live scoreboard as a phone shows it, in headless Chromium.
+        const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+        if (!chromium.isEmpty()) {
+            QTemporaryDir profil;
+            QProcess p;
+            p.start(chromium, {"--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                               "--user-data-dir=" + profil.path(), "--virtual-time-budget=3000",
+                               "--dump-dom", QStringLiteral("http://127.0.0.1:%1/").arg(port)});
+            QSignalSpy ende(&p, &QProcess::finished);
+            QVERIFY(ende.wait(60000));
+            QString seite = QString::fromUtf8(p.readAllStandardOutput());
+            QVERIFY2(seite.contains(QLatin1String("<html lang=\"en\">")), qPrintable(seite.left(200)));
+            seite.remove(QRegularExpression(QStringLiteral("<(script|style)[^>]*>.*</\\1>"),
+                                            QRegularExpression::DotMatchesEverythingOption |
+                                                QRegularExpression::InvertedGreedinessOption));
+            for (const QString& t : seite.split(QRegularExpression(QStringLiteral("<[^>]*>"))))
+                m_texte.text(QStringLiteral("Live-Stand"), t);
+            QVERIFY(seite.contains(QLatin1String("Amy")));
+        }
+        for (const QString& t : m_rueckfrage->fragen + m_rueckfrage->meldungen +
+                                    m_dialoge->fragen + m_dialoge->meldungen)
+            m_texte.text(QStringLiteral("Frage oder Meldung"), t);
+
+        QStringList deutsch;
+        for (const Fundstelle& fs : m_texte.funde)
+            if (const QString g = m_deutsch.grund(fs.text); !g.isEmpty())
+                deutsch << QStringLiteral("%1: \"%2\" (%3)").arg(fs.wo, fs.text, g);
+        deutsch.removeDuplicates();
+        qInfo("%lld Texte aus %lld Fenstern gelesen", qint64(m_texte.funde.size()),
+              qint64(m_besucht.size()) + 8);
+        for (const QString& d : deutsch) qWarning("%s", qPrintable(d));
+        QVERIFY2(deutsch.isEmpty(),
+                 qPrintable(QStringLiteral("%1 German texts, listed above").arg(deutsch.size())));
+        // A walk that saw little proves nothing.
+        QVERIFY(m_texte.funde.size() > 300);
+        QVERIFY(m_besucht.size() > 12);
+    }
+};
+
+QTEST_MAIN(TestEnglisch)
+#include "tst_englisch.moc"
