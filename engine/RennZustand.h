@@ -46,6 +46,9 @@ struct RennZustand {
     std::array<qint16, 7> Runden{};
     std::array<qint32, 7> BesteRunde{};
     std::array<qint16, 7> BesteRundeNr{};
+    // Laps still to come that are never a best lap: an added lap and the one after it, whose
+    // time runs from the moment the lap was added.
+    std::array<qint8, 7> OhneBestzeit{};
     std::array<bool, 7> FruehstartMarke{};
     std::array<qint32, 7> ChaosDauer{};
 

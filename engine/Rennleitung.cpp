@@ -127,6 +127,7 @@ void Rennleitung::NeueRunde() {
         m_z.BahnGestartet[i] = false;
         m_z.Runden[i] = 0;
         m_z.BesteRunde[i] = 99999;
+        m_z.OhneBestzeit[i] = 0;
     }
     m_puffer->leeren();
     m_z.AmpelPhase = 5;
@@ -379,7 +380,9 @@ void Rennleitung::RundenErfassung2(int i, qint32 TempZeit, int zehntel) {
         m_z.GesamtRest[s] = geraet.rest;
         m_z.RundenStart[s] = TempZeit;
         m_z.GesamtZeit[s] = TempZeit - m_z.BahnStartZeit[s] - m_z.ChaosZeitBis(TempZeit);
-        if (m_z.LetzteRunde[s] < m_z.BesteRunde[s]) {
+        const bool besteMoeglich = m_z.OhneBestzeit[s] == 0;
+        if (!besteMoeglich) --m_z.OhneBestzeit[s];
+        if (besteMoeglich && m_z.LetzteRunde[s] < m_z.BesteRunde[s]) {
             m_z.BesteRunde[s] = m_z.LetzteRunde[s];
             m_z.BesteRundeNr[s] = m_z.Runden[s];
         }

@@ -88,12 +88,22 @@ QString Rundenkorrektur::plusEins(int bahn, int slot) {
         if (z.FahrerNr[size_t(b)] == slot) eingang = b;
     if (eingang == 0) return tr("Bahn %1 hat keinen Eingang.").arg(bahn);
     const qint16 vorher = z.Runden[size_t(slot)];
+    // Neither this lap nor the next (timed from now) may be a best lap or a lap record.
+    const qint8 ohneVorher = z.OhneBestzeit[size_t(slot)];
+    z.OhneBestzeit[size_t(slot)] = 2;
+    SlotWerte* panel = m_leitung.GetSlotAnzeigeFromBahn(bahn);
+    const int panelVorher = panel ? panel->rundenOhneBestzeit() : 0;
+    if (panel) panel->RundenOhneBestzeit(2);
     m_leitung.RundenErfassung(eingang, m_leitung.uhr().Zeitstempel());
     m_leitung.BildschirmRefresh();
-    if (z.Runden[size_t(slot)] != vorher + 1)
+    if (z.Runden[size_t(slot)] != vorher + 1) {
+        // Not counted: what an earlier added lap asked for still holds.
+        z.OhneBestzeit[size_t(slot)] = ohneVorher;
+        if (panel) panel->RundenOhneBestzeit(panelVorher);
         return tr("Die Runde wurde nicht gezählt: die letzte Runde auf Bahn %1 ist eben erst "
                   "gefahren.")
             .arg(bahn);
+    }
     Datenbank& db = m_leitung.datenbank();
     const QVariant lfdnr =
         db.wert(QStringLiteral("select max(lfdnr) from aktrennen where Bahn=?"), {bahn});
@@ -150,15 +160,19 @@ void Rundenkorrektur::rechneNeu(int bahn, int slot) {
     qint32 letzte = 0, gesamt = 0, beste = 99999;
     qint16 besteNr = 0;
     if (q.exec()) {
+        bool nachPlus = false;
         while (q.next()) {
             ++runden;
             letzte = alsMs(q.value(1));
             gesamt = alsMs(q.value(2));
-            // An added lap is counted but is never the best one.
-            if (!q.value(3).toString().contains(QLatin1String("K+")) && letzte < beste) {
+            // An added lap is counted but is never the best one, nor is the lap after it:
+            // that one is timed from the moment the lap was added.
+            const bool plus = q.value(3).toString().contains(QLatin1String("K+"));
+            if (!plus && !nachPlus && letzte < beste) {
                 beste = letzte;
                 besteNr = qint16(q.value(0).toInt());
             }
+            nachPlus = plus;
         }
     }
     z.Runden[s] = runden;

@@ -4,7 +4,8 @@
 // last lap after a false crossing. The lap rows keep a remark (" K+" on an added lap; a taken
 // back lap stays with " K-" and counts nowhere), laps, total, last and best lap and the places
 // are worked out again from the remaining laps, and each correction is stored in korrekturen.
-// An added lap never becomes the lane's best lap, so it never sets a lap record.
+// An added lap never becomes the lane's best lap, so it never sets a lap record; nor does the
+// lap after it, which is timed from the moment the lap was added.
 
 #include <QObject>
 #include <QString>

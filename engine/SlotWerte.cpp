@@ -60,6 +60,11 @@ void SlotWerte::SetVarWerte(int iPos, double AktZeit, double Runden, double dGes
     // The standings are walked into every panel on every tick: an unchanged panel is left
     // alone (no formatting, no change signal).
     if (!neu) return;
+    bool besteMoeglich = true;
+    if (m_basisRunden + Runden > m_runden && m_ohneBestzeit > 0) {
+        --m_ohneBestzeit;
+        besteMoeglich = false;
+    }
     m_position = iPos;
     m_rundenZeit = AktZeit;
     m_runden = m_basisRunden + Runden;
@@ -71,13 +76,13 @@ void SlotWerte::SetVarWerte(int iPos, double AktZeit, double Runden, double dGes
     setzeFeld(QStringLiteral("GESAMTZ"),
               Formate::Format(m_gesamtZeit / 1000.0, QStringLiteral("#######0.000")));
     setzeFeld(QStringLiteral("POS"), QString::number(m_position));
-    Statistik();
+    Statistik(besteMoeglich);
     m_felderAktuell = true;
     melde();
 }
 
-void SlotWerte::Statistik() {
-    if (m_runden > 0 && m_rundenZeit < m_schnellsteZeit) {
+void SlotWerte::Statistik(bool besteMoeglich) {
+    if (besteMoeglich && m_runden > 0 && m_rundenZeit < m_schnellsteZeit) {
         m_schnellsteZeit = m_rundenZeit;
         m_schnellsteRunde = m_runden;
     }

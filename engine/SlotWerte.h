@@ -26,6 +26,9 @@ public:
     void SetFruehstart();
     // The fastest lap after a lap was taken back or added by hand (ms, lap number; 0: none).
     void SetzeSchnellste(double zeit, double runde);
+    // The next laps this panel counts are never its best (an added lap and the one after it).
+    void RundenOhneBestzeit(int anzahl) { m_ohneBestzeit = anzahl; }
+    int rundenOhneBestzeit() const { return m_ohneBestzeit; }
     // Stores the race kind and empties the lap list (shown only outside "Rennen").
     void ChangeRennTyp(const QString& rennArt);
     // A driver and car chosen on the panel: names and pictures change, the race values stay.
@@ -74,7 +77,7 @@ signals:
     void geaendert();
 
 private:
-    void Statistik();
+    void Statistik(bool besteMoeglich);
     void setzeFeld(const QString& tag, const QString& text);
     void leereRundenListe();
     void melde();
@@ -95,6 +98,7 @@ private:
     double m_basisZeit = 0;
     double m_schnellsteZeit = 99999;
     double m_schnellsteRunde = 0;
+    int m_ohneBestzeit = 0;
     double m_hochgerechnet = 0;
     QStringList m_rundenListe;
     quint64 m_rundenZeilenGesamt = 0;
