@@ -14,9 +14,11 @@
 #include <QTcpServer>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 #include "DeutschPruefung.h"
 #include "Datenbank.h"
+#include "DemoModus.h"
 #include "HauptfensterZusatz.h"
 #include "Hauptanzeige.h"
 #include "KorrekturMenue.h"
@@ -108,10 +110,14 @@ private slots:
         const char* const namen[6][2] = {{"Amy", "Porsche 917"}, {"Ben", "Ford GT40"},
                                          {"Cleo", "Ferrari 512"}, {"Dan", "Lola T70"},
                                          {"Eve", "McLaren M8"},   {"Finn", "Chaparral 2J"}};
-        for (int b = 1; b <= 6; ++b)
-            db.execute(QStringLiteral("update positionen set fahrer=?, auto=? where bahn=?"),
-                       {QString::fromLatin1(namen[b - 1][0]), QString::fromLatin1(namen[b - 1][1]), b});
-        leitung().MyInit();
+        const auto setzeNamen = [&] {
+            for (int b = 1; b <= 6; ++b)
+                db.execute(QStringLiteral("update positionen set fahrer=?, auto=? where bahn=?"),
+                           {QString::fromLatin1(namen[b - 1][0]),
+                            QString::fromLatin1(namen[b - 1][1]), b});
+            leitung().MyInit();
+        };
+        setzeNamen();
         m_texte.fenster(QStringLiteral("Hauptfenster"), f());
 
         // Every button of the main window but the race's own, and every menu entry.
@@ -154,35 +160,54 @@ private slots:
             d->show();
         });
 
-        // A race by time: the start light, laps, caution, a correction, the end and results.
+        // A demo race by time, as a newcomer watches it: the start light, the simulated cars'
+        // laps, a lap added by the race director, caution, the end and the results.
+        // PISTORELLE_BILDER=folder keeps pictures of the race and the correction dialog.
+        const QString bilder = qEnvironmentVariable("PISTORELLE_BILDER");
         QVERIFY(f()->Command2->isEnabled());
+        setzeNamen();  // the tournament the walk opened and closed left its entrants
+        if (!bilder.isEmpty()) f()->resize(1280, 760);
+        f()->demo()->schalte(true);
         f()->cbRAuswahl->setCurrentIndex(2);
         emit f()->cbRAuswahl->activated(2);
-        leitung().setzeGrenze(QStringLiteral("1"));
+        leitung().setzeGrenze(QStringLiteral("2"));
         leitung().Grenze_Validate();
         f()->Command2->click();
         for (int i = 0; i < 3; ++i) QVERIFY(m_uhr->naechsterTimer(2100));
         m_texte.fenster(QStringLiteral("StartAmpel"), f()->startAmpel());
         m_texte.fenster(QStringLiteral("Hauptfenster im Countdown"), f());
         while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
-        for (int runde = 0; runde < 4; ++runde)
-            for (int bahn = 1; bahn <= 4; ++bahn) {
-                m_uhr->vorruecken(1200 + 100 * bahn);
-                leitung().GetPortnummer(bahn);
-            }
-        m_uhr->vorruecken(300);
+        for (int i = 0; i < 300; ++i) m_uhr->vorruecken(100);
+        QVERIFY(leitung().zustand().Runden[1] >= 3);
         m_texte.fenster(QStringLiteral("Hauptfenster im Rennen"), f());
+        QCoreApplication::processEvents();  // layouts catch up with the texts of the run
+        if (!bilder.isEmpty()) f()->grab().save(bilder + QStringLiteral("/demorennen.png"));
         if (Sprecherfenster* s = m_start->ansage()->fenster())
             m_texte.fenster(QStringLiteral("Sprecher"), s);
+        // Lap +1 through the lane panel's menu, its question answered in the real dialog.
+        int gefragt = 0;
+        f()->korrekturen()->setzeFrage(
+            [&](const QString& titel, const QString& text) -> std::optional<QString> {
+                ++gefragt;
+                diaKorrektur d(titel, text, f());
+                d.txtGrund()->setText(QStringLiteral("missed by the sensor"));
+                d.show();
+                m_texte.fenster(QStringLiteral("diaKorrektur"), &d);
+                if (!bilder.isEmpty()) d.grab().save(bilder + QStringLiteral("/korrektur.png"));
+                m_besucht << QStringLiteral("diaKorrektur");
+                return d.txtGrund()->text();
+            });
         {
             std::unique_ptr<QMenu> menue(f()->korrekturen()->menueFuer(1, f()));
             m_texte.menue(QStringLiteral("Korrekturmenü"), menue.get());
+            m_uhr->vorruecken(1500);
+            menue->actions().first()->trigger();
+            QCOMPARE(gefragt, 1);
+            QVERIFY2(db.wert(QStringLiteral("select count(*) from aktrennen where Bahn=1 and "
+                                            "RennInfo like '%K+%'"))
+                             .toInt() == 1,
+                     qPrintable(m_rueckfrage->meldungen.join('\n')));
         }
-        besuche(QStringLiteral("diaKorrektur"), [&] {
-            diaKorrektur d(QCoreApplication::translate("KorrekturMenue", "Runde +1"),
-                           QStringLiteral("Amy?"), f());
-            d.exec();
-        });
         f()->cmdChaos->click();
         m_uhr->vorruecken(500);
         m_texte.fenster(QStringLiteral("Hauptfenster in der Chaos-Phase"), f());
