@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStringList>
 #include <QXmlStreamReader>
 
 class DeutschPruefung {
@@ -20,8 +21,12 @@ public:
             x.readNext();
             if (x.isStartElement() && x.name() == QLatin1String("source"))
                 quelle = x.readElementText();
-            else if (x.isStartElement() && x.name() == QLatin1String("translation"))
+            else if (x.isStartElement() && x.name() == QLatin1String("translation")) {
+                const bool unfertig = x.attributes().value(QLatin1String("type")) ==
+                                      QLatin1String("unfinished");
                 uebersetzung = x.readElementText();
+                if (unfertig || uebersetzung.trimmed().isEmpty()) m_unfertig << quelle;
+            }
             else if (x.isEndElement() && x.name() == QLatin1String("message")) {
                 ++m_nachrichten;
                 if (!uebersetzung.isEmpty() && uebersetzung != quelle)
@@ -36,6 +41,8 @@ public:
     }
 
     int nachrichten() const { return m_nachrichten; }
+    // Source texts without a finished English translation.
+    QStringList unfertig() const { return m_unfertig; }
     bool kennt(const QString& wort) const { return m_woerter.contains(wort.toLower()); }
 
     // Why the text is German, or empty when it is not.
@@ -63,5 +70,6 @@ private:
     }
 
     QSet<QString> m_quellen, m_woerter;
+    QStringList m_unfertig;
     int m_nachrichten = 0;
 };

@@ -88,6 +88,8 @@ private slots:
         // The file knows the program's texts: an empty or missing one would let all pass.
         QVERIFY(m_deutsch.nachrichten() > 500);
         QVERIFY(m_deutsch.kennt(QStringLiteral("Sprache")));
+        // English is complete: every text of the file has its translation.
+        QVERIFY2(m_deutsch.unfertig().isEmpty(), qPrintable(m_deutsch.unfertig().join('\n')));
     }
 
     void allesAufEnglisch() {
