@@ -319,8 +319,39 @@ void SlotAnzeige::ordneAn() {
     passeSchriftenAn();
 }
 
+QString SlotAnzeige::schriftSchluessel() const {
+    // What the fitting depends on: sizes, fonts, and the texts with every digit as "0", so a
+    // new lap time of the same shape needs no new fitting (the panel fonts' digits are all
+    // equally wide).
+    QString k = QString::number(m_werte.schriftGroesse()) + QLatin1Char('|') +
+                QString::number(width()) + QLatin1Char('x') + QString::number(height()) +
+                QLatin1Char('|') + QString::number(m_liste->isVisibleTo(this)) +
+                QString::number(m_liste->width()) + QLatin1Char('|') +
+                QString::number(m_listenSchrift);
+    for (int ou = 0; ou < 2; ++ou)
+        for (int p = 0; p < 5; ++p) {
+            const AnzeigeFeld& f = m_feld[ou][p];
+            const QLabel* l = m_label[ou][p];
+            QString text = istName(f.Tag) ? l->property("volltext").toString() : l->text();
+            for (QChar& c : text)
+                if (c.isDigit()) c = QLatin1Char('0');
+            k += QStringLiteral("|%1,%2,%3,%4,%5,%6,")
+                     .arg(f.Anzeige)
+                     .arg(f.SchriftName)
+                     .arg(f.SchriftBold)
+                     .arg(f.SchriftGroesse)
+                     .arg(l->width())
+                     .arg(l->height()) +
+                 text;
+        }
+    return k;
+}
+
 void SlotAnzeige::passeSchriftenAn() {
     // The fields keep their sizes; on a panel too small for them the row shrinks as a whole.
+    const QString schluessel = schriftSchluessel();
+    if (schluessel == m_schriftSchluessel) return;
+    m_schriftSchluessel = schluessel;
     const int groesse = m_werte.schriftGroesse();
     for (int ou = 0; ou < 2; ++ou) {
         double faktor = 1.0;

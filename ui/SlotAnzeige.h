@@ -71,6 +71,7 @@ private:
     void uebernehmeWerte();
     void zeigeRundenListe();
     void passeSchriftenAn();
+    QString schriftSchluessel() const;
     void ladeBild(int ou, const QString& pfad);
 
     SlotWerte& m_werte;
@@ -83,6 +84,7 @@ private:
     QListWidget* m_liste = nullptr;
     QWidget* m_linie = nullptr;
     int m_listenSchrift = 0;  // 0: the list keeps its default size
+    QString m_schriftSchluessel;  // what the fonts were last fitted for
     quint64 m_gezeigteVersion = ~quint64(0);
     quint64 m_listenStand = ~quint64(0);  // rundenListeStand()/-ZeilenGesamt() of the list shown
     quint64 m_listenZeilen = 0;
