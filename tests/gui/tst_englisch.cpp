@@ -19,6 +19,7 @@
 #include "DeutschPruefung.h"
 #include "Datenbank.h"
 #include "DemoModus.h"
+#include "DemoZeitnahme.h"
 #include "HauptfensterZusatz.h"
 #include "Hauptanzeige.h"
 #include "KorrekturMenue.h"
@@ -53,6 +54,15 @@ class TestEnglisch : public ProgrammTest {
 
     // Opens what the call opens: a modal dialog is read and closed from inside its own event
     // loop; windows that appear beside the main window are read and closed afterwards.
+    // With PISTORELLE_BILDER set, a picture of every window the walk reads.
+    void bild(const QString& name, QWidget* w) {
+        const QString ordner = qEnvironmentVariable("PISTORELLE_BILDER");
+        if (ordner.isEmpty()) return;
+        QString datei = name;
+        datei.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
+        w->grab().save(ordner + QStringLiteral("/fenster-") + datei + QStringLiteral(".png"));
+    }
+
     void besuche(const QString& name, const std::function<void()>& oeffne) {
         const QList<QWidget*> vorher = offeneFenster();
         int gefunden = 0;
@@ -65,6 +75,7 @@ class TestEnglisch : public ProgrammTest {
             gelesen << m;
             ++gefunden;
             m_texte.fenster(name, m);
+            bild(name, m);
             m->close();
         });
         wache.start();
@@ -75,6 +86,7 @@ class TestEnglisch : public ProgrammTest {
             if (!vorher.contains(w) && !gelesen.contains(w)) {
                 ++gefunden;
                 m_texte.fenster(name, w);
+                bild(name, w);
                 w->close();
             }
         // A switch (the demo) or a button without a window in this state opens nothing.
@@ -170,6 +182,7 @@ private slots:
         setzeNamen();  // the tournament the walk opened and closed left its entrants
         if (!bilder.isEmpty()) f()->resize(1280, 760);
         f()->demo()->schalte(true);
+        f()->demo()->zeitnahme().schalteEin(4711);  // the same cars every time
         f()->cbRAuswahl->setCurrentIndex(2);
         emit f()->cbRAuswahl->activated(2);
         leitung().setzeGrenze(QStringLiteral("2"));
