@@ -1,5 +1,6 @@
 #include "SlotAnzeige.h"
 
+#include <algorithm>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -413,4 +414,16 @@ bool SlotAnzeige::eventFilter(QObject* o, QEvent* e) {
         }
     }
     return QWidget::eventFilter(o, e);
+}
+
+QVector<int> SlotAnzeige::bahnenVonOben(const QVector<SlotAnzeige*>& panels,
+                                        const QWidget* fenster) {
+    QVector<SlotAnzeige*> sichtbar;
+    for (SlotAnzeige* p : panels)
+        if (p->isVisibleTo(fenster)) sichtbar.append(p);
+    std::sort(sichtbar.begin(), sichtbar.end(),
+              [](const SlotAnzeige* a, const SlotAnzeige* b) { return a->y() < b->y(); });
+    QVector<int> bahnen;
+    for (const SlotAnzeige* p : sichtbar) bahnen.append(p->werte().ReturnBahn());
+    return bahnen;
 }

@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QVector>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -30,6 +31,8 @@ struct AnzeigeFeld {
 class SlotAnzeige : public QWidget {
     Q_OBJECT
 public:
+    // Lanes of the panels shown in fenster, by their place on screen, top first.
+    static QVector<int> bahnenVonOben(const QVector<SlotAnzeige*>& panels, const QWidget* fenster);
     static constexpr int anzahlPositionen = 6;  // 0..4 text fields, 5 the picture pair
     static constexpr int bildPosition = 5;
 

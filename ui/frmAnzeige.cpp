@@ -243,12 +243,5 @@ void frmAnzeige::stapelePanels() {
 }
 
 QVector<int> frmAnzeige::bahnenVonOben() const {
-    QVector<SlotAnzeige*> sichtbar;
-    for (SlotAnzeige* p : m_panels)
-        if (p->isVisibleTo(this)) sichtbar.append(p);
-    std::sort(sichtbar.begin(), sichtbar.end(),
-              [](const SlotAnzeige* a, const SlotAnzeige* b) { return a->y() < b->y(); });
-    QVector<int> bahnen;
-    for (const SlotAnzeige* p : sichtbar) bahnen.append(p->werte().ReturnBahn());
-    return bahnen;
+    return SlotAnzeige::bahnenVonOben(m_panels, this);
 }

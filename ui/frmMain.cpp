@@ -601,14 +601,7 @@ void frmMain::stapelePanels() {
 }
 
 QVector<int> frmMain::bahnenVonOben() const {
-    QVector<SlotAnzeige*> sichtbar;
-    for (SlotAnzeige* p : m_panels)
-        if (p->isVisibleTo(this)) sichtbar.append(p);
-    std::sort(sichtbar.begin(), sichtbar.end(),
-              [](const SlotAnzeige* a, const SlotAnzeige* b) { return a->y() < b->y(); });
-    QVector<int> bahnen;
-    for (const SlotAnzeige* p : sichtbar) bahnen.append(p->werte().ReturnBahn());
-    return bahnen;
+    return SlotAnzeige::bahnenVonOben(m_panels, this);
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {
