@@ -94,6 +94,9 @@ SlotAnzeige::SlotAnzeige(SlotWerte& werte, const Einstellungen& e, int bildschir
     m_liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_liste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_liste->setObjectName(QStringLiteral("lstRunden"));
+    // Every line is "000-000.000" in one font: the list need not measure each of them again
+    // when a new lap goes on top.
+    m_liste->setUniformItemSizes(true);
     m_linie = new QWidget(this);
     m_linie->setObjectName(QStringLiteral("Linie"));
     m_linie->setAutoFillBackground(true);
