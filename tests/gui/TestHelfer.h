@@ -1,7 +1,9 @@
 #pragma once
 // Scripted stand-ins for the gui tests: start-up dialogs, engine questions, speech engine.
 
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "Rueckfrage.h"
 #include "SprachSynthese.h"
@@ -79,3 +81,20 @@ public:
         emit beendet();
     }
 };
+
+// Two offscreen screens side by side, 1280 x 800 and the second of the given size, for the
+// QApplication made after this call; the file goes into ordner. False when it cannot be written.
+inline bool zweiSchirme(const QTemporaryDir& ordner, int breite, int hoehe) {
+    QFile schirme(ordner.filePath(QStringLiteral("schirme.json")));
+    if (!schirme.open(QIODevice::WriteOnly)) return false;
+    schirme.write(QStringLiteral(
+                      R"({"screens":[)"
+                      R"({"name":"A","x":0,"y":0,"width":1280,"height":800,"logicalDpiX":96,"logicalDpiY":96},)"
+                      R"({"name":"B","x":1280,"y":0,"width":%1,"height":%2,"logicalDpiX":96,"logicalDpiY":96}]})")
+                      .arg(breite)
+                      .arg(hoehe)
+                      .toUtf8());
+    schirme.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + schirme.fileName().toUtf8());
+    return true;
+}

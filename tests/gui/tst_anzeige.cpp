@@ -134,14 +134,7 @@ private slots:
 int main(int argc, char** argv) {
     // Two screens side by side, the main window on the first.
     QTemporaryDir ordner;
-    QFile schirme(ordner.filePath("schirme.json"));
-    if (!schirme.open(QIODevice::WriteOnly)) return 3;
-    schirme.write(
-        R"({"screens":[)"
-        R"({"name":"A","x":0,"y":0,"width":1280,"height":800,"logicalDpiX":96,"logicalDpiY":96},)"
-        R"({"name":"B","x":1280,"y":0,"width":1920,"height":1080,"logicalDpiX":96,"logicalDpiY":96}]})");
-    schirme.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + schirme.fileName().toUtf8());
+    if (!zweiSchirme(ordner, 1920, 1080)) return 3;
     QApplication app(argc, argv);
     TestAnzeige t;
     return QTest::qExec(&t, argc, argv);
