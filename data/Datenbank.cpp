@@ -181,6 +181,8 @@ QSqlDatabase Datenbank::db() const { return QSqlDatabase::database(m_verbindung,
 bool Datenbank::istOffen() const { return QSqlDatabase::contains(m_verbindung) && db().isOpen(); }
 
 void Datenbank::schliesse() {
+    // Kept statements belong to the connection and must go before it.
+    m_anweisungen.clear();
     if (QSqlDatabase::contains(m_verbindung)) {
         {
             QSqlDatabase d = db();
@@ -479,11 +481,17 @@ bool Datenbank::execute(const QString& sql, const QVariantList& werte, QString* 
         if (fehlerNr) *fehlerNr = m_fehlerNr;
         return false;
     }
-    QSqlQuery q(db());
-    if (!q.prepare(sql)) return merkeFehler(q.lastError(), fehlerText, fehlerNr);
-    for (const QVariant& w : werte) q.addBindValue(w);
-    if (!q.exec()) return merkeFehler(q.lastError(), fehlerText, fehlerNr);
-    return true;
+    QSqlQuery* q = anweisung(sql);
+    if (!q) {
+        setze(fehlerText, m_fehler);
+        if (fehlerNr) *fehlerNr = m_fehlerNr;
+        return false;
+    }
+    for (int i = 0; i < werte.size(); ++i) q->bindValue(i, werte.at(i));
+    const bool ok = q->exec();
+    if (!ok) merkeFehler(q->lastError(), fehlerText, fehlerNr);
+    q->finish();
+    return ok;
 }
 
 QVariant Datenbank::wert(const QString& sql, const QVariantList& werte) {
@@ -494,18 +502,35 @@ QVariant Datenbank::wert(const QString& sql, const QVariantList& werte) {
         m_fehler = QCoreApplication::translate("Datenbank", "Die Datenbank ist nicht geöffnet.");
         return {};
     }
-    QSqlQuery q(db());
-    q.setForwardOnly(true);
-    if (!q.prepare(sql)) {
-        merkeFehler(q.lastError(), nullptr, nullptr);
+    QSqlQuery* q = anweisung(sql);
+    if (!q) return {};
+    for (int i = 0; i < werte.size(); ++i) q->bindValue(i, werte.at(i));
+    if (!q->exec()) {
+        merkeFehler(q->lastError(), nullptr, nullptr);
+        q->finish();
         return {};
     }
-    for (const QVariant& w : werte) q.addBindValue(w);
-    if (!q.exec()) {
-        merkeFehler(q.lastError(), nullptr, nullptr);
-        return {};
+    const QVariant w = q->next() ? q->value(0) : QVariant();
+    q->finish();
+    return w;
+}
+
+QSqlQuery* Datenbank::anweisung(const QString& sql) {
+    if (const auto it = m_anweisungen.find(sql); it != m_anweisungen.end()) return it->second.get();
+    if (!istOffen()) {
+        m_fehlerNr = -1;
+        m_fehler = QCoreApplication::translate("Datenbank", "Die Datenbank ist nicht geöffnet.");
+        return nullptr;
     }
-    return q.next() ? q.value(0) : QVariant();
+    auto q = std::make_unique<QSqlQuery>(db());
+    q->setForwardOnly(true);
+    if (!q->prepare(sql)) {
+        merkeFehler(q->lastError(), nullptr, nullptr);
+        return nullptr;
+    }
+    // Texts built at run time (filters, sort orders) would pile up; the lap path's few stay.
+    if (m_anweisungen.size() >= 256) m_anweisungen.clear();
+    return m_anweisungen.emplace(sql, std::move(q)).first->second.get();
 }
 
 bool Datenbank::beginneTransaktion() {

@@ -4,8 +4,11 @@
 // columns compare without regard to case, umlauts included. Every value is bound, never pasted.
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
+#include <memory>
+#include <unordered_map>
 
 class QSqlError;
 
@@ -36,6 +39,12 @@ public:
                  int* fehlerNr = nullptr);
     // The first column of the first row of a query, or an invalid QVariant.
     QVariant wert(const QString& sql, const QVariantList& werte = {});
+    // The prepared statement for sql, parsed once per connection and kept for the next call:
+    // the lap path runs the same few statements several times a lap, and parsing them again
+    // cost more than running them. Bind by position (bindValue(i, ...)), run it, read it, and
+    // finish() it before the next call of anweisung or execute could reach the same text, so
+    // no read stays open. nullptr when it does not prepare (the reason in letzterFehler()).
+    QSqlQuery* anweisung(const QString& sql);
 
     bool beginneTransaktion();
     bool bestaetige();
@@ -69,6 +78,7 @@ private:
 
     QString m_verbindung;
     QString m_pfad;
+    std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_anweisungen;
     QString m_fehler;
     int m_fehlerNr = 0;
 };

@@ -43,13 +43,21 @@ bool fehlgeschlagen(const QSqlQuery& q, QString* fehler) {
     return false;
 }
 
-// Runs a select with bound values; false with the error when it fails.
-bool frage(QSqlQuery& q, const QString& sql, const QVariantList& werte, QString* fehler) {
-    q.setForwardOnly(true);
-    if (!q.prepare(sql)) return fehlgeschlagen(q, fehler);
-    for (const QVariant& w : werte) q.addBindValue(w);
-    if (!q.exec()) return fehlgeschlagen(q, fehler);
-    return true;
+// Runs a kept select with bound values; nullptr with the error when it fails. The caller
+// reads what it needs and finishes the statement.
+QSqlQuery* frage(Datenbank& db, const QString& sql, const QVariantList& werte, QString* fehler) {
+    QSqlQuery* q = db.anweisung(sql);
+    if (!q) {
+        if (fehler) *fehler = db.letzterFehler();
+        return nullptr;
+    }
+    for (int i = 0; i < werte.size(); ++i) q->bindValue(i, werte.at(i));
+    if (!q->exec()) {
+        fehlgeschlagen(*q, fehler);
+        q->finish();
+        return nullptr;
+    }
+    return q;
 }
 
 }  // namespace
@@ -67,35 +75,38 @@ QString Rangliste::ordnung(int option1) {
 
 QVector<PositionsZeile> Rangliste::lese(int anzBahnen, const QString& ordnung, QString* fehler) {
     QVector<PositionsZeile> zeilen;
-    QSqlQuery q(m_db.db());
-    if (!frage(q, QStringLiteral("select %1 from positionen where bahn<=?").arg(spalten) + ordnung,
-               {anzBahnen}, fehler))
-        return zeilen;
-    while (q.next()) zeilen.append(zeileAus(q));
+    QSqlQuery* q = frage(
+        m_db, QStringLiteral("select %1 from positionen where bahn<=?").arg(spalten) + ordnung,
+        {anzBahnen}, fehler);
+    if (!q) return zeilen;
+    while (q->next()) zeilen.append(zeileAus(*q));
+    q->finish();
     return zeilen;
 }
 
 QVector<QSqlRecord> Rangliste::leseSaetze(int anzBahnen, const QString& ordnung, QString* fehler) {
     QVector<QSqlRecord> saetze;
-    QSqlQuery q(m_db.db());
-    if (!frage(q, QStringLiteral("select * from Positionen where bahn<=?") + ordnung, {anzBahnen},
-               fehler))
-        return saetze;
-    while (q.next()) saetze.append(q.record());
+    QSqlQuery* q =
+        frage(m_db, QStringLiteral("select * from Positionen where bahn<=?") + ordnung, {anzBahnen},
+              fehler);
+    if (!q) return saetze;
+    while (q->next()) saetze.append(q->record());
+    q->finish();
     return saetze;
 }
 
 std::optional<PositionsZeile> Rangliste::zeileVonSlot(int slot, int anzBahnen,
                                                       const QString& ordnung, QString* fehler) {
-    QSqlQuery q(m_db.db());
-    if (!frage(
-            q,
-            QStringLiteral("select %1 from positionen where bahn<=? and FahrerNr=?").arg(spalten) +
-                ordnung + QStringLiteral(" limit 1"),
-            {anzBahnen, slot}, fehler))
-        return std::nullopt;
-    if (!q.next()) return std::nullopt;
-    return zeileAus(q);
+    QSqlQuery* q = frage(
+        m_db,
+        QStringLiteral("select %1 from positionen where bahn<=? and FahrerNr=?").arg(spalten) +
+            ordnung + QStringLiteral(" limit 1"),
+        {anzBahnen, slot}, fehler);
+    if (!q) return std::nullopt;
+    std::optional<PositionsZeile> z;
+    if (q->next()) z = zeileAus(*q);
+    q->finish();
+    return z;
 }
 
 bool Rangliste::schreibeRunde(const PositionsZeile& z, QString* fehler) {
@@ -127,15 +138,19 @@ bool Rangliste::uebertrageSchnellsteRunden(const QVector<PositionsZeile>& zeilen
         if (z.runden <= 0 || z.schnellste <= 0 || z.schnellste >= 999999) continue;
         //: step in which writing the lap records failed; schnellsterunden is a table name
         *schritt = tr("Suche in schnellsterunden");
-        QSqlQuery q(m_db.db());
-        if (!frage(q,
-                   QStringLiteral("select rowid, Zeit from schnellsterunden where Fahrer=? and "
-                                  "Auto=? and strecke=? and bahn=? and LBahn=? limit 1"),
-                   {z.fahrer, z.autoName, z.strecke, QString::number(z.bahn), z.laenge}, fehler))
-            return false;
+        QSqlQuery* q =
+            frage(m_db,
+                  QStringLiteral("select rowid, Zeit from schnellsterunden where Fahrer=? and "
+                                 "Auto=? and strecke=? and bahn=? and LBahn=? limit 1"),
+                  {z.fahrer, z.autoName, z.strecke, QString::number(z.bahn), z.laenge}, fehler);
+        if (!q) return false;
         const QString geschw =
             Formate::Format(z.schnellsteGeschw, QStringLiteral("#######000.000"));
-        if (!q.next()) {
+        const bool vorhanden = q->next();
+        const qint64 rowid = vorhanden ? q->value(0).toLongLong() : 0;
+        const QVariant gespeichert = vorhanden ? q->value(1) : QVariant();
+        q->finish();
+        if (!vorhanden) {
             *schritt = tr("Neuer Eintrag");
             if (!m_db.execute(QStringLiteral("insert into schnellsterunden (Fahrer, Auto, Strecke, "
                                              "Bahn, LBahn, Runde, Geschw, Zeit, Wann) values "
@@ -146,9 +161,6 @@ bool Rangliste::uebertrageSchnellsteRunden(const QVector<PositionsZeile>& zeilen
                 return false;
             continue;
         }
-        const qint64 rowid = q.value(0).toLongLong();
-        const QVariant gespeichert = q.value(1);
-        q.finish();
         // Keep a record unless this run beat it.
         if (!gespeichert.isNull() && gespeichert.toLongLong() > 0 &&
             z.schnellste >= gespeichert.toLongLong())
