@@ -186,7 +186,11 @@ void HauptfensterZusatz::passeUhrAn() {
     uhr.setPixelSize(pixel);
     m_fenster.Label1->setFont(uhr);
     const QFontMetrics fm(uhr);
-    m_fenster.Label1->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("00:00:00.000")) + 24);
+    // Of fixed size: its text changes with every tick of the race timer, and a label that may
+    // change its size makes the whole window lay out again each time.
+    m_fenster.Label1->setFixedSize(
+        fm.horizontalAdvance(QStringLiteral("00:00:00.000")) + 24,
+        qMax(fm.height() + 4, m_fenster.Command2->sizeHint().height()));
     const int licht = qMax(20, fm.height() * 2 / 3);
     m_fenster.Lichtanzeige->setFixedSize(licht, licht);
 }
