@@ -12,6 +12,7 @@
 #include "Einstellungen.h"
 #include "EinstellungsSpeicher.h"
 #include "Farbwert.h"
+#include "RundenZeilenMaler.h"
 #include "SlotWerte.h"
 
 namespace {
@@ -97,6 +98,7 @@ SlotAnzeige::SlotAnzeige(SlotWerte& werte, const Einstellungen& e, int bildschir
     // Every line is "000-000.000" in one font: the list need not measure each of them again
     // when a new lap goes on top.
     m_liste->setUniformItemSizes(true);
+    m_liste->setItemDelegate(new RundenZeilenMaler(m_liste));
     m_linie = new QWidget(this);
     m_linie->setObjectName(QStringLiteral("Linie"));
     m_linie->setAutoFillBackground(true);
