@@ -212,6 +212,34 @@ private slots:
         QCOMPARE(nr, -1);
     }
 
+    // Statements are kept prepared between calls: each call gets its own values, no read is
+    // left running behind a call, and a kept statement never outlives its file.
+    void gemerkteAnweisungen() {
+        const QString naechster = "select Fahrer from positionen where Bahn>? order by Bahn";
+        const QString erster = m_db.wert(naechster, {0}).toString();
+        const QString zweiter = m_db.wert(naechster, {1}).toString();
+        QVERIFY(!erster.isEmpty());
+        QVERIFY(zweiter != erster);
+        QCOMPARE(m_db.wert(naechster, {0}).toString(), erster);
+        // The first row of many was read: the statement must not stay open (VACUUM refuses
+        // to run beside one).
+        QVERIFY2(m_db.execute("VACUUM"), qPrintable(m_db.letzterFehler()));
+
+        // Failed once, it is not kept failing.
+        QVERIFY(!m_db.wert("select count(*) from spaeter").isValid());
+        QVERIFY(m_db.execute("create table spaeter (x)"));
+        QCOMPARE(m_db.wert("select count(*) from spaeter").toInt(), 0);
+
+        // Another file: the same text reads that file.
+        const QString anderer = m_ordner.filePath("anderer.db");
+        QString fehler;
+        QVERIFY2(m_db.oeffneOderErzeuge(anderer, &fehler), qPrintable(fehler));
+        QVERIFY(m_db.execute("update positionen set Fahrer='Zora' where Bahn=1"));
+        QCOMPARE(m_db.wert(naechster, {0}).toString(), QStringLiteral("Zora"));
+        QVERIFY2(m_db.oeffne(m_pfad, &fehler), qPrintable(fehler));
+        QCOMPARE(m_db.wert(naechster, {0}).toString(), erster);
+    }
+
     void historieKopieUndStempel() {
         fuegeRundeEin(m_db, "Anna", 1, 9.5);
         fuegeRundeEin(m_db, "Bernd", 1, 8.25);
