@@ -86,9 +86,8 @@ QVector<PositionsZeile> Rangliste::lese(int anzBahnen, const QString& ordnung, Q
 
 QVector<QSqlRecord> Rangliste::leseSaetze(int anzBahnen, const QString& ordnung, QString* fehler) {
     QVector<QSqlRecord> saetze;
-    QSqlQuery* q =
-        frage(m_db, QStringLiteral("select * from Positionen where bahn<=?") + ordnung, {anzBahnen},
-              fehler);
+    QSqlQuery* q = frage(m_db, QStringLiteral("select * from Positionen where bahn<=?") + ordnung,
+                         {anzBahnen}, fehler);
     if (!q) return saetze;
     while (q->next()) saetze.append(q->record());
     q->finish();

@@ -188,9 +188,8 @@ void HauptfensterZusatz::passeUhrAn() {
     const QFontMetrics fm(uhr);
     // Of fixed size: its text changes with every tick of the race timer, and a label that may
     // change its size makes the whole window lay out again each time.
-    m_fenster.Label1->setFixedSize(
-        fm.horizontalAdvance(QStringLiteral("00:00:00.000")) + 24,
-        qMax(fm.height() + 4, m_fenster.Command2->sizeHint().height()));
+    m_fenster.Label1->setFixedSize(fm.horizontalAdvance(QStringLiteral("00:00:00.000")) + 24,
+                                   qMax(fm.height() + 4, m_fenster.Command2->sizeHint().height()));
     const int licht = qMax(20, fm.height() * 2 / 3);
     m_fenster.Lichtanzeige->setFixedSize(licht, licht);
 }

@@ -29,8 +29,8 @@ void RundenZeilenMaler::paint(QPainter* maler, const QStyleOptionViewItem& optio
     const QStaticText& s = zeile(text, option.font);
     // Where the item view's own painting puts a left-aligned line: a margin, centred in height.
     const QStyle* stil = option.widget ? option.widget->style() : nullptr;
-    const int rand = stil ? stil->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1
-                          : 3;
+    const int rand =
+        stil ? stil->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1 : 3;
     const QRect r = option.rect;
     maler->save();
     maler->setFont(option.font);
