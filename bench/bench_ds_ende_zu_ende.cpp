@@ -3,6 +3,8 @@
 // its own port, decoder, lap path and main window (offscreen) on the wall clock. Per lap:
 // the time from the frame's write to the end of the race-timer tick that committed its row,
 // and to the paint of the lane panel showing it. Median, p99 and max beside the tick period.
+// At the end, each lane's total against the sum of the lap values the counter sent (tenths
+// of a millisecond): they must agree within half a millisecond.
 //
 // Usage: bench_ds_ende_zu_ende [--runden N] [--abstand MS]
 //   N laps (all lanes together, default 600), one frame every MS milliseconds on average
@@ -157,6 +159,9 @@ int main(int argc, char** argv) {
     }
 
     // The counter: every lane's first message starts it (count 1), then laps of 6 x abstand.
+    // What it sent per lane, in tenths of a millisecond: the lane's total must be its sum.
+    std::array<qint64, 7> summeZehntel{};
+    std::array<int, 7> gesendeteRunden{};
     std::thread zaehler([&] {
         unsigned char folge = 0;
         auto naechste = Uhrzeit::now();
@@ -166,6 +171,8 @@ int main(int argc, char** argv) {
             const qint64 zehntel = runden == 1 ? 0 : qint64(6 * abstand) * 10 + k % 7;
             folge = folge == 255 ? 1 : folge + 1;
             const QByteArray r = DSRahmen::runde(folge, bahn, runden, zehntel);
+            summeZehntel[size_t(bahn)] += zehntel;
+            gesendeteRunden[size_t(bahn)] = runden - 1;
             const int streuung = abstand * 3 / 10;
             naechste += std::chrono::milliseconds(abstand - streuung +
                                                   int((qint64(k) * 7919) % (2 * streuung + 1)));
@@ -202,5 +209,18 @@ int main(int argc, char** argv) {
     std::printf("Taktperiode Timer5: 120 ms; aktrennen: %d Zeilen\n", rows);
     drucke(QStringLiteral("Rahmen -> Zeile gespeichert:"), auswerten(zeilen));
     drucke(QStringLiteral("Rahmen -> Panel gemalt:"), auswerten(panels));
-    return rows >= anzahl ? 0 : 1;
+    double abweichung = 0;
+    int wenigste = anzahl;
+    bool vollstaendig = true;
+    for (int b = 1; b <= 6; ++b) {
+        const double summe = summeZehntel[size_t(b)] / 10.0;
+        abweichung = qMax(abweichung, qAbs(rl.zustand().GesamtZeit[size_t(b)] - summe));
+        wenigste = qMin(wenigste, gesendeteRunden[size_t(b)]);
+        vollstaendig = vollstaendig && rl.zustand().Runden[size_t(b)] == gesendeteRunden[size_t(b)];
+    }
+    std::printf(
+        "Gesamtzeit je Bahn gegen die Summe der Zählerwerte (Zehntel ms), nach mindestens "
+        "%d Runden je Bahn: größte Abweichung %.1f ms%s\n",
+        wenigste, abweichung, vollstaendig ? "" : " (nicht alle Runden gezählt)");
+    return rows >= anzahl && vollstaendig && abweichung <= 0.5 ? 0 : 1;
 }
