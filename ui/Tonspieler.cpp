@@ -60,19 +60,23 @@ bool Tonspieler::leseWave(const QByteArray& d, QAudioFormat& format, QByteArray&
 bool Tonspieler::spiele(const QString& datei) {
     const QFileInfo info(datei);
     if (datei.isEmpty() || !info.isFile() || info.size() > groessteDatei) return false;
-    QFile f(info.absoluteFilePath());
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    QAudioFormat format;
-    QByteArray samples;
-    if (!leseWave(f.readAll(), format, samples)) return false;
+    const QString pfad = info.absoluteFilePath();
+    if (pfad != m_geladen.pfad || info.size() != m_geladen.groesse ||
+        info.lastModified() != m_geladen.geaendert) {
+        QFile f(pfad);
+        if (!f.open(QIODevice::ReadOnly)) return false;
+        Geladen neu{pfad, info.size(), info.lastModified(), {}, {}};
+        if (!leseWave(f.readAll(), neu.format, neu.samples)) return false;
+        m_geladen = neu;
+    }
 
     stoppe();  // a new sound replaces the one playing
-    m_zuletzt = info.absoluteFilePath();
+    m_zuletzt = pfad;
     const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
-    if (geraet.isNull() || !geraet.isFormatSupported(format)) return true;
-    m_puffer.setData(samples);
+    if (geraet.isNull() || !geraet.isFormatSupported(m_geladen.format)) return true;
+    m_puffer.setData(m_geladen.samples);
     m_puffer.open(QIODevice::ReadOnly);
-    m_senke = new QAudioSink(geraet, format, this);
+    m_senke = new QAudioSink(geraet, m_geladen.format, this);
     connect(m_senke, &QAudioSink::stateChanged, this, [this](QAudio::State zustand) {
         if (zustand == QAudio::IdleState) stoppe();
     });

@@ -6,6 +6,7 @@
 #include <QAudioFormat>
 #include <QBuffer>
 #include <QByteArray>
+#include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -31,4 +32,13 @@ private:
     QPointer<QAudioSink> m_senke;
     QBuffer m_puffer;
     QString m_zuletzt;
+    // The last file read, kept while it stays the same on disk: the lap beep plays on every lap.
+    struct Geladen {
+        QString pfad;
+        qint64 groesse = -1;
+        QDateTime geaendert;
+        QAudioFormat format;
+        QByteArray samples;
+    };
+    Geladen m_geladen;
 };

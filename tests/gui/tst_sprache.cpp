@@ -313,6 +313,13 @@ private slots:
         QVERIFY(ton.spiele(f.fileName()));
         QVERIFY(!ton.spiele(m_ordner->filePath("weg.wav")));
         QCOMPARE(ton.zuletzt(), QFileInfo(f.fileName()).absoluteFilePath());
+        QVERIFY(ton.spiele(f.fileName()));
+
+        // The sound is kept between plays, but not past a change of the file.
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("RIFF....WAVE kein Ton");
+        f.close();
+        QVERIFY(!ton.spiele(f.fileName()));
     }
 
     void waveDateiLesen() {
