@@ -533,20 +533,12 @@ QSqlQuery* Datenbank::anweisung(const QString& sql) {
     return m_anweisungen.emplace(sql, std::move(q)).first->second.get();
 }
 
-bool Datenbank::beginneTransaktion() {
-    QSqlDatabase d = db();
-    return d.transaction() || merkeFehler(d.lastError(), nullptr, nullptr);
-}
+// Through kept statements like every other: the lap path opens and commits once a tick.
+bool Datenbank::beginneTransaktion() { return execute(QStringLiteral("BEGIN")); }
 
-bool Datenbank::bestaetige() {
-    QSqlDatabase d = db();
-    return d.commit() || merkeFehler(d.lastError(), nullptr, nullptr);
-}
+bool Datenbank::bestaetige() { return execute(QStringLiteral("COMMIT")); }
 
-bool Datenbank::verwerfe() {
-    QSqlDatabase d = db();
-    return d.rollback() || merkeFehler(d.lastError(), nullptr, nullptr);
-}
+bool Datenbank::verwerfe() { return execute(QStringLiteral("ROLLBACK")); }
 
 bool Datenbank::KopieToHistRennen(const QString& stempel, QString* fehlerText, int* fehlerNr) {
     // "0" marks rows not yet stamped; stamping with it would leave them for the next race.
