@@ -472,50 +472,40 @@ bool Datenbank::merkeFehler(const QSqlError& fehler, QString* fehlerText, int* f
 
 bool Datenbank::execute(const QString& sql, const QVariantList& werte, QString* fehlerText,
                         int* fehlerNr) {
-    m_fehler.clear();
-    m_fehlerNr = 0;
-    if (!istOffen()) {
-        m_fehlerNr = -1;
-        m_fehler = QCoreApplication::translate("Datenbank", "Die Datenbank ist nicht geöffnet.");
-        setze(fehlerText, m_fehler);
-        if (fehlerNr) *fehlerNr = m_fehlerNr;
-        return false;
-    }
-    QSqlQuery* q = anweisung(sql);
+    QSqlQuery* q = frage(sql, werte);
     if (!q) {
         setze(fehlerText, m_fehler);
         if (fehlerNr) *fehlerNr = m_fehlerNr;
         return false;
     }
-    for (int i = 0; i < werte.size(); ++i) q->bindValue(i, werte.at(i));
-    const bool ok = q->exec();
-    if (!ok) merkeFehler(q->lastError(), fehlerText, fehlerNr);
     q->finish();
-    return ok;
+    return true;
 }
 
 QVariant Datenbank::wert(const QString& sql, const QVariantList& werte) {
-    m_fehler.clear();
-    m_fehlerNr = 0;
-    if (!istOffen()) {
-        m_fehlerNr = -1;
-        m_fehler = QCoreApplication::translate("Datenbank", "Die Datenbank ist nicht geöffnet.");
-        return {};
-    }
-    QSqlQuery* q = anweisung(sql);
+    QSqlQuery* q = frage(sql, werte);
     if (!q) return {};
-    for (int i = 0; i < werte.size(); ++i) q->bindValue(i, werte.at(i));
-    if (!q->exec()) {
-        merkeFehler(q->lastError(), nullptr, nullptr);
-        q->finish();
-        return {};
-    }
     const QVariant w = q->next() ? q->value(0) : QVariant();
     q->finish();
     return w;
 }
 
+QSqlQuery* Datenbank::frage(const QString& sql, const QVariantList& werte) {
+    m_fehler.clear();
+    m_fehlerNr = 0;
+    QSqlQuery* q = anweisung(sql);
+    if (!q) return nullptr;
+    for (int i = 0; i < werte.size(); ++i) q->bindValue(i, werte.at(i));
+    if (!q->exec()) {
+        merkeFehler(q->lastError(), nullptr, nullptr);
+        q->finish();
+        return nullptr;
+    }
+    return q;
+}
+
 QSqlQuery* Datenbank::anweisung(const QString& sql) {
+    // Kept statements go with the connection, so one found belongs to the open file.
     if (const auto it = m_anweisungen.find(sql); it != m_anweisungen.end()) return it->second.get();
     if (!istOffen()) {
         m_fehlerNr = -1;

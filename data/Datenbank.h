@@ -39,12 +39,12 @@ public:
                  int* fehlerNr = nullptr);
     // The first column of the first row of a query, or an invalid QVariant.
     QVariant wert(const QString& sql, const QVariantList& werte = {});
-    // The prepared statement for sql, parsed once per connection and kept for the next call:
-    // the lap path runs the same few statements several times a lap, and parsing them again
-    // cost more than running them. Bind by position (bindValue(i, ...)), run it, read it, and
-    // finish() it before the next call of anweisung or execute could reach the same text, so
-    // no read stays open. nullptr when it does not prepare (the reason in letzterFehler()).
-    QSqlQuery* anweisung(const QString& sql);
+    // Runs sql with its values ('?' placeholders) and returns the statement to read from, or
+    // nullptr (the reason in letzterFehler()). The statement is parsed once per connection and
+    // kept for the next call: the lap path runs the same few statements several times a lap,
+    // and parsing them again cost more than running them. Read what is needed, then finish()
+    // it, so no read stays open and the next call of the same text finds it free.
+    QSqlQuery* frage(const QString& sql, const QVariantList& werte = {});
 
     bool beginneTransaktion();
     bool bestaetige();
@@ -75,6 +75,8 @@ private:
     bool migriere(const QString& pfad, int version, QString* grund);
     bool legeSchemaAn(QString* grund);
     bool merkeFehler(const QSqlError& fehler, QString* fehlerText, int* fehlerNr);
+    // The kept statement for sql, prepared on first use; nullptr when it does not prepare.
+    QSqlQuery* anweisung(const QString& sql);
 
     QString m_verbindung;
     QString m_pfad;

@@ -1,6 +1,5 @@
 #include "Rangliste.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
@@ -35,28 +34,11 @@ PositionsZeile zeileAus(const QSqlQuery& q) {
     return z;
 }
 
-bool fehlgeschlagen(const QSqlQuery& q, QString* fehler) {
-    if (fehler) {
-        const QSqlError e = q.lastError();
-        *fehler = e.databaseText().isEmpty() ? e.text() : e.databaseText();
-    }
-    return false;
-}
-
 // Runs a kept select with bound values; nullptr with the error when it fails. The caller
 // reads what it needs and finishes the statement.
 QSqlQuery* frage(Datenbank& db, const QString& sql, const QVariantList& werte, QString* fehler) {
-    QSqlQuery* q = db.anweisung(sql);
-    if (!q) {
-        if (fehler) *fehler = db.letzterFehler();
-        return nullptr;
-    }
-    for (int i = 0; i < werte.size(); ++i) q->bindValue(i, werte.at(i));
-    if (!q->exec()) {
-        fehlgeschlagen(*q, fehler);
-        q->finish();
-        return nullptr;
-    }
+    QSqlQuery* q = db.frage(sql, werte);
+    if (!q && fehler) *fehler = db.letzterFehler();
     return q;
 }
 
