@@ -17,6 +17,9 @@ function(pistorelle_library name)
     target_compile_options(${name} PRIVATE -Wall -Wextra)
 endfunction()
 
+# A test's command goes behind this: its runtime folder (XDG_RUNTIME_DIR) is made and private.
+set(PISTORELLE_TESTSTART sh ${CMAKE_CURRENT_LIST_DIR}/eigenerLaufzeitordner.sh)
+
 # pistorelle_test(NAME SOURCES ... LIBS ...): one QtTest executable, run by ctest under the
 # offscreen platform with its own settings and data folders, so no test touches the user's.
 function(pistorelle_test name)
@@ -27,7 +30,7 @@ function(pistorelle_test name)
     target_compile_definitions(${name} PRIVATE
         PISTORELLE_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures"
         PISTORELLE_BINARY_DIR="${PROJECT_BINARY_DIR}")
-    add_test(NAME ${name} COMMAND ${name})
+    add_test(NAME ${name} COMMAND ${PISTORELLE_TESTSTART} $<TARGET_FILE:${name}>)
     set(home ${CMAKE_CURRENT_BINARY_DIR}/${name}.home)
     set_tests_properties(${name} PROPERTIES
         TIMEOUT 600

@@ -47,7 +47,10 @@ public:
 };
 
 VirtuelleUhr::VirtuelleUhr(qint64 startMs, QDateTime startZeit, QObject* parent)
-    : Uhr(parent), m_startMs(startMs), m_startZeit(std::move(startZeit)) {}
+    : Uhr(parent), m_startMs(startMs), m_startZeit(std::move(startZeit)) {
+    // The same random numbers on every run unless the user of the clock seeds it otherwise.
+    setzeSaat(1);
+}
 
 UhrTimer* VirtuelleUhr::neuerTimer(QObject* parent) {
     return new VirtuellerTimer(this, parent ? parent : this);

@@ -1,6 +1,6 @@
 #include "DemoModus.h"
 
-#include <QRandomGenerator>
+#include <limits>
 
 #include "DemoZeitnahme.h"
 #include "Rennleitung.h"
@@ -38,7 +38,8 @@ bool DemoModus::perUmgebung() {
 void DemoModus::schalte(bool an) {
     if (an == aktiv() || !schaltbar()) return;
     if (an) {
-        m_zeitnahme->schalteEin(QRandomGenerator::global()->generate());
+        // The cars' seed from the program's one generator, so a seeded clock repeats the race.
+        m_zeitnahme->schalteEin(quint32(m_leitung.uhr().zufall(0, std::numeric_limits<int>::max())));
     } else {
         m_zeitnahme->schalteAus();
         // The next run is a real one again.

@@ -119,22 +119,29 @@ void ProgrammStart::Form_Initialize() {
     StandardToene::installiere();
 }
 
+QString ProgrammStart::standardSperrDatei() {
+    // The user's own folders only: a lock in a folder that every user shares would let one
+    // user's program keep another's from starting.
+    QString ordner = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (ordner.isEmpty()) {
+        ordner = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(ordner);
+    }
+    return ordner + QStringLiteral("/pistorelle.lock");
+}
+
 bool ProgrammStart::Form_Load(const QStringList& argumente) {
     // 1. Once only.
     QString sperrPfad = m_optionen.sperrDatei;
-    if (sperrPfad.isEmpty()) {
-        QString ordner = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (ordner.isEmpty()) ordner = QDir::tempPath();
-        sperrPfad = ordner + QStringLiteral("/pistorelle.lock");
-    }
+    if (sperrPfad.isEmpty()) sperrPfad = standardSperrDatei();
     m_sperre = std::make_unique<QLockFile>(sperrPfad);
     m_sperre->setStaleLockTime(0);  // a lock is stale only when its process is gone
     if (!m_sperre->tryLock(0)) {
         m_dialoge.meldung(tr("Programm ist schon gestartet!"));
         return beende(1);
     }
-    // 2. Random generator from the clock.
-    m_uhr->setzeSaat(quint32(QDateTime::currentMSecsSinceEpoch()));
+    // 2. Random generator from the wall clock; a clock handed in comes seeded by its owner.
+    if (!m_optionen.uhr) m_uhr->setzeSaat(quint32(QDateTime::currentMSecsSinceEpoch()));
     // 3. The debug switch: exactly the one word.
     DebugLog::instanz().setUhr(m_uhr);
     DebugLog::instanz().setAktiv(DebugLog::istDebugSchalter(argumente));

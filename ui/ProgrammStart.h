@@ -47,12 +47,14 @@ public:
         SprachSynthese* synthese = nullptr;
         SprachWiedergabe* wiedergabe = nullptr;
         Rueckfrage* rueckfrage = nullptr;  // null: the program's dialogs
-        QString sperrDatei;                // empty: pistorelle.lock in the runtime folder
+        QString sperrDatei;                // empty: standardSperrDatei()
         int bildschirmHoehe = -1;
         bool fensterZeigen = true;
     };
 
     ProgrammStart(StartDialoge& dialoge, Optionen optionen);
+    // pistorelle.lock in the user's runtime folder, or in his data folder where he has none.
+    static QString standardSperrDatei();
     explicit ProgrammStart(StartDialoge& dialoge);
     ~ProgrammStart();
 

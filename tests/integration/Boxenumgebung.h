@@ -5,6 +5,7 @@
 // asked and shown.
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -56,6 +57,8 @@ inline char* toString(const Zeile& z) {
 
 struct Boxenumgebung : Programmpfad {
     PtyPaar pty;
+    // COM 1 is reached through this link in the test's own folder, as a udev name would be.
+    QString link;
     Mitschrift mit;
     SimulierterSensorBoxTreiber* treiber = nullptr;
 
@@ -67,7 +70,9 @@ struct Boxenumgebung : Programmpfad {
         speicher.speichere("TonBeep", "");
         speicher.speichere("CommPort1", "1");
         speicher.speichere("CommPort2", "2");
-        speicher.speichere("ComPfad1", pty.pfad);
+        link = ordner.filePath(QStringLiteral("com1"));
+        QFile::link(pty.pfad, link);
+        speicher.speichere("ComPfad1", link);
         speicher.speichere("ComPfad2", ordner.filePath(QStringLiteral("fehlt")));
         vorher(speicher);
         speicher.HoleRegWerte(e);
@@ -89,6 +94,14 @@ struct Boxenumgebung : Programmpfad {
     }
     // The port goes before the pty it is open on.
     ~Boxenumgebung() { abbauen(); }
+
+    // The cable is pulled: the box and its name are gone. Reopening tries the name, never
+    // the bare terminal, which another process of the machine may get next with the same
+    // number.
+    void zieheStecker() {
+        QFile::remove(link);
+        pty.schliesse();
+    }
 
     // Lets the real event loop run until bedingung holds (bytes cross the pty there); false
     // when it never does.

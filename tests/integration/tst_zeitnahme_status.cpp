@@ -118,10 +118,7 @@ private slots:
             einstellen(sp, "DS300Aktiv", 1);
             einstellen(sp, "DSGoStart", 1);
         });
-        // The port is reached through a fixed link, as a udev name would be.
-        const QString link = u.ordner.filePath("ttyDS");
-        QVERIFY(QFile::link(u.pty.pfad, link));
-        u.e.ComPfad[1] = link;
+        const QString link = u.link;
         u.hw->oeffne();
         QVERIFY(u.s->MSCommDSx00()->PortOpen());
         QCOMPARE(status(u).status(), S::Aktiv);
@@ -132,7 +129,7 @@ private slots:
         QVERIFY(u.runde(dreimal(letzte)));
 
         // Unplugged: the loss shows at once, with a notice that does not block the race.
-        u.pty.schliesse();
+        u.zieheStecker();
         QVERIFY(Boxenumgebung::bis([&] { return status(u).status() == S::VerbindungVerloren; }));
         QVERIFY(!status(u).kannZaehlen());
         QCOMPARE(u.mit.ereignisse.filter("message Zeitnahme: Verbindung verloren").size(), 1);
@@ -160,6 +157,7 @@ private slots:
 
         // Lost again: the counter's stop button is out of reach, so the program's Stop works
         // with its usual question.
+        QFile::remove(link);
         zweite.schliesse();
         QVERIFY(Boxenumgebung::bis([&] { return status(u).status() == S::VerbindungVerloren; }));
         u.ablauf->Command2_Click();
@@ -222,7 +220,7 @@ private slots:
         // The box's events reach the status field.
         QVERIFY(status(u).text().contains("EVENT: BOX 0 SENSOR 1 ON"));
 
-        u.pty.schliesse();
+        u.zieheStecker();
         QVERIFY(Boxenumgebung::bis([&] { return status(u).status() == S::VerbindungVerloren; }));
         // The race by time still ends: its clock goes on without the box.
         for (int i = 0; i < 80 && !u.ablauf->gestoppt(); ++i) u.uhr.vorruecken(1000);
