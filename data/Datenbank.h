@@ -28,6 +28,9 @@ public:
     bool oeffne(const QString& pfad, QString* fehler = nullptr);
     // Opens pfad, creating it with schema and seed when it does not exist yet (default database).
     bool oeffneOderErzeuge(const QString& pfad, QString* fehler = nullptr);
+    // A further connection to a database the program has already opened and checked: the lap
+    // path's writer on its own thread. Waits for a lock at most a little under one race tick.
+    bool oeffneFuerSchreiber(const QString& pfad, QString* fehler = nullptr);
     void schliesse();
     bool istOffen() const;
     QString pfad() const { return m_pfad; }
