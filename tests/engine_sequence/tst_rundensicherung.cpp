@@ -214,7 +214,8 @@ private slots:
         QCOMPARE(u.anzahl("say Das Rennen ist beendet"), 0);  // no announcements on the way out
     }
 
-    // Laps the database never took are written to a rescue file at program end.
+    // Laps the database never took are written to a rescue file at program end: in the data
+    // folder, or where that takes nothing (here a file stands in its way), in the home folder.
     void notfallDateiAmProgrammende() {
         Ablaufumgebung u;
         u.rl->cbRAuswahl_Click(0);
@@ -225,15 +226,20 @@ private slots:
         u.runde(3, g + 1000);
         u.runde(3, g + 7000);
         u.bis(g + 7200);
-        QVERIFY(u.ablauf->beendeVorProgrammende(u.ordner.path()));
+        QFile imWeg(u.ordner.filePath("daten"));
+        QVERIFY(imWeg.open(QIODevice::WriteOnly));
+        imWeg.close();
+        QVERIFY(u.ablauf->beendeVorProgrammende(imWeg.fileName()));
         const QString meldung = u.mit.ereignisse.last();
         QVERIFY(meldung.contains("1 Runden konnten nicht in der Datenbank gespeichert werden"));
         const QString pfad = meldung.section("Sie stehen in der Datei ", 1).chopped(1);
         QFile datei(pfad);
         QVERIFY2(datei.open(QIODevice::ReadOnly), qPrintable(pfad));
+        QCOMPARE(QFileInfo(pfad).absolutePath(), QDir::homePath());
         const QStringList zeilen = QString::fromUtf8(datei.readAll()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(zeilen.size(), 2);
         QVERIFY(zeilen.at(1).startsWith("Fahrer 3\tAuto 3\t"));
+        datei.remove();
         schreibschutz(u.db, false);
     }
 };
