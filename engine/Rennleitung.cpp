@@ -16,6 +16,7 @@
 #include "RundenPuffer.h"
 #include "Laufrettung.h"
 #include "Rundenprotokoll.h"
+#include "Rundenschreiber.h"
 #include "Rundensicherung.h"
 #include "SlotAnzeigen.h"
 #include "Uhr.h"
@@ -138,8 +139,18 @@ void Rennleitung::NeueRunde() {
                                 "kopiert werden: %2\nSie bleiben gespeichert und kommen mit "
                                 "diesem Lauf in die Historie.")
                                  .arg(QString::number(befund->runden), fehler));
-    } else if (!m_db.execute(QStringLiteral("delete from aktrennen"), {}, &fehler))
-        SchreibeDebug(QStringLiteral("NeueRunde: delete from aktrennen: ") + fehler);
+    } else {
+        // Through the writer: the laps of the new run queue behind it, so a lap table the
+        // database cannot empty right now never mixes two runs.
+        m_sicherung->schreibeDanach(
+            [](Datenbank& db) {
+                Rundenschreiber::Ergebnis e;
+                e.ok = db.execute(QStringLiteral("delete from aktrennen"), {}, &e.text,
+                                  &e.fehlerNr);
+                return e;
+            },
+            {});
+    }
     for (int bahn = 1; bahn <= 6; ++bahn) {
         if (PositionsZeile* z = m_stand.zeile(bahn)) {
             z->runden = 0;

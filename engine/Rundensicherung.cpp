@@ -71,9 +71,8 @@ bool Rundensicherung::kopiereInHistorie(
 }
 
 void Rundensicherung::versucht(qint64 nr, bool ok, int fehlerNr, const QString& text) {
-    Q_UNUSED(fehlerNr);
     if (!ok) {
-        if (auto it = m_danach.find(nr); it != m_danach.end())
+        if (auto it = m_danach.find(nr); it != m_danach.end() && it->second)
             it->second(Rundenschreiber::Ergebnis{false, fehlerNr, text});
         setzeFehler(text);
         return;
