@@ -144,7 +144,11 @@ bool laufe(const Lauf& l, QApplication& app) {
         }
     }
     if (!rl.zustand().RennenLaeuft) std::fprintf(stderr, "Lauf vorzeitig beendet\n");
+    const int rueckstand = rl.sicherung().ungespeicherteRunden();
+    QElapsedTimer aufholen;
+    aufholen.start();
     if (!rl.sicherung().sichereJetzt(60000)) std::fprintf(stderr, "Runden nicht gespeichert\n");
+    const qint64 aufgeholt = aufholen.elapsed();
     Datenbank& db = *start.datenbank();
     const int zeilen = db.wert(QStringLiteral("select count(*) from aktrennen")).toInt();
     std::printf("\n%s, 6 Bahnen, %s Durchfahrten, Hauptfenster 1280x800 offscreen "
@@ -160,6 +164,8 @@ bool laufe(const Lauf& l, QApplication& app) {
            c2);
     std::printf("  Verhältnis spät/früh: Median %.2f, p99 %.2f (CPU-Zeit: Median %.2f)\n",
                 k2.median / k1.median, k2.p99 / k1.p99, c2.median / c1.median);
+    std::printf("  Am Ende noch nicht gespeichert: %d Runden, gespeichert nach %lld ms\n",
+                rueckstand, aufgeholt);
 
     if (l.historie > 0) {
         QElapsedTimer uhrzeit;

@@ -118,7 +118,17 @@ public:
     }
     void nimm(std::shared_ptr<Eintrag> e) {
         m_kern.schlange.push_back(std::move(*e));
-        arbeite();
+        // Written after every hand-over already waiting here has been taken: ticks that came
+        // while the last write ran go into one transaction, not one fsync each.
+        if (m_geplant) return;
+        m_geplant = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_geplant = false;
+                arbeite();
+            },
+            Qt::QueuedConnection);
     }
     void verwirf() {
         m_kern.schlange.clear();
@@ -174,6 +184,7 @@ private:
     bool m_offen = false;
     QString m_oeffnenFehler;
     QTimer* m_timer = nullptr;
+    bool m_geplant = false;
     Kern m_kern;
     std::mutex m_mutex;
     std::condition_variable m_bedingung;
