@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "ChaosModus.h"
+#include "ChaosTaste.h"
 #include "Einstellungen.h"
 #include "Fensterplatz.h"
 #include "Lampenform.h"
@@ -62,6 +63,14 @@ HauptfensterZusatz::HauptfensterZusatz(frmMain& f, Rennleitung& leitung, Rennabl
     connect(esc, &QShortcut::activated, this, [this] {
         if (m_anzeige.caption(H::Command2) == QLatin1String("&Stop")) m_ablauf.Command2_Click();
     });
+    // Space ends caution, as the light inside the window says.
+    new ChaosTaste(
+        f,
+        [this] {
+            return m_anzeige.startAmpelSichtbar() && m_leitung.zustand().ChaosAktiv &&
+                   !m_ablauf.chaos().startetNeu();
+        },
+        [this] { m_ablauf.chaos().cmdChaos_Click(); });
     if (StartAmpel* ampel = f.startAmpel())
         connect(ampel, &StartAmpel::stopGewuenscht, this, [this] {
             if (m_anzeige.caption(H::Command2) == QLatin1String("&Stop")) m_ablauf.Command2_Click();

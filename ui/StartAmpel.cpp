@@ -10,10 +10,11 @@
 
 namespace {
 constexpr int twips(int t) { return (t + 14) / 15; }
+constexpr Qt::WindowFlags fensterArt =
+    Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
 }  // namespace
 
-StartAmpel::StartAmpel(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus) {
+StartAmpel::StartAmpel(QWidget* parent) : QWidget(parent, fensterArt) {
     setObjectName(QStringLiteral("StartAmpel"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
@@ -31,6 +32,28 @@ QScreen* StartAmpel::zielSchirm() const {
     return hauptSchirm ? hauptSchirm : screen();
 }
 
+bool StartAmpel::einSchirm() const {
+    const QWidget* haupt = parentWidget();
+    return haupt && zielSchirm() == haupt->screen();
+}
+
+void StartAmpel::zeigeIn(const QRect& flaeche, const QString& caption, const QString& hinweis) {
+    if (isWindow()) setParent(parentWidget(), Qt::Widget);
+    m_vollbild = false;
+    m_hinweis = hinweis;
+    setWindowTitle(caption);
+    setGeometry(flaeche);
+    ordneLampenAn();
+    show();
+    raise();
+}
+
+void StartAmpel::setzeHinweis(const QString& hinweis) {
+    if (hinweis == m_hinweis) return;
+    m_hinweis = hinweis;
+    update();
+}
+
 void StartAmpel::keyPressEvent(QKeyEvent* e) {
     const bool altS = e->key() == Qt::Key_S && (e->modifiers() & Qt::AltModifier);
     if (e->key() == Qt::Key_Escape || altS) {
@@ -41,6 +64,9 @@ void StartAmpel::keyPressEvent(QKeyEvent* e) {
 }
 
 void StartAmpel::Load(bool zentriert, const QString& caption) {
+    // Back to a window of its own (it may have been inside the main window before).
+    if (!isWindow()) setParent(parentWidget(), fensterArt);
+    m_hinweis.clear();
     QScreen* schirm = zielSchirm();
     if (schirm && schirm != screen()) {
         if (!windowHandle()) create();
@@ -117,5 +143,16 @@ void StartAmpel::paintEvent(QPaintEvent*) {
             p.setPen(QPen(QColor(90, 90, 90), qMax(1, k.width() / 30)));
             p.drawEllipse(k);
         }
+    }
+    if (!m_hinweis.isEmpty()) {
+        // Under the lamps, large enough to read from the track.
+        const int unten = m_lampe[1][0].bottom();
+        const QRect zeile(0, unten + twips(80), width(), qMax(0, height() - unten - twips(80)));
+        QFont f = font();
+        f.setBold(true);
+        f.setPixelSize(qBound(12, zeile.height() / 3, 40));
+        p.setFont(f);
+        p.setPen(Qt::white);
+        p.drawText(zeile, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_hinweis);
     }
 }

@@ -4,7 +4,8 @@
 // debugging or in caution. The engine decides when it opens and closes (one second late).
 // It never takes the keyboard: Stop, Alt+S and Esc stay with the main window, and pressed
 // here they ask for the stop all the same. With a second screen it opens on the screen the
-// main window is not on.
+// main window is not on. With one screen it never covers the main window: it lies over the
+// lane panels inside it, and the button bar stays free for the mouse (Stop, "Chaos Ende").
 
 #include <QWidget>
 #include <array>
@@ -23,7 +24,15 @@ public:
     void Load(bool zentriert, const QString& caption);
     // Load, then show (full screen unless centred).
     void zeige(bool zentriert, const QString& caption);
+    // Shown inside the main window over flaeche (its lane panels), with a line of text under
+    // the lamps (empty: none).
+    void zeigeIn(const QRect& flaeche, const QString& caption, const QString& hinweis);
     bool vollbild() const { return m_vollbild; }
+    bool eingebettet() const { return !isWindow(); }
+    // Only the main window's screen is there: the light goes inside the main window.
+    bool einSchirm() const;
+    QString hinweis() const { return m_hinweis; }
+    void setzeHinweis(const QString& hinweis);
     // The screen the window opens on.
     QScreen* zielSchirm() const;
 
@@ -47,6 +56,7 @@ private:
     void ordneLampenAn();
 
     bool m_vollbild = false;
+    QString m_hinweis;
     std::array<std::array<qint32, 5>, 2> m_farbe;
     std::array<std::array<QRect, 5>, 2> m_lampe;
 };

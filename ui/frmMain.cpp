@@ -437,6 +437,8 @@ void frmMain::spiegeleLabel1() {
 }
 
 void frmMain::spiegeleLampen() {
+    // The lamps of the caution's end sequence: the caution text goes with it.
+    if (m_startAmpel->eingebettet()) m_startAmpel->setzeHinweis(chaosHinweis());
     for (int r = 1; r <= 2; ++r)
         for (int i = 0; i < 5; ++i)
             m_startAmpel->setzeLampe(r - 1, i, lampenFarbe(m_anzeige.lampe(r, i)));
@@ -448,11 +450,23 @@ void frmMain::spiegeleLampen() {
 
 void frmMain::spiegeleStartAmpel() {
     if (!m_startAmpel) return;
-    if (m_anzeige.startAmpelSichtbar() && !m_geschlossen)
-        m_startAmpel->zeige(m_anzeige.startAmpelZentriert(),
-                            H::gezeigt(m_anzeige.startAmpelCaption()));
-    else
+    if (!m_anzeige.startAmpelSichtbar() || m_geschlossen) {
         m_startAmpel->hide();
+        return;
+    }
+    const QString caption = H::gezeigt(m_anzeige.startAmpelCaption());
+    if (!m_startAmpel->einSchirm()) {
+        m_startAmpel->zeige(m_anzeige.startAmpelZentriert(), caption);
+        return;
+    }
+    // One screen: over the panels, the button bar free; in caution it says how it ends.
+    m_startAmpel->zeigeIn(ordneLeistenAn(), caption, chaosHinweis());
+}
+
+QString frmMain::chaosHinweis() const {
+    if (!m_leitung.zustand().ChaosAktiv || m_ablauf.chaos().startetNeu()) return {};
+    return tr("CHAOS – weiter mit „%1“ oder der Leertaste")
+        .arg(H::gezeigt(QStringLiteral("Chaos Ende")));
 }
 
 void frmMain::setzeFenster(Fenster f, std::function<void()> oeffne) {
@@ -577,7 +591,9 @@ QRect frmMain::ordneLeistenAn() {
 
 void frmMain::AnzeigenAnordnen() {
     if (!Menue || !Fortschritt) return;
-    ordneLeistenAn();
+    const QRect flaeche = ordneLeistenAn();
+    if (m_startAmpel && m_startAmpel->eingebettet() && m_startAmpel->isVisible())
+        m_startAmpel->setGeometry(flaeche);
     // Lane order on every resize; the next refresh stacks them by standing again.
     m_leitung.ordneNachBahn();
 }

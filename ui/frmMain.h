@@ -126,6 +126,8 @@ private:
     void spiegeleZustand();
     void spiegeleLabel1();
     void spiegeleLampen();
+    // What the light inside the window says in caution (empty outside it).
+    QString chaosHinweis() const;
     void spiegeleStartAmpel();
     void Command5_Click();
     // Command5 opens the simulation rather than the tables.
