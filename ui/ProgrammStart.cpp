@@ -223,7 +223,9 @@ bool ProgrammStart::oeffneDatenbank() {
         bool offen = false;
         if (gleicherPfad(pfad, standard)) {
             offen = m_db->oeffneOderErzeuge(pfad, &fehler);
-        } else if (!QFileInfo::exists(pfad)) {
+        } else if (!Datenbank::vorhanden(pfad)) {
+            // Only where nothing is at all: a link whose target is missing (a database on a
+            // stick that is not plugged in) is refused below with its reason.
             if (!m_dialoge.frage(tr("Die Datenbank %1 gibt es nicht.\n\n"
                                     "Neue Datenbank anlegen?")
                                      .arg(pfad))) {
