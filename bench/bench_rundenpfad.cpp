@@ -5,7 +5,11 @@
 // their ratio late/early (a lap path that grows with the run shows a ratio above 1). Then the
 // history copy of the run's laps into a history of the given size.
 //
+// The database is written as in the program: by the writer on its own thread (--sofort: at
+// once on the lap path's thread, as on the virtual clock of the tests).
+//
 // Usage: bench_rundenpfad [--runden N] [--fenster W] [--historie H] [--arten Training,Quali,Rennen]
+//                         [--sofort]
 //   N laps per run (all lanes together, default 20000), W laps at the beginning and at the end
 //   compared (default 1000), H rows put into histrennen before the copy (default 200000, 0: no
 //   copy).
@@ -29,6 +33,7 @@
 #include "ProgrammStart.h"
 #include "Rennleitung.h"
 #include "Rundenprotokoll.h"
+#include "Rundensicherung.h"
 #include "VirtuelleUhr.h"
 #include "frmMain.h"
 
@@ -139,6 +144,7 @@ bool laufe(const Lauf& l, QApplication& app) {
         }
     }
     if (!rl.zustand().RennenLaeuft) std::fprintf(stderr, "Lauf vorzeitig beendet\n");
+    if (!rl.sicherung().sichereJetzt(60000)) std::fprintf(stderr, "Runden nicht gespeichert\n");
     Datenbank& db = *start.datenbank();
     const int zeilen = db.wert(QStringLiteral("select count(*) from aktrennen")).toInt();
     std::printf("\n%s, 6 Bahnen, %s Durchfahrten, Hauptfenster 1280x800 offscreen "
@@ -168,6 +174,7 @@ bool laufe(const Lauf& l, QApplication& app) {
         e.LTFSchreiben = 0;
         messung.start();
         bool ok = rl.KopieToHistRennen();
+        ok = rl.sicherung().sichereJetzt(60000) && !rl.sicherung().historieWartet();
         const double kopie = messung.nsecsElapsed() / 1e6;
         int nr = 0;
         QString text;
@@ -191,6 +198,15 @@ bool laufe(const Lauf& l, QApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--help") {
+            std::printf("Aufruf: bench_rundenpfad [--runden N] [--fenster W] [--historie H] "
+                        "[--arten Training,Quali,Rennen] [--sofort]\n");
+            return 0;
+        }
+        if (QByteArray(argv[i]) == "--sofort") qputenv("PISTORELLE_SCHREIBER", "sofort");
+    }
+    if (!qEnvironmentVariableIsSet("PISTORELLE_SCHREIBER")) qputenv("PISTORELLE_SCHREIBER", "faden");
     QTemporaryDir ordner(QDir::tempPath() + "/bench-rundenpfad-XXXXXX");
     eigeneOrdner(ordner.path(), true);
     qputenv("PISTORELLE_HARDWARE", "protokoll");

@@ -614,3 +614,14 @@ bool Datenbank::KopieToHistRennen(const QString& stempel, QString* fehlerText, i
     if (fehlerNr) *fehlerNr = nr;
     return false;
 }
+
+bool Datenbank::oeffneFuerSchreiber(const QString& pfad, QString* fehler) {
+    QString grund;
+    if (!verbinde(pfad, &grund) || !schalteSchreibmodus(&grund)) {
+        setze(fehler, grund);
+        return false;
+    }
+    QSqlDatabase d = db();
+    fuehreAus(d, QStringLiteral("PRAGMA busy_timeout = 100"), &grund);
+    return true;
+}

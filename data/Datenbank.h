@@ -30,6 +30,9 @@ public:
     // Creates pfad with schema and seed when nothing at all is there; anything that is there,
     // a link without target or an empty file too, goes to oeffne and is never replaced.
     bool oeffneOderErzeuge(const QString& pfad, QString* fehler = nullptr);
+    // A further connection to a database the program has already opened and checked: the lap
+    // path's writer on its own thread. Waits for a lock at most a little under one race tick.
+    bool oeffneFuerSchreiber(const QString& pfad, QString* fehler = nullptr);
     // Something is at pfad, a link whose target is missing included (QFileInfo::exists
     // follows links and would not see it).
     static bool vorhanden(const QString& pfad);

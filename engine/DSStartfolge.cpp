@@ -1,5 +1,7 @@
 #include "DSStartfolge.h"
 
+#include <QCoreApplication>
+
 #include "Ansage.h"
 
 #include "DebugLog.h"
@@ -8,6 +10,7 @@
 #include "RennHardware.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
+#include "Rueckfrage.h"
 #include "Uhr.h"
 
 using H = Hauptanzeige;
@@ -28,7 +31,18 @@ void DSStartfolge::StartDSAmpel() {
         return;
     }
     if (l.ansageAktiv(2)) l.ansage().SprachAusgabe(l.Text(2));
-    m_ablauf.StartRennen();
+    RennHardware& hw = l.hardware();
+    if (!m_ablauf.StartRennen()) {
+        // Refused (its message said why): nothing of the run starts, the track stays without
+        // power, and what the counter sends of that run is ignored until its next start.
+        m_abgelehnt = true;
+        m_abgelehntGemeldet = false;
+        hw.SchalteLPT(QStringLiteral("BahnAlle"), 0);
+        hw.SchalteLPT(QStringLiteral("AmpelAlle"), 0);
+        SchreibeDebug(QStringLiteral("StartDSAmpel: Lauf abgelehnt"));
+        return;
+    }
+    m_abgelehnt = false;
 
     Hauptanzeige& a = m_ablauf.anzeige();
     a.setAlleLampen(H::Lampe::Aus);
@@ -39,7 +53,6 @@ void DSStartfolge::StartDSAmpel() {
     a.setCaption(H::Label1, QStringLiteral("00:00:00.000"));
     m_ablauf.CountDown(l.zustand().AmpelPhase);
 
-    RennHardware& hw = l.hardware();
     hw.SchalteLPT(QStringLiteral("BahnAlle"), l.zustand().StromImCountdown == 1 ? 1 : 0);
     hw.SchalteLPT(QStringLiteral("AmpelAlle"), 0);
     hw.SchalteLPT(QStringLiteral("Ampel1"), 1);
@@ -47,15 +60,29 @@ void DSStartfolge::StartDSAmpel() {
     a.setReihe(2, H::Lampe::Rot);
 }
 
+bool DSStartfolge::abgelehnt() {
+    if (!m_abgelehnt) return false;
+    if (!m_abgelehntGemeldet) {
+        m_abgelehntGemeldet = true;
+        m_ablauf.leitung().rueckfrage().meldung(
+            QCoreApplication::translate("DSStartfolge",
+                                        "Der Zähler hat einen Lauf gestartet, den Pistorelle "
+                                        "nicht angenommen hat. Seine Runden werden nicht "
+                                        "gezählt."));
+    }
+    SchreibeDebug(QStringLiteral("DSStartfolge: Meldung eines abgelehnten Laufs ignoriert"));
+    return true;
+}
+
 void DSStartfolge::Phase2() {
-    if (!aktiv()) return;
+    if (!aktiv() || abgelehnt()) return;
     Rennleitung& l = m_ablauf.leitung();
     l.ansage().SpieleTon(l.einstellungen().TonAmpelAn);
     m_ablauf.anzeige().setReihe(1, H::Lampe::Gruen);
 }
 
 void DSStartfolge::Phase3() {
-    if (!aktiv() || m_ablauf.beendet()) return;
+    if (!aktiv() || m_ablauf.beendet() || abgelehnt()) return;
     RennZustand& z = m_ablauf.leitung().zustand();
     // Only a run prepared by the counter's start message (not yet counting) is started here.
     if (z.RennenLaeuft || z.AmpelPhase == 6) return;

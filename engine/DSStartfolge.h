@@ -2,7 +2,8 @@
 // The start of a run by a DS200/DS300 lap counter's own start button (DSGoStart = 1): the
 // counter's start message prepares the run and shows the red lamps, its phase 2 turns the
 // first lamp row green, its phase 3 starts the race clock at once. Without DSGoStart the
-// counter's start messages change nothing here.
+// counter's start messages change nothing here. A run the program refuses (the last one's
+// laps not yet saved) does not start at all, whatever the counter goes on sending of it.
 
 class Rennablauf;
 
@@ -21,5 +22,9 @@ public:
 
 private:
     bool aktiv() const;
+    // The counter started a run the program refused: its phases are ignored, with one notice.
+    bool abgelehnt();
     Rennablauf& m_ablauf;
+    bool m_abgelehnt = false;
+    bool m_abgelehntGemeldet = false;
 };

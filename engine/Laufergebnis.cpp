@@ -22,7 +22,7 @@ QString Laufergebnis::zeitText(qint64 ms) {
     return QString::number(minuten) + QLatin1Char(':') + s;
 }
 
-Laufergebnis Laufergebnis::aus(const QVector<QSqlRecord>& rangfolge, int option1,
+Laufergebnis Laufergebnis::aus(const QVector<PositionsZeile>& rangfolge, int option1,
                                const QString& rennArt, const QString& rennName,
                                const QDateTime& datum) {
     Laufergebnis e;
@@ -30,18 +30,18 @@ Laufergebnis Laufergebnis::aus(const QVector<QSqlRecord>& rangfolge, int option1
     e.rennName = rennName;
     e.option1 = option1;
     e.datum = datum;
-    for (const QSqlRecord& r : rangfolge) {
+    for (const PositionsZeile& r : rangfolge) {
         ErgebnisZeile z;
         z.platz = int(e.zeilen.size()) + 1;
-        z.bahn = r.value(QStringLiteral("Bahn")).toInt();
-        z.fahrer = r.value(QStringLiteral("Fahrer")).toString();
-        z.autoName = r.value(QStringLiteral("Auto")).toString();
-        z.runden = r.value(QStringLiteral("Runden")).toInt();
-        z.gesamt = r.value(QStringLiteral("Gesamt")).toLongLong();
+        z.bahn = r.bahn;
+        z.fahrer = r.fahrer;
+        z.autoName = r.autoName;
+        z.runden = r.runden;
+        z.gesamt = r.gesamt;
         // A lane without a lap keeps the "no lap yet" marker in the standings.
-        const qint64 beste = r.value(QStringLiteral("Schnellste")).toLongLong();
+        const qint64 beste = r.schnellste;
         z.beste = z.runden > 0 && beste > 0 && beste < 999999 ? beste : 0;
-        z.geschw = r.value(QStringLiteral("SchnellsteGeschw")).toDouble();
+        z.geschw = r.schnellsteGeschw;
         e.zeilen.append(z);
     }
     if (e.zeilen.isEmpty() || e.zeilen.first().runden <= 0) return e;

@@ -4,7 +4,7 @@
 // the run (race: laps, then total time; training: best lap; speed: highest speed).
 
 #include <QDateTime>
-#include <QSqlRecord>
+#include "Rangliste.h"
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -31,7 +31,7 @@ struct Laufergebnis {
 
     bool leer() const { return zeilen.isEmpty(); }
     // Rows of the standings source, already in the ranking order of option1.
-    static Laufergebnis aus(const QVector<QSqlRecord>& rangfolge, int option1,
+    static Laufergebnis aus(const QVector<PositionsZeile>& rangfolge, int option1,
                             const QString& rennArt, const QString& rennName,
                             const QDateTime& datum);
     // Times as the window shows them: "12.345" seconds, minutes first from one minute on.

@@ -1,6 +1,5 @@
 #include "Nachlauf.h"
 
-#include <QSqlRecord>
 #include <algorithm>
 
 #include "Ansage.h"
@@ -192,21 +191,20 @@ void Nachlauf::SageErgebnisse() {
     ansage.SprachAusgabeMit(l.Text(training ? 13 : 6) + QStringLiteral("  ") + l.Text(7),
                             Sprechart::Ergebnis, {});
     // Rows in standing order: from first to last place.
-    for (const QSqlRecord& r : l.rangliste()) {
-        if (r.value(QStringLiteral("Runden")).toInt() <= 0) continue;
-        const QString fahrer = r.value(QStringLiteral("Fahrer")).toString();
+    for (const PositionsZeile& r : l.rangliste()) {
+        if (r.runden <= 0) continue;
+        const QString& fahrer = r.fahrer;
         QString text;
         if (training) {
-            const double beste = r.value(QStringLiteral("schnellste")).toDouble() / 1000.0;
+            const double beste = double(r.schnellste) / 1000.0;
             text = fahrer + QLatin1Char(' ') + Formate::Format(beste, muster) + QLatin1Char(' ') +
                    l.Text(8) + QStringLiteral("  ") + l.Text(10) + QLatin1Char(' ') +
-                   QString::number(r.value(QStringLiteral("SchnellsteRunde")).toLongLong());
+                   QString::number(r.schnellsteRunde);
         } else {
-            const double gesamt = r.value(QStringLiteral("gesamt")).toDouble() / 1000.0;
-            text = fahrer + QLatin1Char(' ') +
-                   QString::number(r.value(QStringLiteral("Runden")).toLongLong()) +
-                   QStringLiteral("  ") + l.Text(11) + QLatin1Char(' ') +
-                   Formate::Format(gesamt, muster) + QStringLiteral("  ") + l.Text(8);
+            const double gesamt = double(r.gesamt) / 1000.0;
+            text = fahrer + QLatin1Char(' ') + QString::number(r.runden) + QStringLiteral("  ") +
+                   l.Text(11) + QLatin1Char(' ') + Formate::Format(gesamt, muster) +
+                   QStringLiteral("  ") + l.Text(8);
         }
         ansage.SprachAusgabeMit(text, Sprechart::Ergebnis, {});
     }

@@ -99,6 +99,15 @@ bool Rangliste::schreibeRunde(const PositionsZeile& z, QString* fehler) {
                         fehler);
 }
 
+bool Rangliste::schreibeZeile(const PositionsZeile& z, QString* fehler) {
+    return m_db.execute(QStringLiteral("update positionen set Runden=?, Gesamt=?, ZurVorRunde=?, "
+                                       "Wann=?, AktRunde=?, Schnellste=?, SchnellsteRunde=?, "
+                                       "AktGeschw=?, SchnellsteGeschw=?, Platz=? where Bahn=?"),
+                        {z.runden, z.gesamt, z.zurVorRunde, z.wann, z.aktRunde, z.schnellste,
+                         z.schnellsteRunde, z.aktGeschw, z.schnellsteGeschw, z.platz, z.bahn},
+                        fehler);
+}
+
 bool Rangliste::setzePlatz(int bahn, int platz, QString* fehler) {
     return m_db.execute(QStringLiteral("update positionen set Platz=? where Bahn=?"), {platz, bahn},
                         fehler);

@@ -49,6 +49,8 @@ public:
                                                QString* fehler = nullptr);
     // Writes the lap columns (laps, times, comparison, when, speeds) of the row's lane.
     bool schreibeRunde(const PositionsZeile& z, QString* fehler = nullptr);
+    // The same and the place: a row as the standings in memory hold it.
+    bool schreibeZeile(const PositionsZeile& z, QString* fehler = nullptr);
     bool setzePlatz(int bahn, int platz, QString* fehler = nullptr);
     // Writes Platz = 1, 2, ... in the order of the rows as read beforehand, touching only the
     // rows whose place changed. Reading first keeps a re-sorting query from skipping rows.

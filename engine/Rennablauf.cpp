@@ -107,18 +107,30 @@ bool Rennablauf::beendeVorProgrammende(const QString& ordner) {
         }
     }
     Rundensicherung& sicherung = m_leitung.sicherung();
-    if (!sicherung.allesGespeichert() && !sicherung.sichereJetzt()) {
-        QString grund;
-        const QString datei = sicherung.schreibeNotfallDatei(ordner, &grund);
-        m_leitung.rueckfrage().meldung(
-            datei.isEmpty()
-                ? tr("%1 Runden konnten nicht gespeichert werden: %2")
-                      .arg(QString::number(sicherung.ungespeicherteRunden()), grund)
-                : tr("%1 Runden konnten nicht in der Datenbank gespeichert werden (%2). Sie "
-                     "stehen in der Datei %3.")
-                      .arg(QString::number(sicherung.ungespeicherteRunden()),
-                           sicherung.fehlerText(), datei));
+    if (sicherung.allesGespeichert() || sicherung.sichereJetzt(1000)) return true;
+    // Laps the database did not take go into a file: the data folder, else the home folder,
+    // else the temporary folder, whichever takes all of it first.
+    QString grund;
+    const QString datei = sicherung.schreibeNotfallDatei(
+        {ordner, QDir::homePath(), QDir::tempPath()}, &grund);
+    const int anzahl = sicherung.ungespeicherteRunden();
+    const QString fehler = sicherung.fehlerText();
+    if (datei.isEmpty()) {
+        // Nowhere to put them: the laps are still in memory as long as the program runs.
+        if (!m_leitung.rueckfrage().frage(
+                tr("%1 Runden konnten weder in der Datenbank (%2) noch in einer Datei "
+                   "gespeichert werden (%3). Beim Beenden gehen sie verloren. Trotzdem "
+                   "beenden?")
+                    .arg(QString::number(anzahl), fehler, grund)))
+            return false;
+        sicherung.gibAuf();
+        return true;
     }
+    sicherung.gibAuf();
+    m_leitung.rueckfrage().hinweis(
+        tr("%1 Runden konnten nicht in der Datenbank gespeichert werden (%2). Sie "
+           "stehen in der Datei %3.")
+            .arg(QString::number(anzahl), fehler, QDir::toNativeSeparators(datei)));
     return true;
 }
 
@@ -162,24 +174,24 @@ void Rennablauf::loescheEinzelrundenDateien() {
     for (const QString& d : dateien) QFile::remove(ordner.filePath(d));
 }
 
-void Rennablauf::StartRennen() {
-    if (m_beendet || m_startLaeuft) return;
+bool Rennablauf::StartRennen() {
+    if (m_beendet || m_startLaeuft) return false;
     RennZustand& z = m_leitung.zustand();
     const Einstellungen& e = m_leitung.einstellungen();
 
     if (m_anzeige.caption(H::Command2) == kStop) {
         // A run that is already ending needs no question.
-        if (m_gestoppt || m_nachlauf->timerAktiv() || m_nachlauf->schliesst()) return;
+        if (m_gestoppt || m_nachlauf->timerAktiv() || m_nachlauf->schliesst()) return false;
         const quint64 nr = m_laufNummer;
         const bool ja =
             m_leitung.rueckfrage().frage(tr("Soll der Lauf gestoppt werden?"));
         // The question may have stayed open while this run ended and the next one began.
         if (ja && nr == m_laufNummer && !m_beendet) StopRennen();
-        return;
+        return false;
     }
-    if (m_nachlauf->schliesst()) return;
+    if (m_nachlauf->schliesst()) return false;
     // A new run clears the lap table: not while laps of the last one wait for the database.
-    if (!m_leitung.bereitFuerNeuenLauf()) return;
+    if (!m_leitung.bereitFuerNeuenLauf()) return false;
 
     m_startLaeuft = true;
     ++m_laufNummer;
@@ -207,7 +219,7 @@ void Rennablauf::StartRennen() {
         SchreibeDebug(QStringLiteral("StartRennen: AmpelVorstart OK"));
         if (m_beendet) {
             m_startLaeuft = false;
-            return;
+            return false;
         }
     }
 
@@ -252,6 +264,7 @@ void Rennablauf::StartRennen() {
     }
     m_startLaeuft = false;
     if (nr == m_laufNummer) meldeEnde();
+    return true;
 }
 
 // ---------------------------------------------------------------- race timer

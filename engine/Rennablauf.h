@@ -35,8 +35,9 @@ public:
     void Command2_Click();
     // The start entry of the button and of the tournament.
     void StarteErfassung();
-    // Start, or during a run the stop question; also the next stint and the DS start.
-    void StartRennen();
+    // Start, or during a run the stop question; also the next stint and the DS start. True
+    // when a new run was prepared; false when it was refused or the call did something else.
+    bool StartRennen();
     // One tick of the race timer.
     void Timer5_Timer();
     // Ends the run once: lights, power, the after-run timer.

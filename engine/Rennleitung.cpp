@@ -16,6 +16,7 @@
 #include "RundenPuffer.h"
 #include "Laufrettung.h"
 #include "Rundenprotokoll.h"
+#include "Rundenschreiber.h"
 #include "Rundensicherung.h"
 #include "SlotAnzeigen.h"
 #include "Uhr.h"
@@ -54,10 +55,9 @@ Rennleitung::Rennleitung(Uhr& uhr, Datenbank& db, Einstellungen& einstellungen,
       m_rueckfrage(rueckfrage),
       m_hw(hardware),
       m_puffer(std::make_unique<RundenPuffer>()),
-      m_rangliste(std::make_unique<Rangliste>(db)),
       m_protokoll(std::make_unique<Rundenprotokoll>(db, einstellungen)),
       m_anzeigen(std::make_unique<SlotAnzeigen>(this)),
-      m_sicherung(std::make_unique<Rundensicherung>(uhr, db, *m_rangliste, *m_protokoll)) {
+      m_sicherung(std::make_unique<Rundensicherung>(uhr, db)) {
     for (int i = 0; i < 6; ++i) {
         m_anzeigen->panel(i).SetFixWerte(i + 1, m_e.Farbe[size_t(i + 1)],
                                          m_e.FontFarbe[size_t(i + 1)], 0);
@@ -99,17 +99,12 @@ void Rennleitung::MyInit() {
     }
     SetzeAnzeigeWerte(2);
 
-    const bool transaktion = m_db.beginneTransaktion();
     for (int slot = 1; slot <= 6; ++slot) {
         leereBahnVeroeffentlichen(slot);
         m_z.ChaosDauer[size_t(slot)] = 0;
         m_z.FruehstartMarke[size_t(slot)] = false;
     }
-    QString fehler;
-    if (!m_rangliste->nummeriere(m_rangliste->lese(anzBahnen(), ordnung()), &fehler))
-        SchreibeDebug(QStringLiteral("MyInit: Platz nicht geschrieben: ") + fehler);
-    if (transaktion && !m_db.bestaetige())
-        SchreibeDebug(QStringLiteral("MyInit: ") + m_db.letzterFehler());
+    m_stand.nummeriere(m_stand.sortiert(anzBahnen(), m_z.Option1));
 
     BildschirmRefresh();
     emit zustandGeaendert();
@@ -144,10 +139,25 @@ void Rennleitung::NeueRunde() {
                                 "kopiert werden: %2\nSie bleiben gespeichert und kommen mit "
                                 "diesem Lauf in die Historie.")
                                  .arg(QString::number(befund->runden), fehler));
-    } else if (!m_db.execute(QStringLiteral("delete from aktrennen"), {}, &fehler))
-        SchreibeDebug(QStringLiteral("NeueRunde: delete from aktrennen: ") + fehler);
-    if (!m_db.execute(QStringLiteral("update positionen set runden=0"), {}, &fehler))
-        SchreibeDebug(QStringLiteral("NeueRunde: update positionen: ") + fehler);
+    } else {
+        // Through the writer: the laps of the new run queue behind it, so a lap table the
+        // database cannot empty right now never mixes two runs.
+        m_sicherung->schreibeDanach(
+            [](Datenbank& db) {
+                Rundenschreiber::Ergebnis e;
+                e.ok = db.execute(QStringLiteral("delete from aktrennen"), {}, &e.text,
+                                  &e.fehlerNr);
+                return e;
+            },
+            {});
+    }
+    for (int bahn = 1; bahn <= 6; ++bahn) {
+        if (PositionsZeile* z = m_stand.zeile(bahn)) {
+            z->runden = 0;
+            m_stand.markiere(bahn);
+        }
+    }
+    m_sicherung->beendeTick(m_stand.nimmGeaenderte(), rennStempel(), m_z.AktRennName);
     emit panelsGeaendert();
 }
 
@@ -295,7 +305,7 @@ void Rennleitung::RundenErfassung(int B, qint32 TempZeit, int zehntel) {
 
     if (m_z.AmpelPhase < 6 && m_e.Fruehstart == 1) {
         if (!m_z.FruehstartMarke[size_t(slot)] && ansageAktiv(6)) {
-            const auto zeile = m_rangliste->zeileVonSlot(slot, anzBahnen(), ordnung());
+            const PositionsZeile* zeile = m_stand.zeileVonSlot(slot, anzBahnen(), m_z.Option1);
             m_ansage.SprachAusgabe(zeile ? zeile->fahrer + QStringLiteral(" Frühstart!")
                                          : QStringLiteral("Bahn %1 Frühstart!").arg(B));
         }
@@ -324,19 +334,16 @@ void Rennleitung::BildschirmRefresh() {
     if (m_imRefresh) return;
     m_imRefresh = true;
 
-    if (!m_puffer->leer()) {
-        // One commit for the crossings of this tick: they are on disk before the next tick,
-        // or kept in memory until the database takes them.
-        m_sicherung->beginneTick();
-        while (!m_puffer->leer()) {
-            const RundenPuffer::Eintrag e = m_puffer->nimm();
-            RundenErfassung2(e.slot, e.zeit, e.zehntel);
-        }
-        m_sicherung->beendeTick(rennStempel(), m_z.AktRennName);
+    while (!m_puffer->leer()) {
+        const RundenPuffer::Eintrag e = m_puffer->nimm();
+        RundenErfassung2(e.slot, e.zeit, e.zehntel);
     }
+    // One write for the crossings of this tick, behind the race: on disk before the next
+    // tick while the disk takes it, else kept in memory until the database takes it.
+    m_sicherung->beendeTick(m_stand.nimmGeaenderte(), rennStempel(), m_z.AktRennName);
 
     const int anz = anzBahnen();
-    const QVector<PositionsZeile> zeilen = m_rangliste->lese(anz, ordnung());
+    const QVector<PositionsZeile> zeilen = m_stand.sortiert(anz, m_z.Option1);
     QVector<int> stapel;
     for (const PositionsZeile& z : zeilen) {
         if (stapel.size() >= anz) break;
@@ -411,11 +418,13 @@ void Rennleitung::RundenErfassung2(int i, qint32 TempZeit, int zehntel) {
 
 QString Rennleitung::ordnung() const { return Rangliste::ordnung(m_z.Option1); }
 
-QVector<QSqlRecord> Rennleitung::rangliste() {
-    QString fehler;
-    const QVector<QSqlRecord> zeilen = m_rangliste->leseSaetze(anzBahnen(), ordnung(), &fehler);
-    if (!fehler.isEmpty()) SchreibeDebug(QStringLiteral("Rangliste: ") + fehler);
-    return zeilen;
+QVector<PositionsZeile> Rennleitung::rangliste() const {
+    return m_stand.sortiert(anzBahnen(), m_z.Option1);
+}
+
+void Rennleitung::standGeaendert(int bahn) {
+    m_stand.markiere(bahn);
+    m_stand.nummeriere(m_stand.sortiert(anzBahnen(), m_z.Option1));
 }
 
 bool Rennleitung::ansageFaellig(int art, int runden) const {
@@ -433,14 +442,12 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
         return;
     }
     const int anz = anzBahnen();
-    QString fehler;
-    auto gefunden = m_rangliste->zeileVonSlot(slot, anz, ordnung(), &fehler);
+    PositionsZeile* gefunden = m_stand.zeileVonSlot(slot, anz, m_z.Option1);
     if (!gefunden) {
         // Editing some other lane's row instead would corrupt the standings.
         SchreibeDebug(QStringLiteral("AktPositionen: keine Zeile in positionen mit FahrerNr=%1, "
-                                     "Runde nicht gewertet %2")
-                          .arg(slot)
-                          .arg(fehler));
+                                     "Runde nicht gewertet")
+                          .arg(slot));
         return;
     }
     PositionsZeile& z = *gefunden;
@@ -473,9 +480,7 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
     }
     z.aktGeschw = z.aktRunde > 0 ? z.laenge / double(z.aktRunde) : 0.0;
     z.schnellsteGeschw = z.schnellste > 0 ? z.laenge / double(z.schnellste) : 0.0;
-    if (!m_rangliste->schreibeRunde(z, &fehler))
-        SchreibeDebug(QStringLiteral("AktPositionen: positionen nicht geschrieben: ") + fehler);
-    m_sicherung->merkePosition(z);
+    m_stand.markiere(z.bahn);
 
     if (m_z.RZeitAnsage != 0 && runden >= 1) {
         bestzeit = false;
@@ -485,7 +490,7 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
         m_ansage.SprachAusgabeMit(ansageText, bestzeit ? Sprechart::Bestzeit : Sprechart::Normal,
                                   z.fahrer);
 
-    const QVector<PositionsZeile> zeilen = m_rangliste->lese(anz, ordnung(), &fehler);
+    const QVector<PositionsZeile> zeilen = m_stand.sortiert(anz, m_z.Option1);
     if (!zeilen.isEmpty()) {
         const PositionsZeile& erster = zeilen.first();
         if (runden > m_e.MeldungAbRunde[3] && erster.platz != 1 && erster.runden != 0) {
@@ -493,8 +498,7 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
             rennInfo += QStringLiteral(" P1");
         }
     }
-    if (!m_rangliste->nummeriere(zeilen, &fehler))
-        SchreibeDebug(QStringLiteral("AktPositionen: Platz nicht geschrieben: ") + fehler);
+    m_stand.nummeriere(zeilen);
 
     if (runden <= 0) return;
     // The caution remark belongs to the next lap row, not to a first crossing without one.
@@ -509,7 +513,7 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
 }
 
 void Rennleitung::leereBahnVeroeffentlichen(int slot) {
-    auto gefunden = m_rangliste->zeileVonSlot(slot, anzBahnen(), ordnung());
+    PositionsZeile* gefunden = m_stand.zeileVonSlot(slot, anzBahnen(), m_z.Option1);
     if (!gefunden) {
         SchreibeDebug(
             QStringLiteral("MyInit: keine Zeile in positionen mit FahrerNr=%1").arg(slot));
@@ -525,9 +529,7 @@ void Rennleitung::leereBahnVeroeffentlichen(int slot) {
     z.schnellsteRunde = 999;
     z.aktGeschw = 0;
     z.schnellsteGeschw = z.laenge / 999999.0;
-    QString fehler;
-    if (!m_rangliste->schreibeRunde(z, &fehler))
-        SchreibeDebug(QStringLiteral("MyInit: positionen nicht geschrieben: ") + fehler);
+    m_stand.markiere(z.bahn);
 }
 
 void Rennleitung::AktRennenNeu(const QString& fahrer, int slot, const QString& autoName,
@@ -543,10 +545,12 @@ void Rennleitung::AktRennenNeu(const QString& fahrer, int slot, const QString& a
 
 void Rennleitung::SetzeAnzeigeWerte(int sortierung) {
     const int anz = anzBahnen();
+    // Drivers, cars and lanes may have changed in the table (dialogs, a tournament heat);
+    // lap values are taken from it only while nothing waits to be written there.
     QString fehler;
-    const QVector<PositionsZeile> zeilen =
-        m_rangliste->lese(anz, QStringLiteral(" order by schnellste,bahn"), &fehler);
-    if (!fehler.isEmpty()) SchreibeDebug(QStringLiteral("SetzeAnzeigeWerte: ") + fehler);
+    if (!m_stand.lade(m_db, !m_sicherung->allesGespeichert(), &fehler))
+        SchreibeDebug(QStringLiteral("SetzeAnzeigeWerte: ") + fehler);
+    const QVector<PositionsZeile> zeilen = m_stand.sortiert(anz, 1);  // by fastest lap
     const auto bild = [this](const QString& tabelle, const QString& name) {
         const QString link =
             m_db.wert(QStringLiteral("select bildlink from %1 where name=?").arg(tabelle), {name})

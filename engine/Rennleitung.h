@@ -4,12 +4,13 @@
 // its result files. It holds no widgets; windows mirror its state through the signals.
 
 #include <QObject>
-#include <QSqlRecord>
 #include <QStringList>
 #include <QVector>
 #include <memory>
 
+#include "Rangliste.h"
 #include "RennZustand.h"
+#include "Rennstand.h"
 #include "SlotWerte.h"
 
 class Uhr;
@@ -99,8 +100,15 @@ public:
     // History copy and stamp (one transaction), then the race result file when enabled.
     // False when either failed (the message has been shown).
     bool KopieToHistRennen();
-    // The standings rows (lanes 1..AnzBahnen) in the order of the current ranking choice.
-    QVector<QSqlRecord> rangliste();
+    // The standings rows (lanes 1..AnzBahnen) in the order of the current ranking choice,
+    // from memory.
+    QVector<PositionsZeile> rangliste() const;
+    // The standings of the running race as the engine keeps them.
+    const Rennstand& stand() const { return m_stand; }
+    // A lane's row changed outside the lap path (a correction): places again, then the row
+    // goes to the database with the others that changed.
+    PositionsZeile* standZeile(int bahn) { return m_stand.zeile(bahn); }
+    void standGeaendert(int bahn);
     // The order clause of the current ranking choice, e.g. " order by runden DESC,gesamt,bahn".
     QString ordnung() const;
 
@@ -144,8 +152,8 @@ private:
     RennHardware& m_hw;
 
     RennZustand m_z;
+    Rennstand m_stand;
     std::unique_ptr<RundenPuffer> m_puffer;
-    std::unique_ptr<Rangliste> m_rangliste;
     std::unique_ptr<Rundenprotokoll> m_protokoll;
     std::unique_ptr<SlotAnzeigen> m_anzeigen;
     std::unique_ptr<Rundensicherung> m_sicherung;

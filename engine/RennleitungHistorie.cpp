@@ -10,43 +10,60 @@
 #include "Rennleitung.h"
 #include "Rueckfrage.h"
 #include "Rundenprotokoll.h"
+#include "Rundenschreiber.h"
 #include "Rundensicherung.h"
 
 void Rennleitung::CheckSchnellsteRunde() {
-    QString schritt = QStringLiteral("Positionen lesen");
-    QString fehler;
-    const QVector<PositionsZeile> zeilen = m_rangliste->lese(anzBahnen(), ordnung(), &fehler);
-    if (fehler.isEmpty() && m_rangliste->uebertrageSchnellsteRunden(zeilen, &schritt, &fehler))
-        return;
-    m_rueckfrage.meldung(tr("Fehler in SUB CheckSchnellsteRunde bei %1 . %2").arg(schritt, fehler));
+    // The rows as the run ended, carried into the lap records behind the laps of the run.
+    const QVector<PositionsZeile> zeilen = rangliste();
+    auto schritt = std::make_shared<QString>();
+    m_sicherung->schreibeDanach(
+        [zeilen, schritt](Datenbank& db) {
+            Rundenschreiber::Ergebnis e;
+            e.ok = Rangliste(db).uebertrageSchnellsteRunden(zeilen, schritt.get(), &e.text);
+            return e;
+        },
+        [this, schritt, gemeldet = false](const Rundenschreiber::Ergebnis& e) mutable {
+            if (e.ok || gemeldet) return;
+            gemeldet = true;
+            m_rueckfrage.meldung(
+                tr("Fehler in SUB CheckSchnellsteRunde bei %1 . %2").arg(*schritt, e.text));
+        });
 }
 
 bool Rennleitung::KopieToHistRennen() {
     const QString stempel = rennStempel();
     const QString rennName = m_z.AktRennName;
-    // Runs now, or once the laps still unsaved are stored; the messages come once.
+    // Runs behind the laps of the run, once the database has them; the messages come once.
     auto lrfOk = std::make_shared<bool>(true);
-    auto kopie = [this, stempel, rennName, lrfOk, gemeldet = false](QString* grund) mutable {
-        QString text;
-        int nr = 0;
-        if (!m_db.KopieToHistRennen(stempel, &text, &nr)) {
-            if (!gemeldet)
+    const bool kopiert = m_sicherung->kopiereInHistorie(
+        [stempel](Datenbank& db) {
+            Rundenschreiber::Ergebnis e;
+            e.ok = db.KopieToHistRennen(stempel, &e.text, &e.fehlerNr);
+            return e;
+        },
+        [this, stempel, rennName, lrfOk, gemeldet = false](
+            const Rundenschreiber::Ergebnis& e) mutable {
+            if (!e.ok) {
+                if (!gemeldet)
+                    m_rueckfrage.meldung(
+                        tr("Fehler beim kopieren in die Historie Tabelle. FehlerNr: %1 Info: %2")
+                            .arg(QString::number(e.fehlerNr), e.text));
+                gemeldet = true;
+                return;
+            }
+            // A result file that cannot be written is reported, not retried: the laps are
+            // safe.
+            int nr = 0;
+            QString text;
+            if (m_e.LTFSchreiben == 1 && !m_protokoll->schreibeLrf(rennName, stempel, &nr, &text)) {
                 m_rueckfrage.meldung(
-                    tr("Fehler beim kopieren in die Historie Tabelle. FehlerNr: %1 Info: %2")
+                    tr("Fehler beim Schreiben der LRF Datei. FehlerNr: %1 Info: %2")
                         .arg(QString::number(nr), text));
-            gemeldet = true;
-            *grund = text;
-            return false;
-        }
-        // A result file that cannot be written is reported, not retried: the laps are safe.
-        if (m_e.LTFSchreiben == 1 && !m_protokoll->schreibeLrf(rennName, stempel, &nr, &text)) {
-            m_rueckfrage.meldung(tr("Fehler beim Schreiben der LRF Datei. FehlerNr: %1 Info: %2")
-                                     .arg(QString::number(nr), text));
-            *lrfOk = false;
-        }
-        return true;
-    };
-    return m_sicherung->kopiereInHistorie(kopie) && *lrfOk;
+                *lrfOk = false;
+            }
+        });
+    return kopiert && *lrfOk;
 }
 
 bool Rennleitung::bereitFuerNeuenLauf() {

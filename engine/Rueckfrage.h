@@ -10,4 +10,7 @@ public:
     virtual bool frage(const QString& text) = 0;
     // A notice the user must read; never blocks race timing for long in the real program.
     virtual void meldung(const QString& text) = 0;
+    // A notice the user confirms before anything goes on (the program's end: what it says
+    // must be readable before the window goes).
+    virtual void hinweis(const QString& text) { meldung(text); }
 };

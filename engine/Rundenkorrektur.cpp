@@ -25,10 +25,8 @@ Rundenkorrektur::Rundenkorrektur(Rennleitung& leitung, QObject* parent)
 
 int Rundenkorrektur::slotVonBahn(int bahn) {
     if (bahn < 1 || bahn > m_leitung.einstellungen().AnzBahnen || bahn > 6) return 0;
-    const int slot =
-        m_leitung.datenbank()
-            .wert(QStringLiteral("select FahrerNr from positionen where Bahn=?"), {bahn})
-            .toInt();
+    const PositionsZeile* zeile = m_leitung.stand().zeile(bahn);
+    const int slot = zeile ? zeile->fahrerNr : 0;
     return slot >= 1 && slot <= 6 ? slot : 0;
 }
 
@@ -37,7 +35,7 @@ QString Rundenkorrektur::hindernis(int bahn, Art art) {
     const int slot = slotVonBahn(bahn);
     if (slot == 0) return tr("Auf Bahn %1 fährt niemand mit.").arg(bahn);
     // A correction is written at once: laps still waiting for the database come first.
-    if (!m_leitung.sicherung().allesGespeichert())
+    if (!m_leitung.sicherung().sichereJetzt())
         return tr("Die letzten Runden sind noch nicht gespeichert. Bitte gleich noch einmal "
                   "versuchen.");
     if (art == Art::PlusEins) {
@@ -182,11 +180,7 @@ void Rundenkorrektur::rechneNeu(int bahn, int slot) {
     z.BesteRunde[s] = beste;
     z.BesteRundeNr[s] = besteNr;
 
-    const int anz = qBound(1, int(m_leitung.einstellungen().AnzBahnen), 6);
-    const QString ordnung = Rangliste::ordnung(z.Option1);
-    Rangliste rangliste(db);
-    QString fehler;
-    if (auto zeile = rangliste.zeileVonSlot(slot, anz, ordnung, &fehler)) {
+    if (PositionsZeile* zeile = m_leitung.standZeile(bahn)) {
         PositionsZeile& p = *zeile;
         p.runden = runden;
         p.gesamt = runden > 0 ? gesamt : 999999;
@@ -197,9 +191,7 @@ void Rundenkorrektur::rechneNeu(int bahn, int slot) {
         p.aktGeschw = letzte > 0 ? p.laenge / double(letzte) : 0.0;
         p.schnellsteGeschw = p.laenge / double(p.schnellste);
         p.wann = m_leitung.uhr().jetzt().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
-        if (!rangliste.schreibeRunde(p, &fehler) ||
-            !rangliste.nummeriere(rangliste.lese(anz, ordnung), &fehler))
-            SchreibeDebug(QStringLiteral("Korrektur: positionen nicht geschrieben: ") + fehler);
+        m_leitung.standGeaendert(bahn);
     }
     // The panel takes the new values first, then the best lap, which it would otherwise
     // keep from the lap just taken back.
@@ -213,8 +205,8 @@ bool Rundenkorrektur::speichere(int bahn, Art art, int runde, const QString& gru
     Datenbank& db = m_leitung.datenbank();
     const QString stempel =
         db.wert(QStringLiteral("select stempel from laufstand where id=1")).toString();
-    const QString fahrer =
-        db.wert(QStringLiteral("select Fahrer from positionen where Bahn=?"), {bahn}).toString();
+    const PositionsZeile* zeile = m_leitung.stand().zeile(bahn);
+    const QString fahrer = zeile ? zeile->fahrer : QString();
     return db.execute(
         QStringLiteral("insert into korrekturen (rennen, Bahn, Fahrer, Art, Runde, "
                        "Zeitpunkt, Grund) values (?, ?, ?, ?, ?, ?, ?)"),

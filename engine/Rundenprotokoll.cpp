@@ -14,10 +14,11 @@ QString Rundenprotokoll::uhrzeit(const QDateTime& zeit) {
     return zeit.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
-bool Rundenprotokoll::fuegeEin(const Rundeneintrag& r, const QString& uhr, QString* fehler) {
+bool Rundenprotokoll::fuegeEin(Datenbank& db, const Rundeneintrag& r, const QString& uhr,
+                               QString* fehler) {
     const double zeit = Formate::Runde(r.zeit, 3);
     const double gesamt = Formate::Runde(r.gesamt, 3);
-    return m_db.execute(
+    return db.execute(
         QStringLiteral("insert into aktrennen (Fahrer, Auto, Strecke, Runde, Zeit, Gesamt, "
                        "MProSec, Uhr, RennInfo, Bahn, RennName, RennArt) values "
                        "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),

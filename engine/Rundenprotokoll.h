@@ -31,7 +31,8 @@ public:
 
     // Appends the lap row (values rounded to milliseconds); uhr is its time of day. False
     // when the row could not be written (fehler says why).
-    bool fuegeEin(const Rundeneintrag& r, const QString& uhr, QString* fehler = nullptr);
+    static bool fuegeEin(Datenbank& db, const Rundeneintrag& r, const QString& uhr,
+                         QString* fehler = nullptr);
     // The single-lap file when LTFEinzelSchreiben is on; a failure is only traced (an outside
     // display may miss one lap). stempel: the race stamp "yyyy.mm.dd hh:mm:ss".
     void schreibeLre(const Rundeneintrag& r, const QString& uhr, const QString& stempel);

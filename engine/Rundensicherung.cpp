@@ -1,114 +1,98 @@
 #include "Rundensicherung.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "Datenbank.h"
 #include "DebugLog.h"
 #include "Uhr.h"
 
-namespace {
-// A retry as often as the race timer ticks while running.
-constexpr int wiederholungMs = 120;
-}  // namespace
-
-Rundensicherung::Rundensicherung(Uhr& uhr, Datenbank& db, Rangliste& rangliste,
-                                 Rundenprotokoll& protokoll, QObject* parent)
-    : QObject(parent), m_uhr(uhr), m_db(db), m_rangliste(rangliste), m_protokoll(protokoll) {
-    m_wiederholung = uhr.neuerTimer(this);
-    m_wiederholung->setInterval(wiederholungMs);
-    connect(m_wiederholung, &UhrTimer::timeout, this, [this] {
-        // A tick of the lap path may be open (events run inside its work): it writes itself.
-        if (!m_inTransaktion) sichereJetzt();
-    });
+Rundensicherung::Rundensicherung(Uhr& uhr, Datenbank& db, QObject* parent)
+    : QObject(parent),
+      m_uhr(uhr),
+      m_db(db),
+      m_schreiber(std::make_unique<Rundenschreiber>(db, uhr)) {
+    verbindeSchreiber();
 }
 
 Rundensicherung::~Rundensicherung() = default;
 
-void Rundensicherung::beginneTick() {
-    m_tickZeilen.clear();
-    m_inTransaktion = m_db.beginneTransaktion();
-    // Rows of failed ticks first: the lap about to be evaluated reads its lane's row.
-    for (const auto& [bahn, z] : m_positionen) m_rangliste.schreibeRunde(z);
+void Rundensicherung::verbindeSchreiber() {
+    connect(m_schreiber.get(), &Rundenschreiber::versucht, this, &Rundensicherung::versucht);
 }
 
-void Rundensicherung::merkePosition(const PositionsZeile& z) { m_tickZeilen[z.bahn] = z; }
+void Rundensicherung::schreibeImHintergrund(const QString& pfad) {
+    if (!allesGespeichert()) return;
+    m_schreiber = std::make_unique<Rundenschreiber>(pfad);
+    verbindeSchreiber();
+    m_historieNr = 0;
+}
 
 void Rundensicherung::merkeRunde(const Rundeneintrag& r, const QString& uhr) {
-    m_runden.append(Runde{r, uhr});
+    m_tick.append(GemerkteRunde{r, uhr});
 }
 
-bool Rundensicherung::beendeTick(const QString& stempel, const QString& rennName) {
-    m_stempel = stempel;
-    m_rennName = rennName;
-    return schreibe();
+bool Rundensicherung::beendeTick(const QVector<PositionsZeile>& positionen,
+                                 const QString& stempel, const QString& rennName) {
+    if (positionen.isEmpty() && m_tick.isEmpty()) return allesGespeichert();
+    Rundenschreiber::Tick tick{positionen, m_tick, stempel, rennName};
+    m_tick.clear();
+    const QVector<GemerkteRunde> runden = tick.runden;
+    // Kept before sending: the writer on this thread reports at once.
+    const qint64 nr = m_schreiber->gesendetBis() + 1;
+    for (const GemerkteRunde& r : runden) m_runden.push_back(Offen{nr, r});
+    m_schreiber->schicke(std::move(tick));
+    return m_schreiber->erledigtBis() >= nr;
 }
 
-bool Rundensicherung::schreibe() {
-    const QString& stempel = m_stempel;
-    QString grund;
-    bool ok = m_inTransaktion;
-    if (!ok) grund = m_db.letzterFehler();
-    // The start stamp of the run: a crash recovery stamps the laps with it.
-    if (ok && stempel != m_gemerkterStempel && !m_runden.isEmpty()) {
-        ok = m_db.execute(QStringLiteral("insert or replace into laufstand (id, stempel, rennname) "
-                                         "values (1, ?, ?)"),
-                          {stempel, m_rennName}, &grund);
-    }
-    for (qsizetype i = 0; ok && i < m_runden.size(); ++i)
-        ok = m_protokoll.fuegeEin(m_runden.at(i).eintrag, m_runden.at(i).uhr, &grund);
-    if (ok) {
-        ok = m_db.bestaetige();
-        if (!ok) grund = m_db.letzterFehler();
-    }
-    if (!ok) grund = Datenbank::schreibfehlerText(m_db.letzteFehlerNr(), grund);
-    if (m_inTransaktion && !ok) m_db.verwerfe();
-    m_inTransaktion = false;
-
-    if (ok) {
-        if (!m_runden.isEmpty()) m_gemerkterStempel = stempel;
-        m_runden.clear();
-        m_positionen.clear();
-        m_tickZeilen.clear();
-        if (!m_historie) {
-            setzeFehler(QString());
-            m_wiederholung->stop();
-        }
-        return true;
-    }
-    // Rolled back: the tick's standings rows are written again with the next try.
-    for (const auto& [bahn, z] : m_tickZeilen) m_positionen[bahn] = z;
-    m_tickZeilen.clear();
-    setzeFehler(grund);
-    starteWiederholung();
-    return false;
+bool Rundensicherung::sichereJetzt(int ms) {
+    m_schreiber->holeAuf(ms);
+    // What the writer's thread reported meanwhile, before anyone reads the state.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    return allesGespeichert();
 }
 
-bool Rundensicherung::sichereJetzt() {
-    if (m_inTransaktion) return false;
-    if (!m_runden.isEmpty() || !m_positionen.empty()) {
-        beginneTick();
-        if (!schreibe()) return false;
+bool Rundensicherung::schreibeDanach(const Rundenschreiber::Arbeit& arbeit,
+                                     std::function<void(const Rundenschreiber::Ergebnis&)> danach) {
+    const qint64 nr = m_schreiber->gesendetBis() + 1;
+    m_danach[nr] = std::move(danach);
+    m_schreiber->schicke(arbeit);
+    return m_schreiber->erledigtBis() >= nr;
+}
+
+bool Rundensicherung::kopiereInHistorie(
+    const Rundenschreiber::Arbeit& kopie,
+    std::function<void(const Rundenschreiber::Ergebnis&)> danach) {
+    m_historieNr = m_schreiber->gesendetBis() + 1;
+    return schreibeDanach(kopie, std::move(danach));
+}
+
+void Rundensicherung::versucht(qint64 nr, bool ok, int fehlerNr, const QString& text) {
+    if (!ok) {
+        if (auto it = m_danach.find(nr); it != m_danach.end() && it->second)
+            it->second(Rundenschreiber::Ergebnis{false, fehlerNr, text});
+        setzeFehler(text);
+        return;
     }
-    if (m_historie) {
-        QString grund;
-        if (!m_historie(&grund)) {
-            setzeFehler(grund);
-            starteWiederholung();
-            return false;
-        }
-        m_historie = nullptr;
-        SchreibeDebug(QStringLiteral("Rundensicherung: Historie nachträglich kopiert"));
+    while (!m_runden.empty() && m_runden.front().nr <= nr) m_runden.pop_front();
+    // Jobs up to nr are done: each hears of it once.
+    while (!m_danach.empty() && m_danach.begin()->first <= nr) {
+        auto danach = std::move(m_danach.begin()->second);
+        const bool ergebnisVonNr = m_danach.begin()->first == nr;
+        m_danach.erase(m_danach.begin());
+        if (danach) danach(Rundenschreiber::Ergebnis{true, 0, ergebnisVonNr ? text : QString()});
     }
+    if (allesGespeichert()) setzeFehler(QString());
+}
+
+void Rundensicherung::gibAuf() {
+    m_schreiber->verwirf();
+    m_runden.clear();
+    m_danach.clear();
     setzeFehler(QString());
-    m_wiederholung->stop();
-    return true;
-}
-
-bool Rundensicherung::kopiereInHistorie(const std::function<bool(QString*)>& kopie) {
-    m_historie = kopie;
-    return sichereJetzt();
 }
 
 QStringList Rundensicherung::ungespeicherteZeilen() const {
@@ -120,32 +104,40 @@ QStringList Rundensicherung::ungespeicherteZeilen() const {
             if (c == u'\t' || c == u'\r' || c == u'\n') c = u' ';
         return t;
     };
-    for (const Runde& r : m_runden) {
-        const Rundeneintrag& e = r.eintrag;
+    for (const Offen& o : m_runden) {
+        const Rundeneintrag& e = o.runde.eintrag;
         zeilen << QStringList{feld(e.fahrer), feld(e.autoName), feld(e.strecke),
                               QString::number(e.runde), QString::number(e.zeit, 'f', 3),
-                              QString::number(e.gesamt, 'f', 3), r.uhr, feld(e.rennInfo),
+                              QString::number(e.gesamt, 'f', 3), o.runde.uhr, feld(e.rennInfo),
                               QString::number(e.bahn), feld(e.rennName), feld(e.rennArt)}
                       .join(QLatin1Char('\t'));
     }
     return zeilen;
 }
 
-QString Rundensicherung::schreibeNotfallDatei(const QString& ordner, QString* grund) const {
-    QDir().mkpath(ordner);
+QString Rundensicherung::schreibeNotfallDatei(const QStringList& ordner, QString* grund) const {
     const QString name = QStringLiteral("Pistorelle-ungespeicherte-Runden-%1.txt")
                              .arg(m_uhr.jetzt().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
-    QSaveFile datei(QDir(ordner).filePath(name));
-    if (!datei.open(QIODevice::WriteOnly)) {
-        *grund = datei.errorString();
-        return {};
+    const QByteArray inhalt = ungespeicherteZeilen().join(QLatin1Char('\n')).toUtf8() + '\n';
+    QStringList gruende;
+    for (const QString& o : ordner) {
+        if (o.isEmpty()) continue;
+        QDir().mkpath(o);
+        QSaveFile datei(QDir(o).filePath(name));
+        // The file counts only when all of it is on the disk: written, synced by the commit,
+        // and found there at its full size.
+        QString fehler;
+        if (!datei.open(QIODevice::WriteOnly))
+            fehler = datei.errorString();
+        else if (datei.write(inhalt) != inhalt.size() || !datei.commit())
+            fehler = datei.errorString();
+        else if (QFileInfo(datei.fileName()).size() != inhalt.size())
+            fehler = tr("die Datei ist unvollständig");
+        if (fehler.isEmpty()) return datei.fileName();
+        gruende << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(o), fehler);
     }
-    datei.write(ungespeicherteZeilen().join(QLatin1Char('\n')).toUtf8() + '\n');
-    if (!datei.commit()) {
-        *grund = datei.errorString();
-        return {};
-    }
-    return datei.fileName();
+    *grund = gruende.join(QStringLiteral("; "));
+    return {};
 }
 
 void Rundensicherung::setzeFehler(const QString& grund) {
@@ -157,8 +149,4 @@ void Rundensicherung::setzeFehler(const QString& grund) {
                       ? QStringLiteral("Rundensicherung: Runden werden wieder gespeichert")
                       : QStringLiteral("Rundensicherung: Runden werden nicht gespeichert: ") + grund);
     emit statusGeaendert(text);
-}
-
-void Rundensicherung::starteWiederholung() {
-    if (!m_wiederholung->isActive()) m_wiederholung->start();
 }

@@ -534,8 +534,8 @@ void Turnier::ladeLauf(int gruppe, int lauf) {
 
 void Turnier::RennLaufAuswerten() {
     m_anzeige.setEnabled(H::Command2, false);
-    if (!m_daten.schreibeErgebnisse(schluessel(), m_gruppe[0], m_lauf[0],
-                                    m_leitung.einstellungen().AnzBahnen))
+    // The heat's laps and times as the engine counted them, whatever the database is doing.
+    if (!m_daten.schreibeErgebnisse(schluessel(), m_gruppe[0], m_lauf[0], m_leitung.rangliste()))
         melde(tr("Rennlauf auswerten"));
     emit tabellenGeaendert();
     WertungSortieren();

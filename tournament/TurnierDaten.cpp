@@ -267,16 +267,12 @@ int TurnierDaten::maxLauf(const QString& schluessel, int gruppe) {
 }
 
 bool TurnierDaten::schreibeErgebnisse(const QString& schluessel, int gruppe, int lauf,
-                                      int anzBahnen) {
-    const QVector<QSqlRecord> bahnen = lese(
-        QStringLiteral("select Bahn, Runden, Gesamt from positionen where Bahn between 1 and ?"),
-        {anzBahnen});
-    if (!m_fehler.isEmpty()) return false;
+                                      const QVector<PositionsZeile>& bahnen) {
     return inTransaktion([&] {
-        for (const QSqlRecord& b : bahnen)
+        for (const PositionsZeile& b : bahnen)
             if (!fuehreAus(QStringLiteral("update slotrennenlauf set runden=?, Zeit=? where "
                                           "rennname=? and gruppe=? and lauf=? and spur=?"),
-                           {b.value(1), b.value(2), schluessel, gruppe, lauf, b.value(0)}))
+                           {b.runden, b.gesamt, schluessel, gruppe, lauf, b.bahn}))
                 return false;
         return true;
     });

@@ -10,6 +10,7 @@
 #include <QVariantList>
 #include <QVector>
 
+#include "Rangliste.h"
 #include "RennLaufBelegung.h"
 
 class Datenbank;
@@ -81,9 +82,10 @@ public:
     static QString laeufeSql();
     int maxGruppe(const QString& schluessel);
     int maxLauf(const QString& schluessel, int gruppe);
-    // Laps and total time of every lane 1..anzBahnen of positionen into the heat's rows (a lane
-    // without a row changes nothing), in one transaction.
-    bool schreibeErgebnisse(const QString& schluessel, int gruppe, int lauf, int anzBahnen);
+    // Laps and total time of the lanes' standings rows into the heat's rows (a lane without a
+    // heat row changes nothing), in one transaction.
+    bool schreibeErgebnisse(const QString& schluessel, int gruppe, int lauf,
+                            const QVector<PositionsZeile>& bahnen);
 
     // ---- standings and report
     static QString wertungSql();

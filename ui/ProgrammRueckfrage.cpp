@@ -17,3 +17,9 @@ void ProgrammRueckfrage::meldung(const QString& text) {
     box->setModal(false);
     box->show();
 }
+
+void ProgrammRueckfrage::hinweis(const QString& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Pistorelle"), text, QMessageBox::Ok,
+                    m_eltern);
+    box.exec();
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The engine's questions and notices in the program: questions in the confirmation box
-// (modal; timers keep running meanwhile), notices in a box that does not hold up the caller.
+// (modal; timers keep running meanwhile), notices in a box that does not hold up the caller,
+// except those the user must confirm first.
 
 #include <QPointer>
 #include <QWidget>
@@ -14,6 +15,7 @@ public:
 
     bool frage(const QString& text) override;
     void meldung(const QString& text) override;
+    void hinweis(const QString& text) override;
 
 private:
     QPointer<QWidget> m_eltern;

@@ -26,6 +26,7 @@
 #include "ProgrammRueckfrage.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
+#include "Rundensicherung.h"
 #include "Rennvorgaben.h"
 #include "SprachWarteschlange.h"
 #include "Sprecherfenster.h"
@@ -305,6 +306,11 @@ void ProgrammStart::baueAnzeige() {
         m_optionen.rueckfrage ? *m_optionen.rueckfrage : static_cast<Rueckfrage&>(*m_rueckfrage);
     m_leitung = std::make_unique<Rennleitung>(*m_uhr, *m_db, m_e, *m_speicher, *m_ansage,
                                               rueckfrage, *m_fensterHardware);
+    // On the wall clock the lap path's writes run on a thread of their own, so the race never
+    // waits for the database. On a virtual clock (tests) they run at once, the same every
+    // time; PISTORELLE_SCHREIBER=faden asks for the thread there too.
+    if (!m_optionen.uhr || qEnvironmentVariable("PISTORELLE_SCHREIBER") == QLatin1String("faden"))
+        m_leitung->sicherung().schreibeImHintergrund(m_db->pfad());
     RennZustand& z = m_leitung->zustand();
     z.StromImCountdown = 1;
     z.AgentVorhanden = m_ansage->agentVorhanden();

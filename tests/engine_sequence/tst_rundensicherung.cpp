@@ -3,6 +3,7 @@
 // from an earlier run, and a program closed during a run.
 
 #include <QSqlQuery>
+#include <sqlite3.h>
 
 #include "Ablaufumgebung.h"
 #include "Formate.h"
@@ -84,6 +85,60 @@ private slots:
         QVERIFY(!u.ablauf->beschaeftigt());
     }
 
+    // The writer on its own thread, as in the program, while another program holds the
+    // database locked: the race counts and ranks on from memory, the status names the lock,
+    // and after the unlock every lap reaches the lap table and the history exactly once.
+    void sperreDurchAnderesProgrammImHintergrund() {
+        Ablaufumgebung u([](EinstellungsSpeicher& s) { s.speichere("PrellZeit", "100"); });
+        u.rl->sicherung().schreibeImHintergrund(u.db.pfad());
+        QVERIFY(u.rl->sicherung().imHintergrund());
+        u.rl->cbRAuswahl_Click(2);  // R-Zeit, 1 minute
+        u.rl->setzeGrenze("1");
+        u.rl->Grenze_Validate();
+        QStringList status;
+        QObject::connect(&u.rl->sicherung(), &Rundensicherung::statusGeaendert,
+                         [&](const QString& t) { status << t; });
+        const qint64 g = u.starteBisGruen();
+        for (int i = 0; i < 6; ++i) u.runde(1 + i % 2, g + 1000 + i * 2500);
+        u.bis(g + 16000);
+        QVERIFY(u.rl->sicherung().sichereJetzt(10000));
+        QCOMPARE(zahl(u.db, "select count(*) from aktrennen"), 4);
+
+        // Another program takes the file, as the sqlite3 shell does with BEGIN EXCLUSIVE.
+        sqlite3* fremd = nullptr;
+        QCOMPARE(sqlite3_open(qPrintable(u.db.pfad()), &fremd), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(fremd, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        for (int i = 0; i < 8; ++i) u.runde(i % 4 == 3 ? 2 : 1, g + 17500 + i * 2500);
+        u.bis(g + 37000);
+        // Lane 1 pulls away: laps and places from memory while nothing reaches the file.
+        QCOMPARE(u.z().Runden[1], qint16(8));
+        QCOMPARE(u.z().Runden[2], qint16(4));
+        const QVector<PositionsZeile> stand = u.rl->rangliste();
+        QCOMPARE(stand.first().bahn, 1);
+        QCOMPARE(stand.first().runden, 8);
+        QCOMPARE(stand.first().platz, 1);
+        QCOMPARE(stand.at(1).platz, 2);
+        QTRY_VERIFY_WITH_TIMEOUT(!u.rl->sicherung().fehlerText().isEmpty(), 10000);
+        QVERIFY2(u.rl->sicherung().fehlerText().contains("gesperrt"),
+                 qPrintable(u.rl->sicherung().fehlerText()));
+        QCOMPARE(u.rl->sicherung().ungespeicherteRunden(), 8);
+
+        // The run ends during the lock: results from memory, the history copy waits.
+        u.bisGestoppt(g + 100000);
+        u.bisLeerlauf(u.t() + 60000);
+        QVERIFY(u.rl->sicherung().historieWartet());
+        QCOMPARE(sqlite3_exec(fremd, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(fremd);
+        QTRY_VERIFY_WITH_TIMEOUT(u.rl->sicherung().allesGespeichert(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(u.rl->sicherung().fehlerText().isEmpty(), 10000);
+        QCOMPARE(status.last(), QString());
+        QCOMPARE(zahl(u.db, "select count(*) from aktrennen"), 12);
+        QCOMPARE(zahl(u.db, "select count(distinct Bahn || '-' || Runde) from aktrennen"), 12);
+        QCOMPARE(zahl(u.db, "select count(*) from histrennen where rennzeit <> '0'"), 12);
+        QCOMPARE(zahl(u.db, "select Runden from positionen where Bahn = 1"), 8);
+        QCOMPARE(zahl(u.db, "select Platz from positionen where Bahn = 2"), 2);
+    }
+
     // A crossing taken just before caution is evaluated and committed before the freeze.
     void chaosSpeichertWartendeRunden() {
         Ablaufumgebung u;
@@ -159,7 +214,8 @@ private slots:
         QCOMPARE(u.anzahl("say Das Rennen ist beendet"), 0);  // no announcements on the way out
     }
 
-    // Laps the database never took are written to a rescue file at program end.
+    // Laps the database never took are written to a rescue file at program end: in the data
+    // folder, or where that takes nothing (here a file stands in its way), in the home folder.
     void notfallDateiAmProgrammende() {
         Ablaufumgebung u;
         u.rl->cbRAuswahl_Click(0);
@@ -170,15 +226,20 @@ private slots:
         u.runde(3, g + 1000);
         u.runde(3, g + 7000);
         u.bis(g + 7200);
-        QVERIFY(u.ablauf->beendeVorProgrammende(u.ordner.path()));
+        QFile imWeg(u.ordner.filePath("daten"));
+        QVERIFY(imWeg.open(QIODevice::WriteOnly));
+        imWeg.close();
+        QVERIFY(u.ablauf->beendeVorProgrammende(imWeg.fileName()));
         const QString meldung = u.mit.ereignisse.last();
         QVERIFY(meldung.contains("1 Runden konnten nicht in der Datenbank gespeichert werden"));
         const QString pfad = meldung.section("Sie stehen in der Datei ", 1).chopped(1);
         QFile datei(pfad);
         QVERIFY2(datei.open(QIODevice::ReadOnly), qPrintable(pfad));
+        QCOMPARE(QFileInfo(pfad).absolutePath(), QDir::homePath());
         const QStringList zeilen = QString::fromUtf8(datei.readAll()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(zeilen.size(), 2);
         QVERIFY(zeilen.at(1).startsWith("Fahrer 3\tAuto 3\t"));
+        datei.remove();
         schreibschutz(u.db, false);
     }
 };

@@ -359,7 +359,7 @@ private slots:
                  QStringLiteral("2 -1 3 Fehlzählung"));
 
         // On a lane nobody drives, nothing can be corrected, and the menu says why.
-        db.execute("update positionen set FahrerNr=0 where Bahn=4");
+        leitung().standZeile(4)->fahrerNr = 0;
         menue.reset(f()->korrekturen()->menueFuer(4, f()));
         QVERIFY(!menue->actions().at(1)->isEnabled());
         QCOMPARE(menue->actions().at(1)->toolTip(), QStringLiteral("Auf Bahn 4 fährt niemand mit."));

@@ -1,0 +1,158 @@
+// The real program races a DS300 counter over a pseudo-terminal while another program holds
+// the database locked (BEGIN EXCLUSIVE, as the sqlite3 shell does): the live standings keep
+// counting, a new run the counter starts while laps still wait is refused completely, and
+// once the lock is gone every lap of the first run reaches the lap table and the history
+// exactly once, and none of the refused run.
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTcpServer>
+#include <sqlite3.h>
+
+#include "DSRahmen.h"
+#include "EchtesProgramm.h"
+#include "EinstellungsSpeicher.h"
+#include "TestPty.h"
+
+namespace {
+
+quint16 freierPort() {
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+// Laps per lane as /api/stand shows them; empty when the page does not answer.
+QMap<int, int> stand(quint16 port) {
+    QNetworkAccessManager netz;
+    QNetworkReply* r =
+        netz.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1/api/stand").arg(port))));
+    QSignalSpy fertig(r, &QNetworkReply::finished);
+    fertig.wait(5000);
+    QMap<int, int> runden;
+    const QJsonObject o = QJsonDocument::fromJson(r->readAll()).object();
+    for (const QJsonValue& b : o[QLatin1String("bahnen")].toArray())
+        runden[b[QLatin1String("bahn")].toInt()] = b[QLatin1String("runden")].toInt();
+    r->deleteLater();
+    return runden;
+}
+
+int zahl(const QString& pfad, const QString& sql) {
+    int n = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "lesen");
+        db.setDatabaseName(pfad);
+        db.setConnectOptions("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000");
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(sql) && q.next()) n = q.value(0).toInt();
+        }
+    }
+    QSqlDatabase::removeDatabase("lesen");
+    return n;
+}
+
+}  // namespace
+
+class TestDatenbankGesperrt : public QObject {
+    Q_OBJECT
+
+    unsigned char m_folge = 0;
+    unsigned char folge() { return m_folge = m_folge == 255 ? 1 : m_folge + 1; }
+    static QByteArray dreimal(const QByteArray& f) { return f + f + f; }
+
+private slots:
+    void rennenGegenGesperrteDatenbank() {
+        PtyPaar pty;
+        QVERIFY(pty.ok());
+        fcntl(pty.master, F_SETFD, FD_CLOEXEC);
+        const quint16 port = freierPort();
+        EchtesProgramm p;
+        {
+            EinstellungsSpeicher sp(p.einstellungen());
+            sp.speichere("DatenBankAuswahl", "0");
+            sp.speichere("DS300Aktiv", "1");
+            sp.speichere("DSGoStart", "1");
+            sp.speichere("CommPort1", "1");
+            sp.speichere("ComPfad1", pty.pfad);
+            for (int n = 2; n <= 10; ++n)
+                sp.speichere(QString("ComPfad%1").arg(n),
+                             p.ordner.filePath(QString("kein-port-%1").arg(n)));
+            sp.speichere("TonBeep", "");
+            sp.speichere("MeldungsAnsage0", "0");
+            sp.speichere("LiveStandAn", "1");
+            sp.speichere("LiveStandPort", QString::number(port));
+            sp.speichere("NachlaufZeit", "500");
+        }
+        p.starte();
+        QVERIFY2(p.haeltOffen(pty.pfad), "the program does not open the counter's port");
+        const auto warte = [&](int ms) {
+            QElapsedTimer t;
+            t.start();
+            while (t.elapsed() < ms) {
+                QTest::qWait(5);
+                char puffer[256];
+                while (::read(pty.master, puffer, sizeof puffer) > 0) {
+                }
+            }
+        };
+        const auto starte = [&] {
+            pty.schreibe(dreimal(DSRahmen::start(folge(), 0x3A)));
+            warte(300);
+            pty.schreibe(dreimal(DSRahmen::status(folge(), 0xA2)));
+            warte(300);
+            pty.schreibe(dreimal(DSRahmen::status(folge(), 0xA3)));
+            warte(500);
+        };
+        int gezaehlt[5] = {0, 0, 0, 0, 0};  // the counter's count per lane
+        const auto runden = [&](int jeBahn) {
+            for (int i = 0; i < jeBahn; ++i)
+                for (int bahn = 1; bahn <= 4; ++bahn) {
+                    const int n = ++gezaehlt[bahn];
+                    pty.schreibe(dreimal(
+                        DSRahmen::runde(folge(), bahn, n, n == 1 ? 0 : 50000 + bahn * 100, true)));
+                    warte(40);
+                }
+        };
+        starte();
+        runden(4);  // the first crossing and three laps per lane
+        QTRY_COMPARE_WITH_TIMEOUT(stand(port).value(4), 3, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(zahl(p.datenbank(), "select count(*) from aktrennen"), 12, 10000);
+
+        sqlite3* fremd = nullptr;
+        QCOMPARE(sqlite3_open(qPrintable(p.datenbank()), &fremd), SQLITE_OK);
+        sqlite3_busy_timeout(fremd, 5000);
+        QCOMPARE(sqlite3_exec(fremd, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        runden(5);
+        // The live standings count on while nothing reaches the file.
+        QTRY_COMPARE_WITH_TIMEOUT(stand(port).value(1), 8, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(stand(port).value(4), 8, 10000);
+        // The counter ends the run and starts the next at once: refused, nothing of it counts.
+        pty.schreibe(dreimal(DSRahmen::status(folge(), 0xA4)));
+        warte(2000);
+        starte();
+        for (int bahn = 1; bahn <= 4; ++bahn) gezaehlt[bahn] = 0;
+        runden(3);
+        warte(500);
+        QCOMPARE(stand(port).value(1), 8);
+        QCOMPARE(p.prozess.state(), QProcess::Running);
+
+        QCOMPARE(sqlite3_exec(fremd, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(fremd);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            zahl(p.datenbank(), "select count(*) from histrennen where rennzeit <> '0'"), 32,
+            15000);
+        QCOMPARE(zahl(p.datenbank(), "select count(*) from aktrennen"), 32);
+        QCOMPARE(zahl(p.datenbank(), "select count(distinct Bahn || '-' || Runde) from aktrennen"),
+                 32);
+        QCOMPARE(zahl(p.datenbank(), "select max(Runde) from histrennen where Bahn = 3"), 8);
+    }
+};
+
+QTEST_MAIN(TestDatenbankGesperrt)
+#include "tst_datenbank_gesperrt.moc"
