@@ -143,25 +143,19 @@ void IniDatei::setze(const QString& abschnitt, const QString& schluessel, const 
     const QString ab = abschnitt.toLower();
     const QString k = schluessel.toLower();
     const QByteArray neu = schluessel.toUtf8() + '=' + verschluessele(wert);
-    qsizetype erste = -1;
-    for (qsizetype i = 0; i < m_zeilen.size(); ++i) {
-        Zeile& z = m_zeilen[i];
+    // The line that is read is the one written; a later copy of the key (also in a second
+    // section of the same name) is the user's line and stays as it is.
+    for (Zeile& z : m_zeilen) {
         if (z.abschnitt != ab || z.schluessel != k) continue;
-        if (erste >= 0) {
-            m_zeilen.removeAt(i--);
-            m_geaendert = true;
-            continue;
-        }
-        erste = i;
         const bool gleicheSchreibung =
             nameAus(beschnitten(z.roh.left(z.gleichheitszeichen))) == schluessel;
         if (gleicheSchreibung && entschluessele(z.roh.mid(z.gleichheitszeichen + 1)) == wert)
-            continue;
+            return;
         z.roh = neu;
         z.gleichheitszeichen = int(schluessel.toUtf8().size());
         m_geaendert = true;
+        return;
     }
-    if (erste >= 0) return;
 
     Zeile z;
     z.roh = neu;

@@ -18,13 +18,15 @@ public:
     static IniDatei ausInhalt(const QByteArray& inhalt);
 
     // Every key of the section (name without regard to case) by lower-case key name with its
-    // value; where a key appears twice the first one counts.
+    // value; where a key appears twice (also in a second section of that name) the first one
+    // counts.
     QHash<QString, QString> werte(const QString& abschnitt) const;
     std::optional<QString> wert(const QString& abschnitt, const QString& schluessel) const;
 
-    // Sets the key under this spelling: the first line of the key is replaced (and others of
-    // any spelling dropped) unless it already holds this spelling and value; a new key goes
-    // after the last line of the section, a new section at the end.
+    // Sets the key under this spelling: the first line of the key (the one werte and wert
+    // read) is replaced unless it already holds this spelling and value; later lines of the
+    // same key stay. A new key goes after the last line of the section, a new section at the
+    // end.
     void setze(const QString& abschnitt, const QString& schluessel, const QString& wert);
 
     bool geaendert() const { return m_geaendert; }

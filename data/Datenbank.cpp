@@ -1,6 +1,7 @@
 #include "Datenbank.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QSqlQuery>
 #include <QStorageInfo>
 #include <QUrl>
+#include <cerrno>
+#include <cstring>
 
 #include "DatenbankSchema.h"
 #include "DebugLog.h"
@@ -83,6 +86,32 @@ bool istSqliteDatei(const QString& pfad, QString* grund) {
     return true;
 }
 
+// Why a link at pfad leads to no file, or empty when pfad is no link or its target is there.
+QString linkOhneZiel(const QString& pfad) {
+    const QByteArray name = QFile::encodeName(pfad);
+    struct stat st {};
+    if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return {};
+    if (::stat(name.constData(), &st) == 0) return {};
+    const int nr = errno;
+    const QString ziel = QFileInfo(pfad).symLinkTarget();
+    if (nr == ELOOP)
+        return QCoreApplication::translate(
+                   "Datenbank",
+                   "Die Datenbank %1 ist eine Verknüpfung, die im Kreis auf sich "
+                   "selbst zeigt.")
+            .arg(pfad);
+    if (nr == ENOENT || nr == ENOTDIR)
+        return QCoreApplication::translate("Datenbank",
+                                           "Die Datenbank %1 ist eine Verknüpfung ohne Ziel: %2 "
+                                           "gibt es nicht (Datenträger nicht angeschlossen?).")
+            .arg(pfad, ziel);
+    return QCoreApplication::translate(
+               "Datenbank",
+               "Die Datenbank %1 ist eine Verknüpfung auf %2; das Ziel ist nicht "
+               "erreichbar: %3")
+        .arg(pfad, ziel, QString::fromLocal8Bit(std::strerror(nr)));
+}
+
 bool fuehreAus(QSqlDatabase& db, const QString& sql, QString* fehler) {
     QSqlQuery q(db);
     if (q.exec(sql)) return true;
@@ -147,6 +176,11 @@ Datenbank::~Datenbank() { schliesse(); }
 
 int Datenbank::schemaVersion() { return DatenbankSchema::version; }
 
+bool Datenbank::vorhanden(const QString& pfad) {
+    struct stat st {};
+    return !pfad.isEmpty() && ::lstat(QFile::encodeName(pfad).constData(), &st) == 0;
+}
+
 QString Datenbank::schreibfehlerText(int nr, const QString& text) {
     QString grund;
     switch (nr & 0xff) {
@@ -193,11 +227,12 @@ void Datenbank::schliesse() {
     m_pfad.clear();
 }
 
-bool Datenbank::verbinde(const QString& pfad, bool erzeugen, QString* fehler) {
-    // A URI with mode=rw keeps SQLite from creating a file that vanished after our checks.
+bool Datenbank::verbinde(const QString& pfad, QString* fehler) {
+    // A URI with mode=rw keeps SQLite from creating a file: a new database file is made by
+    // oeffneOderErzeuge itself, so it knows which file it may remove again.
     const QString uri =
         QUrl::fromLocalFile(QFileInfo(pfad).absoluteFilePath()).toString(QUrl::FullyEncoded) +
-        (erzeugen ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw"));
+        QStringLiteral("?mode=rw");
     QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_verbindung);
     d.setDatabaseName(uri);
     d.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
@@ -290,7 +325,7 @@ bool Datenbank::pruefeSchreibzugriff(const QString& pfad, QString* grund) {
 bool Datenbank::sichereVorMigration(const QString& pfad, int version, QString* grund) {
     // The file as it was, beside it, before the migration changes it.
     QString ziel = QStringLiteral("%1.schema%2.bak").arg(pfad).arg(version);
-    for (int n = 2; QFileInfo::exists(ziel); ++n)
+    for (int n = 2; vorhanden(ziel); ++n)
         ziel = QStringLiteral("%1.schema%2-%3.bak").arg(pfad).arg(version).arg(n);
     QSqlQuery q(db());
     if (!q.prepare(QStringLiteral("VACUUM INTO ?"))) {
@@ -313,7 +348,11 @@ bool Datenbank::sichereVorMigration(const QString& pfad, int version, QString* g
 
 bool Datenbank::oeffne(const QString& pfad, QString* fehler) {
     schliesse();
-    QString grund;
+    QString grund = linkOhneZiel(pfad);
+    if (!grund.isEmpty()) {
+        setze(fehler, grund);
+        return false;
+    }
     const QFileInfo info(pfad);
     if (pfad.isEmpty() || !info.exists()) {
         setze(
@@ -333,7 +372,7 @@ bool Datenbank::oeffne(const QString& pfad, QString* fehler) {
     }
     // Every check reads only; the file is changed (journal mode, migration) after all passed.
     int version = 0;
-    if (!istSqliteDatei(pfad, &grund) || !verbinde(pfad, false, &grund) ||
+    if (!istSqliteDatei(pfad, &grund) || !verbinde(pfad, &grund) ||
         !pruefeSchema(pfad, &version, &grund) || !pruefeSchreibzugriff(pfad, &grund) ||
         (version < DatenbankSchema::version && !sichereVorMigration(pfad, version, &grund)) ||
         !schalteSchreibmodus(&grund) || !migriere(pfad, version, &grund)) {
@@ -415,10 +454,9 @@ bool Datenbank::migriere(const QString& pfad, int version, QString* grund) {
 }
 
 bool Datenbank::oeffneOderErzeuge(const QString& pfad, QString* fehler) {
-    const QFileInfo info(pfad);
-    // An empty file holds no data; an earlier open of a missing path may have left it behind.
-    const bool leer = info.isFile() && info.size() == 0;
-    if (info.exists() && !leer) return oeffne(pfad, fehler);
+    // Whatever is there (a link without target, an empty file) belongs to the user: it is
+    // opened or refused, never replaced.
+    if (vorhanden(pfad)) return oeffne(pfad, fehler);
 
     schliesse();
     if (pfad.isEmpty()) {
@@ -426,21 +464,29 @@ bool Datenbank::oeffneOderErzeuge(const QString& pfad, QString* fehler) {
               QCoreApplication::translate("Datenbank", "Kein Pfad für die Datenbank angegeben."));
         return false;
     }
+    const QFileInfo info(pfad);
     if (!QDir().mkpath(info.absolutePath())) {
         setze(fehler,
               QCoreApplication::translate("Datenbank", "Der Ordner %1 kann nicht angelegt werden.")
                   .arg(info.absolutePath()));
         return false;
     }
-    const bool neu = !info.exists();
+    // A failed set-up removes only what this call made: a journal left beside from before stays.
+    QStringList eigene;
+    for (const char* endung : {"-wal", "-shm", "-journal"})
+        if (!vorhanden(pfad + QLatin1String(endung))) eigene << pfad + QLatin1String(endung);
     QString grund;
-    if (verbinde(pfad, true, &grund) && schalteSchreibmodus(&grund) && legeSchemaAn(&grund))
-        return true;
-
-    schliesse();
-    if (neu) {
-        for (const char* endung : {"", "-wal", "-shm", "-journal"})
-            QFile::remove(pfad + QLatin1String(endung));
+    QFile datei(pfad);
+    // NewOnly: a file (or link) that appeared since the check above is not taken over.
+    if (datei.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        datei.close();
+        if (verbinde(pfad, &grund) && schalteSchreibmodus(&grund) && legeSchemaAn(&grund))
+            return true;
+        schliesse();
+        eigene.prepend(pfad);
+        for (const QString& rest : std::as_const(eigene)) QFile::remove(rest);
+    } else {
+        grund = datei.errorString();
     }
     setze(fehler, QCoreApplication::translate("Datenbank",
                                               "Die Datenbank %1 kann nicht angelegt werden: %2")
@@ -571,7 +617,7 @@ bool Datenbank::KopieToHistRennen(const QString& stempel, QString* fehlerText, i
 
 bool Datenbank::oeffneFuerSchreiber(const QString& pfad, QString* fehler) {
     QString grund;
-    if (!verbinde(pfad, false, &grund) || !schalteSchreibmodus(&grund)) {
+    if (!verbinde(pfad, &grund) || !schalteSchreibmodus(&grund)) {
         setze(fehler, grund);
         return false;
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The one database of the program (SQLite through QtSql). Opens an existing file (which must
-// hold the program's tables), or creates the default database with schema and seed. Text
+// hold the program's tables), or creates a database with schema and seed where nothing is. Text
 // columns compare without regard to case, umlauts included. Every value is bound, never pasted.
 
 #include <QSqlDatabase>
@@ -21,16 +21,21 @@ public:
     Datenbank& operator=(const Datenbank&) = delete;
 
     // Opens an existing database; fails (false, the reason for the user in fehler) when the
-    // file is missing, a folder, not SQLite, damaged, lacks a table, belongs to a newer
-    // version, cannot be written (read-only, locked by another program, disk full). A refused
-    // file is left exactly as it was. An older schema is migrated after a copy of the file
-    // was written beside it.
+    // file is missing, a link without target, a folder, empty, not SQLite, damaged, lacks a
+    // table, belongs to a newer version, cannot be written (read-only, locked by another
+    // program, disk full). A link to a database opens the database behind it. A refused file
+    // is left exactly as it was. An older schema is migrated after a copy of the file was
+    // written beside it.
     bool oeffne(const QString& pfad, QString* fehler = nullptr);
-    // Opens pfad, creating it with schema and seed when it does not exist yet (default database).
+    // Creates pfad with schema and seed when nothing at all is there; anything that is there,
+    // a link without target or an empty file too, goes to oeffne and is never replaced.
     bool oeffneOderErzeuge(const QString& pfad, QString* fehler = nullptr);
     // A further connection to a database the program has already opened and checked: the lap
     // path's writer on its own thread. Waits for a lock at most a little under one race tick.
     bool oeffneFuerSchreiber(const QString& pfad, QString* fehler = nullptr);
+    // Something is at pfad, a link whose target is missing included (QFileInfo::exists
+    // follows links and would not see it).
+    static bool vorhanden(const QString& pfad);
     void schliesse();
     bool istOffen() const;
     QString pfad() const { return m_pfad; }
@@ -70,7 +75,7 @@ public:
     int letzteFehlerNr() const { return m_fehlerNr; }
 
 private:
-    bool verbinde(const QString& pfad, bool erzeugen, QString* fehler);
+    bool verbinde(const QString& pfad, QString* fehler);
     bool pruefeSchema(const QString& pfad, int* version, QString* grund);
     bool pruefeSchreibzugriff(const QString& pfad, QString* grund);
     bool sichereVorMigration(const QString& pfad, int version, QString* grund);

@@ -160,6 +160,18 @@
         <source>Ungültiger Zeitstempel für die Historie: '%1'</source>
         <translation>Invalid time stamp for the history: '%1'</translation>
     </message>
+    <message>
+        <source>Die Datenbank %1 ist eine Verknüpfung, die im Kreis auf sich selbst zeigt.</source>
+        <translation>The database %1 is a link that loops back to itself.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank %1 ist eine Verknüpfung ohne Ziel: %2 gibt es nicht (Datenträger nicht angeschlossen?).</source>
+        <translation>The database %1 is a link without a target: %2 does not exist (drive not plugged in?).</translation>
+    </message>
+    <message>
+        <source>Die Datenbank %1 ist eine Verknüpfung auf %2; das Ziel ist nicht erreichbar: %3</source>
+        <translation>The database %1 is a link to %2; the target cannot be reached: %3</translation>
+    </message>
 </context>
 <context>
     <name>DatenbankSchema</name>

@@ -149,7 +149,8 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     // 5., 6. Database.
     if (m_e.DatenBankAuswahl > 0 && !waehleDatenbank()) return false;
     if (!oeffneDatenbank()) return false;
-    // Laps of a run that ended in a crash go into the history before anything can clear them.
+    // Laps of a run that ended in a crash go into the history before anything can clear them;
+    // the user is told at the end, when laps already count.
     retteUnterbrochenenLauf();
     // 7. The display.
     baueAnzeige();
@@ -196,6 +197,9 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
         m_debug->show();
         m_debug->raise();
     }
+    // Last, and a notice that does not wait for OK: after a crash nobody may be at the computer,
+    // and laps must count and viewers get their standings all the same.
+    if (!m_rettungsMeldung.isEmpty()) rueckfrage().meldung(m_rettungsMeldung);
     return true;
 }
 
@@ -224,7 +228,9 @@ bool ProgrammStart::oeffneDatenbank() {
         bool offen = false;
         if (gleicherPfad(pfad, standard)) {
             offen = m_db->oeffneOderErzeuge(pfad, &fehler);
-        } else if (!QFileInfo::exists(pfad)) {
+        } else if (!Datenbank::vorhanden(pfad)) {
+            // Only where nothing is at all: a link whose target is missing (a database on a
+            // stick that is not plugged in) is refused below with its reason.
             if (!m_dialoge.frage(tr("Die Datenbank %1 gibt es nicht.\n\n"
                                     "Neue Datenbank anlegen?")
                                      .arg(pfad))) {
@@ -281,14 +287,14 @@ void ProgrammStart::retteUnterbrochenenLauf() {
                       .arg(befund->runden)
                       .arg(befund->rennName, befund->stempel));
     if (rettung.uebernimm(*befund, true, &fehler)) {
-        m_dialoge.meldung(Laufrettung::meldung(*befund));
+        m_rettungsMeldung = Laufrettung::meldung(*befund);
         return;
     }
-    m_dialoge.meldung(tr("%1 Runden des nicht beendeten Laufs „%2“ konnten nicht in "
-                         "die Historie übernommen werden: %3\nSie bleiben in der "
-                         "Tabelle aktrennen erhalten.")
-                          .arg(befund->runden)
-                          .arg(befund->rennName, fehler));
+    m_rettungsMeldung = tr("%1 Runden des nicht beendeten Laufs „%2“ konnten nicht in "
+                           "die Historie übernommen werden: %3\nSie bleiben in der "
+                           "Tabelle aktrennen erhalten.")
+                            .arg(befund->runden)
+                            .arg(befund->rennName, fehler);
 }
 
 void ProgrammStart::baueAnzeige() {

@@ -1,7 +1,8 @@
 #pragma once
 // The start-up of the program, in its fixed order: speech engine, settings, single instance,
 // debug switch, database choice and opening, main window with its lane panels, timing
-// interface and outputs, texts and speech, standings, MyInit. Owns everything it builds.
+// interface and outputs, texts and speech, standings, MyInit, and last the notice of a run
+// rescued after a crash. Owns everything it builds.
 // Questions go through StartDialoge, so tests can run the whole start-up without a modal window.
 
 #include <QCoreApplication>
@@ -99,6 +100,7 @@ private:
     std::unique_ptr<EinstellungsSpeicher> m_speicher;
     Einstellungen m_e;
     QString m_datenBank;
+    QString m_rettungsMeldung;  // what retteUnterbrochenenLauf found, told once the program runs
     std::unique_ptr<QLockFile> m_sperre;
     std::unique_ptr<Datenbank> m_db;
     std::unique_ptr<Tonspieler> m_ton;

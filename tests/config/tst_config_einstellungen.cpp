@@ -262,7 +262,8 @@ private slots:
     }
 
     // A file edited by hand: Windows-1252 text, comments, keys and sections the program does
-    // not know. The program's writes change only the lines of the keys they set.
+    // not know, a key twice and [Parameter] twice. The first line of a key is the one read and
+    // written; the program's writes change only those lines.
     void handgeschriebeneDatei() {
         const QString pfad = datei("hand/Pistorelle.ini");
         QDir(m_dir.path()).mkpath("hand");
@@ -275,6 +276,10 @@ private slots:
             "Unbekannt = bleibt, wie er ist\r\n"
             "BilderPfad=C:\\Bilder\\neu\r\n"
             "AnzBahnen=4\r\n"
+            "anzbahnen=5\r\n"
+            "[parameter]\r\n"
+            "AnzBahnen=8\r\n"
+            "RennName=Zweiter\r\n"
             "\r\n"
             "[Fremd]\r\n"
             "x=1\r\n";
@@ -285,6 +290,7 @@ private slots:
         QCOMPARE(e.RennName, QStringLiteral("Großer Preis von Köln"));
         QCOMPARE(e.BilderPfad, QStringLiteral("C:\\Bilder\\neu"));
         QCOMPARE(sp.hole("unbekannt"), QStringLiteral("bleibt, wie er ist"));
+        QCOMPARE(e.AnzBahnen, qint16(4));
 
         // One key: exactly its line changes; the untouched file is kept as the .bak.
         sp.speichere("AnzBahnen", "6");
@@ -299,7 +305,9 @@ private slots:
         sp.SchreibeRegWerte(e);
         const QByteArray nachher = lesBytes(pfad);
         QVERIFY(nachher.startsWith(erwartet.left(erwartet.indexOf("AnzBahnen=6"))));
-        QVERIFY(nachher.contains("\r\nAnzBahnen=6\r\nAnzHistRennen=20\r\n"));
+        QVERIFY(
+            nachher.contains("\r\nAnzBahnen=6\r\nanzbahnen=5\r\n[parameter]\r\nAnzBahnen=8\r\n"
+                             "RennName=Zweiter\r\nAnzHistRennen=20\r\n"));
         QVERIFY(nachher.endsWith("\r\n\r\n[Fremd]\r\nx=1\r\n"));
         QCOMPARE(nachher.count('\n'), nachher.count("\r\n"));
         QCOMPARE(lesBytes(pfad + ".bak"), vorher);  // only before the first write of a start

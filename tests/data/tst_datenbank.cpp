@@ -292,7 +292,8 @@ private slots:
     }
 
     // Every file the program cannot work with is refused with its own reason, and is left
-    // exactly as it was.
+    // exactly as it was, a link still the same link; also by the open that creates a missing
+    // database (a database on a stick that is not plugged in must not be replaced).
     void oeffneLehntAb_data() {
         QTest::addColumn<QString>("art");
         QTest::addColumn<QString>("grund");
@@ -300,6 +301,10 @@ private slots:
         QTest::newRow("Ordner") << "ordner" << "ist ein Ordner";
         QTest::newRow("Textdatei") << "text" << "keine SQLite-Datenbank";
         QTest::newRow("leer") << "leer" << "ist leer: keine SQLite-Datenbank";
+        QTest::newRow("Verknüpfung ohne Ziel") << "verwaist"
+                                               << "Verknüpfung ohne Ziel";
+        QTest::newRow("Verknüpfung im Kreis") << "kreis"
+                                              << "im Kreis auf sich selbst";
         QTest::newRow("fremde SQLite") << "fremd" << "Tabellen positionen, aktrennen fehlen";
         QTest::newRow("Tabelle fehlt") << "teilweise" << "Tabelle slotrennenlauf fehlt";
         QTest::newRow("neueres Schema") << "neuer" << "neuere Version";
@@ -328,6 +333,10 @@ private slots:
             QFile f(pfad);
             QVERIFY(f.open(QIODevice::WriteOnly));
             if (art == "text") f.write("Fahrer;Auto\nAnna;Audi\n");
+        } else if (art == "verwaist") {
+            QVERIFY(QFile::link(m_ordner.filePath("stick/verein.db"), pfad));
+        } else if (art == "kreis") {
+            QVERIFY(QFile::link(pfad, pfad));
         } else if (art == "fremd") {
             Datenbank fremd(QStringLiteral("fremd"));
             QVERIFY(fremd.oeffneOderErzeuge(pfad));
@@ -366,6 +375,7 @@ private slots:
             if (art == "nurlesen") schreibschutz(pfad, false);
         });
         const QByteArray vorher = inhalt(pfad);
+        const QString ziel = QFileInfo(pfad).symLinkTarget();
 
         QString fehler;
         QVERIFY(!m_db.oeffne(pfad, &fehler));
@@ -373,10 +383,12 @@ private slots:
         QVERIFY(!m_db.istOffen());
         QCOMPARE(inhalt(pfad), vorher);
         if (art == "fehlt") QVERIFY(!QFile::exists(pfad));
-        if (art == "text") {
-            // Not even the default-creating open may touch a foreign file.
-            QVERIFY(!m_db.oeffneOderErzeuge(pfad));
+        if (art != "fehlt" && art != "gesperrt") {
+            QVERIFY(!m_db.oeffneOderErzeuge(pfad, &fehler));
+            QVERIFY2(fehler.contains(grund), qPrintable(fehler));
             QCOMPARE(inhalt(pfad), vorher);
+            QCOMPARE(QFileInfo(pfad).symLinkTarget(), ziel);
+            QVERIFY(!QFileInfo::exists(m_ordner.filePath("stick")));
         }
         if (art == "gesperrt") {
             QSqlQuery(sperre).exec("ROLLBACK");
@@ -454,19 +466,17 @@ private slots:
     }
 
     void oeffneNimmtVorbereiteteDatei() {
-        // A file with every table but no schema number, and an empty file for the default.
+        // A file with every table but no schema number, and a link to a database.
         QVERIFY(m_db.execute("PRAGMA user_version = 0"));
         QString fehler;
         QVERIFY2(m_db.oeffne(m_pfad, &fehler), qPrintable(fehler));
         QCOMPARE(m_db.wert("PRAGMA user_version").toInt(), Datenbank::schemaVersion());
 
-        const QString leer = m_ordner.filePath("leer.db");
-        QFile f(leer);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
-        QVERIFY(!m_db.oeffne(leer));
-        QVERIFY2(m_db.oeffneOderErzeuge(leer, &fehler), qPrintable(fehler));
+        const QString link = m_ordner.filePath("verknuepft.db");
+        QVERIFY(QFile::link(m_pfad, link));
+        QVERIFY2(m_db.oeffneOderErzeuge(link, &fehler), qPrintable(fehler));
         QCOMPARE(m_db.wert("select count(*) from positionen").toInt(), 6);
+        QCOMPARE(QFileInfo(link).symLinkTarget(), m_pfad);
     }
 };
 

@@ -1,6 +1,7 @@
 // The real program killed with SIGKILL in the middle of a race fed by a DS300 counter over a
 // pseudo-terminal, then started again: every lap the counter sent well before the kill is in
-// the history once, none twice, also when the kill falls into a caution period.
+// the history once, none twice, also when the kill falls into a caution period; and while the
+// notice of the rescued laps waits for OK, the counter's port and the live standings are open.
 // PISTORELLE_ABSTURZ_VERSUCHE=N runs N trials of each kind and prints the figures.
 
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -33,6 +36,7 @@ struct Ergebnis {
     int fehlend = 0;             // sent at least the margin before the kill, yet not stored
     qint64 spaetesteFehlend = -1;  // latest such lap: ms before the kill
     qint64 juengsteGespeichert = -1;
+    bool offenTrotzMeldung = false;  // port and live standings open beside the notice
 };
 
 // Rows of a query on the file, read by a connection of the test's own.
@@ -73,6 +77,12 @@ class TestAbsturz : public QObject {
         if (!pty.ok()) return erg;
         fcntl(pty.master, F_SETFD, FD_CLOEXEC);
         EchtesProgramm p;
+        quint16 livePort = 0;
+        {
+            QTcpServer frei;
+            frei.listen(QHostAddress::LocalHost, 0);
+            livePort = frei.serverPort();
+        }
         {
             EinstellungsSpeicher sp(p.einstellungen());
             sp.speichere("DatenBankAuswahl", "0");
@@ -85,6 +95,8 @@ class TestAbsturz : public QObject {
                              p.ordner.filePath(QString("kein-port-%1").arg(n)));
             sp.speichere("TonBeep", "");
             sp.speichere("MeldungsAnsage0", "0");
+            sp.speichere("LiveStandAn", "1");
+            sp.speichere("LiveStandPort", QString::number(livePort));
         }
         p.starte();
         if (!p.haeltOffen(pty.pfad)) {
@@ -146,6 +158,11 @@ class TestAbsturz : public QObject {
         }
         QTest::qWait(200);
         zeilen = lies(p.datenbank(), "select Bahn, Runde, RennInfo from histrennen order by id", 3);
+        // Nobody clicks the notice here, yet laps count and viewers come back.
+        QTcpSocket zuschauer;
+        zuschauer.connectToHost(QHostAddress::LocalHost, livePort);
+        erg.offenTrotzMeldung =
+            !zeilen.isEmpty() && p.haeltOffen(pty.pfad, 10000) && zuschauer.waitForConnected(5000);
         p.toete();
 
         // The margin: one race-timer tick plus time for a loaded machine to evaluate a frame.
@@ -201,6 +218,7 @@ private slots:
                       e.juengsteGespeichert);
             QCOMPARE(e.doppelt, 0);
             QCOMPARE(e.fehlend, 0);
+            QVERIFY(e.offenTrotzMeldung);
         }
         qInfo("%s: %d Versuche, %d Runden gesendet, %d in der Historie, %d fehlend, %d doppelt",
               imChaos ? "Chaos" : "Rennen", versuche, gesendet, gespeichert, fehlend, doppelt);
