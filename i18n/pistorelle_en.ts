@@ -28,6 +28,13 @@
     </message>
 </context>
 <context>
+    <name>DSStartfolge</name>
+    <message>
+        <source>Der Zähler hat einen Lauf gestartet, den Pistorelle nicht angenommen hat. Seine Runden werden nicht gezählt.</source>
+        <translation>The counter started a run that Pistorelle did not accept. Its laps are not counted.</translation>
+    </message>
+</context>
+<context>
     <name>DSZaehler</name>
     <message>
         <source>Datenverlust</source>
@@ -661,10 +668,6 @@ They are kept in the table aktrennen.</translation>
         <translation>End the race?</translation>
     </message>
     <message>
-        <source>%1 Runden konnten nicht gespeichert werden: %2</source>
-        <translation>%1 laps could not be saved: %2</translation>
-    </message>
-    <message>
         <source>%1 Runden konnten nicht in der Datenbank gespeichert werden (%2). Sie stehen in der Datei %3.</source>
         <translation>%1 laps could not be saved in the database (%2). They are in the file %3.</translation>
     </message>
@@ -675,6 +678,10 @@ They are kept in the table aktrennen.</translation>
     <message>
         <source>Soll der Lauf gestoppt werden?</source>
         <translation>Stop the heat?</translation>
+    </message>
+    <message>
+        <source>%1 Runden konnten weder in der Datenbank (%2) noch in einer Datei gespeichert werden (%3). Beim Beenden gehen sie verloren. Trotzdem beenden?</source>
+        <translation>%1 laps could be saved neither in the database (%2) nor in a file (%3). They are lost when the program ends. Quit anyway?</translation>
     </message>
 </context>
 <context>
@@ -766,6 +773,10 @@ They stay saved and go to the history with this heat.</translation>
     <message>
         <source>Runden werden nicht gespeichert: %1</source>
         <translation>Laps are not being saved: %1</translation>
+    </message>
+    <message>
+        <source>die Datei ist unvollständig</source>
+        <translation>the file is incomplete</translation>
     </message>
 </context>
 <context>
@@ -2079,6 +2090,10 @@ They stay saved and go to the history with this heat.</translation>
     <message>
         <source>Demo</source>
         <translation>Demo</translation>
+    </message>
+    <message>
+        <source>CHAOS – weiter mit „%1“ oder der Leertaste</source>
+        <translation>CAUTION – resume with “%1” or the space bar</translation>
     </message>
 </context>
 <context>
