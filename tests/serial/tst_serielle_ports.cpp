@@ -2,8 +2,12 @@
 // and the generic serial lap input.
 
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
+#include <atomic>
+#include <functional>
 
 #include "DebugLog.h"
 #include "Einstellungen.h"
@@ -152,6 +156,58 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(port.InBufferCount(), 1, 10000);
         port.setInBufferCount(0);
         QCOMPARE(port.InBufferCount(), 0);
+    }
+
+    // The UI thread is blocked (a database waiting for its lock) while the counter sends far
+    // more than the old 1,024-byte buffer and the pseudo-terminal itself (about 20 KiB) hold.
+    // The port thread takes every byte as it comes and stamps it then; once the UI thread is
+    // back every byte arrives once, in order, with the stamp of its arrival.
+    void blockierterUIThread() {
+        PtyPaar pty;
+        QVERIFY(pty.ok());
+        MSComm port(QStringLiteral("t"));
+        aufPty(port, pty);
+        port.setModemFabrik(nullptr);
+        std::atomic<qint32> uhr{0};  // every reading later than all before it
+        port.setZeitquelle([&uhr] { return ++uhr; });
+        port.setRThreshold(1);
+        port.setInputLen(63);
+        QByteArray empfangen;
+        QList<qint32> stempel;
+        connect(&port, &MSComm::OnComm, this, [&](int ereignis, qint32 zeit) {
+            QCOMPARE(ereignis, MSComm::comEvReceive);
+            stempel << zeit;
+            empfangen += port.Input();
+        });
+        QVERIFY(port.setPortOpen(true));
+        QRandomGenerator zufall(4711);
+        QByteArray gesendet(48 * 1024, Qt::Uninitialized);
+        for (char& c : gesendet) c = char(zufall.bounded(256));
+
+        // From here until all is in, no event is processed on this thread.
+        const auto bis = [](const std::function<bool()>& bedingung) {
+            for (QDeadlineTimer frist(20000); !bedingung(); QThread::msleep(1))
+                if (frist.hasExpired()) return false;
+            return true;
+        };
+        qint32 nachErstem = 0;
+        for (qsizetype weg = 0; weg < gesendet.size(); weg += 1024) {
+            QVERIFY(pty.schreibeOhneEreignisse(gesendet.mid(weg, 1024)));
+            if (weg == 0) {
+                QVERIFY(bis([&] { return port.InBufferCount() == 1024; }));
+                nachErstem = ++uhr;
+            }
+            QThread::msleep(2);
+        }
+        QVERIFY(bis([&] { return port.InBufferCount() == gesendet.size(); }));
+        const qint32 zurueck = ++uhr;
+
+        QTRY_COMPARE_WITH_TIMEOUT(empfangen.size(), gesendet.size(), 20000);
+        QCOMPARE(empfangen, gesendet);
+        QVERIFY(std::is_sorted(stempel.begin(), stempel.end()));
+        QVERIFY(stempel.first() < nachErstem);
+        QVERIFY(stempel.last() > nachErstem);
+        QVERIFY(stempel.last() < zurueck);
     }
 
     // The peer vanishes: the port is closed at the first error and reported once.
