@@ -392,11 +392,7 @@ void MSComm::datenDa() {
 void MSComm::empfangAusloesen() {
     if (m_imEmpfang) return;
     m_imEmpfang = true;
-    quint64 bis = 0;  // what came later is left to the next pass of the event loop
-    {
-        QMutexLocker l(&m_sperre);
-        bis = m_empfangen;
-    }
+    // Also what comes while a handler runs: its caller sees it handled when the handler returns.
     while (m_offen && m_rThreshold > 0) {
         // Stamp: arrival of the byte that made the threshold.
         qint32 zeit = 0;
@@ -406,7 +402,7 @@ void MSComm::empfangAusloesen() {
             vorher = m_gelesen;
             empfangenVorher = m_empfangen;
             const quint64 stelle = m_gelesen + quint64(m_rThreshold) - 1;
-            if (stelle >= m_empfangen || m_gelesen >= bis) break;
+            if (stelle >= m_empfangen) break;
             zeit = ankunftBei(stelle);
         }
         ausloesen(comEvReceive, zeit);
