@@ -7,14 +7,26 @@
 // in fehlerText(). A port that fails while open (adapter unplugged, peer gone) is closed at
 // the first error and reported once through portFehler() and the debug log; it stays wanted
 // (sollOffen) and lost (verloren) until it is opened again or closed on purpose.
+//
+// An open port is read on a thread of its own: a busy UI thread (a database waiting for its
+// lock) must not leave the bytes in the driver until they overflow. That thread takes every
+// byte as it arrives, stamps it and puts it into the input buffer; the UI thread is told with
+// one queued call and raises OnComm there. The input buffer grows up to eingangsGrenze(); only
+// beyond it are bytes dropped, with comEventRxOver and meldung().
 
 #include <QByteArray>
+#include <QMutex>
 #include <QObject>
 #include <QSerialPort>
+#include <atomic>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "ModemLeitungen.h"
+
+class QThread;
 
 class MSComm : public QObject {
     Q_OBJECT
@@ -27,13 +39,14 @@ public:
     static constexpr int comEvCD = 5;
     static constexpr int comEvRing = 6;
     static constexpr int comEventRxOver = 1008;  // input buffer full, bytes lost
+    static constexpr qsizetype standardGrenze = 1 << 20;
 
     explicit MSComm(const QString& name, QObject* parent = nullptr);
     ~MSComm() override;
 
     // COM number -> device path; the default uses the standard paths of the platform.
     void setPfadQuelle(std::function<QString(int)> quelle);
-    // Clock for the event stamps; called from the modem-line thread as well.
+    // Clock for the event stamps; called from the port and modem-line threads as well.
     void setZeitquelle(ZeitstempelQuelle quelle);
     void setModemFabrik(ModemLeitungsFabrik fabrik);
 
@@ -63,12 +76,16 @@ public:
     void setDTREnable(bool an);
     int Handshaking() const { return m_handshaking; }
     void setHandshaking(int art);
+    // Kept for the callers' set-up; it no longer cuts the input (see eingangsGrenze).
     int InBufferSize() const { return m_inBufferSize; }
     void setInBufferSize(int n) { m_inBufferSize = qMax(1, n); }
     int OutBufferSize() const { return m_outBufferSize; }
     void setOutBufferSize(int n) { m_outBufferSize = qMax(1, n); }
-    int InBufferCount() const { return int(m_eingang.size()); }
+    int InBufferCount() const;     // received and not yet taken by Input
     void setInBufferCount(int n);  // 0 empties the input buffer
+    // Most bytes held unread; what arrives beyond it is dropped and reported.
+    qsizetype eingangsGrenze() const;
+    void setEingangsGrenze(qsizetype n);
     int OutBufferCount() const;
     void setOutBufferCount(int n);  // 0 drops what waits to be sent
 
@@ -81,25 +98,37 @@ public:
     qint32 EreignisZeit() const { return m_ereignisZeit; }
     QString fehlerText() const { return m_fehlerText; }
 
-    QSerialPort* port() const { return m_port; }
+    // Lives in the port's thread while open: for its settings and handle, not for reading.
+    QSerialPort* port() const { return m_port.get(); }
 
 signals:
     // zeit: stamp of the edge (modem lines) or of the arrival of the data.
     void OnComm(int commEvent, qint32 zeit);
     void portFehler(const QString& text);
+    // The port works but bytes were lost: "Eingabepuffer voll, N Zeichen verloren".
+    void meldung(const QString& text);
 
 private:
+    // Port thread.
+    void liesImFaden();
+    void fehler(QSerialPort::SerialPortError e);
+    // UI thread.
     void datenDa();
-    void nimmAuf(const QByteArray& neu, qint32 zeit);
     void empfangAusloesen();
     void ausloesen(int ereignis, qint32 zeit);
-    void fehler(QSerialPort::SerialPortError e);
+    void ausgefallen(const QString& grund, quint64 oeffnung);
     void schliessen();
     bool wendeSettingsAn();
     template <typename F>
+    void imPortFaden(F&& f) const;
+    template <typename F>
     void eigenerAufruf(F&& f);
+    // Under m_sperre.
+    void nimmWeg(qsizetype n);
+    qint32 ankunftBei(quint64 stelle) const;
 
-    QSerialPort* m_port;
+    std::unique_ptr<QThread> m_faden;   // reads the open port
+    std::unique_ptr<QSerialPort> m_port;  // lives in m_faden while open
     std::unique_ptr<ModemLeitungen> m_modem;
     std::function<QString(int)> m_pfadQuelle;
     ZeitstempelQuelle m_zeit;
@@ -108,7 +137,7 @@ private:
     int m_commPort = 1;
     QString m_settings = QStringLiteral("9600,N,8,1");
     int m_rThreshold = 0;
-    int m_sThreshold = 0;
+    std::atomic<int> m_sThreshold{0};
     int m_inputLen = 0;
     int m_inputMode = 0;
     bool m_dtr = true;
@@ -116,17 +145,28 @@ private:
     int m_inBufferSize = 1024;
     int m_outBufferSize = 512;
 
-    QByteArray m_eingang;
-    quint64 m_gelesen = 0;  // bytes taken by Input so far
+    // The input, shared with the port thread. Positions count bytes since the opening.
+    mutable QMutex m_sperre;
+    QByteArray m_eingang;  // unread bytes start at m_anfang
+    qsizetype m_anfang = 0;
+    quint64 m_empfangen = 0;  // bytes put in
+    quint64 m_gelesen = 0;    // bytes taken by Input or emptied
+    std::deque<std::pair<quint64, qint32>> m_ankunft;  // end of each arrival and its stamp
+    qint64 m_verworfen = 0;  // dropped at the bound, not yet reported
+    qint32 m_verworfenZeit = 0;
+    bool m_angestossen = false;  // a datenDa is queued
+    qsizetype m_grenze = standardGrenze;
+
+    std::atomic<quint64> m_oeffnung{0};  // counts the openings: late news of an old one is dropped
+    bool m_eigenerAufruf = false;        // thread of the port
+    bool m_offen = false;
     int m_commEvent = 0;
     qint32 m_ereignisZeit = 0;
-    qint32 m_empfangZeit = 0;  // arrival of the bytes last taken from the port
     QString m_fehlerText;
     QString m_offenerPfad;
     bool m_imEmpfang = false;
-    bool m_imLesen = false;
-    bool m_eigenerAufruf = false;
-    bool m_gemeldet = false;  // failure of this opening already reported
+    bool m_nachholen = false;  // arrivals came while a handler of ours waited
+    bool m_gemeldet = false;   // failure of this opening already reported
     bool m_sollOffen = false;
     bool m_verloren = false;
 };

@@ -50,10 +50,18 @@ bool ModemKantenWindows::starte(void* handle, Stempel stempel, Melder melder, st
         if (fehler) *fehler = "GetCommModemStatus: Fehler " + std::to_string(GetLastError());
         return false;
     }
+    // A handle of its own: the port component closes its handle at the port's first error,
+    // while this thread may still wait on it.
+    HANDLE eigenes = nullptr;
+    if (!DuplicateHandle(GetCurrentProcess(), static_cast<HANDLE>(handle), GetCurrentProcess(),
+                         &eigenes, 0, FALSE, DUPLICATE_SAME_ACCESS)) {
+        if (fehler) *fehler = "DuplicateHandle: Fehler " + std::to_string(GetLastError());
+        return false;
+    }
     DWORD maske = 0;
-    GetCommMask(static_cast<HANDLE>(handle), &maske);
-    SetCommMask(static_cast<HANDLE>(handle), maske | EV_CTS | EV_DSR | EV_RLSD | EV_RING);
-    m_handle = handle;
+    GetCommMask(eigenes, &maske);
+    SetCommMask(eigenes, maske | EV_CTS | EV_DSR | EV_RLSD | EV_RING);
+    m_handle = eigenes;
     m_stempel = std::move(stempel);
     m_melder = std::move(melder);
     m_abfrage = false;
@@ -62,7 +70,9 @@ bool ModemKantenWindows::starte(void* handle, Stempel stempel, Melder melder, st
     if (!m_thread) {
         if (fehler) *fehler = "CreateThread: Fehler " + std::to_string(GetLastError());
         CloseHandle(m_stopEreignis);
+        CloseHandle(eigenes);
         m_stopEreignis = nullptr;
+        m_handle = nullptr;
         return false;
     }
     // Edges must be stamped at once, not when the scheduler gets round to it.
@@ -76,8 +86,10 @@ void ModemKantenWindows::stoppe() {
     WaitForSingleObject(m_thread, INFINITE);
     CloseHandle(m_thread);
     CloseHandle(m_stopEreignis);
+    CloseHandle(static_cast<HANDLE>(m_handle));
     m_thread = nullptr;
     m_stopEreignis = nullptr;
+    m_handle = nullptr;
 }
 
 unsigned long PISTORELLE_WINAPI ModemKantenWindows::einstieg(void* selbst) {

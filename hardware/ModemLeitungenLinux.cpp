@@ -14,6 +14,9 @@
 #include <sys/ioctl.h>
 #include <termios.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -79,19 +82,23 @@ bool ModemLeitungenLinux::starte(QSerialPort* port, ZeitstempelQuelle stempel) {
     stoppe();
 #ifdef Q_OS_LINUX
     if (!port || !port->isOpen()) return false;
-    const int fd = static_cast<int>(port->handle());
+    // A descriptor of its own: the port's thread closes the port at its first error, and the
+    // number must not pass to some other file while this thread still uses it.
+    const int fd = fcntl(static_cast<int>(port->handle()), F_DUPFD_CLOEXEC, 0);
     ModemZaehler z;
     unsigned pegel = 0;
     Art art;
-    if (leseZaehler(fd, z)) {
+    if (fd >= 0 && leseZaehler(fd, z)) {
         art = Art::Warten;
-    } else if (lesePegel(fd, pegel)) {
+    } else if (fd >= 0 && lesePegel(fd, pegel)) {
         art = Art::PegelAbfrage;
     } else {
         SchreibeDebug(QStringLiteral("Modemleitungen von %1 nicht lesbar: %2")
                           .arg(port->portName(), QString::fromLocal8Bit(strerror(errno))));
+        if (fd >= 0) ::close(fd);
         return false;
     }
+    m_fd = fd;
     installiereWeckSignal();
     m_stop = false;
     m_fertig = false;
@@ -129,6 +136,10 @@ void ModemLeitungenLinux::stoppe() {
 #endif
     m_thread->wait();
     m_thread.reset();
+#ifdef Q_OS_LINUX
+    if (m_fd >= 0) ::close(m_fd);
+#endif
+    m_fd = -1;
 }
 
 void ModemLeitungenLinux::melde(int ereignis, qint32 zeit, quint64 generation) {

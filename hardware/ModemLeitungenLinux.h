@@ -30,6 +30,7 @@ private:
     void debug(const QString& text);
 
     std::unique_ptr<QThread> m_thread;
+    int m_fd = -1;  // the watcher's own copy of the port's descriptor
     std::atomic<unsigned long> m_threadId{0};  // pthread_t of the watcher, for waking it
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_fertig{false};

@@ -108,6 +108,8 @@ MSComm* Schnittstellen::neuerPort(const QString& name) {
     if (m_modemFabrik) port->setModemFabrik(m_modemFabrik);
     connect(port, &MSComm::portFehler, this,
             [this, port](const QString& text) { portFehler(port, text); });
+    // Bytes lost while the port stays usable: shown, but the port is not counted as failed.
+    connect(port, &MSComm::meldung, this, &Zeitnahme::statusText);
     return port;
 }
 

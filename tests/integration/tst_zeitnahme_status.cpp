@@ -96,7 +96,7 @@ private slots:
             u.pty.schreibe(spaet);
             gesendet = Boxenumgebung::bis([&] {
                 QCoreApplication::processEvents();
-                return port->port()->bytesAvailable() >= spaet.size() || u.ablauf->gestoppt();
+                return port->InBufferCount() >= spaet.size() || u.ablauf->gestoppt();
             });
         });
         waehrend->start(500);

@@ -9,7 +9,9 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QString>
+#include <QThread>
 
 #include "DebugLog.h"
 #include "ModemLeitungen.h"
@@ -49,6 +51,22 @@ struct PtyPaar {
             else
                 QCoreApplication::processEvents();
         }
+    }
+    // Writes without running the event loop (a blocked UI thread); false when there was no room
+    // for the bytes within the deadline.
+    bool schreibeOhneEreignisse(const QByteArray& daten, int fristMs = 20000) const {
+        QDeadlineTimer frist(fristMs);
+        qsizetype weg = 0;
+        while (weg < daten.size()) {
+            const ssize_t n = ::write(master, daten.constData() + weg, size_t(daten.size() - weg));
+            if (n > 0)
+                weg += n;
+            else if (frist.hasExpired())
+                return false;
+            else
+                QThread::msleep(1);
+        }
+        return true;
     }
     // Collects what the port side has sent so far.
     const QByteArray& lies() {
