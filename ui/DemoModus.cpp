@@ -4,6 +4,7 @@
 
 #include "DemoZeitnahme.h"
 #include "Rennleitung.h"
+#include "Uhr.h"
 
 DemoModus::DemoModus(Rennleitung& leitung, QObject* parent)
     : QObject(parent),
