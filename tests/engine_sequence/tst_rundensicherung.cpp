@@ -134,6 +134,8 @@ private slots:
         QCOMPARE(zahl(u.db, "select count(*) from aktrennen"), 0);
         QCOMPARE(zahl(u.db, "select count(*) from histrennen"), 3);
         QCOMPARE(zahl(u.db, "select count(distinct lfdnr) from histrennen"), 3);
+        // The program did not die: no lap is marked "abgebrochen".
+        QCOMPARE(zahl(u.db, "select count(*) from histrennen where RennInfo like '%abgebr%'"), 0);
     }
 
     // Closing the program during a run asks first; no keeps the race running, yes stops it
