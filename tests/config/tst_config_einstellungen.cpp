@@ -226,6 +226,13 @@ private slots:
         QVERIFY(!m.contains("LangID"));
         sp.HoleRegWerte(f);
         QCOMPARE(f.LangId, 1031);
+
+        // A key twice by hand: the first line counts, and setting the key leaves one line.
+        schreibeBytes(pfad, "[Parameter]\nAnzBahnen=5\nanzbahnen=3\n");
+        sp.HoleRegWerte(f);
+        QCOMPARE(f.AnzBahnen, 5);
+        sp.speichere("AnzBahnen", "6");
+        QCOMPARE(lesBytes(pfad), QByteArray("[Parameter]\nAnzBahnen=6\n"));
     }
 
     void laufMatrix() {
