@@ -82,6 +82,13 @@ private slots:
         QCOMPARE(zahl(u.db, "select Runden from positionen where Bahn = 1"), 3);
         QCOMPARE(zahl(u.db, "select Runden from positionen where Bahn = 2"), 2);
         QVERIFY(!u.ablauf->beschaeftigt());
+
+        // The next run stores its own start stamp, which a crash recovery would give its laps.
+        const qint64 g2 = u.starteBisGruen();
+        u.runde(1, g2 + 1000);
+        u.runde(1, g2 + 6000);
+        u.bis(g2 + 6200);
+        QCOMPARE(Laufrettung(u.db).finde()->stempel, Formate::Zeitstempel(u.z().RennStartDatum));
     }
 
     // A crossing taken just before caution is evaluated and committed before the freeze.
