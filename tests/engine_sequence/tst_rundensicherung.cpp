@@ -129,6 +129,9 @@ private slots:
         QVERIFY(befund);
         QCOMPARE(befund->runden, 2);
         QCOMPARE(befund->stempel, Formate::Zeitstempel(u.z().RennStartDatum));
+        // "0" marks unstamped history rows: a stored "0" is no stamp, the file's time is used.
+        u.db.execute("update laufstand set stempel = '0'");
+        QVERIFY(rettung.finde()->stempel != QLatin1String("0"));
 
         // Copied: nothing is left to rescue, and nothing is copied twice later on.
         QVERIFY(u.db.KopieToHistRennen("2026.01.01 10:00:00"));
