@@ -189,6 +189,9 @@ private slots:
                         [&] { return status(u).status() == S::Aktiv; }));
         sendeUndWarte(u, u.s->MSCommDSx00(), rauschen);
         QCOMPARE(status(u).status(), S::Aktiv);
+        // Its transfer error is no valid message: 2 s more of noise are wrong data again.
+        u.uhr.vorruecken(2000);
+        QVERIFY(u.sende(rauschen, [&] { return status(u).status() == S::FalscheDaten; }));
     }
 
     void steuerboxOhneGueltigeMeldungZeigtFalscheDaten() {
