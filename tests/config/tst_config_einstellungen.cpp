@@ -226,6 +226,16 @@ private slots:
         QVERIFY(!m.contains("LangID"));
         sp.HoleRegWerte(f);
         QCOMPARE(f.LangId, 1031);
+
+        // A key twice by hand: the first line counts and takes the new value; the other line
+        // stays as the user wrote it.
+        schreibeBytes(pfad, "[Parameter]\nAnzBahnen=5\nanzbahnen=3\n");
+        sp.HoleRegWerte(f);
+        QCOMPARE(f.AnzBahnen, 5);
+        sp.speichere("AnzBahnen", "6");
+        QCOMPARE(lesBytes(pfad), QByteArray("[Parameter]\nAnzBahnen=6\nanzbahnen=3\n"));
+        sp.HoleRegWerte(f);
+        QCOMPARE(f.AnzBahnen, 6);
     }
 
     void laufMatrix() {

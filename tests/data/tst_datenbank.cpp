@@ -278,11 +278,11 @@ private slots:
         QCOMPARE(nr, 1811);  // SQLITE_CONSTRAINT_TRIGGER
         QVERIFY2(text.contains("Stempel gesperrt"), qPrintable(text));
         QCOMPARE(m_db.wert("select count(*) from histrennen").toInt(), 0);
-        QVERIFY(!m_db.KopieToHistRennen("0"));
 
         // Nothing is left open: the next copy works, and one inside a rolled-back
-        // transaction of the caller vanishes with it.
+        // transaction of the caller vanishes with it. "0" marks unstamped rows, never a stamp.
         QVERIFY(m_db.execute("drop trigger stempel_sperre"));
+        QVERIFY(!m_db.KopieToHistRennen("0"));
         QVERIFY(m_db.beginneTransaktion());
         QVERIFY(m_db.KopieToHistRennen("2025.03.01 10:00:00"));
         QVERIFY(m_db.verwerfe());
@@ -344,7 +344,9 @@ private slots:
                 QVERIFY(fremd.execute("drop table " + t));
         } else if (art == "teilweise" || art == "neuer") {
             pfad = m_pfad;
-            QVERIFY(m_db.execute(art == "neuer" ? "PRAGMA user_version = 99"
+            // The next schema after this program's already counts as newer.
+            QVERIFY(m_db.execute(art == "neuer" ? QString("PRAGMA user_version = %1")
+                                                      .arg(DatenbankSchema::version + 1)
                                                 : "drop table slotrennenlauf"));
             m_db.schliesse();
         } else if (art == "abgeschnitten" || art == "kaputt") {

@@ -137,6 +137,15 @@ private slots:
         u.ablauf->chaos().ChaosAus();
         QCOMPARE(u.z().ChaosZeit, 0);
         QCOMPARE(u.z().ChaosDauer[2], 5000);
+
+        // So does the USB box.
+        Ablaufumgebung usb([](EinstellungsSpeicher& s) { s.speichere("LapsterAktiv", "1"); });
+        const qint64 gu = usb.starteBisGruen();
+        usb.ablauf->chaos().cmdChaos_Click();
+        usb.bis(gu + 5000);
+        usb.ablauf->chaos().cmdChaos_Click();
+        QCOMPARE(usb.z().ChaosZeit, 0);
+        QCOMPARE(usb.z().ChaosDauer[2], 5000);
     }
 
     void stopWaehrendChaos() {

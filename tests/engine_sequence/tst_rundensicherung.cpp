@@ -83,6 +83,13 @@ private slots:
         QCOMPARE(zahl(u.db, "select Runden from positionen where Bahn = 1"), 3);
         QCOMPARE(zahl(u.db, "select Runden from positionen where Bahn = 2"), 2);
         QVERIFY(!u.ablauf->beschaeftigt());
+
+        // The next run stores its own start stamp, which a crash recovery would give its laps.
+        const qint64 g2 = u.starteBisGruen();
+        u.runde(1, g2 + 1000);
+        u.runde(1, g2 + 6000);
+        u.bis(g2 + 6200);
+        QCOMPARE(Laufrettung(u.db).finde()->stempel, Formate::Zeitstempel(u.z().RennStartDatum));
     }
 
     // The writer on its own thread, as in the program, while another program holds the
@@ -177,6 +184,9 @@ private slots:
         QVERIFY(befund);
         QCOMPARE(befund->runden, 2);
         QCOMPARE(befund->stempel, Formate::Zeitstempel(u.z().RennStartDatum));
+        // "0" marks unstamped history rows: a stored "0" is no stamp, the file's time is used.
+        u.db.execute("update laufstand set stempel = '0'");
+        QVERIFY(rettung.finde()->stempel != QLatin1String("0"));
 
         // Copied: nothing is left to rescue, and nothing is copied twice later on.
         QVERIFY(u.db.KopieToHistRennen("2026.01.01 10:00:00"));
@@ -189,6 +199,8 @@ private slots:
         QCOMPARE(zahl(u.db, "select count(*) from aktrennen"), 0);
         QCOMPARE(zahl(u.db, "select count(*) from histrennen"), 3);
         QCOMPARE(zahl(u.db, "select count(distinct lfdnr) from histrennen"), 3);
+        // The program did not die: no lap is marked "abgebrochen".
+        QCOMPARE(zahl(u.db, "select count(*) from histrennen where RennInfo like '%abgebr%'"), 0);
     }
 
     // Closing the program during a run asks first; no keeps the race running, yes stops it

@@ -154,6 +154,11 @@ private slots:
         QCOMPARE(api.status, 200);
         QCOMPARE(api.art, QByteArray("application/json"));
         QCOMPARE(QJsonDocument::fromJson(api.inhalt).object()["bahnen"], s["bahnen"]);
+        // Lane 2 laps lane 1: the gap is in laps.
+        QTest::mouseClick(sim->knopf(1), Qt::LeftButton);
+        m_uhr->vorruecken(600);
+        QTRY_COMPARE(json(nachrichten.last())["bahnen"].toArray().at(1)["abstand"].toString(),
+                     QStringLiteral("+1 Rd."));
 
         QVERIFY(feld->adresse()->text().contains("1 Zuschauer"));
         if (qEnvironmentVariableIsSet("LIVESTAND_FENSTER"))

@@ -138,7 +138,8 @@ private slots:
         u.uhr.vorruecken(4100);
         QCOMPARE(status(u).status(), S::VerbindungVerloren);
 
-        // Plugged in again on the same name: counting goes on by itself.
+        // Plugged in again on the same name (the pulled cable took it along): counting goes on
+        // by itself.
         QVERIFY(QFile::link(zweite.pfad, link));
         u.uhr.vorruecken(2000);
         QCOMPARE(status(u).status(), S::Aktiv);
@@ -182,9 +183,15 @@ private slots:
         QVERIFY(u.sende(rauschen, [&] { return status(u).status() == S::FalscheDaten; }));
         QVERIFY(status(u).grund().contains("Startbyte ist <> E0"));
         QVERIFY(status(u).grund().contains("Baudrate"));
-        // The right speed again: one valid frame lifts it.
+        // The right speed again: one valid frame lifts it and starts the watch afresh, so
+        // noise right after it is not wrong data yet.
         QVERIFY(u.sende(dreimal(DSRahmen::status(folge(), 0xA1)),
                         [&] { return status(u).status() == S::Aktiv; }));
+        sendeUndWarte(u, u.s->MSCommDSx00(), rauschen);
+        QCOMPARE(status(u).status(), S::Aktiv);
+        // Its transfer error is no valid message: 2 s more of noise are wrong data again.
+        u.uhr.vorruecken(2000);
+        QVERIFY(u.sende(rauschen, [&] { return status(u).status() == S::FalscheDaten; }));
     }
 
     void steuerboxOhneGueltigeMeldungZeigtFalscheDaten() {

@@ -123,13 +123,17 @@ private slots:
             QCOMPARE(spuren, QSet<int>({1, 2, 3, 4}));
         }
 
+        // The random order is a permutation, and every one of the 24 can come up.
         VirtuelleUhr uhr;
         uhr.setzeSaat(3);
-        for (int i = 0; i < 20; ++i) {
+        QSet<QString> reihenfolgen;
+        for (int i = 0; i < 500; ++i) {
             QString z = RennLaufBelegung::LaufStrings("1342", 4, &uhr).first();
+            reihenfolgen.insert(z);
             std::sort(z.begin(), z.end());
             QCOMPARE(z, QString("1234"));
         }
+        QCOMPARE(reihenfolgen.size(), 24);
     }
 
     // Groups and heats in the tables, the qualification order, counters and questions.
@@ -282,9 +286,14 @@ private slots:
         d.datenbank().execute(
             "update slotrennenlauf set runden=20, zeit=250000 where gruppe=1 and "
             "lauf=1");
+        // Equal laps: the shorter time is ahead.
+        d.datenbank().execute("insert into slotrennenlauf (rennname, gruppe, lauf, spur, fahrer, "
+                              "auto, runden, zeit) values (?, 1, 1, 2, '<b>', 'Audi', 20, 260000)",
+                              {k});
         const QString mit = TurnierBericht::zeilen(d, r).join('\n');
         QVERIFY(mit.contains("<td>250.000</td>\n<td>12.500</td>"));
         QVERIFY(mit.contains("<td>01</td>\n<td>Bö</td>"));
+        QVERIFY(mit.contains("<td>02</td>\n<td>&lt;b&gt;</td>"));
         QVERIFY(mit.contains("keine Angabe"));
 
         const QString pfad = TurnierBericht::schreibe(d, r, u.ordner.path() + "/");
