@@ -30,8 +30,8 @@ F() {
 
 # settings store
 T='tst_config_einstellungen|fuzz_einstellungen_kurz'
-F config config/IniDatei.cpp "a key written once leaves its duplicate lines" \
-    'm_zeilen.removeAt(i--);' ';' "$T"
+F config config/IniDatei.cpp "a changed key is not written to the line that is read" \
+    '        z.roh = neu;' '        continue;' "$T"
 F config config/IniDatei.cpp "the last of duplicate keys is read, not the first" \
     '|| w.contains(z.schluessel)) continue;' ') continue;' "$T"
 F config config/EinstellungsSpeicher.cpp "a lane rotation not ending on lane 2 is taken" \
@@ -133,8 +133,7 @@ F sequence engine/Nachlauf.cpp "power training goes on after another mode was ch
     'if (ok && !m_ablauf.beendet() && z.RennModus == 4) m_ablauf.StartRennen();' \
     'if (ok && !m_ablauf.beendet()) m_ablauf.StartRennen();' "$T"
 F sequence engine/Nachlauf.cpp "lanes without a lap are announced in the results" \
-    'if (r.value(QStringLiteral("Runden")).toInt() <= 0) continue;' \
-    'if (r.value(QStringLiteral("Runden")).toInt() < 0) continue;' "$T"
+    'if (r.runden <= 0) continue;' 'if (r.runden < 0) continue;' "$T"
 F sequence engine/ChaosModus.cpp "caution is credited twice with the USB box" \
     'if (e.DS200Aktiv != 1 && e.DS300Aktiv != 1 && e.LapsterAktiv != 1) {' \
     'if (e.DS200Aktiv != 1 && e.DS300Aktiv != 1) {' "$T|tst_lapsterbox"
@@ -157,11 +156,12 @@ F corrections engine/Rundenkorrektur.cpp "a lap can be added before green" \
 
 # keeping laps when writes fail, crash recovery
 T='tst_rundensicherung|tst_datenbank|tst_absturz|tst_programmstart'
-F recovery engine/Rundensicherung.cpp "a standings row is dropped when its write fails" \
-    'for (const auto& [bahn, z] : m_tickZeilen) m_positionen[bahn] = z;' ';' "$T"
-F recovery engine/Rundensicherung.cpp "only the first run's start stamp is stored" \
-    'if (ok && stempel != m_gemerkterStempel && !m_runden.isEmpty()) {' \
-    'if (ok && m_gemerkterStempel.isEmpty() && !m_runden.isEmpty()) {' "$T"
+F recovery engine/Rundenschreiber.cpp "the standings rows of a tick are not written" \
+    'for (qsizetype k = 0; ok && k < t.positionen.size(); ++k)' \
+    'for (qsizetype k = 0; ok && k < 0; ++k)' "$T"
+F recovery engine/Rundenschreiber.cpp "only the first run's start stamp is stored" \
+    'if (!t.runden.isEmpty() && t.stempel != stempel) {' \
+    'if (!t.runden.isEmpty() && stempel.isEmpty()) {' "$T"
 F recovery data/Laufrettung.cpp "\"abgebrochen\" is written on the wrong path" \
     'if (ok && abgebrochen) {' 'if (ok && !abgebrochen) {' "$T"
 F recovery data/Laufrettung.cpp "\"abgebrochen\" is also written when the engine copies old laps" \
