@@ -5,14 +5,14 @@
 #   scripts/mutationen.sh               every fault
 #   scripts/mutationen.sh --nur 3,17    only these
 #   scripts/mutationen.sh --liste       the list, checked against the sources, nothing run
-# The copy lives in $PISTORELLE_MUTATIONEN (default /tmp/pistorelle-mutationen) and is kept:
-# the next run copies only what changed and builds incrementally.
+# The copy lives in $PISTORELLE_MUTATIONEN (default /tmp/pistorelle-mutationen-<tree folder>)
+# and is kept: the next run copies only what changed and builds incrementally.
 set -euo pipefail
 # One block: bash reads it whole, so editing this file during a run does not disturb the run.
 {
 cd "$(dirname "$0")/.."
 quelle=$PWD
-ablage=${PISTORELLE_MUTATIONEN:-/tmp/pistorelle-mutationen}
+ablage=${PISTORELLE_MUTATIONEN:-/tmp/pistorelle-mutationen-$(basename "$quelle")}
 baum=$ablage/quelle
 bau=$ablage/build
 # Tests that never touch the faults below and take minutes (clang fuzzing, mingw builds).
@@ -293,6 +293,9 @@ fi
 # ---------------------------------------------------------------- copy and first build
 beginn=$SECONDS
 mkdir -p "$baum" "$bau"
+# One run per copy: a second would change its files and its build under the first.
+exec 9>"$ablage/sperre"
+flock -n 9 || { echo "$ablage wird schon von einem anderen Lauf benutzt" >&2; exit 1; }
 echo "== Kopie nach $baum"
 # Only files whose content differs are copied, with the time of the copy: the kept build
 # compiles just those (a file's own older time could hide a change the last build missed, or
