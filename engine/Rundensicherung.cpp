@@ -13,7 +13,6 @@
 Rundensicherung::Rundensicherung(Uhr& uhr, Datenbank& db, QObject* parent)
     : QObject(parent),
       m_uhr(uhr),
-      m_db(db),
       m_schreiber(std::make_unique<Rundenschreiber>(db, uhr)) {
     verbindeSchreiber();
 }

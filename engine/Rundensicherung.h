@@ -82,7 +82,6 @@ private:
     void setzeFehler(const QString& grund);
 
     Uhr& m_uhr;
-    Datenbank& m_db;
     std::unique_ptr<Rundenschreiber> m_schreiber;
     QVector<GemerkteRunde> m_tick;  // lap rows of the open tick
     std::deque<Offen> m_runden;     // handed over, not yet written, oldest first
