@@ -122,6 +122,7 @@ void Rennleitung::NeueRunde() {
         m_z.BahnGestartet[i] = false;
         m_z.Runden[i] = 0;
         m_z.BesteRunde[i] = 99999;
+        m_z.BesteRundeNr[i] = 0;
         m_z.OhneBestzeit[i] = 0;
     }
     m_puffer->leeren();
@@ -466,7 +467,9 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
     if (letzteRunde > z.aktRunde) z.zurVorRunde = 2;
     z.aktRunde = letzteRunde;
     bool bestzeit = false;
-    if (beste < z.schnellste) {
+    // Without a lap number there is no best lap yet (only the "none" marker), e.g. when a
+    // lane's only counted lap is one the race director added.
+    if (besteNr > 0 && beste < z.schnellste) {
         if (ansageFaellig(4, runden)) {
             bestzeit = true;
             ansageText = z.fahrer + QLatin1Char(' ') + Text(4) + QLatin1Char(' ') +
