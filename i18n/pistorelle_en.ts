@@ -462,6 +462,14 @@
         <source>Die Zuschauer-Anzeige kann Port %1 nicht öffnen.</source>
         <translation>The viewers' standings cannot open port %1.</translation>
     </message>
+    <message>
+        <source>Die Runden kommen aus der Simulation im Programm.</source>
+        <translation>The laps come from the program's own simulation.</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>Simulation</translation>
+    </message>
 </context>
 <context>
     <name>LiveStandFeld</name>

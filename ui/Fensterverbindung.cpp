@@ -89,7 +89,9 @@ void verbindeFenster(ProgrammStart& start) {
         frmOptionsNeu dialog(leitung->einstellungen(), leitung->speicher(), s->rueckfrage(),
                              std::move(anwendung), s->uhr(), aufbau.lpt, fenster);
         LiveStandSeite::fuegeEin(dialog, leitung->speicher(), [s, fenster, leitung] {
-            LiveStand::richteEin(*fenster, *leitung, *s->anzeige());
+            HardwareAufbau& aufbau = s->aufbau();
+            LiveStand::richteEin(*fenster, *leitung, *s->anzeige(),
+                                 aufbau.zeitnahmeStatus ? aufbau.zeitnahmeStatus() : nullptr);
         });
         dialog.exec();
     });

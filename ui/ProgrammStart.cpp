@@ -341,8 +341,12 @@ void ProgrammStart::oeffneSchnittstelle() {
                 fenster->SetzeFormCaption(QString());
             });
         }
-        if (ZeitnahmeStatus* st = m_aufbau.zeitnahmeStatus ? m_aufbau.zeitnahmeStatus() : nullptr)
+        if (ZeitnahmeStatus* st = m_aufbau.zeitnahmeStatus ? m_aufbau.zeitnahmeStatus() : nullptr) {
             m_fenster->setzeZeitnahmeFeld(new ZeitnahmeFeld(*st));
+            // The live standings were set up before the interface was open.
+            if (auto* stand = m_fenster->findChild<LiveStand*>(QString(), Qt::FindDirectChildrenOnly))
+                stand->setzeZeitnahme(st);
+        }
         if (m_aufbau.indikatoren) {
             frmMain* fenster = m_fenster.get();
             m_aufbau.indikatoren(
