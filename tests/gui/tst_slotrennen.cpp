@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -35,6 +36,10 @@ private slots:
             QVERIFY(QDir().mkpath(ordner));
             qputenv(name, ordner.toUtf8());
         }
+        // A runtime folder others may read is refused by Qt, and the program's lock would
+        // move to a folder every copy of the program shares.
+        QVERIFY(QFile::setPermissions(m_heim.filePath(QStringLiteral("XDG_RUNTIME_DIR")),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
 
     void abend() {
