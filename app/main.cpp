@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "Installation.h"
 #include "ProgrammStart.h"
 #include "diaDatenbank.h"
 #include "frmMain.h"
@@ -7,7 +8,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pistorelle"));
-    QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(PISTORELLE_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Pistorelle"));
 
     StartDialogeFenster dialoge;
