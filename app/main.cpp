@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 
 #include "Befehlszeile.h"
@@ -28,6 +29,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Pistorelle"));
     QApplication::setApplicationVersion(QStringLiteral(PISTORELLE_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Pistorelle"));
+    // The window manager matches the window to the desktop entry (and its icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PISTORELLE_ANWENDUNGS_ID));
+    QIcon symbol;
+    symbol.addFile(QStringLiteral(":/symbol/pistorelle-48.png"));
+    symbol.addFile(QStringLiteral(":/symbol/pistorelle-256.png"));
+    QApplication::setWindowIcon(symbol);
 
     StartDialogeFenster dialoge;
     ProgrammStart start(dialoge);
