@@ -25,6 +25,7 @@
 #include "HauptfensterZusatz.h"
 #include "KorrekturMenue.h"
 #include "Lampenform.h"
+#include "Programmkopf.h"
 #include "RennHardware.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
@@ -525,20 +526,11 @@ void frmMain::panelFahrerWahl(int index) {
 void frmMain::SetzeFormCaption(const QString& zusatz) {
     m_letzterZusatz = zusatz;
     const RennZustand& z = m_leitung.zustand();
-    QString version = QCoreApplication::applicationVersion();
-    if (version.isEmpty()) version = QStringLiteral("0.1.0");
-    const QStringList teile = version.split(QLatin1Char('.'));
-    const QString name = QCoreApplication::applicationName().isEmpty()
-                             ? QStringLiteral("Pistorelle")
-                             : QCoreApplication::applicationName();
     QString status = m_status ? m_status() : QString();
     if (m_demo && m_demo->aktiv()) status = tr("Demo") + QLatin1Char(' ') + status;
-    setWindowTitle(name + QLatin1Char(' ') + teile.value(0, QStringLiteral("0")) +
-                   QLatin1Char('.') + teile.value(1, QStringLiteral("0")) + QLatin1Char('(') +
-                   teile.value(2, QStringLiteral("0")) + QStringLiteral("): ") +
-                   m_leitung.datenbank().pfad() + QLatin1Char(' ') + status + QLatin1Char(' ') +
-                   H::gezeigt(z.RennArt) + QStringLiteral(" :  ") + z.Grenze + QLatin1Char(' ') +
-                   zusatz);
+    setWindowTitle(Programmkopf::titel() + QStringLiteral(": ") + m_leitung.datenbank().pfad() +
+                   QLatin1Char(' ') + status + QLatin1Char(' ') + H::gezeigt(z.RennArt) +
+                   QStringLiteral(" :  ") + z.Grenze + QLatin1Char(' ') + zusatz);
 }
 
 void frmMain::setzeZeitnahmeFeld(ZeitnahmeFeld* feld) {

@@ -1,6 +1,5 @@
 #include "frmOptions.h"
 
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMessageBox>
@@ -12,6 +11,7 @@
 #include <sqlite3.h>
 
 #include "Datenbank.h"
+#include "Programmkopf.h"
 #include "Rueckfrage.h"
 #include "TabellenModell.h"
 
@@ -136,10 +136,8 @@ void frmOptions::OK_Click() {
 }
 
 QString frmOptions::infoText() {
-    QString version = QCoreApplication::applicationVersion();
-    if (version.isEmpty()) version = QStringLiteral("0.1.0");
     return QStringLiteral("<h3>Pistorelle %1</h3><p>%2</p><p>%3</p><ul>")
-               .arg(version,
+               .arg(Programmkopf::version(),
                     tr("Zeitnahme und Rennleitung für Slotcar-Bahnen mit zwei bis sechs Spuren."),
                     tr("Verwendete Bibliotheken und ihre Lizenzen:")) +
            QStringLiteral(
