@@ -22,7 +22,6 @@ void DSZaehler::portWiederGeoeffnet() { m_protokoll.neueVerbindung(); }
 
 void DSZaehler::datenEmpfangen(const QByteArray& daten) {
     for (const DSEreignis& e : m_protokoll.fuettere(daten)) {
-        if (e.art != DSEreignis::Art::Fehler) ++m_gueltige;
         switch (e.art) {
             case DSEreignis::Art::Runde:
                 emit rundeErfasst(e.bahn, e.zeit, e.zehntel);

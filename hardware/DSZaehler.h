@@ -27,8 +27,9 @@ public:
 
     void setEinstellungen(const Einstellungen* einstellungen) { m_einstellungen = einstellungen; }
     bool goStart() const;
-    // Valid frames decoded so far (the wrong-data watch compares it).
-    quint64 gueltigeRahmen() const { return m_gueltige; }
+    // Valid frames and bytes skipped so far (the wrong-data watch compares them).
+    quint64 gueltigeRahmen() const { return m_protokoll.gueltigeRahmen(); }
+    quint64 verworfeneBytes() const { return m_protokoll.verworfeneBytes(); }
 
 public slots:
     // One read of the port (any length, cut anywhere).
@@ -49,5 +50,4 @@ signals:
 private:
     DSProtokoll m_protokoll;
     const Einstellungen* m_einstellungen;
-    quint64 m_gueltige = 0;
 };

@@ -47,7 +47,8 @@ Schnittstellen::Schnittstellen(Einstellungen& einstellungen, Uhr* uhr, QObject* 
     m_controlBox = new ControlBox(this);
     verbindeEmpfang(m_commBEPFE, [this](const QByteArray& d) {
         m_controlBox->datenEmpfangen(d);
-        pruefeDaten(m_boxDaten, m_controlBox->gueltigeMeldungen());
+        pruefeDaten(m_boxDaten, m_controlBox->gueltigeMeldungen(),
+                    m_controlBox->verworfeneZeichen());
     });
     connect(m_controlBox, &ControlBox::sende, m_commBEPFE, &MSComm::Output);
     connect(m_controlBox, &ControlBox::anzeigeGeaendert, this,
@@ -61,7 +62,7 @@ Schnittstellen::Schnittstellen(Einstellungen& einstellungen, Uhr* uhr, QObject* 
     m_ds = new DSZaehler(&m_e, this);
     verbindeEmpfang(m_commDS, [this](const QByteArray& d) {
         m_ds->datenEmpfangen(d);
-        pruefeDaten(m_dsDaten, m_ds->gueltigeRahmen());
+        pruefeDaten(m_dsDaten, m_ds->gueltigeRahmen(), m_ds->verworfeneBytes());
     });
     connect(m_commDS, &MSComm::OnComm, this, [this](int ereignis) {
         if (ereignis == MSComm::comEventRxOver) m_ds->datenVerlust();
@@ -443,8 +444,8 @@ void Schnittstellen::wiederholeSpaeter() {
     if (!m_wiederholung->isActive()) m_wiederholung->start();
 }
 
-void Schnittstellen::pruefeDaten(Datenwaechter& waechter, quint64 gueltige) {
-    if (waechter.empfangen(m_uhr->Zeitstempel(), gueltige)) bewerteStatus();
+void Schnittstellen::pruefeDaten(Datenwaechter& waechter, quint64 gueltige, quint64 verworfen) {
+    if (waechter.empfangen(m_uhr->Zeitstempel(), gueltige, verworfen)) bewerteStatus();
 }
 
 void Schnittstellen::oeffneFehlendeWieder() {

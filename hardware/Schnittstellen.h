@@ -140,7 +140,7 @@ private:
     void pruefePortIO();
     void portFehler(MSComm* port, const QString& text);
     void setzeStatus(Status s, const QString& grund);
-    void pruefeDaten(Datenwaechter& waechter, quint64 gueltige);
+    void pruefeDaten(Datenwaechter& waechter, quint64 gueltige, quint64 verworfen);
     void wiederGeoeffnet(MSComm* port, bool nachVerlust);
     void wiederholeSpaeter();
     QString portGrund(MSComm* port, int nummer) const;

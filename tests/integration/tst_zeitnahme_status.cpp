@@ -170,6 +170,50 @@ private slots:
         QCOMPARE(zeilen.at(1).zeitMs, 4987);
     }
 
+    // A healthy counter whose line hands the bytes over in pieces (DS200 byte by byte, DS300
+    // in 8-byte pieces), each frame repeated, with 2-3 s between the laps: never "falsche
+    // Daten", no notice, every lap once.
+    void gesundeLeitungInStueckenOhneFehlalarm_data() {
+        QTest::addColumn<QString>("schalter");
+        QTest::addColumn<int>("stueck");
+        QTest::newRow("DS200 Byte für Byte") << "DS200Aktiv" << 1;
+        QTest::newRow("DS300 in 8-Byte-Stücken") << "DS300Aktiv" << 8;
+    }
+    void gesundeLeitungInStueckenOhneFehlalarm() {
+        QFETCH(QString, schalter);
+        QFETCH(int, stueck);
+        Boxenumgebung u([&](EinstellungsSpeicher& sp) { sp.speichere(schalter, "1"); });
+        MSComm* port = u.s->MSCommDSx00();
+        int ereignisse = 0;
+        connect(port, &MSComm::OnComm, this, [&](int e) { ereignisse += e == MSComm::comEvReceive; });
+        QStringList zustaende;
+        connect(&status(u), &ZeitnahmeStatus::geaendert, this,
+                [&] { zustaende << Zeitnahme::statusWort(status(u).status()); });
+        auto inStuecken = [&](const QByteArray& rahmen) {
+            for (qsizetype i = 0; i < rahmen.size(); i += stueck) {
+                const int vorher = ereignisse;
+                if (!u.sende(rahmen.mid(i, stueck), [&] { return ereignisse > vorher; }))
+                    return false;
+            }
+            return true;
+        };
+        u.rl->cbRAuswahl_Click(2);
+        u.rl->setzeGrenze("5");
+        u.ablauf->Command2_Click();
+        QVERIFY(u.bisGruen());
+        for (int runde = 1; runde <= 6; ++runde) {
+            const QByteArray rahmen = DSRahmen::runde(folge(), 1, runde, runde > 1 ? 51234 : 0);
+            QVERIFY(inStuecken(rahmen));
+            u.uhr.vorruecken(200);
+            QVERIFY(inStuecken(rahmen));
+            u.uhr.vorruecken(2000 + 500 * (runde % 3));
+            QCOMPARE(status(u).status(), S::Aktiv);
+        }
+        QCOMPARE(zustaende, QStringList());
+        QCOMPARE(u.mit.ereignisse.filter("message"), QStringList());
+        QCOMPARE(u.zeilen("aktrennen").size(), 5);
+    }
+
     void falscheBaudrateZeigtFalscheDaten() {
         Boxenumgebung u([](EinstellungsSpeicher& sp) { einstellen(sp, "DS200Aktiv", 1); });
         QCOMPARE(status(u).status(), S::Aktiv);
