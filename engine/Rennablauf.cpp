@@ -80,6 +80,12 @@ bool Rennablauf::beschaeftigt() const {
            m_nachlauf->schliesst();
 }
 
+bool Rennablauf::vorbereitet() const {
+    return dsStartetSelbst() && !m_leitung.zustand().RennenLaeuft && !m_startLaeuft &&
+           !m_gestoppt && !m_nachlauf->schliesst() &&
+           m_anzeige.caption(H::Command2) == kStop;
+}
+
 void Rennablauf::meldeEnde() {
     if (!beschaeftigt()) emit leerlauf();
 }
@@ -488,6 +494,9 @@ void Rennablauf::starteCountdownNeu() {
 void Rennablauf::StopRennen() {
     RennZustand& z = m_leitung.zustand();
     const Einstellungen& e = m_leitung.einstellungen();
+    // Between the counter's start message and its green the run is prepared but not running:
+    // the counter's abort and the program's Stop end it all the same.
+    if (vorbereitet()) return verwirfVorbereitung();
     if (!z.RennenLaeuft || m_gestoppt || m_nachlauf->timerAktiv() || m_nachlauf->schliesst())
         return;
     // Set before anything can wait: a second trigger meanwhile finds the run stopped.
@@ -511,4 +520,18 @@ void Rennablauf::StopRennen() {
         schalte(QStringLiteral("AmpelGruen"), 0);
     }
     if (mitLapster()) hw.LapsterBoxClose();
+}
+
+void Rennablauf::verwirfVorbereitung() {
+    m_gestoppt = true;
+    SchreibeDebug(QStringLiteral("StopRennen: vorbereiteter Lauf vor Grün beendet"));
+    m_timer5->stop();
+    m_timer5->setInterval(1000);
+    if (m_leitung.zustand().ChaosAktiv) m_chaos->beendeOhneNeustart();
+    m_anzeige.setVisible(H::cmdChaos, false);
+    m_anzeige.setLichtAnzeige(H::Lampe::Aus);
+    schalte(QStringLiteral("BahnAlle"), 0);
+    schalte(QStringLiteral("AmpelAlle"), 0);
+    m_nachlauf->leerlauf();
+    meldeEnde();
 }

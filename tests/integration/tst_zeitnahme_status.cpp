@@ -214,6 +214,58 @@ private slots:
         QCOMPARE(u.zeilen("aktrennen").size(), 5);
     }
 
+    // Between the counter's start message (3A) and its green (A3) the run is prepared: the
+    // counter's abort ends it, and so does the program's Stop while the counter is lost. Power
+    // and lights go off, the window is idle, no run is left, and the green a lost counter
+    // sends later starts nothing; its next start message works as ever.
+    void dsAbbruchZwischenStartUndGruen() {
+        PtyPaar zweite;
+        Boxenumgebung u([](EinstellungsSpeicher& sp) {
+            einstellen(sp, "DS300Aktiv", 1);
+            einstellen(sp, "DSGoStart", 1);
+            einstellen(sp, "LPTAnsteuerung", 1);
+        });
+        auto daten = [&] { return int(u.s->portIO()->Inp32(888)); };
+        auto leerlauf = [&] {
+            return u.anzeige->caption(H::Command2) == "&Start" && !u.ablauf->beschaeftigt() &&
+                   (!u.anzeige->startAmpelSichtbar() || u.anzeige->startAmpelSchliesst()) &&
+                   daten() == 0;
+        };
+        u.rl->cbRAuswahl_Click(2);
+        u.rl->setzeGrenze("5");
+        QVERIFY(u.sende(dreimal(DSRahmen::start(folge(), 0x3A)),
+                        [&] { return u.anzeige->caption(H::Command2) == "&Stop"; }));
+        QCOMPARE(daten() & 0x0F, 0x0F);  // lanes powered for the countdown
+        QVERIFY(u.anzeige->startAmpelSichtbar());
+        QVERIFY(u.sende(dreimal(DSRahmen::status(folge(), 0xA7)), leerlauf));
+        QVERIFY(!u.z().RennenLaeuft);
+
+        QVERIFY(u.sende(dreimal(DSRahmen::start(folge(), 0x3A)),
+                        [&] { return u.anzeige->caption(H::Command2) == "&Stop"; }));
+        QVERIFY(u.sende(dreimal(DSRahmen::status(folge(), 0xA2)), [] { return true; }));
+        u.zieheStecker();
+        QVERIFY(Boxenumgebung::bis([&] { return status(u).status() == S::VerbindungVerloren; }));
+        u.ablauf->Command2_Click();
+        QCOMPARE(u.mit.anzahl("ask Soll der Lauf gestoppt werden?"), 1);
+        QVERIFY(leerlauf());
+
+        QVERIFY(QFile::link(zweite.pfad, u.link));
+        u.uhr.vorruecken(2000);
+        QCOMPARE(status(u).status(), S::Aktiv);
+        zweite.schreibe(dreimal(DSRahmen::status(folge(), 0xA3)));
+        QVERIFY(Boxenumgebung::bis([&] { return u.s->MSCommDSx00()->InBufferCount() == 0; }));
+        u.uhr.vorruecken(500);
+        QVERIFY(!u.z().RennenLaeuft);
+        QVERIFY(leerlauf());
+
+        zweite.schreibe(dreimal(DSRahmen::start(folge(), 0x3A)));
+        QVERIFY(Boxenumgebung::bis([&] { return u.anzeige->caption(H::Command2) == "&Stop"; }));
+        zweite.schreibe(dreimal(DSRahmen::status(folge(), 0xA3)));
+        QVERIFY(Boxenumgebung::bis([&] { return u.z().RennenLaeuft; }));
+        QVERIFY(u.bisGruen());
+        QCOMPARE(u.db.wert("select count(*) from histrennen").toInt(), 0);
+    }
+
     void falscheBaudrateZeigtFalscheDaten() {
         Boxenumgebung u([](EinstellungsSpeicher& sp) { einstellen(sp, "DS200Aktiv", 1); });
         QCOMPARE(status(u).status(), S::Aktiv);
