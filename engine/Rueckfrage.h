@@ -13,4 +13,11 @@ public:
     // A notice the user confirms before anything goes on (the program's end: what it says
     // must be readable before the window goes).
     virtual void hinweis(const QString& text) { meldung(text); }
+    // A notice about the timing hardware. With ersetzen it takes the place of the timing
+    // notice still shown (a new state replaces the last one, never a pile of boxes); without
+    // it, it is added to that notice as a line of its own.
+    virtual void zeitnahmeMeldung(const QString& text, bool ersetzen) {
+        (void)ersetzen;
+        meldung(text);
+    }
 };

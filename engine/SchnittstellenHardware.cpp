@@ -44,8 +44,9 @@ void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) 
     connect(&m_s, &Schnittstellen::rundeWartet, this, [z] { z->RundeWartet = true; });
     connect(&m_s, &Schnittstellen::zeitstempelGenommen, this,
             [z](qint32 zeit) { z->LetzterZeitstempel = zeit; });
+    // The interfaces' own notices join the timing notice shown, never a pile of boxes.
     connect(&m_s, &Zeitnahme::meldung, this,
-            [l](const QString& text) { l->rueckfrage().meldung(text); });
+            [l](const QString& text) { l->rueckfrage().zeitnahmeMeldung(text, false); });
     m_s.setChaosAbfrage([z] { return z->ChaosAktiv; });
 
     // Caution from a box message switches like the button; the parallel-port input also
@@ -67,8 +68,12 @@ void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) 
     // The state the main window shows, with the interface's latest message.
     m_status = std::make_unique<ZeitnahmeStatus>(*z, l->rueckfrage());
     ZeitnahmeStatus* st = m_status.get();
+    st->setzeSchnittstelle(m_s.schnittstelle());
     st->setze(m_s.status(), m_s.statusGrund());
-    connect(&m_s, &Zeitnahme::zustand, st, &ZeitnahmeStatus::setze);
+    connect(&m_s, &Zeitnahme::zustand, st, [this, st](Zeitnahme::Status s, const QString& grund) {
+        st->setzeSchnittstelle(m_s.schnittstelle());
+        st->setze(s, grund);
+    });
     connect(&m_s, &Zeitnahme::statusText, st, &ZeitnahmeStatus::setzeInfo);
     connect(&m_s, &Zeitnahme::meldung, st, &ZeitnahmeStatus::setzeInfo);
     connect(&m_s, &Schnittstellen::captionGeaendert, st, &ZeitnahmeStatus::captionAendern);

@@ -75,6 +75,8 @@ public:
     // State of the active interface and why; zustand() reports every change.
     Status status() const { return m_status; }
     QString statusGrund() const { return m_grund; }
+    // The active interface and its port as the status field names it ("DS300 COM1").
+    QString schnittstelle() const;
     // Reads the state of the active interface anew from its ports, driver and data.
     void bewerteStatus();
     // One attempt to reopen every port that is wanted open but is not (the service timer
@@ -156,6 +158,7 @@ private:
     QString m_ioFehler;                    // why no parallel-port backend works
     Status m_status = Status::KeineVerbindung;
     QString m_grund;
+    QString m_schnittstelle;
     Status m_lapsterStatus = Status::Aktiv;
     QString m_lapsterGrund;
     Datenwaechter m_dsDaten;

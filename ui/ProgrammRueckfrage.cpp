@@ -18,6 +18,21 @@ void ProgrammRueckfrage::meldung(const QString& text) {
     box->show();
 }
 
+void ProgrammRueckfrage::zeitnahmeMeldung(const QString& text, bool ersetzen) {
+    if (m_zeitnahme && m_zeitnahme->isVisible()) {
+        m_zeitnahme->setText(ersetzen ? text : m_zeitnahme->text() + QLatin1Char('\n') + text);
+        m_zeitnahme->raise();
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Pistorelle"), text,
+                                QMessageBox::Ok, m_eltern);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->setObjectName(QStringLiteral("zeitnahmeMeldung"));
+    box->show();
+    m_zeitnahme = box;
+}
+
 void ProgrammRueckfrage::hinweis(const QString& text) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Pistorelle"), text, QMessageBox::Ok,
                     m_eltern);

@@ -17,7 +17,9 @@ ZeitnahmeFeld::ZeitnahmeFeld(ZeitnahmeStatus& status, QWidget* parent)
 void ZeitnahmeFeld::spiegele() {
     if (!m_status) return;
     const QString voll = m_status->text();
-    // The bar keeps its width: a long message is cut, the tooltip has all of it.
+    // The field asks the bar for room for all of it: a cut state is no state.
+    const int breite = fontMetrics().horizontalAdvance(voll) + 2 * margin() + 8;
+    setMinimumWidth(qBound(120, breite, maximumWidth()));
     setText(fontMetrics().elidedText(voll, Qt::ElideRight, maximumWidth() - 8));
     setToolTip(m_status->details());
     m_rot = !m_status->kannZaehlen();

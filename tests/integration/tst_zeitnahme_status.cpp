@@ -128,9 +128,11 @@ private slots:
         const QByteArray letzte = DSRahmen::runde(folge(), 1, 2, 51234);
         QVERIFY(u.runde(dreimal(letzte)));
 
-        // Unplugged: the loss shows at once, with a notice that does not block the race.
+        // Unplugged: the loss shows at once, with its own reason (not a stale system error),
+        // and a notice that does not block the race.
         u.zieheStecker();
         QVERIFY(Boxenumgebung::bis([&] { return status(u).status() == S::VerbindungVerloren; }));
+        QVERIFY2(status(u).grund().contains("Gerät getrennt"), qPrintable(status(u).grund()));
         QVERIFY(!status(u).kannZaehlen());
         QCOMPARE(u.mit.ereignisse.filter("message Zeitnahme: Verbindung verloren").size(), 1);
         QVERIFY(u.z().RennenLaeuft);
@@ -320,7 +322,7 @@ private slots:
         QVERIFY(u.runde(rahmen(SimSensorBox::typSensorAn, 0, ticks(50800))));
         QVERIFY(u.runde(rahmen(SimSensorBox::typSensorAn, 0, ticks(55800))));
         // The box's events reach the status field.
-        QVERIFY(status(u).text().contains("EVENT: BOX 0 SENSOR 1 ON"));
+        QVERIFY(status(u).details().contains("EVENT: BOX 0 SENSOR 1 ON"));
 
         u.zieheStecker();
         QVERIFY(Boxenumgebung::bis([&] { return status(u).status() == S::VerbindungVerloren; }));
