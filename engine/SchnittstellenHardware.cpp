@@ -38,8 +38,8 @@ void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) 
 
     // Laps of every interface arrive through the one forwarding object.
     connect(&m_s, &Zeitnahme::rundeErfasst, this,
-            [l](int eingang, qint32 zeit, int zehntel) {
-                l->RundenErfassung(eingang, zeit, zehntel);
+            [l](int eingang, qint32 zeit, int zehntel, int verpasst) {
+                l->RundenErfassung(eingang, zeit, zehntel, verpasst);
             });
     connect(&m_s, &Schnittstellen::rundeWartet, this, [z] { z->RundeWartet = true; });
     connect(&m_s, &Schnittstellen::zeitstempelGenommen, this,
@@ -70,9 +70,10 @@ void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) 
     ZeitnahmeStatus* st = m_status.get();
     st->setzeSchnittstelle(m_s.schnittstelle());
     st->setze(m_s.status(), m_s.statusGrund());
-    connect(&m_s, &Zeitnahme::zustand, st, [this, st](Zeitnahme::Status s, const QString& grund) {
+    connect(&m_s, &Zeitnahme::zustand, st, [this, st, l](Zeitnahme::Status s, const QString& grund) {
         st->setzeSchnittstelle(m_s.schnittstelle());
         st->setze(s, grund);
+        l->zeitnahmeUnterbrochen(!Zeitnahme::kannZaehlen(s));
     });
     connect(&m_s, &Zeitnahme::statusText, st, &ZeitnahmeStatus::setzeInfo);
     connect(&m_s, &Zeitnahme::meldung, st, &ZeitnahmeStatus::setzeInfo);

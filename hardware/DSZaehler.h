@@ -10,7 +10,11 @@
 // With DSGoStart = 0 these only write their debug lines.
 // Race end (0xA4) and abort (0xA7) ask for the stop, 0xA5/0xA6 switch caution, whatever
 // DSGoStart says. Laps carry the counter's own lap time (ms and its tenths), which the engine
-// normalises.
+// normalises. The counter numbers each lane's laps: when a lane's number jumps by more than
+// one (frames lost while the line was down), the laps in between go with the next lap as
+// verpasst, for the engine to count.
+
+#include <array>
 
 #include "DSProtokoll.h"
 #include "Zeitnahme.h"
@@ -48,6 +52,10 @@ signals:
     void ampelPhase(int phase);
 
 private:
+    // The counter's lap number last seen per lane 1..8; -1: not known.
+    void vergissRunden(int wert);
+
     DSProtokoll m_protokoll;
     const Einstellungen* m_einstellungen;
+    std::array<int, 9> m_letzteRunde;
 };

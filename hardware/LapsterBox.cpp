@@ -245,6 +245,7 @@ void LapsterBox::LapsterBoxReadTimer() {
         schritt = (zaehler - m_letzterZaehler[z]) & 0xFF;
         if (schritt < 1 || schritt > 127) continue;
 
+        const int verpasst = schritt - 1;
         const qint32 t = 60000 * m_portalix.readram(adrMinuten(z)) +
                          1000 * m_portalix.readram(adrSekunden(z)) +
                          100 * m_portalix.readram(adrZehntel(z)) + m_portalix.readram(adrMillis(z));
@@ -254,8 +255,11 @@ void LapsterBox::LapsterBoxReadTimer() {
         m_letzterZaehler[z] = zaehler;
         if (t == keineRunde) continue;
         SchreibeDebug(QStringLiteral("LapsterBoxReadTimer: ZeitSpeicherSpur(") + zahl(z) +
-                      QStringLiteral(") ") + zahl(t));
-        emit rundeErfasst(z + 1, t);
+                      QStringLiteral(") ") + zahl(t) +
+                      (verpasst > 0 ? QStringLiteral(" verpasst") + zahl(verpasst) : QString()));
+        // The counter stepped by more than one: the laps in between were counted by the box,
+        // only the last one's time is in the cells.
+        emit rundeErfasst(z + 1, t, 0, verpasst);
     }
     if (m_offen) antwortet(alleNull, gezaehlt);
 }
