@@ -167,6 +167,8 @@ void Rennablauf::StarteErfassung() {
         m_leitung.rueckfrage().meldung(hindernis);
         return;
     }
+    const QString frage = stop ? QString() : m_leitung.hardware().StartRueckfrage();
+    if (!frage.isEmpty() && !m_leitung.rueckfrage().frage(frage)) return;
     StartRennen();
 }
 

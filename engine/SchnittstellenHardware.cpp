@@ -87,6 +87,15 @@ QString SchnittstellenHardware::StartHindernis() {
         .arg(m_s.sensorBox()->treiberBibliothek(), m_s.sensorBox()->treiberFehler());
 }
 
+QString SchnittstellenHardware::StartRueckfrage() {
+    if (m_e.LapsterAktiv != 1 || Zeitnahme::kannZaehlen(m_s.status())) return QString();
+    // Plugged in a moment ago: asked now, not only at the next service.
+    m_s.oeffneFehlendeWieder();
+    if (Zeitnahme::kannZaehlen(m_s.status())) return QString();
+    return tr("Die USB-Rennbox zählt keine Runden (%1: %2).\nOhne Zeitnahme starten?")
+        .arg(Zeitnahme::statusName(m_s.status()), m_s.statusGrund());
+}
+
 bool SchnittstellenHardware::StartZaehlerVerloren() {
     return (m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1) && !Zeitnahme::kannZaehlen(m_s.status());
 }

@@ -91,7 +91,7 @@ Schnittstellen::Schnittstellen(Einstellungen& einstellungen, Uhr* uhr, QObject* 
     connect(m_lapster, &Zeitnahme::zustand, this, [this](Status st, const QString& grund) {
         m_lapsterStatus = st;
         m_lapsterGrund = grund;
-        if (st == Status::VerbindungVerloren) wiederholeSpaeter();
+        if (st != Status::Aktiv) wiederholeSpaeter();
         bewerteStatus();
     });
 }
@@ -272,9 +272,9 @@ void Schnittstellen::MSCommOeffnen() {
             m_lapsterStatus = Status::TreiberFehlt;
             m_lapsterGrund = tr("Bibliothek der USB-Rennbox (%1) nicht geladen: %2")
                                  .arg(m_lapster->bibliothek(), fehler);
-        } else if (m_lapsterStatus == Status::TreiberFehlt) {
-            m_lapsterStatus = Status::Aktiv;
-            m_lapsterGrund.clear();
+        } else {
+            // The library alone counts nothing: the box must answer too.
+            m_lapster->pruefeVerbindung();
         }
     }
     if (m_e.RaceControlAktiv == 1) {

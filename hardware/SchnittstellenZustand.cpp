@@ -56,7 +56,8 @@ void Schnittstellen::oeffneFehlendeWieder() {
         else
             fehlt = true;
     }
-    if (m_e.LapsterAktiv == 1 && m_lapsterStatus == Status::VerbindungVerloren)
+    if (m_e.LapsterAktiv == 1 && (m_lapsterStatus == Status::VerbindungVerloren ||
+                                  m_lapsterStatus == Status::KeineVerbindung))
         fehlt = !m_lapster->verbindeWieder() || fehlt;
     if (!fehlt) m_wiederholung->stop();
     bewerteStatus();
