@@ -72,6 +72,7 @@ Schnittstellen::Schnittstellen(Einstellungen& einstellungen, Uhr* uhr, QObject* 
     leiteWeiter(m_ds);
 
     m_sensorBox = new SensorBox(std::move(treiber), &m_e, this);
+    m_sensorBox->setUhr([uhr = m_uhr] { return uhr->Zeitstempel(); });
     verbindeEmpfang(m_commRC, [this](const QByteArray& d) { m_sensorBox->datenEmpfangen(d); });
     connect(m_sensorBox, &SensorBox::sende, m_commRC, &MSComm::Output);
     connect(m_sensorBox, &SensorBox::portSchalten, this, [this](bool offen) {
@@ -156,6 +157,7 @@ void Schnittstellen::pruefePortIO() {
 void Schnittstellen::portFehler(MSComm* port, const QString& text) {
     // Unplugged or gone: not usable until it opens again.
     if (port->CommPort() >= 0 && port->CommPort() <= 10) m_portOK[port->CommPort()] = false;
+    if (port == m_commRC) m_sensorBox->portVerloren();
     emit statusText(text);
     SetzeFormCaption(QString());
     wiederholeSpaeter();
@@ -375,13 +377,8 @@ QString Schnittstellen::SetzeFormCaption(const QString& AddStr) {
 
 qint32 Schnittstellen::HoleZeitstempel() {
     if (m_e.RaceControlAktiv != 1) return m_uhr->Zeitstempel();
-    // The box's ticks stop while its port is lost; the race clock must not stop with them,
-    // so it runs on from the last box time with the program's clock until the box is back.
-    const qint32 uhr = m_uhr->Zeitstempel();
-    if (m_commRC->verloren()) return m_boxZeit + (uhr - m_uhrBeiBoxZeit);
-    m_boxZeit = m_sensorBox->zeitstempel();
-    m_uhrBeiBoxZeit = uhr;
-    return m_boxZeit;
+    // The box keeps the race clock going while its port is lost (SensorBox::portVerloren).
+    return m_sensorBox->zeitstempel();
 }
 
 void Schnittstellen::GetPortnummer(int i) {

@@ -164,8 +164,6 @@ private:
     Datenwaechter m_dsDaten;
     Datenwaechter m_boxDaten;
     UhrTimer* m_wiederholung = nullptr;
-    qint32 m_boxZeit = 0;  // last sensor box stamp and the program clock when it was read
-    qint32 m_uhrBeiBoxZeit = 0;
     std::array<qint32, 2> m_indikator{farbeRot, farbeRot};
     CaptionAngaben m_caption;
     ModemLeitungsFabrik m_modemFabrik;

@@ -84,6 +84,8 @@ void Schnittstellen::wiederGeoeffnet(MSComm* port, bool nachVerlust) {
         else
             m_controlBox->portGeoeffnet();
         m_boxDaten.zuruecksetzen();
+    } else if (port == m_commRC && nachVerlust) {
+        m_sensorBox->portWiederGeoeffnet();
     }
     SetzeFormCaption(QString());
 }

@@ -320,9 +320,15 @@ private slots:
         QVERIFY(u.s->StatusText().endsWith(" Eingänge: 5 Relais: 3"));
     }
 
-    void verloreneSensorboxHaeltDieRennuhrNichtAn() {
+    // The sensor box is unplugged mid-race and a box whose clock starts again at 0 is
+    // plugged in: the race clock runs on without a box and never backwards, the new box gets
+    // its configuration, its laps count, and the lap across the gap is said and is never a
+    // best lap (remark " U").
+    void sensorboxAusgestecktUndMitNeuerUhrZurueck() {
+        PtyPaar zweite;
         Boxenumgebung u([](EinstellungsSpeicher& sp) { einstellen(sp, "RaceControlAktiv", 1); });
         QCOMPARE(status(u).status(), S::Aktiv);
+        QCOMPARE(status(u).text(), QStringLiteral("Sensorbox COM1: aktiv"));
         u.rl->cbRAuswahl_Click(2);
         u.rl->setzeGrenze("1");
         QVERIFY(u.rl->Grenze_Validate());
@@ -334,17 +340,47 @@ private slots:
         QVERIFY(u.bisGruen());
         QVERIFY(u.runde(rahmen(SimSensorBox::typSensorAn, 0, ticks(50800))));
         QVERIFY(u.runde(rahmen(SimSensorBox::typSensorAn, 0, ticks(55800))));
-        // The box's events reach the status field.
+        // The box's events reach the status field's details.
         QVERIFY(status(u).details().contains("EVENT: BOX 0 SENSOR 1 ON"));
 
         u.zieheStecker();
         QVERIFY(Boxenumgebung::bis([&] { return status(u).status() == S::VerbindungVerloren; }));
-        // The race by time still ends: its clock goes on without the box.
-        for (int i = 0; i < 80 && !u.ablauf->gestoppt(); ++i) u.uhr.vorruecken(1000);
-        QVERIFY(u.ablauf->gestoppt());
+        const qint32 ohneBox = u.s->HoleZeitstempel();
+        u.uhr.vorruecken(3000);
+        QCOMPARE(u.s->HoleZeitstempel(), ohneBox + 3000);
+
+        QVERIFY(QFile::link(zweite.pfad, u.link));
+        u.uhr.vorruecken(2000);
+        QCOMPARE(status(u).status(), S::Aktiv);
+        // The new box asks for its configuration and gets it, although the old one had it.
+        zweite.schreibe(rahmen(SimSensorBox::typSendeWunsch, 0, ticks(200)));
+        QVERIFY(Boxenumgebung::bis([&] { return leseKonfig(zweite.lies()).has_value(); }));
+        QList<qint32> uhr{u.s->HoleZeitstempel()};
+        auto rundeNeu = [&](qint64 boxMs) {
+            zweite.schreibe(rahmen(SimSensorBox::typSensorAn, 0, ticks(boxMs)));
+            if (!Boxenumgebung::bis([&] { return u.rl->wartendeRunden() > 0; })) return false;
+            u.uhr.vorruecken(120);
+            uhr << u.s->HoleZeitstempel();
+            return u.rl->wartendeRunden() == 0;
+        };
+        QVERIFY(rundeNeu(1200));
+        QVERIFY(rundeNeu(5200));
+        QVERIFY(uhr.first() >= ohneBox + 5000);
+        for (int i = 1; i < uhr.size(); ++i) QVERIFY(uhr[i] >= uhr[i - 1]);
+
+        u.ablauf->StopRennen();
         u.bisLeerlauf();
-        const QList<Zeile> erwartet = {{1, 1, 5800, 5800}};
-        QCOMPARE(u.zeilen("aktrennen"), erwartet);
+        const QList<Zeile> zeilen = u.zeilen("aktrennen");
+        QCOMPARE(zeilen.size(), 3);
+        QCOMPARE(zeilen[0], (Zeile{1, 1, 5800, 5800}));
+        QVERIFY(zeilen[1].zeitMs > 5000);
+        QCOMPARE(zeilen[2].zeitMs, 4000);
+        QCOMPARE(zeilen[2].gesamtMs, zeilen[1].gesamtMs + 4000);
+        QCOMPARE(u.rennInfo().value(1), QStringLiteral("U"));
+        QCOMPARE(u.rl->stand().zeile(1)->schnellste, 4000);
+        QCOMPARE(u.mit.anzahl("message Bahn 1: während der Unterbrechung nicht gezählt"), 1);
+        QCOMPARE(u.mit.ereignisse.filter("message Zeitnahme: Verbindung verloren").size(), 1);
+        QCOMPARE(u.mit.ereignisse.filter("message Zeitnahme: wieder verbunden").size(), 1);
     }
 
     void sensorboxOhneTreiberStartetNicht() {
