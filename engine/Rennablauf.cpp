@@ -191,8 +191,10 @@ bool Rennablauf::StartRennen() {
         // A run that is already ending needs no question.
         if (m_gestoppt || m_nachlauf->timerAktiv() || m_nachlauf->schliesst()) return false;
         const quint64 nr = m_laufNummer;
+        m_stopFrageOffen = true;
         const bool ja =
             m_leitung.rueckfrage().frage(tr("Soll der Lauf gestoppt werden?"));
+        m_stopFrageOffen = false;
         // The question may have stayed open while this run ended and the next one began.
         if (ja && nr == m_laufNummer && !m_beendet) StopRennen();
         return false;
@@ -503,6 +505,9 @@ void Rennablauf::StopRennen() {
         return;
     // Set before anything can wait: a second trigger meanwhile finds the run stopped.
     m_gestoppt = true;
+    // Stopped another way (the counter's race end) while the stop question is open: it must
+    // not stay behind the results.
+    if (m_stopFrageOffen) m_leitung.rueckfrage().frageZurueckziehen();
     if (z.ChaosAktiv) m_chaos->beendeOhneNeustart();
 
     RennHardware& hw = m_leitung.hardware();
@@ -526,6 +531,7 @@ void Rennablauf::StopRennen() {
 
 void Rennablauf::verwirfVorbereitung() {
     m_gestoppt = true;
+    if (m_stopFrageOffen) m_leitung.rueckfrage().frageZurueckziehen();
     SchreibeDebug(QStringLiteral("StopRennen: vorbereiteter Lauf vor Grün beendet"));
     m_timer5->stop();
     m_timer5->setInterval(1000);

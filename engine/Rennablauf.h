@@ -110,6 +110,7 @@ private:
     bool m_imTick = false;
     bool m_beendet = false;
     bool m_startLaeuft = false;
+    bool m_stopFrageOffen = false;  // "Soll der Lauf gestoppt werden?" waits for its answer
     bool m_countdownNeu = false;  // phase 5 of a restarted countdown
     quint64 m_laufNummer = 0;
 

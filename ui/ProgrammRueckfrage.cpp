@@ -6,7 +6,15 @@
 
 bool ProgrammRueckfrage::frage(const QString& text) {
     DiaWeiter dialog(text, m_eltern);
-    return dialog.exec() == QDialog::Accepted;
+    const QPointer<QDialog> vorher = m_frage;
+    m_frage = &dialog;
+    const bool ja = dialog.exec() == QDialog::Accepted;
+    m_frage = vorher;
+    return ja;
+}
+
+void ProgrammRueckfrage::frageZurueckziehen() {
+    if (m_frage) m_frage->reject();
 }
 
 void ProgrammRueckfrage::meldung(const QString& text) {

@@ -18,8 +18,10 @@ public:
     void meldung(const QString& text) override;
     void hinweis(const QString& text) override;
     void zeitnahmeMeldung(const QString& text, bool ersetzen) override;
+    void frageZurueckziehen() override;
 
 private:
     QPointer<QWidget> m_eltern;
     QPointer<QMessageBox> m_zeitnahme;  // the timing notice while it is shown
+    QPointer<QDialog> m_frage;          // the question while it is open
 };
