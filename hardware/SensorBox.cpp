@@ -72,15 +72,16 @@ qint32 SensorBox::folgeUhr() {
         SchreibeDebug(QStringLiteral("Sensorbox: Uhr nach der Unterbrechung angeglichen "
                                      "(Versatz %1 ms)")
                           .arg(m_versatz));
-    } else if (m_taktBekannt && (m_ueberbrueckt ? takt < m_letzterTakt
-                                                : qint64(takt) + spielraum < m_letzterTakt)) {
+    } else if (m_taktBekannt &&
+               (m_ueberbrueckt ? takt < m_letzterTakt : qint64(takt) + spielraum < m_letzterTakt)) {
         m_versatz = weiter - tickRunden(takt);
         SchreibeDebug(QStringLiteral("Sensorbox: Uhr der Box neu gestartet, an die Rennuhr "
                                      "angeschlossen (Versatz %1 ms)")
                           .arg(m_versatz));
         emit statusText(tr("Uhr der Sensorbox neu gestartet, an die Rennuhr angeschlossen"));
-        // A box that started again is a new box to the driver: it wants its configuration.
-        m_konfigGesendet = false;
+        // A box that started again on a port that stayed open (switched off and on) is a new
+        // box to the driver: it wants its configuration. After a loss the reopening saw to it.
+        if (!m_ueberbrueckt) m_konfigGesendet = false;
     }
     m_ueberbrueckt = false;
     m_taktBekannt = true;

@@ -103,10 +103,10 @@ private:
     bool m_konfigGesendet = false;
 
     std::function<qint32()> m_uhr;
-    qint32 m_versatz = 0;      // ms added to every box time (the clock joins)
+    qint32 m_versatz = 0;  // ms added to every box time (the clock joins)
     bool m_taktBekannt = false;
-    qint32 m_letzterTakt = 0;  // tick counter at the last reading
-    qint32 m_letzteMs = 0;     // race clock then
-    qint32 m_uhrBeiLetzter = 0;  // program clock then
+    qint32 m_letzterTakt = 0;     // tick counter at the last reading
+    qint32 m_letzteMs = 0;        // race clock then
+    qint32 m_uhrBeiLetzter = 0;   // program clock then
     bool m_ueberbrueckt = false;  // lost: running on the program clock
 };
