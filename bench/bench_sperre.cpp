@@ -52,8 +52,7 @@ bool warteBis(const std::function<bool()>& bedingung, int ms) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (hilfeGefragt(argc, argv,
-                     "Aufruf: bench_sperre [--runden N] [--sperre S] [--abstand MS]\n"))
+    if (hilfeGefragt(argc, argv, "Aufruf: bench_sperre [--runden N] [--sperre S] [--abstand MS]\n"))
         return 0;
     QTemporaryDir ordner(QDir::tempPath() + "/bench-sperre-XXXXXX");
     eigeneOrdner(ordner.path(), true);

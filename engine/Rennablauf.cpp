@@ -82,8 +82,7 @@ bool Rennablauf::beschaeftigt() const {
 
 bool Rennablauf::vorbereitet() const {
     return dsStartetSelbst() && !m_leitung.zustand().RennenLaeuft && !m_startLaeuft &&
-           !m_gestoppt && !m_nachlauf->schliesst() &&
-           m_anzeige.caption(H::Command2) == kStop;
+           !m_gestoppt && !m_nachlauf->schliesst() && m_anzeige.caption(H::Command2) == kStop;
 }
 
 void Rennablauf::meldeEnde() {

@@ -12,8 +12,8 @@
 #include "Rennleitung.h"
 #include "Rueckfrage.h"
 #include "RundenPuffer.h"
-#include "Rundenvermerk.h"
 #include "Rundensicherung.h"
+#include "Rundenvermerk.h"
 #include "SlotAnzeigen.h"
 #include "SlotWerte.h"
 
@@ -132,8 +132,7 @@ void Rennleitung::werteAus(int slot, qint32 zeit, int zehntel, int verpasst, qin
     if (geraetMisst()) m_z.LetzteAnkunft[size_t(slot)] = ankunft;
 }
 
-void Rennleitung::bucheVerpassteRunden(int slot, int anzahl, qint32 aktuelleRunde,
-                                       qint32 ankunft) {
+void Rennleitung::bucheVerpassteRunden(int slot, int anzahl, qint32 aktuelleRunde, qint32 ankunft) {
     const size_t s = size_t(slot);
     const int bahn = bahnVonSlot(slot);
     SchreibeDebug(QStringLiteral("Bahn %1: %2 Runden vom Zähler gezählt, nicht empfangen")

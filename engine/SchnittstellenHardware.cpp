@@ -70,11 +70,12 @@ void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) 
     ZeitnahmeStatus* st = m_status.get();
     st->setzeSchnittstelle(m_s.schnittstelle());
     st->setze(m_s.status(), m_s.statusGrund());
-    connect(&m_s, &Zeitnahme::zustand, st, [this, st, l](Zeitnahme::Status s, const QString& grund) {
-        st->setzeSchnittstelle(m_s.schnittstelle());
-        st->setze(s, grund);
-        l->zeitnahmeUnterbrochen(!Zeitnahme::kannZaehlen(s));
-    });
+    connect(&m_s, &Zeitnahme::zustand, st,
+            [this, st, l](Zeitnahme::Status s, const QString& grund) {
+                st->setzeSchnittstelle(m_s.schnittstelle());
+                st->setze(s, grund);
+                l->zeitnahmeUnterbrochen(!Zeitnahme::kannZaehlen(s));
+            });
     connect(&m_s, &Zeitnahme::statusText, st, &ZeitnahmeStatus::setzeInfo);
     connect(&m_s, &Zeitnahme::meldung, st, &ZeitnahmeStatus::setzeInfo);
     connect(&m_s, &Schnittstellen::captionGeaendert, st, &ZeitnahmeStatus::captionAendern);

@@ -32,7 +32,8 @@ void DSZaehler::datenEmpfangen(const QByteArray& daten) {
         switch (e.art) {
             case DSEreignis::Art::Runde: {
                 int& letzte = m_letzteRunde[size_t(e.bahn)];
-                const int verpasst = letzte >= 0 && e.runden > letzte + 1 ? e.runden - letzte - 1 : 0;
+                const int verpasst =
+                    letzte >= 0 && e.runden > letzte + 1 ? e.runden - letzte - 1 : 0;
                 if (verpasst > 0)
                     SchreibeDebug(QStringLiteral("DS: Bahn %1 Runde %2 nach Runde %3, %4 Runden "
                                                  "nicht empfangen")

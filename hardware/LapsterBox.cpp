@@ -92,9 +92,9 @@ bool LapsterBox::pruefeVerbindung() {
     if (da)
         emit zustand(Status::Aktiv, grundAktiv());
     else
-        emit zustand(Status::KeineVerbindung,
-                     tr("Keine USB-Rennbox gefunden (%1), neuer Versuch alle 2 s")
-                         .arg(bibliothek()));
+        emit zustand(
+            Status::KeineVerbindung,
+            tr("Keine USB-Rennbox gefunden (%1), neuer Versuch alle 2 s").arg(bibliothek()));
     return da;
 }
 
@@ -120,8 +120,8 @@ bool LapsterBox::verbindeWieder() {
     for (int z = 0; z < anzahlSpuren; ++z) {
         const int zaehler = m_portalix.readram(adrZaehler(z));
         if (((zaehler - m_letzterZaehler[z]) & 0xFF) > 127) {
-            SchreibeDebug(QStringLiteral("LapsterBox: Zähler Spur%1 neu bei%2")
-                              .arg(zahl(z), zahl(zaehler)));
+            SchreibeDebug(
+                QStringLiteral("LapsterBox: Zähler Spur%1 neu bei%2").arg(zahl(z), zahl(zaehler)));
             m_letzterZaehler[z] = zaehler;
         }
     }
@@ -231,9 +231,9 @@ void LapsterBox::LapsterBoxOpen(bool Zuruecksetzen) {
         if (!binde(true) || m_portalix.usbopen() != 0) {
             SchreibeDebug(QStringLiteral("LapsterBoxOpen: Kein Kontakt zur Box"));
             emit meldung(tr("Kein Kontakt zur Box"));
-            emit zustand(Status::KeineVerbindung,
-                         tr("Kein Kontakt zur USB-Rennbox (%1), neuer Versuch alle 2 s")
-                             .arg(bibliothek()));
+            emit zustand(
+                Status::KeineVerbindung,
+                tr("Kein Kontakt zur USB-Rennbox (%1), neuer Versuch alle 2 s").arg(bibliothek()));
             return;
         }
         m_offen = true;

@@ -299,8 +299,7 @@ QString TurnierDaten::GetSchnellsteRunde(const QString& schluessel, const QStrin
                        "rennname=? and fahrer=? and auto=? and zeit in (select min(zeit) from "
                        "histrennen where rennart='Rennen' and rennname=? and fahrer=? and auto=? "
                        "and coalesce(RennInfo, '') not like '%K-%' and ") +
-                           QLatin1String(Rundenvermerk::bestzeitMoeglich) +
-                           QStringLiteral(") order by id"),
+            QLatin1String(Rundenvermerk::bestzeitMoeglich) + QStringLiteral(") order by id"),
         {schluessel, fahrer, autoName, schluessel, fahrer, autoName});
     if (z.isEmpty()) return QStringLiteral("keine Angabe");
     return QStringLiteral("Runde: ") +

@@ -209,7 +209,8 @@ private slots:
         Boxenumgebung u([&](EinstellungsSpeicher& sp) { sp.speichere(schalter, "1"); });
         MSComm* port = u.s->MSCommDSx00();
         int ereignisse = 0;
-        connect(port, &MSComm::OnComm, this, [&](int e) { ereignisse += e == MSComm::comEvReceive; });
+        connect(port, &MSComm::OnComm, this,
+                [&](int e) { ereignisse += e == MSComm::comEvReceive; });
         QStringList zustaende;
         connect(&status(u), &ZeitnahmeStatus::geaendert, this,
                 [&] { zustaende << Zeitnahme::statusWort(status(u).status()); });

@@ -26,8 +26,8 @@ void pruefe(bool ok, const char* was) {
 #ifdef _WIN32
 void pruefePort(const char* name, const char* erwartet) {
     const std::string pfad = std::string("\\\\.\\") + name;
-    HANDLE h = CreateFileA(pfad.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                           0, nullptr);
+    HANDLE h = CreateFileA(pfad.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
     pruefe(h != INVALID_HANDLE_VALUE, "Port öffnen");
     if (h == INVALID_HANDLE_VALUE) return;
     DCB dcb{};

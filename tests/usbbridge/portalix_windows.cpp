@@ -75,7 +75,8 @@ int main() {
                "Lesen außerhalb des Speichers gibt 0");
         pruefe(sim.usbclose() == 0, "portalix_sim", "usbclose gibt 0");
         pruefe(sim.readram(0xE040) == 0, "portalix_sim", "readram nach usbclose gibt 0");
-        pruefe(sim.writeram(0xE040, 2, daten) == 1, "portalix_sim", "writeram nach usbclose gibt 1");
+        pruefe(sim.writeram(0xE040, 2, daten) == 1, "portalix_sim",
+               "writeram nach usbclose gibt 1");
     }
 
     std::printf(fehler ? "%d Fehler\n" : "OK\n", fehler);

@@ -193,11 +193,12 @@ private slots:
                                                      {1, 0, 0, 2, 52},
                                                      {2, 0, 5, 0, 0}}
                                 << QStringList{"1 5000"};
-        QTest::newRow("Überlauf 255 auf 1") << QList<QList<int>>{{100, 0, 5, 0, 0},
-                                                                 {200, 0, 6, 0, 0},
-                                                                 {255, 0, 7, 0, 0},
-                                                                 {1, 0, 8, 0, 0}}
-                                            << QStringList{"1 5000 +99", "1 6000 +99", "1 7000 +54", "1 8000 +1"};
+        QTest::newRow("Überlauf 255 auf 1")
+            << QList<QList<int>>{{100, 0, 5, 0, 0},
+                                 {200, 0, 6, 0, 0},
+                                 {255, 0, 7, 0, 0},
+                                 {1, 0, 8, 0, 0}}
+            << QStringList{"1 5000 +99", "1 6000 +99", "1 7000 +54", "1 8000 +1"};
         QTest::newRow("rückwärts")
             << QList<QList<int>>{{5, 0, 5, 0, 0}, {3, 0, 6, 0, 0}, {4, 0, 7, 0, 0}, {6, 0, 8, 0, 0}}
             << QStringList{"1 5000 +4", "1 8000"};
@@ -206,11 +207,12 @@ private slots:
         QTest::newRow("Box antwortet nicht")
             << QList<QList<int>>{{100, 0, 5, 0, 0}, {200, 0, 6, 0, 0}, {200, 0, 6, 0, 0, 99}}
             << QStringList{"1 5000 +99", "1 6000 +99"};
-        QTest::newRow("nur der Zähler fällt aus") << QList<QList<int>>{{100, 0, 5, 0, 0},
-                                                                       {200, 0, 6, 0, 0},
-                                                                       {200, 0, 6, 0, 0, 1},
-                                                                       {201, 0, 7, 0, 0}}
-                                                  << QStringList{"1 5000 +99", "1 6000 +99", "1 7000"};
+        QTest::newRow("nur der Zähler fällt aus")
+            << QList<QList<int>>{{100, 0, 5, 0, 0},
+                                 {200, 0, 6, 0, 0},
+                                 {200, 0, 6, 0, 0, 1},
+                                 {201, 0, 7, 0, 0}}
+            << QStringList{"1 5000 +99", "1 6000 +99", "1 7000"};
     }
 
     void rundenAusZaehlern() {

@@ -21,7 +21,6 @@ Befehl wird mit "OK;" beantwortet ("gi" auch mit dem Eingangszustand) und auf st
 Ohne --skript läuft ein eingebautes Rennen mit zwei Bahnen.
 )";
 
-
 const char* const standardRennen = R"(# two lanes, caution in between
 herz 1000
 runde 1 4100

@@ -25,7 +25,6 @@ Skriptzeilen ('#' beginnt einen Kommentar):
 Ohne --skript läuft ein eingebautes Rennen mit vier Bahnen.
 )";
 
-
 const char* const standardRennen = R"(# four lanes, five laps, one caution period
 start 3A
 status A1

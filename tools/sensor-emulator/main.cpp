@@ -23,7 +23,6 @@ der Uhr der Box):
 Ohne --skript läuft ein eingebautes Rennen mit vier Sensoren.
 )";
 
-
 const char* const standardRennen = R"(# four sensors, three laps each
 zeit 500
 sensor 0 2000
