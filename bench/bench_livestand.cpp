@@ -67,6 +67,10 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (hilfeGefragt(argc, argv,
+                     "Aufruf: bench_livestand [--runden N] [--zuschauer Z]\n"
+                     "  N Runden (300), Z Zuschauer am Live-Stand (50)\n"))
+        return 0;
     QTemporaryDir ordner(QDir::tempPath() + "/bench-livestand-XXXXXX");
     eigeneOrdner(ordner.path(), true);
     qputenv("PISTORELLE_HARDWARE", "protokoll");

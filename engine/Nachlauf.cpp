@@ -70,6 +70,12 @@ void Nachlauf::fensterLeerlauf() {
     a.schliesseSimulation();
 }
 
+void Nachlauf::leerlauf() {
+    fensterLeerlauf();
+    H& a = m_ablauf.anzeige();
+    for (H::Element el : {H::Option1_0, H::Option1_1, H::Option1_2}) a.setEnabled(el, true);
+}
+
 void Nachlauf::schliesseLauf(bool ansagen) {
     Rennleitung& l = m_ablauf.leitung();
     RennZustand& z = l.zustand();

@@ -31,6 +31,8 @@ public:
     // The close of a run at once, without announcements, pause or next stint: the program is
     // ending. Nothing when a close is already going on (it has copied the history by then).
     void schliesseSofort();
+    // The window back to idle without closing a run (a prepared run that never went green).
+    void leerlauf();
     // The close or a pause is going on (a start press is ignored meanwhile).
     bool schliesst() const { return m_schliesst; }
 

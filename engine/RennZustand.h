@@ -51,6 +51,11 @@ struct RennZustand {
     std::array<qint8, 7> OhneBestzeit{};
     std::array<bool, 7> FruehstartMarke{};
     std::array<qint32, 7> ChaosDauer{};
+    // Program clock when the lane's last crossing arrived (devices that time the laps).
+    std::array<qint32, 7> LetzteAnkunft{};
+    // Periods of this run in which the timing could not count (start, end on the race
+    // clock; the end is the largest value while it lasts), oldest first.
+    std::vector<std::pair<qint32, qint32>> Unterbrechungen;
 
     // Caution time a crossing stamped at stempel is credited with: only the periods that
     // began before it. A crossing that waited in the buffer through a caution keeps its own.

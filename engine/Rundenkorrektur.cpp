@@ -10,6 +10,7 @@
 #include "Rangliste.h"
 #include "Rennleitung.h"
 #include "Rundensicherung.h"
+#include "Rundenvermerk.h"
 #include "SlotWerte.h"
 #include "Uhr.h"
 
@@ -164,9 +165,11 @@ void Rundenkorrektur::rechneNeu(int bahn, int slot) {
             letzte = alsMs(q.value(1));
             gesamt = alsMs(q.value(2));
             // An added lap is counted but is never the best one, nor is the lap after it:
-            // that one is timed from the moment the lap was added.
-            const bool plus = q.value(3).toString().contains(QLatin1String("K+"));
-            if (!plus && !nachPlus && letzte < beste) {
+            // that one is timed from the moment the lap was added. Laps the device counted
+            // unseen and laps across a gap in the timing are never the best one either.
+            const QString vermerk = q.value(3).toString();
+            const bool plus = vermerk.contains(QLatin1String("K+"));
+            if (!Rundenvermerk::keineBestzeit(vermerk) && !nachPlus && letzte < beste) {
                 beste = letzte;
                 besteNr = qint16(q.value(0).toInt());
             }

@@ -425,6 +425,14 @@
         <source>Kein Kontakt zur Box</source>
         <translation>No contact with the box</translation>
     </message>
+    <message>
+        <source>Keine USB-Rennbox gefunden (%1), neuer Versuch alle 2 s</source>
+        <translation>No USB race box found (%1), trying again every 2 s</translation>
+    </message>
+    <message>
+        <source>Kein Kontakt zur USB-Rennbox (%1), neuer Versuch alle 2 s</source>
+        <translation>No contact with the USB race box (%1), trying again every 2 s</translation>
+    </message>
 </context>
 <context>
     <name>Laufergebnis</name>
@@ -518,6 +526,22 @@
     <message>
         <source>%1 (%2): %3, Port geschlossen</source>
         <translation>%1 (%2): %3, port closed</translation>
+    </message>
+    <message>
+        <source>%1: Eingabepuffer voll, %2 Zeichen verloren</source>
+        <translation>%1: input buffer full, %2 characters lost</translation>
+    </message>
+    <message>
+        <source>Gerät getrennt, %1 gibt es nicht mehr</source>
+        <translation>Device disconnected, %1 no longer exists</translation>
+    </message>
+    <message>
+        <source>Schreiben auf das Gerät fehlgeschlagen</source>
+        <translation>Writing to the device failed</translation>
+    </message>
+    <message>
+        <source>Gerät antwortet nicht mehr (Lesefehler)</source>
+        <translation>Device no longer answers (read error)</translation>
     </message>
 </context>
 <context>
@@ -720,6 +744,18 @@ They stay saved and go to the history with this heat.</translation>
         <source>Der letzte Lauf ist noch nicht gespeichert (%1 Runden). %2</source>
         <translation>The last heat is not saved yet (%1 laps). %2</translation>
     </message>
+    <message>
+        <source>Bahn %1: eine Runde während der Unterbrechung vom Zähler gezählt (Zeit geschätzt)</source>
+        <translation>Lane %1: one lap counted by the counter during the interruption (time estimated)</translation>
+    </message>
+    <message>
+        <source>Bahn %1: %2 Runden während der Unterbrechung vom Zähler gezählt (Zeiten gleichmäßig verteilt)</source>
+        <translation>Lane %1: %2 laps counted by the counter during the interruption (times shared out evenly)</translation>
+    </message>
+    <message>
+        <source>Bahn %1: während der Unterbrechung nicht gezählt</source>
+        <translation>Lane %1: not counted during the interruption</translation>
+    </message>
 </context>
 <context>
     <name>Rundenkorrektur</name>
@@ -837,6 +873,22 @@ They stay saved and go to the history with this heat.</translation>
         <source>Keine gültige Meldung der Box. Baudrate prüfen (9600,n,8,1)</source>
         <translation>No valid message from the box. Check the baud rate (9600,n,8,1)</translation>
     </message>
+    <message>
+        <source>Parallelport</source>
+        <translation>Parallel port</translation>
+    </message>
+    <message>
+        <source>USB-Rennbox</source>
+        <translation>USB race box</translation>
+    </message>
+    <message>
+        <source>Steuerbox %1</source>
+        <translation>Control box %1</translation>
+    </message>
+    <message>
+        <source>Sensorbox %1</source>
+        <translation>Sensor box %1</translation>
+    </message>
 </context>
 <context>
     <name>SchnittstellenHardware</name>
@@ -846,12 +898,22 @@ They stay saved and go to the history with this heat.</translation>
         <translation>The sensor box driver is missing (library %1). Without it no lap is counted; the race does not start.
 %2</translation>
     </message>
+    <message>
+        <source>Die USB-Rennbox zählt keine Runden (%1: %2).
+Ohne Zeitnahme starten?</source>
+        <translation>The USB race box counts no laps (%1: %2).
+Start without timing?</translation>
+    </message>
 </context>
 <context>
     <name>SensorBox</name>
     <message>
         <source>Sensorbox-Treiber nicht geladen: %1</source>
         <translation>Sensor box driver not loaded: %1</translation>
+    </message>
+    <message>
+        <source>Uhr der Sensorbox neu gestartet, an die Rennuhr angeschlossen</source>
+        <translation>Sensor box clock restarted, joined to the race clock</translation>
     </message>
 </context>
 <context>
@@ -1422,12 +1484,20 @@ They stay saved and go to the history with this heat.</translation>
         <translation>Timing: %1</translation>
     </message>
     <message>
-        <source>Zeitnahme: %1 – %2</source>
-        <translation>Timing: %1 – %2</translation>
-    </message>
-    <message>
         <source>Letzte Meldung: %1</source>
         <translation>Last message: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Zeitnahme %1: %2</source>
+        <translation>Timing %1: %2</translation>
+    </message>
+    <message>
+        <source>Zeitnahme: wieder verbunden</source>
+        <translation>Timing: connected again</translation>
     </message>
 </context>
 <context>

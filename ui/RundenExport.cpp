@@ -8,6 +8,8 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "Rundenvermerk.h"
+
 QStringList RundenDaten::standardSpalten() {
     return {QStringLiteral("Fahrer"),  QStringLiteral("Auto"),    QStringLiteral("Strecke"),
             QStringLiteral("Runde"),   QStringLiteral("Uhr"),     QStringLiteral("MProSec"),
@@ -37,7 +39,7 @@ QVector<RundenDaten::Stand> RundenDaten::rangliste() const {
         Stand& s = stand[*it];
         s.runden = std::max(s.runden, zeile.value(r).toInt());
         const double zeit = zeile.value(z).toDouble();
-        if (zeit > 0 && !vermerk.contains(QLatin1String("K+")) && (s.beste == 0 || zeit < s.beste))
+        if (zeit > 0 && !Rundenvermerk::keineBestzeit(vermerk) && (s.beste == 0 || zeit < s.beste))
             s.beste = zeit;
         s.gesamt = std::max(s.gesamt, zeile.value(g).toDouble());
     }
