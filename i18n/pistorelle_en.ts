@@ -2139,10 +2139,6 @@ They stay saved and go to the history with this heat.</translation>
         <translation>texts</translation>
     </message>
     <message>
-        <source>Optionen</source>
-        <translation>Options</translation>
-    </message>
-    <message>
         <source>Neue Zeile</source>
         <translation>New row</translation>
     </message>
@@ -2181,6 +2177,10 @@ They stay saved and go to the history with this heat.</translation>
     <message>
         <source>Verwendete Bibliotheken und ihre Lizenzen:</source>
         <translation>Libraries used and their licences:</translation>
+    </message>
+    <message>
+        <source>Tabellen</source>
+        <translation>Tables</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,28 @@ private slots:
         QCOMPARE(frage.fragen.last(), QStringLiteral("Soll die Zeile 1 gelöscht werden?"));
         QCOMPARE(m_db->wert("select count(*) from schienen").toInt(), 0);
 
+        // Two rows alike in every value (the table has no key) stay two: an edit and a
+        // deletion touch only the row chosen.
+        QVERIFY(m_db->execute("drop trigger sperre"));
+        const auto hersteller = [this] {
+            return m_db->wert("select group_concat(coalesce(hersteller, '-'), ' ') from "
+                              "(select hersteller from schienen order by hersteller)")
+                .toString();
+        };
+        w.NeueZeile_Click();
+        w.NeueZeile_Click();
+        QCOMPARE(hersteller(), QStringLiteral("- -"));
+        QVERIFY(m->setData(m->index(w.grid()->currentIndex().row(), 0), "Ninco"));
+        QCOMPARE(hersteller(), QStringLiteral("- Ninco"));
+        for (int z = 0; z < m->rowCount(); ++z)
+            if (m->data(m->index(z, 0)).isNull()) QVERIFY(m->setData(m->index(z, 0), "Ninco"));
+        QCOMPARE(hersteller(), QStringLiteral("Ninco Ninco"));
+        w.grid()->setCurrentIndex(m->index(1, 0));
+        w.Loeschen_Click();
+        QCOMPARE(hersteller(), QStringLiteral("Ninco"));
+        QCOMPARE(m->rowCount(), 1);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tabellen"));
+
         w.OK_Click();
         QCOMPARE(texte, 1);
         QVERIFY(frmOptions::infoText().contains("SQLite"));
