@@ -2056,10 +2056,6 @@ They stay saved and go to the history with this heat.</translation>
         <translation>Available</translation>
     </message>
     <message>
-        <source>SurWechsel</source>
-        <translation>Lane change</translation>
-    </message>
-    <message>
         <source>Optionen</source>
         <translation>Options</translation>
     </message>
@@ -2094,6 +2090,10 @@ They stay saved and go to the history with this heat.</translation>
     <message>
         <source>CHAOS – weiter mit „%1“ oder der Leertaste</source>
         <translation>CAUTION – resume with “%1” or the space bar</translation>
+    </message>
+    <message>
+        <source>Spurwechsel</source>
+        <translation>Lane change</translation>
     </message>
 </context>
 <context>
