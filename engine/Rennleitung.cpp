@@ -136,10 +136,14 @@ void Rennleitung::NeueRunde() {
         // The laps stay in the lap table; the next history copy takes them along.
         SchreibeDebug(QStringLiteral("NeueRunde: Runden nicht in die Historie kopiert, "
                                      "aktrennen bleibt: ") + fehler);
-        m_rueckfrage.meldung(tr("%1 Runden des letzten Laufs konnten nicht in die Historie "
-                                "kopiert werden: %2\nSie bleiben gespeichert und kommen mit "
-                                "diesem Lauf in die Historie.")
-                                 .arg(QString::number(befund->runden), fehler));
+        m_rueckfrage.meldung(
+            (befund->runden == 1
+                 ? tr("%1 Runde des letzten Laufs konnte nicht in die Historie kopiert werden: "
+                      "%2\nSie bleibt gespeichert und kommt mit diesem Lauf in die Historie.")
+                 : tr("%1 Runden des letzten Laufs konnten nicht in die Historie kopiert "
+                      "werden: %2\nSie bleiben gespeichert und kommen mit diesem Lauf in die "
+                      "Historie."))
+                .arg(QString::number(befund->runden), fehler));
     } else {
         // Through the writer: the laps of the new run queue behind it, so a lap table the
         // database cannot empty right now never mixes two runs.

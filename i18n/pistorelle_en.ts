@@ -455,6 +455,14 @@
         <source>Der Lauf „%1“ (%2) vom %3 wurde nicht beendet. %4 Runden von %5 Bahnen wurden gefunden und in die Historie übernommen; die letzte Runde jeder Bahn ist als „abgebrochen“ markiert.</source>
         <translation>The heat “%1” (%2) of %3 was not finished. %4 laps of %5 lanes were found and copied to the history; the last lap of each lane is marked as aborted.</translation>
     </message>
+    <message>
+        <source>Der Lauf „%1“ (%2) vom %3 wurde nicht beendet. %4 Runde wurde gefunden und in die Historie übernommen; sie ist als „abgebrochen“ markiert.</source>
+        <translation>The heat “%1” (%2) of %3 was not finished. %4 lap was found and copied to the history; it is marked as aborted.</translation>
+    </message>
+    <message>
+        <source>Der Lauf „%1“ (%2) vom %3 wurde nicht beendet. %4 Runden einer Bahn wurden gefunden und in die Historie übernommen; die letzte ist als „abgebrochen“ markiert.</source>
+        <translation>The heat “%1” (%2) of %3 was not finished. %4 laps of one lane were found and copied to the history; the last one is marked as aborted.</translation>
+    </message>
 </context>
 <context>
     <name>LiveStand</name>
@@ -530,6 +538,14 @@
         <source>Noch %1 Sekunden - Zum Stop T-Power auf anderen Modus ändern.</source>
         <translation>%1 seconds to go - To stop, change P-Power to another mode.</translation>
     </message>
+    <message>
+        <source>Noch %1 Sekunde - Zum Stop T-Power auf anderen Modus ändern.</source>
+        <translation>%1 second to go - To stop, change P-Power to another mode.</translation>
+    </message>
+    <message>
+        <source>Noch %1 Sekunde</source>
+        <translation>%1 second to go</translation>
+    </message>
 </context>
 <context>
     <name>PortIO</name>
@@ -600,6 +616,12 @@ Please choose another database; Cancel uses the default database.</translation>
 Sie bleiben in der Tabelle aktrennen erhalten.</source>
         <translation>%1 laps of the unfinished heat “%2” could not be copied to the history: %3
 They are kept in the table aktrennen.</translation>
+    </message>
+    <message>
+        <source>%1 Runde des nicht beendeten Laufs „%2“ konnte nicht in die Historie übernommen werden: %3
+Sie bleibt in der Tabelle aktrennen erhalten.</source>
+        <translation>%1 lap of the unfinished heat “%2” could not be copied to the history: %3
+It is kept in the table aktrennen.</translation>
     </message>
 </context>
 <context>
@@ -683,6 +705,14 @@ They are kept in the table aktrennen.</translation>
         <source>%1 Runden konnten weder in der Datenbank (%2) noch in einer Datei gespeichert werden (%3). Beim Beenden gehen sie verloren. Trotzdem beenden?</source>
         <translation>%1 laps could be saved neither in the database (%2) nor in a file (%3). They are lost when the program ends. Quit anyway?</translation>
     </message>
+    <message>
+        <source>%1 Runde konnte weder in der Datenbank (%2) noch in einer Datei gespeichert werden (%3). Beim Beenden geht sie verloren. Trotzdem beenden?</source>
+        <translation>%1 lap could be saved neither in the database (%2) nor in a file (%3). It is lost when the program ends. Quit anyway?</translation>
+    </message>
+    <message>
+        <source>%1 Runde konnte nicht in der Datenbank gespeichert werden (%2). Sie steht in der Datei %3.</source>
+        <translation>%1 lap could not be saved in the database (%2). It is in the file %3.</translation>
+    </message>
 </context>
 <context>
     <name>Rennleitung</name>
@@ -711,6 +741,16 @@ They stay saved and go to the history with this heat.</translation>
     <message>
         <source>Der letzte Lauf ist noch nicht gespeichert (%1 Runden). %2</source>
         <translation>The last heat is not saved yet (%1 laps). %2</translation>
+    </message>
+    <message>
+        <source>%1 Runde des letzten Laufs konnte nicht in die Historie kopiert werden: %2
+Sie bleibt gespeichert und kommt mit diesem Lauf in die Historie.</source>
+        <translation>%1 lap of the last heat could not be copied to the history: %2
+It stays saved and goes to the history with this heat.</translation>
+    </message>
+    <message>
+        <source>Der letzte Lauf ist noch nicht gespeichert (%1 Runde). %2</source>
+        <translation>The last heat is not saved yet (%1 lap). %2</translation>
     </message>
 </context>
 <context>
@@ -1336,10 +1376,6 @@ They stay saved and go to the history with this heat.</translation>
         <translation>Starting grid</translation>
     </message>
     <message>
-        <source>Noch %1 Sekunden</source>
-        <translation>%1 seconds left</translation>
-    </message>
-    <message>
         <source>Soll der Rennlauf wiederholt werden?</source>
         <translation>Repeat the heat?</translation>
     </message>
@@ -1354,6 +1390,10 @@ They stay saved and go to the history with this heat.</translation>
     <message>
         <source>HTML Ausgabe nicht möglich: %1</source>
         <translation>HTML report not possible: %1</translation>
+    </message>
+    <message>
+        <source>%1 Sekunde</source>
+        <translation>%1 second</translation>
     </message>
 </context>
 <context>
