@@ -11,7 +11,6 @@
 #include "RennHardware.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
-#include "Rundenkorrektur.h"
 #include "TurnierUebergabe.h"
 #include "Uhr.h"
 
@@ -102,7 +101,7 @@ void Nachlauf::schliesseLauf(bool ansagen) {
     if (e.showRundenTab == 1) a.fordereRundenTabelleAn();
     m_ergebnis =
         Laufergebnis::aus(l.rangliste(), z.Option1, z.RennArt, z.AktRennName, z.RennStartDatum);
-    m_ergebnis.korrekturen = Rundenkorrektur::desLaufs(l.datenbank());
+    m_ergebnis.korrekturen = l.laufrunden().korrekturen();
     a.fordereErgebnisAn();
 }
 

@@ -124,8 +124,10 @@ void Rennleitung::NeueRunde() {
         m_z.BesteRunde[i] = 99999;
         m_z.BesteRundeNr[i] = 0;
         m_z.OhneBestzeit[i] = 0;
+        m_z.HandRunde[i] = false;
     }
     m_puffer->leeren();
+    m_laufrunden.leere();
     m_z.AmpelPhase = 5;
 
     QString fehler;
@@ -514,6 +516,12 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
         m_z.ChaosDauer[size_t(slot)] = 0;
     }
     if (m_z.FruehstartMarke[size_t(slot)] && runden == 1) rennInfo = QStringLiteral("FS");
+    const bool hand = m_z.HandRunde[size_t(slot)];
+    if (hand) {
+        rennInfo += QStringLiteral(" K+");
+        m_z.HandRunde[size_t(slot)] = false;
+    }
+    m_laufrunden.merke(z.bahn, runden, letzteRunde, gesamt, hand);
     const double geschw = letzteRunde > 0 ? z.laenge / double(letzteRunde) : 0.0;
     AktRennenNeu(z.fahrer, slot, z.autoName, z.strecke, runden, letzteRunde / 1000.0,
                  gesamt / 1000.0, geschw, rennInfo, z.bahn);

@@ -380,8 +380,16 @@
         <translation>Count a lap for %1 on lane %2 that the sensor missed?</translation>
     </message>
     <message>
-        <source>Die letzte Runde von %1 auf Bahn %2 löschen? Sie bleibt in der Rundentabelle mit dem Vermerk K- und zählt nicht mehr.</source>
-        <translation>Delete the last lap of %1 on lane %2? It stays in the lap table marked K- and no longer counts.</translation>
+        <source>Bahn %1</source>
+        <translation>Lane %1</translation>
+    </message>
+    <message>
+        <source>Bahn %1: %2</source>
+        <translation>Lane %1: %2</translation>
+    </message>
+    <message>
+        <source>Runde %1 von %2 auf Bahn %3 (%4 s) löschen? Sie bleibt in der Rundentabelle mit dem Vermerk K- und zählt nicht mehr.</source>
+        <translation>Delete lap %1 of %2 on lane %3 (%4 s)? It stays in the lap table with the remark K- and no longer counts.</translation>
     </message>
 </context>
 <context>
@@ -764,10 +772,6 @@ It stays saved and goes to the history with this heat.</translation>
         <translation>Nobody is driving on lane %1.</translation>
     </message>
     <message>
-        <source>Die letzten Runden sind noch nicht gespeichert. Bitte gleich noch einmal versuchen.</source>
-        <translation>The last laps are not saved yet. Please try again in a moment.</translation>
-    </message>
-    <message>
         <source>Eine Runde kann nur während eines Laufs gezählt werden.</source>
         <translation>A lap can only be counted during a heat.</translation>
     </message>
@@ -788,10 +792,6 @@ It stays saved and goes to the history with this heat.</translation>
         <translation>Lane %1 has no lap that can be deleted.</translation>
     </message>
     <message>
-        <source>Die Korrektur ist gezählt, aber nicht gespeichert: %1</source>
-        <translation>The correction is counted but not saved: %1</translation>
-    </message>
-    <message>
         <source>Bahn %1 hat keinen Eingang.</source>
         <translation>Lane %1 has no input.</translation>
     </message>
@@ -800,16 +800,28 @@ It stays saved and goes to the history with this heat.</translation>
         <translation>The lap was not counted: the last lap on lane %1 was only just driven.</translation>
     </message>
     <message>
-        <source>Die letzte Runde ist nicht zu finden.</source>
-        <translation>The last lap cannot be found.</translation>
-    </message>
-    <message>
-        <source>Die Runde kann nicht gelöscht werden: %1</source>
-        <translation>The lap cannot be deleted: %1</translation>
-    </message>
-    <message>
         <source>Bahn %1 (%2): %3 Runde %4</source>
         <translation>Lane %1 (%2): %3 lap %4</translation>
+    </message>
+    <message>
+        <source>Diese Runde zählt nicht mehr (schon gelöscht oder ein neuer Lauf). Es wird nichts gelöscht.</source>
+        <translation>This lap no longer counts (deleted already, or a new heat began). Nothing will be deleted.</translation>
+    </message>
+    <message>
+        <source>Seit dem Öffnen ist 1 weitere Runde gefahren.</source>
+        <translation>1 more lap has been driven since this question opened.</translation>
+    </message>
+    <message>
+        <source>Seit dem Öffnen sind %1 weitere Runden gefahren.</source>
+        <translation>%1 more laps have been driven since this question opened.</translation>
+    </message>
+    <message>
+        <source>Gelöscht wird trotzdem genau Runde %1; ihre Zeit kommt zur nächsten Runde dazu, die dann Runde %1 ist.</source>
+        <translation>Still exactly lap %1 is deleted; its time is added to the next lap, which then becomes lap %1.</translation>
+    </message>
+    <message>
+        <source>Diese Runde auf Bahn %1 zählt nicht mehr; es wurde nichts gelöscht.</source>
+        <translation>This lap on lane %1 no longer counts; nothing was deleted.</translation>
     </message>
 </context>
 <context>
