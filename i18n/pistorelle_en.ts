@@ -2573,11 +2573,6 @@ It stays saved and goes to the history with this heat.</translation>
         <translation>Driver</translation>
     </message>
     <message>
-        <source>AktRennen</source>
-        <extracomment>The race running now (or the last one), as against the past races listed below it.</extracomment>
-        <translation>Current race</translation>
-    </message>
-    <message>
         <source>Alle</source>
         <translation>All</translation>
     </message>
@@ -2608,6 +2603,14 @@ It stays saved and goes to the history with this heat.</translation>
     <message>
         <source>Die Datei %1 konnte nicht geschrieben werden: %2</source>
         <translation>The file %1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>Aktueller Lauf</source>
+        <translation>Current heat</translation>
+    </message>
+    <message>
+        <source>Die Rundentabelle steht jetzt in %1.</source>
+        <translation>The lap table is now in %1.</translation>
     </message>
 </context>
 <context>
