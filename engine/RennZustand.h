@@ -49,6 +49,8 @@ struct RennZustand {
     // Laps still to come that are never a best lap: an added lap and the one after it, whose
     // time runs from the moment the lap was added.
     std::array<qint8, 7> OhneBestzeit{};
+    // The next lap of the slot is one the race director adds: its row is marked " K+".
+    std::array<bool, 7> HandRunde{};
     std::array<bool, 7> FruehstartMarke{};
     std::array<qint32, 7> ChaosDauer{};
     // Program clock when the lane's last crossing arrived (devices that time the laps).

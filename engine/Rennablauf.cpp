@@ -123,9 +123,12 @@ bool Rennablauf::beendeVorProgrammende(const QString& ordner) {
     if (datei.isEmpty()) {
         // Nowhere to put them: the laps are still in memory as long as the program runs.
         if (!m_leitung.rueckfrage().frage(
-                tr("%1 Runden konnten weder in der Datenbank (%2) noch in einer Datei "
-                   "gespeichert werden (%3). Beim Beenden gehen sie verloren. Trotzdem "
-                   "beenden?")
+                (anzahl == 1 ? tr("%1 Runde konnte weder in der Datenbank (%2) noch in einer "
+                                  "Datei gespeichert werden (%3). Beim Beenden geht sie "
+                                  "verloren. Trotzdem beenden?")
+                             : tr("%1 Runden konnten weder in der Datenbank (%2) noch in einer "
+                                  "Datei gespeichert werden (%3). Beim Beenden gehen sie "
+                                  "verloren. Trotzdem beenden?"))
                     .arg(QString::number(anzahl), fehler, grund)))
             return false;
         sicherung.gibAuf();
@@ -133,8 +136,10 @@ bool Rennablauf::beendeVorProgrammende(const QString& ordner) {
     }
     sicherung.gibAuf();
     m_leitung.rueckfrage().hinweis(
-        tr("%1 Runden konnten nicht in der Datenbank gespeichert werden (%2). Sie "
-           "stehen in der Datei %3.")
+        (anzahl == 1 ? tr("%1 Runde konnte nicht in der Datenbank gespeichert werden (%2). Sie "
+                          "steht in der Datei %3.")
+                     : tr("%1 Runden konnten nicht in der Datenbank gespeichert werden (%2). Sie "
+                          "stehen in der Datei %3."))
             .arg(QString::number(anzahl), fehler, QDir::toNativeSeparators(datei)));
     return true;
 }

@@ -17,6 +17,7 @@
 #include "Rundenprotokoll.h"
 #include "Rundenschreiber.h"
 #include "Rundensicherung.h"
+#include "Rundenvermerk.h"
 #include "SlotAnzeigen.h"
 #include "Uhr.h"
 
@@ -121,9 +122,11 @@ void Rennleitung::NeueRunde() {
         m_z.BesteRundeNr[i] = 0;
         m_z.OhneBestzeit[i] = 0;
         m_z.LetzteAnkunft[i] = 0;
+        m_z.HandRunde[i] = false;
     }
     m_z.Unterbrechungen.clear();
     m_puffer->leeren();
+    m_laufrunden.leere();
     m_z.AmpelPhase = 5;
 
     QString fehler;
@@ -134,10 +137,14 @@ void Rennleitung::NeueRunde() {
         // The laps stay in the lap table; the next history copy takes them along.
         SchreibeDebug(QStringLiteral("NeueRunde: Runden nicht in die Historie kopiert, "
                                      "aktrennen bleibt: ") + fehler);
-        m_rueckfrage.meldung(tr("%1 Runden des letzten Laufs konnten nicht in die Historie "
-                                "kopiert werden: %2\nSie bleiben gespeichert und kommen mit "
-                                "diesem Lauf in die Historie.")
-                                 .arg(QString::number(befund->runden), fehler));
+        m_rueckfrage.meldung(
+            (befund->runden == 1
+                 ? tr("%1 Runde des letzten Laufs konnte nicht in die Historie kopiert werden: "
+                      "%2\nSie bleibt gespeichert und kommt mit diesem Lauf in die Historie.")
+                 : tr("%1 Runden des letzten Laufs konnten nicht in die Historie kopiert "
+                      "werden: %2\nSie bleiben gespeichert und kommen mit diesem Lauf in die "
+                      "Historie."))
+                .arg(QString::number(befund->runden), fehler));
     } else {
         // Through the writer: the laps of the new run queue behind it, so a lap table the
         // database cannot empty right now never mixes two runs.
@@ -380,6 +387,13 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
     }
     if (m_z.FruehstartMarke[size_t(slot)] && runden == 1) rennInfo = QStringLiteral("FS");
     rennInfo += m_rundenVermerk;
+    const bool hand = m_z.HandRunde[size_t(slot)];
+    if (hand) {
+        rennInfo += QStringLiteral(" K+");
+        m_z.HandRunde[size_t(slot)] = false;
+    }
+    m_laufrunden.merke(z.bahn, runden, letzteRunde, gesamt, hand,
+                       Rundenvermerk::keineBestzeit(m_rundenVermerk));
     const double geschw = letzteRunde > 0 ? z.laenge / double(letzteRunde) : 0.0;
     AktRennenNeu(z.fahrer, slot, z.autoName, z.strecke, runden, letzteRunde / 1000.0,
                  gesamt / 1000.0, geschw, rennInfo, z.bahn);
@@ -414,64 +428,4 @@ void Rennleitung::AktRennenNeu(const QString& fahrer, int slot, const QString& a
     const QString uhr = Rundenprotokoll::uhrzeit(m_uhr.jetzt());
     m_protokoll->schreibeLre(r, uhr, rennStempel());
     m_sicherung->merkeRunde(r, uhr);
-}
-
-void Rennleitung::SetzeAnzeigeWerte(int sortierung) {
-    const int anz = anzBahnen();
-    // Drivers, cars and lanes may have changed in the table (dialogs, a tournament heat);
-    // lap values are taken from it only while nothing waits to be written there.
-    QString fehler;
-    if (!m_stand.lade(m_db, !m_sicherung->allesGespeichert(), &fehler))
-        SchreibeDebug(QStringLiteral("SetzeAnzeigeWerte: ") + fehler);
-    const QVector<PositionsZeile> zeilen = m_stand.sortiert(anz, 1);  // by fastest lap
-    const auto bild = [this](const QString& tabelle, const QString& name) {
-        const QString link =
-            m_db.wert(QStringLiteral("select bildlink from %1 where name=?").arg(tabelle), {name})
-                .toString();
-        return link.isEmpty() ? QString() : m_e.BilderPfad + QLatin1Char('/') + link;
-    };
-    const int laenge = int(grenzeZahl());
-    int platz = 0;
-    for (const PositionsZeile& z : zeilen) {
-        ++platz;
-        if (m_e.RaceControlAktiv != 1) {
-            if (z.bahn >= 1 && z.bahn <= 6)
-                m_z.FahrerNr[size_t(z.bahn)] = qint16(z.fahrerNr);
-            else
-                SchreibeDebug(QStringLiteral("SetzeAnzeigeWerte: Bahn %1 ungültig").arg(z.bahn));
-        }
-        SlotWerte& p = sortierung == 2 ? *GetSlotAnzeigeFromBahn(z.bahn) : panel(platz - 1);
-        p.SetFirstVarWerte(z.fahrer, bild(QStringLiteral("fahrer"), z.fahrer), z.autoName,
-                           bild(QStringLiteral("autos"), z.autoName), m_z.RennArt, laenge);
-    }
-    emit panelsGeaendert();
-}
-
-// ---- lane panels
-
-SlotWerte& Rennleitung::slotWerte(int bahn) { return m_anzeigen->panel(qBound(1, bahn, 6) - 1); }
-
-SlotWerte& Rennleitung::panel(int index) { return m_anzeigen->panel(index); }
-
-int Rennleitung::panelIndexVonBahn(int bahn) const {
-    return m_anzeigen->indexVonBahn(bahn, anzBahnen());
-}
-
-int Rennleitung::panelIndexVonPosition(int platz) const {
-    return m_anzeigen->indexVonPosition(platz, anzBahnen());
-}
-
-SlotWerte* Rennleitung::GetSlotAnzeigeFromBahn(int bahn) {
-    return &m_anzeigen->panel(panelIndexVonBahn(bahn));
-}
-
-SlotWerte* Rennleitung::GetSlotAnzeigeFromPosition(int platz) {
-    return &m_anzeigen->panel(panelIndexVonPosition(platz));
-}
-
-QVector<int> Rennleitung::panelReihenfolge() const { return m_anzeigen->reihenfolge(anzBahnen()); }
-
-void Rennleitung::ordneNachBahn() {
-    m_anzeigen->ordneNachBahn();
-    emit panelsGeaendert();
 }

@@ -8,6 +8,7 @@
 #include <QVector>
 #include <memory>
 
+#include "Laufrunden.h"
 #include "Rangliste.h"
 #include "RennZustand.h"
 #include "Rennstand.h"
@@ -114,6 +115,8 @@ public:
     // goes to the database with the others that changed.
     PositionsZeile* standZeile(int bahn) { return m_stand.zeile(bahn); }
     void standGeaendert(int bahn);
+    // The counted laps of the run per lane, in memory (for corrections).
+    Laufrunden& laufrunden() { return m_laufrunden; }
     // The order clause of the current ranking choice, e.g. " order by runden DESC,gesamt,bahn".
     QString ordnung() const;
 
@@ -166,6 +169,7 @@ private:
 
     RennZustand m_z;
     Rennstand m_stand;
+    Laufrunden m_laufrunden;
     std::unique_ptr<RundenPuffer> m_puffer;
     std::unique_ptr<Rundenprotokoll> m_protokoll;
     std::unique_ptr<SlotAnzeigen> m_anzeigen;

@@ -55,7 +55,7 @@ QStringList frmOptions::schluessel() {
 frmOptions::frmOptions(Datenbank& db, Rueckfrage& frage, TabellenAktionen aktionen,
                        QWidget* parent)
     : QDialog(parent), m_frage(frage), m_aktionen(std::move(aktionen)) {
-    setWindowTitle(tr("Optionen"));
+    setWindowTitle(tr("Tabellen"));
     m_modell = new TabellenModell(db.db(), frage, this);
     m_tabs = new QTabBar(this);
     for (const Tab& t : kTabs) m_tabs->addTab(tr(t.titel));
@@ -106,6 +106,9 @@ void frmOptions::zeigeTab(int index) {
     if (index < 0 || index >= int(std::size(kTabs))) return;
     const Tab& t = kTabs[index];
     m_modell->zeige(QString::fromLatin1(t.tabelle), QString::fromLatin1(t.ordnung));
+    // The rowid only tells the rows apart; nobody edits it.
+    for (int s = 0; s < m_modell->columnCount(); ++s)
+        m_grid->setColumnHidden(s, s == m_modell->rowidSpalte());
     m_grid->resizeColumnsToContents();
     for (int s = 0; s < m_modell->columnCount(); ++s)
         m_grid->setColumnWidth(s, qBound(60, m_grid->columnWidth(s), 300));
