@@ -160,6 +160,12 @@ private:
     void Timer1_Timer();
     void setzeAutostartCaption(const char* quelle, const QString& text = QString());
     bool pruefeEingabe();
+    // Shown in the interface window's title while a tournament run is loaded.
+    static constexpr const char* kAktiv = QT_TRANSLATE_NOOP("Turnier", "SLOT Rennen aktiv!");
+    // The two captions of the qualification and race buttons that decide what a click does.
+    static constexpr const char* kQualiStarten = QT_TRANSLATE_NOOP("Turnier", "Quali starten");
+    static constexpr const char* kRennenStarten = QT_TRANSLATE_NOOP("Turnier", "Rennen starten");
+
     // The saved tournament the evening works on (the inputs may be in an edit meanwhile).
     const SlotRennen& aktuell() const;
     QString schluessel() const { return aktuell().schluessel(); }

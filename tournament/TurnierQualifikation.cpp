@@ -1,0 +1,135 @@
+// The entrants of a tournament and their qualification: a part of Turnier kept in a file of
+// its own.
+
+#include "Turnier.h"
+
+#include "Einstellungen.h"
+#include "Hauptanzeige.h"
+#include "RennHardware.h"
+#include "Rennablauf.h"
+#include "Rennleitung.h"
+#include "Rueckfrage.h"
+
+using H = Hauptanzeige;
+
+// ---- entrants
+
+void Turnier::FahrerHinzufuegen(const QString& fahrer, const QString& autoName) {
+    if (fahrer.isEmpty() || autoName.isEmpty()) return;
+    m_belegung.append({fahrer, autoName});
+    emit zustandGeaendert();
+}
+
+void Turnier::BelegungLoeschen(int index) {
+    if (index < 0 || index >= m_belegung.size()) return;
+    m_belegung.remove(index);
+    emit zustandGeaendert();
+}
+
+void Turnier::Command20_Click() {
+    if (m_aktuell < 0 || !kannStarten("In Qualifikation übernehmen")) return;
+    if (m_belegung.isEmpty() && m_daten.hatErgebnisse(schluessel()) &&
+        !m_leitung.rueckfrage().frage(
+            tr("Die Liste ist leer. Sollen alle Teilnehmer mit ihren Ergebnissen gelöscht "
+               "werden?")))
+        return;
+    if (!m_daten.uebernehme(schluessel(), m_belegung)) return melde(tr("Übernehmen"));
+    FahrerSortieren(TurnierDaten::Sortierung::Eingabe);
+}
+
+void Turnier::Command1_Click(const QString& fahrer, const QString& autoName) {
+    if (m_aktuell < 0 || fahrer.isEmpty() || autoName.isEmpty()) return;
+    if (!m_daten.fuegeTeilnehmerEin(schluessel(), fahrer, autoName)) return melde(tr("Hinzufügen"));
+    emit tabellenGeaendert();
+}
+
+QVector<TurnierDaten::Teilnehmer> Turnier::teilnehmer() {
+    return m_daten.teilnehmer(schluessel(), m_sortierung);
+}
+
+void Turnier::FahrerSortieren(TurnierDaten::Sortierung art) {
+    m_sortierung = art;
+    emit tabellenGeaendert();
+}
+
+void Turnier::Command6_Click() { FahrerSortieren(TurnierDaten::Sortierung::Quali); }
+
+void Turnier::Command10_Click() {
+    if (!m_elemente[Command10].enabled) return;
+    FahrerSortieren(TurnierDaten::Sortierung::Gruppe);
+    setzeEnabled(Command8, !m_gestartet);
+    emit zustandGeaendert();
+}
+
+void Turnier::Command9_Click() {
+    if (!m_elemente[Command9].enabled || m_aktuell < 0) return;
+    QVector<qint64> rowids;
+    for (const auto& t : teilnehmer()) rowids << t.rowid;
+    if (!m_daten.setzeGruppen(rowids,
+                              RennLaufBelegung::Gruppen(int(rowids.size()), aktuell().Spuren)))
+        return melde(tr("Gruppen"));
+    emit tabellenGeaendert();
+}
+
+// ---- qualification
+
+void Turnier::Command7_Click() {
+    if (!m_elemente[Command7].enabled || m_aktuell < 0 || !kannStarten("Quali")) return;
+    if (m_elemente[Command7].quelle == kQualiStarten) {
+        m_qualiListe.clear();
+        for (const auto& t : teilnehmer()) m_qualiListe << t.rowid;
+        m_qualiPos = 0;
+        if (m_qualiListe.isEmpty()) return;
+        setzeEnabled(Command9, true);
+        setzeEnabled(Command10, true);
+    }
+    if (m_qualiPos >= m_qualiListe.size()) return;
+    QualiStarten();
+}
+
+void Turnier::QualiStarten() {
+    Rennleitung& l = m_leitung;
+    RennZustand& z = l.zustand();
+    Einstellungen& e = l.einstellungen();
+    const qint64 rowid = m_qualiListe.value(m_qualiPos, -1);
+    TurnierDaten::Teilnehmer fahrer;
+    for (const auto& t : m_daten.teilnehmer(schluessel(), m_sortierung))
+        if (t.rowid == rowid) fahrer = t;
+    if (fahrer.rowid < 0) return;
+
+    l.Option1_Click(1);
+    e.StartZeitBei = 0;
+    z.SlotRennenPhase = QStringLiteral("Quali");
+    l.setzeGrenze(aktuell().QualiZeit);
+    l.setzeZeitRunden(aktuell().optionZeit ? 1 : 0);
+    z.AktRennName = schluessel();
+    z.RennArt = QStringLiteral("Quali");
+    e.PrellZeit = qint16(aktuell().TriggerZeit.toInt());
+    l.setzeRZeitAnsage(1);
+    setze(Command7, QT_TR_NOOP("Naechster"), true);
+    l.hardware().SetzeFormCaption(tr(kAktiv));
+    if (!m_daten.ladeQuali(fahrer.fahrer, fahrer.autoName, aktuell().QualiSpur))
+        melde(tr("Qualifikation"));
+    l.MyInit();
+    m_anzeige.setEnabled(H::Command2, true);
+    emit zustandGeaendert();
+    emit hauptfensterZeigen();
+}
+
+void Turnier::NaechsterQualiLauf() {
+    const qint64 rowid = m_qualiListe.value(m_qualiPos, -1);
+    const SlotWerte* p = m_leitung.GetSlotAnzeigeFromBahn(aktuell().QualiSpur);
+    if (rowid >= 0 &&
+        !m_daten.speichereQuali(rowid, p->ReturnRunden(), p->ReturnSchnellsteRundenZeit(),
+                                p->ReturnSchnellsteRunde()))
+        melde(tr("Qualifikation"));
+    ++m_qualiPos;
+    if (m_qualiPos >= m_qualiListe.size()) {
+        setze(Command7, kQualiStarten, true);
+        m_leitung.zustand().SlotRennenPhase.clear();
+        FahrerSortieren(TurnierDaten::Sortierung::Gruppe);
+    }
+    emit tabellenGeaendert();
+    emit zustandGeaendert();
+    emit dialogZeigen();
+}
