@@ -50,6 +50,8 @@ struct RennZustand {
     // time runs from the moment the lap was added.
     std::array<qint8, 7> OhneBestzeit{};
     std::array<bool, 7> FruehstartMarke{};
+    // Per lane (index = lane): nobody drives there this run, as on a tournament's free lanes.
+    std::array<bool, 7> FreieBahn{};
     std::array<qint32, 7> ChaosDauer{};
 
     // Caution time a crossing stamped at stempel is credited with: only the periods that

@@ -2,6 +2,7 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
 
 #include "Ansage.h"
 #include "Datenbank.h"
@@ -300,6 +301,15 @@ void Rennleitung::RundenErfassung(int B, qint32 TempZeit, int zehntel) {
                           .arg(slot));
         return;
     }
+    if (std::any_of(m_z.FreieBahn.begin(), m_z.FreieBahn.end(), [](bool frei) { return frei; })) {
+        // A stray pulse or a car on a lane without a driver counts for nobody.
+        const PositionsZeile* zeile = m_stand.zeileVonSlot(slot, anzBahnen(), m_z.Option1);
+        if (zeile && istFreieBahn(zeile->bahn)) {
+            SchreibeDebug(
+                QStringLiteral("RundenErfassung: Bahn %1 ist frei, nicht gezählt").arg(zeile->bahn));
+            return;
+        }
+    }
     if (protokolliert())
         SchreibeDebug(QStringLiteral("RundenErfassung: B %1 T-Zeit %2").arg(B).arg(TempZeit));
     if (ansageAktiv(0)) m_ansage.SpieleTon(m_e.TonBeep);
@@ -326,6 +336,16 @@ void Rennleitung::GetPortnummer(int bahn) {
     m_z.LetzterZeitstempel = zeit;
     RundenErfassung(bahn, zeit);
     m_z.RundeWartet = true;
+}
+
+void Rennleitung::setzeFreieBahnen(const QVector<int>& bahnen) {
+    m_z.FreieBahn.fill(false);
+    for (int b : bahnen)
+        if (b >= 1 && b <= 6) m_z.FreieBahn[size_t(b)] = true;
+}
+
+bool Rennleitung::istFreieBahn(int bahn) const {
+    return bahn >= 1 && bahn <= 6 && m_z.FreieBahn[size_t(bahn)];
 }
 
 int Rennleitung::wartendeRunden() const { return m_puffer->anzahl(); }
@@ -420,7 +440,9 @@ void Rennleitung::RundenErfassung2(int i, qint32 TempZeit, int zehntel) {
 QString Rennleitung::ordnung() const { return Rangliste::ordnung(m_z.Option1); }
 
 QVector<PositionsZeile> Rennleitung::rangliste() const {
-    return m_stand.sortiert(anzBahnen(), m_z.Option1);
+    QVector<PositionsZeile> zeilen = m_stand.sortiert(anzBahnen(), m_z.Option1);
+    zeilen.removeIf([this](const PositionsZeile& z) { return istFreieBahn(z.bahn); });
+    return zeilen;
 }
 
 void Rennleitung::standGeaendert(int bahn) {

@@ -118,6 +118,7 @@ bool Turnier::beenden() {
     m_anzeige.setEnabled(H::Command7, true);
     RennZustand& z = m_leitung.zustand();
     z.SlotRennenPhase.clear();
+    m_leitung.setzeFreieBahnen({});
     m_leitung.setzeGrenze(QStringLiteral("5"));
     m_leitung.Option1_Click(1);
     z.AktRennName = QStringLiteral("Training");

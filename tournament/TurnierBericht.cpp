@@ -150,7 +150,9 @@ QStringList TurnierBericht::zeilen(TurnierDaten& daten, const SlotRennen& r) {
             leerzeile(z, QStringLiteral("-"));
             leerzeile(z, QStringLiteral(" "));
         }
-        if (spur <= 0 || runden <= 0) continue;
+        // Heats not driven yet and the free lanes' placeholders are no results.
+        if (spur <= 0 || runden <= 0 || l.value(4).toString() == TurnierDaten::platzhalter())
+            continue;
         z << QStringLiteral("<tr>    ");
         z << zelle(l.value(4).toString()) << zelle(l.value(5).toString())
           << zelle(QString::number(gruppe)) << zelle(QString::number(lauf))

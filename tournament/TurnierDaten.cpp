@@ -271,8 +271,9 @@ bool TurnierDaten::schreibeErgebnisse(const QString& schluessel, int gruppe, int
     return inTransaktion([&] {
         for (const PositionsZeile& b : bahnen)
             if (!fuehreAus(QStringLiteral("update slotrennenlauf set runden=?, Zeit=? where "
-                                          "rennname=? and gruppe=? and lauf=? and spur=?"),
-                           {b.runden, b.gesamt, schluessel, gruppe, lauf, b.bahn}))
+                                          "rennname=? and gruppe=? and lauf=? and spur=? and "
+                                          "fahrer<>?"),
+                           {b.runden, b.gesamt, schluessel, gruppe, lauf, b.bahn, platzhalter()}))
                 return false;
         return true;
     });
@@ -283,7 +284,8 @@ bool TurnierDaten::schreibeErgebnisse(const QString& schluessel, int gruppe, int
 QString TurnierDaten::wertungSql() {
     return QStringLiteral(
         "select Fahrer, Auto, Gruppe, sum(Runden) as GesamtRunden, sum(Zeit) as GesamtZeit from "
-        "slotrennenlauf where rennname=? and runden>0 group by fahrer, auto, gruppe "
+        "slotrennenlauf where rennname=? and runden>0 and fahrer<>'Dummy' "
+        "group by fahrer, auto, gruppe "
         "order by sum(Runden) desc, sum(Zeit)");
 }
 
@@ -309,26 +311,44 @@ QString TurnierDaten::GetSchnellsteRunde(const QString& schluessel, const QStrin
 
 // ---- hand-over to the race engine
 
-bool TurnierDaten::ladeQuali(const QString& fahrer, const QString& autoName, int spur) {
-    return fuehreAus(QStringLiteral("update positionen set fahrer='Dummy', auto='Dummy'")) &&
+namespace {
+QVector<int> alleAusser(const QVector<int>& besetzt) {
+    QVector<int> frei;
+    for (int b = 1; b <= 6; ++b)
+        if (!besetzt.contains(b)) frei << b;
+    return frei;
+}
+}  // namespace
+
+bool TurnierDaten::ladeQuali(const QString& fahrer, const QString& autoName, int spur,
+                             QVector<int>* frei) {
+    if (frei) *frei = alleAusser({spur});
+    return fuehreAus(QStringLiteral("update positionen set fahrer=?, auto=?"),
+                     {platzhalter(), platzhalter()}) &&
            fuehreAus(QStringLiteral("update positionen set fahrer=?, auto=? where bahn=?"),
                      {fahrer, autoName, spur});
 }
 
-bool TurnierDaten::ladeLauf(const QString& schluessel, int gruppe, int lauf) {
-    if (!fuehreAus(
-            QStringLiteral("update positionen set platz=0, fahrer='Dummy', auto='Dummy', Runden=0, "
-                           "Gesamt=999999, schnellsterunde=999, schnellste=999999, aktrunde=0")))
+bool TurnierDaten::ladeLauf(const QString& schluessel, int gruppe, int lauf, QVector<int>* frei) {
+    if (frei) *frei = alleAusser({});
+    if (!fuehreAus(QStringLiteral("update positionen set platz=0, fahrer=?, auto=?, Runden=0, "
+                                  "Gesamt=999999, schnellsterunde=999, schnellste=999999, "
+                                  "aktrunde=0"),
+                   {platzhalter(), platzhalter()}))
         return false;
     const QVector<QSqlRecord> zeilen =
         lese(QStringLiteral("select fahrer, auto, spur from slotrennenlauf where rennname=? and "
-                            "gruppe=? and lauf=? and spur<>0 order by spur"),
-             {schluessel, gruppe, lauf});
+                            "gruppe=? and lauf=? and spur<>0 and fahrer<>? order by spur"),
+             {schluessel, gruppe, lauf, platzhalter()});
     if (!m_fehler.isEmpty()) return false;
-    for (const QSqlRecord& z : zeilen)
+    QVector<int> besetzt;
+    for (const QSqlRecord& z : zeilen) {
         if (!fuehreAus(QStringLiteral("update positionen set fahrer=?, auto=? where bahn=?"),
                        {z.value(0), z.value(1), z.value(2)}))
             return false;
+        besetzt << z.value(2).toInt();
+    }
+    if (frei) *frei = alleAusser(besetzt);
     return true;
 }
 

@@ -95,10 +95,13 @@ public:
                                const QString& autoName);
 
     // ---- hand-over to the race engine
-    // Every lane "Dummy", then driver and car on the qualifying lane.
-    bool ladeQuali(const QString& fahrer, const QString& autoName, int spur);
+    // The name of a free lane's placeholder in positionen and the schedule.
+    static QString platzhalter() { return QStringLiteral("Dummy"); }
+    // Every lane "Dummy", then driver and car on the qualifying lane. frei: the other lanes.
+    bool ladeQuali(const QString& fahrer, const QString& autoName, int spur, QVector<int>* frei);
     // Every lane reset to a placeholder, then the drivers of heat lauf of group gruppe.
-    bool ladeLauf(const QString& schluessel, int gruppe, int lauf);
+    // frei: the lanes no entrant drives in that heat.
+    bool ladeLauf(const QString& schluessel, int gruppe, int lauf, QVector<int>* frei);
 
     // ---- master data
     QStringList fahrerNamen();

@@ -108,8 +108,10 @@ void Turnier::QualiStarten() {
     l.setzeRZeitAnsage(1);
     setze(Command7, QT_TR_NOOP("Naechster"), true);
     l.hardware().SetzeFormCaption(tr(kAktiv));
-    if (!m_daten.ladeQuali(fahrer.fahrer, fahrer.autoName, aktuell().QualiSpur))
+    QVector<int> frei;
+    if (!m_daten.ladeQuali(fahrer.fahrer, fahrer.autoName, aktuell().QualiSpur, &frei))
         melde(tr("Qualifikation"));
+    l.setzeFreieBahnen(frei);
     l.MyInit();
     m_anzeige.setEnabled(H::Command2, true);
     emit zustandGeaendert();
@@ -127,6 +129,7 @@ void Turnier::NaechsterQualiLauf() {
     if (m_qualiPos >= m_qualiListe.size()) {
         setze(Command7, kQualiStarten, true);
         m_leitung.zustand().SlotRennenPhase.clear();
+        m_leitung.setzeFreieBahnen({});
         FahrerSortieren(TurnierDaten::Sortierung::Gruppe);
     }
     emit tabellenGeaendert();

@@ -117,7 +117,9 @@ void Turnier::RennenStarten() {
 }
 
 void Turnier::ladeLauf(int gruppe, int lauf) {
-    if (!m_daten.ladeLauf(schluessel(), gruppe, lauf)) melde(tr("Rennlauf laden"));
+    QVector<int> frei;
+    if (!m_daten.ladeLauf(schluessel(), gruppe, lauf, &frei)) melde(tr("Rennlauf laden"));
+    m_leitung.setzeFreieBahnen(frei);
     m_leitung.MyInit();
     m_anzeige.setEnabled(H::Command2, true);
 }

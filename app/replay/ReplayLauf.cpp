@@ -267,7 +267,8 @@ QString ReplayLauf::schalteDemo(const SzenarioBefehl& b) {
         Rennleitung* l = m_leitung.get();
         RennZustand* z = &l->zustand();
         m_demo->setzeStrecke([z] {
-            return DemoZeitnahme::Strecke{z->RennenLaeuft, z->AmpelPhase == 6, !z->ChaosAktiv};
+            return DemoZeitnahme::Strecke{z->RennenLaeuft, z->AmpelPhase == 6, !z->ChaosAktiv,
+                                      z->FreieBahn};
         });
         // The same wiring as a real interface's laps.
         connect(m_demo.get(), &Zeitnahme::rundeErfasst, this,
