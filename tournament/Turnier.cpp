@@ -34,6 +34,13 @@ Turnier::Turnier(Rennablauf& ablauf, Hauptanzeige& anzeige, QObject* parent)
     m_timer1->setInterval(1000);
     connect(m_timer1, &UhrTimer::timeout, this, &Turnier::Timer1_Timer);
     m_ablauf.setzeTurnier(this);
+    // A run that begins or ends locks or frees the record: the dialog looks again.
+    connect(&m_anzeige, &Hauptanzeige::geaendert, this, [this](Hauptanzeige::Element e) {
+        if (e == H::Command2 && m_offen) emit zustandGeaendert();
+    });
+    connect(&m_ablauf, &Rennablauf::leerlauf, this, [this] {
+        if (m_offen) emit zustandGeaendert();
+    });
     grundzustand();
 }
 
@@ -63,8 +70,14 @@ void Turnier::grundzustand() {
     m_pauseOffen = false;
     m_gruppe = {0, 0};
     m_lauf = {0, 0};
+    m_geladen = {};
+    m_gewertet = {};
+    m_verwerfen = false;
+    ++m_ladung;
     m_qualiListe.clear();
     m_qualiPos = 0;
+    m_qualiLauf = {};
+    m_phasenTurnier = -1;
     m_timer1->stop();
 }
 
@@ -75,6 +88,20 @@ void Turnier::setze(Element e, const char* quelle, bool enabled) {
 QString Turnier::caption(Element e) const {
     const Zustand& z = m_elemente[e];
     return z.quelle ? tr(z.quelle) : z.text;
+}
+
+bool Turnier::istEnabled(Element e) const {
+    if (!m_elemente[e].enabled) return false;
+    switch (e) {
+        case Navigator:
+        case Command2:
+        case Command3:
+        case Command4:
+        case Command13:
+            return !m_ablauf.beschaeftigt();
+        default:
+            return true;
+    }
 }
 
 void Turnier::setzeEnabled(Element e, bool an) { m_elemente[e].enabled = an; }
@@ -145,7 +172,19 @@ void Turnier::ladeTurniere(qint64 rowid) {
         if (m_turniere.at(i).rowid == rowid) m_aktuell = i;
 }
 
+void Turnier::endePhase() {
+    grundzustand();
+    RennZustand& z = m_leitung.zustand();
+    z.SlotRennenPhase.clear();
+    m_leitung.setzeFreieBahnen({});
+    m_anzeige.setEnabled(H::Command2, false);
+    m_anzeige.setVisible(H::lblWeiter, false);
+    m_leitung.hardware().SetzeFormCaption(QString());
+}
+
 void Turnier::zeigeAktuelles() {
+    // Qualification and heats belong to their tournament: shown no more, they are over.
+    if (m_phasenTurnier >= 0 && aktuell().rowid != m_phasenTurnier) endePhase();
     m_eingabe = m_aktuell >= 0 ? m_turniere.at(m_aktuell) : SlotRennen{};
     m_sortierung = TurnierDaten::Sortierung::Eingabe;
     // Entrants that have qualified can be grouped without driving the qualification again.
@@ -170,7 +209,13 @@ void Turnier::setzeEingabe(const SlotRennen& r) {
 
 void Turnier::geheZu(int index) {
     if (m_modus != Modus::Keiner || !m_elemente[Navigator].enabled) return;
-    if (index < 0 || index >= m_turniere.size()) return;
+    if (index < 0 || index >= m_turniere.size() || index == m_aktuell) return;
+    if (!istEnabled(Navigator)) {
+        m_leitung.rueckfrage().meldung(
+            tr("Während eines Laufs bleibt sein Rennen gewählt. Bitte erst den Lauf beenden."));
+        emit zustandGeaendert();
+        return;
+    }
     m_aktuell = index;
     zeigeAktuelles();
 }
@@ -181,7 +226,7 @@ bool Turnier::oeffne(const QString& serie, const QString& name) {
         if (r.RennSerie.compare(serie, Qt::CaseInsensitive) == 0 &&
             r.RennName.compare(name, Qt::CaseInsensitive) == 0) {
             geheZu(i);
-            return m_aktuell == i;
+            return true;
         }
     }
     return false;
@@ -208,7 +253,7 @@ void Turnier::beendeBearbeitung() {
 }
 
 void Turnier::Command2_Click() {
-    if (!m_elemente[Command2].enabled) return;
+    if (!istEnabled(Command2)) return;
     if (m_modus == Modus::Neu) return speichere();
     if (m_modus != Modus::Keiner) return;
     SlotRennen neu;
@@ -223,7 +268,7 @@ void Turnier::Command2_Click() {
 }
 
 void Turnier::Command3_Click() {
-    if (!m_elemente[Command3].enabled) return;
+    if (!istEnabled(Command3)) return;
     if (m_modus == Modus::Kopieren) return speichere();
     if (m_modus != Modus::Keiner) return;
     m_eingabe.rowid = -1;
@@ -232,7 +277,7 @@ void Turnier::Command3_Click() {
 }
 
 void Turnier::Command4_Click() {
-    if (!m_elemente[Command4].enabled) return;
+    if (!istEnabled(Command4)) return;
     if (m_modus == Modus::Aendern) return speichere();
     if (m_modus != Modus::Keiner || m_aktuell < 0) return;
     beginneBearbeitung(Modus::Aendern, Command4);
@@ -292,7 +337,13 @@ void Turnier::speichere() {
 }
 
 void Turnier::Command13_Click() {
-    if (!m_elemente[Command13].enabled || m_aktuell < 0) return;
+    if (!m_elemente[Command13].enabled || !m_elemente[SeiteStammdaten].enabled || m_aktuell < 0)
+        return;
+    if (!istEnabled(Command13)) {
+        m_leitung.rueckfrage().meldung(
+            tr("Während eines Laufs kann sein Rennen nicht gelöscht werden."));
+        return;
+    }
     Rueckfrage& r = m_leitung.rueckfrage();
     if (!r.frage(tr("Soll %1 gelöscht werden?").arg(aktuell().RennName))) return;
     if (m_daten.hatErgebnisse(schluessel()) &&

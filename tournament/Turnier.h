@@ -53,7 +53,9 @@ public:
     Rennleitung& leitung() { return m_leitung; }
     // In the interface language.
     QString caption(Element e) const;
-    bool istEnabled(Element e) const { return m_elemente[e].enabled; }
+    // While a run is on the track its tournament stays the one shown: moving, editing and
+    // deleting wait until it is over.
+    bool istEnabled(Element e) const;
 
     // ---- opening and closing
     // The main window's tournament button: locks its race controls and shows the dialog.
@@ -70,9 +72,9 @@ public:
     const SlotRennen& eingabe() const { return m_eingabe; }
     void setzeEingabe(const SlotRennen& r);
     bool bearbeitet() const { return m_modus != Modus::Keiner; }
-    // Moves to a tournament (only while no edit is going on).
+    // Moves to a tournament (only while no edit is going on; during a run it says why not).
     void geheZu(int index);
-    // Moves to the tournament with this series and name; false when there is none.
+    // geheZu for the tournament with this series and name; false when there is none.
     bool oeffne(const QString& serie, const QString& name);
     void Command2_Click();   // Neu / Speichern
     void Command3_Click();   // Kopieren / Speichern
@@ -113,7 +115,9 @@ public:
     void Command11_Click();
     void RennLaufAuswerten() override;
     void NaechsterRennLauf();
-    void Command14_Click();  // Lauf wiederholen
+    // Lauf wiederholen: during a heat it asks and abandons it (nothing of it is scored, the
+    // same heat starts again); afterwards the last scored heat is the next one loaded.
+    void Command14_Click();
     bool autostart() const { return m_autostart; }
     void setzeAutostart(bool an);
     // Counters: index 0 current, 1 total.
@@ -139,6 +143,17 @@ signals:
 
 private:
     enum class Modus { Keiner, Neu, Kopieren, Aendern };
+    // A heat of the schedule; 0 = none.
+    struct LaufNr {
+        int gruppe = 0;
+        int lauf = 0;
+        bool operator==(const LaufNr&) const = default;
+    };
+    // The qualifying run on the track: whose result it is and on which lane.
+    struct QualiLauf {
+        qint64 rowid = -1;
+        int spur = 0;
+    };
     struct Zustand {
         const char* quelle = nullptr;  // German caption, translated when read; else text
         QString text;
@@ -157,6 +172,12 @@ private:
     void RennStart();
     void RennenStarten();
     void ladeLauf(int gruppe, int lauf);
+    // The counters so that the next heat loaded is this one.
+    void setzeZaehlerVor(LaufNr lauf);
+    // The qualification is over, or left: nothing of it can be started any more.
+    void endeQuali();
+    // A tournament whose qualification or heats were going on is no longer the current one.
+    void endePhase();
     void Timer1_Timer();
     void setzeAutostartCaption(const char* quelle, const QString& text = QString());
     bool pruefeEingabe();
@@ -199,6 +220,12 @@ private:
     bool m_gestartet = false;
     bool m_imNaechsten = false;
     bool m_pauseOffen = false;  // a heat is scored, the next one not loaded yet
+    LaufNr m_geladen;           // the heat in positionen: its run's laps go to it
+    LaufNr m_gewertet;          // the last heat scored
+    bool m_verwerfen = false;   // the heat on the track was abandoned: it is not scored
+    quint64 m_ladung = 0;       // counts loads: a countdown to a heat no longer loaded stops
+    QualiLauf m_qualiLauf;
+    qint64 m_phasenTurnier = -1;  // rowid of the tournament whose qualification or heats run
     quint64 m_sitzung = 0;      // counts closings: a countdown of an ended evening stops
     QString m_label2;
 };

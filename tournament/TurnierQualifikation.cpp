@@ -3,6 +3,8 @@
 
 #include "Turnier.h"
 
+#include <utility>
+
 #include "Einstellungen.h"
 #include "Hauptanzeige.h"
 #include "RennHardware.h"
@@ -77,9 +79,23 @@ void Turnier::Command7_Click() {
     if (!m_elemente[Command7].enabled || m_aktuell < 0 || !kannStarten("Quali")) return;
     if (m_elemente[Command7].quelle == kQualiStarten) {
         m_qualiListe.clear();
-        for (const auto& t : teilnehmer()) m_qualiListe << t.rowid;
+        QVector<qint64> ohneErgebnis;
+        for (const auto& t : teilnehmer()) {
+            m_qualiListe << t.rowid;
+            if (t.qualiR.isNull()) ohneErgebnis << t.rowid;
+        }
+        // A late entrant drives alone; the others keep their results unless asked otherwise.
+        if (!ohneErgebnis.isEmpty() && ohneErgebnis.size() < m_qualiListe.size() &&
+            m_leitung.rueckfrage().frage(
+                tr("%1 von %2 Teilnehmern haben schon ein Qualifikationsergebnis. Nur die "
+                   "übrigen %3 fahren lassen?")
+                    .arg(m_qualiListe.size() - ohneErgebnis.size())
+                    .arg(m_qualiListe.size())
+                    .arg(ohneErgebnis.size())))
+            m_qualiListe = ohneErgebnis;
         m_qualiPos = 0;
         if (m_qualiListe.isEmpty()) return;
+        m_phasenTurnier = aktuell().rowid;
         setzeEnabled(Command9, true);
         setzeEnabled(Command10, true);
     }
@@ -112,6 +128,7 @@ void Turnier::QualiStarten() {
     if (!m_daten.ladeQuali(fahrer.fahrer, fahrer.autoName, aktuell().QualiSpur, &frei))
         melde(tr("Qualifikation"));
     l.setzeFreieBahnen(frei);
+    m_qualiLauf = {rowid, aktuell().QualiSpur};
     l.MyInit();
     m_anzeige.setEnabled(H::Command2, true);
     emit zustandGeaendert();
@@ -119,20 +136,34 @@ void Turnier::QualiStarten() {
 }
 
 void Turnier::NaechsterQualiLauf() {
-    const qint64 rowid = m_qualiListe.value(m_qualiPos, -1);
-    const SlotWerte* p = m_leitung.GetSlotAnzeigeFromBahn(aktuell().QualiSpur);
-    if (rowid >= 0 &&
-        !m_daten.speichereQuali(rowid, p->ReturnRunden(), p->ReturnSchnellsteRundenZeit(),
-                                p->ReturnSchnellsteRunde()))
-        melde(tr("Qualifikation"));
-    ++m_qualiPos;
+    // The result of the run goes to the entrant and from the lane it was loaded for.
+    const QualiLauf lauf = std::exchange(m_qualiLauf, QualiLauf{});
+    // The next run is loaded by "Naechster": Start would drive this entrant again.
+    m_anzeige.setEnabled(H::Command2, false);
+    if (lauf.rowid >= 0) {
+        const SlotWerte* p = m_leitung.GetSlotAnzeigeFromBahn(lauf.spur);
+        if (!m_daten.speichereQuali(lauf.rowid, p->ReturnRunden(), p->ReturnSchnellsteRundenZeit(),
+                                    p->ReturnSchnellsteRunde()))
+            melde(tr("Qualifikation"));
+        ++m_qualiPos;
+    }
     if (m_qualiPos >= m_qualiListe.size()) {
-        setze(Command7, kQualiStarten, true);
-        m_leitung.zustand().SlotRennenPhase.clear();
-        m_leitung.setzeFreieBahnen({});
+        endeQuali();
         FahrerSortieren(TurnierDaten::Sortierung::Gruppe);
     }
     emit tabellenGeaendert();
     emit zustandGeaendert();
     emit dialogZeigen();
+}
+
+void Turnier::endeQuali() {
+    m_qualiListe.clear();
+    m_qualiPos = 0;
+    m_qualiLauf = {};
+    setze(Command7, kQualiStarten, true);
+    if (m_leitung.zustand().SlotRennenPhase == QLatin1String("Quali"))
+        m_leitung.zustand().SlotRennenPhase.clear();
+    m_leitung.setzeFreieBahnen({});
+    m_anzeige.setEnabled(H::Command2, false);
+    if (!m_gestartet) m_phasenTurnier = -1;
 }

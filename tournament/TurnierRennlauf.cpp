@@ -88,6 +88,7 @@ void Turnier::RennStart() {
     if (m_modus == Modus::Keiner) m_eingabe.Renndatum = datum;
     if (m_aktuell >= 0) m_turniere[m_aktuell].Renndatum = datum;
     if (!m_daten.setzeRenndatum(aktuell(), datum)) melde(tr("Renndatum"));
+    m_phasenTurnier = aktuell().rowid;
     RennenStarten();
 }
 
@@ -97,6 +98,8 @@ void Turnier::RennenStarten() {
     m_lauf[0] = m_gruppe[0] = 1;
     GruppeUndLaufBestimmen();
     m_gestartet = true;
+    m_gewertet = {};
+    m_verwerfen = false;
     z.SlotRennenPhase = QStringLiteral("Rennen");
     l.setzeGrenze(aktuell().Dauer);
     // Heats count Dauer in the tournament's unit, as the qualification does.
@@ -117,21 +120,48 @@ void Turnier::RennenStarten() {
 }
 
 void Turnier::ladeLauf(int gruppe, int lauf) {
+    ++m_ladung;
     QVector<int> frei;
     if (!m_daten.ladeLauf(schluessel(), gruppe, lauf, &frei)) melde(tr("Rennlauf laden"));
     m_leitung.setzeFreieBahnen(frei);
+    m_geladen = {gruppe, lauf};
     m_leitung.MyInit();
     m_anzeige.setEnabled(H::Command2, true);
 }
 
+void Turnier::setzeZaehlerVor(LaufNr lauf) {
+    m_gruppe[0] = lauf.gruppe;
+    m_lauf[1] = std::max(1, m_daten.maxLauf(schluessel(), lauf.gruppe));
+    m_lauf[0] = lauf.lauf - 1;
+}
+
 void Turnier::RennLaufAuswerten() {
     m_anzeige.setEnabled(H::Command2, false);
+    const LaufNr lauf = m_geladen;
+    if (m_verwerfen) {
+        // Nothing of an abandoned heat is scored: the same heat is loaded again and starts
+        // after its countdown.
+        m_verwerfen = false;
+        setzeZaehlerVor(lauf);
+        m_countdown = 0;
+        m_pauseOffen = true;
+        m_timer1->start();
+        emit zustandGeaendert();
+        emit dialogZeigen();
+        return;
+    }
+    if (lauf.gruppe <= 0) {
+        SchreibeDebug(QStringLiteral("Turnier: Lauf ohne geladenen Rennlauf, nicht gewertet"));
+        emit zustandGeaendert();
+        return;
+    }
     // The heat's laps and times as the engine counted them, whatever the database is doing.
-    if (!m_daten.schreibeErgebnisse(schluessel(), m_gruppe[0], m_lauf[0], m_leitung.rangliste()))
+    if (!m_daten.schreibeErgebnisse(schluessel(), lauf.gruppe, lauf.lauf, m_leitung.rangliste()))
         melde(tr("Rennlauf auswerten"));
+    m_gewertet = lauf;
     emit tabellenGeaendert();
     WertungSortieren();
-    if (m_gruppe[0] == m_gruppe[1] && m_lauf[0] == m_lauf[1]) {
+    if (lauf.gruppe >= m_gruppe[1] && lauf.lauf >= m_daten.maxLauf(schluessel(), lauf.gruppe)) {
         setze(Command11, kRennenStarten, false);
     } else {
         m_countdown = m_leitung.einstellungen().PauseZwischenStint;
@@ -211,14 +241,15 @@ void Turnier::NaechsterRennLauf() {
     }
     m_imNaechsten = true;
     const quint64 sitzung = m_sitzung;
+    const quint64 ladung = m_ladung;
     Rennleitung& l = m_leitung;
     m_anzeige.setCaption(H::lblWeiter, tr("Startaufstellung"));
     m_anzeige.setVisible(H::lblWeiter, true);
     bool weiter = true;
     for (int n = l.einstellungen().PauseVorStint; n >= 0 && weiter; --n) {
         // The user may start by hand or end the evening during the wait.
-        weiter = l.uhr().Warte(1) && sitzung == m_sitzung && m_anzeige.istVisible(H::lblWeiter) &&
-                 !m_ablauf.beschaeftigt();
+        weiter = l.uhr().Warte(1) && sitzung == m_sitzung && ladung == m_ladung &&
+                 m_anzeige.istVisible(H::lblWeiter) && !m_ablauf.beschaeftigt();
         if (!weiter) break;
         if (n < 6) l.ansage().SprachAusgabe(QString::number(n));
         if (n == 5 && l.einstellungen().BahnStrom == 1)
@@ -226,19 +257,41 @@ void Turnier::NaechsterRennLauf() {
         m_anzeige.setCaption(H::lblWeiter, tr("Noch %1 Sekunden").arg(n));
     }
     m_imNaechsten = false;
-    if (weiter && m_anzeige.istVisible(H::lblWeiter)) m_ablauf.StarteErfassung();
+    if (weiter && ladung == m_ladung && m_anzeige.istVisible(H::lblWeiter))
+        m_ablauf.StarteErfassung();
 }
 
 void Turnier::Command14_Click() {
     if (!m_elemente[Command14].enabled) return;
     Rueckfrage& r = m_leitung.rueckfrage();
-    if (!r.frage(tr("Soll der Rennlauf wiederholt werden?"))) return;
-    if (m_lauf[0] <= 0) {
+    if (m_gestartet && m_geladen.gruppe > 0 && m_ablauf.beschaeftigt()) {
+        // The heat on the track: its laps belong to it alone.
+        if (m_verwerfen ||
+            !r.frage(tr("Der Rennlauf läuft noch. Soll er abgebrochen und neu gestartet werden?")))
+            return;
+        m_verwerfen = true;
+        // In its after-run it is stopped already.
+        if (m_leitung.zustand().RennenLaeuft) m_ablauf.StopRennen();
+        return;
+    }
+    if (!m_gestartet || m_gewertet.gruppe <= 0) {
         r.meldung(tr("Keine Wiederholung möglich."));
         return;
     }
-    --m_lauf[0];
+    if (!r.frage(tr("Soll der Rennlauf wiederholt werden?"))) return;
+    if (!(m_geladen == m_gewertet)) {
+        // A later heat was loaded but is not driven now: the main window's Start waits for
+        // the repeated heat, a countdown to the later one stops.
+        ++m_ladung;
+        m_geladen = {};
+        m_anzeige.setEnabled(H::Command2, false);
+        m_anzeige.setVisible(H::lblWeiter, false);
+        m_countdown = m_leitung.einstellungen().PauseZwischenStint;
+        m_pauseOffen = true;
+        if (m_autostart && !m_timer1->isActive()) m_timer1->start();
+    }
+    setzeZaehlerVor(m_gewertet);
     // After the last heat the race button was switched off: the repeat needs it again.
-    if (m_gestartet) setze(Command11, QT_TR_NOOP("Naechster Rennlauf"), true);
+    setze(Command11, QT_TR_NOOP("Naechster Rennlauf"), true);
     emit zustandGeaendert();
 }
