@@ -84,11 +84,13 @@ public:
 
     // ---- entrants
     const QVector<RennLaufBelegung::Teilnehmer>& belegung() const { return m_belegung; }
+    // A driver once per list.
     void FahrerHinzufuegen(const QString& fahrer, const QString& autoName);
     void BelegungLoeschen(int index);
-    // "In Qualifikation übernehmen".
+    // "In Qualifikation übernehmen": the list as entrants. With entrants there already it asks
+    // whether to add the new ones ("Neue Teilnehmer hinzufügen") or to replace all ("Alle neu").
     void Command20_Click();
-    // One entrant straight into the table (Combo1/Combo2).
+    // One entrant straight into the table (Combo1/Combo2); a driver once per tournament.
     void Command1_Click(const QString& fahrer, const QString& autoName);
     // The entrants in the grid's current order.
     QVector<TurnierDaten::Teilnehmer> teilnehmer();
@@ -181,6 +183,8 @@ private:
     void Timer1_Timer();
     void setzeAutostartCaption(const char* quelle, const QString& text = QString());
     bool pruefeEingabe();
+    // False, with the reason, for a name that cannot be an entrant.
+    bool pruefeTeilnehmer(const QString& fahrer);
     // Shown in the interface window's title while a tournament run is loaded.
     static constexpr const char* kAktiv = QT_TRANSLATE_NOOP("Turnier", "SLOT Rennen aktiv!");
     // The two captions of the qualification and race buttons that decide what a click does.

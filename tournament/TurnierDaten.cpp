@@ -152,10 +152,11 @@ QString TurnierDaten::teilnehmerSql(Sortierung s) {
         "select RennName, Fahrer, Auto, QualiR, QualiZ as \"Quali Z\", QualiSR, Gruppe, rowid "
         "from slotrennenfahrer where RennName=? order by ");
     switch (s) {
+        // Without a qualifying result an entrant is slower than anyone who drove.
         case Sortierung::Quali:
-            return basis + QStringLiteral("qualiz, qualisr, qualir, rowid");
+            return basis + QStringLiteral("qualiz is null, qualiz, qualisr, qualir, rowid");
         case Sortierung::Gruppe:
-            return basis + QStringLiteral("gruppe, qualiz, qualisr, qualir, rowid");
+            return basis + QStringLiteral("gruppe, qualiz is null, qualiz, qualisr, qualir, rowid");
         case Sortierung::Eingabe:
             break;
     }
@@ -173,15 +174,31 @@ QVector<TurnierDaten::Teilnehmer> TurnierDaten::teilnehmer(const QString& schlue
 }
 
 bool TurnierDaten::uebernehme(const QString& schluessel,
-                              const QVector<RennLaufBelegung::Teilnehmer>& liste) {
-    return inTransaktion([&] {
-        if (!fuehreAus(QStringLiteral("delete from slotrennenfahrer where rennname=?"),
-                       {schluessel}))
+                              const QVector<RennLaufBelegung::Teilnehmer>& liste, bool alleNeu,
+                              QStringList* doppelt) {
+    QStringList ausgelassen;
+    const bool ok = inTransaktion([&] {
+        if (alleNeu && !fuehreAus(QStringLiteral("delete from slotrennenfahrer where rennname=?"),
+                                  {schluessel}))
             return false;
-        for (const auto& t : liste)
+        for (const auto& t : liste) {
+            if (istTeilnehmer(schluessel, t.fahrer)) {
+                ausgelassen << t.fahrer;
+                continue;
+            }
             if (!fuegeTeilnehmerEin(schluessel, t.fahrer, t.autoName)) return false;
+        }
         return true;
     });
+    if (doppelt) *doppelt = ok ? ausgelassen : QStringList();
+    return ok;
+}
+
+bool TurnierDaten::istTeilnehmer(const QString& schluessel, const QString& fahrer) {
+    return m_db.wert(QStringLiteral("select count(*) from slotrennenfahrer where rennname=? and "
+                                    "fahrer=?"),
+                     {schluessel, fahrer})
+               .toInt() > 0;
 }
 
 bool TurnierDaten::fuegeTeilnehmerEin(const QString& schluessel, const QString& fahrer,
@@ -220,10 +237,11 @@ bool TurnierDaten::belegeLaeufe(const QString& schluessel, const QString& rotati
                 .toInt();
         for (int g = 1; g <= gruppen; ++g) {
             QVector<RennLaufBelegung::Teilnehmer> gruppe;
-            const QVector<QSqlRecord> zeilen =
-                lese(QStringLiteral("select fahrer, auto from slotrennenfahrer where rennname=? "
-                                    "and gruppe=? order by qualiz, qualisr, qualir, rowid"),
-                     {schluessel, g});
+            const QVector<QSqlRecord> zeilen = lese(
+                QStringLiteral("select fahrer, auto from slotrennenfahrer where rennname=? "
+                               "and gruppe=? order by qualiz is null, qualiz, qualisr, qualir, "
+                               "rowid"),
+                {schluessel, g});
             if (!m_fehler.isEmpty()) return false;
             for (const QSqlRecord& z : zeilen)
                 gruppe.append({z.value(0).toString(), z.value(1).toString()});

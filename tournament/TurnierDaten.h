@@ -66,8 +66,13 @@ public:
     // ---- entrants
     QVector<Teilnehmer> teilnehmer(const QString& schluessel, Sortierung s);
     static QString teilnehmerSql(Sortierung s);  // one bound value: the key
-    // Replaces the entrants of the key by the pairs, in one transaction.
-    bool uebernehme(const QString& schluessel, const QVector<RennLaufBelegung::Teilnehmer>& liste);
+    // The pairs as entrants of the key, in one transaction: alleNeu replaces the entrants (and
+    // their results) by them; otherwise those whose driver is an entrant already are left out
+    // and named in doppelt.
+    bool uebernehme(const QString& schluessel, const QVector<RennLaufBelegung::Teilnehmer>& liste,
+                    bool alleNeu = true, QStringList* doppelt = nullptr);
+    // The driver is an entrant of the key (names compared as the database compares them).
+    bool istTeilnehmer(const QString& schluessel, const QString& fahrer);
     bool fuegeTeilnehmerEin(const QString& schluessel, const QString& fahrer,
                             const QString& autoName);
     bool speichereQuali(qint64 rowid, double runden, double zeit, double runde);

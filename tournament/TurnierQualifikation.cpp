@@ -1,8 +1,7 @@
 // The entrants of a tournament and their qualification: a part of Turnier kept in a file of
 // its own.
 
-#include "Turnier.h"
-
+#include <algorithm>
 #include <utility>
 
 #include "Einstellungen.h"
@@ -11,13 +10,29 @@
 #include "Rennablauf.h"
 #include "Rennleitung.h"
 #include "Rueckfrage.h"
+#include "Turnier.h"
 
 using H = Hauptanzeige;
 
 // ---- entrants
 
+bool Turnier::pruefeTeilnehmer(const QString& fahrer) {
+    if (fahrer.compare(TurnierDaten::platzhalter(), Qt::CaseInsensitive) == 0) {
+        m_leitung.rueckfrage().meldung(
+            tr("\"%1\" steht für eine freie Spur und kann kein Teilnehmer sein.").arg(fahrer));
+        return false;
+    }
+    return true;
+}
+
 void Turnier::FahrerHinzufuegen(const QString& fahrer, const QString& autoName) {
-    if (fahrer.isEmpty() || autoName.isEmpty()) return;
+    if (fahrer.isEmpty() || autoName.isEmpty() || !pruefeTeilnehmer(fahrer)) return;
+    for (const auto& t : m_belegung) {
+        if (t.fahrer.compare(fahrer, Qt::CaseInsensitive) == 0) {
+            m_leitung.rueckfrage().meldung(tr("%1 steht schon in der Liste.").arg(fahrer));
+            return;
+        }
+    }
     m_belegung.append({fahrer, autoName});
     emit zustandGeaendert();
 }
@@ -29,18 +44,48 @@ void Turnier::BelegungLoeschen(int index) {
 }
 
 void Turnier::Command20_Click() {
-    if (m_aktuell < 0 || !kannStarten("In Qualifikation übernehmen")) return;
-    if (m_belegung.isEmpty() && m_daten.hatErgebnisse(schluessel()) &&
-        !m_leitung.rueckfrage().frage(
-            tr("Die Liste ist leer. Sollen alle Teilnehmer mit ihren Ergebnissen gelöscht "
-               "werden?")))
+    if (m_aktuell < 0 || !m_elemente[SeiteTeilnehmer].enabled ||
+        !kannStarten("In Qualifikation übernehmen"))
         return;
-    if (!m_daten.uebernehme(schluessel(), m_belegung)) return melde(tr("Übernehmen"));
+    Rueckfrage& r = m_leitung.rueckfrage();
+    const auto da = m_daten.teilnehmer(schluessel(), TurnierDaten::Sortierung::Eingabe);
+    bool alleNeu = true;
+    if (!da.isEmpty()) {
+        // Entrants and their results are never replaced unasked.
+        const auto mitErgebnis =
+            std::count_if(da.begin(), da.end(), [](const auto& t) { return !t.qualiR.isNull(); });
+        const int w =
+            r.wahl(tr("%1 hat schon %2 Teilnehmer, %3 davon mit "
+                      "Qualifikationsergebnis.\nNeue Teilnehmer hinzufügen: alle bleiben mit "
+                      "ihren Ergebnissen, wer aus der Liste noch fehlt, kommt dazu.\n"
+                      "Alle neu: die Liste ersetzt alle Teilnehmer, ihre Ergebnisse "
+                      "werden gelöscht.")
+                       .arg(aktuell().RennName)
+                       .arg(da.size())
+                       .arg(mitErgebnis),
+                   {tr("Neue Teilnehmer hinzufügen"), tr("Alle neu")});
+        if (w < 0) return;
+        alleNeu = w == 1;
+    }
+    QStringList doppelt;
+    if (!m_daten.uebernehme(schluessel(), m_belegung, alleNeu, &doppelt))
+        return melde(tr("Übernehmen"));
+    if (!doppelt.isEmpty())
+        r.meldung(tr("Schon Teilnehmer, nicht noch einmal übernommen: %1")
+                      .arg(doppelt.join(QStringLiteral(", "))));
+    // The qualification's list held entrants that are gone now.
+    if (alleNeu && !m_qualiListe.isEmpty()) endeQuali();
     FahrerSortieren(TurnierDaten::Sortierung::Eingabe);
 }
 
 void Turnier::Command1_Click(const QString& fahrer, const QString& autoName) {
-    if (m_aktuell < 0 || fahrer.isEmpty() || autoName.isEmpty()) return;
+    if (m_aktuell < 0 || fahrer.isEmpty() || autoName.isEmpty() || !pruefeTeilnehmer(fahrer))
+        return;
+    if (m_daten.istTeilnehmer(schluessel(), fahrer)) {
+        m_leitung.rueckfrage().meldung(
+            tr("%1 ist schon Teilnehmer von %2.").arg(fahrer, aktuell().RennName));
+        return;
+    }
     if (!m_daten.fuegeTeilnehmerEin(schluessel(), fahrer, autoName)) return melde(tr("Hinzufügen"));
     emit tabellenGeaendert();
 }
@@ -87,8 +132,8 @@ void Turnier::Command7_Click() {
         // A late entrant drives alone; the others keep their results unless asked otherwise.
         if (!ohneErgebnis.isEmpty() && ohneErgebnis.size() < m_qualiListe.size() &&
             m_leitung.rueckfrage().frage(
-                tr("%1 von %2 Teilnehmern haben schon ein Qualifikationsergebnis. Nur die "
-                   "übrigen %3 fahren lassen?")
+                tr("Schon qualifiziert: %1 von %2 Teilnehmern. Nur die %3 ohne Ergebnis fahren "
+                   "lassen?")
                     .arg(m_qualiListe.size() - ohneErgebnis.size())
                     .arg(m_qualiListe.size())
                     .arg(ohneErgebnis.size())))

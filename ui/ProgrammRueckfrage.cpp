@@ -1,12 +1,23 @@
 #include "ProgrammRueckfrage.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "DiaWeiter.h"
 
 bool ProgrammRueckfrage::frage(const QString& text) {
     DiaWeiter dialog(text, m_eltern);
     return dialog.exec() == QDialog::Accepted;
+}
+
+int ProgrammRueckfrage::wahl(const QString& text, const QStringList& knoepfe) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Pistorelle"), text,
+                    QMessageBox::NoButton, m_eltern);
+    QList<QAbstractButton*> gewaehlt;
+    for (const QString& k : knoepfe) gewaehlt << box.addButton(k, QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.exec();
+    return int(gewaehlt.indexOf(box.clickedButton()));
 }
 
 void ProgrammRueckfrage::meldung(const QString& text) {

@@ -218,6 +218,8 @@ bool ReplayLauf::fuehreAus(const SzenarioBefehl& b) {
         l.setzeRZeitAnsage(int(b.zahl(0)));
     } else if (n == QLatin1String("answer")) {
         m_ausgabe->setzeAntwort(b.argumente.at(0) == QLatin1String("yes"));
+    } else if (n == QLatin1String("choose")) {
+        m_ausgabe->setzeWahl(b.argumente.at(0));
     } else if (n == QLatin1String("start") || n == QLatin1String("stop")) {
         m_ablauf->Command2_Click();
     } else if (n == QLatin1String("lap")) {

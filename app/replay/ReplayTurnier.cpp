@@ -22,7 +22,7 @@ const QStringList befehle = {
     QStringLiteral("heats"),          QStringLiteral("autostart"),
     QStringLiteral("repeat"),         QStringLiteral("report"),
     QStringLiteral("end-tournament"), QStringLiteral("delete-tournament"),
-    QStringLiteral("query"),
+    QStringLiteral("query"),          QStringLiteral("entrant-direct"),
 };
 }  // namespace
 
@@ -68,6 +68,8 @@ QString ReplayTurnier::fuehreAus(const SzenarioBefehl& b) {
     if (n == QLatin1String("entrant")) {
         if (a.size() != 2) return QStringLiteral("entrant: FAHRER AUTO erwartet");
         t.FahrerHinzufuegen(a.at(0), a.at(1));
+    } else if (n == QLatin1String("entrant-direct")) {
+        t.Command1_Click(a.at(0), a.at(1));
     } else if (n == QLatin1String("entrants-take")) {
         t.Command20_Click();
     } else if (n == QLatin1String("quali")) {
