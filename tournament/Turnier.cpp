@@ -1,5 +1,7 @@
 #include "Turnier.h"
 
+#include <QDir>
+
 #include "Ansage.h"
 #include "Datenbank.h"
 #include "DebugLog.h"
@@ -125,6 +127,9 @@ void Turnier::SlotRennenStart() {
     for (H::Element e : gesperrt) m_anzeige.setEnabled(e, false);
     if (!m_offen) {
         m_offen = true;
+        const RennZustand& z = m_leitung.zustand();
+        m_vorher = {z.RennModus, z.Option1,     z.ZeitRunden,  z.Grenze,
+                    z.RennArt,   z.AktRennName, z.RZeitAnsage, z.StromImCountdown};
         grundzustand();
         const Einstellungen& e = m_leitung.einstellungen();
         m_pausen = {QString::number(e.PauseVorStint), QString::number(e.PauseNachStint),
@@ -137,7 +142,15 @@ void Turnier::SlotRennenStart() {
 }
 
 bool Turnier::beenden() {
-    if (!m_leitung.rueckfrage().frage(tr("Soll das Rennen beendet werden?"))) return false;
+    Rueckfrage& r = m_leitung.rueckfrage();
+    if (m_ablauf.beschaeftigt()) {
+        // Its end belongs to the tournament: qualifying result or heat.
+        r.meldung(
+            tr("Ein Lauf des Turniers ist noch nicht zu Ende. Bitte erst den Lauf "
+               "beenden."));
+        return false;
+    }
+    if (!r.frage(tr("Soll das Turnier beendet werden?"))) return false;
     ++m_sitzung;
     m_offen = false;
     m_timer1->stop();
@@ -146,12 +159,19 @@ bool Turnier::beenden() {
     RennZustand& z = m_leitung.zustand();
     z.SlotRennenPhase.clear();
     m_leitung.setzeFreieBahnen({});
-    m_leitung.setzeGrenze(QStringLiteral("5"));
-    m_leitung.Option1_Click(1);
-    z.AktRennName = QStringLiteral("Training");
-    z.RennArt = QStringLiteral("Training");
-    z.StromImCountdown = 1;
+    // The settings the runs changed (debounce, start time, pauses), then the main window as it
+    // was before the tournament: mode, ranking, unit and limit that belong together.
     m_leitung.speicher().HoleRegWerte(m_leitung.einstellungen());
+    const Hauptfenster& v = m_vorher;
+    m_leitung.cbRAuswahl_Click(v.RennModus);
+    if (z.Option1 != v.Option1) m_leitung.Option1_Click(v.Option1);
+    m_leitung.setzeZeitRunden(v.ZeitRunden);
+    m_leitung.setzeGrenze(v.Grenze);
+    z.RennArt = v.RennArt;
+    z.AktRennName = v.AktRennName;
+    z.StromImCountdown = v.StromImCountdown;
+    m_leitung.setzeRZeitAnsage(v.RZeitAnsage);
+    m_anzeige.setVisible(H::lblWeiter, false);
     m_leitung.hardware().SetzeFormCaption(QString());
     grundzustand();
     emit zustandGeaendert();
@@ -209,10 +229,11 @@ void Turnier::setzeEingabe(const SlotRennen& r) {
 
 void Turnier::geheZu(int index) {
     if (m_modus != Modus::Keiner || !m_elemente[Navigator].enabled) return;
-    if (index < 0 || index >= m_turniere.size() || index == m_aktuell) return;
+    if (index < 0 || index >= m_turniere.size()) return;
     if (!istEnabled(Navigator)) {
-        m_leitung.rueckfrage().meldung(
-            tr("Während eines Laufs bleibt sein Rennen gewählt. Bitte erst den Lauf beenden."));
+        if (index != m_aktuell)
+            m_leitung.rueckfrage().meldung(
+                tr("Während eines Laufs bleibt sein Rennen gewählt. Bitte erst den Lauf beenden."));
         emit zustandGeaendert();
         return;
     }
@@ -366,12 +387,15 @@ QString Turnier::HtmlAusgabe() {
     QString fehler;
     const QString pfad =
         TurnierBericht::schreibe(m_daten, aktuell(), m_leitung.einstellungen().ltfPfad, &fehler);
-    if (pfad.isEmpty())
-        m_leitung.rueckfrage().meldung(tr("HTML Ausgabe nicht möglich: %1").arg(fehler));
-    else
-        emit berichtGeschrieben(pfad);
     FahrerSortieren(TurnierDaten::Sortierung::Gruppe);
     m_label2.clear();
+    if (pfad.isEmpty()) {
+        m_leitung.rueckfrage().meldung(tr("HTML Ausgabe nicht möglich: %1").arg(fehler));
+    } else {
+        // Where it is stays in view, whether the browser opens it or not.
+        m_label2 = tr("HTML Ausgabe: %1").arg(QDir::toNativeSeparators(pfad));
+        emit berichtGeschrieben(pfad);
+    }
     emit zustandGeaendert();
     return pfad;
 }

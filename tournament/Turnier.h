@@ -61,8 +61,9 @@ public:
     // The main window's tournament button: locks its race controls and shows the dialog.
     void SlotRennenStart();
     bool istOffen() const { return m_offen; }
-    // Closing the dialog: asks "Soll das Rennen beendet werden?"; on yes the main window gets
-    // its controls and settings back. False when the dialog stays open.
+    // Closing the dialog: not while a run is on; asks "Soll das Turnier beendet werden?"; on
+    // yes the main window gets its controls, settings, mode and limit of before the tournament
+    // back. False when the dialog stays open.
     bool beenden();
 
     // ---- the tournament record
@@ -125,15 +126,18 @@ public:
     // Counters: index 0 current, 1 total.
     int gruppe(int i) const { return m_gruppe[size_t(i)]; }
     int lauf(int i) const { return m_lauf[size_t(i)]; }
-    QString gruppeText() const;  // "Gruppe : x von : y"
-    QString laufText() const;    // "Lauf : x von : y"
+    // "Gruppe x von y", "Lauf x von y"; before the race start the number of groups and the
+    // heats of group 1.
+    QString gruppeText() const;
+    QString laufText() const;
     bool command11Gruen() const { return m_command11Gruen; }
     bool rennenGestartet() const { return m_gestartet; }
 
     // ---- standings and report
     void WertungSortieren();
     QString label2() const { return m_label2; }
-    // Writes the report and announces it (berichtGeschrieben); the path, empty on an error.
+    // Writes the report and announces it (berichtGeschrieben); label2 then says where it is.
+    // The path, empty on an error.
     QString HtmlAusgabe();
 
 signals:
@@ -145,6 +149,17 @@ signals:
 
 private:
     enum class Modus { Keiner, Neu, Kopieren, Aendern };
+    // What the main window showed when the tournament was opened.
+    struct Hauptfenster {
+        int RennModus = 0;
+        int Option1 = 1;
+        int ZeitRunden = 1;
+        QString Grenze;
+        QString RennArt;
+        QString AktRennName;
+        int RZeitAnsage = 0;
+        int StromImCountdown = 1;
+    };
     // A heat of the schedule; 0 = none.
     struct LaufNr {
         int gruppe = 0;
@@ -203,6 +218,7 @@ private:
 
     std::array<Zustand, ElementAnzahl> m_elemente;
     bool m_offen = false;
+    Hauptfenster m_vorher;
     QVector<SlotRennen> m_turniere;
     int m_aktuell = -1;
     int m_lesezeichen = -1;
@@ -230,6 +246,6 @@ private:
     quint64 m_ladung = 0;       // counts loads: a countdown to a heat no longer loaded stops
     QualiLauf m_qualiLauf;
     qint64 m_phasenTurnier = -1;  // rowid of the tournament whose qualification or heats run
-    quint64 m_sitzung = 0;      // counts closings: a countdown of an ended evening stops
+    quint64 m_sitzung = 0;        // counts closings: a countdown of an ended evening stops
     QString m_label2;
 };

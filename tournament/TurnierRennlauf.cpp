@@ -3,8 +3,6 @@
 
 #include <algorithm>
 
-#include "Turnier.h"
-
 #include "Ansage.h"
 #include "DebugLog.h"
 #include "Einstellungen.h"
@@ -15,6 +13,7 @@
 #include "Rennleitung.h"
 #include "Rueckfrage.h"
 #include "SpurWechsel.h"
+#include "Turnier.h"
 #include "Uhr.h"
 
 using H = Hauptanzeige;
@@ -57,10 +56,14 @@ void Turnier::GruppeUndLaufBestimmen() {
 }
 
 QString Turnier::gruppeText() const {
-    return tr("Gruppe : %1 von : %2").arg(m_gruppe[0]).arg(m_gruppe[1]);
+    if (!m_gestartet) return tr("Gruppen: %1").arg(m_gruppe[1]);
+    return tr("Gruppe %1 von %2").arg(m_gruppe[0]).arg(m_gruppe[1]);
 }
 
-QString Turnier::laufText() const { return tr("Lauf : %1 von : %2").arg(m_lauf[0]).arg(m_lauf[1]); }
+QString Turnier::laufText() const {
+    if (!m_gestartet) return tr("Läufe in Gruppe 1: %1").arg(m_lauf[1]);
+    return tr("Lauf %1 von %2").arg(m_lauf[0]).arg(m_lauf[1]);
+}
 
 void Turnier::setzePausen(const std::array<QString, 3>& texte) {
     m_pausen = texte;

@@ -1,5 +1,6 @@
 #include "ReplayTurnier.h"
 
+#include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -33,7 +34,12 @@ ReplayTurnier::ReplayTurnier(Rennablauf& ablauf, Hauptanzeige& anzeige, ReplayAu
       m_turnier(std::make_unique<Turnier>(ablauf, anzeige)) {
     QObject::connect(
         m_turnier.get(), &Turnier::berichtGeschrieben, m_turnier.get(),
-        [this](const QString& pfad) { m_ausgabe.zeile(QStringLiteral("file"), pfad); });
+        [this](const QString& pfad) {
+            // Inside the folder the runner was started in: the same line on every machine.
+            const QString relativ = QDir::current().relativeFilePath(pfad);
+            m_ausgabe.zeile(QStringLiteral("file"),
+                            relativ.startsWith(QLatin1String("..")) ? pfad : relativ);
+        });
 }
 
 ReplayTurnier::~ReplayTurnier() = default;
