@@ -284,6 +284,7 @@ void Turnier::Command2_Click() {
     neu.optionZeit = true;
     neu.Spuren = std::min<int>(4, std::max<int>(1, m_leitung.einstellungen().AnzBahnen));
     neu.QualiSpur = std::min(2, neu.Spuren);
+    neu.gruppenAusgleichen = true;
     m_eingabe = neu;
     beginneBearbeitung(Modus::Neu, Command2);
 }

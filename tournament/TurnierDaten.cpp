@@ -57,8 +57,8 @@ QVector<SlotRennen> TurnierDaten::turniere() {
     QVector<SlotRennen> liste;
     for (const QSqlRecord& z : lese(QStringLiteral(
              "select rowid, RennName, RennSerie, Strecke, QualiZeit, Dauer, TriggerZeit, "
-             "Renndatum, RennTyp, Spuren, QualiSpur, StartOption from slotrennen order by "
-             "rowid"))) {
+             "Renndatum, RennTyp, Spuren, QualiSpur, StartOption, GruppenAusgleich from "
+             "slotrennen order by rowid"))) {
         SlotRennen r;
         r.rowid = z.value(0).toLongLong();
         r.RennName = z.value(1).toString();
@@ -73,6 +73,7 @@ QVector<SlotRennen> TurnierDaten::turniere() {
         r.Spuren = std::clamp(z.value(9).toInt(), 1, 6);
         r.QualiSpur = std::clamp(z.value(10).toInt(), 1, 6);
         r.StartOption = z.value(11).toString() == QLatin1String("1");
+        r.gruppenAusgleichen = z.value(12).toString() == QLatin1String("1");
         liste.append(r);
     }
     return liste;
@@ -89,7 +90,8 @@ QVariantList eingaben(const SlotRennen& r) {
             r.optionZeit ? QStringLiteral("Runden") : QStringLiteral("Zeit"),
             QString::number(r.Spuren),
             QString::number(r.QualiSpur),
-            r.StartOption ? QStringLiteral("1") : QStringLiteral("0")};
+            r.StartOption ? QStringLiteral("1") : QStringLiteral("0"),
+            r.gruppenAusgleichen ? QStringLiteral("1") : QStringLiteral("0")};
 }
 }  // namespace
 
@@ -97,7 +99,8 @@ bool TurnierDaten::fuegeEin(SlotRennen& r) {
     QSqlQuery q(m_db.db());
     bool ok = q.prepare(QStringLiteral(
         "insert into slotrennen (RennName, RennSerie, Strecke, QualiZeit, Dauer, TriggerZeit, "
-        "RennTyp, Spuren, QualiSpur, StartOption) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        "RennTyp, Spuren, QualiSpur, StartOption, GruppenAusgleich) values (?, ?, ?, ?, ?, ?, "
+        "?, ?, ?, ?, ?)"));
     if (ok) {
         for (const QVariant& w : eingaben(r)) q.addBindValue(w);
         ok = q.exec();
@@ -116,7 +119,8 @@ bool TurnierDaten::aendere(const SlotRennen& r) {
     werte << r.rowid;
     return fuehreAus(QStringLiteral("update slotrennen set RennName=?, RennSerie=?, Strecke=?, "
                                     "QualiZeit=?, Dauer=?, TriggerZeit=?, RennTyp=?, Spuren=?, "
-                                    "QualiSpur=?, StartOption=? where rowid=?"),
+                                    "QualiSpur=?, StartOption=?, GruppenAusgleich=? where "
+                                    "rowid=?"),
                      werte);
 }
 

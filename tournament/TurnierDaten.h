@@ -29,6 +29,9 @@ struct SlotRennen {
     int Spuren = 4;
     int QualiSpur = 2;
     bool StartOption = false;
+    // "Gruppen ausgleichen": group sizes differ by one at most; else every group but the
+    // highest is filled to the lane count.
+    bool gruppenAusgleichen = false;
 
     // Series, a blank and name: the name of the tournament in the other tables.
     QString schluessel() const { return RennSerie + QLatin1Char(' ') + RennName; }

@@ -113,7 +113,8 @@ void Turnier::Command9_Click() {
     QVector<qint64> rowids;
     for (const auto& t : teilnehmer()) rowids << t.rowid;
     if (!m_daten.setzeGruppen(rowids,
-                              RennLaufBelegung::Gruppen(int(rowids.size()), aktuell().Spuren)))
+                              RennLaufBelegung::Gruppen(int(rowids.size()), aktuell().Spuren,
+                                                        aktuell().gruppenAusgleichen)))
         return melde(tr("Gruppen"));
     emit tabellenGeaendert();
 }

@@ -179,6 +179,13 @@ QWidget* diaSlotRennen::baueRennSeite() {
     Check1->setToolTip(tr("Wichtig wenn keine Stromabschaltung vorhandn ist."));
     connect(Check1, &QCheckBox::toggled, this, &diaSlotRennen::eingabeGeaendert);
     form->addRow(QString(), Check1);
+    chkGruppenAusgleich = new QCheckBox(tr("Gruppen ausgleichen"), seite);
+    chkGruppenAusgleich->setObjectName(QStringLiteral("chkGruppenAusgleich"));
+    chkGruppenAusgleich->setToolTip(
+        tr("Alle Gruppen gleich groß, höchstens ein Fahrer Unterschied. Aus: jede Gruppe "
+           "außer der schnellsten hat so viele Fahrer wie Spuren."));
+    connect(chkGruppenAusgleich, &QCheckBox::toggled, this, &diaSlotRennen::eingabeGeaendert);
+    form->addRow(QString(), chkGruppenAusgleich);
 
     auto* knoepfe = new QHBoxLayout;
     const Knopfaktion aktionen[] = {
@@ -394,6 +401,7 @@ void diaSlotRennen::eingabeGeaendert() {
     }
     r.QualiSpur = std::min(r.QualiSpur, r.Spuren);
     r.StartOption = Check1->isChecked();
+    r.gruppenAusgleichen = chkGruppenAusgleich->isChecked();
     m_turnier.setzeEingabe(r);
 }
 
@@ -434,13 +442,14 @@ void diaSlotRennen::spiegele() {
         Option3[size_t(i)]->setChecked(i + 1 == r.QualiSpur);
     }
     for (auto* w : {static_cast<QWidget*>(Option1[0]), static_cast<QWidget*>(Option1[1]),
-                    static_cast<QWidget*>(Check1)})
+                    static_cast<QWidget*>(Check1), static_cast<QWidget*>(chkGruppenAusgleich)})
         w->setEnabled(frei);
     for (int i = 0; i < 6; ++i) {
         Option2[size_t(i)]->setEnabled(frei);
         Option3[size_t(i)]->setEnabled(frei);
     }
     Check1->setChecked(r.StartOption);
+    chkGruppenAusgleich->setChecked(r.gruppenAusgleichen);
 
     lbFahrerBelegung->clear();
     lbAutoBelegung->clear();

@@ -138,6 +138,9 @@ QString ReplayTurnier::neu(const SzenarioBefehl& b) {
             r.Spuren = z;
         } else if (schluessel == QLatin1String("qualilane") && zahl && z >= 1 && z <= 6) {
             r.QualiSpur = z;
+        } else if (schluessel == QLatin1String("groups") &&
+                   (wert == QLatin1String("even") || wert == QLatin1String("classic"))) {
+            r.gruppenAusgleichen = wert == QLatin1String("even");
         } else {
             t.Command5_Click();
             return QStringLiteral("tournament new: unbekannte Angabe \"%1\"").arg(a.at(i));
