@@ -290,9 +290,26 @@ bool migriereAuf3(QSqlDatabase& db, QString* fehler) {
                      {}, fehler);
 }
 
+// Version 4: a tournament remembers whether its groups are evened out ("1") or filled lane by
+// lane from the slowest up as before (NULL, "0").
+bool migriereAuf4(QSqlDatabase& db, QString* fehler) {
+    // A file without a schema number may have the column already.
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("select count(*) from pragma_table_info('slotrennen') where "
+                               "name='GruppenAusgleich' collate nocase")) ||
+        !q.next()) {
+        setze(fehler, q.lastError().databaseText());
+        return false;
+    }
+    if (q.value(0).toInt() > 0) return true;
+    return fuehreAus(
+        db, QStringLiteral("alter table slotrennen add column GruppenAusgleich TEXT COLLATE NOCASE"),
+        {}, fehler);
+}
+
 using Migration = bool (*)(QSqlDatabase&, QString*);
 // Index i builds version i + 1 from version i.
-const Migration migrationen[] = {migriereAuf1, migriereAuf2, migriereAuf3};
+const Migration migrationen[] = {migriereAuf1, migriereAuf2, migriereAuf3, migriereAuf4};
 static_assert(std::size(migrationen) == DatenbankSchema::version);
 
 }  // namespace

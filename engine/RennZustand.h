@@ -52,6 +52,8 @@ struct RennZustand {
     // The next lap of the slot is one the race director adds: its row is marked " K+".
     std::array<bool, 7> HandRunde{};
     std::array<bool, 7> FruehstartMarke{};
+    // Per lane (index = lane): nobody drives there this run, as on a tournament's free lanes.
+    std::array<bool, 7> FreieBahn{};
     std::array<qint32, 7> ChaosDauer{};
     // Program clock when the lane's last crossing arrived (devices that time the laps).
     std::array<qint32, 7> LetzteAnkunft{};

@@ -2,6 +2,7 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
 
 #include "Ansage.h"
 #include "Datenbank.h"
@@ -294,7 +295,9 @@ void Rennleitung::SetzeTexte() {
 QString Rennleitung::ordnung() const { return Rangliste::ordnung(m_z.Option1); }
 
 QVector<PositionsZeile> Rennleitung::rangliste() const {
-    return m_stand.sortiert(anzBahnen(), m_z.Option1);
+    QVector<PositionsZeile> zeilen = m_stand.sortiert(anzBahnen(), m_z.Option1);
+    zeilen.removeIf([this](const PositionsZeile& z) { return istFreieBahn(z.bahn); });
+    return zeilen;
 }
 
 void Rennleitung::standGeaendert(int bahn) {

@@ -88,6 +88,11 @@ public:
     // Drains the lap buffer (oldest crossing first), walks the standings into the lane panels
     // and re-stacks them. Every lap it evaluates is committed when it returns.
     void BildschirmRefresh();
+    // Lanes nobody drives in the coming runs (the free lanes of a tournament heat): a crossing
+    // there is never counted, and they stay out of the standings and the results. An empty
+    // list frees none.
+    void setzeFreieBahnen(const QVector<int>& bahnen);
+    bool istFreieBahn(int bahn) const;
     // Crossings waiting in the lap buffer.
     int wartendeRunden() const;
     // Counted laps on their way into the database (kept while it cannot be written).
@@ -106,8 +111,8 @@ public:
     // History copy and stamp (one transaction), then the race result file when enabled.
     // False when either failed (the message has been shown).
     bool KopieToHistRennen();
-    // The standings rows (lanes 1..AnzBahnen) in the order of the current ranking choice,
-    // from memory.
+    // The standings rows (lanes 1..AnzBahnen but the free ones) in the order of the current
+    // ranking choice, from memory.
     QVector<PositionsZeile> rangliste() const;
     // The standings of the running race as the engine keeps them.
     const Rennstand& stand() const { return m_stand; }

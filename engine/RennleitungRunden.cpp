@@ -2,6 +2,7 @@
 // evaluation on the race timer, and laps the timing device counted while the line was down.
 // A part of Rennleitung kept in a file of its own.
 
+#include <algorithm>
 #include <limits>
 
 #include "Ansage.h"
@@ -40,6 +41,15 @@ void Rennleitung::RundenErfassung(int B, qint32 TempZeit, int zehntel, int verpa
                           .arg(slot));
         return;
     }
+    if (std::any_of(m_z.FreieBahn.begin(), m_z.FreieBahn.end(), [](bool frei) { return frei; })) {
+        // A stray pulse or a car on a lane without a driver counts for nobody.
+        const PositionsZeile* zeile = m_stand.zeileVonSlot(slot, anzBahnen(), m_z.Option1);
+        if (zeile && istFreieBahn(zeile->bahn)) {
+            SchreibeDebug(
+                QStringLiteral("RundenErfassung: Bahn %1 ist frei, nicht gezählt").arg(zeile->bahn));
+            return;
+        }
+    }
     if (protokolliert())
         SchreibeDebug(QStringLiteral("RundenErfassung: B %1 T-Zeit %2").arg(B).arg(TempZeit));
     if (ansageAktiv(0)) m_ansage.SpieleTon(m_e.TonBeep);
@@ -69,6 +79,16 @@ void Rennleitung::GetPortnummer(int bahn) {
     m_z.LetzterZeitstempel = zeit;
     RundenErfassung(bahn, zeit);
     m_z.RundeWartet = true;
+}
+
+void Rennleitung::setzeFreieBahnen(const QVector<int>& bahnen) {
+    m_z.FreieBahn.fill(false);
+    for (int b : bahnen)
+        if (b >= 1 && b <= 6) m_z.FreieBahn[size_t(b)] = true;
+}
+
+bool Rennleitung::istFreieBahn(int bahn) const {
+    return bahn >= 1 && bahn <= 6 && m_z.FreieBahn[size_t(bahn)];
 }
 
 int Rennleitung::wartendeRunden() const { return m_puffer->anzahl(); }

@@ -2,12 +2,19 @@
 // Questions and messages of the engine. Dialogs answer them in the program, scripts in tests.
 
 #include <QString>
+#include <QStringList>
 
 class Rueckfrage {
 public:
     virtual ~Rueckfrage() = default;
     // A yes/no question (the confirmation dialog "DiaWeiter"); true = yes/OK.
     virtual bool frage(const QString& text) = 0;
+    // A choice among the buttons given, as they are captioned, besides one that cancels: the
+    // index of the button pressed, -1 for cancel. Asked as a yes/no question where only
+    // such questions can be answered: yes takes the first button.
+    virtual int wahl(const QString& text, const QStringList& knoepfe) {
+        return !knoepfe.isEmpty() && frage(text) ? 0 : -1;
+    }
     // A notice the user must read; never blocks race timing for long in the real program.
     virtual void meldung(const QString& text) = 0;
     // A notice the user confirms before anything goes on (the program's end: what it says

@@ -8,6 +8,11 @@
 namespace {
 // How often the cars look at the track while no crossing is due.
 constexpr int blickIntervall = 100;
+
+// A car on a lane nobody drives stays in the pits.
+bool frei(const DemoZeitnahme::Strecke& s, const DemoZeitnahme::Auto& a) {
+    return a.bahn >= 1 && a.bahn < int(s.frei.size()) && s.frei[size_t(a.bahn)];
+}
 }  // namespace
 
 DemoZeitnahme::DemoZeitnahme(Uhr& uhr, const Einstellungen& einstellungen, QObject* parent)
@@ -94,7 +99,8 @@ void DemoZeitnahme::takt() {
                 if (a.fruehstart >= 0 && a.fruehstart <= jetzt) {
                     const qint64 zeit = a.fruehstart;
                     a.fruehstart = -1;
-                    if (s.strom) emit rundeErfasst(a.bahn, static_cast<qint32>(zeit));
+                    if (s.strom && !frei(s, a))
+                        emit rundeErfasst(a.bahn, static_cast<qint32>(zeit));
                 }
             }
         } else {
@@ -124,6 +130,7 @@ void DemoZeitnahme::takt() {
                     if (!faellig) break;
                     const qint64 zeit = faellig->naechste;
                     faellig->naechste = zeit + rundenZeit(*faellig);
+                    if (frei(s, *faellig)) continue;
                     emit rundeErfasst(faellig->bahn, static_cast<qint32>(zeit));
                     if (!m_aktiv) return;
                 }

@@ -6,6 +6,7 @@
 // caution, end) is read through a query the start-up hands in.
 
 #include <QVector>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <random>
@@ -24,6 +25,7 @@ public:
         bool laeuft = false;  // a run is on (countdown, racing or after-run)
         bool gruen = false;   // the light is green
         bool strom = true;    // the lanes have power (off during caution)
+        std::array<bool, 7> frei{};  // index = lane: nobody drives there (no car runs)
     };
     // One simulated car.
     struct Auto {

@@ -4,9 +4,20 @@
 
 #include "Uhr.h"
 
-QVector<int> RennLaufBelegung::Gruppen(int anzahl, int spuren) {
+QVector<int> RennLaufBelegung::Gruppen(int anzahl, int spuren, bool ausgleichen) {
     QVector<int> gruppen(std::max(0, anzahl), 0);
     const int proGruppe = std::max(1, spuren);
+    if (ausgleichen && anzahl > 0) {
+        const int anzahlGruppen = (anzahl + proGruppe - 1) / proGruppe;
+        const int basis = anzahl / anzahlGruppen;
+        const int groesser = anzahl % anzahlGruppen;
+        int i = 0;
+        for (int g = anzahlGruppen; g >= 1; --g) {
+            const int groesse = basis + (anzahlGruppen - g < groesser ? 1 : 0);
+            for (int k = 0; k < groesse; ++k) gruppen[i++] = g;
+        }
+        return gruppen;
+    }
     int g = 1;
     int c = 0;
     for (int i = anzahl - 1; i >= 0; --i) {

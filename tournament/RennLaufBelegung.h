@@ -23,9 +23,11 @@ public:
         QString autoName;
     };
 
-    // Group of each of anzahl entrants in grid order on spuren lanes: from the last row up,
-    // spuren rows per group, so the fastest qualifiers form the highest group.
-    static QVector<int> Gruppen(int anzahl, int spuren);
+    // Group of each of anzahl entrants in grid order on spuren lanes, the fastest qualifiers
+    // (first rows) in the highest group. Classic: from the last row up, spuren rows per group,
+    // the rest in the highest. ausgleichen: as few groups, whose sizes differ by one at most,
+    // the larger ones on top (5 on 4 lanes: 3 + 2; 10 on 4: 4 + 3 + 3).
+    static QVector<int> Gruppen(int anzahl, int spuren, bool ausgleichen = false);
 
     // The heat strings of a group of n entrants for the rotation string (its length is the lane
     // count L): max(L, n) heats, each a rotation of the first by one to the left. With zufall

@@ -1,5 +1,7 @@
 #include "Turnier.h"
 
+#include <QDir>
+
 #include "Ansage.h"
 #include "Datenbank.h"
 #include "DebugLog.h"
@@ -23,11 +25,6 @@ namespace {
 const H::Element gesperrt[] = {H::Grenze,     H::Command2,  H::Command3,  H::Command4,
                                H::Command5,   H::Command6,  H::Option1_0, H::Option1_1,
                                H::ZeitRunden, H::cbRAuswahl};
-// Shown in the interface window's title while a tournament run is loaded.
-const char* const kAktiv = QT_TRANSLATE_NOOP("Turnier", "SLOT Rennen aktiv!");
-// The two captions of the qualification and race buttons that decide what a click does.
-const char* const kQualiStarten = QT_TRANSLATE_NOOP("Turnier", "Quali starten");
-const char* const kRennenStarten = QT_TRANSLATE_NOOP("Turnier", "Rennen starten");
 }  // namespace
 
 Turnier::Turnier(Rennablauf& ablauf, Hauptanzeige& anzeige, QObject* parent)
@@ -40,6 +37,13 @@ Turnier::Turnier(Rennablauf& ablauf, Hauptanzeige& anzeige, QObject* parent)
     m_timer1->setInterval(1000);
     connect(m_timer1, &UhrTimer::timeout, this, &Turnier::Timer1_Timer);
     m_ablauf.setzeTurnier(this);
+    // A run that begins or ends locks or frees the record: the dialog looks again.
+    connect(&m_anzeige, &Hauptanzeige::geaendert, this, [this](Hauptanzeige::Element e) {
+        if (e == H::Command2 && m_offen) emit zustandGeaendert();
+    });
+    connect(&m_ablauf, &Rennablauf::leerlauf, this, [this] {
+        if (m_offen) emit zustandGeaendert();
+    });
     grundzustand();
 }
 
@@ -69,8 +73,14 @@ void Turnier::grundzustand() {
     m_pauseOffen = false;
     m_gruppe = {0, 0};
     m_lauf = {0, 0};
+    m_geladen = {};
+    m_gewertet = {};
+    m_verwerfen = false;
+    ++m_ladung;
     m_qualiListe.clear();
     m_qualiPos = 0;
+    m_qualiLauf = {};
+    m_phasenTurnier = -1;
     m_timer1->stop();
 }
 
@@ -81,6 +91,20 @@ void Turnier::setze(Element e, const char* quelle, bool enabled) {
 QString Turnier::caption(Element e) const {
     const Zustand& z = m_elemente[e];
     return z.quelle ? tr(z.quelle) : z.text;
+}
+
+bool Turnier::istEnabled(Element e) const {
+    if (!m_elemente[e].enabled) return false;
+    switch (e) {
+        case Navigator:
+        case Command2:
+        case Command3:
+        case Command4:
+        case Command13:
+            return !m_ablauf.beschaeftigt();
+        default:
+            return true;
+    }
 }
 
 void Turnier::setzeEnabled(Element e, bool an) { m_elemente[e].enabled = an; }
@@ -104,6 +128,9 @@ void Turnier::SlotRennenStart() {
     for (H::Element e : gesperrt) m_anzeige.setEnabled(e, false);
     if (!m_offen) {
         m_offen = true;
+        const RennZustand& z = m_leitung.zustand();
+        m_vorher = {z.RennModus, z.Option1,     z.ZeitRunden,  z.Grenze,
+                    z.RennArt,   z.AktRennName, z.RZeitAnsage, z.StromImCountdown};
         grundzustand();
         const Einstellungen& e = m_leitung.einstellungen();
         m_pausen = {QString::number(e.PauseVorStint), QString::number(e.PauseNachStint),
@@ -116,7 +143,15 @@ void Turnier::SlotRennenStart() {
 }
 
 bool Turnier::beenden() {
-    if (!m_leitung.rueckfrage().frage(tr("Soll das Rennen beendet werden?"))) return false;
+    Rueckfrage& r = m_leitung.rueckfrage();
+    if (m_ablauf.beschaeftigt()) {
+        // Its end belongs to the tournament: qualifying result or heat.
+        r.meldung(
+            tr("Ein Lauf des Turniers ist noch nicht zu Ende. Bitte erst den Lauf "
+               "beenden."));
+        return false;
+    }
+    if (!r.frage(tr("Soll das Turnier beendet werden?"))) return false;
     ++m_sitzung;
     m_offen = false;
     m_timer1->stop();
@@ -124,12 +159,20 @@ bool Turnier::beenden() {
     m_anzeige.setEnabled(H::Command7, true);
     RennZustand& z = m_leitung.zustand();
     z.SlotRennenPhase.clear();
-    m_leitung.setzeGrenze(QStringLiteral("5"));
-    m_leitung.Option1_Click(1);
-    z.AktRennName = QStringLiteral("Training");
-    z.RennArt = QStringLiteral("Training");
-    z.StromImCountdown = 1;
+    m_leitung.setzeFreieBahnen({});
+    // The settings the runs changed (debounce, start time, pauses), then the main window as it
+    // was before the tournament: mode, ranking, unit and limit that belong together.
     m_leitung.speicher().HoleRegWerte(m_leitung.einstellungen());
+    const Hauptfenster& v = m_vorher;
+    m_leitung.cbRAuswahl_Click(v.RennModus);
+    if (z.Option1 != v.Option1) m_leitung.Option1_Click(v.Option1);
+    m_leitung.setzeZeitRunden(v.ZeitRunden);
+    m_leitung.setzeGrenze(v.Grenze);
+    z.RennArt = v.RennArt;
+    z.AktRennName = v.AktRennName;
+    z.StromImCountdown = v.StromImCountdown;
+    m_leitung.setzeRZeitAnsage(v.RZeitAnsage);
+    m_anzeige.setVisible(H::lblWeiter, false);
     m_leitung.hardware().SetzeFormCaption(QString());
     grundzustand();
     emit zustandGeaendert();
@@ -150,7 +193,19 @@ void Turnier::ladeTurniere(qint64 rowid) {
         if (m_turniere.at(i).rowid == rowid) m_aktuell = i;
 }
 
+void Turnier::endePhase() {
+    grundzustand();
+    RennZustand& z = m_leitung.zustand();
+    z.SlotRennenPhase.clear();
+    m_leitung.setzeFreieBahnen({});
+    m_anzeige.setEnabled(H::Command2, false);
+    m_anzeige.setVisible(H::lblWeiter, false);
+    m_leitung.hardware().SetzeFormCaption(QString());
+}
+
 void Turnier::zeigeAktuelles() {
+    // Qualification and heats belong to their tournament: shown no more, they are over.
+    if (m_phasenTurnier >= 0 && aktuell().rowid != m_phasenTurnier) endePhase();
     m_eingabe = m_aktuell >= 0 ? m_turniere.at(m_aktuell) : SlotRennen{};
     m_sortierung = TurnierDaten::Sortierung::Eingabe;
     // Entrants that have qualified can be grouped without driving the qualification again.
@@ -176,6 +231,13 @@ void Turnier::setzeEingabe(const SlotRennen& r) {
 void Turnier::geheZu(int index) {
     if (m_modus != Modus::Keiner || !m_elemente[Navigator].enabled) return;
     if (index < 0 || index >= m_turniere.size()) return;
+    if (!istEnabled(Navigator)) {
+        if (index != m_aktuell)
+            m_leitung.rueckfrage().meldung(
+                tr("Während eines Laufs bleibt sein Rennen gewählt. Bitte erst den Lauf beenden."));
+        emit zustandGeaendert();
+        return;
+    }
     m_aktuell = index;
     zeigeAktuelles();
 }
@@ -186,7 +248,7 @@ bool Turnier::oeffne(const QString& serie, const QString& name) {
         if (r.RennSerie.compare(serie, Qt::CaseInsensitive) == 0 &&
             r.RennName.compare(name, Qt::CaseInsensitive) == 0) {
             geheZu(i);
-            return m_aktuell == i;
+            return true;
         }
     }
     return false;
@@ -213,7 +275,7 @@ void Turnier::beendeBearbeitung() {
 }
 
 void Turnier::Command2_Click() {
-    if (!m_elemente[Command2].enabled) return;
+    if (!istEnabled(Command2)) return;
     if (m_modus == Modus::Neu) return speichere();
     if (m_modus != Modus::Keiner) return;
     SlotRennen neu;
@@ -223,12 +285,13 @@ void Turnier::Command2_Click() {
     neu.optionZeit = true;
     neu.Spuren = std::min<int>(4, std::max<int>(1, m_leitung.einstellungen().AnzBahnen));
     neu.QualiSpur = std::min(2, neu.Spuren);
+    neu.gruppenAusgleichen = true;
     m_eingabe = neu;
     beginneBearbeitung(Modus::Neu, Command2);
 }
 
 void Turnier::Command3_Click() {
-    if (!m_elemente[Command3].enabled) return;
+    if (!istEnabled(Command3)) return;
     if (m_modus == Modus::Kopieren) return speichere();
     if (m_modus != Modus::Keiner) return;
     m_eingabe.rowid = -1;
@@ -237,7 +300,7 @@ void Turnier::Command3_Click() {
 }
 
 void Turnier::Command4_Click() {
-    if (!m_elemente[Command4].enabled) return;
+    if (!istEnabled(Command4)) return;
     if (m_modus == Modus::Aendern) return speichere();
     if (m_modus != Modus::Keiner || m_aktuell < 0) return;
     beginneBearbeitung(Modus::Aendern, Command4);
@@ -297,7 +360,13 @@ void Turnier::speichere() {
 }
 
 void Turnier::Command13_Click() {
-    if (!m_elemente[Command13].enabled || m_aktuell < 0) return;
+    if (!m_elemente[Command13].enabled || !m_elemente[SeiteStammdaten].enabled || m_aktuell < 0)
+        return;
+    if (!istEnabled(Command13)) {
+        m_leitung.rueckfrage().meldung(
+            tr("Während eines Laufs kann sein Rennen nicht gelöscht werden."));
+        return;
+    }
     Rueckfrage& r = m_leitung.rueckfrage();
     if (!r.frage(tr("Soll %1 gelöscht werden?").arg(aktuell().RennName))) return;
     if (m_daten.hatErgebnisse(schluessel()) &&
@@ -306,351 +375,6 @@ void Turnier::Command13_Click() {
     if (!m_daten.loesche(m_turniere.at(m_aktuell))) return melde(tr("Löschen"));
     ladeTurniere(-1);
     zeigeAktuelles();
-}
-
-// ---- entrants
-
-void Turnier::FahrerHinzufuegen(const QString& fahrer, const QString& autoName) {
-    if (fahrer.isEmpty() || autoName.isEmpty()) return;
-    m_belegung.append({fahrer, autoName});
-    emit zustandGeaendert();
-}
-
-void Turnier::BelegungLoeschen(int index) {
-    if (index < 0 || index >= m_belegung.size()) return;
-    m_belegung.remove(index);
-    emit zustandGeaendert();
-}
-
-void Turnier::Command20_Click() {
-    if (m_aktuell < 0 || !kannStarten("In Qualifikation übernehmen")) return;
-    if (m_belegung.isEmpty() && m_daten.hatErgebnisse(schluessel()) &&
-        !m_leitung.rueckfrage().frage(
-            tr("Die Liste ist leer. Sollen alle Teilnehmer mit ihren Ergebnissen gelöscht "
-               "werden?")))
-        return;
-    if (!m_daten.uebernehme(schluessel(), m_belegung)) return melde(tr("Übernehmen"));
-    FahrerSortieren(TurnierDaten::Sortierung::Eingabe);
-}
-
-void Turnier::Command1_Click(const QString& fahrer, const QString& autoName) {
-    if (m_aktuell < 0 || fahrer.isEmpty() || autoName.isEmpty()) return;
-    if (!m_daten.fuegeTeilnehmerEin(schluessel(), fahrer, autoName)) return melde(tr("Hinzufügen"));
-    emit tabellenGeaendert();
-}
-
-QVector<TurnierDaten::Teilnehmer> Turnier::teilnehmer() {
-    return m_daten.teilnehmer(schluessel(), m_sortierung);
-}
-
-void Turnier::FahrerSortieren(TurnierDaten::Sortierung art) {
-    m_sortierung = art;
-    emit tabellenGeaendert();
-}
-
-void Turnier::Command6_Click() { FahrerSortieren(TurnierDaten::Sortierung::Quali); }
-
-void Turnier::Command10_Click() {
-    if (!m_elemente[Command10].enabled) return;
-    FahrerSortieren(TurnierDaten::Sortierung::Gruppe);
-    setzeEnabled(Command8, !m_gestartet);
-    emit zustandGeaendert();
-}
-
-void Turnier::Command9_Click() {
-    if (!m_elemente[Command9].enabled || m_aktuell < 0) return;
-    QVector<qint64> rowids;
-    for (const auto& t : teilnehmer()) rowids << t.rowid;
-    if (!m_daten.setzeGruppen(rowids,
-                              RennLaufBelegung::Gruppen(int(rowids.size()), aktuell().Spuren)))
-        return melde(tr("Gruppen"));
-    emit tabellenGeaendert();
-}
-
-// ---- qualification
-
-void Turnier::Command7_Click() {
-    if (!m_elemente[Command7].enabled || m_aktuell < 0 || !kannStarten("Quali")) return;
-    if (m_elemente[Command7].quelle == kQualiStarten) {
-        m_qualiListe.clear();
-        for (const auto& t : teilnehmer()) m_qualiListe << t.rowid;
-        m_qualiPos = 0;
-        if (m_qualiListe.isEmpty()) return;
-        setzeEnabled(Command9, true);
-        setzeEnabled(Command10, true);
-    }
-    if (m_qualiPos >= m_qualiListe.size()) return;
-    QualiStarten();
-}
-
-void Turnier::QualiStarten() {
-    Rennleitung& l = m_leitung;
-    RennZustand& z = l.zustand();
-    Einstellungen& e = l.einstellungen();
-    const qint64 rowid = m_qualiListe.value(m_qualiPos, -1);
-    TurnierDaten::Teilnehmer fahrer;
-    for (const auto& t : m_daten.teilnehmer(schluessel(), m_sortierung))
-        if (t.rowid == rowid) fahrer = t;
-    if (fahrer.rowid < 0) return;
-
-    l.Option1_Click(1);
-    e.StartZeitBei = 0;
-    z.SlotRennenPhase = QStringLiteral("Quali");
-    l.setzeGrenze(aktuell().QualiZeit);
-    l.setzeZeitRunden(aktuell().optionZeit ? 1 : 0);
-    z.AktRennName = schluessel();
-    z.RennArt = QStringLiteral("Quali");
-    e.PrellZeit = qint16(aktuell().TriggerZeit.toInt());
-    l.setzeRZeitAnsage(1);
-    setze(Command7, QT_TR_NOOP("Naechster"), true);
-    l.hardware().SetzeFormCaption(tr(kAktiv));
-    if (!m_daten.ladeQuali(fahrer.fahrer, fahrer.autoName, aktuell().QualiSpur))
-        melde(tr("Qualifikation"));
-    l.MyInit();
-    m_anzeige.setEnabled(H::Command2, true);
-    emit zustandGeaendert();
-    emit hauptfensterZeigen();
-}
-
-void Turnier::NaechsterQualiLauf() {
-    const qint64 rowid = m_qualiListe.value(m_qualiPos, -1);
-    const SlotWerte* p = m_leitung.GetSlotAnzeigeFromBahn(aktuell().QualiSpur);
-    if (rowid >= 0 &&
-        !m_daten.speichereQuali(rowid, p->ReturnRunden(), p->ReturnSchnellsteRundenZeit(),
-                                p->ReturnSchnellsteRunde()))
-        melde(tr("Qualifikation"));
-    ++m_qualiPos;
-    if (m_qualiPos >= m_qualiListe.size()) {
-        setze(Command7, kQualiStarten, true);
-        m_leitung.zustand().SlotRennenPhase.clear();
-        FahrerSortieren(TurnierDaten::Sortierung::Gruppe);
-    }
-    emit tabellenGeaendert();
-    emit zustandGeaendert();
-    emit dialogZeigen();
-}
-
-// ---- heats
-
-void Turnier::setzeZufall(bool an) {
-    if (!m_elemente[cZufall].enabled) return;
-    m_zufall = an;
-    emit zustandGeaendert();
-}
-
-void Turnier::Command8_Click() {
-    if (!m_elemente[Command8].enabled || m_aktuell < 0) return;
-    RennLaeufeBelegen();
-    WertungSortieren();
-    GruppeUndLaufBestimmen();
-    const bool belegt = m_daten.maxGruppe(schluessel()) > 0;
-    setzeEnabled(Command11, belegt);
-    if (!belegt)
-        m_leitung.rueckfrage().meldung(
-            tr("Keine Rennläufe belegt: bitte zuerst die Gruppen vorbelegen."));
-    emit zustandGeaendert();
-}
-
-void Turnier::RennLaeufeBelegen() {
-    const QString rotation = SpurWechsel::LaufMatrix(m_leitung.speicher(), aktuell().Spuren);
-    QStringList log;
-    const bool ok =
-        m_daten.belegeLaeufe(schluessel(), rotation, m_zufall ? &m_leitung.uhr() : nullptr, &log);
-    for (const QString& zeile : log) SchreibeDebug(zeile);
-    if (!ok) melde(tr("Rennläufe belegen"));
-    emit tabellenGeaendert();
-}
-
-void Turnier::GruppeUndLaufBestimmen() {
-    m_gruppe[1] = std::max(1, m_daten.maxGruppe(schluessel()));
-    m_lauf[1] = std::max(1, m_daten.maxLauf(schluessel(), 1));
-    emit zustandGeaendert();
-}
-
-QString Turnier::gruppeText() const {
-    return tr("Gruppe : %1 von : %2").arg(m_gruppe[0]).arg(m_gruppe[1]);
-}
-
-QString Turnier::laufText() const { return tr("Lauf : %1 von : %2").arg(m_lauf[0]).arg(m_lauf[1]); }
-
-void Turnier::setzePausen(const std::array<QString, 3>& texte) {
-    m_pausen = texte;
-    emit zustandGeaendert();
-}
-
-void Turnier::Command11_Click() {
-    if (!m_elemente[Command11].enabled || !kannStarten("Rennlauf")) return;
-    if (m_elemente[Command11].quelle == kRennenStarten)
-        RennStart();
-    else
-        NaechsterRennLauf();
-}
-
-void Turnier::RennStart() {
-    Einstellungen& e = m_leitung.einstellungen();
-    e.PauseVorStint = qint16(m_pausen[0].toInt());
-    e.PauseNachStint = qint16(m_pausen[1].toInt());
-    e.PauseZwischenStint = qint16(m_pausen[2].toInt());
-    m_anzeige.setCaption(H::lblWeiter, tr("Rennstart! Alle fertig? Dann Start drücken."));
-    m_anzeige.setVisible(H::lblWeiter, true);
-    for (Element el : {Command8, cZufall, SeiteStammdaten, SeiteTeilnehmer, Navigator, Command7})
-        setzeEnabled(el, false);
-    const QString datum = Formate::DatumKurz(m_leitung.uhr().jetzt());
-    if (m_modus == Modus::Keiner) m_eingabe.Renndatum = datum;
-    if (m_aktuell >= 0) m_turniere[m_aktuell].Renndatum = datum;
-    if (!m_daten.setzeRenndatum(aktuell(), datum)) melde(tr("Renndatum"));
-    RennenStarten();
-}
-
-void Turnier::RennenStarten() {
-    Rennleitung& l = m_leitung;
-    RennZustand& z = l.zustand();
-    m_lauf[0] = m_gruppe[0] = 1;
-    GruppeUndLaufBestimmen();
-    m_gestartet = true;
-    z.SlotRennenPhase = QStringLiteral("Rennen");
-    l.setzeGrenze(aktuell().Dauer);
-    // Heats count Dauer in the tournament's unit, as the qualification does.
-    l.setzeZeitRunden(aktuell().optionZeit ? 1 : 0);
-    l.Option1_Click(0);
-    l.einstellungen().StartZeitBei = 1;
-    z.AktRennName = schluessel();
-    z.RennArt = QStringLiteral("Rennen");
-    z.StromImCountdown = 1;
-    l.einstellungen().PrellZeit = qint16(aktuell().TriggerZeit.toInt());
-    l.setzeRZeitAnsage(0);
-    setze(Command11, QT_TR_NOOP("Naechster Rennlauf"), true);
-    m_command11Gruen = true;
-    l.hardware().SetzeFormCaption(tr(kAktiv));
-    ladeLauf(1, 1);
-    emit zustandGeaendert();
-    emit hauptfensterZeigen();
-}
-
-void Turnier::ladeLauf(int gruppe, int lauf) {
-    if (!m_daten.ladeLauf(schluessel(), gruppe, lauf)) melde(tr("Rennlauf laden"));
-    m_leitung.MyInit();
-    m_anzeige.setEnabled(H::Command2, true);
-}
-
-void Turnier::RennLaufAuswerten() {
-    m_anzeige.setEnabled(H::Command2, false);
-    // The heat's laps and times as the engine counted them, whatever the database is doing.
-    if (!m_daten.schreibeErgebnisse(schluessel(), m_gruppe[0], m_lauf[0], m_leitung.rangliste()))
-        melde(tr("Rennlauf auswerten"));
-    emit tabellenGeaendert();
-    WertungSortieren();
-    if (m_gruppe[0] == m_gruppe[1] && m_lauf[0] == m_lauf[1]) {
-        setze(Command11, kRennenStarten, false);
-    } else {
-        m_countdown = m_leitung.einstellungen().PauseZwischenStint;
-        m_pauseOffen = true;
-        if (m_autostart) m_timer1->start();
-    }
-    emit zustandGeaendert();
-    emit dialogZeigen();
-}
-
-void Turnier::setzeAutostart(bool an) {
-    m_autostart = an;
-    // Ticked in the pause after a heat: the countdown to the next heat starts now.
-    if (an && m_pauseOffen && !m_timer1->isActive()) m_timer1->start();
-    if (!an) m_timer1->stop();
-    emit zustandGeaendert();
-}
-
-void Turnier::setzeAutostartCaption(const char* quelle, const QString& text) {
-    m_elemente[chkAutoStart].quelle = quelle;
-    m_elemente[chkAutoStart].text = text;
-    emit zustandGeaendert();
-}
-
-void Turnier::Timer1_Timer() {
-    if (m_countdown != 0) {
-        --m_countdown;
-        setzeAutostartCaption(nullptr, (m_countdown == 1 ? tr("%1 Sekunde") : tr("%1 Sekunden"))
-                                           .arg(m_countdown));
-        return;
-    }
-    // A run started by hand meanwhile is left alone.
-    if (m_ablauf.beschaeftigt()) {
-        m_timer1->stop();
-        setzeAutostartCaption(QT_TR_NOOP("Autostart"));
-        return;
-    }
-    NaechsterRennLauf();
-}
-
-void Turnier::NaechsterRennLauf() {
-    if (m_imNaechsten || !m_gestartet) return;
-    m_timer1->stop();
-    m_pauseOffen = false;
-    setzeAutostartCaption(QT_TR_NOOP("Autostart"));
-    m_leitung.zustand().StromImCountdown = m_autostart ? 1 : 0;
-
-    const int gruppeVorher = m_gruppe[0];
-    const int laufVorher = m_lauf[0];
-    const int laeufeVorher = m_lauf[1];
-    ++m_lauf[0];
-    bool neueGruppe = false;
-    if (m_lauf[1] < m_lauf[0]) {
-        neueGruppe = true;
-        ++m_gruppe[0];
-        if (m_gruppe[1] >= m_gruppe[0]) {
-            m_lauf[1] = m_daten.maxLauf(schluessel(), m_gruppe[0]);
-            m_lauf[0] = 1;
-        }
-    }
-    if (m_gruppe[0] > m_gruppe[1]) {
-        // Past the last heat: nothing left to load.
-        m_gruppe[0] = gruppeVorher;
-        m_lauf[0] = laufVorher;
-        m_lauf[1] = laeufeVorher;
-        setze(Command11, kRennenStarten, false);
-        emit zustandGeaendert();
-        return;
-    }
-    ladeLauf(m_gruppe[0], m_lauf[0]);
-    emit zustandGeaendert();
-    emit hauptfensterZeigen();
-
-    if (neueGruppe) {
-        m_anzeige.setCaption(H::lblWeiter, tr("Neue Gruppe! Weiter mit START."));
-        m_anzeige.setVisible(H::lblWeiter, true);
-        return;
-    }
-    m_imNaechsten = true;
-    const quint64 sitzung = m_sitzung;
-    Rennleitung& l = m_leitung;
-    m_anzeige.setCaption(H::lblWeiter, tr("Startaufstellung"));
-    m_anzeige.setVisible(H::lblWeiter, true);
-    bool weiter = true;
-    for (int n = l.einstellungen().PauseVorStint; n >= 0 && weiter; --n) {
-        // The user may start by hand or end the evening during the wait.
-        weiter = l.uhr().Warte(1) && sitzung == m_sitzung && m_anzeige.istVisible(H::lblWeiter) &&
-                 !m_ablauf.beschaeftigt();
-        if (!weiter) break;
-        if (n < 6) l.ansage().SprachAusgabe(QString::number(n));
-        if (n == 5 && l.einstellungen().BahnStrom == 1)
-            l.hardware().SchalteLPT(QStringLiteral("BahnAlle"), 0);
-        m_anzeige.setCaption(H::lblWeiter, Nachlauf::nochSekunden(n));
-    }
-    m_imNaechsten = false;
-    if (weiter && m_anzeige.istVisible(H::lblWeiter)) m_ablauf.StarteErfassung();
-}
-
-void Turnier::Command14_Click() {
-    if (!m_elemente[Command14].enabled) return;
-    Rueckfrage& r = m_leitung.rueckfrage();
-    if (!r.frage(tr("Soll der Rennlauf wiederholt werden?"))) return;
-    if (m_lauf[0] <= 0) {
-        r.meldung(tr("Keine Wiederholung möglich."));
-        return;
-    }
-    --m_lauf[0];
-    // After the last heat the race button was switched off: the repeat needs it again.
-    if (m_gestartet) setze(Command11, QT_TR_NOOP("Naechster Rennlauf"), true);
-    emit zustandGeaendert();
 }
 
 // ---- standings and report
@@ -665,12 +389,15 @@ QString Turnier::HtmlAusgabe() {
     QString fehler;
     const QString pfad =
         TurnierBericht::schreibe(m_daten, aktuell(), m_leitung.einstellungen().ltfPfad, &fehler);
-    if (pfad.isEmpty())
-        m_leitung.rueckfrage().meldung(tr("HTML Ausgabe nicht möglich: %1").arg(fehler));
-    else
-        emit berichtGeschrieben(pfad);
     FahrerSortieren(TurnierDaten::Sortierung::Gruppe);
     m_label2.clear();
+    if (pfad.isEmpty()) {
+        m_leitung.rueckfrage().meldung(tr("HTML Ausgabe nicht möglich: %1").arg(fehler));
+    } else {
+        // Where it is stays in view, whether the browser opens it or not.
+        m_label2 = tr("HTML Ausgabe: %1").arg(QDir::toNativeSeparators(pfad));
+        emit berichtGeschrieben(pfad);
+    }
     emit zustandGeaendert();
     return pfad;
 }

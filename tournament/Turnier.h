@@ -53,14 +53,17 @@ public:
     Rennleitung& leitung() { return m_leitung; }
     // In the interface language.
     QString caption(Element e) const;
-    bool istEnabled(Element e) const { return m_elemente[e].enabled; }
+    // While a run is on the track its tournament stays the one shown: moving, editing and
+    // deleting wait until it is over.
+    bool istEnabled(Element e) const;
 
     // ---- opening and closing
     // The main window's tournament button: locks its race controls and shows the dialog.
     void SlotRennenStart();
     bool istOffen() const { return m_offen; }
-    // Closing the dialog: asks "Soll das Rennen beendet werden?"; on yes the main window gets
-    // its controls and settings back. False when the dialog stays open.
+    // Closing the dialog: not while a run is on; asks "Soll das Turnier beendet werden?"; on
+    // yes the main window gets its controls, settings, mode and limit of before the tournament
+    // back. False when the dialog stays open.
     bool beenden();
 
     // ---- the tournament record
@@ -70,9 +73,9 @@ public:
     const SlotRennen& eingabe() const { return m_eingabe; }
     void setzeEingabe(const SlotRennen& r);
     bool bearbeitet() const { return m_modus != Modus::Keiner; }
-    // Moves to a tournament (only while no edit is going on).
+    // Moves to a tournament (only while no edit is going on; during a run it says why not).
     void geheZu(int index);
-    // Moves to the tournament with this series and name; false when there is none.
+    // geheZu for the tournament with this series and name; false when there is none.
     bool oeffne(const QString& serie, const QString& name);
     void Command2_Click();   // Neu / Speichern
     void Command3_Click();   // Kopieren / Speichern
@@ -82,11 +85,13 @@ public:
 
     // ---- entrants
     const QVector<RennLaufBelegung::Teilnehmer>& belegung() const { return m_belegung; }
+    // A driver once per list.
     void FahrerHinzufuegen(const QString& fahrer, const QString& autoName);
     void BelegungLoeschen(int index);
-    // "In Qualifikation übernehmen".
+    // "In Qualifikation übernehmen": the list as entrants. With entrants there already it asks
+    // whether to add the new ones ("Neue Teilnehmer hinzufügen") or to replace all ("Alle neu").
     void Command20_Click();
-    // One entrant straight into the table (Combo1/Combo2).
+    // One entrant straight into the table (Combo1/Combo2); a driver once per tournament.
     void Command1_Click(const QString& fahrer, const QString& autoName);
     // The entrants in the grid's current order.
     QVector<TurnierDaten::Teilnehmer> teilnehmer();
@@ -113,21 +118,26 @@ public:
     void Command11_Click();
     void RennLaufAuswerten() override;
     void NaechsterRennLauf();
-    void Command14_Click();  // Lauf wiederholen
+    // Lauf wiederholen: during a heat it asks and abandons it (nothing of it is scored, the
+    // same heat starts again); afterwards the last scored heat is the next one loaded.
+    void Command14_Click();
     bool autostart() const { return m_autostart; }
     void setzeAutostart(bool an);
     // Counters: index 0 current, 1 total.
     int gruppe(int i) const { return m_gruppe[size_t(i)]; }
     int lauf(int i) const { return m_lauf[size_t(i)]; }
-    QString gruppeText() const;  // "Gruppe : x von : y"
-    QString laufText() const;    // "Lauf : x von : y"
+    // "Gruppe x von y", "Lauf x von y"; before the race start the number of groups and the
+    // heats of group 1.
+    QString gruppeText() const;
+    QString laufText() const;
     bool command11Gruen() const { return m_command11Gruen; }
     bool rennenGestartet() const { return m_gestartet; }
 
     // ---- standings and report
     void WertungSortieren();
     QString label2() const { return m_label2; }
-    // Writes the report and announces it (berichtGeschrieben); the path, empty on an error.
+    // Writes the report and announces it (berichtGeschrieben); label2 then says where it is.
+    // The path, empty on an error.
     QString HtmlAusgabe();
 
 signals:
@@ -139,6 +149,28 @@ signals:
 
 private:
     enum class Modus { Keiner, Neu, Kopieren, Aendern };
+    // What the main window showed when the tournament was opened.
+    struct Hauptfenster {
+        int RennModus = 0;
+        int Option1 = 1;
+        int ZeitRunden = 1;
+        QString Grenze;
+        QString RennArt;
+        QString AktRennName;
+        int RZeitAnsage = 0;
+        int StromImCountdown = 1;
+    };
+    // A heat of the schedule; 0 = none.
+    struct LaufNr {
+        int gruppe = 0;
+        int lauf = 0;
+        bool operator==(const LaufNr&) const = default;
+    };
+    // The qualifying run on the track: whose result it is and on which lane.
+    struct QualiLauf {
+        qint64 rowid = -1;
+        int spur = 0;
+    };
     struct Zustand {
         const char* quelle = nullptr;  // German caption, translated when read; else text
         QString text;
@@ -157,9 +189,23 @@ private:
     void RennStart();
     void RennenStarten();
     void ladeLauf(int gruppe, int lauf);
+    // The counters so that the next heat loaded is this one.
+    void setzeZaehlerVor(LaufNr lauf);
+    // The qualification is over, or left: nothing of it can be started any more.
+    void endeQuali();
+    // A tournament whose qualification or heats were going on is no longer the current one.
+    void endePhase();
     void Timer1_Timer();
     void setzeAutostartCaption(const char* quelle, const QString& text = QString());
     bool pruefeEingabe();
+    // False, with the reason, for a name that cannot be an entrant.
+    bool pruefeTeilnehmer(const QString& fahrer);
+    // Shown in the interface window's title while a tournament run is loaded.
+    static constexpr const char* kAktiv = QT_TRANSLATE_NOOP("Turnier", "SLOT Rennen aktiv!");
+    // The two captions of the qualification and race buttons that decide what a click does.
+    static constexpr const char* kQualiStarten = QT_TRANSLATE_NOOP("Turnier", "Quali starten");
+    static constexpr const char* kRennenStarten = QT_TRANSLATE_NOOP("Turnier", "Rennen starten");
+
     // The saved tournament the evening works on (the inputs may be in an edit meanwhile).
     const SlotRennen& aktuell() const;
     QString schluessel() const { return aktuell().schluessel(); }
@@ -172,6 +218,7 @@ private:
 
     std::array<Zustand, ElementAnzahl> m_elemente;
     bool m_offen = false;
+    Hauptfenster m_vorher;
     QVector<SlotRennen> m_turniere;
     int m_aktuell = -1;
     int m_lesezeichen = -1;
@@ -193,6 +240,12 @@ private:
     bool m_gestartet = false;
     bool m_imNaechsten = false;
     bool m_pauseOffen = false;  // a heat is scored, the next one not loaded yet
-    quint64 m_sitzung = 0;      // counts closings: a countdown of an ended evening stops
+    LaufNr m_geladen;           // the heat in positionen: its run's laps go to it
+    LaufNr m_gewertet;          // the last heat scored
+    bool m_verwerfen = false;   // the heat on the track was abandoned: it is not scored
+    quint64 m_ladung = 0;       // counts loads: a countdown to a heat no longer loaded stops
+    QualiLauf m_qualiLauf;
+    qint64 m_phasenTurnier = -1;  // rowid of the tournament whose qualification or heats run
+    quint64 m_sitzung = 0;        // counts closings: a countdown of an ended evening stops
     QString m_label2;
 };

@@ -1,9 +1,13 @@
 #include "TurnierBericht.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QSqlRecord>
 
+#include "Ausgabepfad.h"
 #include "Ergebnisdateien.h"
 #include "Formate.h"
 #include "TurnierDaten.h"
@@ -54,7 +58,15 @@ QString TurnierBericht::dateiName(const QString& ltfPfad, const SlotRennen& renn
     static const QRegularExpression verboten(QStringLiteral("[/\\\\:*?\"<>|]"));
     QString name = rennen.RennSerie + QLatin1Char('-') + rennen.RennName;
     name.replace(verboten, QStringLiteral("_"));
-    return ltfPfad + name + QStringLiteral(".htm");
+    QString praefix = Ausgabepfad::praefix(ltfPfad);
+    if (praefix.isEmpty()) {
+        // No output folder: the documents folder rather than wherever the program was started.
+        QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (ordner.isEmpty() || !QDir(ordner).exists()) ordner = QDir::homePath();
+        praefix = ordner + QLatin1Char('/');
+    }
+    // The browser needs the whole path.
+    return QFileInfo(praefix + name + QStringLiteral(".htm")).absoluteFilePath();
 }
 
 QStringList TurnierBericht::zeilen(TurnierDaten& daten, const SlotRennen& r) {
@@ -92,7 +104,7 @@ QStringList TurnierBericht::zeilen(TurnierDaten& daten, const SlotRennen& r) {
     z << QStringLiteral("<body><center>");
 
     tabellenKopf(z, 7, QStringLiteral("Wertung"),
-                 {QStringLiteral("<td><b>Plat</b>z</td>"), QStringLiteral("<td><b>Fahrer</b></td>"),
+                 {QStringLiteral("<td><b>Platz</b></td>"), QStringLiteral("<td><b>Fahrer</b></td>"),
                   QStringLiteral("<td><b>Auto</b></td>"), QStringLiteral("<td><b>Gruppe</b></td>"),
                   QStringLiteral("<td><b>Runden</b></td>"), QStringLiteral("<td><b>Zeit</b></td>"),
                   QStringLiteral("<td><b>Schnellste Runde</b></td>")});
@@ -150,7 +162,9 @@ QStringList TurnierBericht::zeilen(TurnierDaten& daten, const SlotRennen& r) {
             leerzeile(z, QStringLiteral("-"));
             leerzeile(z, QStringLiteral(" "));
         }
-        if (spur <= 0 || runden <= 0) continue;
+        // Heats not driven yet and the free lanes' placeholders are no results.
+        if (spur <= 0 || runden <= 0 || l.value(4).toString() == TurnierDaten::platzhalter())
+            continue;
         z << QStringLiteral("<tr>    ");
         z << zelle(l.value(4).toString()) << zelle(l.value(5).toString())
           << zelle(QString::number(gruppe)) << zelle(QString::number(lauf))

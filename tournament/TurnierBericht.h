@@ -12,8 +12,9 @@ class TurnierBericht {
 public:
     // The page's lines (without line ends).
     static QStringList zeilen(TurnierDaten& daten, const SlotRennen& rennen);
-    // ltfPfad (a prefix, as for the result files) + series "-" name ".htm", with the characters
-    // a file name cannot hold replaced by "_".
+    // ltfPfad (a prefix, as for the result files; empty: the documents folder) + series "-"
+    // name ".htm", with the characters a file name cannot hold replaced by "_"; always the
+    // whole path.
     static QString dateiName(const QString& ltfPfad, const SlotRennen& rennen);
     // Writes the page (an existing file is replaced); the path, or empty with the reason.
     static QString schreibe(TurnierDaten& daten, const SlotRennen& rennen, const QString& ltfPfad,

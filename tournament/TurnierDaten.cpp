@@ -58,8 +58,8 @@ QVector<SlotRennen> TurnierDaten::turniere() {
     QVector<SlotRennen> liste;
     for (const QSqlRecord& z : lese(QStringLiteral(
              "select rowid, RennName, RennSerie, Strecke, QualiZeit, Dauer, TriggerZeit, "
-             "Renndatum, RennTyp, Spuren, QualiSpur, StartOption from slotrennen order by "
-             "rowid"))) {
+             "Renndatum, RennTyp, Spuren, QualiSpur, StartOption, GruppenAusgleich from "
+             "slotrennen order by rowid"))) {
         SlotRennen r;
         r.rowid = z.value(0).toLongLong();
         r.RennName = z.value(1).toString();
@@ -74,6 +74,7 @@ QVector<SlotRennen> TurnierDaten::turniere() {
         r.Spuren = std::clamp(z.value(9).toInt(), 1, 6);
         r.QualiSpur = std::clamp(z.value(10).toInt(), 1, 6);
         r.StartOption = z.value(11).toString() == QLatin1String("1");
+        r.gruppenAusgleichen = z.value(12).toString() == QLatin1String("1");
         liste.append(r);
     }
     return liste;
@@ -90,7 +91,8 @@ QVariantList eingaben(const SlotRennen& r) {
             r.optionZeit ? QStringLiteral("Runden") : QStringLiteral("Zeit"),
             QString::number(r.Spuren),
             QString::number(r.QualiSpur),
-            r.StartOption ? QStringLiteral("1") : QStringLiteral("0")};
+            r.StartOption ? QStringLiteral("1") : QStringLiteral("0"),
+            r.gruppenAusgleichen ? QStringLiteral("1") : QStringLiteral("0")};
 }
 }  // namespace
 
@@ -98,7 +100,8 @@ bool TurnierDaten::fuegeEin(SlotRennen& r) {
     QSqlQuery q(m_db.db());
     bool ok = q.prepare(QStringLiteral(
         "insert into slotrennen (RennName, RennSerie, Strecke, QualiZeit, Dauer, TriggerZeit, "
-        "RennTyp, Spuren, QualiSpur, StartOption) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        "RennTyp, Spuren, QualiSpur, StartOption, GruppenAusgleich) values (?, ?, ?, ?, ?, ?, "
+        "?, ?, ?, ?, ?)"));
     if (ok) {
         for (const QVariant& w : eingaben(r)) q.addBindValue(w);
         ok = q.exec();
@@ -117,7 +120,8 @@ bool TurnierDaten::aendere(const SlotRennen& r) {
     werte << r.rowid;
     return fuehreAus(QStringLiteral("update slotrennen set RennName=?, RennSerie=?, Strecke=?, "
                                     "QualiZeit=?, Dauer=?, TriggerZeit=?, RennTyp=?, Spuren=?, "
-                                    "QualiSpur=?, StartOption=? where rowid=?"),
+                                    "QualiSpur=?, StartOption=?, GruppenAusgleich=? where "
+                                    "rowid=?"),
                      werte);
 }
 
@@ -153,10 +157,11 @@ QString TurnierDaten::teilnehmerSql(Sortierung s) {
         "select RennName, Fahrer, Auto, QualiR, QualiZ as \"Quali Z\", QualiSR, Gruppe, rowid "
         "from slotrennenfahrer where RennName=? order by ");
     switch (s) {
+        // Without a qualifying result an entrant is slower than anyone who drove.
         case Sortierung::Quali:
-            return basis + QStringLiteral("qualiz, qualisr, qualir, rowid");
+            return basis + QStringLiteral("qualiz is null, qualiz, qualisr, qualir, rowid");
         case Sortierung::Gruppe:
-            return basis + QStringLiteral("gruppe, qualiz, qualisr, qualir, rowid");
+            return basis + QStringLiteral("gruppe, qualiz is null, qualiz, qualisr, qualir, rowid");
         case Sortierung::Eingabe:
             break;
     }
@@ -174,15 +179,31 @@ QVector<TurnierDaten::Teilnehmer> TurnierDaten::teilnehmer(const QString& schlue
 }
 
 bool TurnierDaten::uebernehme(const QString& schluessel,
-                              const QVector<RennLaufBelegung::Teilnehmer>& liste) {
-    return inTransaktion([&] {
-        if (!fuehreAus(QStringLiteral("delete from slotrennenfahrer where rennname=?"),
-                       {schluessel}))
+                              const QVector<RennLaufBelegung::Teilnehmer>& liste, bool alleNeu,
+                              QStringList* doppelt) {
+    QStringList ausgelassen;
+    const bool ok = inTransaktion([&] {
+        if (alleNeu && !fuehreAus(QStringLiteral("delete from slotrennenfahrer where rennname=?"),
+                                  {schluessel}))
             return false;
-        for (const auto& t : liste)
+        for (const auto& t : liste) {
+            if (istTeilnehmer(schluessel, t.fahrer)) {
+                ausgelassen << t.fahrer;
+                continue;
+            }
             if (!fuegeTeilnehmerEin(schluessel, t.fahrer, t.autoName)) return false;
+        }
         return true;
     });
+    if (doppelt) *doppelt = ok ? ausgelassen : QStringList();
+    return ok;
+}
+
+bool TurnierDaten::istTeilnehmer(const QString& schluessel, const QString& fahrer) {
+    return m_db.wert(QStringLiteral("select count(*) from slotrennenfahrer where rennname=? and "
+                                    "fahrer=?"),
+                     {schluessel, fahrer})
+               .toInt() > 0;
 }
 
 bool TurnierDaten::fuegeTeilnehmerEin(const QString& schluessel, const QString& fahrer,
@@ -221,10 +242,11 @@ bool TurnierDaten::belegeLaeufe(const QString& schluessel, const QString& rotati
                 .toInt();
         for (int g = 1; g <= gruppen; ++g) {
             QVector<RennLaufBelegung::Teilnehmer> gruppe;
-            const QVector<QSqlRecord> zeilen =
-                lese(QStringLiteral("select fahrer, auto from slotrennenfahrer where rennname=? "
-                                    "and gruppe=? order by qualiz, qualisr, qualir, rowid"),
-                     {schluessel, g});
+            const QVector<QSqlRecord> zeilen = lese(
+                QStringLiteral("select fahrer, auto from slotrennenfahrer where rennname=? "
+                               "and gruppe=? order by qualiz is null, qualiz, qualisr, qualir, "
+                               "rowid"),
+                {schluessel, g});
             if (!m_fehler.isEmpty()) return false;
             for (const QSqlRecord& z : zeilen)
                 gruppe.append({z.value(0).toString(), z.value(1).toString()});
@@ -272,8 +294,9 @@ bool TurnierDaten::schreibeErgebnisse(const QString& schluessel, int gruppe, int
     return inTransaktion([&] {
         for (const PositionsZeile& b : bahnen)
             if (!fuehreAus(QStringLiteral("update slotrennenlauf set runden=?, Zeit=? where "
-                                          "rennname=? and gruppe=? and lauf=? and spur=?"),
-                           {b.runden, b.gesamt, schluessel, gruppe, lauf, b.bahn}))
+                                          "rennname=? and gruppe=? and lauf=? and spur=? and "
+                                          "fahrer<>?"),
+                           {b.runden, b.gesamt, schluessel, gruppe, lauf, b.bahn, platzhalter()}))
                 return false;
         return true;
     });
@@ -284,7 +307,8 @@ bool TurnierDaten::schreibeErgebnisse(const QString& schluessel, int gruppe, int
 QString TurnierDaten::wertungSql() {
     return QStringLiteral(
         "select Fahrer, Auto, Gruppe, sum(Runden) as GesamtRunden, sum(Zeit) as GesamtZeit from "
-        "slotrennenlauf where rennname=? and runden>0 group by fahrer, auto, gruppe "
+        "slotrennenlauf where rennname=? and runden>0 and fahrer<>'Dummy' "
+        "group by fahrer, auto, gruppe "
         "order by sum(Runden) desc, sum(Zeit)");
 }
 
@@ -310,26 +334,44 @@ QString TurnierDaten::GetSchnellsteRunde(const QString& schluessel, const QStrin
 
 // ---- hand-over to the race engine
 
-bool TurnierDaten::ladeQuali(const QString& fahrer, const QString& autoName, int spur) {
-    return fuehreAus(QStringLiteral("update positionen set fahrer='Dummy', auto='Dummy'")) &&
+namespace {
+QVector<int> alleAusser(const QVector<int>& besetzt) {
+    QVector<int> frei;
+    for (int b = 1; b <= 6; ++b)
+        if (!besetzt.contains(b)) frei << b;
+    return frei;
+}
+}  // namespace
+
+bool TurnierDaten::ladeQuali(const QString& fahrer, const QString& autoName, int spur,
+                             QVector<int>* frei) {
+    if (frei) *frei = alleAusser({spur});
+    return fuehreAus(QStringLiteral("update positionen set fahrer=?, auto=?"),
+                     {platzhalter(), platzhalter()}) &&
            fuehreAus(QStringLiteral("update positionen set fahrer=?, auto=? where bahn=?"),
                      {fahrer, autoName, spur});
 }
 
-bool TurnierDaten::ladeLauf(const QString& schluessel, int gruppe, int lauf) {
-    if (!fuehreAus(
-            QStringLiteral("update positionen set platz=0, fahrer='Dummy', auto='Dummy', Runden=0, "
-                           "Gesamt=999999, schnellsterunde=999, schnellste=999999, aktrunde=0")))
+bool TurnierDaten::ladeLauf(const QString& schluessel, int gruppe, int lauf, QVector<int>* frei) {
+    if (frei) *frei = alleAusser({});
+    if (!fuehreAus(QStringLiteral("update positionen set platz=0, fahrer=?, auto=?, Runden=0, "
+                                  "Gesamt=999999, schnellsterunde=999, schnellste=999999, "
+                                  "aktrunde=0"),
+                   {platzhalter(), platzhalter()}))
         return false;
     const QVector<QSqlRecord> zeilen =
         lese(QStringLiteral("select fahrer, auto, spur from slotrennenlauf where rennname=? and "
-                            "gruppe=? and lauf=? and spur<>0 order by spur"),
-             {schluessel, gruppe, lauf});
+                            "gruppe=? and lauf=? and spur<>0 and fahrer<>? order by spur"),
+             {schluessel, gruppe, lauf, platzhalter()});
     if (!m_fehler.isEmpty()) return false;
-    for (const QSqlRecord& z : zeilen)
+    QVector<int> besetzt;
+    for (const QSqlRecord& z : zeilen) {
         if (!fuehreAus(QStringLiteral("update positionen set fahrer=?, auto=? where bahn=?"),
                        {z.value(0), z.value(1), z.value(2)}))
             return false;
+        besetzt << z.value(2).toInt();
+    }
+    if (frei) *frei = alleAusser(besetzt);
     return true;
 }
 

@@ -29,6 +29,9 @@ struct SlotRennen {
     int Spuren = 4;
     int QualiSpur = 2;
     bool StartOption = false;
+    // "Gruppen ausgleichen": group sizes differ by one at most; else every group but the
+    // highest is filled to the lane count.
+    bool gruppenAusgleichen = false;
 
     // Series, a blank and name: the name of the tournament in the other tables.
     QString schluessel() const { return RennSerie + QLatin1Char(' ') + RennName; }
@@ -66,8 +69,13 @@ public:
     // ---- entrants
     QVector<Teilnehmer> teilnehmer(const QString& schluessel, Sortierung s);
     static QString teilnehmerSql(Sortierung s);  // one bound value: the key
-    // Replaces the entrants of the key by the pairs, in one transaction.
-    bool uebernehme(const QString& schluessel, const QVector<RennLaufBelegung::Teilnehmer>& liste);
+    // The pairs as entrants of the key, in one transaction: alleNeu replaces the entrants (and
+    // their results) by them; otherwise those whose driver is an entrant already are left out
+    // and named in doppelt.
+    bool uebernehme(const QString& schluessel, const QVector<RennLaufBelegung::Teilnehmer>& liste,
+                    bool alleNeu = true, QStringList* doppelt = nullptr);
+    // The driver is an entrant of the key (names compared as the database compares them).
+    bool istTeilnehmer(const QString& schluessel, const QString& fahrer);
     bool fuegeTeilnehmerEin(const QString& schluessel, const QString& fahrer,
                             const QString& autoName);
     bool speichereQuali(qint64 rowid, double runden, double zeit, double runde);
@@ -95,10 +103,13 @@ public:
                                const QString& autoName);
 
     // ---- hand-over to the race engine
-    // Every lane "Dummy", then driver and car on the qualifying lane.
-    bool ladeQuali(const QString& fahrer, const QString& autoName, int spur);
+    // The name of a free lane's placeholder in positionen and the schedule.
+    static QString platzhalter() { return QStringLiteral("Dummy"); }
+    // Every lane "Dummy", then driver and car on the qualifying lane. frei: the other lanes.
+    bool ladeQuali(const QString& fahrer, const QString& autoName, int spur, QVector<int>* frei);
     // Every lane reset to a placeholder, then the drivers of heat lauf of group gruppe.
-    bool ladeLauf(const QString& schluessel, int gruppe, int lauf);
+    // frei: the lanes no entrant drives in that heat.
+    bool ladeLauf(const QString& schluessel, int gruppe, int lauf, QVector<int>* frei);
 
     // ---- master data
     QStringList fahrerNamen();

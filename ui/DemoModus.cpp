@@ -12,7 +12,8 @@ DemoModus::DemoModus(Rennleitung& leitung, QObject* parent)
       m_zeitnahme(new DemoZeitnahme(leitung.uhr(), leitung.einstellungen(), this)) {
     RennZustand* z = &leitung.zustand();
     m_zeitnahme->setzeStrecke([z] {
-        return DemoZeitnahme::Strecke{z->RennenLaeuft, z->AmpelPhase == 6, !z->ChaosAktiv};
+        return DemoZeitnahme::Strecke{z->RennenLaeuft, z->AmpelPhase == 6, !z->ChaosAktiv,
+                                      z->FreieBahn};
     });
     Rennleitung* l = &leitung;
     connect(

@@ -319,6 +319,8 @@ QByteArray LiveStand::standJson() const {
         if (index < 0 || index >= 6 || gezeigt[index]) continue;
         gezeigt[index] = true;
         const SlotWerte& w = m_leitung.panel(index);
+        // A lane nobody drives (a tournament's free lane) is no part of the standings.
+        if (m_leitung.istFreieBahn(w.ReturnBahn())) continue;
         if (!erster) erster = &w;
         QJsonObject b;
         b[QStringLiteral("platz")] = w.ReturnPosition();

@@ -1,6 +1,7 @@
 #include "ProgrammRueckfrage.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "DiaWeiter.h"
 
@@ -15,6 +16,16 @@ bool ProgrammRueckfrage::frage(const QString& text) {
 
 void ProgrammRueckfrage::frageZurueckziehen() {
     if (m_frage) m_frage->reject();
+}
+
+int ProgrammRueckfrage::wahl(const QString& text, const QStringList& knoepfe) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Pistorelle"), text,
+                    QMessageBox::NoButton, m_eltern);
+    QList<QAbstractButton*> gewaehlt;
+    for (const QString& k : knoepfe) gewaehlt << box.addButton(k, QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.exec();
+    return int(gewaehlt.indexOf(box.clickedButton()));
 }
 
 void ProgrammRueckfrage::meldung(const QString& text) {

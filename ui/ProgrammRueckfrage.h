@@ -15,6 +15,7 @@ public:
     void setzeEltern(QWidget* eltern) { m_eltern = eltern; }
 
     bool frage(const QString& text) override;
+    int wahl(const QString& text, const QStringList& knoepfe) override;
     void meldung(const QString& text) override;
     void hinweis(const QString& text) override;
     void zeitnahmeMeldung(const QString& text, bool ersetzen) override;

@@ -1,11 +1,13 @@
 #include "TurnierFenster.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QUrl>
 
 #include "DebugLog.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
+#include "Rueckfrage.h"
 #include "SpurWechsel.h"
 #include "Turnier.h"
 #include "diaSlotRennen.h"
@@ -28,10 +30,12 @@ TurnierFenster::TurnierFenster(Rennablauf& ablauf, Hauptanzeige& anzeige, frmMai
         m_hauptfenster.raise();
         m_hauptfenster.activateWindow();
     });
-    connect(t, &Turnier::berichtGeschrieben, this, [this](const QString& pfad) {
-        if (m_berichtOeffnen && !QDesktopServices::openUrl(QUrl::fromLocalFile(pfad)))
-            SchreibeDebug(QStringLiteral("HTML Ausgabe: kann ") + pfad +
-                          QStringLiteral(" nicht öffnen"));
+    connect(t, &Turnier::berichtGeschrieben, this, [this, a](const QString& pfad) {
+        if (!m_berichtOeffnen || QDesktopServices::openUrl(QUrl::fromLocalFile(pfad))) return;
+        SchreibeDebug(QStringLiteral("HTML Ausgabe: kann ") + pfad + QStringLiteral(" nicht öffnen"));
+        a->leitung().rueckfrage().meldung(
+            tr("Die HTML Ausgabe steht in %1. Sie lässt sich nicht im Browser öffnen.")
+                .arg(QDir::toNativeSeparators(pfad)));
     });
 }
 

@@ -356,9 +356,9 @@ bool diaAuto2Fahrer::speichereAuto() {
                        {t(1), t(3), t(2), t(5), t(4)}))
             return false;
         nummer = m_db.wert(QStringLiteral("select max(nummer) from autos")).toInt();
-    } else if (!fuehreAus(QStringLiteral(
-                              "update autos set name=?, Bemerkung=?, Bildlink=? where nummer=?"),
-                          {t(1), t(2), t(4), nummer})) {
+    } else if (!fuehreAus(QStringLiteral("update autos set name=?, Bemerkung=?, Bildlink=?, "
+                                         "LangName=? where nummer=?"),
+                          {t(1), t(2), t(4), t(5), nummer})) {
         return false;
     }
     m_bearbeitetAuto = false;

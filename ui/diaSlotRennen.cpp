@@ -28,6 +28,7 @@
 #include "Rennablauf.h"
 #include "Rennleitung.h"
 #include "Turnier.h"
+#include "ZeitSpalte.h"
 
 using T = Turnier;
 
@@ -40,6 +41,16 @@ QString autoName(const QComboBox* c) {
     const QVariant gespeichert = c->currentData();
     return gespeichert.isValid() ? gespeichert.toString() : c->currentText();
 }
+
+// The same for the car list.
+QString autoName(const QListWidget* l) {
+    const QListWidgetItem* e = l->currentItem();
+    if (!e) return QString();
+    const QVariant gespeichert = e->data(Qt::UserRole);
+    return gespeichert.isValid() ? gespeichert.toString() : e->text();
+}
+
+QString text(const QListWidget* l) { return l->currentItem() ? l->currentItem()->text() : QString(); }
 }  // namespace
 
 diaSlotRennen::diaSlotRennen(Turnier& turnier, QWidget* parent)
@@ -47,6 +58,7 @@ diaSlotRennen::diaSlotRennen(Turnier& turnier, QWidget* parent)
     setObjectName(QStringLiteral("diaSlotRennen"));
     setWindowTitle(tr("Slot Rennen"));
     setModal(false);
+    m_zeitSpalte = new ZeitSpalte(this);
     m_seiten = new QTabWidget(this);
     m_seiten->addTab(baueRennSeite(), tr("Rennen"));
     m_seiten->addTab(baueFahrerSeite(), tr("Fahrer", "page of all entrants"));
@@ -119,11 +131,19 @@ QWidget* diaSlotRennen::baueRennSeite() {
     form->addRow(tr(namen[1]), Text1[1]);
     form->addRow(tr(namen[0]), Text1[0]);
     form->addRow(tr(namen[2]), Text1[2]);
+    // The unit follows the option Zeit / Runden.
     auto* quali = new QHBoxLayout;
     quali->addWidget(Text1[3]);
-    quali->addWidget(new QLabel(tr("Minute(n)"), seite));
+    lblQualiEinheit = new QLabel(seite);
+    lblQualiEinheit->setObjectName(QStringLiteral("lblQualiEinheit"));
+    quali->addWidget(lblQualiEinheit);
     form->addRow(tr(namen[3]), quali);
-    form->addRow(tr(namen[4]), Text1[4]);
+    auto* dauer = new QHBoxLayout;
+    dauer->addWidget(Text1[4]);
+    lblDauerEinheit = new QLabel(seite);
+    lblDauerEinheit->setObjectName(QStringLiteral("lblDauerEinheit"));
+    dauer->addWidget(lblDauerEinheit);
+    form->addRow(tr(namen[4]), dauer);
     form->addRow(tr(namen[5]), Text1[5]);
 
     auto* art = new QHBoxLayout;
@@ -159,6 +179,13 @@ QWidget* diaSlotRennen::baueRennSeite() {
     Check1->setToolTip(tr("Wichtig wenn keine Stromabschaltung vorhandn ist."));
     connect(Check1, &QCheckBox::toggled, this, &diaSlotRennen::eingabeGeaendert);
     form->addRow(QString(), Check1);
+    chkGruppenAusgleich = new QCheckBox(tr("Gruppen ausgleichen"), seite);
+    chkGruppenAusgleich->setObjectName(QStringLiteral("chkGruppenAusgleich"));
+    chkGruppenAusgleich->setToolTip(
+        tr("Alle Gruppen gleich groß, höchstens ein Fahrer Unterschied. Aus: jede Gruppe "
+           "außer der schnellsten hat so viele Fahrer wie Spuren."));
+    connect(chkGruppenAusgleich, &QCheckBox::toggled, this, &diaSlotRennen::eingabeGeaendert);
+    form->addRow(QString(), chkGruppenAusgleich);
 
     auto* knoepfe = new QHBoxLayout;
     const Knopfaktion aktionen[] = {
@@ -180,18 +207,25 @@ QWidget* diaSlotRennen::baueRennSeite() {
 
 QWidget* diaSlotRennen::baueFahrerSeite() {
     auto* seite = new QWidget(this);
-    cobFahrer = new QComboBox(seite);
-    cobAuto = new QComboBox(seite);
+    // Lists, as a double click in either adds the pair.
+    cobFahrer = new QListWidget(seite);
+    cobFahrer->setObjectName(QStringLiteral("cobFahrer"));
+    cobAuto = new QListWidget(seite);
+    cobAuto->setObjectName(QStringLiteral("cobAuto"));
     cobFahrer->addItems(m_turnier.daten().fahrerNamen());
-    cobFahrer->setCurrentIndex(-1);
-    cobAuto->addItem(tr("ohne"), kOhne);
-    connect(cobFahrer, &QComboBox::currentIndexChanged, this, [this] { fuelleAutos(false); });
+    cobFahrer->setCurrentRow(-1);
+    fuelleAutos(false);
+    connect(cobFahrer, &QListWidget::currentRowChanged, this, [this] { fuelleAutos(false); });
+    const auto hinzufuegen = [this] {
+        m_turnier.FahrerHinzufuegen(text(cobFahrer), autoName(cobAuto));
+    };
+    connect(cobFahrer, &QListWidget::itemDoubleClicked, this, hinzufuegen);
+    connect(cobAuto, &QListWidget::itemDoubleClicked, this, hinzufuegen);
     auto* alle = new QPushButton(tr("Alle anzeigen"), seite);
     connect(alle, &QPushButton::clicked, this, [this] { fuelleAutos(true); });
     auto* hinzu = new QPushButton(tr("Fahrer und Auto hinzufügen"), seite);
     hinzu->setObjectName(QStringLiteral("comFAHinzufuegen"));
-    connect(hinzu, &QPushButton::clicked, this,
-            [this] { m_turnier.FahrerHinzufuegen(cobFahrer->currentText(), autoName(cobAuto)); });
+    connect(hinzu, &QPushButton::clicked, this, hinzufuegen);
     lbFahrerBelegung = new QListWidget(seite);
     lbAutoBelegung = new QListWidget(seite);
     connect(lbFahrerBelegung, &QListWidget::currentRowChanged, lbAutoBelegung,
@@ -220,11 +254,14 @@ QWidget* diaSlotRennen::baueFahrerSeite() {
 
     auto* wahl = new QGridLayout;
     wahl->addWidget(new QLabel(tr("Fahrer"), seite), 0, 0);
-    wahl->addWidget(cobFahrer, 0, 1);
-    wahl->addWidget(new QLabel(tr("Auto"), seite), 1, 0);
+    wahl->addWidget(new QLabel(tr("Auto"), seite), 0, 1);
+    wahl->addWidget(cobFahrer, 1, 0);
     wahl->addWidget(cobAuto, 1, 1);
-    wahl->addWidget(alle, 1, 2);
-    wahl->addWidget(hinzu, 2, 1);
+    auto* wahlKnoepfe = new QHBoxLayout;
+    wahlKnoepfe->addWidget(hinzu);
+    wahlKnoepfe->addWidget(alle);
+    wahlKnoepfe->addStretch(1);
+    wahl->addLayout(wahlKnoepfe, 2, 0, 1, 2);
     auto* listen = new QHBoxLayout;
     listen->addWidget(lbFahrerBelegung);
     listen->addWidget(lbAutoBelegung);
@@ -237,7 +274,7 @@ QWidget* diaSlotRennen::baueFahrerSeite() {
     direkt->addWidget(Combo2, 1);
     direkt->addWidget(Command1);
     auto* spalte = new QVBoxLayout(seite);
-    spalte->addLayout(wahl);
+    spalte->addLayout(wahl, 1);
     spalte->addLayout(listen, 1);
     spalte->addLayout(listenKnoepfe);
     spalte->addWidget(new QLabel(tr("Direkt in die Qualifikation:"), seite));
@@ -249,11 +286,14 @@ void diaSlotRennen::fuelleAutos(bool alle) {
     cobAuto->clear();
     if (alle)
         cobAuto->addItems(m_turnier.daten().autoNamen());
-    else if (cobFahrer->currentIndex() < 0)
-        cobAuto->addItem(tr("ohne"), kOhne);
-    else
-        cobAuto->addItems(m_turnier.daten().autosVon(cobFahrer->currentText()));
-    cobAuto->setCurrentIndex(cobAuto->count() > 0 ? 0 : -1);
+    else if (cobFahrer->currentRow() >= 0)
+        cobAuto->addItems(m_turnier.daten().autosVon(text(cobFahrer)));
+    // No driver chosen, or no car at all: "ohne".
+    if (cobAuto->count() == 0) {
+        auto* ohne = new QListWidgetItem(tr("ohne"), cobAuto);
+        ohne->setData(Qt::UserRole, kOhne);
+    }
+    cobAuto->setCurrentRow(cobAuto->count() > 0 ? 0 : -1);
 }
 
 QWidget* diaSlotRennen::baueQualiSeite() {
@@ -361,6 +401,7 @@ void diaSlotRennen::eingabeGeaendert() {
     }
     r.QualiSpur = std::min(r.QualiSpur, r.Spuren);
     r.StartOption = Check1->isChecked();
+    r.gruppenAusgleichen = chkGruppenAusgleich->isChecked();
     m_turnier.setzeEingabe(r);
 }
 
@@ -389,6 +430,9 @@ void diaSlotRennen::spiegele() {
         Text1[i]->setReadOnly(!frei);
     }
     Option1[r.optionZeit ? 0 : 1]->setChecked(true);
+    const QString einheit = r.optionZeit ? tr("Minute(n)") : tr("Runde(n)");
+    lblQualiEinheit->setText(einheit);
+    lblDauerEinheit->setText(einheit);
     // No more lanes than the track has; the qualifying lane among the lanes used.
     const int anzBahnen = std::clamp<int>(m_turnier.leitung().einstellungen().AnzBahnen, 1, 6);
     for (int i = 0; i < 6; ++i) {
@@ -398,13 +442,14 @@ void diaSlotRennen::spiegele() {
         Option3[size_t(i)]->setChecked(i + 1 == r.QualiSpur);
     }
     for (auto* w : {static_cast<QWidget*>(Option1[0]), static_cast<QWidget*>(Option1[1]),
-                    static_cast<QWidget*>(Check1)})
+                    static_cast<QWidget*>(Check1), static_cast<QWidget*>(chkGruppenAusgleich)})
         w->setEnabled(frei);
     for (int i = 0; i < 6; ++i) {
         Option2[size_t(i)]->setEnabled(frei);
         Option3[size_t(i)]->setEnabled(frei);
     }
     Check1->setChecked(r.StartOption);
+    chkGruppenAusgleich->setChecked(r.gruppenAusgleichen);
 
     lbFahrerBelegung->clear();
     lbAutoBelegung->clear();
@@ -459,7 +504,18 @@ void diaSlotRennen::spiegeleTabellen() {
                 if (felder.fieldName(i) == QLatin1String(spalte))
                     m->setHeaderData(i, Qt::Horizontal, tr(spalte));
     }
-    for (QTableView* v : findChildren<QTableView*>()) v->resizeColumnsToContents();
+    // Times are kept in milliseconds: the grids show seconds.
+    static const QStringList zeiten = {QStringLiteral("Quali Z"), QStringLiteral("Zeit"),
+                                       QStringLiteral("GesamtZeit")};
+    for (QTableView* v : findChildren<QTableView*>()) {
+        if (const auto* m = qobject_cast<const QSqlQueryModel*>(v->model())) {
+            const QSqlRecord felder = m->record();
+            for (int i = 0; i < felder.count(); ++i)
+                v->setItemDelegateForColumn(
+                    i, zeiten.contains(felder.fieldName(i)) ? m_zeitSpalte : nullptr);
+        }
+        v->resizeColumnsToContents();
+    }
 }
 
 void diaSlotRennen::closeEvent(QCloseEvent* e) {

@@ -21,6 +21,7 @@ class QSqlQueryModel;
 class QTabWidget;
 class QHBoxLayout;
 class QTableView;
+class ZeitSpalte;
 
 class diaSlotRennen : public QDialog {
     Q_OBJECT
@@ -58,8 +59,9 @@ private:
     std::array<QRadioButton*, 6> Option2{};
     std::array<QRadioButton*, 6> Option3{};
     QCheckBox* Check1 = nullptr;
-    QComboBox* cobFahrer = nullptr;
-    QComboBox* cobAuto = nullptr;
+    QCheckBox* chkGruppenAusgleich = nullptr;
+    QListWidget* cobFahrer = nullptr;
+    QListWidget* cobAuto = nullptr;
     QListWidget* lbFahrerBelegung = nullptr;
     QListWidget* lbAutoBelegung = nullptr;
     QComboBox* Combo1 = nullptr;
@@ -71,6 +73,9 @@ private:
     QLabel* lblGruppe = nullptr;
     QLabel* lblLauf = nullptr;
     QLabel* Label2 = nullptr;
+    QLabel* lblQualiEinheit = nullptr;
+    QLabel* lblDauerEinheit = nullptr;
+    ZeitSpalte* m_zeitSpalte = nullptr;
     QSqlQueryModel* m_teilnehmer = nullptr;
     QSqlQueryModel* m_laeufe = nullptr;
     QSqlQueryModel* m_wertung = nullptr;

@@ -27,4 +27,14 @@ bool ReplayAusgabe::frage(const QString& text) {
     return m_ja;
 }
 
+int ReplayAusgabe::wahl(const QString& text, const QStringList& knoepfe) {
+    const int i = int(knoepfe.indexOf(m_wahl));
+    // One line per event: the question's paragraphs run on.
+    zeile(QStringLiteral("choose"), QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')) +
+                                        QStringLiteral(" [") + knoepfe.join(QLatin1Char('|')) +
+                                        QStringLiteral("] -> ") +
+                                        (i >= 0 ? m_wahl : QStringLiteral("Abbrechen")));
+    return i;
+}
+
 void ReplayAusgabe::meldung(const QString& text) { zeile(QStringLiteral("message"), text); }

@@ -218,6 +218,8 @@ bool ReplayLauf::fuehreAus(const SzenarioBefehl& b) {
         l.setzeRZeitAnsage(int(b.zahl(0)));
     } else if (n == QLatin1String("answer")) {
         m_ausgabe->setzeAntwort(b.argumente.at(0) == QLatin1String("yes"));
+    } else if (n == QLatin1String("choose")) {
+        m_ausgabe->setzeWahl(b.argumente.at(0));
     } else if (n == QLatin1String("start") || n == QLatin1String("stop")) {
         m_ablauf->Command2_Click();
     } else if (n == QLatin1String("lap")) {
@@ -267,7 +269,8 @@ QString ReplayLauf::schalteDemo(const SzenarioBefehl& b) {
         Rennleitung* l = m_leitung.get();
         RennZustand* z = &l->zustand();
         m_demo->setzeStrecke([z] {
-            return DemoZeitnahme::Strecke{z->RennenLaeuft, z->AmpelPhase == 6, !z->ChaosAktiv};
+            return DemoZeitnahme::Strecke{z->RennenLaeuft, z->AmpelPhase == 6, !z->ChaosAktiv,
+                                      z->FreieBahn};
         });
         // The same wiring as a real interface's laps.
         connect(m_demo.get(), &Zeitnahme::rundeErfasst, this,

@@ -1,5 +1,6 @@
 #include "ReplayTurnier.h"
 
+#include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -22,7 +23,7 @@ const QStringList befehle = {
     QStringLiteral("heats"),          QStringLiteral("autostart"),
     QStringLiteral("repeat"),         QStringLiteral("report"),
     QStringLiteral("end-tournament"), QStringLiteral("delete-tournament"),
-    QStringLiteral("query"),
+    QStringLiteral("query"),          QStringLiteral("entrant-direct"),
 };
 }  // namespace
 
@@ -33,7 +34,12 @@ ReplayTurnier::ReplayTurnier(Rennablauf& ablauf, Hauptanzeige& anzeige, ReplayAu
       m_turnier(std::make_unique<Turnier>(ablauf, anzeige)) {
     QObject::connect(
         m_turnier.get(), &Turnier::berichtGeschrieben, m_turnier.get(),
-        [this](const QString& pfad) { m_ausgabe.zeile(QStringLiteral("file"), pfad); });
+        [this](const QString& pfad) {
+            // Inside the folder the runner was started in: the same line on every machine.
+            const QString relativ = QDir::current().relativeFilePath(pfad);
+            m_ausgabe.zeile(QStringLiteral("file"),
+                            relativ.startsWith(QLatin1String("..")) ? pfad : relativ);
+        });
 }
 
 ReplayTurnier::~ReplayTurnier() = default;
@@ -68,6 +74,8 @@ QString ReplayTurnier::fuehreAus(const SzenarioBefehl& b) {
     if (n == QLatin1String("entrant")) {
         if (a.size() != 2) return QStringLiteral("entrant: FAHRER AUTO erwartet");
         t.FahrerHinzufuegen(a.at(0), a.at(1));
+    } else if (n == QLatin1String("entrant-direct")) {
+        t.Command1_Click(a.at(0), a.at(1));
     } else if (n == QLatin1String("entrants-take")) {
         t.Command20_Click();
     } else if (n == QLatin1String("quali")) {
@@ -130,6 +138,9 @@ QString ReplayTurnier::neu(const SzenarioBefehl& b) {
             r.Spuren = z;
         } else if (schluessel == QLatin1String("qualilane") && zahl && z >= 1 && z <= 6) {
             r.QualiSpur = z;
+        } else if (schluessel == QLatin1String("groups") &&
+                   (wert == QLatin1String("even") || wert == QLatin1String("classic"))) {
+            r.gruppenAusgleichen = wert == QLatin1String("even");
         } else {
             t.Command5_Click();
             return QStringLiteral("tournament new: unbekannte Angabe \"%1\"").arg(a.at(i));

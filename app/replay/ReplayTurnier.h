@@ -1,6 +1,7 @@
 #pragma once
 // The tournament commands of the replay runner: the lane change and the buttons of the
 // tournament dialog, on the real tournament logic ("tournament new ...", "entrant ...",
+// "entrant-direct ...",
 // "quali", "heats", "report", ...), and "query SQL" to print rows of the tables.
 
 #include <QString>

@@ -132,7 +132,8 @@ private slots:
                                << "nummer langid textinhalt";
         QTest::newRow("slotrennen") << "slotrennen"
                                     << "RennName RennSerie Strecke QualiZeit Dauer TriggerZeit "
-                                       "Renndatum RennTyp Spuren QualiSpur StartOption";
+                                       "Renndatum RennTyp Spuren QualiSpur StartOption "
+                                       "GruppenAusgleich";
         QTest::newRow("slotrennenfahrer") << "slotrennenfahrer"
                                           << "RennName Fahrer Auto QualiR QualiZ QualiSR Gruppe";
         QTest::newRow("slotrennenlauf") << "slotrennenlauf"

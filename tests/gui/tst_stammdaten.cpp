@@ -85,7 +85,7 @@ private slots:
                  QStringLiteral("Mitglied 7"));
         QVERIFY(m_db->wert("select mitglied from fahrer where nummer<>?", {anna}).toString().isEmpty());
 
-        // Cars; an update keeps the long name.
+        // Cars; the long name edited under "Ändern" is stored.
         for (const char* name : {"Porsche 917", "Ferrari 312"}) {
             d.cmdAutoNeu()->click();
             d.txtAuto(1)->setText(QString::fromUtf8(name));
@@ -99,7 +99,7 @@ private slots:
         d.txtAuto(2)->setText("Bemerkung");
         d.cmdAutoAendern()->click();
         QCOMPARE(m_db->wert("select LangName from autos where nummer=?", {porsche}).toString(),
-                 QStringLiteral("lang"));
+                 QStringLiteral("anders"));
         QCOMPARE(m_db->wert("select Bemerkung from autos where nummer=?", {porsche}).toString(),
                  QStringLiteral("Bemerkung"));
 

@@ -139,6 +139,9 @@ private slots:
     // Groups and heats in the tables, the qualification order, counters and questions.
     void turnierAbend() {
         Ablaufumgebung u;
+        // The main window stands at R-Runden, 7 laps, when the tournament is opened.
+        u.rl->cbRAuswahl_Click(3);
+        u.rl->setzeGrenze("7");
         Turnier t(*u.ablauf, *u.anzeige);
         neuesTurnier(t, "Winter", "Lauf 3", 4);
         QCOMPARE(t.turniere().size(), 1);
@@ -184,7 +187,7 @@ private slots:
                            {k})
                      .toInt(),
                  8);
-        QCOMPARE(t.gruppeText(), QString("Gruppe : 0 von : 3"));
+        QCOMPARE(t.gruppeText(), QString("Gruppen: 3"));
         QVERIFY(t.istEnabled(Turnier::Command11));
 
         // Repeat before any heat.
@@ -195,7 +198,7 @@ private slots:
         QCOMPARE(t.caption(Turnier::Command11), QString("Naechster Rennlauf"));
         QCOMPARE(u.z().SlotRennenPhase, QString("Rennen"));
         QCOMPARE(u.z().AktRennName, k);
-        QCOMPARE(t.laufText(), QString("Lauf : 1 von : 4"));
+        QCOMPARE(t.laufText(), QString("Lauf 1 von 4"));
         QVERIFY(u.anzeige->istEnabled(H::Command2));
         QVERIFY(!t.istEnabled(Turnier::Command8));
 
@@ -207,7 +210,13 @@ private slots:
         QVERIFY(t.beenden());
         QVERIFY(u.anzeige->istEnabled(H::Grenze));
         QVERIFY(u.z().SlotRennenPhase.isEmpty());
-        QCOMPARE(u.z().Grenze, QString("5"));
+        QCOMPARE(u.anzahl("ask Soll das Turnier beendet werden?"), 2);
+        // Mode, ranking, unit and limit as before, not a race mode with training and 5.
+        QCOMPARE(u.z().RennModus, 3);
+        QCOMPARE(u.z().Option1, 0);
+        QCOMPARE(u.z().ZeitRunden, 0);
+        QCOMPARE(u.z().Grenze, QString("7"));
+        QCOMPARE(u.z().RennArt, QString("Rennen"));
 
         // Deleting asks twice once there are results.
         t.SlotRennenStart();
@@ -243,7 +252,7 @@ private slots:
         t.RennLaufAuswerten();
         u.bis(u.t() + 10000);
         // Autostart loaded group 2 but waits for START.
-        QCOMPARE(t.gruppeText(), QString("Gruppe : 2 von : 2"));
+        QCOMPARE(t.gruppeText(), QString("Gruppe 2 von 2"));
         QCOMPARE(bahnen(u, 1), QStringList({"G2"}));
         QCOMPARE(u.anzeige->caption(H::lblWeiter), QString("Neue Gruppe! Weiter mit START."));
         QVERIFY(!u.ablauf->beschaeftigt());
