@@ -9,7 +9,6 @@
 #include "EinstellungsSpeicher.h"
 #include "Formate.h"
 #include "Hauptanzeige.h"
-#include "Nachlauf.h"
 #include "RennHardware.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
