@@ -1,5 +1,8 @@
 #include "SensorBox.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "DebugLog.h"
 #include "Einstellungen.h"
 
@@ -23,6 +26,14 @@ bool SensorBox::treiberBereit() {
     }
     return m_treiber != nullptr;
 }
+
+namespace {
+// A box that reports nonsense times must not overflow the race clock's arithmetic.
+qint32 begrenzt(qint64 ms) {
+    return qint32(std::clamp<qint64>(ms, std::numeric_limits<qint32>::min(),
+                                     std::numeric_limits<qint32>::max()));
+}
+}  // namespace
 
 std::array<qint16, 8> SensorBox::BoxKonfig() const {
     const qint16 level = m_einstellungen ? m_einstellungen->RaceControlLevel : qint16(65);
@@ -62,19 +73,19 @@ qint32 SensorBox::folgeUhr() {
     constexpr qint32 spielraum = 4800;
     const qint32 takt = m_treiber->Get_TStamp(m_boxNummer);
     const qint32 uhr = programmUhr();
-    const qint32 weiter = m_letzteMs + (uhr - m_uhrBeiLetzter);
+    const qint32 weiter = begrenzt(qint64(m_letzteMs) + (qint64(uhr) - m_uhrBeiLetzter));
     if (m_ueberbrueckt && m_taktBekannt && takt == m_letzterTakt) return weiter;
     if (m_ueberbrueckt && m_taktBekannt && takt > m_letzterTakt &&
-        tickRunden(takt) + m_versatz < weiter) {
+        qint64(tickRunden(takt)) + m_versatz < weiter) {
         // Back after a loss with a clock that kept running, but behind the program's: the
         // race clock stays where it stood.
-        m_versatz = weiter - tickRunden(takt);
+        m_versatz = begrenzt(qint64(weiter) - tickRunden(takt));
         SchreibeDebug(QStringLiteral("Sensorbox: Uhr nach der Unterbrechung angeglichen "
                                      "(Versatz %1 ms)")
                           .arg(m_versatz));
     } else if (m_taktBekannt &&
                (m_ueberbrueckt ? takt < m_letzterTakt : qint64(takt) + spielraum < m_letzterTakt)) {
-        m_versatz = weiter - tickRunden(takt);
+        m_versatz = begrenzt(qint64(weiter) - tickRunden(takt));
         SchreibeDebug(QStringLiteral("Sensorbox: Uhr der Box neu gestartet, an die Rennuhr "
                                      "angeschlossen (Versatz %1 ms)")
                           .arg(m_versatz));
@@ -86,7 +97,7 @@ qint32 SensorBox::folgeUhr() {
     m_ueberbrueckt = false;
     m_taktBekannt = true;
     m_letzterTakt = takt;
-    m_letzteMs = tickRunden(takt) + m_versatz;
+    m_letzteMs = begrenzt(qint64(tickRunden(takt)) + m_versatz);
     m_uhrBeiLetzter = uhr;
     return m_letzteMs;
 }
@@ -189,7 +200,7 @@ void SensorBox::behandleEreignis(const SensorBoxEreignis& e) {
         case 0x200:
             ZeigeSensorEvent(art, sensor, e.zeit);
             folgeUhr();
-            emit rundeErfasst(sensor + 1, tickAbschneiden(e.zeit) + m_versatz);
+            emit rundeErfasst(sensor + 1, begrenzt(qint64(tickAbschneiden(e.zeit)) + m_versatz));
             break;
         case 0x300:
             ZeigeSensorEvent(art, sensor, e.zeit);
