@@ -163,8 +163,8 @@ private slots:
         probe(0x8000, 0x0000, 3000);  // C0 high (bit clear)
         lpt->ErmittleLPTEvent();
 
-        QList<QList<QVariant>> soll{{1, 2000, 0}, {2, 2000, 0}, {3, 2000, 0}, {4, 2000, 0},
-                                    {5, 3000, 0}};
+        QList<QList<QVariant>> soll{{1, 2000, 0, 0}, {2, 2000, 0, 0}, {3, 2000, 0, 0},
+                                    {4, 2000, 0, 0}, {5, 3000, 0, 0}};
         QCOMPARE(runden.count(), soll.size());
         for (int i = 0; i < soll.size(); ++i) QCOMPARE(runden.at(i), soll[i]);
         QCOMPARE(wartet.count(), 1);
@@ -240,8 +240,8 @@ private slots:
         QVERIFY(!chaos);
         QCOMPARE(knopf.last().at(0).toBool(), true);
         QCOMPARE(runden.count(), 2);
-        QCOMPARE(runden.first(), (QList<QVariant>{1, 400, 0}));
-        QCOMPARE(runden.last(), (QList<QVariant>{1, 600, 0}));
+        QCOMPARE(runden.first(), (QList<QVariant>{1, 400, 0, 0}));
+        QCOMPARE(runden.last(), (QList<QVariant>{1, 600, 0, 0}));
         QCOMPARE(lpt->LPTWerteZaehlerdone(), 6);
     }
 
@@ -331,7 +331,7 @@ private slots:
         QCOMPARE(runden.count(), 0);
         uhr->vorruecken(100);
         QCOMPARE(runden.count(), 1);
-        QCOMPARE(runden.first(), (QList<QVariant>{2, t, 0}));
+        QCOMPARE(runden.first(), (QList<QVariant>{2, t, 0, 0}));
     }
 
     // Five lanes crossing 1 ms apart with 5 ms pulses, sampled every millisecond: each
@@ -348,7 +348,7 @@ private slots:
         const qint32 t0 = uhr->Zeitstempel() + 10;
         QList<QList<QVariant>> soll;
         for (int runde = 0; runde < 3; ++runde)
-            for (int k = 1; k <= 5; ++k) soll.append({k, t0 + runde * 300 + (k - 1), 0});
+            for (int k = 1; k <= 5; ++k) soll.append({k, t0 + runde * 300 + (k - 1), 0, 0});
         for (int ms = 0; ms < 900; ++ms) {
             const qint32 t = uhr->Zeitstempel();
             quint8 status = 0x80, steuer = 0;  // BUSY bit set: its line is low
@@ -398,7 +398,7 @@ private slots:
         QCOMPARE(lpt->eintrag(0).zeit, 4242);
         QCOMPARE(lpt->eintrag(1).zeit, 5000);
         QCOMPARE(runden.count(), 1);
-        QCOMPARE(runden.first(), (QList<QVariant>{1, 4242, 0}));
+        QCOMPARE(runden.first(), (QList<QVariant>{1, 4242, 0, 0}));
     }
 
     // A reader a whole ring behind: the newest samples are dropped and counted, the older

@@ -224,9 +224,9 @@ private slots:
         modems[1]->kanteAusloesen(MSComm::comEvDSR, 1000456);  // one pulse: two edges,
         modems[1]->kanteAusloesen(MSComm::comEvDSR, 1000460);  // two reports
         QCOMPARE(runden.count(), 3);
-        QCOMPARE(runden.at(0), (QList<QVariant>{1, 1000123, 0}));
-        QCOMPARE(runden.at(1), (QList<QVariant>{6, 1000456, 0}));
-        QCOMPARE(runden.at(2), (QList<QVariant>{6, 1000460, 0}));
+        QCOMPARE(runden.at(0), (QList<QVariant>{1, 1000123, 0, 0}));
+        QCOMPARE(runden.at(1), (QList<QVariant>{6, 1000456, 0, 0}));
+        QCOMPARE(runden.at(2), (QList<QVariant>{6, 1000460, 0, 0}));
         QCOMPARE(wartet.count(), 3);
     }
 
@@ -255,7 +255,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(pty1->lies().contains("reset;gi;"), 10000);
         pty1->schreibe("OK;S3x1F4;");
         QTRY_COMPARE_WITH_TIMEOUT(runden.count(), 1, 10000);
-        QCOMPARE(runden.first(), (QList<QVariant>{3, 500, 0}));
+        QCOMPARE(runden.first(), (QList<QVariant>{3, 500, 0, 0}));
         pty1->schreibe("H:1A;");
         QTRY_COMPARE_WITH_TIMEOUT(s->indikatorFarbe(1), ControlBox::farbeBlau, 10000);
         pty1->schreibe("BR=5;");

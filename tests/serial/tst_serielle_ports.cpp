@@ -336,7 +336,7 @@ private slots:
         else
             s.OnComm2(ereignis, 5000);
         QCOMPARE(runden.count(), bahn ? 1 : 0);
-        if (bahn) QCOMPARE(runden.first(), (QList<QVariant>{bahn, 5000, 0}));
+        if (bahn) QCOMPARE(runden.first(), (QList<QVariant>{bahn, 5000, 0, 0}));
         QCOMPARE(wartet.count(), 1);
     }
 
