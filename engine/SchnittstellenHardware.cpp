@@ -74,7 +74,9 @@ void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) 
             [this, st, l](Zeitnahme::Status s, const QString& grund) {
                 st->setzeSchnittstelle(m_s.schnittstelle());
                 st->setze(s, grund);
-                l->zeitnahmeUnterbrochen(!Zeitnahme::kannZaehlen(s));
+                // The in-memory parallel port counts nothing real, but it loses nothing either.
+                l->zeitnahmeUnterbrochen(!Zeitnahme::kannZaehlen(s) &&
+                                         s != Zeitnahme::Status::Simuliert);
             });
     connect(&m_s, &Zeitnahme::statusText, st, &ZeitnahmeStatus::setzeInfo);
     connect(&m_s, &Zeitnahme::meldung, st, &ZeitnahmeStatus::setzeInfo);

@@ -85,10 +85,18 @@ void LapsterBox::meldeVerloren() {
                  tr("USB-Rennbox antwortet nicht (%1), neuer Versuch alle 2 s").arg(bibliothek()));
 }
 
+bool LapsterBox::bindeOderMelde() {
+    if (binde(true)) return true;
+    emit zustand(Status::TreiberFehlt, tr("Bibliothek der USB-Rennbox (%1) nicht geladen: %2")
+                                           .arg(bibliothek(), m_portalix.fehler()));
+    return false;
+}
+
 bool LapsterBox::pruefeVerbindung() {
     if (m_offen) return true;
-    const bool da = binde(true) && m_portalix.usbopen() == 0;
-    if (m_portalix.geladen()) m_portalix.usbclose();
+    if (!bindeOderMelde()) return false;
+    const bool da = m_portalix.usbopen() == 0;
+    m_portalix.usbclose();
     if (da)
         emit zustand(Status::Aktiv, grundAktiv());
     else
@@ -102,7 +110,7 @@ bool LapsterBox::verbindeWieder() {
     if (!m_sollOffen) return pruefeVerbindung();
     if (m_offen && !m_verloren) return true;
     if (m_portalix.geladen()) m_portalix.usbclose();
-    if (!binde(true) || m_portalix.usbopen() != 0) return false;
+    if (!bindeOderMelde() || m_portalix.usbopen() != 0) return false;
     m_offen = true;
     m_verloren = false;
     if (!firmwareDa()) {
@@ -228,12 +236,14 @@ void LapsterBox::LapsterBoxOpen(bool Zuruecksetzen) {
     m_sollOffen = true;
     if (!m_offen) {
         // A library that failed before may be there now (installed, or another name set).
-        if (!binde(true) || m_portalix.usbopen() != 0) {
+        const bool gebunden = bindeOderMelde();
+        if (!gebunden || m_portalix.usbopen() != 0) {
             SchreibeDebug(QStringLiteral("LapsterBoxOpen: Kein Kontakt zur Box"));
             emit meldung(tr("Kein Kontakt zur Box"));
-            emit zustand(
-                Status::KeineVerbindung,
-                tr("Kein Kontakt zur USB-Rennbox (%1), neuer Versuch alle 2 s").arg(bibliothek()));
+            if (gebunden)
+                emit zustand(Status::KeineVerbindung,
+                             tr("Kein Kontakt zur USB-Rennbox (%1), neuer Versuch alle 2 s")
+                                 .arg(bibliothek()));
             return;
         }
         m_offen = true;

@@ -89,6 +89,8 @@ public:
 
 private:
     bool binde(bool erneut);
+    // binde(true); when the library cannot be loaded, zustand() says "Treiber fehlt".
+    bool bindeOderMelde();
     // The marker cell reads as the firmware left it (read twice before it counts as wrong);
     // true when there is no marker (no image was loaded).
     bool firmwareDa();

@@ -58,20 +58,19 @@ qint32 SensorBox::BoxOeffnen() {
 
 qint32 SensorBox::rennStart() {
     BoxInit();
-    BoxOeffnen();
-    return zeitstempel();
+    const qint32 takt = BoxOeffnen();
+    return treiberBereit() ? folgeUhr(takt) : 0;
 }
 
 qint32 SensorBox::zeitstempel() {
     if (!treiberBereit()) return 0;
-    return folgeUhr();
+    return folgeUhr(m_treiber->Get_TStamp(m_boxNummer));
 }
 
-qint32 SensorBox::folgeUhr() {
+qint32 SensorBox::folgeUhr(qint32 takt) {
     // A restart shows as a tick count more than this (1 s) below the last reading; a little
     // less may be a reading out of step with the box's frames.
     constexpr qint32 spielraum = 4800;
-    const qint32 takt = m_treiber->Get_TStamp(m_boxNummer);
     const qint32 uhr = programmUhr();
     const qint32 weiter = begrenzt(qint64(m_letzteMs) + (qint64(uhr) - m_uhrBeiLetzter));
     if (m_ueberbrueckt && m_taktBekannt && takt == m_letzterTakt) return weiter;
@@ -104,7 +103,7 @@ qint32 SensorBox::folgeUhr() {
 
 void SensorBox::portVerloren() {
     if (!treiberBereit() || m_ueberbrueckt) return;
-    folgeUhr();
+    zeitstempel();
     m_ueberbrueckt = true;
 }
 
@@ -199,7 +198,7 @@ void SensorBox::behandleEreignis(const SensorBoxEreignis& e) {
     switch (art) {
         case 0x200:
             ZeigeSensorEvent(art, sensor, e.zeit);
-            folgeUhr();
+            zeitstempel();
             emit rundeErfasst(sensor + 1, begrenzt(qint64(tickAbschneiden(e.zeit)) + m_versatz));
             break;
         case 0x300:

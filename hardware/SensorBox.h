@@ -90,8 +90,9 @@ private:
     bool treiberBereit();
     void BoxEmpfang(unsigned char zeichen);
     void behandleEreignis(const SensorBoxEreignis& e);
-    // Reads the box's tick counter and joins a clock that started again; the race clock now.
-    qint32 folgeUhr();
+    // Takes the box's tick counter as just read, joins a clock that started again, and gives
+    // the race clock now.
+    qint32 folgeUhr(qint32 takt);
     qint32 programmUhr() const { return m_uhr ? m_uhr() : 0; }
 
     std::unique_ptr<SensorBoxTreiber> m_treiber;

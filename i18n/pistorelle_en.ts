@@ -441,6 +441,10 @@
         <source>Kein Kontakt zur USB-Rennbox (%1), neuer Versuch alle 2 s</source>
         <translation>No contact with the USB race box (%1), trying again every 2 s</translation>
     </message>
+    <message>
+        <source>Bibliothek der USB-Rennbox (%1) nicht geladen: %2</source>
+        <translation>Library of the USB race box (%1) not loaded: %2</translation>
+    </message>
 </context>
 <context>
     <name>Laufergebnis</name>

@@ -163,8 +163,8 @@ private slots:
         probe(0x8000, 0x0000, 3000);  // C0 high (bit clear)
         lpt->ErmittleLPTEvent();
 
-        QList<QList<QVariant>> soll{{1, 2000, 0, 0}, {2, 2000, 0, 0}, {3, 2000, 0, 0}, {4, 2000, 0, 0},
-                                    {5, 3000, 0, 0}};
+        QList<QList<QVariant>> soll{{1, 2000, 0, 0}, {2, 2000, 0, 0}, {3, 2000, 0, 0},
+                                    {4, 2000, 0, 0}, {5, 3000, 0, 0}};
         QCOMPARE(runden.count(), soll.size());
         for (int i = 0; i < soll.size(); ++i) QCOMPARE(runden.at(i), soll[i]);
         QCOMPARE(wartet.count(), 1);
