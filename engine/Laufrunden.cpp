@@ -1,5 +1,7 @@
 #include "Laufrunden.h"
 
+#include <algorithm>
+
 namespace {
 bool gueltig(int bahn) { return bahn >= 1 && bahn <= 6; }
 }  // namespace
@@ -68,6 +70,20 @@ bool Laufrunden::nimmZurueck(int bahn, qint64 schluessel, Ruecknahme* was) {
         }
         --r.runde;
         if (was->folgende.schluessel == 0) was->folgende = r;
+    }
+    if (!was->letzte) {
+        // Best so far when it was driven: faster than every lap before it that could be one.
+        qint32 beste = 99999;
+        bool nachPlus = false;
+        for (const Runde& r : runden) {
+            if (r.weg) continue;
+            if (r.schluessel == was->folgende.schluessel) {
+                was->folgendeWarBeste = !r.plus && !nachPlus && r.zeit < beste;
+                break;
+            }
+            if (!r.plus && !nachPlus) beste = std::min(beste, r.zeit);
+            nachPlus = r.plus;
+        }
     }
     return true;
 }

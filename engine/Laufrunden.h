@@ -41,6 +41,9 @@ public:
         Runde weg;
         bool letzte = true;  // no lap counted after it
         Runde folgende;      // with its new time and number (letzte false)
+        // With its new time the next lap was a best lap when it was driven (its row keeps the
+        // "SR " remark only then).
+        bool folgendeWarBeste = false;
     };
     // Takes the lap with this key back; false when it does not count (any more).
     bool nimmZurueck(int bahn, qint64 schluessel, Ruecknahme* was);

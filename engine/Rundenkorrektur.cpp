@@ -25,6 +25,7 @@ struct Eintrag {
     bool letzte = true;        // "-1": no lap was counted after the one taken back
     double folgendeZeit = 0;   // s, the next lap's new time
     double folgendeGeschw = 0;
+    bool folgendeWarBeste = false;
 };
 
 // On the writer's connection, behind the laps concerned: one transaction.
@@ -54,11 +55,14 @@ Rundenschreiber::Ergebnis schreibe(Datenbank& db, const Eintrag& k) {
                                            "' K-' where lfdnr=? and Bahn=?")
                                 .arg(t),
                             {weg, k.bahn});
+            // Its best-lap remark holds only if the whole lap was a best lap.
             if (ok && !folgende.isNull())
                 ok = db.execute(
-                    QStringLiteral("update %1 set Zeit=?, MProSec=? where lfdnr=? and Bahn=?")
+                    QStringLiteral("update %1 set Zeit=?, MProSec=?, RennInfo = case when ? "
+                                   "then RennInfo else replace(RennInfo, 'SR ', '') end where "
+                                   "lfdnr=? and Bahn=?")
                         .arg(t),
-                    {k.folgendeZeit, k.folgendeGeschw, folgende, k.bahn});
+                    {k.folgendeZeit, k.folgendeGeschw, k.folgendeWarBeste, folgende, k.bahn});
             if (ok && !k.letzte)
                 ok = db.execute(QStringLiteral("update %1 set Runde = Runde - 1 where Bahn=? "
                                                "and lfdnr>? and ")
@@ -241,7 +245,14 @@ void Rundenkorrektur::rechneNeu(int bahn, int slot, bool letzteWeg) {
     // The panel takes the new values first, then the best lap, which it would otherwise
     // keep from the lap just taken back.
     m_leitung.BildschirmRefresh();
-    if (panel) panel->SetzeSchnellste(besteNr > 0 ? beste : 99999, besteNr);
+    if (panel) {
+        panel->SetzeSchnellste(besteNr > 0 ? beste : 99999, besteNr);
+        // The lap list as the laps count now (numbers and times of the laps after a lap taken
+        // back have changed).
+        QVector<std::pair<int, qint32>> liste;
+        for (const Laufrunden::Runde& r : runden) liste.append({r.runde, r.zeit});
+        panel->ersetzeRundenListe(liste);
+    }
 }
 
 void Rundenkorrektur::speichere(int bahn, Art art, int runde, const QString& grund,
@@ -256,6 +267,7 @@ void Rundenkorrektur::speichere(int bahn, Art art, int runde, const QString& gru
     if (weg) {
         k.minus = true;
         k.letzte = weg->letzte;
+        k.folgendeWarBeste = weg->folgendeWarBeste;
         const qint32 zeit = weg->folgende.zeit;
         k.folgendeZeit = Formate::Runde(zeit / 1000.0, 3);
         const PositionsZeile* zeile = m_leitung.stand().zeile(bahn);

@@ -49,8 +49,7 @@ void SlotWerte::SetVarWerte(int iPos, double AktZeit, double Runden, double dGes
     // One list line per new lap, even when the standings are refreshed twice in between.
     bool neu = false;
     if (rundenListeSichtbar() && m_runden < Runden) {
-        m_rundenListe.prepend(Formate::Format(Runden, QStringLiteral("000")) + QLatin1Char('-') +
-                              Formate::Format(AktZeit / 1000.0, QStringLiteral("000.000")));
+        m_rundenListe.prepend(rundenZeile(int(Runden), AktZeit));
         if (m_rundenListe.size() > maxRundenZeilen) m_rundenListe.removeLast();
         ++m_rundenZeilenGesamt;
         neu = true;
@@ -93,6 +92,22 @@ void SlotWerte::Statistik(bool besteMoeglich) {
     setzeFeld(QStringLiteral("SR"), Formate::Format(m_schnellsteRunde, QStringLiteral("###0")));
     setzeFeld(QStringLiteral("SZ"),
               Formate::Format(m_schnellsteZeit / 1000.0, QStringLiteral("#######0.000")));
+}
+
+QString SlotWerte::rundenZeile(int runde, double zeit) {
+    return Formate::Format(runde, QStringLiteral("000")) + QLatin1Char('-') +
+           Formate::Format(zeit / 1000.0, QStringLiteral("000.000"));
+}
+
+void SlotWerte::ersetzeRundenListe(const QVector<std::pair<int, qint32>>& runden) {
+    if (!rundenListeSichtbar()) return;
+    leereRundenListe();
+    // Newest first, as many as the list keeps.
+    for (auto it = runden.crbegin(); it != runden.crend() && m_rundenListe.size() < maxRundenZeilen;
+         ++it)
+        m_rundenListe.append(rundenZeile(it->first, it->second));
+    m_rundenZeilenGesamt = quint64(m_rundenListe.size());
+    melde();
 }
 
 void SlotWerte::SetzeSchnellste(double zeit, double runde) {

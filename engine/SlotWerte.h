@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVector>
+#include <utility>
 
 class SlotWerte : public QObject {
     Q_OBJECT
@@ -29,6 +31,8 @@ public:
     // The next laps this panel counts are never its best (an added lap and the one after it).
     void RundenOhneBestzeit(int anzahl) { m_ohneBestzeit = anzahl; }
     int rundenOhneBestzeit() const { return m_ohneBestzeit; }
+    // The lap list anew (after a correction), oldest lap first: lap number and time in ms.
+    void ersetzeRundenListe(const QVector<std::pair<int, qint32>>& runden);
     // Stores the race kind and empties the lap list (shown only outside "Rennen").
     void ChangeRennTyp(const QString& rennArt);
     // A driver and car chosen on the panel: names and pictures change, the race values stay.
@@ -77,6 +81,7 @@ signals:
     void geaendert();
 
 private:
+    static QString rundenZeile(int runde, double zeit);
     void Statistik(bool besteMoeglich);
     void setzeFeld(const QString& tag, const QString& text);
     void leereRundenListe();

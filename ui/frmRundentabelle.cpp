@@ -270,7 +270,6 @@ void frmRundentabelle::zeichne() {
         if (!linie) {
             linie = new QLineSeries;
             linie->setName(name);
-            linie->setPointsVisible(true);
         }
         linie->append(runde, zeit);
         maxRunde = std::max(maxRunde, runde);
@@ -297,6 +296,9 @@ void frmRundentabelle::zeichne() {
     namen.sort(Qt::CaseInsensitive);
     for (const QString& n : namen) {
         QLineSeries* linie = linien[n];
+        // Points only where there are few: a long practice would bury its lines under them.
+        const bool punkte = linie->count() <= 30;
+        linie->setPointsVisible(punkte);
         const int bahn = bahnVon.value(n);
         const bool bekannt = bahn >= 1 && bahn <= 6;
         // A light lane colour (white, yellow) on the white chart: a dark line under it, and a
@@ -304,15 +306,15 @@ void frmRundentabelle::zeichne() {
         if (bekannt) {
             auto* rand = new QLineSeries;
             rand->append(linie->points());
-            rand->setPen(QPen(QColor(0x40, 0x40, 0x40), 5));
-            rand->setPointsVisible(true);
-            rand->setMarkerSize(10);
+            rand->setPen(QPen(QColor(0x40, 0x40, 0x40), 4));
+            rand->setPointsVisible(punkte);
+            rand->setMarkerSize(8);
             chart->addSeries(rand);
             rand->attachAxis(x);
             rand->attachAxis(y);
             for (QLegendMarker* m : chart->legend()->markers(rand)) m->setVisible(false);
-            linie->setPen(QPen(m_farben[size_t(bahn)], 3));
-            linie->setMarkerSize(7);
+            linie->setPen(QPen(m_farben[size_t(bahn)], 2));
+            linie->setMarkerSize(5);
         }
         chart->addSeries(linie);
         linie->attachAxis(x);

@@ -30,6 +30,7 @@
 #include "diaAuto2Fahrer.h"
 #include "frmMain.h"
 #include "frmOptionsNeu.h"
+#include "Farbwert.h"
 #include "frmRundentabelle.h"
 
 int main(int argc, char** argv) {
@@ -149,6 +150,11 @@ int main(int argc, char** argv) {
     if (!ergebnis || !ergebnis->grab().save(ziel + QStringLiteral("/ergebnis.png"))) return 6;
     // The lap chart of this race.
     frmRundentabelle runden(*start.datenbank(), 20, 768);
+    std::array<QColor, 7> bahnFarben;
+    for (int b = 1; b <= 6; ++b)
+        bahnFarben[size_t(b)] =
+            Farbwert::alsFarbe(start.leitung()->einstellungen().Farbe[size_t(b)]);
+    runden.setzeBahnFarben(bahnFarben);
     runden.resize(1000, 560);
     runden.seiten()->setCurrentIndex(1);
     runden.show();

@@ -259,7 +259,7 @@ private slots:
             QProcess p;
             p.start("pdftotext", {"-f", QString::number(seite), "-l", QString::number(seite),
                                   "-layout", m_ordner->filePath("lang.pdf"), "-"});
-            QVERIFY(p.waitForFinished());
+            QVERIFY(p.waitForFinished(-1));
             const QString s = QString::fromUtf8(p.readAllStandardOutput());
             QVERIFY2(s.trimmed().startsWith("Fahrer") && s.contains("MProSec"), qPrintable(s));
         }
