@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Set-up, build, and then either start the program or run every test.
-#   ./build.sh run    installs what is missing, builds, starts Pistorelle
-#   ./build.sh test   installs what is missing, builds, runs the whole test suite
+# Set-up, build, and then start the program, run every test, or build the Debian package.
+#   ./build.sh run       installs what is missing, builds, starts Pistorelle
+#   ./build.sh test      installs what is missing, builds, runs the whole test suite
+#   ./build.sh package   installs what is missing, builds, writes build/pistorelle_*.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -12,11 +13,14 @@ PACKAGES=(cmake ninja-build pkg-config g++ sqlite3 libsqlite3-dev
     libusb-1.0-0-dev libespeak-ng-dev espeak-ng socat xvfb
     clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64-win32 qt6-translations-l10n
     qt6-charts-dev libqt6opengl6-dev poppler-utils
-    qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium)
+    qt6-websockets-dev libqrencode-dev chromium wine wine64)
+# The package's dependencies come from dpkg-shlibdeps, which CPack runs on what `file` finds.
+PACKAGE_TOOLS=(dpkg-dev file)
 
+# install_missing [MORE PACKAGES...]
 install_missing() {
     local missing=()
-    for p in "${PACKAGES[@]}"; do
+    for p in "${PACKAGES[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -28,7 +32,7 @@ install_missing() {
 }
 
 build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
     cmake --build build --parallel "$(nproc)"
 }
 
@@ -45,8 +49,15 @@ case "${1:-}" in
         cd build
         exec ctest --output-on-failure --parallel "$(nproc)" --timeout 900
         ;;
+    package)
+        install_missing "${PACKAGE_TOOLS[@]}"
+        build
+        rm -f build/pistorelle_*.deb
+        (cd build && cpack)
+        ls build/pistorelle_*.deb
+        ;;
     *)
-        echo "usage: $0 run|test" >&2
+        echo "usage: $0 run|test|package" >&2
         exit 2
         ;;
 esac

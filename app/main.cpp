@@ -1,14 +1,40 @@
 #include <QApplication>
+#include <QIcon>
+#include <cstdio>
 
+#include "Befehlszeile.h"
+#include "Installation.h"
 #include "ProgrammStart.h"
 #include "diaDatenbank.h"
 #include "frmMain.h"
 
 int main(int argc, char** argv) {
+    // Before the application: --help and --version need no display.
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i) argumente << QString::fromLocal8Bit(argv[i]);
+    const Befehlszeile::Auswertung befehl = Befehlszeile::werte(argumente);
+    switch (befehl.aktion) {
+        case Befehlszeile::Aktion::Version:
+        case Befehlszeile::Aktion::Hilfe:
+            std::fputs(befehl.text.toLocal8Bit().constData(), stdout);
+            return 0;
+        case Befehlszeile::Aktion::Fehler:
+            std::fputs(befehl.text.toLocal8Bit().constData(), stderr);
+            return 2;
+        case Befehlszeile::Aktion::Starten:
+            break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pistorelle"));
-    QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(PISTORELLE_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Pistorelle"));
+    // The window manager matches the window to the desktop entry (and its icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PISTORELLE_ANWENDUNGS_ID));
+    QIcon symbol;
+    symbol.addFile(QStringLiteral(":/symbol/pistorelle-48.png"));
+    symbol.addFile(QStringLiteral(":/symbol/pistorelle-256.png"));
+    QApplication::setWindowIcon(symbol);
 
     StartDialogeFenster dialoge;
     ProgrammStart start(dialoge);

@@ -28,6 +28,19 @@ inline void drucke(const QString& titel, const Kennzahlen& k, const char* einhei
                 qPrintable(titel), k.median, einheit, k.p99, einheit, k.max, einheit, k.n);
 }
 
+// "--help" or "-h" on the command line: the usage is printed and the benchmark ends without
+// running. Call before anything else.
+inline bool hilfeGefragt(int argc, char** argv, const char* aufruf) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "--help" || a == "-h") {
+            std::fputs(aufruf, stdout);
+            return true;
+        }
+    }
+    return false;
+}
+
 // "--name wert" from the command line, else the default.
 inline int zahlArgument(const QStringList& args, const QString& name, int standard) {
     const qsizetype i = args.indexOf(name);

@@ -77,6 +77,11 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (hilfeGefragt(argc, argv,
+                     "Aufruf: bench_ds_ende_zu_ende [--runden N] [--abstand MS]\n"
+                     "  N Runden aller Bahnen (600), im Mittel alle MS ms ein Rahmen (100, "
+                     "±30 %)\n"))
+        return 0;
     QTemporaryDir ordner(QDir::tempPath() + "/bench-ds-XXXXXX");
     eigeneOrdner(ordner.path(), true);
     qunsetenv("PISTORELLE_HARDWARE");  // the real interfaces

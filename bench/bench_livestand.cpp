@@ -43,24 +43,34 @@ public:
     std::atomic<int> offen{0};
     std::atomic<long> nachrichten{0};
 
-    void verbinde(int anzahl, quint16 port) {
-        letzte.assign(size_t(anzahl), 0);
-        for (int i = 0; i < anzahl; ++i) {
-            auto* ws = new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, this);
-            connect(ws, &QWebSocket::connected, this, [this] { ++offen; });
-            connect(ws, &QWebSocket::textMessageReceived, this, [this, i](const QString&) {
-                const qint64 t = jetztNs();
-                ++nachrichten;
-                QMutexLocker l(&sperre);
-                letzte[size_t(i)] = t;
-            });
-            ws->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws").arg(port)));
-        }
+    // One after the other, as phones come in: the server takes only a few connections from
+    // one address at a time, and all of these come from 127.0.0.1.
+    void verbinde(int anzahl, quint16 port, int i = 0) {
+        if (i == 0) letzte.assign(size_t(anzahl), 0);
+        if (i >= anzahl) return;
+        // A browser names the page's origin; the server wants it.
+        auto* ws = new QWebSocket(QStringLiteral("http://127.0.0.1:%1").arg(port),
+                                  QWebSocketProtocol::VersionLatest, this);
+        connect(ws, &QWebSocket::connected, this, [this, anzahl, port, i] {
+            ++offen;
+            verbinde(anzahl, port, i + 1);
+        });
+        connect(ws, &QWebSocket::textMessageReceived, this, [this, i](const QString&) {
+            const qint64 t = jetztNs();
+            ++nachrichten;
+            QMutexLocker l(&sperre);
+            letzte[size_t(i)] = t;
+        });
+        ws->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws").arg(port)));
     }
 };
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (hilfeGefragt(argc, argv,
+                     "Aufruf: bench_livestand [--runden N] [--zuschauer Z]\n"
+                     "  N Runden (300), Z Zuschauer am Live-Stand (50)\n"))
+        return 0;
     QTemporaryDir ordner(QDir::tempPath() + "/bench-livestand-XXXXXX");
     eigeneOrdner(ordner.path(), true);
     qputenv("PISTORELLE_HARDWARE", "protokoll");
@@ -84,6 +94,7 @@ int main(int argc, char** argv) {
     f->resize(1280, 800);
     f->show();
     LiveStand stand(rl, *start.anzeige());
+    stand.setzePlaetzeJeAdresse(anzahl);
     if (!stand.starte(QHostAddress::LocalHost, 0)) {
         std::fprintf(stderr, "%s\n", qPrintable(stand.fehler()));
         return 1;

@@ -178,6 +178,11 @@ Ergebnis messe(double breiteMs, int gruppen, int abstand, bool hog) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (hilfeGefragt(argc, argv,
+                     "Aufruf: bench_parallelport [--gruppen G] [--abstand MS] [--periode US]\n"
+                     "  G Gruppen zu fünf Durchfahrten je Pulsbreite (200), MS ms von Gruppe zu "
+                     "Gruppe (50),\n  US µs zwischen zwei Abtastungen (die des Programms)\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     const int gruppen = qMax(10, zahlArgument(app.arguments(), QStringLiteral("--gruppen"), 200));
     const int abstand = qMax(15, zahlArgument(app.arguments(), QStringLiteral("--abstand"), 50));

@@ -204,12 +204,11 @@ bool laufe(const Lauf& l, QApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (hilfeGefragt(argc, argv,
+                     "Aufruf: bench_rundenpfad [--runden N] [--fenster W] [--historie H] "
+                     "[--arten Training,Quali,Rennen] [--sofort]\n"))
+        return 0;
     for (int i = 1; i < argc; ++i) {
-        if (QByteArray(argv[i]) == "--help") {
-            std::printf("Aufruf: bench_rundenpfad [--runden N] [--fenster W] [--historie H] "
-                        "[--arten Training,Quali,Rennen] [--sofort]\n");
-            return 0;
-        }
         if (QByteArray(argv[i]) == "--sofort") qputenv("PISTORELLE_SCHREIBER", "sofort");
     }
     if (!qEnvironmentVariableIsSet("PISTORELLE_SCHREIBER")) qputenv("PISTORELLE_SCHREIBER", "faden");

@@ -52,12 +52,8 @@ bool warteBis(const std::function<bool()>& bedingung, int ms) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (QByteArray(argv[i]) == "--help") {
-            std::printf("Aufruf: bench_sperre [--runden N] [--sperre S] [--abstand MS]\n");
-            return 0;
-        }
-    }
+    if (hilfeGefragt(argc, argv, "Aufruf: bench_sperre [--runden N] [--sperre S] [--abstand MS]\n"))
+        return 0;
     QTemporaryDir ordner(QDir::tempPath() + "/bench-sperre-XXXXXX");
     eigeneOrdner(ordner.path(), true);
     qunsetenv("PISTORELLE_HARDWARE");

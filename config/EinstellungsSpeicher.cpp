@@ -277,10 +277,9 @@ void EinstellungsSpeicher::leseWerte(const IniDatei& ini, Einstellungen& e) {
 void EinstellungsSpeicher::SchreibeRegWerte(const Einstellungen& e) {
     Einstellungen kopie = e;
     IniDatei ini = IniDatei::lies(m_pfad);
-    for (const Feld& f : felder(kopie)) {
-        const bool langId = f.name == QLatin1String("LangId");
-        ini.setze(gruppe, langId ? QStringLiteral("LangID") : f.name, text(f));
-    }
+    // Keys are found whatever their spelling ("LangID" as older versions wrote it); each is
+    // written in its own spelling.
+    for (const Feld& f : felder(kopie)) ini.setze(gruppe, f.name, text(f));
     for (int i = 1; i <= 10; ++i)
         ini.setze(gruppe, QStringLiteral("ComPfad%1").arg(i), e.ComPfad[i]);
     schreibeMitSicherung(ini, m_pfad);

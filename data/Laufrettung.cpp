@@ -86,12 +86,25 @@ bool Laufrettung::uebernimm(const Befund& befund, bool abgebrochen, QString* feh
 }
 
 QString Laufrettung::meldung(const Befund& b) {
-    return QCoreApplication::translate(
-               "Laufrettung",
-               "Der Lauf „%1“ (%2) vom %3 wurde nicht beendet. %4 Runden von %5 Bahnen wurden "
-               "gefunden und in die Historie übernommen; die letzte Runde jeder Bahn ist als "
-               "„abgebrochen“ markiert.")
-        .arg(b.rennName, gezeigteArt(b.rennArt), b.stempel)
-        .arg(b.runden)
-        .arg(b.bahnen);
+    // One lap is on one lane only.
+    const char* text =
+        b.runden == 1
+            ? QT_TRANSLATE_NOOP("Laufrettung",
+                                "Der Lauf „%1“ (%2) vom %3 wurde nicht beendet. %4 Runde wurde "
+                                "gefunden und in die Historie übernommen; sie ist als "
+                                "„abgebrochen“ markiert.")
+        : b.bahnen == 1
+            ? QT_TRANSLATE_NOOP("Laufrettung",
+                                "Der Lauf „%1“ (%2) vom %3 wurde nicht beendet. %4 Runden einer "
+                                "Bahn wurden gefunden und in die Historie übernommen; die letzte "
+                                "ist als „abgebrochen“ markiert.")
+            : QT_TRANSLATE_NOOP("Laufrettung",
+                                "Der Lauf „%1“ (%2) vom %3 wurde nicht beendet. %4 Runden von "
+                                "%5 Bahnen wurden gefunden und in die Historie übernommen; die "
+                                "letzte Runde jeder Bahn ist als „abgebrochen“ markiert.");
+    QString t = QCoreApplication::translate("Laufrettung", text)
+                    .arg(b.rennName, gezeigteArt(b.rennArt), b.stempel)
+                    .arg(b.runden);
+    if (b.runden != 1 && b.bahnen != 1) t = t.arg(b.bahnen);
+    return t;
 }

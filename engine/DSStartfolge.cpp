@@ -75,7 +75,7 @@ bool DSStartfolge::abgelehnt() {
 }
 
 void DSStartfolge::Phase2() {
-    if (!aktiv() || abgelehnt()) return;
+    if (!aktiv() || abgelehnt() || !vorbereitet()) return;
     Rennleitung& l = m_ablauf.leitung();
     l.ansage().SpieleTon(l.einstellungen().TonAmpelAn);
     m_ablauf.anzeige().setReihe(1, H::Lampe::Gruen);
@@ -85,12 +85,20 @@ void DSStartfolge::Phase3() {
     if (!aktiv() || m_ablauf.beendet() || abgelehnt()) return;
     RennZustand& z = m_ablauf.leitung().zustand();
     // Only a run prepared by the counter's start message (not yet counting) is started here.
-    if (z.RennenLaeuft || z.AmpelPhase == 6) return;
+    if (!vorbereitet()) return;
     m_ablauf.timer5().setInterval(50);
     z.AmpelPhase = 0;
     z.RennenLaeuft = true;
     z.RennStartDatum = m_ablauf.leitung().uhr().jetzt();
     m_ablauf.timer5().start();
+}
+
+bool DSStartfolge::vorbereitet() {
+    if (m_ablauf.vorbereitet()) return true;
+    // The run was stopped before green (or never prepared): the counter's phases of it
+    // start nothing.
+    SchreibeDebug(QStringLiteral("DSStartfolge: kein vorbereiteter Lauf, Phase ignoriert"));
+    return false;
 }
 
 void DSStartfolge::Phase(int phase) {

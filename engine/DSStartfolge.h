@@ -24,6 +24,8 @@ private:
     bool aktiv() const;
     // The counter started a run the program refused: its phases are ignored, with one notice.
     bool abgelehnt();
+    // A run prepared by the counter waits for its green; false (logged) when none does.
+    bool vorbereitet();
     Rennablauf& m_ablauf;
     bool m_abgelehnt = false;
     bool m_abgelehntGemeldet = false;

@@ -20,22 +20,6 @@ QString einzeilig(QString text) {
     return text;
 }
 
-// The race name as a file name inside the output folder: no path separators, no drive colon,
-// no "..", no control characters, and no dot or blank at either end (a hidden file, or one
-// Windows cannot create).
-QString dateiName(const QString& rennName) {
-    QString n;
-    for (const QChar c : rennName)
-        if (c != QLatin1Char('/') && c != QLatin1Char('\\') && c != QLatin1Char(':') &&
-            c.category() != QChar::Other_Control)
-            n.append(c);
-    while (n.contains(QLatin1String(".."))) n.replace(QLatin1String(".."), QLatin1String("."));
-    const auto rand = [](QChar c) { return c == QLatin1Char('.') || c.isSpace(); };
-    while (!n.isEmpty() && rand(n.front())) n.remove(0, 1);
-    while (!n.isEmpty() && rand(n.back())) n.chop(1);
-    return n.isEmpty() ? QStringLiteral("Rennen") : n;
-}
-
 }  // namespace
 
 QString Ergebnisdateien::normalisiereName(const QString& name) {
@@ -82,6 +66,22 @@ QByteArray Ergebnisdateien::windows1252(const QString& text) { return Windows125
 QString Ergebnisdateien::lreName(const QString& ltfPfad, int bahn, int runde) {
     return Ausgabepfad::praefix(ltfPfad) + QString::number(bahn) + QLatin1Char('_') +
            QString::number(runde) + QStringLiteral(".lre");
+}
+
+// The race name as a file name inside the output folder: no path separators, no drive colon,
+// no "..", no control characters, and no dot or blank at either end (a hidden file, or one
+// Windows cannot create).
+QString Ergebnisdateien::dateiName(const QString& rennName) {
+    QString n;
+    for (const QChar c : rennName)
+        if (c != QLatin1Char('/') && c != QLatin1Char('\\') && c != QLatin1Char(':') &&
+            c.category() != QChar::Other_Control)
+            n.append(c);
+    while (n.contains(QLatin1String(".."))) n.replace(QLatin1String(".."), QLatin1String("."));
+    const auto rand = [](QChar c) { return c == QLatin1Char('.') || c.isSpace(); };
+    while (!n.isEmpty() && rand(n.front())) n.remove(0, 1);
+    while (!n.isEmpty() && rand(n.back())) n.chop(1);
+    return n.isEmpty() ? QStringLiteral("Rennen") : n;
 }
 
 QString Ergebnisdateien::lrfName(const QString& ltfPfad, const QString& rennName) {

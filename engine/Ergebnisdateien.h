@@ -40,6 +40,9 @@ public:
     static QString lreName(const QString& ltfPfad, int bahn, int runde);
     // The race name loses path separators, ':' and "..", so the file stays in the folder.
     static QString lrfName(const QString& ltfPfad, const QString& rennName);
+    // A race name as a file name: no folder part, no control characters, not hidden; an empty
+    // rest gives "Rennen".
+    static QString dateiName(const QString& rennName);
 
     // Writes the single-lap file, replacing one of the same name.
     static bool schreibeLre(const QString& ltfPfad, const ErgebnisDateiZeile& z,

@@ -11,7 +11,6 @@
 #include "RennHardware.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
-#include "Rundenkorrektur.h"
 #include "TurnierUebergabe.h"
 #include "Uhr.h"
 
@@ -70,6 +69,12 @@ void Nachlauf::fensterLeerlauf() {
     a.schliesseSimulation();
 }
 
+void Nachlauf::leerlauf() {
+    fensterLeerlauf();
+    H& a = m_ablauf.anzeige();
+    for (H::Element el : {H::Option1_0, H::Option1_1, H::Option1_2}) a.setEnabled(el, true);
+}
+
 void Nachlauf::schliesseLauf(bool ansagen) {
     Rennleitung& l = m_ablauf.leitung();
     RennZustand& z = l.zustand();
@@ -102,7 +107,7 @@ void Nachlauf::schliesseLauf(bool ansagen) {
     if (e.showRundenTab == 1) a.fordereRundenTabelleAn();
     m_ergebnis =
         Laufergebnis::aus(l.rangliste(), z.Option1, z.RennArt, z.AktRennName, z.RennStartDatum);
-    m_ergebnis.korrekturen = Rundenkorrektur::desLaufs(l.datenbank());
+    m_ergebnis.korrekturen = l.laufrunden().korrekturen();
     a.fordereErgebnisAn();
 }
 
@@ -126,7 +131,7 @@ void Nachlauf::NachLaufTimer_Timer() {
     const bool quali = z.SlotRennenPhase == QLatin1String("Quali");
     const bool rennen = z.SlotRennenPhase == QLatin1String("Rennen");
     if (m_turnier && (quali || rennen)) {
-        if (!pause(e.PauseNachStint, tr("Gleich geht es weiter"), tr("Noch %1 Sekunden"))) {
+        if (!pause(e.PauseNachStint, tr("Gleich geht es weiter"), &Nachlauf::nochSekunden)) {
             m_schliesst = false;
             return;
         }
@@ -146,8 +151,13 @@ void Nachlauf::NachLaufTimer_Timer() {
         a.setEnabled(H::Command4, false);
         const bool ok = pause(
             e.PowerTrainingPause,
-            tr("Gleich geht es weiter. Zum Stop T-Power auf anderen Modus ändern."),
-            tr("Noch %1 Sekunden - Zum Stop T-Power auf anderen Modus ändern."));
+            tr("Gleich geht es weiter. Zum Stop T-Power auf anderen Modus ändern."), [](int n) {
+                return (n == 1 ? tr("Noch %1 Sekunde - Zum Stop T-Power auf anderen Modus "
+                                    "ändern.")
+                               : tr("Noch %1 Sekunden - Zum Stop T-Power auf anderen Modus "
+                                    "ändern."))
+                    .arg(n);
+            });
         a.setEnabled(H::Command2, true);
         a.setEnabled(H::Command4, true);
         m_schliesst = false;
@@ -161,14 +171,19 @@ void Nachlauf::NachLaufTimer_Timer() {
     m_ablauf.meldeEnde();
 }
 
-bool Nachlauf::pause(int sekunden, const QString& ersteZeile, const QString& zeile) {
+QString Nachlauf::nochSekunden(int n) {
+    return (n == 1 ? tr("Noch %1 Sekunde") : tr("Noch %1 Sekunden")).arg(n);
+}
+
+bool Nachlauf::pause(int sekunden, const QString& ersteZeile,
+                     const std::function<QString(int)>& zeile) {
     H& a = m_ablauf.anzeige();
     Uhr& uhr = m_ablauf.leitung().uhr();
     a.setCaption(H::lblWeiter, ersteZeile);
     a.setVisible(H::lblWeiter, true);
     for (int n = sekunden; n >= 0; --n) {
         if (!uhr.Warte(1) || m_ablauf.beendet()) return false;
-        a.setCaption(H::lblWeiter, zeile.arg(n));
+        a.setCaption(H::lblWeiter, zeile(n));
     }
     a.setVisible(H::lblWeiter, false);
     return true;

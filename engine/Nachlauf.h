@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "Laufergebnis.h"
 
@@ -31,11 +32,16 @@ public:
     // The close of a run at once, without announcements, pause or next stint: the program is
     // ending. Nothing when a close is already going on (it has copied the history by then).
     void schliesseSofort();
+    // The window back to idle without closing a run (a prepared run that never went green).
+    void leerlauf();
     // The close or a pause is going on (a start press is ignored meanwhile).
     bool schliesst() const { return m_schliesst; }
 
     // The spoken end of the run for the current race kind (outside tournaments).
     void SageErgebnisse();
+
+    // "Noch 5 Sekunden", "Noch 1 Sekunde": the seconds left of a pause.
+    static QString nochSekunden(int n);
 
     // The final order of the last closed run (empty before the first).
     const Laufergebnis& letztesErgebnis() const { return m_ergebnis; }
@@ -45,7 +51,9 @@ private:
     // Inputs off, last crossings, idle window, lap records, history copy.
     void schliesseLauf(bool ansagen);
     void fensterLeerlauf();
-    bool pause(int sekunden, const QString& ersteZeile, const QString& zeile);
+    // Counts sekunden down on lblWeiter: ersteZeile, then zeile(n) for each second left.
+    bool pause(int sekunden, const QString& ersteZeile,
+               const std::function<QString(int)>& zeile);
 
     Rennablauf& m_ablauf;
     TurnierUebergabe* m_turnier = nullptr;

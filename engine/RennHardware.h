@@ -52,6 +52,9 @@ public:
     // ---- state of the timing source
     // Why a run cannot start on this interface (sensor box without its driver); empty: it can.
     virtual QString StartHindernis() { return QString(); }
+    // A question before a run whose timing cannot count now (the USB race box does not
+    // answer); empty: nothing to ask. No starts nothing.
+    virtual QString StartRueckfrage() { return QString(); }
     // The DS counter that starts and stops the runs itself cannot be reached now: the
     // program's own Stop has to end the run.
     virtual bool StartZaehlerVerloren() { return false; }

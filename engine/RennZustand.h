@@ -49,10 +49,17 @@ struct RennZustand {
     // Laps still to come that are never a best lap: an added lap and the one after it, whose
     // time runs from the moment the lap was added.
     std::array<qint8, 7> OhneBestzeit{};
+    // The next lap of the slot is one the race director adds: its row is marked " K+".
+    std::array<bool, 7> HandRunde{};
     std::array<bool, 7> FruehstartMarke{};
     // Per lane (index = lane): nobody drives there this run, as on a tournament's free lanes.
     std::array<bool, 7> FreieBahn{};
     std::array<qint32, 7> ChaosDauer{};
+    // Program clock when the lane's last crossing arrived (devices that time the laps).
+    std::array<qint32, 7> LetzteAnkunft{};
+    // Periods of this run in which the timing could not count (start, end on the race
+    // clock; the end is the largest value while it lasts), oldest first.
+    std::vector<std::pair<qint32, qint32>> Unterbrechungen;
 
     // Caution time a crossing stamped at stempel is credited with: only the periods that
     // began before it. A crossing that waited in the buffer through a caution keeps its own.

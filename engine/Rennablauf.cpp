@@ -80,6 +80,11 @@ bool Rennablauf::beschaeftigt() const {
            m_nachlauf->schliesst();
 }
 
+bool Rennablauf::vorbereitet() const {
+    return dsStartetSelbst() && !m_leitung.zustand().RennenLaeuft && !m_startLaeuft &&
+           !m_gestoppt && !m_nachlauf->schliesst() && m_anzeige.caption(H::Command2) == kStop;
+}
+
 void Rennablauf::meldeEnde() {
     if (!beschaeftigt()) emit leerlauf();
 }
@@ -118,9 +123,12 @@ bool Rennablauf::beendeVorProgrammende(const QString& ordner) {
     if (datei.isEmpty()) {
         // Nowhere to put them: the laps are still in memory as long as the program runs.
         if (!m_leitung.rueckfrage().frage(
-                tr("%1 Runden konnten weder in der Datenbank (%2) noch in einer Datei "
-                   "gespeichert werden (%3). Beim Beenden gehen sie verloren. Trotzdem "
-                   "beenden?")
+                (anzahl == 1 ? tr("%1 Runde konnte weder in der Datenbank (%2) noch in einer "
+                                  "Datei gespeichert werden (%3). Beim Beenden geht sie "
+                                  "verloren. Trotzdem beenden?")
+                             : tr("%1 Runden konnten weder in der Datenbank (%2) noch in einer "
+                                  "Datei gespeichert werden (%3). Beim Beenden gehen sie "
+                                  "verloren. Trotzdem beenden?"))
                     .arg(QString::number(anzahl), fehler, grund)))
             return false;
         sicherung.gibAuf();
@@ -128,8 +136,10 @@ bool Rennablauf::beendeVorProgrammende(const QString& ordner) {
     }
     sicherung.gibAuf();
     m_leitung.rueckfrage().hinweis(
-        tr("%1 Runden konnten nicht in der Datenbank gespeichert werden (%2). Sie "
-           "stehen in der Datei %3.")
+        (anzahl == 1 ? tr("%1 Runde konnte nicht in der Datenbank gespeichert werden (%2). Sie "
+                          "steht in der Datei %3.")
+                     : tr("%1 Runden konnten nicht in der Datenbank gespeichert werden (%2). Sie "
+                          "stehen in der Datei %3."))
             .arg(QString::number(anzahl), fehler, QDir::toNativeSeparators(datei)));
     return true;
 }
@@ -161,6 +171,8 @@ void Rennablauf::StarteErfassung() {
         m_leitung.rueckfrage().meldung(hindernis);
         return;
     }
+    const QString frage = stop ? QString() : m_leitung.hardware().StartRueckfrage();
+    if (!frage.isEmpty() && !m_leitung.rueckfrage().frage(frage)) return;
     StartRennen();
 }
 
@@ -183,8 +195,10 @@ bool Rennablauf::StartRennen() {
         // A run that is already ending needs no question.
         if (m_gestoppt || m_nachlauf->timerAktiv() || m_nachlauf->schliesst()) return false;
         const quint64 nr = m_laufNummer;
+        m_stopFrageOffen = true;
         const bool ja =
             m_leitung.rueckfrage().frage(tr("Soll der Lauf gestoppt werden?"));
+        m_stopFrageOffen = false;
         // The question may have stayed open while this run ended and the next one began.
         if (ja && nr == m_laufNummer && !m_beendet) StopRennen();
         return false;
@@ -488,10 +502,16 @@ void Rennablauf::starteCountdownNeu() {
 void Rennablauf::StopRennen() {
     RennZustand& z = m_leitung.zustand();
     const Einstellungen& e = m_leitung.einstellungen();
+    // Between the counter's start message and its green the run is prepared but not running:
+    // the counter's abort and the program's Stop end it all the same.
+    if (vorbereitet()) return verwirfVorbereitung();
     if (!z.RennenLaeuft || m_gestoppt || m_nachlauf->timerAktiv() || m_nachlauf->schliesst())
         return;
     // Set before anything can wait: a second trigger meanwhile finds the run stopped.
     m_gestoppt = true;
+    // Stopped another way (the counter's race end) while the stop question is open: it must
+    // not stay behind the results.
+    if (m_stopFrageOffen) m_leitung.rueckfrage().frageZurueckziehen();
     if (z.ChaosAktiv) m_chaos->beendeOhneNeustart();
 
     RennHardware& hw = m_leitung.hardware();
@@ -511,4 +531,19 @@ void Rennablauf::StopRennen() {
         schalte(QStringLiteral("AmpelGruen"), 0);
     }
     if (mitLapster()) hw.LapsterBoxClose();
+}
+
+void Rennablauf::verwirfVorbereitung() {
+    m_gestoppt = true;
+    if (m_stopFrageOffen) m_leitung.rueckfrage().frageZurueckziehen();
+    SchreibeDebug(QStringLiteral("StopRennen: vorbereiteter Lauf vor Grün beendet"));
+    m_timer5->stop();
+    m_timer5->setInterval(1000);
+    if (m_leitung.zustand().ChaosAktiv) m_chaos->beendeOhneNeustart();
+    m_anzeige.setVisible(H::cmdChaos, false);
+    m_anzeige.setLichtAnzeige(H::Lampe::Aus);
+    schalte(QStringLiteral("BahnAlle"), 0);
+    schalte(QStringLiteral("AmpelAlle"), 0);
+    m_nachlauf->leerlauf();
+    meldeEnde();
 }

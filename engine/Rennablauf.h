@@ -61,6 +61,8 @@ public:
 
     // A run, its after-run or a pause is going on.
     bool beschaeftigt() const;
+    // A run the DS counter's start message prepared, waiting for the counter's green.
+    bool vorbereitet() const;
     // Counts the runs started; lets waiting code see that its run has ended meanwhile.
     quint64 laufNummer() const { return m_laufNummer; }
     // StopRennen has run for the current run.
@@ -91,6 +93,8 @@ private:
     bool dsStartetSelbst() const;
     bool chaosPinBelegt() const;
     void schalte(const QString& wort, int an);
+    // Ends a prepared run that never went green: power and lights off, the window idle.
+    void verwirfVorbereitung();
     // A wait inside the hardware let the run end, stop or the program close meanwhile.
     bool unterbrochen(quint64 nr) const;
     void loescheEinzelrundenDateien();
@@ -106,6 +110,7 @@ private:
     bool m_imTick = false;
     bool m_beendet = false;
     bool m_startLaeuft = false;
+    bool m_stopFrageOffen = false;  // "Soll der Lauf gestoppt werden?" waits for its answer
     bool m_countdownNeu = false;  // phase 5 of a restarted countdown
     quint64 m_laufNummer = 0;
 

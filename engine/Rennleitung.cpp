@@ -10,22 +10,19 @@
 #include "Einstellungen.h"
 #include "EinstellungsSpeicher.h"
 #include "Formate.h"
-#include "GeraeteRunde.h"
+#include "Laufrettung.h"
 #include "Rangliste.h"
 #include "RennHardware.h"
 #include "Rueckfrage.h"
 #include "RundenPuffer.h"
-#include "Laufrettung.h"
 #include "Rundenprotokoll.h"
 #include "Rundenschreiber.h"
 #include "Rundensicherung.h"
+#include "Rundenvermerk.h"
 #include "SlotAnzeigen.h"
 #include "Uhr.h"
 
 namespace {
-
-// Building the trace lines costs time on the lap path; skip it when nobody reads them.
-bool protokolliert() { return DebugLog::instanz().aktiv(); }
 
 // The leading number of a text, as the limit field is read ("10", " 5 min" -> 5, "x" -> 0).
 double fuehrendeZahl(const QString& text) {
@@ -125,8 +122,12 @@ void Rennleitung::NeueRunde() {
         m_z.BesteRunde[i] = 99999;
         m_z.BesteRundeNr[i] = 0;
         m_z.OhneBestzeit[i] = 0;
+        m_z.LetzteAnkunft[i] = 0;
+        m_z.HandRunde[i] = false;
     }
+    m_z.Unterbrechungen.clear();
     m_puffer->leeren();
+    m_laufrunden.leere();
     m_z.AmpelPhase = 5;
 
     QString fehler;
@@ -137,10 +138,14 @@ void Rennleitung::NeueRunde() {
         // The laps stay in the lap table; the next history copy takes them along.
         SchreibeDebug(QStringLiteral("NeueRunde: Runden nicht in die Historie kopiert, "
                                      "aktrennen bleibt: ") + fehler);
-        m_rueckfrage.meldung(tr("%1 Runden des letzten Laufs konnten nicht in die Historie "
-                                "kopiert werden: %2\nSie bleiben gespeichert und kommen mit "
-                                "diesem Lauf in die Historie.")
-                                 .arg(QString::number(befund->runden), fehler));
+        m_rueckfrage.meldung(
+            (befund->runden == 1
+                 ? tr("%1 Runde des letzten Laufs konnte nicht in die Historie kopiert werden: "
+                      "%2\nSie bleibt gespeichert und kommt mit diesem Lauf in die Historie.")
+                 : tr("%1 Runden des letzten Laufs konnten nicht in die Historie kopiert "
+                      "werden: %2\nSie bleiben gespeichert und kommen mit diesem Lauf in die "
+                      "Historie."))
+                .arg(QString::number(befund->runden), fehler));
     } else {
         // Through the writer: the laps of the new run queue behind it, so a lap table the
         // database cannot empty right now never mixes two runs.
@@ -285,156 +290,6 @@ void Rennleitung::SetzeTexte() {
     while (m_texte.size() < 13 && q.next()) m_texte.append(q.value(0).toString());
 }
 
-// ---- lap path
-
-void Rennleitung::RundenErfassung(int B, qint32 TempZeit, int zehntel) {
-    if (!m_z.RennenLaeuft || m_z.ChaosAktiv) return;
-    if (B < 0 || B > 6) {
-        SchreibeDebug(QStringLiteral("RundenErfassung: Eingang %1 ohne Bahn, ignoriert").arg(B));
-        return;
-    }
-    const int slot = m_z.FahrerNr[size_t(B)];
-    if (slot == 0) return;
-    if (!istGueltigerSlot(slot)) {
-        SchreibeDebug(QStringLiteral("RundenErfassung: Eingang %1 zeigt auf FahrerNr %2, ignoriert")
-                          .arg(B)
-                          .arg(slot));
-        return;
-    }
-    if (std::any_of(m_z.FreieBahn.begin(), m_z.FreieBahn.end(), [](bool frei) { return frei; })) {
-        // A stray pulse or a car on a lane without a driver counts for nobody.
-        const PositionsZeile* zeile = m_stand.zeileVonSlot(slot, anzBahnen(), m_z.Option1);
-        if (zeile && istFreieBahn(zeile->bahn)) {
-            SchreibeDebug(
-                QStringLiteral("RundenErfassung: Bahn %1 ist frei, nicht gezählt").arg(zeile->bahn));
-            return;
-        }
-    }
-    if (protokolliert())
-        SchreibeDebug(QStringLiteral("RundenErfassung: B %1 T-Zeit %2").arg(B).arg(TempZeit));
-    if (ansageAktiv(0)) m_ansage.SpieleTon(m_e.TonBeep);
-
-    if (m_z.AmpelPhase < 6 && m_e.Fruehstart == 1) {
-        if (!m_z.FruehstartMarke[size_t(slot)] && ansageAktiv(6)) {
-            const PositionsZeile* zeile = m_stand.zeileVonSlot(slot, anzBahnen(), m_z.Option1);
-            m_ansage.SprachAusgabe(zeile ? zeile->fahrer + QStringLiteral(" Frühstart!")
-                                         : QStringLiteral("Bahn %1 Frühstart!").arg(B));
-        }
-        m_z.FruehstartMarke[size_t(slot)] = true;
-        GetSlotAnzeigeFromBahn(B)->SetFruehstart();
-        emit fruehstart(B);
-        emit panelsGeaendert();
-        return;
-    }
-    m_puffer->schreibe(slot, TempZeit, zehntel);
-    m_z.RundeWartet = true;
-}
-
-void Rennleitung::GetPortnummer(int bahn) {
-    m_z.RundeWartet = false;
-    const qint32 zeit = m_hw.HoleZeitstempel();
-    m_z.LetzterZeitstempel = zeit;
-    RundenErfassung(bahn, zeit);
-    m_z.RundeWartet = true;
-}
-
-void Rennleitung::setzeFreieBahnen(const QVector<int>& bahnen) {
-    m_z.FreieBahn.fill(false);
-    for (int b : bahnen)
-        if (b >= 1 && b <= 6) m_z.FreieBahn[size_t(b)] = true;
-}
-
-bool Rennleitung::istFreieBahn(int bahn) const {
-    return bahn >= 1 && bahn <= 6 && m_z.FreieBahn[size_t(bahn)];
-}
-
-int Rennleitung::wartendeRunden() const { return m_puffer->anzahl(); }
-
-void Rennleitung::BildschirmRefresh() {
-    // A nested call (events run inside a lap's work) leaves the rest to the running one.
-    if (m_imRefresh) return;
-    m_imRefresh = true;
-
-    while (!m_puffer->leer()) {
-        const RundenPuffer::Eintrag e = m_puffer->nimm();
-        RundenErfassung2(e.slot, e.zeit, e.zehntel);
-    }
-    // One write for the crossings of this tick, behind the race: on disk before the next
-    // tick while the disk takes it, else kept in memory until the database takes it.
-    m_sicherung->beendeTick(m_stand.nimmGeaenderte(), rennStempel(), m_z.AktRennName);
-
-    const int anz = anzBahnen();
-    const QVector<PositionsZeile> zeilen = m_stand.sortiert(anz, m_z.Option1);
-    QVector<int> stapel;
-    for (const PositionsZeile& z : zeilen) {
-        if (stapel.size() >= anz) break;
-        const int index = m_anzeigen->indexVonBahn(z.bahn, anz);
-        m_anzeigen->panel(index).SetVarWerte(z.platz, double(z.aktRunde), z.runden,
-                                             double(z.gesamt));
-        stapel.append(index);
-    }
-    // A static display in training keeps the lanes where they are.
-    if (!(m_z.RennArt == QLatin1String("Training") && m_e.AnzeigeSort == 1))
-        m_anzeigen->stapele(stapel, anz);
-    m_imRefresh = false;
-    emit panelsGeaendert();
-}
-
-void Rennleitung::RundenErfassung2(int i, qint32 TempZeit, int zehntel) {
-    if (!istGueltigerSlot(i)) return;
-    const size_t s = size_t(i);
-    if (m_e.BEPFEAktiv == 1) TempZeit += m_z.StartZeit;
-    // These count the lap themselves: the value is a lap time on top of the lane's total,
-    // which keeps their sub-ms part (the lap itself is rounded half up).
-    GeraeteRunde geraet{TempZeit, TempZeit, m_z.GesamtRest[s]};
-    if (m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1 || m_e.LapsterAktiv == 1) {
-        geraet = VerbucheGeraeteRunde(TempZeit, zehntel, m_z.GesamtRest[s]);
-        TempZeit = m_z.StartZeit + geraet.zuGesamt + m_z.GesamtZeit[s];
-    }
-
-    if (protokolliert()) {
-        SchreibeDebug(QStringLiteral("StartZeit:%1").arg(m_z.StartZeit));
-        SchreibeDebug(QStringLiteral("TempZEit:%1").arg(TempZeit));
-        SchreibeDebug(QStringLiteral("GesamtZEit:%1").arg(m_z.GesamtZeit[s]));
-        SchreibeDebug(QStringLiteral("RundenStart:%1").arg(m_z.RundenStart[s]));
-        SchreibeDebug(QStringLiteral("TempZEit-RundenStart:%1").arg(TempZeit - m_z.RundenStart[s]));
-    }
-
-    if (m_z.BahnGestartet[s]) {
-        if (TempZeit - m_z.RundenStart[s] <= m_e.PrellZeit) return;
-        m_z.Runden[s] = qint16(m_z.Runden[s] + 1);
-        const qint32 bezug = m_z.Runden[s] == 1 ? m_z.BahnStartZeit[s] : m_z.RundenStart[s];
-        m_z.LetzteRunde[s] = TempZeit - bezug + geraet.rundenZeit - geraet.zuGesamt;
-        m_z.GesamtRest[s] = geraet.rest;
-        m_z.RundenStart[s] = TempZeit;
-        m_z.GesamtZeit[s] = TempZeit - m_z.BahnStartZeit[s] - m_z.ChaosZeitBis(TempZeit);
-        const bool besteMoeglich = m_z.OhneBestzeit[s] == 0;
-        if (!besteMoeglich) --m_z.OhneBestzeit[s];
-        if (besteMoeglich && m_z.LetzteRunde[s] < m_z.BesteRunde[s]) {
-            m_z.BesteRunde[s] = m_z.LetzteRunde[s];
-            m_z.BesteRundeNr[s] = m_z.Runden[s];
-        }
-        AktPositionen(i, m_z.Runden[s], m_z.LetzteRunde[s], m_z.GesamtZeit[s], m_z.BesteRunde[s],
-                      m_z.BesteRundeNr[s]);
-        return;
-    }
-
-    // The first crossing starts the lane's clock; it is never a lap.
-    m_z.BahnStartZeit[s] = m_e.StartZeitBei == 1 ? m_z.StartZeit : TempZeit;
-    const bool geraetMisst = m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1 || m_e.LapsterAktiv == 1;
-    m_z.RundenStart[s] = geraetMisst ? m_z.BahnStartZeit[s] : TempZeit;
-    m_z.GesamtZeit[s] = 0;
-    m_z.GesamtRest[s] = 0;
-    m_z.Runden[s] = 0;
-    m_z.BahnGestartet[s] = true;
-    qint16 runden = 0;
-    qint32 letzte = TempZeit - m_z.BahnStartZeit[s];
-    qint32 gesamt = 999999;
-    qint32 beste = 999999;
-    qint16 besteNr = 999;
-    AktPositionen(i, runden, letzte, gesamt, beste, besteNr);
-}
-
 // ---- standings and history
 
 QString Rennleitung::ordnung() const { return Rangliste::ordnung(m_z.Option1); }
@@ -507,7 +362,9 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
     z.schnellsteGeschw = z.schnellste > 0 ? z.laenge / double(z.schnellste) : 0.0;
     m_stand.markiere(z.bahn);
 
-    if (m_z.RZeitAnsage != 0 && runden >= 1) {
+    // A lap the counter counted unseen is not announced: its time is an estimate.
+    if (m_rundeStill) ansageText.clear();
+    if (m_z.RZeitAnsage != 0 && runden >= 1 && !m_rundeStill) {
         bestzeit = false;
         ansageText = Formate::Format(letzteRunde / 1000.0, QStringLiteral("#######0.000"));
     }
@@ -532,6 +389,14 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
         m_z.ChaosDauer[size_t(slot)] = 0;
     }
     if (m_z.FruehstartMarke[size_t(slot)] && runden == 1) rennInfo = QStringLiteral("FS");
+    rennInfo += m_rundenVermerk;
+    const bool hand = m_z.HandRunde[size_t(slot)];
+    if (hand) {
+        rennInfo += QStringLiteral(" K+");
+        m_z.HandRunde[size_t(slot)] = false;
+    }
+    m_laufrunden.merke(z.bahn, runden, letzteRunde, gesamt, hand,
+                       Rundenvermerk::keineBestzeit(m_rundenVermerk));
     const double geschw = letzteRunde > 0 ? z.laenge / double(letzteRunde) : 0.0;
     AktRennenNeu(z.fahrer, slot, z.autoName, z.strecke, runden, letzteRunde / 1000.0,
                  gesamt / 1000.0, geschw, rennInfo, z.bahn);
@@ -566,64 +431,4 @@ void Rennleitung::AktRennenNeu(const QString& fahrer, int slot, const QString& a
     const QString uhr = Rundenprotokoll::uhrzeit(m_uhr.jetzt());
     m_protokoll->schreibeLre(r, uhr, rennStempel());
     m_sicherung->merkeRunde(r, uhr);
-}
-
-void Rennleitung::SetzeAnzeigeWerte(int sortierung) {
-    const int anz = anzBahnen();
-    // Drivers, cars and lanes may have changed in the table (dialogs, a tournament heat);
-    // lap values are taken from it only while nothing waits to be written there.
-    QString fehler;
-    if (!m_stand.lade(m_db, !m_sicherung->allesGespeichert(), &fehler))
-        SchreibeDebug(QStringLiteral("SetzeAnzeigeWerte: ") + fehler);
-    const QVector<PositionsZeile> zeilen = m_stand.sortiert(anz, 1);  // by fastest lap
-    const auto bild = [this](const QString& tabelle, const QString& name) {
-        const QString link =
-            m_db.wert(QStringLiteral("select bildlink from %1 where name=?").arg(tabelle), {name})
-                .toString();
-        return link.isEmpty() ? QString() : m_e.BilderPfad + QLatin1Char('/') + link;
-    };
-    const int laenge = int(grenzeZahl());
-    int platz = 0;
-    for (const PositionsZeile& z : zeilen) {
-        ++platz;
-        if (m_e.RaceControlAktiv != 1) {
-            if (z.bahn >= 1 && z.bahn <= 6)
-                m_z.FahrerNr[size_t(z.bahn)] = qint16(z.fahrerNr);
-            else
-                SchreibeDebug(QStringLiteral("SetzeAnzeigeWerte: Bahn %1 ungültig").arg(z.bahn));
-        }
-        SlotWerte& p = sortierung == 2 ? *GetSlotAnzeigeFromBahn(z.bahn) : panel(platz - 1);
-        p.SetFirstVarWerte(z.fahrer, bild(QStringLiteral("fahrer"), z.fahrer), z.autoName,
-                           bild(QStringLiteral("autos"), z.autoName), m_z.RennArt, laenge);
-    }
-    emit panelsGeaendert();
-}
-
-// ---- lane panels
-
-SlotWerte& Rennleitung::slotWerte(int bahn) { return m_anzeigen->panel(qBound(1, bahn, 6) - 1); }
-
-SlotWerte& Rennleitung::panel(int index) { return m_anzeigen->panel(index); }
-
-int Rennleitung::panelIndexVonBahn(int bahn) const {
-    return m_anzeigen->indexVonBahn(bahn, anzBahnen());
-}
-
-int Rennleitung::panelIndexVonPosition(int platz) const {
-    return m_anzeigen->indexVonPosition(platz, anzBahnen());
-}
-
-SlotWerte* Rennleitung::GetSlotAnzeigeFromBahn(int bahn) {
-    return &m_anzeigen->panel(panelIndexVonBahn(bahn));
-}
-
-SlotWerte* Rennleitung::GetSlotAnzeigeFromPosition(int platz) {
-    return &m_anzeigen->panel(panelIndexVonPosition(platz));
-}
-
-QVector<int> Rennleitung::panelReihenfolge() const { return m_anzeigen->reihenfolge(anzBahnen()); }
-
-void Rennleitung::ordneNachBahn() {
-    m_anzeigen->ordneNachBahn();
-    emit panelsGeaendert();
 }

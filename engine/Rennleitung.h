@@ -8,6 +8,7 @@
 #include <QVector>
 #include <memory>
 
+#include "Laufrunden.h"
 #include "Rangliste.h"
 #include "RennZustand.h"
 #include "Rennstand.h"
@@ -76,7 +77,12 @@ public:
     // ---- lap path
     // The lap entry of every timing source: input number and its time value.
     // zehntel: tenths of a ms on top of TempZeit from counters that measure finer.
-    void RundenErfassung(int B, qint32 TempZeit, int zehntel = 0);
+    // verpasst: laps the device counted before this crossing that never reached the program
+    // (booked before it, with the time since the lane's last crossing shared out, remark " Z").
+    void RundenErfassung(int B, qint32 TempZeit, int zehntel = 0, int verpasst = 0);
+    // The timing stopped (true) or started again (false) counting during the run: a lap that
+    // spans the gap may hold a crossing nobody saw, so it is never a best lap (remark " U").
+    void zeitnahmeUnterbrochen(bool unterbrochen);
     // Simulation button of lane bahn: a crossing now.
     void GetPortnummer(int bahn);
     // Drains the lap buffer (oldest crossing first), walks the standings into the lane panels
@@ -114,6 +120,8 @@ public:
     // goes to the database with the others that changed.
     PositionsZeile* standZeile(int bahn) { return m_stand.zeile(bahn); }
     void standGeaendert(int bahn);
+    // The counted laps of the run per lane, in memory (for corrections).
+    Laufrunden& laufrunden() { return m_laufrunden; }
     // The order clause of the current ranking choice, e.g. " order by runden DESC,gesamt,bahn".
     QString ordnung() const;
 
@@ -136,7 +144,15 @@ signals:
     void fruehstart(int bahn);
 
 private:
-    void RundenErfassung2(int i, qint32 TempZeit, int zehntel = 0);
+    // One crossing of the buffer: the laps the device counted unseen first, then this one.
+    void werteAus(int slot, qint32 zeit, int zehntel, int verpasst, qint32 ankunft);
+    void bucheVerpassteRunden(int slot, int anzahl, qint32 aktuelleRunde, qint32 ankunft);
+    // vomGeraet: a lap the device counted while the program saw nothing of it.
+    void RundenErfassung2(int i, qint32 TempZeit, int zehntel = 0, bool vomGeraet = false);
+    bool geraetMisst() const;
+    // The lap from the lane's last crossing to stempel spans a period without timing.
+    bool ueberbruecktUnterbrechung(size_t slot, qint32 stempel) const;
+    int bahnVonSlot(int slot);
     // MyInit's empty lane: the values are written as they are, best lap 999999 included.
     void leereBahnVeroeffentlichen(int slot);
     void AktRennenNeu(const QString& fahrer, int slot, const QString& autoName,
@@ -158,10 +174,14 @@ private:
 
     RennZustand m_z;
     Rennstand m_stand;
+    Laufrunden m_laufrunden;
     std::unique_ptr<RundenPuffer> m_puffer;
     std::unique_ptr<Rundenprotokoll> m_protokoll;
     std::unique_ptr<SlotAnzeigen> m_anzeigen;
     std::unique_ptr<Rundensicherung> m_sicherung;
     QStringList m_texte;  // index 0 = text 1
     bool m_imRefresh = false;
+    // Remark of the lap row AktPositionen writes next, and whether that lap is announced.
+    QString m_rundenVermerk;
+    bool m_rundeStill = false;
 };

@@ -69,7 +69,9 @@ bool Rennleitung::KopieToHistRennen() {
 bool Rennleitung::bereitFuerNeuenLauf() {
     if (m_sicherung->allesGespeichert() || m_sicherung->sichereJetzt()) return true;
     m_rueckfrage.meldung(
-        tr("Der letzte Lauf ist noch nicht gespeichert (%1 Runden). %2")
+        (m_sicherung->ungespeicherteRunden() == 1
+             ? tr("Der letzte Lauf ist noch nicht gespeichert (%1 Runde). %2")
+             : tr("Der letzte Lauf ist noch nicht gespeichert (%1 Runden). %2"))
             .arg(QString::number(m_sicherung->ungespeicherteRunden()), m_sicherung->fehlerText()));
     return false;
 }

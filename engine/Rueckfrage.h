@@ -20,4 +20,14 @@ public:
     // A notice the user confirms before anything goes on (the program's end: what it says
     // must be readable before the window goes).
     virtual void hinweis(const QString& text) { meldung(text); }
+    // The question still open has been overtaken (the run it asks about has ended meanwhile):
+    // it goes without an answer, and frage() returns false.
+    virtual void frageZurueckziehen() {}
+    // A notice about the timing hardware. With ersetzen it takes the place of the timing
+    // notice still shown (a new state replaces the last one, never a pile of boxes); without
+    // it, it is added to that notice as a line of its own.
+    virtual void zeitnahmeMeldung(const QString& text, bool ersetzen) {
+        (void)ersetzen;
+        meldung(text);
+    }
 };

@@ -1,9 +1,9 @@
 #include "RundenPuffer.h"
 
-void RundenPuffer::schreibe(int slot, qint32 zeit, int zehntel) {
+void RundenPuffer::schreibe(const Eintrag& eintrag) {
     // Reuse the storage once everything has been taken, so a long race does not grow it.
     if (m_kopf > 0 && m_kopf == m_eintraege.size()) leeren();
-    m_eintraege.push_back({slot, zeit, zehntel});
+    m_eintraege.push_back(eintrag);
 }
 
 RundenPuffer::Eintrag RundenPuffer::nimm() {

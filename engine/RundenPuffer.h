@@ -11,9 +11,12 @@ public:
         int slot = 0;
         qint32 zeit = 0;
         int zehntel = 0;  // tenths of a ms on top of zeit (counters finer than 1 ms)
+        // Laps the device counted before this crossing that never reached the program.
+        int verpasst = 0;
+        qint32 ankunft = 0;  // program clock when the crossing arrived (devices that time laps)
     };
 
-    void schreibe(int slot, qint32 zeit, int zehntel = 0);
+    void schreibe(const Eintrag& eintrag);
     bool leer() const { return m_kopf == m_eintraege.size(); }
     int anzahl() const { return int(m_eintraege.size() - m_kopf); }
     // Takes the oldest waiting crossing out of the buffer; the buffer must not be empty.

@@ -1,43 +1,112 @@
 #include "Rundenkorrektur.h"
 
-#include <QSqlQuery>
 #include <QVariant>
-#include <cmath>
 
 #include "Datenbank.h"
 #include "DebugLog.h"
 #include "Einstellungen.h"
+#include "Formate.h"
 #include "Rangliste.h"
 #include "Rennleitung.h"
+#include "Rundenschreiber.h"
 #include "Rundensicherung.h"
 #include "SlotWerte.h"
 #include "Uhr.h"
 
 namespace {
 // Rows of a lap that still counts.
-const char* const gezaehlt = "coalesce(RennInfo, '') not like '%K-%'";
+const QString gezaehlt = QStringLiteral("coalesce(RennInfo, '') not like '%K-%'");
 
-qint32 alsMs(const QVariant& sekunden) { return qint32(std::llround(sekunden.toDouble() * 1000)); }
+struct Eintrag {
+    int bahn = 0;
+    QString fahrer, art, zeitpunkt, grund;
+    int runde = 0;
+    bool minus = false;
+    bool letzte = true;        // "-1": no lap was counted after the one taken back
+    double folgendeZeit = 0;   // s, the next lap's new time
+    double folgendeGeschw = 0;
+};
+
+// On the writer's connection, behind the laps concerned: one transaction.
+Rundenschreiber::Ergebnis schreibe(Datenbank& db, const Eintrag& k) {
+    Rundenschreiber::Ergebnis e;
+    bool ok = db.beginneTransaktion();
+    if (ok && k.minus) {
+        const QVariant weg = db.wert(
+            QStringLiteral("select max(lfdnr) from aktrennen where Bahn=? and Runde=? and ") +
+                gezaehlt,
+            {k.bahn, k.runde});
+        const QVariant folgende =
+            k.letzte ? QVariant()
+                     : db.wert(QStringLiteral("select min(lfdnr) from aktrennen where Bahn=? "
+                                              "and lfdnr>? and ") +
+                                   gezaehlt,
+                               {k.bahn, weg});
+        if (weg.isNull())
+            SchreibeDebug(QStringLiteral("Korrektur: Runde %1 auf Bahn %2 nicht in aktrennen")
+                              .arg(k.runde)
+                              .arg(k.bahn));
+        // The run may be in the history already: its rows there carry the same lfdnr.
+        for (const char* tabelle : {"aktrennen", "histrennen"}) {
+            if (!ok || weg.isNull()) break;
+            const QString t = QString::fromLatin1(tabelle);
+            ok = db.execute(QStringLiteral("update %1 set RennInfo = coalesce(RennInfo, '') || "
+                                           "' K-' where lfdnr=? and Bahn=?")
+                                .arg(t),
+                            {weg, k.bahn});
+            if (ok && !folgende.isNull())
+                ok = db.execute(
+                    QStringLiteral("update %1 set Zeit=?, MProSec=? where lfdnr=? and Bahn=?")
+                        .arg(t),
+                    {k.folgendeZeit, k.folgendeGeschw, folgende, k.bahn});
+            if (ok && !k.letzte)
+                ok = db.execute(QStringLiteral("update %1 set Runde = Runde - 1 where Bahn=? "
+                                               "and lfdnr>? and ")
+                                        .arg(t) +
+                                    gezaehlt,
+                                {k.bahn, weg});
+        }
+    }
+    if (ok)
+        ok = db.execute(
+            QStringLiteral("insert into korrekturen (rennen, Bahn, Fahrer, Art, Runde, "
+                           "Zeitpunkt, Grund) values ((select stempel from laufstand where "
+                           "id=1), ?, ?, ?, ?, ?, ?)"),
+            {k.bahn, k.fahrer, k.art, k.runde, k.zeitpunkt, k.grund});
+    if (ok) ok = db.bestaetige();
+    if (!ok) {
+        e.ok = false;
+        e.fehlerNr = db.letzteFehlerNr();
+        e.text = Datenbank::schreibfehlerText(e.fehlerNr, db.letzterFehler());
+        db.verwerfe();
+    }
+    return e;
+}
 }  // namespace
 
 Rundenkorrektur::Rundenkorrektur(Rennleitung& leitung, QObject* parent)
     : QObject(parent), m_leitung(leitung) {}
 
-int Rundenkorrektur::slotVonBahn(int bahn) {
+int Rundenkorrektur::slotVonBahn(int bahn) const {
     if (bahn < 1 || bahn > m_leitung.einstellungen().AnzBahnen || bahn > 6) return 0;
     const PositionsZeile* zeile = m_leitung.stand().zeile(bahn);
     const int slot = zeile ? zeile->fahrerNr : 0;
     return slot >= 1 && slot <= 6 ? slot : 0;
 }
 
+QString Rundenkorrektur::fahrer(int bahn) const {
+    const PositionsZeile* zeile = m_leitung.stand().zeile(bahn);
+    return zeile ? zeile->fahrer : QString();
+}
+
+Laufrunden::Runde Rundenkorrektur::letzteRunde(int bahn) const {
+    return m_leitung.laufrunden().letzte(bahn);
+}
+
 QString Rundenkorrektur::hindernis(int bahn, Art art) {
     const RennZustand& z = m_leitung.zustand();
     const int slot = slotVonBahn(bahn);
     if (slot == 0) return tr("Auf Bahn %1 fährt niemand mit.").arg(bahn);
-    // A correction is written at once: laps still waiting for the database come first.
-    if (!m_leitung.sicherung().sichereJetzt())
-        return tr("Die letzten Runden sind noch nicht gespeichert. Bitte gleich noch einmal "
-                  "versuchen.");
     if (art == Art::PlusEins) {
         if (!z.RennenLaeuft)
             return tr("Eine Runde kann nur während eines Laufs gezählt werden.");
@@ -47,28 +116,52 @@ QString Rundenkorrektur::hindernis(int bahn, Art art) {
             return tr("Bahn %1 ist noch nicht über die Startlinie gefahren.").arg(bahn);
         return QString();
     }
-    const int runden =
-        m_leitung.datenbank()
-            .wert(QStringLiteral("select count(*) from aktrennen where Bahn=? and ") +
-                      QLatin1String(gezaehlt),
-                  {bahn})
-            .toInt();
-    if (runden == 0)
+    if (letzteRunde(bahn).schluessel == 0)
         return tr("Bahn %1 hat keine Runde, die gelöscht werden kann.").arg(bahn);
     return QString();
 }
 
-QString Rundenkorrektur::korrigiere(int bahn, Art art, const QString& grund) {
+QString Rundenkorrektur::seitDerFrage(int bahn, qint64 schluessel) const {
+    const Laufrunden& l = m_leitung.laufrunden();
+    const Laufrunden::Runde r = l.finde(bahn, schluessel);
+    if (r.schluessel == 0)
+        return tr("Diese Runde zählt nicht mehr (schon gelöscht oder ein neuer Lauf). Es wird "
+                  "nichts gelöscht.");
+    const int neu = l.danach(bahn, schluessel);
+    if (neu == 0) return QString();
+    //: %1: laps counted on the lane since the question opened, %2: the lap's number
+    const QString seit = neu == 1 ? tr("Seit dem Öffnen ist 1 weitere Runde gefahren.")
+                                  : tr("Seit dem Öffnen sind %1 weitere Runden gefahren.")
+                                        .arg(neu);
+    return seit + QLatin1Char(' ') +
+           tr("Gelöscht wird trotzdem genau Runde %1; ihre Zeit kommt zur nächsten Runde dazu, "
+              "die dann Runde %1 ist.")
+               .arg(r.runde);
+}
+
+QString Rundenkorrektur::korrigiere(int bahn, Art art, const QString& grund, qint64 schluessel) {
     const QString nein = hindernis(bahn, art);
     if (!nein.isEmpty()) return nein;
     const int slot = slotVonBahn(bahn);
     int runde = 0;
-    QString fehler = art == Art::PlusEins ? plusEins(bahn, slot) : minusEins(bahn, slot, &runde);
-    if (!fehler.isEmpty()) return fehler;
-    if (art == Art::PlusEins) runde = m_leitung.zustand().Runden[size_t(slot)];
-    rechneNeu(bahn, slot);
-    if (!speichere(bahn, art, runde, grund, &fehler))
-        return tr("Die Korrektur ist gezählt, aber nicht gespeichert: %1").arg(fehler);
+    Laufrunden::Ruecknahme weg;
+    if (art == Art::PlusEins) {
+        const QString fehler = plusEins(bahn, slot);
+        if (!fehler.isEmpty()) return fehler;
+        runde = m_leitung.zustand().Runden[size_t(slot)];
+        rechneNeu(bahn, slot, false);
+    } else {
+        Laufrunden& l = m_leitung.laufrunden();
+        const Laufrunden::Runde r = schluessel ? l.finde(bahn, schluessel) : l.letzte(bahn);
+        if (r.schluessel == 0 || !l.nimmZurueck(bahn, r.schluessel, &weg))
+            return tr("Diese Runde auf Bahn %1 zählt nicht mehr; es wurde nichts gelöscht.")
+                .arg(bahn);
+        runde = r.runde;
+        // The next crossing measures its lap from the one before the false one.
+        if (weg.letzte) m_leitung.zustand().RundenStart[size_t(slot)] -= r.zeit;
+        rechneNeu(bahn, slot, weg.letzte);
+    }
+    speichere(bahn, art, runde, grund, art == Art::MinusEins ? &weg : nullptr);
     SchreibeDebug(QStringLiteral("Korrektur Bahn %1 %2 Runde %3 %4")
                       .arg(bahn)
                       .arg(artText(art))
@@ -85,10 +178,13 @@ QString Rundenkorrektur::plusEins(int bahn, int slot) {
     for (int b = 1; b <= 6 && eingang == 0; ++b)
         if (z.FahrerNr[size_t(b)] == slot) eingang = b;
     if (eingang == 0) return tr("Bahn %1 hat keinen Eingang.").arg(bahn);
+    // Crossings already waiting are counted first: the mark belongs to the added lap.
+    m_leitung.BildschirmRefresh();
     const qint16 vorher = z.Runden[size_t(slot)];
     // Neither this lap nor the next (timed from now) may be a best lap or a lap record.
     const qint8 ohneVorher = z.OhneBestzeit[size_t(slot)];
     z.OhneBestzeit[size_t(slot)] = 2;
+    z.HandRunde[size_t(slot)] = true;
     SlotWerte* panel = m_leitung.GetSlotAnzeigeFromBahn(bahn);
     const int panelVorher = panel ? panel->rundenOhneBestzeit() : 0;
     if (panel) panel->RundenOhneBestzeit(2);
@@ -97,93 +193,42 @@ QString Rundenkorrektur::plusEins(int bahn, int slot) {
     if (z.Runden[size_t(slot)] != vorher + 1) {
         // Not counted: what an earlier added lap asked for still holds.
         z.OhneBestzeit[size_t(slot)] = ohneVorher;
+        z.HandRunde[size_t(slot)] = false;
         if (panel) panel->RundenOhneBestzeit(panelVorher);
         return tr("Die Runde wurde nicht gezählt: die letzte Runde auf Bahn %1 ist eben erst "
                   "gefahren.")
             .arg(bahn);
     }
-    Datenbank& db = m_leitung.datenbank();
-    const QVariant lfdnr =
-        db.wert(QStringLiteral("select max(lfdnr) from aktrennen where Bahn=?"), {bahn});
-    QString fehler;
-    if (!db.execute(
-            QStringLiteral("update aktrennen set RennInfo = coalesce(RennInfo, '') || ' K+' "
-                           "where lfdnr=?"),
-            {lfdnr}, &fehler))
-        SchreibeDebug(QStringLiteral("Korrektur: Vermerk K+ nicht geschrieben: ") + fehler);
     return QString();
 }
 
-QString Rundenkorrektur::minusEins(int bahn, int slot, int* runde) {
-    RennZustand& z = m_leitung.zustand();
-    Datenbank& db = m_leitung.datenbank();
-    QSqlQuery q(db.db());
-    q.prepare(QStringLiteral("select lfdnr, Runde, Zeit from aktrennen where Bahn=? and ") +
-              QLatin1String(gezaehlt) + QStringLiteral(" order by lfdnr desc limit 1"));
-    q.addBindValue(bahn);
-    if (!q.exec() || !q.next()) return tr("Die letzte Runde ist nicht zu finden.");
-    const QVariant lfdnr = q.value(0);
-    *runde = q.value(1).toInt();
-    const qint32 zeit = alsMs(q.value(2));
-    q.finish();
-
-    // The lap row stays, marked; a run already in the history is marked there too.
-    QString fehler;
-    if (!db.beginneTransaktion()) return db.letzterFehler();
-    const QString vermerk = QStringLiteral(
-        " set RennInfo = coalesce(RennInfo, '') || ' K-' "
-        "where lfdnr=? and Bahn=? and Runde=?");
-    const QVariantList welche{lfdnr, bahn, *runde};
-    if (!db.execute(QStringLiteral("update aktrennen") + vermerk, welche, &fehler) ||
-        !db.execute(QStringLiteral("update histrennen") + vermerk, welche, &fehler) ||
-        !db.bestaetige()) {
-        db.verwerfe();
-        return tr("Die Runde kann nicht gelöscht werden: %1").arg(fehler);
-    }
-    // The next crossing measures its lap from the one before the false one.
-    z.RundenStart[size_t(slot)] -= zeit;
-    return QString();
-}
-
-void Rundenkorrektur::rechneNeu(int bahn, int slot) {
+void Rundenkorrektur::rechneNeu(int bahn, int slot, bool letzteWeg) {
     RennZustand& z = m_leitung.zustand();
     const size_t s = size_t(slot);
-    Datenbank& db = m_leitung.datenbank();
-    QSqlQuery q(db.db());
-    q.prepare(QStringLiteral("select Runde, Zeit, Gesamt, coalesce(RennInfo, '') from aktrennen "
-                             "where Bahn=? and ") +
-              QLatin1String(gezaehlt) + QStringLiteral(" order by lfdnr"));
-    q.addBindValue(bahn);
-    qint16 runden = 0;
-    qint32 letzte = 0, gesamt = 0, beste = 99999;
-    qint16 besteNr = 0;
-    if (q.exec()) {
-        bool nachPlus = false;
-        while (q.next()) {
-            ++runden;
-            letzte = alsMs(q.value(1));
-            gesamt = alsMs(q.value(2));
-            // An added lap is counted but is never the best one, nor is the lap after it:
-            // that one is timed from the moment the lap was added.
-            const bool plus = q.value(3).toString().contains(QLatin1String("K+"));
-            if (!plus && !nachPlus && letzte < beste) {
-                beste = letzte;
-                besteNr = qint16(q.value(0).toInt());
-            }
-            nachPlus = plus;
-        }
-    }
-    z.Runden[s] = runden;
+    const Laufrunden& l = m_leitung.laufrunden();
+    const QVector<Laufrunden::Runde> runden = l.gezaehlte(bahn);
+    const qint32 letzte = runden.isEmpty() ? 0 : runden.last().zeit;
+    const qint32 gesamt = runden.isEmpty() ? 0 : runden.last().gesamt;
+    const auto [beste, besteNr] = l.beste(bahn);
+    z.Runden[s] = qint16(runden.size());
     z.LetzteRunde[s] = letzte;
     z.GesamtZeit[s] = gesamt;
     z.GesamtRest[s] = 0;
     z.BesteRunde[s] = beste;
-    z.BesteRundeNr[s] = besteNr;
+    z.BesteRundeNr[s] = qint16(besteNr);
+    SlotWerte* panel = m_leitung.GetSlotAnzeigeFromBahn(bahn);
+    if (letzteWeg) {
+        // The next lap runs from the lane's last lap that counts: when that one was added by
+        // hand, the next is no best lap either.
+        const int ohne = !runden.isEmpty() && runden.last().plus ? 1 : 0;
+        z.OhneBestzeit[s] = qint8(ohne);
+        if (panel) panel->RundenOhneBestzeit(ohne);
+    }
 
     if (PositionsZeile* zeile = m_leitung.standZeile(bahn)) {
         PositionsZeile& p = *zeile;
-        p.runden = runden;
-        p.gesamt = runden > 0 ? gesamt : 999999;
+        p.runden = qint16(runden.size());
+        p.gesamt = runden.isEmpty() ? 999999 : gesamt;
         p.aktRunde = letzte;
         const bool hatBeste = besteNr > 0;
         p.schnellste = hatBeste ? beste : 999999;
@@ -196,40 +241,31 @@ void Rundenkorrektur::rechneNeu(int bahn, int slot) {
     // The panel takes the new values first, then the best lap, which it would otherwise
     // keep from the lap just taken back.
     m_leitung.BildschirmRefresh();
-    if (SlotWerte* panel = m_leitung.GetSlotAnzeigeFromBahn(bahn))
-        panel->SetzeSchnellste(besteNr > 0 ? beste : 99999, besteNr);
+    if (panel) panel->SetzeSchnellste(besteNr > 0 ? beste : 99999, besteNr);
 }
 
-bool Rundenkorrektur::speichere(int bahn, Art art, int runde, const QString& grund,
-                                QString* fehler) {
-    Datenbank& db = m_leitung.datenbank();
-    const QString stempel =
-        db.wert(QStringLiteral("select stempel from laufstand where id=1")).toString();
-    const PositionsZeile* zeile = m_leitung.stand().zeile(bahn);
-    const QString fahrer = zeile ? zeile->fahrer : QString();
-    return db.execute(
-        QStringLiteral("insert into korrekturen (rennen, Bahn, Fahrer, Art, Runde, "
-                       "Zeitpunkt, Grund) values (?, ?, ?, ?, ?, ?, ?)"),
-        {stempel, bahn, fahrer, artText(art), runde,
-         m_leitung.uhr().jetzt().toString(QStringLiteral("yyyy.MM.dd HH:mm:ss")), grund},
-        fehler);
-}
-
-QStringList Rundenkorrektur::desLaufs(Datenbank& db) {
-    QStringList zeilen;
-    QSqlQuery q(db.db());
-    q.prepare(
-        QStringLiteral("select Bahn, Fahrer, Art, Runde, coalesce(Grund, '') from "
-                       "korrekturen where rennen = (select stempel from laufstand where "
-                       "id=1) order by lfdnr"));
-    if (!q.exec()) return zeilen;
-    while (q.next()) {
-        QString zeile = tr("Bahn %1 (%2): %3 Runde %4")
-                            .arg(QString::number(q.value(0).toInt()), q.value(1).toString(),
-                                 q.value(2).toString(), QString::number(q.value(3).toInt()));
-        if (!q.value(4).toString().isEmpty())
-            zeile += QStringLiteral(" – ") + q.value(4).toString();
-        zeilen << zeile;
+void Rundenkorrektur::speichere(int bahn, Art art, int runde, const QString& grund,
+                                const Laufrunden::Ruecknahme* weg) {
+    Eintrag k;
+    k.bahn = bahn;
+    k.fahrer = fahrer(bahn);
+    k.art = artText(art);
+    k.runde = runde;
+    k.zeitpunkt = m_leitung.uhr().jetzt().toString(QStringLiteral("yyyy.MM.dd HH:mm:ss"));
+    k.grund = grund;
+    if (weg) {
+        k.minus = true;
+        k.letzte = weg->letzte;
+        const qint32 zeit = weg->folgende.zeit;
+        k.folgendeZeit = Formate::Runde(zeit / 1000.0, 3);
+        const PositionsZeile* zeile = m_leitung.stand().zeile(bahn);
+        k.folgendeGeschw =
+            zeile && zeit > 0 ? Formate::Runde(zeile->laenge / double(zeit), 3) : 0.0;
     }
-    return zeilen;
+    m_leitung.sicherung().schreibeDanach([k](Datenbank& db) { return schreibe(db, k); }, {});
+
+    QString zeile = tr("Bahn %1 (%2): %3 Runde %4")
+                        .arg(QString::number(bahn), k.fahrer, k.art, QString::number(runde));
+    if (!grund.isEmpty()) zeile += QStringLiteral(" – ") + grund;
+    m_leitung.laufrunden().notiere(zeile);
 }

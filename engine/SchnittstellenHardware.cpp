@@ -38,14 +38,15 @@ void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) 
 
     // Laps of every interface arrive through the one forwarding object.
     connect(&m_s, &Zeitnahme::rundeErfasst, this,
-            [l](int eingang, qint32 zeit, int zehntel) {
-                l->RundenErfassung(eingang, zeit, zehntel);
+            [l](int eingang, qint32 zeit, int zehntel, int verpasst) {
+                l->RundenErfassung(eingang, zeit, zehntel, verpasst);
             });
     connect(&m_s, &Schnittstellen::rundeWartet, this, [z] { z->RundeWartet = true; });
     connect(&m_s, &Schnittstellen::zeitstempelGenommen, this,
             [z](qint32 zeit) { z->LetzterZeitstempel = zeit; });
+    // The interfaces' own notices join the timing notice shown, never a pile of boxes.
     connect(&m_s, &Zeitnahme::meldung, this,
-            [l](const QString& text) { l->rueckfrage().meldung(text); });
+            [l](const QString& text) { l->rueckfrage().zeitnahmeMeldung(text, false); });
     m_s.setChaosAbfrage([z] { return z->ChaosAktiv; });
 
     // Caution from a box message switches like the button; the parallel-port input also
@@ -67,8 +68,14 @@ void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) 
     // The state the main window shows, with the interface's latest message.
     m_status = std::make_unique<ZeitnahmeStatus>(*z, l->rueckfrage());
     ZeitnahmeStatus* st = m_status.get();
+    st->setzeSchnittstelle(m_s.schnittstelle());
     st->setze(m_s.status(), m_s.statusGrund());
-    connect(&m_s, &Zeitnahme::zustand, st, &ZeitnahmeStatus::setze);
+    connect(&m_s, &Zeitnahme::zustand, st,
+            [this, st, l](Zeitnahme::Status s, const QString& grund) {
+                st->setzeSchnittstelle(m_s.schnittstelle());
+                st->setze(s, grund);
+                l->zeitnahmeUnterbrochen(!Zeitnahme::kannZaehlen(s));
+            });
     connect(&m_s, &Zeitnahme::statusText, st, &ZeitnahmeStatus::setzeInfo);
     connect(&m_s, &Zeitnahme::meldung, st, &ZeitnahmeStatus::setzeInfo);
     connect(&m_s, &Schnittstellen::captionGeaendert, st, &ZeitnahmeStatus::captionAendern);
@@ -79,6 +86,15 @@ QString SchnittstellenHardware::StartHindernis() {
     return tr("Der Treiber der Sensorbox fehlt (Bibliothek %1). Ohne ihn zählt keine Runde, "
               "das Rennen startet nicht.\n%2")
         .arg(m_s.sensorBox()->treiberBibliothek(), m_s.sensorBox()->treiberFehler());
+}
+
+QString SchnittstellenHardware::StartRueckfrage() {
+    if (m_e.LapsterAktiv != 1 || Zeitnahme::kannZaehlen(m_s.status())) return QString();
+    // Plugged in a moment ago: asked now, not only at the next service.
+    m_s.oeffneFehlendeWieder();
+    if (Zeitnahme::kannZaehlen(m_s.status())) return QString();
+    return tr("Die USB-Rennbox zählt keine Runden (%1: %2).\nOhne Zeitnahme starten?")
+        .arg(Zeitnahme::statusName(m_s.status()), m_s.statusGrund());
 }
 
 bool SchnittstellenHardware::StartZaehlerVerloren() {

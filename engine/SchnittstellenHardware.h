@@ -52,6 +52,7 @@ public:
     void AmpelVorstart() override;
     void AmpelWeiter() override;
     QString StartHindernis() override;
+    QString StartRueckfrage() override;
     bool StartZaehlerVerloren() override;
 
 private:

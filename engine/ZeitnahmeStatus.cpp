@@ -42,14 +42,16 @@ ZeitnahmeStatus::ZeitnahmeStatus(const RennZustand& zustand, Rueckfrage& rueckfr
     : QObject(parent), m_z(zustand), m_rueckfrage(rueckfrage) {}
 
 QString ZeitnahmeStatus::text() const {
-    const QString zusatz = m_info.isEmpty() ? m_grund : m_info;
     const QString name = Zeitnahme::statusName(m_status);
-    return zusatz.isEmpty() ? tr("Zeitnahme: %1").arg(name)
-                            : tr("Zeitnahme: %1 – %2").arg(name, zusatz);
+    return m_schnittstelle.isEmpty() ? tr("Zeitnahme: %1").arg(name)
+                                     : tr("%1: %2").arg(m_schnittstelle, name);
 }
 
 QString ZeitnahmeStatus::details() const {
-    QStringList zeilen{tr("Zeitnahme: %1").arg(Zeitnahme::statusName(m_status))};
+    const QString name = Zeitnahme::statusName(m_status);
+    QStringList zeilen{m_schnittstelle.isEmpty()
+                           ? tr("Zeitnahme: %1").arg(name)
+                           : tr("Zeitnahme %1: %2").arg(m_schnittstelle, name)};
     if (!m_grund.isEmpty()) zeilen << m_grund;
     if (!m_info.isEmpty()) zeilen << tr("Letzte Meldung: %1").arg(m_info);
     zeilen << hilfe(m_status);
@@ -59,17 +61,39 @@ QString ZeitnahmeStatus::details() const {
 void ZeitnahmeStatus::setze(Zeitnahme::Status status, const QString& grund) {
     if (status == m_status && grund == m_grund) return;
     const bool neuerZustand = status != m_status;
+    const Zeitnahme::Status vorher = m_status;
     m_status = status;
     m_grund = grund;
     // A message of the last connection no longer describes the new one.
     if (neuerZustand) m_info.clear();
     emit geaendert();
     emit captionGeaendert();
-    if (!neuerZustand || kannZaehlen() || !m_z.RennenLaeuft) return;
+    if (!neuerZustand) return;
+    if (kannZaehlen()) {
+        // Back: the notice of the loss gives way to this one.
+        if (!m_schlechtGemeldet) return;
+        m_schlechtGemeldet = false;
+        SchreibeDebug(QStringLiteral("Zeitnahme: wieder verbunden ") +
+                      QString(grund).replace('\n', ' '));
+        // Valid data again on a line that never went away is no reconnection.
+        const QString text = vorher == Zeitnahme::Status::FalscheDaten
+                                 ? tr("Zeitnahme: %1").arg(Zeitnahme::statusName(status))
+                                 : tr("Zeitnahme: wieder verbunden");
+        m_rueckfrage.zeitnahmeMeldung(text + QLatin1Char('\n') + grund, true);
+        return;
+    }
+    if (!m_z.RennenLaeuft) return;
+    m_schlechtGemeldet = true;
     SchreibeDebug(QStringLiteral("Rennen läuft, Zeitnahme: ") + Zeitnahme::statusWort(status) +
                   QLatin1Char(' ') + QString(grund).replace('\n', ' '));
-    m_rueckfrage.meldung(tr("Zeitnahme: %1").arg(Zeitnahme::statusName(status)) +
-                         QLatin1Char('\n') + grund);
+    m_rueckfrage.zeitnahmeMeldung(
+        tr("Zeitnahme: %1").arg(Zeitnahme::statusName(status)) + QLatin1Char('\n') + grund, true);
+}
+
+void ZeitnahmeStatus::setzeSchnittstelle(const QString& schnittstelle) {
+    if (schnittstelle == m_schnittstelle) return;
+    m_schnittstelle = schnittstelle;
+    emit geaendert();
 }
 
 void ZeitnahmeStatus::setzeInfo(const QString& info) {

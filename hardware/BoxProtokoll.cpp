@@ -43,10 +43,17 @@ std::vector<BoxEreignis> BoxProtokoll::fuettere(const QByteArray& daten) {
     std::vector<BoxEreignis> aus;
     m_puffer.append(daten);
     qsizetype anfang = 0;
-    for (qsizetype ende; (ende = m_puffer.indexOf(';', anfang)) >= 0; anfang = ende + 1)
+    for (qsizetype ende; (ende = m_puffer.indexOf(';', anfang)) >= 0; anfang = ende + 1) {
+        const size_t vorher = aus.size();
         werteAus(m_puffer.mid(anfang, ende + 1 - anfang), aus);
+        bool gueltig = false;
+        for (size_t i = vorher; i < aus.size(); ++i)
+            gueltig = gueltig || aus[i].art != BoxEreignis::Art::Verworfen;
+        if (!gueltig) m_verworfen += quint64(ende + 1 - anfang);
+    }
     m_puffer.remove(0, anfang);
     if (m_puffer.size() > maxPuffer) {
+        m_verworfen += quint64(m_puffer.size());
         aus.push_back(
             verworfen(QStringLiteral("Box: %1 Zeichen ohne ';' verworfen").arg(m_puffer.size())));
         m_puffer.clear();

@@ -36,10 +36,18 @@ class BoxProtokoll {
 public:
     // A line without ';' longer than this is noise, not a message in progress.
     static constexpr int maxPuffer = 256;
+    // The longest message the box sends ("S1:7FFFFFFF;"); held text beyond it is noise.
+    static constexpr int laengsteMeldung = 24;
 
     std::vector<BoxEreignis> fuettere(const QByteArray& daten);
     void zuruecksetzen() { m_puffer.clear(); }
     QByteArray rest() const { return m_puffer; }
+    // Characters of complete messages that meant nothing, of overlong lines dropped, and held
+    // characters beyond the longest message. A message still waiting for its ';' is not
+    // counted.
+    quint64 verworfeneZeichen() const {
+        return m_verworfen + quint64(qMax<qsizetype>(0, m_puffer.size() - laengsteMeldung));
+    }
 
     // The events of one complete message (text up to and including its ';').
     static void werteAus(const QByteArray& meldung, std::vector<BoxEreignis>& aus);
@@ -54,4 +62,5 @@ public:
 
 private:
     QByteArray m_puffer;
+    quint64 m_verworfen = 0;
 };

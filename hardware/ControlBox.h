@@ -26,6 +26,7 @@ public:
     qint32 anzeigeFarbe() const { return m_farbe; }
     // Valid messages read so far (the wrong-data watch compares it).
     quint64 gueltigeMeldungen() const { return m_gueltige; }
+    quint64 verworfeneZeichen() const { return m_protokoll.verworfeneZeichen(); }
 
 public slots:
     void datenEmpfangen(const QByteArray& daten);

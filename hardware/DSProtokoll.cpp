@@ -55,7 +55,10 @@ std::vector<DSEreignis> DSProtokoll::fuettere(const QByteArray& daten) {
     while (pos < n) {
         qsizetype start = pos;
         while (start < n && b[start] != startByte) ++start;
-        if (start > pos && m_synchron) fehler(textStartbyte, aus);
+        if (start > pos) {
+            m_verworfen += quint64(start - pos);
+            if (m_synchron) fehler(textStartbyte, aus);
+        }
         if (start >= n || n - start < rahmenLaenge) {
             pos = start;  // keep the beginning of a frame until the rest arrives
             break;
@@ -64,15 +67,18 @@ std::vector<DSEreignis> DSProtokoll::fuettere(const QByteArray& daten) {
         if (r[20] != endeByte) {
             if (m_synchron) fehler(textEndebyte, aus);
             pos = start + 1;  // a 0xE0 inside garbage or a frame that lost bytes
+            ++m_verworfen;
             continue;
         }
         if (pruefsumme(r) != r[18]) {
             fehler(textChecksum, aus);
             pos = start + 1;
+            ++m_verworfen;
             continue;
         }
         m_synchron = true;
         m_gemeldet = false;
+        ++m_rahmen;
         pos = start + rahmenLaenge;
         if (m_folge && *m_folge == r[1]) continue;  // the counter's repeat of the frame just read
         m_folge = r[1];

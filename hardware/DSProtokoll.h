@@ -65,6 +65,12 @@ public:
     void neueVerbindung();
 
     int gepuffert() const { return int(m_puffer.size()); }
+    // Valid frames read so far, repeats included: a repeat proves the line as well as a new
+    // frame does.
+    quint64 gueltigeRahmen() const { return m_rahmen; }
+    // Bytes skipped as no part of a valid frame. Bytes held as the beginning of a frame are
+    // not counted: a frame that arrives in pieces is no fault until it turns out broken.
+    quint64 verworfeneBytes() const { return m_verworfen; }
 
     // Checksum over one frame of rahmenLaenge bytes.
     static unsigned char pruefsumme(const unsigned char* rahmen);
@@ -87,4 +93,6 @@ private:
     // frame sees its tail, which is no transmission fault.
     bool m_synchron = false;
     bool m_gemeldet = false;
+    quint64 m_rahmen = 0;
+    quint64 m_verworfen = 0;
 };

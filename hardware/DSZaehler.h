@@ -10,7 +10,11 @@
 // With DSGoStart = 0 these only write their debug lines.
 // Race end (0xA4) and abort (0xA7) ask for the stop, 0xA5/0xA6 switch caution, whatever
 // DSGoStart says. Laps carry the counter's own lap time (ms and its tenths), which the engine
-// normalises.
+// normalises. The counter numbers each lane's laps: when a lane's number jumps by more than
+// one (frames lost while the line was down), the laps in between go with the next lap as
+// verpasst, for the engine to count.
+
+#include <array>
 
 #include "DSProtokoll.h"
 #include "Zeitnahme.h"
@@ -27,8 +31,9 @@ public:
 
     void setEinstellungen(const Einstellungen* einstellungen) { m_einstellungen = einstellungen; }
     bool goStart() const;
-    // Valid frames decoded so far (the wrong-data watch compares it).
-    quint64 gueltigeRahmen() const { return m_gueltige; }
+    // Valid frames and bytes skipped so far (the wrong-data watch compares them).
+    quint64 gueltigeRahmen() const { return m_protokoll.gueltigeRahmen(); }
+    quint64 verworfeneBytes() const { return m_protokoll.verworfeneBytes(); }
 
 public slots:
     // One read of the port (any length, cut anywhere).
@@ -47,7 +52,10 @@ signals:
     void ampelPhase(int phase);
 
 private:
+    // The counter's lap number last seen per lane 1..8; -1: not known.
+    void vergissRunden(int wert);
+
     DSProtokoll m_protokoll;
     const Einstellungen* m_einstellungen;
-    quint64 m_gueltige = 0;
+    std::array<int, 9> m_letzteRunde;
 };

@@ -1,6 +1,8 @@
 #include "Datenwaechter.h"
 
-bool Datenwaechter::empfangen(qint32 zeit, quint64 gueltige) {
+bool Datenwaechter::empfangen(qint32 zeit, quint64 gueltige, quint64 verworfen) {
+    const bool neuVerworfen = verworfen != m_verworfen;
+    m_verworfen = verworfen;
     if (gueltige != m_gueltige) {
         m_gueltige = gueltige;
         m_wartet = false;
@@ -8,6 +10,8 @@ bool Datenwaechter::empfangen(qint32 zeit, quint64 gueltige) {
         m_falsch = false;
         return war;
     }
+    // Only part of a message so far: it may still turn out valid.
+    if (!neuVerworfen) return false;
     if (!m_wartet) {
         m_wartet = true;
         m_seit = zeit;

@@ -71,28 +71,69 @@ bool LapsterBox::schreibe(int adresse, int laenge, const unsigned char* daten) {
     if (!binde(false)) return false;
     // The bridge takes a non-const pointer but only reads from it.
     const bool ok = m_portalix.writeram(adresse, laenge, const_cast<unsigned char*>(daten)) == 0;
-    if (!ok && m_offen && !m_verloren) {
-        // The box was open and stopped answering (unplugged): shown as lost, reopened later.
-        m_verloren = true;
-        SchreibeDebug(QStringLiteral("LapsterBox: keine Antwort, Verbindung verloren"));
-        emit zustand(
-            Status::VerbindungVerloren,
-            tr("USB-Rennbox antwortet nicht (%1), neuer Versuch alle 2 s").arg(bibliothek()));
-    }
+    // The box was open and stopped answering (unplugged): shown as lost, reopened later.
+    if (!ok && m_offen && !m_verloren) meldeVerloren();
     return ok;
 }
 
+QString LapsterBox::grundAktiv() const { return tr("USB-Rennbox über %1").arg(bibliothek()); }
+
+void LapsterBox::meldeVerloren() {
+    m_verloren = true;
+    SchreibeDebug(QStringLiteral("LapsterBox: keine Antwort, Verbindung verloren"));
+    emit zustand(Status::VerbindungVerloren,
+                 tr("USB-Rennbox antwortet nicht (%1), neuer Versuch alle 2 s").arg(bibliothek()));
+}
+
+bool LapsterBox::pruefeVerbindung() {
+    if (m_offen) return true;
+    const bool da = binde(true) && m_portalix.usbopen() == 0;
+    if (m_portalix.geladen()) m_portalix.usbclose();
+    if (da)
+        emit zustand(Status::Aktiv, grundAktiv());
+    else
+        emit zustand(
+            Status::KeineVerbindung,
+            tr("Keine USB-Rennbox gefunden (%1), neuer Versuch alle 2 s").arg(bibliothek()));
+    return da;
+}
+
 bool LapsterBox::verbindeWieder() {
-    if (!m_verloren) return true;
+    if (!m_sollOffen) return pruefeVerbindung();
+    if (m_offen && !m_verloren) return true;
     if (m_portalix.geladen()) m_portalix.usbclose();
     if (!binde(true) || m_portalix.usbopen() != 0) return false;
-    // The lap memories of the box went on counting: the last counters stay, so nothing is
-    // counted twice and nothing is invented.
-    m_verloren = false;
     m_offen = true;
+    m_verloren = false;
+    if (!firmwareDa()) {
+        // Power-cycled: the controller lost the image with its RAM.
+        SchreibeDebug(QStringLiteral("LapsterBox: Firmware fehlt, wird neu geladen"));
+        if (!LoadFirmWare()) {
+            m_portalix.usbclose();
+            m_offen = false;
+            m_verloren = true;
+            return false;
+        }
+    }
+    // A box that went on counting keeps its counters: what it counted meanwhile arrives with
+    // the next read, once. One that started again from 0 (power cycle) is taken as it is now.
+    for (int z = 0; z < anzahlSpuren; ++z) {
+        const int zaehler = m_portalix.readram(adrZaehler(z));
+        if (((zaehler - m_letzterZaehler[z]) & 0xFF) > 127) {
+            SchreibeDebug(
+                QStringLiteral("LapsterBox: Zähler Spur%1 neu bei%2").arg(zahl(z), zahl(zaehler)));
+            m_letzterZaehler[z] = zaehler;
+        }
+    }
     SchreibeDebug(QStringLiteral("LapsterBox: wieder verbunden"));
-    emit zustand(Status::Aktiv, tr("USB-Rennbox über %1").arg(bibliothek()));
+    emit zustand(Status::Aktiv, grundAktiv());
     return true;
+}
+
+bool LapsterBox::firmwareDa() {
+    if (m_markerAdresse < 0) return true;
+    return m_portalix.readram(m_markerAdresse) == m_markerWert ||
+           m_portalix.readram(m_markerAdresse) == m_markerWert;
 }
 
 void LapsterBox::schreibeAmpel(unsigned char wert) { schreibe(adrAmpel, 1, &wert); }
@@ -157,6 +198,15 @@ bool LapsterBox::LoadFirmWare() {
     const unsigned char starten = 0x00;
     ok = schreibe(adrCpuReset, 1, &starten);
     SchreibeDebug(QStringLiteral("LoadFirmWare: i ") + QString::number(ok ? 0 : 1));
+    // readram(a) gives the second byte of the word at a: the first such byte of the image
+    // that is not 0 tells later whether the image is still there.
+    m_markerAdresse = -1;
+    for (qsizetype a = 0; ok && a + 1 < bild.size(); a += 2) {
+        if (bild[a + 1] == 0) continue;
+        m_markerAdresse = int(a);
+        m_markerWert = static_cast<unsigned char>(bild[a + 1]);
+        break;
+    }
     return ok;
 }
 
@@ -175,18 +225,21 @@ void LapsterBox::ResetBox() {
 }
 
 void LapsterBox::LapsterBoxOpen(bool Zuruecksetzen) {
+    m_sollOffen = true;
     if (!m_offen) {
         // A library that failed before may be there now (installed, or another name set).
         if (!binde(true) || m_portalix.usbopen() != 0) {
             SchreibeDebug(QStringLiteral("LapsterBoxOpen: Kein Kontakt zur Box"));
             emit meldung(tr("Kein Kontakt zur Box"));
+            emit zustand(
+                Status::KeineVerbindung,
+                tr("Kein Kontakt zur USB-Rennbox (%1), neuer Versuch alle 2 s").arg(bibliothek()));
             return;
         }
         m_offen = true;
-        if (m_verloren) {
-            m_verloren = false;
-            emit zustand(Status::Aktiv, tr("USB-Rennbox über %1").arg(bibliothek()));
-        }
+        m_verloren = false;
+        m_markerAdresse = -1;
+        emit zustand(Status::Aktiv, grundAktiv());
         if (Zuruecksetzen) ResetBox();
     }
     SchreibeDebug(QStringLiteral("LapsterBoxOpen: Offen"));
@@ -195,6 +248,8 @@ void LapsterBox::LapsterBoxOpen(bool Zuruecksetzen) {
 void LapsterBox::LapsterBoxClose() {
     if (binde(false)) m_portalix.usbclose();
     m_offen = false;
+    m_sollOffen = false;
+    m_verloren = false;
     SchreibeDebug(QStringLiteral("LapsterBoxClose: zu"));
 }
 
@@ -212,15 +267,11 @@ void LapsterBox::LapsterBoxInit() {
     LoadFirmWare();
 }
 
-bool LapsterBox::antwortet(bool alleNull, bool gezaehlt) {
-    // A failed read gives 0 like a cleared counter. All counters 0 after laps were counted
-    // is how a box looks that is gone: a fresh open of the device tells.
-    if (!alleNull || !gezaehlt || m_portalix.usbopen() == 0) return true;
-    m_verloren = true;
-    SchreibeDebug(QStringLiteral("LapsterBox: keine Antwort, Verbindung verloren"));
-    emit zustand(Status::VerbindungVerloren,
-                 tr("USB-Rennbox antwortet nicht (%1), neuer Versuch alle 2 s").arg(bibliothek()));
-    return false;
+void LapsterBox::pruefeAntwort(bool alleNull, bool gezaehlt) {
+    // A failed read gives 0 like a cleared counter: all counters 0 after laps were counted,
+    // or the marker gone, is how a box looks that is unplugged or was switched off and on.
+    // Nothing more is read here; the 2 s service opens it again.
+    if ((alleNull && gezaehlt) || !firmwareDa()) meldeVerloren();
 }
 
 void LapsterBox::LapsterBoxReadTimer() {
@@ -233,18 +284,22 @@ void LapsterBox::LapsterBoxReadTimer() {
         // Checked per lane: a slot connected to rundeErfasst may have closed the box.
         if (!m_offen) return;
         int zaehler = m_portalix.readram(adrZaehler(z));
-        alleNull = alleNull && zaehler == 0;
         // The byte counter wraps; a step of 1..127 is new laps, anything else is no lap.
         int schritt = (zaehler - m_letzterZaehler[z]) & 0xFF;
-        if (schritt < 1 || schritt > 127) continue;
+        if (schritt < 1 || schritt > 127) {
+            alleNull = alleNull && zaehler == 0;
+            continue;
+        }
         // A failed read gives 0 and would look like a step once the counter is past 128:
         // a change only counts when a second read confirms it.
         const int bestaetigt = m_portalix.readram(adrZaehler(z));
+        alleNull = alleNull && bestaetigt == 0;
         if (((bestaetigt - zaehler) & 0xFF) > 1) continue;
         zaehler = bestaetigt;
         schritt = (zaehler - m_letzterZaehler[z]) & 0xFF;
         if (schritt < 1 || schritt > 127) continue;
 
+        const int verpasst = schritt - 1;
         const qint32 t = 60000 * m_portalix.readram(adrMinuten(z)) +
                          1000 * m_portalix.readram(adrSekunden(z)) +
                          100 * m_portalix.readram(adrZehntel(z)) + m_portalix.readram(adrMillis(z));
@@ -254,10 +309,13 @@ void LapsterBox::LapsterBoxReadTimer() {
         m_letzterZaehler[z] = zaehler;
         if (t == keineRunde) continue;
         SchreibeDebug(QStringLiteral("LapsterBoxReadTimer: ZeitSpeicherSpur(") + zahl(z) +
-                      QStringLiteral(") ") + zahl(t));
-        emit rundeErfasst(z + 1, t);
+                      QStringLiteral(") ") + zahl(t) +
+                      (verpasst > 0 ? QStringLiteral(" verpasst") + zahl(verpasst) : QString()));
+        // The counter stepped by more than one: the laps in between were counted by the box,
+        // only the last one's time is in the cells.
+        emit rundeErfasst(z + 1, t, 0, verpasst);
     }
-    if (m_offen) antwortet(alleNull, gezaehlt);
+    if (m_offen && !m_verloren) pruefeAntwort(alleNull, gezaehlt);
 }
 
 bool LapsterBox::AmpelReset1(quint64 lauf) {

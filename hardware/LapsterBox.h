@@ -4,6 +4,13 @@
 // controller's RAM at every race start, clears the lap memories, reads them on every race
 // timer tick and pulses the light-control byte to step the lights. All through the four
 // functions of the bridge library, bound at the first use.
+//
+// A failed read gives 0 like a cleared cell, so the box is checked on every tick by one cell
+// of the loaded firmware image (the marker): when it no longer reads as loaded, or every
+// counter is back at 0 after laps were counted, the box is lost (unplugged, or power-cycled
+// and without its firmware). The 2 s service reopens it (verbindeWieder), loads the firmware
+// again when it is gone and takes the counters as they are, so laps go on counting. A step of
+// a lane's counter by more than one hands the laps in between to the engine (verpasst).
 
 #include <QString>
 #include <array>
@@ -44,11 +51,16 @@ public:
     QString firmwareDatei() const;
 
     bool LapsterBoxOffen() const { return m_offen; }
-    // A box that stopped answering (a write failed while open) is lost until reopened.
+    // A box that stopped answering while a race used it is lost until reopened.
     bool verloren() const { return m_verloren; }
     // Binds the bridge library now (again after a failure); false with the reason in fehler.
     bool bindeBibliothek(QString* fehler);
-    // Tries to reopen a lost box; true when it answers again (or was not lost).
+    // Whether a box answers, reported through zustand() (aktiv / keine Verbindung). A box in
+    // use is not touched.
+    bool pruefeVerbindung();
+    // The 2 s service: outside a race like pruefeVerbindung(); during a race the box is
+    // opened again, its firmware loaded again when it is gone, the counters taken as they
+    // are. True when it counts again.
     bool verbindeWieder();
 
     // Race preparation: LapsterBoxOpen(false), LapsterBoxInit(), AmpelVorstart() (box lights
@@ -77,9 +89,14 @@ public:
 
 private:
     bool binde(bool erneut);
-    // False (and reported lost) when the box no longer answers: every counter read 0 in this
-    // tick although laps had been counted.
-    bool antwortet(bool alleNull, bool gezaehlt);
+    // The marker cell reads as the firmware left it (read twice before it counts as wrong);
+    // true when there is no marker (no image was loaded).
+    bool firmwareDa();
+    // Reported lost when the box no longer answers: the marker is gone, or every counter read
+    // 0 in this tick although laps had been counted.
+    void pruefeAntwort(bool alleNull, bool gezaehlt);
+    void meldeVerloren();
+    QString grundAktiv() const;
     bool schreibe(int adresse, int laenge, const unsigned char* daten);
     void schreibeAmpel(unsigned char wert);
     void puls();
@@ -96,7 +113,10 @@ private:
     bool m_bindungFehlgeschlagen = false;
     QString m_firmwareDatei;  // empty: default beside the program
     bool m_offen = false;
+    bool m_sollOffen = false;  // a race uses the box (LapsterBoxOpen until LapsterBoxClose)
     bool m_verloren = false;
+    int m_markerAdresse = -1;  // a word of the image whose readram value is not 0
+    int m_markerWert = 0;
     std::array<int, anzahlSpuren> m_letzterZaehler{};
     std::array<qint32, anzahlSpuren> m_letzteZeit{};
     quint64 m_ampelLauf = 0;

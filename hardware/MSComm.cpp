@@ -1,6 +1,7 @@
 #include "MSComm.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QStringList>
 #include <QThread>
 
@@ -426,13 +427,31 @@ void MSComm::fehler(QSerialPort::SerialPortError e) {
     if (m_eigenerAufruf || !m_port->isOpen()) return;
     // A running port failed. Left open it repeats the error thousands of times a second: closed
     // here at once, on its own thread (the line watcher holds a handle of its own).
-    const QString grund = m_port->errorString();
+    const QString grund = ausfallGrund(e);
+    m_port->clearError();
     m_eigenerAufruf = true;
     m_port->close();
     m_eigenerAufruf = false;
     QMetaObject::invokeMethod(
         this, [this, grund, oeffnung = m_oeffnung.load()] { ausgefallen(grund, oeffnung); },
         Qt::QueuedConnection);
+}
+
+QString MSComm::ausfallGrund(QSerialPort::SerialPortError e) const {
+    // QSerialPort words a failed read or write with whatever errno the thread saw last ("Socket
+    // operation on non-socket"): the reason is told from what failed and whether the device
+    // is still there.
+    const bool da = QFileInfo::exists(m_offenerPfad);
+    switch (e) {
+        case QSerialPort::ResourceError:
+        case QSerialPort::ReadError:
+        case QSerialPort::WriteError:
+            if (!da) return tr("Gerät getrennt, %1 gibt es nicht mehr").arg(m_offenerPfad);
+            return e == QSerialPort::WriteError ? tr("Schreiben auf das Gerät fehlgeschlagen")
+                                                : tr("Gerät antwortet nicht mehr (Lesefehler)");
+        default:
+            return m_port->errorString();
+    }
 }
 
 void MSComm::ausgefallen(const QString& grund, quint64 oeffnung) {

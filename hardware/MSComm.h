@@ -112,6 +112,7 @@ private:
     // Port thread.
     void liesImFaden();
     void fehler(QSerialPort::SerialPortError e);
+    QString ausfallGrund(QSerialPort::SerialPortError e) const;
     // UI thread.
     void datenDa();
     void empfangAusloesen();

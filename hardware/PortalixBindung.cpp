@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "Installation.h"
+
 bool PortalixBindung::lade(const QString& name) {
     loese();
     m_name = name;
@@ -17,6 +19,10 @@ bool PortalixBindung::lade(const QString& name) {
     const bool mitPfad = name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'));
     if (!mitPfad && QCoreApplication::instance())
         kandidaten << QDir(QCoreApplication::applicationDirPath()).filePath(name);
+#ifndef Q_OS_WIN
+    // The installed program keeps the bridge libraries in a folder of its own.
+    if (!mitPfad) kandidaten << QDir(QStringLiteral(PISTORELLE_BIBLIOTHEKEN_ORDNER)).filePath(name);
+#endif
     kandidaten << name;
 
     QStringList fehler;

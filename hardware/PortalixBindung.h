@@ -14,8 +14,9 @@ public:
     using UsbClose = int (*)();
 
     // Loads the library and resolves all four functions. A bare name is looked for beside
-    // the program first, then where the system looks for libraries. False (and fehler() says
-    // why) when the library or one of the functions is missing.
+    // the program first (the build), then in the installed program's library folder, then
+    // where the system looks for libraries. False (and fehler() says why) when the library or
+    // one of the functions is missing.
     bool lade(const QString& name);
     bool geladen() const { return m_usbopen != nullptr; }
     // Forgets the functions (the library stays loaded: another binding may still use it).

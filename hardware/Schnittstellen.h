@@ -75,6 +75,8 @@ public:
     // State of the active interface and why; zustand() reports every change.
     Status status() const { return m_status; }
     QString statusGrund() const { return m_grund; }
+    // The active interface and its port as the status field names it ("DS300 COM1").
+    QString schnittstelle() const;
     // Reads the state of the active interface anew from its ports, driver and data.
     void bewerteStatus();
     // One attempt to reopen every port that is wanted open but is not (the service timer
@@ -140,7 +142,7 @@ private:
     void pruefePortIO();
     void portFehler(MSComm* port, const QString& text);
     void setzeStatus(Status s, const QString& grund);
-    void pruefeDaten(Datenwaechter& waechter, quint64 gueltige);
+    void pruefeDaten(Datenwaechter& waechter, quint64 gueltige, quint64 verworfen);
     void wiederGeoeffnet(MSComm* port, bool nachVerlust);
     void wiederholeSpaeter();
     QString portGrund(MSComm* port, int nummer) const;
@@ -156,13 +158,12 @@ private:
     QString m_ioFehler;                    // why no parallel-port backend works
     Status m_status = Status::KeineVerbindung;
     QString m_grund;
+    QString m_schnittstelle;
     Status m_lapsterStatus = Status::Aktiv;
     QString m_lapsterGrund;
     Datenwaechter m_dsDaten;
     Datenwaechter m_boxDaten;
     UhrTimer* m_wiederholung = nullptr;
-    qint32 m_boxZeit = 0;  // last sensor box stamp and the program clock when it was read
-    qint32 m_uhrBeiBoxZeit = 0;
     std::array<qint32, 2> m_indikator{farbeRot, farbeRot};
     CaptionAngaben m_caption;
     ModemLeitungsFabrik m_modemFabrik;

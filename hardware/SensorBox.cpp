@@ -47,12 +47,59 @@ qint32 SensorBox::BoxOeffnen() {
 
 qint32 SensorBox::rennStart() {
     BoxInit();
-    return tickRunden(BoxOeffnen());
+    BoxOeffnen();
+    return zeitstempel();
 }
 
 qint32 SensorBox::zeitstempel() {
     if (!treiberBereit()) return 0;
-    return tickRunden(m_treiber->Get_TStamp(m_boxNummer));
+    return folgeUhr();
+}
+
+qint32 SensorBox::folgeUhr() {
+    // A restart shows as a tick count more than this (1 s) below the last reading; a little
+    // less may be a reading out of step with the box's frames.
+    constexpr qint32 spielraum = 4800;
+    const qint32 takt = m_treiber->Get_TStamp(m_boxNummer);
+    const qint32 uhr = programmUhr();
+    const qint32 weiter = m_letzteMs + (uhr - m_uhrBeiLetzter);
+    if (m_ueberbrueckt && m_taktBekannt && takt == m_letzterTakt) return weiter;
+    if (m_ueberbrueckt && m_taktBekannt && takt > m_letzterTakt &&
+        tickRunden(takt) + m_versatz < weiter) {
+        // Back after a loss with a clock that kept running, but behind the program's: the
+        // race clock stays where it stood.
+        m_versatz = weiter - tickRunden(takt);
+        SchreibeDebug(QStringLiteral("Sensorbox: Uhr nach der Unterbrechung angeglichen "
+                                     "(Versatz %1 ms)")
+                          .arg(m_versatz));
+    } else if (m_taktBekannt &&
+               (m_ueberbrueckt ? takt < m_letzterTakt : qint64(takt) + spielraum < m_letzterTakt)) {
+        m_versatz = weiter - tickRunden(takt);
+        SchreibeDebug(QStringLiteral("Sensorbox: Uhr der Box neu gestartet, an die Rennuhr "
+                                     "angeschlossen (Versatz %1 ms)")
+                          .arg(m_versatz));
+        emit statusText(tr("Uhr der Sensorbox neu gestartet, an die Rennuhr angeschlossen"));
+        // A box that started again on a port that stayed open (switched off and on) is a new
+        // box to the driver: it wants its configuration. After a loss the reopening saw to it.
+        if (!m_ueberbrueckt) m_konfigGesendet = false;
+    }
+    m_ueberbrueckt = false;
+    m_taktBekannt = true;
+    m_letzterTakt = takt;
+    m_letzteMs = tickRunden(takt) + m_versatz;
+    m_uhrBeiLetzter = uhr;
+    return m_letzteMs;
+}
+
+void SensorBox::portVerloren() {
+    if (!treiberBereit() || m_ueberbrueckt) return;
+    folgeUhr();
+    m_ueberbrueckt = true;
+}
+
+void SensorBox::portWiederGeoeffnet() {
+    m_konfigGesendet = false;
+    SchreibeDebug(QStringLiteral("Sensorbox: Port wieder offen, Konfiguration wird neu gesendet"));
 }
 
 qint32 SensorBox::tickRunden(qint64 ticks) {
@@ -125,6 +172,7 @@ void SensorBox::BoxEmpfang(unsigned char zeichen) {
             return;
         case 0x8005:
             emit statusText(QStringLiteral("MSG: BOX LOST"));
+            m_konfigGesendet = false;
             return;
         case 0x8006:
             emit statusText(QStringLiteral("MSG: TX REQUEST"));
@@ -140,7 +188,8 @@ void SensorBox::behandleEreignis(const SensorBoxEreignis& e) {
     switch (art) {
         case 0x200:
             ZeigeSensorEvent(art, sensor, e.zeit);
-            emit rundeErfasst(sensor + 1, tickAbschneiden(e.zeit));
+            folgeUhr();
+            emit rundeErfasst(sensor + 1, tickAbschneiden(e.zeit) + m_versatz);
             break;
         case 0x300:
             ZeigeSensorEvent(art, sensor, e.zeit);
@@ -152,6 +201,8 @@ void SensorBox::behandleEreignis(const SensorBoxEreignis& e) {
         case 0x500:
             emit statusText(QStringLiteral("EVENT: SENSOR BOX ERROR, COM LOST"));
             emit anzeigeGeaendert(farbeGelb);
+            // The box that comes back asks for its configuration again.
+            m_konfigGesendet = false;
             break;
         case 0x600: {
             emit statusText(QStringLiteral("EVENT: TX DATA REQUEST"));

@@ -7,8 +7,14 @@
 //
 // The port itself belongs to the serial component: portSchalten() asks to open or close it,
 // dtrSetzen() switches DTR, sende() writes.
+//
+// The race clock never runs backwards: while the port is lost it runs on from the last box
+// time with the program's clock, and a box whose clock starts again (a new or power-cycled
+// box) is joined to it where it stands, laps included. A box plugged in again gets its
+// configuration again at its first transmit request.
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "SensorBoxTreiber.h"
@@ -32,6 +38,8 @@ public:
     ~SensorBox() override;
 
     void setEinstellungen(const Einstellungen* einstellungen) { m_einstellungen = einstellungen; }
+    // The program's clock in ms, for the race clock while the box cannot give one.
+    void setUhr(std::function<qint32()> uhr) { m_uhr = std::move(uhr); }
 
     // Port open, box number 0, configuration not sent, driver initialised, port closed.
     void BoxInit();
@@ -44,8 +52,13 @@ public:
     QString ZeigeSensorEvent(int art, int sensor, qint32 zeit);
 
     // The program's time stamp while the sensor box is the timing source: the tick counter
-    // divided by 4.8, rounded to the nearest whole ms (ties to even).
+    // divided by 4.8, rounded to the nearest whole ms (ties to even), joined to the race
+    // clock where the box's clock started again.
     qint32 zeitstempel();
+    // The port failed: the race clock runs on the program's clock until the box speaks.
+    void portVerloren();
+    // The port is back: the box (maybe another one) gets its configuration again.
+    void portWiederGeoeffnet();
 
     std::array<qint16, 8> BoxKonfig() const;
     qint16 BoxNummer() const { return m_boxNummer; }
@@ -77,6 +90,9 @@ private:
     bool treiberBereit();
     void BoxEmpfang(unsigned char zeichen);
     void behandleEreignis(const SensorBoxEreignis& e);
+    // Reads the box's tick counter and joins a clock that started again; the race clock now.
+    qint32 folgeUhr();
+    qint32 programmUhr() const { return m_uhr ? m_uhr() : 0; }
 
     std::unique_ptr<SensorBoxTreiber> m_treiber;
     const Einstellungen* m_einstellungen;
@@ -85,4 +101,12 @@ private:
     QString m_treiberBibliothek;
     qint16 m_boxNummer = 0;
     bool m_konfigGesendet = false;
+
+    std::function<qint32()> m_uhr;
+    qint32 m_versatz = 0;  // ms added to every box time (the clock joins)
+    bool m_taktBekannt = false;
+    qint32 m_letzterTakt = 0;     // tick counter at the last reading
+    qint32 m_letzteMs = 0;        // race clock then
+    qint32 m_uhrBeiLetzter = 0;   // program clock then
+    bool m_ueberbrueckt = false;  // lost: running on the program clock
 };

@@ -56,7 +56,10 @@ signals:
     // time value, as the engine's normalisation expects for the active interface.
     // `zehntel`: tenths of a millisecond on top of `zeit` (0..9), from counters that measure
     // finer than 1 ms; the engine keeps them so that lane totals stay exact.
-    void rundeErfasst(int eingang, qint32 zeit, int zehntel = 0);
+    // `verpasst`: laps a counting device (DS counter, USB race box) counted on this input
+    // before this crossing that never reached the program (frames lost while the cable was
+    // out); the engine books them before this one.
+    void rundeErfasst(int eingang, qint32 zeit, int zehntel = 0, int verpasst = 0);
     // Caution switched on or off by the track (button, box message).
     void chaosAn();
     void chaosAus();

@@ -380,8 +380,16 @@
         <translation>Count a lap for %1 on lane %2 that the sensor missed?</translation>
     </message>
     <message>
-        <source>Die letzte Runde von %1 auf Bahn %2 löschen? Sie bleibt in der Rundentabelle mit dem Vermerk K- und zählt nicht mehr.</source>
-        <translation>Delete the last lap of %1 on lane %2? It stays in the lap table marked K- and no longer counts.</translation>
+        <source>Bahn %1</source>
+        <translation>Lane %1</translation>
+    </message>
+    <message>
+        <source>Bahn %1: %2</source>
+        <translation>Lane %1: %2</translation>
+    </message>
+    <message>
+        <source>Runde %1 von %2 auf Bahn %3 (%4 s) löschen? Sie bleibt in der Rundentabelle mit dem Vermerk K- und zählt nicht mehr.</source>
+        <translation>Delete lap %1 of %2 on lane %3 (%4 s)? It stays in the lap table with the remark K- and no longer counts.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +433,14 @@
         <source>Kein Kontakt zur Box</source>
         <translation>No contact with the box</translation>
     </message>
+    <message>
+        <source>Keine USB-Rennbox gefunden (%1), neuer Versuch alle 2 s</source>
+        <translation>No USB race box found (%1), trying again every 2 s</translation>
+    </message>
+    <message>
+        <source>Kein Kontakt zur USB-Rennbox (%1), neuer Versuch alle 2 s</source>
+        <translation>No contact with the USB race box (%1), trying again every 2 s</translation>
+    </message>
 </context>
 <context>
     <name>Laufergebnis</name>
@@ -455,12 +471,28 @@
         <source>Der Lauf „%1“ (%2) vom %3 wurde nicht beendet. %4 Runden von %5 Bahnen wurden gefunden und in die Historie übernommen; die letzte Runde jeder Bahn ist als „abgebrochen“ markiert.</source>
         <translation>The heat “%1” (%2) of %3 was not finished. %4 laps of %5 lanes were found and copied to the history; the last lap of each lane is marked as aborted.</translation>
     </message>
+    <message>
+        <source>Der Lauf „%1“ (%2) vom %3 wurde nicht beendet. %4 Runde wurde gefunden und in die Historie übernommen; sie ist als „abgebrochen“ markiert.</source>
+        <translation>The heat “%1” (%2) of %3 was not finished. %4 lap was found and copied to the history; it is marked as aborted.</translation>
+    </message>
+    <message>
+        <source>Der Lauf „%1“ (%2) vom %3 wurde nicht beendet. %4 Runden einer Bahn wurden gefunden und in die Historie übernommen; die letzte ist als „abgebrochen“ markiert.</source>
+        <translation>The heat “%1” (%2) of %3 was not finished. %4 laps of one lane were found and copied to the history; the last one is marked as aborted.</translation>
+    </message>
 </context>
 <context>
     <name>LiveStand</name>
     <message>
         <source>Die Zuschauer-Anzeige kann Port %1 nicht öffnen.</source>
         <translation>The viewers' standings cannot open port %1.</translation>
+    </message>
+    <message>
+        <source>Die Runden kommen aus der Simulation im Programm.</source>
+        <translation>The laps come from the program's own simulation.</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>Simulation</translation>
     </message>
 </context>
 <context>
@@ -511,6 +543,22 @@
         <source>%1 (%2): %3, Port geschlossen</source>
         <translation>%1 (%2): %3, port closed</translation>
     </message>
+    <message>
+        <source>%1: Eingabepuffer voll, %2 Zeichen verloren</source>
+        <translation>%1: input buffer full, %2 characters lost</translation>
+    </message>
+    <message>
+        <source>Gerät getrennt, %1 gibt es nicht mehr</source>
+        <translation>Device disconnected, %1 no longer exists</translation>
+    </message>
+    <message>
+        <source>Schreiben auf das Gerät fehlgeschlagen</source>
+        <translation>Writing to the device failed</translation>
+    </message>
+    <message>
+        <source>Gerät antwortet nicht mehr (Lesefehler)</source>
+        <translation>Device no longer answers (read error)</translation>
+    </message>
 </context>
 <context>
     <name>Nachlauf</name>
@@ -529,6 +577,14 @@
     <message>
         <source>Noch %1 Sekunden - Zum Stop T-Power auf anderen Modus ändern.</source>
         <translation>%1 seconds to go - To stop, change P-Power to another mode.</translation>
+    </message>
+    <message>
+        <source>Noch %1 Sekunde - Zum Stop T-Power auf anderen Modus ändern.</source>
+        <translation>%1 second to go - To stop, change P-Power to another mode.</translation>
+    </message>
+    <message>
+        <source>Noch %1 Sekunde</source>
+        <translation>%1 second to go</translation>
     </message>
 </context>
 <context>
@@ -600,6 +656,12 @@ Please choose another database; Cancel uses the default database.</translation>
 Sie bleiben in der Tabelle aktrennen erhalten.</source>
         <translation>%1 laps of the unfinished heat “%2” could not be copied to the history: %3
 They are kept in the table aktrennen.</translation>
+    </message>
+    <message>
+        <source>%1 Runde des nicht beendeten Laufs „%2“ konnte nicht in die Historie übernommen werden: %3
+Sie bleibt in der Tabelle aktrennen erhalten.</source>
+        <translation>%1 lap of the unfinished heat “%2” could not be copied to the history: %3
+It is kept in the table aktrennen.</translation>
     </message>
 </context>
 <context>
@@ -683,6 +745,14 @@ They are kept in the table aktrennen.</translation>
         <source>%1 Runden konnten weder in der Datenbank (%2) noch in einer Datei gespeichert werden (%3). Beim Beenden gehen sie verloren. Trotzdem beenden?</source>
         <translation>%1 laps could be saved neither in the database (%2) nor in a file (%3). They are lost when the program ends. Quit anyway?</translation>
     </message>
+    <message>
+        <source>%1 Runde konnte weder in der Datenbank (%2) noch in einer Datei gespeichert werden (%3). Beim Beenden geht sie verloren. Trotzdem beenden?</source>
+        <translation>%1 lap could be saved neither in the database (%2) nor in a file (%3). It is lost when the program ends. Quit anyway?</translation>
+    </message>
+    <message>
+        <source>%1 Runde konnte nicht in der Datenbank gespeichert werden (%2). Sie steht in der Datei %3.</source>
+        <translation>%1 lap could not be saved in the database (%2). It is in the file %3.</translation>
+    </message>
 </context>
 <context>
     <name>Rennleitung</name>
@@ -712,16 +782,34 @@ They stay saved and go to the history with this heat.</translation>
         <source>Der letzte Lauf ist noch nicht gespeichert (%1 Runden). %2</source>
         <translation>The last heat is not saved yet (%1 laps). %2</translation>
     </message>
+    <message>
+        <source>Bahn %1: eine Runde während der Unterbrechung vom Zähler gezählt (Zeit geschätzt)</source>
+        <translation>Lane %1: one lap counted by the counter during the interruption (time estimated)</translation>
+    </message>
+    <message>
+        <source>Bahn %1: %2 Runden während der Unterbrechung vom Zähler gezählt (Zeiten gleichmäßig verteilt)</source>
+        <translation>Lane %1: %2 laps counted by the counter during the interruption (times shared out evenly)</translation>
+    </message>
+    <message>
+        <source>Bahn %1: während der Unterbrechung nicht gezählt</source>
+        <translation>Lane %1: not counted during the interruption</translation>
+    </message>
+    <message>
+        <source>%1 Runde des letzten Laufs konnte nicht in die Historie kopiert werden: %2
+Sie bleibt gespeichert und kommt mit diesem Lauf in die Historie.</source>
+        <translation>%1 lap of the last heat could not be copied to the history: %2
+It stays saved and goes to the history with this heat.</translation>
+    </message>
+    <message>
+        <source>Der letzte Lauf ist noch nicht gespeichert (%1 Runde). %2</source>
+        <translation>The last heat is not saved yet (%1 lap). %2</translation>
+    </message>
 </context>
 <context>
     <name>Rundenkorrektur</name>
     <message>
         <source>Auf Bahn %1 fährt niemand mit.</source>
         <translation>Nobody is driving on lane %1.</translation>
-    </message>
-    <message>
-        <source>Die letzten Runden sind noch nicht gespeichert. Bitte gleich noch einmal versuchen.</source>
-        <translation>The last laps are not saved yet. Please try again in a moment.</translation>
     </message>
     <message>
         <source>Eine Runde kann nur während eines Laufs gezählt werden.</source>
@@ -744,10 +832,6 @@ They stay saved and go to the history with this heat.</translation>
         <translation>Lane %1 has no lap that can be deleted.</translation>
     </message>
     <message>
-        <source>Die Korrektur ist gezählt, aber nicht gespeichert: %1</source>
-        <translation>The correction is counted but not saved: %1</translation>
-    </message>
-    <message>
         <source>Bahn %1 hat keinen Eingang.</source>
         <translation>Lane %1 has no input.</translation>
     </message>
@@ -756,16 +840,28 @@ They stay saved and go to the history with this heat.</translation>
         <translation>The lap was not counted: the last lap on lane %1 was only just driven.</translation>
     </message>
     <message>
-        <source>Die letzte Runde ist nicht zu finden.</source>
-        <translation>The last lap cannot be found.</translation>
-    </message>
-    <message>
-        <source>Die Runde kann nicht gelöscht werden: %1</source>
-        <translation>The lap cannot be deleted: %1</translation>
-    </message>
-    <message>
         <source>Bahn %1 (%2): %3 Runde %4</source>
         <translation>Lane %1 (%2): %3 lap %4</translation>
+    </message>
+    <message>
+        <source>Diese Runde zählt nicht mehr (schon gelöscht oder ein neuer Lauf). Es wird nichts gelöscht.</source>
+        <translation>This lap no longer counts (deleted already, or a new heat began). Nothing will be deleted.</translation>
+    </message>
+    <message>
+        <source>Seit dem Öffnen ist 1 weitere Runde gefahren.</source>
+        <translation>1 more lap has been driven since this question opened.</translation>
+    </message>
+    <message>
+        <source>Seit dem Öffnen sind %1 weitere Runden gefahren.</source>
+        <translation>%1 more laps have been driven since this question opened.</translation>
+    </message>
+    <message>
+        <source>Gelöscht wird trotzdem genau Runde %1; ihre Zeit kommt zur nächsten Runde dazu, die dann Runde %1 ist.</source>
+        <translation>Still exactly lap %1 is deleted; its time is added to the next lap, which then becomes lap %1.</translation>
+    </message>
+    <message>
+        <source>Diese Runde auf Bahn %1 zählt nicht mehr; es wurde nichts gelöscht.</source>
+        <translation>This lap on lane %1 no longer counts; nothing was deleted.</translation>
     </message>
 </context>
 <context>
@@ -829,6 +925,22 @@ They stay saved and go to the history with this heat.</translation>
         <source>Keine gültige Meldung der Box. Baudrate prüfen (9600,n,8,1)</source>
         <translation>No valid message from the box. Check the baud rate (9600,n,8,1)</translation>
     </message>
+    <message>
+        <source>Parallelport</source>
+        <translation>Parallel port</translation>
+    </message>
+    <message>
+        <source>USB-Rennbox</source>
+        <translation>USB race box</translation>
+    </message>
+    <message>
+        <source>Steuerbox %1</source>
+        <translation>Control box %1</translation>
+    </message>
+    <message>
+        <source>Sensorbox %1</source>
+        <translation>Sensor box %1</translation>
+    </message>
 </context>
 <context>
     <name>SchnittstellenHardware</name>
@@ -838,12 +950,22 @@ They stay saved and go to the history with this heat.</translation>
         <translation>The sensor box driver is missing (library %1). Without it no lap is counted; the race does not start.
 %2</translation>
     </message>
+    <message>
+        <source>Die USB-Rennbox zählt keine Runden (%1: %2).
+Ohne Zeitnahme starten?</source>
+        <translation>The USB race box counts no laps (%1: %2).
+Start without timing?</translation>
+    </message>
 </context>
 <context>
     <name>SensorBox</name>
     <message>
         <source>Sensorbox-Treiber nicht geladen: %1</source>
         <translation>Sensor box driver not loaded: %1</translation>
+    </message>
+    <message>
+        <source>Uhr der Sensorbox neu gestartet, an die Rennuhr angeschlossen</source>
+        <translation>Sensor box clock restarted, joined to the race clock</translation>
     </message>
 </context>
 <context>
@@ -1340,10 +1462,6 @@ They stay saved and go to the history with this heat.</translation>
         <translation>Starting grid</translation>
     </message>
     <message>
-        <source>Noch %1 Sekunden</source>
-        <translation>%1 seconds left</translation>
-    </message>
-    <message>
         <source>Soll der Rennlauf wiederholt werden?</source>
         <translation>Repeat the heat?</translation>
     </message>
@@ -1415,6 +1533,10 @@ All new: the list replaces all entrants, their results are deleted.</translation
         <source>Der Rennlauf läuft noch. Soll er abgebrochen und neu gestartet werden?</source>
         <translation>The heat is still running. Abandon it and start it again?</translation>
     </message>
+    <message>
+        <source>%1 Sekunde</source>
+        <translation>%1 second</translation>
+    </message>
 </context>
 <context>
     <name>TurnierFenster</name>
@@ -1481,12 +1603,20 @@ All new: the list replaces all entrants, their results are deleted.</translation
         <translation>Timing: %1</translation>
     </message>
     <message>
-        <source>Zeitnahme: %1 – %2</source>
-        <translation>Timing: %1 – %2</translation>
-    </message>
-    <message>
         <source>Letzte Meldung: %1</source>
         <translation>Last message: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Zeitnahme %1: %2</source>
+        <translation>Timing %1: %2</translation>
+    </message>
+    <message>
+        <source>Zeitnahme: wieder verbunden</source>
+        <translation>Timing: connected again</translation>
     </message>
 </context>
 <context>
@@ -2135,10 +2265,6 @@ All new: the list replaces all entrants, their results are deleted.</translation
         <translation>Available</translation>
     </message>
     <message>
-        <source>SurWechsel</source>
-        <translation>Lane change</translation>
-    </message>
-    <message>
         <source>Optionen</source>
         <translation>Options</translation>
     </message>
@@ -2173,6 +2299,10 @@ All new: the list replaces all entrants, their results are deleted.</translation
     <message>
         <source>CHAOS – weiter mit „%1“ oder der Leertaste</source>
         <translation>CAUTION – resume with “%1” or the space bar</translation>
+    </message>
+    <message>
+        <source>Spurwechsel</source>
+        <translation>Lane change</translation>
     </message>
 </context>
 <context>
@@ -2218,10 +2348,6 @@ All new: the list replaces all entrants, their results are deleted.</translation
         <translation>texts</translation>
     </message>
     <message>
-        <source>Optionen</source>
-        <translation>Options</translation>
-    </message>
-    <message>
         <source>Neue Zeile</source>
         <translation>New row</translation>
     </message>
@@ -2260,6 +2386,10 @@ All new: the list replaces all entrants, their results are deleted.</translation
     <message>
         <source>Verwendete Bibliotheken und ihre Lizenzen:</source>
         <translation>Libraries used and their licences:</translation>
+    </message>
+    <message>
+        <source>Tabellen</source>
+        <translation>Tables</translation>
     </message>
 </context>
 <context>
@@ -2596,11 +2726,6 @@ All new: the list replaces all entrants, their results are deleted.</translation
         <translation>Driver</translation>
     </message>
     <message>
-        <source>AktRennen</source>
-        <extracomment>The race running now (or the last one), as against the past races listed below it.</extracomment>
-        <translation>Current race</translation>
-    </message>
-    <message>
         <source>Alle</source>
         <translation>All</translation>
     </message>
@@ -2631,6 +2756,14 @@ All new: the list replaces all entrants, their results are deleted.</translation
     <message>
         <source>Die Datei %1 konnte nicht geschrieben werden: %2</source>
         <translation>The file %1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>Aktueller Lauf</source>
+        <translation>Current heat</translation>
+    </message>
+    <message>
+        <source>Die Rundentabelle steht jetzt in %1.</source>
+        <translation>The lap table is now in %1.</translation>
     </message>
 </context>
 <context>

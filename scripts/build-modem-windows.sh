@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows modem-line watcher (WaitCommEvent in its own thread) with mingw-w64,
 # together with a small check program, and makes sure it needs no DLL beyond Windows' own.
-# Runs the check under wine when wine is installed.
+# Runs the check under Wine with COM5 mapped to a pseudo-terminal whose other end (socat)
+# answers the program's request with a known text: the port opens, the bytes are read, and
+# the watcher refuses a port without modem lines cleanly.
 #   scripts/build-modem-windows.sh [build folder]    (default: build-windows-modem)
 # Exit code 77 when the mingw-w64 tool chain is not installed (apt-get install
-# g++-mingw-w64-x86-64-win32).
+# g++-mingw-w64-x86-64-win32); a missing Wine or socat is a failure.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="${1:-$root/build-windows-modem}"
@@ -34,6 +36,21 @@ for d in $imports; do
 done
 echo "$exe: importiert $(tr '\n' ' ' <<<"$imports")"
 
-if command -v wine >/dev/null; then
-    WINEDEBUG=-all wine "$exe"
-fi
+command -v socat >/dev/null || { echo "socat fehlt: apt-get install socat" >&2; exit 1; }
+source "$root/scripts/wine-umgebung.sh"
+wine_bereit "$out"
+
+text="DS300 an COM5 ueber Wine: 35 Bytes!"
+pty="$out/com5-pty"
+rm -f "$pty"
+# The peer waits for the program's line, then sends the text and stays until it is read.
+gegenstelle="$out/gegenstelle.sh"
+printf '#!/bin/sh\nread -r zeile\nprintf %%s "$TEXT"\nsleep 20\n' >"$gegenstelle"
+chmod +x "$gegenstelle"
+TEXT="$text" socat PTY,link="$pty",raw,echo=0 EXEC:"$gegenstelle" &
+socat_pid=$!
+trap 'wineserver -w >/dev/null 2>&1 || true; kill $socat_pid 2>/dev/null || true' EXIT
+for _ in $(seq 100); do [ -e "$pty" ] && break; sleep 0.05; done
+[ -e "$pty" ] || { echo "socat hat kein Pseudo-Terminal geöffnet" >&2; exit 1; }
+ln -sfn "$(readlink -f "$pty")" "$WINEPREFIX/dosdevices/com5"
+wine "$exe" COM5 "$text"

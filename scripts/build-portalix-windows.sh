@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Cross-builds portalix.dll (and the simulated portalix_sim.dll) for 64-bit Windows and checks
+# Cross-builds portalix.dll (and the simulated portalix_sim.dll) for 64-bit Windows, checks
 # that the DLL exports the four functions under their plain names and needs no compiler
-# runtime DLL beside it.
+# runtime DLL beside it, and runs a probe program under Wine that loads both DLLs by name
+# and calls their functions (tests/usbbridge/portalix_windows.cpp).
 #   scripts/build-portalix-windows.sh [build folder]    (default: build-windows)
 # Exit code 77 when the mingw-w64 tool chain is not installed (apt-get install
-# g++-mingw-w64-x86-64-win32).
+# g++-mingw-w64-x86-64-win32); a missing Wine is a failure.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="${1:-$root/build-windows}"
@@ -48,3 +49,18 @@ done
 
 echo "$dll: exportiert $(tr '\n' ' ' <<<"$exports")"
 echo "importiert: $(tr '\n' ' ' <<<"$imports")"
+
+# The probe beside the two DLLs, so that it finds them by name as the program would.
+sim="$(find "$out" -maxdepth 2 -name portalix_sim.dll | head -1)"
+[ -n "$sim" ] || { echo "nicht gebaut: portalix_sim.dll" >&2; exit 1; }
+[ "$sim" -ef "$out/portalix_sim.dll" ] || cp "$sim" "$out/portalix_sim.dll"
+cxx=""
+for c in x86_64-w64-mingw32-g++-win32 x86_64-w64-mingw32-g++; do
+    command -v "$c" >/dev/null && { cxx="$c"; break; }
+done
+probe="$out/portalix_probe.exe"
+"$cxx" -std=c++20 -O2 -Wall -Wextra -Werror -static "$root/tests/usbbridge/portalix_windows.cpp" \
+    -o "$probe"
+source "$root/scripts/wine-umgebung.sh"
+wine_bereit "$out"
+wine "$probe"

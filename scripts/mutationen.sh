@@ -204,6 +204,12 @@ F "live board" ui/LiveStand.cpp "one lap too few to go" \
 F "live board" ui/LiveStand.cpp "the no-lap marker is sent as a best lap" \
     'beste > 0 && beste < 99999 ? QJsonValue(beste) : QJsonValue(QJsonValue::Null);' \
     'beste > 0 ? QJsonValue(beste) : QJsonValue(QJsonValue::Null);' "$T"
+F "live board" ui/LiveStandServer.cpp "a body of any size is taken" \
+    '    if (inhalt > inhaltGrenze) {' '    if (false) {' "$T"
+F "live board" ui/LiveStandServer.cpp "connections that send nothing stay open" \
+    'if (it->frist <= jetzt) abgelaufen << it.key();' 'if (false) abgelaufen << it.key();' "$T"
+F "live board" ui/LiveStand.cpp "one address takes every place" \
+    '    if (vonDort >= m_plaetzeJeAdresse)' '    if (false)' "$T"
 
 # result files
 T='tst_ergebnisdateien|fuzz_ergebniszeile_kurz|tst_nachlauf|replay_'

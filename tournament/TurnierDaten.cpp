@@ -5,6 +5,7 @@
 
 #include "Datenbank.h"
 #include "Formate.h"
+#include "Rundenvermerk.h"
 #include "Uhr.h"
 
 TurnierDaten::TurnierDaten(Datenbank& db) : m_db(db) {}
@@ -321,8 +322,8 @@ QString TurnierDaten::GetSchnellsteRunde(const QString& schluessel, const QStrin
         QStringLiteral("select runde, bahn, zeit from histrennen where rennart='Rennen' and "
                        "rennname=? and fahrer=? and auto=? and zeit in (select min(zeit) from "
                        "histrennen where rennart='Rennen' and rennname=? and fahrer=? and auto=? "
-                       "and coalesce(RennInfo, '') not like '%K-%' and coalesce(RennInfo, '') "
-                       "not like '%K+%') order by id"),
+                       "and coalesce(RennInfo, '') not like '%K-%' and ") +
+            QLatin1String(Rundenvermerk::bestzeitMoeglich) + QStringLiteral(") order by id"),
         {schluessel, fahrer, autoName, schluessel, fahrer, autoName});
     if (z.isEmpty()) return QStringLiteral("keine Angabe");
     return QStringLiteral("Runde: ") +

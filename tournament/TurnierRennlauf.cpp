@@ -8,6 +8,7 @@
 #include "Einstellungen.h"
 #include "Formate.h"
 #include "Hauptanzeige.h"
+#include "Nachlauf.h"
 #include "RennHardware.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
@@ -192,7 +193,8 @@ void Turnier::setzeAutostartCaption(const char* quelle, const QString& text) {
 void Turnier::Timer1_Timer() {
     if (m_countdown != 0) {
         --m_countdown;
-        setzeAutostartCaption(nullptr, tr("%1 Sekunden").arg(m_countdown));
+        setzeAutostartCaption(nullptr, (m_countdown == 1 ? tr("%1 Sekunde") : tr("%1 Sekunden"))
+                                           .arg(m_countdown));
         return;
     }
     // A run started by hand meanwhile is left alone.
@@ -257,7 +259,7 @@ void Turnier::NaechsterRennLauf() {
         if (n < 6) l.ansage().SprachAusgabe(QString::number(n));
         if (n == 5 && l.einstellungen().BahnStrom == 1)
             l.hardware().SchalteLPT(QStringLiteral("BahnAlle"), 0);
-        m_anzeige.setCaption(H::lblWeiter, tr("Noch %1 Sekunden").arg(n));
+        m_anzeige.setCaption(H::lblWeiter, Nachlauf::nochSekunden(n));
     }
     m_imNaechsten = false;
     if (weiter && ladung == m_ladung && m_anzeige.istVisible(H::lblWeiter))

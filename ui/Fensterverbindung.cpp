@@ -7,6 +7,7 @@
 #include "Datenbank.h"
 #include "Einstellungen.h"
 #include "EinstellungsSpeicher.h"
+#include "Farbwert.h"
 #include "ProgrammStart.h"
 #include "RennHardware.h"
 #include "Rennleitung.h"
@@ -55,6 +56,16 @@ void verbindeFenster(ProgrammStart& start) {
             w = new frmRundentabelle(leitung->datenbank(), leitung->einstellungen().AnzHistRennen,
                                      -1, fenster);
             w->setAttribute(Qt::WA_DeleteOnClose);
+            // Exports go where the last one went (kept across starts).
+            w->setzeOrdner(
+                [leitung] { return leitung->speicher().hole(QStringLiteral("ExportPfad")); },
+                [leitung](const QString& ordner) {
+                    leitung->speicher().speichere(QStringLiteral("ExportPfad"), ordner);
+                });
+            std::array<QColor, 7> farben;
+            for (int b = 1; b <= 6; ++b)
+                farben[size_t(b)] = Farbwert::alsFarbe(leitung->einstellungen().Farbe[size_t(b)]);
+            w->setzeBahnFarben(farben);
         }
         w->show();
         w->raise();
@@ -89,7 +100,9 @@ void verbindeFenster(ProgrammStart& start) {
         frmOptionsNeu dialog(leitung->einstellungen(), leitung->speicher(), s->rueckfrage(),
                              std::move(anwendung), s->uhr(), aufbau.lpt, fenster);
         LiveStandSeite::fuegeEin(dialog, leitung->speicher(), [s, fenster, leitung] {
-            LiveStand::richteEin(*fenster, *leitung, *s->anzeige());
+            HardwareAufbau& aufbau = s->aufbau();
+            LiveStand::richteEin(*fenster, *leitung, *s->anzeige(),
+                                 aufbau.zeitnahmeStatus ? aufbau.zeitnahmeStatus() : nullptr);
         });
         dialog.exec();
     });

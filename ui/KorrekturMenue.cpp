@@ -2,7 +2,7 @@
 
 #include <QMenu>
 
-#include "Datenbank.h"
+#include "Formate.h"
 #include "Rennleitung.h"
 #include "Rueckfrage.h"
 #include "Rundenkorrektur.h"
@@ -15,8 +15,7 @@ KorrekturMenue::KorrekturMenue(Rennleitung& leitung, QWidget* fenster)
       m_leitung(leitung),
       m_fenster(fenster),
       m_korrektur(new Rundenkorrektur(leitung, this)) {
-    m_frage = [this](const QString& titel, const QString& text) -> std::optional<QString> {
-        diaKorrektur dialog(titel, text, m_fenster);
+    m_frage = [](diaKorrektur& dialog) -> std::optional<QString> {
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         return dialog.grund();
     };
@@ -35,6 +34,9 @@ void KorrekturMenue::haengeAn(SlotAnzeige* panel) {
 
 QMenu* KorrekturMenue::menueFuer(int bahn, QWidget* eltern) {
     auto* menue = new QMenu(eltern);
+    const QString fahrer = m_korrektur->fahrer(bahn);
+    menue->addSection(fahrer.isEmpty() ? tr("Bahn %1").arg(bahn)
+                                       : tr("Bahn %1: %2").arg(QString::number(bahn), fahrer));
     using Art = Rundenkorrektur::Art;
     const struct {
         const char* text;
@@ -55,22 +57,34 @@ QMenu* KorrekturMenue::menueFuer(int bahn, QWidget* eltern) {
 }
 
 void KorrekturMenue::fuehreAus(int bahn, bool plus) {
-    const QString fahrer =
-        m_leitung.datenbank()
-            .wert(QStringLiteral("select Fahrer from positionen where Bahn=?"), {bahn})
-            .toString();
-    const QString titel = plus ? tr("Runde +1") : tr("Letzte Runde löschen");
+    Rundenkorrektur& k = *m_korrektur;
+    const QString fahrer = k.fahrer(bahn);
+    // The lap is named now, as the race director sees it; it is the one taken back.
+    const Laufrunden::Runde runde = plus ? Laufrunden::Runde{} : k.letzteRunde(bahn);
+    if (!plus && runde.schluessel == 0) {
+        m_leitung.rueckfrage().meldung(k.hindernis(bahn, Rundenkorrektur::Art::MinusEins));
+        return;
+    }
     const QString text =
         plus ? tr("Eine Runde für %1 auf Bahn %2 zählen, die der Sensor nicht erfasst hat?")
                    .arg(fahrer)
                    .arg(bahn)
-             : tr("Die letzte Runde von %1 auf Bahn %2 löschen? Sie bleibt in der Rundentabelle "
-                  "mit dem Vermerk K- und zählt nicht mehr.")
-                   .arg(fahrer)
-                   .arg(bahn);
-    const std::optional<QString> grund = m_frage(titel, text);
+             //: %1 lap number, %2 driver, %3 lane, %4 lap time in seconds
+             : tr("Runde %1 von %2 auf Bahn %3 (%4 s) löschen? Sie bleibt in der "
+                  "Rundentabelle mit dem Vermerk K- und zählt nicht mehr.")
+                   .arg(QString::number(runde.runde), fahrer, QString::number(bahn),
+                        Formate::Format(runde.zeit / 1000.0, QStringLiteral("#######0.000")));
+    diaKorrektur dialog(plus ? tr("Runde +1") : tr("Letzte Runde löschen"), text, m_fenster);
+    if (!plus) {
+        // Laps keep coming while the question is open: it says what that means.
+        connect(&m_leitung, &Rennleitung::panelsGeaendert, &dialog, [&] {
+            dialog.setzeHinweis(k.seitDerFrage(bahn, runde.schluessel));
+        });
+    }
+    const std::optional<QString> grund = m_frage(dialog);
     if (!grund) return;
-    const QString nein = m_korrektur->korrigiere(
-        bahn, plus ? Rundenkorrektur::Art::PlusEins : Rundenkorrektur::Art::MinusEins, *grund);
+    const QString nein = k.korrigiere(
+        bahn, plus ? Rundenkorrektur::Art::PlusEins : Rundenkorrektur::Art::MinusEins, *grund,
+        runde.schluessel);
     if (!nein.isEmpty()) m_leitung.rueckfrage().meldung(nein);
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The lane panels' context menu for lap corrections: "Runde +1" and "Letzte Runde löschen".
-// Each asks first (with a reason), then corrects through the engine; a refusal is shown.
+// The lane panels' context menu for lap corrections: headed by the lane and its driver,
+// "Runde +1" and "Letzte Runde löschen". Each asks first (naming the lane, the driver and, for
+// a lap taken back, its number and time; laps that come in while the question is open are
+// named in it), then corrects through the engine; a refusal is shown.
 
 #include <QObject>
 #include <QString>
@@ -12,6 +14,7 @@ class QWidget;
 class Rennleitung;
 class Rundenkorrektur;
 class SlotAnzeige;
+class diaKorrektur;
 
 class KorrekturMenue : public QObject {
     Q_OBJECT
@@ -23,9 +26,9 @@ public:
     void haengeAn(SlotAnzeige* panel);
     // The menu for a lane as it would open now (owned by the caller).
     QMenu* menueFuer(int bahn, QWidget* eltern);
-    // The question: the reason when answered yes, nothing when no. The program asks with
-    // diaKorrektur; tests answer by script.
-    using Frage = std::function<std::optional<QString>(const QString& titel, const QString& text)>;
+    // The question: the reason when answered yes, nothing when no. The program shows the
+    // dialog modally; tests answer by script (the race goes on meanwhile either way).
+    using Frage = std::function<std::optional<QString>(diaKorrektur& dialog)>;
     void setzeFrage(Frage frage) { m_frage = std::move(frage); }
     Rundenkorrektur& korrektur() { return *m_korrektur; }
 

@@ -1,25 +1,26 @@
 #include "LiveStand.h"
 
+#include <QCryptographicHash>
 #include <QFile>
-#include <QHttpServer>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
-#include <QHttpServerResponse>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtMath>
 #include <QNetworkInterface>
-#include <QTcpServer>
+#include <QRegularExpression>
 #include <QWebSocket>
 
+#include "Einstellungen.h"
 #include "EinstellungsSpeicher.h"
 #include "Farbwert.h"
 #include "Hauptanzeige.h"
 #include "LiveStandFeld.h"
 #include "Oberflaechensprache.h"
 #include "Rennleitung.h"
+#include "Schnittstellen.h"
 #include "SlotWerte.h"
+#include "Uhr.h"
+#include "ZeitnahmeStatus.h"
 #include "frmMain.h"
 
 using H = Hauptanzeige;
@@ -28,21 +29,6 @@ const QString LiveStand::anSchluessel = QStringLiteral("LiveStandAn");
 const QString LiveStand::portSchluessel = QStringLiteral("LiveStandPort");
 
 namespace {
-const char* const kZuViele =
-    "<!DOCTYPE html><html lang=\"de\"><head><meta charset=\"utf-8\">"
-    "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
-    "<title>Pistorelle</title></head><body style=\"font-family:sans-serif;background:#000;"
-    "color:#fff;text-align:center;padding-top:30vh;font-size:7vw\">"
-    "<p>Leider zu viele Zuschauer.</p><p style=\"font-size:4vw\">Bitte später noch einmal "
-    "versuchen.</p></body></html>";
-const char* const kZuVieleEnglisch =
-    "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\">"
-    "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
-    "<title>Pistorelle</title></head><body style=\"font-family:sans-serif;background:#000;"
-    "color:#fff;text-align:center;padding-top:30vh;font-size:7vw\">"
-    "<p>Sorry, too many viewers.</p><p style=\"font-size:4vw\">Please try again later.</p>"
-    "</body></html>";
-
 bool englisch() { return Oberflaechensprache::aktuelle() == Oberflaechensprache::Englisch; }
 
 QString farbName(qint32 wert) { return Farbwert::alsFarbe(wert).name(); }
@@ -50,6 +36,49 @@ QString farbName(qint32 wert) { return Farbwert::alsFarbe(wert).name(); }
 // Seconds with three decimals and a German comma: 1234 ms -> "1,234".
 QString sekunden(double ms) {
     return QString::number(ms / 1000.0, 'f', 3).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+// The page may run its own script and style only (by their hashes), talk only to this server
+// and be framed by nobody.
+QByteArray inhaltsRegeln(const QByteArray& html, const QByteArray& host) {
+    static const QRegularExpression block(QStringLiteral("<(script|style)>(.*?)</\\1>"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    QByteArray skripte, stile;
+    for (const QRegularExpressionMatch& m : block.globalMatch(QString::fromUtf8(html))) {
+        const QByteArray hash =
+            " 'sha256-" +
+            QCryptographicHash::hash(m.captured(2).toUtf8(), QCryptographicHash::Sha256)
+                .toBase64() +
+            '\'';
+        (m.captured(1) == QLatin1String("script") ? skripte : stile) += hash;
+    }
+    // Older browsers do not count ws:// as 'self': the socket's address is named as well.
+    static const QRegularExpression name(
+        QStringLiteral("^([A-Za-z0-9.-]+|\\[[0-9A-Fa-f:.]+\\])(:[0-9]{1,5})?$"));
+    QByteArray verbinden = "'self'";
+    if (name.match(QString::fromLatin1(host)).hasMatch()) verbinden += " ws://" + host;
+    return "default-src 'none'; script-src" + (skripte.isEmpty() ? " 'none'" : skripte) +
+           "; style-src" + (stile.isEmpty() ? " 'none'" : stile) + "; connect-src " + verbinden +
+           "; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
+}
+
+// The timing interface of the settings in the options' words, with its port.
+QString schnittstelle(const Einstellungen& e) {
+    const auto com = [](const QString& port) {
+        const int n = Schnittstellen::KommNummer(port);
+        return n >= 1 && n <= 10 ? QStringLiteral(" COM%1").arg(n) : QString();
+    };
+    if (e.LPTControlAktiv == 1) return QStringLiteral("LPT Port");
+    if (e.LapsterAktiv == 1) return QStringLiteral("Lapster");
+    if (e.DS200Aktiv == 1 || e.DS300Aktiv == 1)
+        return (e.DS300Aktiv == 1 ? QStringLiteral("DS300") : QStringLiteral("DS200")) +
+               com(e.CommPort1);
+    if (e.BEPFEAktiv == 1) return QStringLiteral("BEPFE") + com(e.CommPort1);
+    if (e.RaceControlAktiv == 1) return QStringLiteral("RaceControl") + com(e.CommPort1);
+    QString ports = com(e.CommPort1);
+    if (const QString zwei = com(e.CommPort2); !zwei.isEmpty() && zwei != ports)
+        ports += (ports.isEmpty() ? QString() : QStringLiteral(",")) + zwei;
+    return QStringLiteral("Com Port") + ports;
 }
 }  // namespace
 
@@ -64,11 +93,15 @@ LiveStand::LiveStand(Rennleitung& leitung, Hauptanzeige& anzeige, QObject* paren
         if (e == H::Label1 || e == H::lblWeiter) planeSenden();
     });
     connect(&anzeige, &H::label1ChaosGeaendert, this, &LiveStand::planeSenden);
+    m_aufsicht = leitung.uhr().neuerTimer(this);
+    m_aufsicht->setInterval(5000);
+    connect(m_aufsicht, &UhrTimer::timeout, this, &LiveStand::pruefeZuschauer);
 }
 
 LiveStand::~LiveStand() { beende(); }
 
-LiveStand* LiveStand::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzeige) {
+LiveStand* LiveStand::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzeige,
+                                ZeitnahmeStatus* zeitnahme) {
     // Called again after the options changed: the old server and its field go first.
     delete f.findChild<LiveStand*>(QString(), Qt::FindDirectChildrenOnly);
     EinstellungsSpeicher& s = leitung.speicher();
@@ -76,46 +109,25 @@ LiveStand* LiveStand::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& 
     bool ok = false;
     const uint port = s.hole(portSchluessel).toUInt(&ok);
     auto* stand = new LiveStand(leitung, anzeige, &f);
+    stand->setzeZeitnahme(zeitnahme);
     stand->starte(QHostAddress::Any, ok && port > 0 && port < 65536 ? quint16(port) : standardPort);
     LiveStandFeld::zeige(f, *stand);
     return stand;
 }
 
+void LiveStand::setzeZeitnahme(ZeitnahmeStatus* status) {
+    if (m_zeitnahme) m_zeitnahme->disconnect(this);
+    m_zeitnahme = status;
+    if (status) connect(status, &ZeitnahmeStatus::geaendert, this, &LiveStand::planeSenden);
+    planeSenden();
+}
+
 bool LiveStand::starte(const QHostAddress& adresse, quint16 port) {
     beende();
-    m_server = std::make_unique<QHttpServer>();
-    m_server->route("/", QHttpServerRequest::Method::Get, [this](const QHttpServerRequest&) {
-        if (zuschauer() >= maxZuschauer)
-            return QHttpServerResponse("text/html; charset=utf-8",
-                                       QByteArray(englisch() ? kZuVieleEnglisch : kZuViele),
-                                       QHttpServerResponse::StatusCode::ServiceUnavailable);
-        QFile seite(QStringLiteral(":/livestand/index.html"));
-        if (!seite.open(QIODevice::ReadOnly))
-            return QHttpServerResponse(QHttpServerResponse::StatusCode::InternalServerError);
-        // The page speaks the interface's language.
-        QByteArray html = seite.readAll();
-        if (englisch()) html.replace("<html lang=\"de\">", "<html lang=\"en\">");
-        return QHttpServerResponse("text/html; charset=utf-8", html);
-    });
-    m_server->route("/api/stand", QHttpServerRequest::Method::Get,
-                    [this](const QHttpServerRequest&) {
-                        return QHttpServerResponse("application/json", standJson());
-                    });
-    // The viewers' WebSocket: a route that answers nothing lets the server hand the
-    // connection over (newWebSocketConnection); a plain GET on it gets 400.
-    m_server->route("/ws", QHttpServerRequest::Method::Get,
-                    [](const QHttpServerRequest& r, QHttpServerResponder&& antwort) {
-                        if (r.value("upgrade").compare("websocket", Qt::CaseInsensitive) != 0)
-                            antwort.write(QHttpServerResponder::StatusCode::BadRequest);
-                    });
-    // Standings change all the time; no phone may show an old copy.
-    m_server->afterRequest([](QHttpServerResponse&& r) {
-        r.setHeader("Cache-Control", "no-store");
-        return std::move(r);
-    });
-    connect(m_server.get(), &QHttpServer::newWebSocketConnection, this,
-            &LiveStand::neueVerbindungen);
-    m_port = m_server->listen(adresse, port);
+    m_server = std::make_unique<LiveStandServer>(
+        m_leitung.uhr(), [this](const LiveStandServer::Anfrage& a) { return seite(a); });
+    connect(m_server.get(), &LiveStandServer::neuerZuschauer, this, &LiveStand::neuerZuschauer);
+    m_port = m_server->starte(adresse, port);
     if (m_port == 0) {
         m_fehler = tr("Die Zuschauer-Anzeige kann Port %1 nicht öffnen.").arg(port);
         m_server.reset();
@@ -125,14 +137,40 @@ bool LiveStand::starte(const QHostAddress& adresse, quint16 port) {
     return true;
 }
 
+std::optional<LiveStandServer::Antwort> LiveStand::seite(const LiveStandServer::Anfrage& a) const {
+    if (a.pfad == "/api/stand") return LiveStandServer::Antwort{200, "application/json", standJson(), {}};
+    if (a.pfad != "/") return std::nullopt;
+    // A full house gets a page that says so and tries again by itself.
+    const bool voll = zuschauer() >= maxZuschauer;
+    QFile datei(voll ? QStringLiteral(":/livestand/voll.html")
+                     : QStringLiteral(":/livestand/index.html"));
+    if (!datei.open(QIODevice::ReadOnly)) return LiveStandServer::Antwort{500, {}, {}, {}};
+    // The page speaks the interface's language.
+    QByteArray html = datei.readAll();
+    if (englisch()) html.replace("<html lang=\"de\">", "<html lang=\"en\">");
+    LiveStandServer::Antwort antwort{voll ? 503 : 200, "text/html; charset=utf-8", html, {}};
+    antwort.felder.emplaceBack("Content-Security-Policy", inhaltsRegeln(html, a.feld("host")));
+    antwort.felder.emplaceBack("X-Frame-Options", "DENY");
+    if (voll) antwort.felder.emplaceBack("Retry-After", "30");
+    return antwort;
+}
+
 void LiveStand::beende() {
     for (QWebSocket* ws : std::as_const(m_zuschauer)) {
         ws->disconnect(this);
         ws->abort();
         ws->deleteLater();
     }
+    for (QWebSocket* ws : m_abgewiesen.keys()) {
+        ws->disconnect(this);
+        ws->abort();
+        ws->deleteLater();
+    }
     const bool hatte = !m_zuschauer.isEmpty();
     m_zuschauer.clear();
+    m_gehoert.clear();
+    m_abgewiesen.clear();
+    m_aufsicht->stop();
     m_server.reset();
     m_port = 0;
     if (hatte) emit zuschauerGeaendert(0);
@@ -152,33 +190,73 @@ QString LiveStand::adresse() const {
     return QStringLiteral("http://%1:%2/").arg(host).arg(m_port);
 }
 
-void LiveStand::neueVerbindungen() {
-    while (m_server && m_server->hasPendingWebSocketConnections()) {
-        QWebSocket* ws = m_server->nextPendingWebSocketConnection().release();
-        if (!ws) continue;
-        ws->setParent(this);
-        if (zuschauer() >= maxZuschauer) {
-            ws->sendTextMessage(QStringLiteral("{\"fehler\":\"zu viele Zuschauer\"}"));
-            ws->close(QWebSocketProtocol::CloseCodePolicyViolated,
-                      QStringLiteral("zu viele Zuschauer"));
-            connect(ws, &QWebSocket::disconnected, ws, &QObject::deleteLater);
-            continue;
-        }
-        // Viewers only listen; anything bigger than a ping is cut off by the socket.
-        ws->setMaxAllowedIncomingMessageSize(1024);
-        ws->setMaxAllowedIncomingFrameSize(1024);
-        connect(ws, &QWebSocket::disconnected, this, [this, ws] { entferne(ws); });
-        m_zuschauer.append(ws);
-        ws->sendTextMessage(QString::fromUtf8(standJson()));
-        emit zuschauerGeaendert(zuschauer());
-    }
+void LiveStand::neuerZuschauer(QWebSocket* ws) {
+    ws->setParent(this);
+    const QHostAddress von = LiveStandServer::adresseVon(ws->peerAddress());
+    int vonDort = 0;
+    for (const auto& [adresse, zuletzt] : std::as_const(m_gehoert)) vonDort += adresse == von;
+    if (zuschauer() >= maxZuschauer) return weiseAb(ws, QStringLiteral("zu viele Zuschauer"));
+    if (vonDort >= m_plaetzeJeAdresse)
+        return weiseAb(ws, QStringLiteral("zu viele Fenster auf diesem Gerät"));
+    // Viewers only listen; anything bigger than a ping is cut off by the socket.
+    ws->setMaxAllowedIncomingMessageSize(1024);
+    ws->setMaxAllowedIncomingFrameSize(1024);
+    connect(ws, &QWebSocket::disconnected, this, [this, ws] { entferne(ws); });
+    const auto gehoert = [this, ws] {
+        if (auto it = m_gehoert.find(ws); it != m_gehoert.end()) it->second = m_leitung.uhr().ms();
+    };
+    connect(ws, &QWebSocket::pong, this, gehoert);
+    connect(ws, &QWebSocket::textMessageReceived, this, gehoert);
+    connect(ws, &QWebSocket::binaryMessageReceived, this, gehoert);
+    m_zuschauer.append(ws);
+    m_gehoert.insert(ws, {von, m_leitung.uhr().ms()});
+    if (!m_aufsicht->isActive()) m_aufsicht->start();
+    ws->sendTextMessage(QString::fromUtf8(standJson()));
+    emit zuschauerGeaendert(zuschauer());
+}
+
+void LiveStand::weiseAb(QWebSocket* ws, const QString& grund) {
+    // The page shows the reason and waits before it tries again. The socket is freed once
+    // it is closed (closing ends the connection at once), at the latest by the watch.
+    connect(ws, &QWebSocket::disconnected, this, [this, ws] {
+        m_abgewiesen.remove(ws);
+        ws->deleteLater();
+    });
+    m_abgewiesen.insert(ws, m_leitung.uhr().ms() + 5000);
+    if (!m_aufsicht->isActive()) m_aufsicht->start();
+    ws->sendTextMessage(QString::fromUtf8(
+        QJsonDocument(QJsonObject{{QStringLiteral("fehler"), grund}}).toJson(QJsonDocument::Compact)));
+    ws->close(QWebSocketProtocol::CloseCodePolicyViolated, grund);
 }
 
 void LiveStand::entferne(QWebSocket* ws) {
     if (m_zuschauer.removeAll(ws) == 0) return;
+    m_gehoert.remove(ws);
     ws->disconnect(this);
     ws->deleteLater();
     emit zuschauerGeaendert(zuschauer());
+}
+
+void LiveStand::pruefeZuschauer() {
+    const qint64 jetzt = m_leitung.uhr().ms();
+    for (QWebSocket* ws : m_abgewiesen.keys()) {
+        if (m_abgewiesen.value(ws) > jetzt) continue;
+        m_abgewiesen.remove(ws);
+        ws->disconnect(this);
+        ws->abort();
+        ws->deleteLater();
+    }
+    // A phone that went away without closing (out of the room, battery empty) frees its place.
+    for (QWebSocket* ws : QVector<QWebSocket*>(m_zuschauer)) {
+        const qint64 still = jetzt - m_gehoert.value(ws).second;
+        if (still > stilleMs) {
+            ws->abort();
+            entferne(ws);
+        } else if (still >= pingMs) {
+            ws->ping();
+        }
+    }
+    if (m_zuschauer.isEmpty() && m_abgewiesen.isEmpty()) m_aufsicht->stop();
 }
 
 void LiveStand::planeSenden() {
@@ -219,6 +297,19 @@ QByteArray LiveStand::standJson() const {
     o[QStringLiteral("chaos")] = m_anzeige.label1Chaos();
     o[QStringLiteral("hinweis")] =
         m_anzeige.istVisible(H::lblWeiter) ? m_anzeige.caption(H::lblWeiter) : QString();
+    // The timing state as the main window's status field shows it.
+    QJsonObject zeitnahme;
+    if (m_zeitnahme) {
+        zeitnahme[QStringLiteral("zustand")] = Zeitnahme::statusWort(m_zeitnahme->status());
+        zeitnahme[QStringLiteral("grund")] =
+            m_zeitnahme->grund().isEmpty() ? m_zeitnahme->info() : m_zeitnahme->grund();
+        zeitnahme[QStringLiteral("schnittstelle")] = schnittstelle(m_leitung.einstellungen());
+    } else {
+        zeitnahme[QStringLiteral("zustand")] = Zeitnahme::statusWort(Zeitnahme::Status::Simuliert);
+        zeitnahme[QStringLiteral("grund")] = tr("Die Runden kommen aus der Simulation im Programm.");
+        zeitnahme[QStringLiteral("schnittstelle")] = tr("Simulation");
+    }
+    o[QStringLiteral("zeitnahme")] = zeitnahme;
 
     QJsonArray bahnen;
     const SlotWerte* erster = nullptr;

@@ -290,9 +290,13 @@ void ProgrammStart::retteUnterbrochenenLauf() {
         m_rettungsMeldung = Laufrettung::meldung(*befund);
         return;
     }
-    m_rettungsMeldung = tr("%1 Runden des nicht beendeten Laufs „%2“ konnten nicht in "
-                           "die Historie übernommen werden: %3\nSie bleiben in der "
-                           "Tabelle aktrennen erhalten.")
+    m_rettungsMeldung = (befund->runden == 1
+                             ? tr("%1 Runde des nicht beendeten Laufs „%2“ konnte nicht in "
+                                  "die Historie übernommen werden: %3\nSie bleibt in der "
+                                  "Tabelle aktrennen erhalten.")
+                             : tr("%1 Runden des nicht beendeten Laufs „%2“ konnten nicht in "
+                                  "die Historie übernommen werden: %3\nSie bleiben in der "
+                                  "Tabelle aktrennen erhalten."))
                             .arg(befund->runden)
                             .arg(befund->rennName, fehler);
 }
@@ -341,8 +345,12 @@ void ProgrammStart::oeffneSchnittstelle() {
                 fenster->SetzeFormCaption(QString());
             });
         }
-        if (ZeitnahmeStatus* st = m_aufbau.zeitnahmeStatus ? m_aufbau.zeitnahmeStatus() : nullptr)
+        if (ZeitnahmeStatus* st = m_aufbau.zeitnahmeStatus ? m_aufbau.zeitnahmeStatus() : nullptr) {
             m_fenster->setzeZeitnahmeFeld(new ZeitnahmeFeld(*st));
+            // The live standings were set up before the interface was open.
+            if (auto* stand = m_fenster->findChild<LiveStand*>(QString(), Qt::FindDirectChildrenOnly))
+                stand->setzeZeitnahme(st);
+        }
         if (m_aufbau.indikatoren) {
             frmMain* fenster = m_fenster.get();
             m_aufbau.indikatoren(

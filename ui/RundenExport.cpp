@@ -8,6 +8,8 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "Rundenvermerk.h"
+
 QStringList RundenDaten::standardSpalten() {
     return {QStringLiteral("Fahrer"),  QStringLiteral("Auto"),    QStringLiteral("Strecke"),
             QStringLiteral("Runde"),   QStringLiteral("Uhr"),     QStringLiteral("MProSec"),
@@ -37,7 +39,7 @@ QVector<RundenDaten::Stand> RundenDaten::rangliste() const {
         Stand& s = stand[*it];
         s.runden = std::max(s.runden, zeile.value(r).toInt());
         const double zeit = zeile.value(z).toDouble();
-        if (zeit > 0 && !vermerk.contains(QLatin1String("K+")) && (s.beste == 0 || zeit < s.beste))
+        if (zeit > 0 && !Rundenvermerk::keineBestzeit(vermerk) && (s.beste == 0 || zeit < s.beste))
             s.beste = zeit;
         s.gesamt = std::max(s.gesamt, zeile.value(g).toDouble());
     }
@@ -96,10 +98,10 @@ bool RundenExport::schreibeCsv(const RundenDaten& d, const QString& pfad, const 
 
 QString RundenExport::html(const RundenDaten& d, const QLocale& sprache) {
     QString h = QStringLiteral(
-        "<html><body style=\"font-family: sans-serif;\"><h2>Rundentabelle %1</h2>"
+        "<html><body style=\"font-family: sans-serif;\"><p>Rundentabelle</p><h2>%1</h2>"
         "<h3>Stand</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
-        "<tr><th>Platz</th><th>Fahrer</th><th>Auto</th><th>Runden</th><th>Beste Runde</th>"
-        "<th>Gesamt</th></tr>")
+        "<thead><tr><th>Platz</th><th>Fahrer</th><th>Auto</th><th>Runden</th>"
+        "<th>Beste Runde</th><th>Gesamt</th></tr></thead>")
                     .arg(d.titel.toHtmlEscaped());
     int platz = 0;
     for (const RundenDaten::Stand& s : d.rangliste()) {
@@ -110,10 +112,11 @@ QString RundenExport::html(const RundenDaten& d, const QLocale& sprache) {
                  .arg(s.runden)
                  .arg(sprache.toString(s.beste, 'f', 3), sprache.toString(s.gesamt, 'f', 3));
     }
+    // The header row of a table in <thead> is printed again at the top of every page.
     h += QStringLiteral("</table><h3>Alle Runden</h3>"
-                        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>");
+                        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><thead><tr>");
     for (const QString& s : d.spalten) h += QStringLiteral("<th>%1</th>").arg(s.toHtmlEscaped());
-    h += QStringLiteral("</tr>");
+    h += QStringLiteral("</tr></thead>");
     for (const auto& zeile : d.zeilen) {
         h += QStringLiteral("<tr>");
         for (const QVariant& w : zeile)
@@ -136,7 +139,7 @@ bool RundenExport::schreibePdf(const RundenDaten& d, const QString& pfad, const 
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setResolution(300);
     pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    pdf.setTitle(QStringLiteral("Rundentabelle ") + d.titel);
+    pdf.setTitle(d.titel);
     pdf.setCreator(QStringLiteral("Pistorelle"));
     QTextDocument dok;
     dok.setHtml(html(d, sprache));

@@ -1,7 +1,7 @@
 #pragma once
 // The laps of a race as the lap tables window shows them, and their export: CSV (UTF-8,
-// header row, one row per lap, ";" where the decimal sign is a comma) and PDF (A4, standings
-// and every lap).
+// header row, one row per lap, ";" where the decimal sign is a comma) and PDF (A4, titled with
+// race, date and track, standings and every lap; the table header on every page).
 
 #include <QLocale>
 #include <QString>
@@ -10,7 +10,7 @@
 #include <QVector>
 
 struct RundenDaten {
-    QString titel;  // "AktRennen" or the race's stamp
+    QString titel;  // race, date and track (and the driver when only one is shown)
     QStringList spalten;
     QVector<QVector<QVariant>> zeilen;
 

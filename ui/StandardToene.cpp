@@ -103,16 +103,18 @@ QByteArray StandardToene::wav(const QString& schluessel) {
     return {};
 }
 
+QStringList StandardToene::schluessel() {
+    return {QStringLiteral("TonAmpelAn"), QStringLiteral("TonAmpelAus"), QStringLiteral("TonBeep")};
+}
+
 QStringList StandardToene::installiere() {
     QStringList geschrieben;
-    for (const QString& schluessel :
-         {QStringLiteral("TonAmpelAn"), QStringLiteral("TonAmpelAus"), QStringLiteral("TonBeep")}) {
-        const QString pfad = EinstellungsSpeicher::standardTon(schluessel);
+    for (const QString& name : schluessel()) {
+        const QString pfad = EinstellungsSpeicher::standardTon(name);
         if (pfad.isEmpty() || QFileInfo::exists(pfad)) continue;
         QDir().mkpath(QFileInfo(pfad).absolutePath());
         QFile datei(pfad);
-        if (datei.open(QIODevice::WriteOnly) && datei.write(wav(schluessel)) > 0)
-            geschrieben << pfad;
+        if (datei.open(QIODevice::WriteOnly) && datei.write(wav(name)) > 0) geschrieben << pfad;
     }
     return geschrieben;
 }

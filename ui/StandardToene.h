@@ -7,6 +7,8 @@
 #include <QStringList>
 
 namespace StandardToene {
+// The settings keys of the program's own sounds: TonAmpelAn, TonAmpelAus, TonBeep.
+QStringList schluessel();
 // The wave file for TonAmpelAn, TonAmpelAus or TonBeep; empty for any other key.
 QByteArray wav(const QString& schluessel);
 // Writes every default sound that is missing; returns the files written. A file that exists

@@ -1,14 +1,18 @@
 #include "TabellenModell.h"
 
 #include <QLocale>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
-#include <QSqlIndex>
+#include <QSqlQuery>
 #include <QSqlRecord>
 
 #include "Rueckfrage.h"
 
 namespace {
+// Name of the rowid column the grid carries last; no table of the program has a column of it.
+const QString kRowid = QStringLiteral("pistorelle_rowid");
+
 // The columns of the tables the program shows in a grid.
 const char* const kSpalten[] = {
     QT_TRANSLATE_NOOP("TabellenModell", "Bahn"),
@@ -85,6 +89,82 @@ QString TabellenModell::orderByClause() const {
                                : QStringLiteral(" order by ") + m_ordnung;
 }
 
+QString TabellenModell::selectStatement() const {
+    if (tableName().isEmpty()) return QString();
+    const QString tabelle =
+        database().driver()->escapeIdentifier(tableName(), QSqlDriver::TableName);
+    QString sql = QStringLiteral("select *, rowid as %1 from %2").arg(kRowid, tabelle);
+    if (!filter().isEmpty()) sql += QStringLiteral(" where ") + filter();
+    return sql + orderByClause();
+}
+
+int TabellenModell::rowidSpalte() const { return record().indexOf(kRowid); }
+
+Qt::ItemFlags TabellenModell::flags(const QModelIndex& index) const {
+    const Qt::ItemFlags f = QSqlTableModel::flags(index);
+    return index.column() == rowidSpalte() ? f & ~Qt::ItemIsEditable : f;
+}
+
+bool TabellenModell::fuehreAus(const QString& sql, const QVariantList& werte,
+                               qlonglong* neueRowid) {
+    QSqlQuery q(database());
+    if (!q.prepare(sql)) {
+        setLastError(q.lastError());
+        return false;
+    }
+    for (const QVariant& w : werte) q.addBindValue(w);
+    if (!q.exec()) {
+        setLastError(q.lastError());
+        return false;
+    }
+    if (neueRowid) *neueRowid = q.lastInsertId().toLongLong();
+    return true;
+}
+
+bool TabellenModell::updateRowInTable(int zeile, const QSqlRecord& werte) {
+    QSqlDriver* treiber = database().driver();
+    QStringList spalten;
+    QVariantList neu;
+    for (int s = 0; s < werte.count(); ++s) {
+        if (!werte.isGenerated(s) || werte.fieldName(s) == kRowid) continue;
+        spalten << treiber->escapeIdentifier(werte.fieldName(s), QSqlDriver::FieldName) +
+                       QStringLiteral("=?");
+        neu << werte.value(s);
+    }
+    if (spalten.isEmpty()) return true;
+    neu << data(index(zeile, rowidSpalte()));
+    return fuehreAus(QStringLiteral("update %1 set %2 where rowid=?")
+                         .arg(treiber->escapeIdentifier(tableName(), QSqlDriver::TableName),
+                              spalten.join(QLatin1Char(','))),
+                     neu);
+}
+
+bool TabellenModell::insertRowIntoTable(const QSqlRecord& werte) {
+    QSqlDriver* treiber = database().driver();
+    QStringList spalten, platz;
+    QVariantList neu;
+    for (int s = 0; s < werte.count(); ++s) {
+        if (!werte.isGenerated(s) || werte.fieldName(s) == kRowid) continue;
+        spalten << treiber->escapeIdentifier(werte.fieldName(s), QSqlDriver::FieldName);
+        platz << QStringLiteral("?");
+        neu << werte.value(s);
+    }
+    const QString tabelle = treiber->escapeIdentifier(tableName(), QSqlDriver::TableName);
+    return fuehreAus(spalten.isEmpty()
+                         ? QStringLiteral("insert into %1 default values").arg(tabelle)
+                         : QStringLiteral("insert into %1 (%2) values (%3)")
+                               .arg(tabelle, spalten.join(QLatin1Char(',')),
+                                    platz.join(QLatin1Char(','))),
+                     neu, &m_neueRowid);
+}
+
+bool TabellenModell::deleteRowFromTable(int zeile) {
+    return fuehreAus(
+        QStringLiteral("delete from %1 where rowid=?")
+            .arg(database().driver()->escapeIdentifier(tableName(), QSqlDriver::TableName)),
+        {data(index(zeile, rowidSpalte()))});
+}
+
 QString TabellenModell::spaltenTitel(const QString& spalte) {
     // SQLite keeps a column's name as the query spells it: the case may differ.
     for (const char* name : kSpalten) {
@@ -102,6 +182,7 @@ QVariant TabellenModell::headerData(int spalte, Qt::Orientation richtung, int ro
 }
 
 bool TabellenModell::istZahlenspalte(int spalte) const {
+    if (spalte == rowidSpalte()) return false;
     const QMetaType t = record().field(spalte).metaType();
     return t.id() == QMetaType::LongLong || t.id() == QMetaType::Int ||
            t.id() == QMetaType::Double;
@@ -142,18 +223,12 @@ bool TabellenModell::setData(const QModelIndex& index, const QVariant& wert, int
 
 int TabellenModell::neueZeile() {
     const int zeile = rowCount();
+    m_neueRowid = -1;
     if (!insertRow(zeile)) return -1;
     if (!schreibe(tr("Fehler beim Anlegen der Zeile"))) return -1;
-    // After the re-read the empty row sits where the order puts it: the last row whose
-    // columns are all empty (a counted key aside).
-    const int schluessel =
-        primaryKey().isEmpty() ? -1 : record().indexOf(primaryKey().fieldName(0));
-    for (int z = rowCount() - 1; z >= 0; --z) {
-        bool leer = true;
-        for (int s = 0; s < columnCount() && leer; ++s)
-            if (s != schluessel && !data(index(z, s)).isNull()) leer = false;
-        if (leer) return z;
-    }
+    // After the re-read the new row sits where the order puts it.
+    for (int z = rowCount() - 1; z >= 0; --z)
+        if (data(index(z, rowidSpalte())).toLongLong() == m_neueRowid) return z;
     return -1;
 }
 

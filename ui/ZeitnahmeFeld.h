@@ -1,7 +1,8 @@
 #pragma once
-// The status field of the main window's button bar: the timing interface's state in a word and
-// its latest message, red while the source cannot count laps, the reason and what to do in
-// the tooltip. It mirrors the engine's ZeitnahmeStatus.
+// The status field of the main window's button bar: the timing interface and its port above
+// its state ("DS300 COM1" / "aktiv"), always in full, red while the source cannot count laps;
+// the reason, the latest message and what to do in the tooltip. It mirrors the engine's
+// ZeitnahmeStatus.
 
 #include <QLabel>
 #include <QPointer>

@@ -14,6 +14,15 @@ diaKorrektur::diaKorrektur(const QString& titel, const QString& frage, QWidget* 
     m_frage = new QLabel(frage, this);
     m_frage->setWordWrap(true);
     layout->addWidget(m_frage);
+    m_hinweis = new QLabel(this);
+    m_hinweis->setObjectName(QStringLiteral("lblHinweis"));
+    m_hinweis->setWordWrap(true);
+    // Dark text on light yellow: it must catch the eye before "Ja" is pressed.
+    m_hinweis->setStyleSheet(QStringLiteral(
+        "QLabel { background: #fff3b0; color: #000000; border: 1px solid #b08800; "
+        "padding: 4px; font-weight: bold; }"));
+    m_hinweis->hide();
+    layout->addWidget(m_hinweis);
     auto* beschriftung = new QLabel(tr("&Grund (kann leer bleiben):"), this);
     m_grund = new QLineEdit(this);
     m_grund->setObjectName(QStringLiteral("txtGrund"));
@@ -37,3 +46,9 @@ diaKorrektur::diaKorrektur(const QString& titel, const QString& frage, QWidget* 
 }
 
 QString diaKorrektur::grund() const { return m_grund->text().trimmed(); }
+
+void diaKorrektur::setzeHinweis(const QString& text) {
+    m_hinweis->setText(text);
+    m_hinweis->setVisible(!text.isEmpty());
+    adjustSize();
+}

@@ -25,6 +25,7 @@
 #include "HauptfensterZusatz.h"
 #include "KorrekturMenue.h"
 #include "Lampenform.h"
+#include "Programmkopf.h"
 #include "RennHardware.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
@@ -40,9 +41,6 @@
 using H = Hauptanzeige;
 
 namespace {
-// Command5's caption in the engine while a run can be simulated (the key, not what is shown).
-const QString kSimulation = QStringLiteral("S&imulation");
-
 qint32 lampenFarbe(H::Lampe l) {
     switch (l) {
         case H::Lampe::Rot:
@@ -201,50 +199,6 @@ void frmMain::baueMenue() {
 
     raster->addLayout(oben, 0, 0);
     raster->addLayout(unten, 1, 0);
-}
-
-void frmMain::baueFunktionsMenue() {
-    auto* menue = new QMenu(Funktionen);
-    struct Eintrag {
-        const char* text;
-        std::function<void()> aktion;
-        std::function<bool()> frei;
-    };
-    const QVector<Eintrag> eintraege = {
-        {QT_TR_NOOP("SurWechsel"), [this] { oeffne(Fenster::SpurWechsel); },
-         [this] { return Command4->isEnabled() && Command4->isVisible(); }},
-        {QT_TR_NOOP("Optionen"), [this] { oeffne(Fenster::Optionen); },
-         [this] { return Command3->isEnabled(); }},
-        {QT_TR_NOOP("SlotRennen"),
-         [this] {
-             m_leitung.cbRAuswahl_Click(0);
-             oeffne(Fenster::Turnier);
-         },
-         [this] { return Command7->isEnabled(); }},
-        {QT_TR_NOOP("Tabellen"), [this] { oeffne(Fenster::Tabellen); },
-         [this] { return Command5->isEnabled() && !simulationStattTabellen(); }},
-        {QT_TR_NOOP("Runden"), [this] { oeffne(Fenster::RundenTabelle); },
-         [this] { return Command6->isEnabled(); }},
-        {QT_TR_NOOP("Simulation"), [this] { zeigeSimulation(); },
-         [this] { return Command5->isEnabled() && simulationStattTabellen(); }},
-        {QT_TR_NOOP("Fahrer und Autos"), [this] { oeffne(Fenster::FahrerAuto); },
-         [this] { return bool(m_fenster[size_t(Fenster::FahrerAuto)]); }},
-        {QT_TR_NOOP("Ergebnis"), [this] { m_zusatz->zeigeErgebnis(); },
-         [this] { return m_zusatz && m_zusatz->hatErgebnis(); }},
-    };
-    for (const Eintrag& e : eintraege) {
-        QAction* a = menue->addAction(tr(e.text));
-        connect(a, &QAction::triggered, this, e.aktion);
-        connect(menue, &QMenu::aboutToShow, a, [a, frei = e.frei] { a->setEnabled(frei()); });
-    }
-    QAction* demo = menue->addAction(tr("Demo"));
-    demo->setCheckable(true);
-    connect(demo, &QAction::triggered, this, [this](bool an) { m_demo->schalte(an); });
-    connect(menue, &QMenu::aboutToShow, demo, [this, demo] {
-        demo->setChecked(m_demo->aktiv());
-        demo->setEnabled(m_demo->schaltbar());
-    });
-    Funktionen->setMenu(menue);
 }
 
 void frmMain::setzeKuerzel(QPushButton* knopf) {
@@ -469,39 +423,6 @@ QString frmMain::chaosHinweis() const {
         .arg(H::gezeigt(QStringLiteral("Chaos Ende")));
 }
 
-void frmMain::setzeFenster(Fenster f, std::function<void()> oeffne) {
-    m_fenster[size_t(f)] = std::move(oeffne);
-    spiegeleAlles();
-}
-
-void frmMain::oeffne(Fenster f) {
-    if (m_fenster[size_t(f)]) m_fenster[size_t(f)]();
-}
-
-void frmMain::Command5_Click() {
-    if (simulationStattTabellen())
-        zeigeSimulation();
-    else
-        oeffne(Fenster::Tabellen);
-}
-
-bool frmMain::simulationStattTabellen() const {
-    // The engine's caption, not the button's text: that one is in the interface language.
-    return m_anzeige.caption(H::Command5) == kSimulation;
-}
-
-void frmMain::zeigeSimulation() {
-    if (!m_simulation) {
-        m_simulation = new frmSimulation(m_leitung, this);
-        new Fensterplatz(m_simulation, m_leitung.speicher(), QStringLiteral("Simulation"),
-                         [this](const QSize& g) { return m_zusatz->vorschlag(g, true); });
-    } else {
-        m_simulation->baueKnoepfe();
-    }
-    m_simulation->show();
-    m_simulation->raise();
-}
-
 void frmMain::Option1_DblClick(int) {
     diaRennen dialog(m_leitung, this);
     dialog.exec();
@@ -525,20 +446,11 @@ void frmMain::panelFahrerWahl(int index) {
 void frmMain::SetzeFormCaption(const QString& zusatz) {
     m_letzterZusatz = zusatz;
     const RennZustand& z = m_leitung.zustand();
-    QString version = QCoreApplication::applicationVersion();
-    if (version.isEmpty()) version = QStringLiteral("0.1.0");
-    const QStringList teile = version.split(QLatin1Char('.'));
-    const QString name = QCoreApplication::applicationName().isEmpty()
-                             ? QStringLiteral("Pistorelle")
-                             : QCoreApplication::applicationName();
     QString status = m_status ? m_status() : QString();
     if (m_demo && m_demo->aktiv()) status = tr("Demo") + QLatin1Char(' ') + status;
-    setWindowTitle(name + QLatin1Char(' ') + teile.value(0, QStringLiteral("0")) +
-                   QLatin1Char('.') + teile.value(1, QStringLiteral("0")) + QLatin1Char('(') +
-                   teile.value(2, QStringLiteral("0")) + QStringLiteral("): ") +
-                   m_leitung.datenbank().pfad() + QLatin1Char(' ') + status + QLatin1Char(' ') +
-                   H::gezeigt(z.RennArt) + QStringLiteral(" :  ") + z.Grenze + QLatin1Char(' ') +
-                   zusatz);
+    setWindowTitle(Programmkopf::titel() + QStringLiteral(": ") + m_leitung.datenbank().pfad() +
+                   QLatin1Char(' ') + status + QLatin1Char(' ') + H::gezeigt(z.RennArt) +
+                   QStringLiteral(" :  ") + z.Grenze + QLatin1Char(' ') + zusatz);
 }
 
 void frmMain::setzeZeitnahmeFeld(ZeitnahmeFeld* feld) {

@@ -1,6 +1,5 @@
 #include "frmOptions.h"
 
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMessageBox>
@@ -12,6 +11,7 @@
 #include <sqlite3.h>
 
 #include "Datenbank.h"
+#include "Programmkopf.h"
 #include "Rueckfrage.h"
 #include "TabellenModell.h"
 
@@ -55,7 +55,7 @@ QStringList frmOptions::schluessel() {
 frmOptions::frmOptions(Datenbank& db, Rueckfrage& frage, TabellenAktionen aktionen,
                        QWidget* parent)
     : QDialog(parent), m_frage(frage), m_aktionen(std::move(aktionen)) {
-    setWindowTitle(tr("Optionen"));
+    setWindowTitle(tr("Tabellen"));
     m_modell = new TabellenModell(db.db(), frage, this);
     m_tabs = new QTabBar(this);
     for (const Tab& t : kTabs) m_tabs->addTab(tr(t.titel));
@@ -106,6 +106,9 @@ void frmOptions::zeigeTab(int index) {
     if (index < 0 || index >= int(std::size(kTabs))) return;
     const Tab& t = kTabs[index];
     m_modell->zeige(QString::fromLatin1(t.tabelle), QString::fromLatin1(t.ordnung));
+    // The rowid only tells the rows apart; nobody edits it.
+    for (int s = 0; s < m_modell->columnCount(); ++s)
+        m_grid->setColumnHidden(s, s == m_modell->rowidSpalte());
     m_grid->resizeColumnsToContents();
     for (int s = 0; s < m_modell->columnCount(); ++s)
         m_grid->setColumnWidth(s, qBound(60, m_grid->columnWidth(s), 300));
@@ -136,10 +139,8 @@ void frmOptions::OK_Click() {
 }
 
 QString frmOptions::infoText() {
-    QString version = QCoreApplication::applicationVersion();
-    if (version.isEmpty()) version = QStringLiteral("0.1.0");
     return QStringLiteral("<h3>Pistorelle %1</h3><p>%2</p><p>%3</p><ul>")
-               .arg(version,
+               .arg(Programmkopf::version(),
                     tr("Zeitnahme und Rennleitung für Slotcar-Bahnen mit zwei bis sechs Spuren."),
                     tr("Verwendete Bibliotheken und ihre Lizenzen:")) +
            QStringLiteral(

@@ -1,5 +1,5 @@
 #pragma once
-// The table editor (caption "Optionen", from "T&abellen"): one tab per table of the database
+// The table editor (caption "Tabellen", from "T&abellen"): one tab per table of the database
 // over an editable grid; rows may be added and deleted (a deletion asks first). Its buttons
 // open the character and language dialog ("Sprache"), the track layout window ("Strecken")
 // and the about box ("Info"). OK reloads the language texts.

@@ -4,8 +4,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLegendMarker>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,26 +27,57 @@
 #include <cmath>
 
 #include "Datenbank.h"
+#include "Ergebnisdateien.h"
+#include "Formate.h"
 #include "TabellenModell.h"
 
 namespace {
-const QString kAktRennen = QStringLiteral("AktRennen");
 const QString kSpalten =
     QStringLiteral("Fahrer,Auto,Strecke,Runde,Uhr,MProSec,Zeit,Gesamt,RennInfo");
+const QString kStempelFormat = QStringLiteral("yyyy.MM.dd HH:mm:ss");
+
+// Times and speeds with three decimals, as everywhere else in the program ("5,440", not
+// "5,44"), right-aligned; the values themselves stay numbers for the export and the chart.
+class RundenModell : public QSqlQueryModel {
+public:
+    using QSqlQueryModel::QSqlQueryModel;
+    QVariant data(const QModelIndex& index, int role) const override {
+        const QVariant wert = QSqlQueryModel::data(index, Qt::EditRole);
+        const bool zahl = wert.typeId() == QMetaType::Double;
+        if (role == Qt::DisplayRole && zahl) return QLocale().toString(wert.toDouble(), 'f', 3);
+        if (role == Qt::TextAlignmentRole && zahl)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return QSqlQueryModel::data(index, role);
+    }
+};
+
+// A race's entry in the choice: its stamp and its name.
+QString eintrag(const QString& stempel, const QString& name) {
+    return name.isEmpty() ? stempel : stempel + QStringLiteral(" – ") + name;
+}
 }  // namespace
 
 frmRundentabelle::frmRundentabelle(Datenbank& db, int anzHistRennen, int bildschirmHoehe,
                                    QWidget* parent)
     : QWidget(parent, Qt::Window), m_db(db) {
     setWindowTitle(tr("Rundentabelle"));
-    m_speicherWahl = [this](const QString& titel, const QString& filter, QString* gewaehlt) {
-        return QFileDialog::getSaveFileName(this, titel, QString(), filter, gewaehlt);
+    m_speicherWahl = [this](const QString& titel, const QString& vorschlag,
+                            const QString& filter, QString* gewaehlt) {
+        return QFileDialog::getSaveFileName(this, titel, vorschlag, filter, gewaehlt);
     };
+    m_meldung = [this](const QString& text) {
+        QMessageBox::information(this, windowTitle(), text);
+    };
+    // Until the program gives the lanes' colours: Qt's own series colours.
+    const QColor standard[] = {Qt::black,       QColor(0x20, 0x9f, 0xdf), QColor(0x99, 0xca, 0x53),
+                               QColor(0xf6, 0xa6, 0x25), QColor(0x6d, 0x5f, 0xd5),
+                               QColor(0xbf, 0x59, 0x3e), QColor(0x3c, 0x3c, 0x3c)};
+    std::copy(std::begin(standard), std::end(standard), m_farben.begin());
     m_rennen = new QComboBox(this);
     m_fahrer = new QComboBox(this);
     m_rennen->setMinimumContentsLength(20);
     m_fahrer->setMinimumContentsLength(16);
-    m_modell = new QSqlQueryModel(this);
+    m_modell = new RundenModell(this);
     m_grid = new QTableView(this);
     m_grid->setModel(m_modell);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -74,12 +108,21 @@ frmRundentabelle::frmRundentabelle(Datenbank& db, int anzHistRennen, int bildsch
     layout->addLayout(oben);
     layout->addWidget(m_seiten, 1);  // the grid follows the window's size
 
-    //: The race running now (or the last one), as against the past races listed below it.
-    m_rennen->addItem(tr("AktRennen"));
+    // The race running now (or the last one): its laps are in aktrennen, its stamp in
+    // laufstand; no stamp while it has no laps.
+    const bool laeuft = m_db.wert(QStringLiteral("select count(*) from aktrennen")).toInt() > 0;
+    const QString aktStempel =
+        laeuft ? m_db.wert(QStringLiteral("select stempel from laufstand where id=1")).toString()
+               : QString();
+    m_rennen->addItem(aktStempel.isEmpty() ? tr("Aktueller Lauf")
+                                           : eintrag(aktStempel, rennName()),
+                      QString());
     QSqlQuery q(m_db.db());
-    q.exec(QStringLiteral("select distinct rennzeit from histrennen order by rennzeit DESC"));
+    q.exec(QStringLiteral("select rennzeit, max(RennName) from histrennen group by rennzeit "
+                          "order by rennzeit DESC"));
     while (m_rennen->count() - 1 < anzHistRennen && q.next())
-        m_rennen->addItem(q.value(0).toString());
+        m_rennen->addItem(eintrag(q.value(0).toString(), q.value(1).toString()),
+                          q.value(0).toString());
     m_fahrer->addItem(tr("Alle"));
     zeige(QStringLiteral("aktrennen"), {});
     RennenGewaehlt();
@@ -95,6 +138,8 @@ frmRundentabelle::frmRundentabelle(Datenbank& db, int anzHistRennen, int bildsch
 QChart* frmRundentabelle::diagramm() const { return m_diagramm->chart(); }
 
 void frmRundentabelle::zeige(const QString& wo, const QVariantList& werte) {
+    m_wo = wo;
+    m_werte = werte;
     QSqlQuery q(m_db.db());
     q.prepare(QStringLiteral("select ") + kSpalten + QStringLiteral(" from ") + wo +
               QStringLiteral(" order by lfdnr"));
@@ -112,7 +157,7 @@ void frmRundentabelle::zeige(const QString& wo, const QVariantList& werte) {
 
 void frmRundentabelle::RennenGewaehlt() {
     const bool akt = m_rennen->currentIndex() <= 0;
-    const QString stempel = m_rennen->currentText();
+    const QString stempel = m_rennen->currentData().toString();
     m_fahrer->clear();
     m_fahrer->addItem(tr("Alle"));
     QSqlQuery q(m_db.db());
@@ -131,7 +176,7 @@ void frmRundentabelle::RennenGewaehlt() {
 void frmRundentabelle::FahrerGewaehlt() {
     const bool akt = m_rennen->currentIndex() <= 0;
     const bool alle = m_fahrer->currentIndex() <= 0;
-    const QString stempel = m_rennen->currentText(), fahrer = m_fahrer->currentText();
+    const QString stempel = m_rennen->currentData().toString(), fahrer = m_fahrer->currentText();
     if (akt && alle)
         zeige(QStringLiteral("aktrennen"), {});
     else if (akt)
@@ -142,19 +187,56 @@ void frmRundentabelle::FahrerGewaehlt() {
         zeige(QStringLiteral("histrennen where fahrer=? and rennzeit=?"), {fahrer, stempel});
 }
 
+QString frmRundentabelle::stempel() const {
+    if (m_rennen->currentIndex() > 0) return m_rennen->currentData().toString();
+    // The current race: the stamp of its laps, when it has any.
+    if (m_db.wert(QStringLiteral("select count(*) from aktrennen")).toInt() == 0) return QString();
+    return m_db.wert(QStringLiteral("select stempel from laufstand where id=1")).toString();
+}
+
+QString frmRundentabelle::rennName() const {
+    const bool akt = m_rennen->currentIndex() <= 0;
+    QString name =
+        akt ? m_db.wert(QStringLiteral("select RennName from aktrennen order by lfdnr desc "
+                                       "limit 1"))
+                  .toString()
+            : m_db.wert(QStringLiteral("select max(RennName) from histrennen where rennzeit=?"),
+                        {m_rennen->currentData()})
+                  .toString();
+    if (name.isEmpty() && akt)
+        name = m_db.wert(QStringLiteral("select rennname from laufstand where id=1")).toString();
+    return name;
+}
+
 RundenDaten frmRundentabelle::daten() const {
     RundenDaten d;
-    // The current race's title is the fixed "AktRennen" in every language: it goes into files.
-    d.titel = m_rennen->currentIndex() <= 0 ? kAktRennen : m_rennen->currentText();
-    if (m_fahrer->currentIndex() > 0) d.titel += QStringLiteral(" – ") + m_fahrer->currentText();
     const QSqlRecord r = m_modell->record();
     for (int s = 0; s < r.count(); ++s) d.spalten << r.fieldName(s);
+    QStringList strecken;
+    const int strecke = d.spalte(QStringLiteral("Strecke"));
     for (int z = 0; z < m_modell->rowCount(); ++z) {
         QVector<QVariant> zeile;
-        for (int s = 0; s < r.count(); ++s) zeile << m_modell->data(m_modell->index(z, s));
+        for (int s = 0; s < r.count(); ++s)
+            zeile << m_modell->data(m_modell->index(z, s), Qt::EditRole);
+        const QString st = zeile.value(strecke).toString();
+        if (!st.isEmpty() && !strecken.contains(st)) strecken << st;
         d.zeilen << zeile;
     }
+    // The title: race, date and track (and the driver when only one is shown).
+    QStringList titel;
+    const QString name = rennName();
+    titel << (name.isEmpty() ? tr("Rundentabelle") : name);
+    const QDateTime wann = QDateTime::fromString(stempel(), kStempelFormat);
+    if (wann.isValid()) titel << Formate::DatumKurz(wann);
+    if (!strecken.isEmpty()) titel << strecken.join(QStringLiteral(", "));
+    if (m_fahrer->currentIndex() > 0) titel << m_fahrer->currentText();
+    d.titel = titel.join(QStringLiteral(" – "));
     return d;
+}
+
+void frmRundentabelle::setzeBahnFarben(const std::array<QColor, 7>& farben) {
+    m_farben = farben;
+    zeichne();
 }
 
 void frmRundentabelle::zeichne() {
@@ -167,6 +249,16 @@ void frmRundentabelle::zeichne() {
     const RundenDaten d = daten();
     const int f = d.spalte(QStringLiteral("Fahrer")), r = d.spalte(QStringLiteral("Runde")),
               z = d.spalte(QStringLiteral("Zeit"));
+    // Each driver's line in the colour of the lane he drove (his first lap's).
+    QHash<QString, int> bahnVon;
+    QSqlQuery b(m_db.db());
+    b.prepare(QStringLiteral("select Fahrer, Bahn from ") + m_wo +
+              QStringLiteral(" order by lfdnr"));
+    for (const QVariant& w : m_werte) b.addBindValue(w);
+    if (b.exec())
+        while (b.next())
+            if (!bahnVon.contains(b.value(0).toString()))
+                bahnVon.insert(b.value(0).toString(), b.value(1).toInt());
     QHash<QString, QLineSeries*> linien;
     double maxRunde = 1, minZeit = 0, maxZeit = 1;
     bool erste = true;
@@ -186,9 +278,7 @@ void frmRundentabelle::zeichne() {
         maxZeit = erste ? zeit : std::max(maxZeit, zeit);
         erste = false;
     }
-    QString titel = m_rennen->currentText();
-    if (m_fahrer->currentIndex() > 0) titel += QStringLiteral(" – ") + m_fahrer->currentText();
-    chart->setTitle(tr("Rundenzeiten %1").arg(titel));
+    chart->setTitle(tr("Rundenzeiten %1").arg(d.titel));
     auto* x = new QValueAxis;
     x->setTitleText(tr("Runde"));
     x->setLabelFormat(QStringLiteral("%d"));
@@ -206,30 +296,73 @@ void frmRundentabelle::zeichne() {
     QStringList namen = linien.keys();
     namen.sort(Qt::CaseInsensitive);
     for (const QString& n : namen) {
-        chart->addSeries(linien[n]);
-        linien[n]->attachAxis(x);
-        linien[n]->attachAxis(y);
+        QLineSeries* linie = linien[n];
+        const int bahn = bahnVon.value(n);
+        const bool bekannt = bahn >= 1 && bahn <= 6;
+        // A light lane colour (white, yellow) on the white chart: a dark line under it, and a
+        // dark edge round its legend box, keep it visible.
+        if (bekannt) {
+            auto* rand = new QLineSeries;
+            rand->append(linie->points());
+            rand->setPen(QPen(QColor(0x40, 0x40, 0x40), 5));
+            rand->setPointsVisible(true);
+            rand->setMarkerSize(10);
+            chart->addSeries(rand);
+            rand->attachAxis(x);
+            rand->attachAxis(y);
+            for (QLegendMarker* m : chart->legend()->markers(rand)) m->setVisible(false);
+            linie->setPen(QPen(m_farben[size_t(bahn)], 3));
+            linie->setMarkerSize(7);
+        }
+        chart->addSeries(linie);
+        linie->attachAxis(x);
+        linie->attachAxis(y);
+        if (bekannt)
+            for (QLegendMarker* m : chart->legend()->markers(linie))
+                m->setPen(QPen(QColor(0x40, 0x40, 0x40)));
     }
+}
+
+void frmRundentabelle::setzeOrdner(std::function<QString()> hole,
+                                   std::function<void(const QString&)> merke) {
+    m_holeOrdner = std::move(hole);
+    m_merkeOrdner = std::move(merke);
+}
+
+QString frmRundentabelle::vorschlag(bool pdf) const {
+    QString ordner = m_holeOrdner ? m_holeOrdner() : QString();
+    if (ordner.isEmpty() || !QFileInfo(ordner).isDir()) ordner = QDir::homePath();
+    const QDateTime wann = QDateTime::fromString(stempel(), kStempelFormat);
+    const QString datum = (wann.isValid() ? wann.date() : QDate::currentDate())
+                              .toString(QStringLiteral("yyyy-MM-dd"));
+    const QString name = rennName();
+    return QDir(ordner).filePath(
+        Ergebnisdateien::dateiName(name.isEmpty() ? tr("Rundentabelle") : name) +
+        QLatin1Char('-') + datum + (pdf ? QStringLiteral(".pdf") : QStringLiteral(".csv")));
 }
 
 void frmRundentabelle::Export_Click() {
     const QString csv = tr("CSV-Datei (*.csv)");
     const QString pdf = tr("PDF-Datei (*.pdf)");
     QString filter = csv;
-    QString pfad = m_speicherWahl(tr("Rundentabelle exportieren"),
+    QString pfad = m_speicherWahl(tr("Rundentabelle exportieren"), vorschlag(false),
                                   csv + QStringLiteral(";;") + pdf, &filter);
     if (pfad.isEmpty()) return;
-    const bool alsPdf =
-        pfad.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) || filter == pdf;
-    if (!pfad.contains(QLatin1Char('.')))
+    const bool alsPdf = filter == pdf || pfad.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+    // PDF chosen in the filter wins over the ".csv" of the name offered.
+    if (alsPdf && pfad.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) pfad.chop(4);
+    if (!QFileInfo(pfad).fileName().contains(QLatin1Char('.')))
         pfad += alsPdf ? QStringLiteral(".pdf") : QStringLiteral(".csv");
     QString fehler;
     const bool ok = alsPdf ? RundenExport::schreibePdf(daten(), pfad, QLocale(), &fehler)
                            : RundenExport::schreibeCsv(daten(), pfad, QLocale(), &fehler);
-    if (!ok)
-        QMessageBox::warning(this, windowTitle(),
-                             tr("Die Datei %1 konnte nicht geschrieben werden: %2")
-                                 .arg(pfad, fehler));
+    const QString zeigen = QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath());
+    if (!ok) {
+        m_meldung(tr("Die Datei %1 konnte nicht geschrieben werden: %2").arg(zeigen, fehler));
+        return;
+    }
+    if (m_merkeOrdner) m_merkeOrdner(QFileInfo(pfad).absolutePath());
+    m_meldung(tr("Die Rundentabelle steht jetzt in %1.").arg(zeigen));
 }
 
 void frmRundentabelle::changeEvent(QEvent* e) {

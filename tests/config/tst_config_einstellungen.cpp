@@ -9,7 +9,7 @@ namespace {
 // clang-format off
 const char* const tabelle[][3] = {
     {"AnzBahnen", "G", "4"}, {"AnzHistRennen", "G", "20"}, {"SoundAn", "B", "1"},
-    {"AktStrecke", "T", "default"}, {"PrellZeit", "G", "1000"}, {"LangID", "L", "1031"},
+    {"AktStrecke", "T", "default"}, {"PrellZeit", "G", "1000"}, {"LangId", "L", "1031"},
     {"MyAgent", "T", ""}, {"PSPort", "B", "0"}, {"LPT1PortAdr", "Z", "888"},
     {"LPT2PortAdr", "Z", "632"}, {"ComControlAktiv", "F", "1"}, {"RaceControlAktiv", "F", "0"},
     {"RaceControlPort1", "G", "1"}, {"RaceControlPort2", "G", "2"}, {"RaceControlPort3", "G", "3"},
@@ -202,10 +202,10 @@ private slots:
         Einstellungen e;
         e.LangId = 1033;
         sp.SchreibeRegWerte(e);
-        QVERIFY(leseDatei(pfad).contains("LangID") && !leseDatei(pfad).contains("LangId"));
+        QVERIFY(leseDatei(pfad).contains("LangId") && !leseDatei(pfad).contains("LangID"));
         QCOMPARE(sp.hole("LangId"), QStringLiteral("1033"));
 
-        // A hand-edited file spelling the key in lower case.
+        // A hand-edited file spelling the key in lower case (older versions wrote "LangID").
         schreibeDatei(pfad, {{"langid", "1033"}, {"anzbahnen", "6"}});
         Einstellungen f;
         sp.HoleRegWerte(f);
@@ -217,13 +217,13 @@ private slots:
         // Writing replaces the other spelling instead of adding a second key.
         sp.SchreibeRegWerte(f);
         auto m = leseDatei(pfad);
-        QCOMPARE(m.value("LangID"), QStringLiteral("1033"));
+        QCOMPARE(m.value("LangId"), QStringLiteral("1033"));
         QCOMPARE(m.value("AnzBahnen"), QStringLiteral("6"));
         QVERIFY(!m.contains("langid") && !m.contains("anzbahnen"));
         sp.speichere("langId", "1031");
         m = leseDatei(pfad);
         QCOMPARE(m.value("langId"), QStringLiteral("1031"));
-        QVERIFY(!m.contains("LangID"));
+        QVERIFY(!m.contains("LangId"));
         sp.HoleRegWerte(f);
         QCOMPARE(f.LangId, 1031);
 

@@ -161,7 +161,7 @@ private slots:
             QStringList({"123000 Gleich geht es weiter. Zum Stop T-Power auf anderen "
                          "Modus ändern.",
                          "124000 Noch 3 Sekunden" + zusatz, "125000 Noch 2 Sekunden" + zusatz,
-                         "126000 Noch 1 Sekunden" + zusatz, "127000 Noch 0 Sekunden" + zusatz}));
+                         "126000 Noch 1 Sekunde" + zusatz, "127000 Noch 0 Sekunden" + zusatz}));
         QCOMPARE(leer.count(), 0);
         u.bisLeerlauf();
         QCOMPARE(u.ablauf->laufNummer(), quint64(2));

@@ -243,8 +243,8 @@ private slots:
         imWeg.close();
         QVERIFY(u.ablauf->beendeVorProgrammende(imWeg.fileName()));
         const QString meldung = u.mit.ereignisse.last();
-        QVERIFY(meldung.contains("1 Runden konnten nicht in der Datenbank gespeichert werden"));
-        const QString pfad = meldung.section("Sie stehen in der Datei ", 1).chopped(1);
+        QVERIFY(meldung.contains("1 Runde konnte nicht in der Datenbank gespeichert werden"));
+        const QString pfad = meldung.section("Sie steht in der Datei ", 1).chopped(1);
         QFile datei(pfad);
         QVERIFY2(datei.open(QIODevice::ReadOnly), qPrintable(pfad));
         QCOMPARE(QFileInfo(pfad).absolutePath(), QDir::homePath());

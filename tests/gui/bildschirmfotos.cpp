@@ -40,6 +40,9 @@ int main(int argc, char** argv) {
         QDir().mkpath(ordner);
         qputenv(name, ordner.toUtf8());
     }
+    // Private, or Qt refuses the runtime folder and the lock moves to a shared one.
+    QFile::setPermissions(heim.filePath(QStringLiteral("XDG_RUNTIME_DIR")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     // Unless told otherwise: the offscreen platform with one 1280 x 800 screen.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         QFile schirm(heim.filePath(QStringLiteral("schirm.json")));

@@ -202,9 +202,8 @@ private slots:
         // Lap +1 through the lane panel's menu, its question answered in the real dialog.
         int gefragt = 0;
         f()->korrekturen()->setzeFrage(
-            [&](const QString& titel, const QString& text) -> std::optional<QString> {
+            [&](diaKorrektur& d) -> std::optional<QString> {
                 ++gefragt;
-                diaKorrektur d(titel, text, f());
                 d.txtGrund()->setText(QStringLiteral("missed by the sensor"));
                 d.show();
                 m_texte.fenster(QStringLiteral("diaKorrektur"), &d);
@@ -216,7 +215,7 @@ private slots:
             std::unique_ptr<QMenu> menue(f()->korrekturen()->menueFuer(1, f()));
             m_texte.menue(QStringLiteral("Korrekturmenü"), menue.get());
             m_uhr->vorruecken(1500);
-            menue->actions().first()->trigger();
+            menue->actions().at(1)->trigger();  // under the lane's heading
             QCOMPARE(gefragt, 1);
             QVERIFY2(db.wert(QStringLiteral("select count(*) from aktrennen where Bahn=1 and "
                                             "RennInfo like '%K+%'"))

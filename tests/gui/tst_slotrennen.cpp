@@ -2,14 +2,15 @@
 // an evening driven through its buttons (stray pulses on free lanes, a late entrant added by a
 // double click, the heats driven by the demo cars, one repeated while it runs), the standings
 // grid and the report's standings, the close question, and the lane change from the main
-// window. With PISTORELLE_FOTO=<folder> it also
-// saves the picture of the standings page for the README.
+// window. With PISTORELLE_FOTO=<folder> it also saves the picture of the standings page for
+// the README.
 
 #include <QApplication>
-#include <QListWidget>
-#include <QStyledItemDelegate>
 #include <QDir>
+#include <QFile>
+#include <QListWidget>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -38,12 +39,12 @@ private slots:
         for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
             const QString ordner = m_heim.filePath(QString::fromLatin1(name));
             QVERIFY(QDir().mkpath(ordner));
-            // A runtime folder others may read is not used: the program's lock would go to
-            // the shared fallback, where any other Pistorelle on the machine holds it.
-            QVERIFY(QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner |
-                                                      QFile::ExeOwner));
             qputenv(name, ordner.toUtf8());
         }
+        // A runtime folder others may read is refused by Qt, and the program's lock would
+        // move to a folder every copy of the program shares.
+        QVERIFY(QFile::setPermissions(m_heim.filePath(QStringLiteral("XDG_RUNTIME_DIR")),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
 
     void abend() {

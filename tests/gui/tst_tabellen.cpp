@@ -2,7 +2,9 @@
 // last, the table editor reached from the running program's main window.
 
 #include <QChart>
+#include <QLineSeries>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
@@ -132,22 +134,39 @@ private slots:
         for (const auto& l : laeufe) {
             ++lauf;
             QVERIFY(m_db->execute("insert into aktrennen (Fahrer,Auto,Strecke,Runde,Zeit,Gesamt,"
-                                  "Uhr) values (?,?,'Heim',?,?,?,'10:00:00')",
+                                  "Uhr,Bahn,RennName) values (?,?,'Heim',?,?,?,'10:00:00',?,"
+                                  "'Clubabend')",
                                   {QString::fromUtf8(l[0]), QString::fromUtf8(l[1]),
                                    (lauf + 1) / 2, QString::fromLatin1(l[2]).toDouble(),
-                                   lauf * 5.0}));
+                                   lauf * 5.0, 2 - lauf % 2}));
         }
+        QVERIFY(m_db->execute("insert or replace into laufstand (id, stempel, rennname) values "
+                              "(1, '2026.03.26 20:15:00', 'Clubabend')"));
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         frmRundentabelle w(*m_db, 20, 600);
         QCOMPARE(w.windowTitle(), QStringLiteral("Rundentabelle"));
         QCOMPARE(w.grid()->font().pointSize(), 6);  // a screen under 610 pixels
         QCOMPARE(w.cobRennen()->count(), 21);
-        QCOMPARE(w.cobRennen()->itemText(0), QStringLiteral("AktRennen"));
+        QCOMPARE(w.cobRennen()->itemText(0), QStringLiteral("2026.03.26 20:15:00 – Clubabend"));
         QCOMPARE(w.cobRennen()->itemText(1), QStringLiteral("2026.03.25 10:00:00"));
         QCOMPARE(w.cobRennen()->itemText(20), QStringLiteral("2026.03.06 10:00:00"));
         QCOMPARE(eintraege(w.cobFahrer()), QStringList({"Alle", "Jörg O'Brien", "Ännchen"}));
         QCOMPARE(w.grid()->model()->rowCount(), 4);
+        // Times keep their three decimals.
+        QCOMPARE(w.grid()->model()->index(1, 6).data().toString(), QStringLiteral("4,750"));
         QCOMPARE(w.daten().spalten, RundenDaten::standardSpalten());
-        QCOMPARE(w.diagramm()->series().size(), 2);
+        QCOMPARE(w.daten().titel, QStringLiteral("Clubabend – 26.03.2026 20:15 – Heim"));
+        // Each driver's line in his lane's colour (a dark line under it).
+        const auto farbeVon = [&w](const QString& fahrer) {
+            for (QAbstractSeries* r : w.diagramm()->series())
+                if (r->name() == fahrer) return static_cast<QLineSeries*>(r)->pen().color();
+            return QColor();
+        };
+        std::array<QColor, 7> farben;
+        for (int b = 1; b <= 6; ++b) farben[size_t(b)] = QColor::fromHsv(b * 50, 255, 200);
+        w.setzeBahnFarben(farben);
+        QCOMPARE(farbeVon("Jörg O'Brien"), farben[1]);
+        QCOMPARE(farbeVon("Ännchen"), farben[2]);
 
         // A past race: only its drivers; one driver: only his laps.
         w.cobRennen()->setCurrentIndex(1);
@@ -159,20 +178,29 @@ private slots:
         w.cobFahrer()->setCurrentIndex(1);
         w.FahrerGewaehlt();
         QCOMPARE(w.grid()->model()->rowCount(), 2);
-        QCOMPARE(w.diagramm()->series().size(), 1);
+        QVERIFY(farbeVon("Jörg O'Brien").isValid() && !farbeVon("Ännchen").isValid());
         w.cobFahrer()->setCurrentIndex(0);
         w.FahrerGewaehlt();
 
-        // CSV in a German locale: ";" between fields, decimal comma, quoted where needed.
-        QString filter;
+        // The export offers "<race>-<date>" in the folder used last (at first the home folder)
+        // and says where it wrote. CSV in a German locale: ";" between fields, decimal comma,
+        // quoted where needed.
+        QString filter, angeboten, ordner;
+        QStringList meldungen;
         QString pfad = m_ordner->filePath("lauf");
-        w.setzeSpeicherWahl([&](const QString&, const QString&, QString* gewaehlt) {
+        w.setzeSpeicherWahl([&](const QString&, const QString& vorschlag, const QString&,
+                                QString* gewaehlt) {
+            angeboten = vorschlag;
             *gewaehlt = filter;
             return pfad;
         });
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        w.setzeMeldung([&](const QString& text) { meldungen << text; });
+        w.setzeOrdner([&] { return ordner; }, [&](const QString& o) { ordner = o; });
         filter = "CSV-Datei (*.csv)";
         w.Export_Click();
+        QCOMPARE(angeboten, QDir::home().filePath("Clubabend-2026-03-26.csv"));
+        QCOMPARE(ordner, m_ordner->path());
+        QCOMPARE(meldungen, QStringList("Die Rundentabelle steht jetzt in " + pfad + ".csv."));
         QFile csv(pfad + ".csv");
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QByteArray roh = csv.readAll();
@@ -183,14 +211,21 @@ private slots:
         QCOMPARE(zeilen[1],
                  QStringLiteral("Jörg O'Brien;\"Käfer; \"\"Ovali\"\"\";Heim;1;10:00:00;;5,500;5,000;"));
 
-        // PDF: standings first (most laps, then the shorter total), then every lap.
+        // PDF (chosen in the filter, the ".csv" offered notwithstanding), in the folder used
+        // last: titled with race, date and track; standings first (most laps, then the
+        // shorter total), then every lap.
         filter = "PDF-Datei (*.pdf)";
+        pfad = m_ordner->filePath("lauf.csv");
         w.Export_Click();
+        QCOMPARE(angeboten, m_ordner->filePath("Clubabend-2026-03-26.csv"));
+        pfad.chop(4);
+        QCOMPARE(meldungen.last(), "Die Rundentabelle steht jetzt in " + pfad + ".pdf.");
         QLocale::setDefault(QLocale::c());
         QProcess text;
         text.start("pdftotext", {"-layout", pfad + ".pdf", "-"});
         QVERIFY(text.waitForFinished());
         const QString inhalt = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(inhalt.contains("Clubabend – 26.03.2026 20:15 – Heim"), qPrintable(inhalt));
         QVERIFY2(inhalt.contains("Jörg O'Brien"), qPrintable(inhalt));
         QVERIFY(inhalt.contains("Ännchen"));
         QVERIFY(inhalt.contains("Käfer; \"Ovali\""));
@@ -216,6 +251,18 @@ private slots:
         QCOMPARE(stand[1].runden, 1);
         QCOMPARE(stand[1].beste, 5.2);
         QCOMPARE(stand[1].gesamt, 5.2);
+
+        // Every page of a long table starts with its header.
+        for (int nr = 3; nr <= 150; ++nr) runde("Anna", nr, 5.0, 5.0 * nr, "");
+        QVERIFY(RundenExport::schreibePdf(d, m_ordner->filePath("lang.pdf"), QLocale::c()));
+        for (int seite = 2; seite <= 3; ++seite) {
+            QProcess p;
+            p.start("pdftotext", {"-f", QString::number(seite), "-l", QString::number(seite),
+                                  "-layout", m_ordner->filePath("lang.pdf"), "-"});
+            QVERIFY(p.waitForFinished());
+            const QString s = QString::fromUtf8(p.readAllStandardOutput());
+            QVERIFY2(s.trimmed().startsWith("Fahrer") && s.contains("MProSec"), qPrintable(s));
+        }
     }
 
     void tabellenEditor() {
@@ -265,6 +312,28 @@ private slots:
         w.Loeschen_Click();
         QCOMPARE(frage.fragen.last(), QStringLiteral("Soll die Zeile 1 gelöscht werden?"));
         QCOMPARE(m_db->wert("select count(*) from schienen").toInt(), 0);
+
+        // Two rows alike in every value (the table has no key) stay two: an edit and a
+        // deletion touch only the row chosen.
+        QVERIFY(m_db->execute("drop trigger sperre"));
+        const auto hersteller = [this] {
+            return m_db->wert("select group_concat(coalesce(hersteller, '-'), ' ') from "
+                              "(select hersteller from schienen order by hersteller)")
+                .toString();
+        };
+        w.NeueZeile_Click();
+        w.NeueZeile_Click();
+        QCOMPARE(hersteller(), QStringLiteral("- -"));
+        QVERIFY(m->setData(m->index(w.grid()->currentIndex().row(), 0), "Ninco"));
+        QCOMPARE(hersteller(), QStringLiteral("- Ninco"));
+        for (int z = 0; z < m->rowCount(); ++z)
+            if (m->data(m->index(z, 0)).isNull()) QVERIFY(m->setData(m->index(z, 0), "Ninco"));
+        QCOMPARE(hersteller(), QStringLiteral("Ninco Ninco"));
+        w.grid()->setCurrentIndex(m->index(1, 0));
+        w.Loeschen_Click();
+        QCOMPARE(hersteller(), QStringLiteral("Ninco"));
+        QCOMPARE(m->rowCount(), 1);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tabellen"));
 
         w.OK_Click();
         QCOMPARE(texte, 1);

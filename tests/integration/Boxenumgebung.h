@@ -25,12 +25,16 @@ using H = Hauptanzeige;
 class Mitschrift : public Ansage, public Rueckfrage {
 public:
     QStringList ereignisse;
+    // What happens while a question is open (the real dialog runs the event loop).
+    std::function<void()> waehrendFrage;
     void SprachAusgabe(const QString& t) override { ereignisse << "say " + t; }
     void SpieleTon(const QString& d) override { ereignisse << "sound " + d; }
     bool frage(const QString& t) override {
         ereignisse << "ask " + t;
-        return true;
+        if (waehrendFrage) std::exchange(waehrendFrage, nullptr)();
+        return !ereignisse.endsWith("withdrawn");
     }
+    void frageZurueckziehen() override { ereignisse << "withdrawn"; }
     void meldung(const QString& t) override { ereignisse << "message " + t; }
     int anzahl(const QString& text) const {
         int k = 0;

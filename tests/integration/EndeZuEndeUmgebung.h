@@ -21,9 +21,14 @@ class EndeMitschrift : public Ansage, public Rueckfrage {
 public:
     QStringList gesagt;
     QStringList meldungen;
+    QStringList fragen;
+    bool antwort = true;
     void SprachAusgabe(const QString& t) override { gesagt << t; }
     void SpieleTon(const QString&) override {}
-    bool frage(const QString&) override { return true; }
+    bool frage(const QString& t) override {
+        fragen << t;
+        return antwort;
+    }
     void meldung(const QString& t) override { meldungen << t; }
 };
 

@@ -2,7 +2,8 @@
 // the database locked (BEGIN EXCLUSIVE, as the sqlite3 shell does): the live standings keep
 // counting, a new run the counter starts while laps still wait is refused completely, and
 // once the lock is gone every lap of the first run reaches the lap table and the history
-// exactly once, and none of the refused run.
+// exactly once, and none of the refused run. The live standings show the counter's timing
+// state, also when its cable is pulled.
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,19 +28,31 @@ quint16 freierPort() {
     return s.serverPort();
 }
 
-// Laps per lane as /api/stand shows them; empty when the page does not answer.
-QMap<int, int> stand(quint16 port) {
+// What /api/stand answers; empty when the page does not answer.
+QJsonObject apiStand(quint16 port) {
     QNetworkAccessManager netz;
     QNetworkReply* r =
         netz.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1/api/stand").arg(port))));
     QSignalSpy fertig(r, &QNetworkReply::finished);
     fertig.wait(5000);
-    QMap<int, int> runden;
     const QJsonObject o = QJsonDocument::fromJson(r->readAll()).object();
-    for (const QJsonValue& b : o[QLatin1String("bahnen")].toArray())
-        runden[b[QLatin1String("bahn")].toInt()] = b[QLatin1String("runden")].toInt();
     r->deleteLater();
+    return o;
+}
+
+// Laps per lane as /api/stand shows them.
+QMap<int, int> stand(quint16 port) {
+    QMap<int, int> runden;
+    for (const QJsonValue& b : apiStand(port)[QLatin1String("bahnen")].toArray())
+        runden[b[QLatin1String("bahn")].toInt()] = b[QLatin1String("runden")].toInt();
     return runden;
+}
+
+// The timing state as the live standings show it: "zustand (schnittstelle): grund".
+QString zeitnahme(quint16 port) {
+    const QJsonObject z = apiStand(port)[QLatin1String("zeitnahme")].toObject();
+    return z[QLatin1String("zustand")].toString() + " (" +
+           z[QLatin1String("schnittstelle")].toString() + "): " + z[QLatin1String("grund")].toString();
 }
 
 int zahl(const QString& pfad, const QString& sql) {
@@ -91,6 +104,9 @@ private slots:
         }
         p.starte();
         QVERIFY2(p.haeltOffen(pty.pfad), "the program does not open the counter's port");
+        // The state of the main window's timing field is on the live standings too.
+        QTRY_VERIFY_WITH_TIMEOUT(zeitnahme(port).startsWith("aktiv (DS300 COM1): "), 10000);
+        QVERIFY2(zeitnahme(port).contains(pty.pfad), qPrintable(zeitnahme(port)));
         const auto warte = [&](int ms) {
             QElapsedTimer t;
             t.start();
@@ -151,6 +167,12 @@ private slots:
         QCOMPARE(zahl(p.datenbank(), "select count(distinct Bahn || '-' || Runde) from aktrennen"),
                  32);
         QCOMPARE(zahl(p.datenbank(), "select max(Runde) from histrennen where Bahn = 3"), 8);
+
+        // The counter's cable pulled: the standings say so, with the port, for as long as it lasts.
+        pty.schliesse();
+        QTRY_VERIFY_WITH_TIMEOUT(zeitnahme(port).startsWith("Verbindung verloren (DS300 COM1): COM1 ("),
+                                 10000);
+        QVERIFY2(zeitnahme(port).contains(pty.pfad), qPrintable(zeitnahme(port)));
     }
 };
 

@@ -12,88 +12,11 @@
 #include <QTcpSocket>
 #include <QWebSocket>
 
+#include "Browserseite.h"
 #include "EchtesProgramm.h"
 #include "EinstellungsSpeicher.h"
 
 namespace {
-
-// Headless Chromium with its DevTools port, and one page in it whose state the test reads.
-class Browser {
-public:
-    QTemporaryDir profil;
-    QProcess prozess;
-    QWebSocket seite;
-    int naechsteId = 1;
-
-    bool oeffne(const QString& chromium, const QString& url) {
-        prozess.start(chromium, {"--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                                 "--user-data-dir=" + profil.path(), "--remote-debugging-port=0",
-                                 "--remote-allow-origins=*", url});
-        if (!prozess.waitForStarted()) return false;
-        // Chromium writes the port it took into the profile.
-        QFile port(profil.filePath("DevToolsActivePort"));
-        QElapsedTimer t;
-        t.start();
-        while (!port.exists() && t.elapsed() < 30000) QTest::qWait(50);
-        if (!port.open(QIODevice::ReadOnly)) return false;
-        const int devtools = port.readLine().trimmed().toInt();
-        QNetworkAccessManager netz;
-        QString ziel;
-        while (ziel.isEmpty() && t.elapsed() < 30000) {
-            QNetworkReply* r = netz.get(
-                QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1/json/list").arg(devtools))));
-            QSignalSpy fertig(r, &QNetworkReply::finished);
-            fertig.wait(5000);
-            for (const QJsonValue& v : QJsonDocument::fromJson(r->readAll()).array())
-                if (v[QLatin1String("type")].toString() == QLatin1String("page"))
-                    ziel = v[QLatin1String("webSocketDebuggerUrl")].toString();
-            r->deleteLater();
-            if (ziel.isEmpty()) QTest::qWait(100);
-        }
-        if (ziel.isEmpty()) return false;
-        QSignalSpy offen(&seite, &QWebSocket::connected);
-        seite.open(QUrl(ziel));
-        return offen.wait(10000);
-    }
-    // The value of a JavaScript expression on the page ("" when it cannot be read).
-    QString werte(const QString& ausdruck) {
-        const int id = naechsteId++;
-        QString wert;
-        bool da = false;
-        const auto verbindung = QObject::connect(
-            &seite, &QWebSocket::textMessageReceived, [&](const QString& text) {
-                const QJsonObject o = QJsonDocument::fromJson(text.toUtf8()).object();
-                if (o[QLatin1String("id")].toInt() != id) return;
-                wert = o[QLatin1String("result")][QLatin1String("result")][QLatin1String("value")]
-                           .toString();
-                da = true;
-            });
-        const QJsonObject befehl{
-            {"id", id},
-            {"method", "Runtime.evaluate"},
-            {"params", QJsonObject{{"expression", ausdruck}, {"returnByValue", true}}}};
-        seite.sendTextMessage(QString::fromUtf8(QJsonDocument(befehl).toJson()));
-        QElapsedTimer t;
-        t.start();
-        while (!da && t.elapsed() < 5000) QTest::qWait(20);
-        QObject::disconnect(verbindung);
-        return wert;
-    }
-    // Waits until the expression yields that value; how long it took, or -1.
-    qint64 warteAuf(const QString& ausdruck, const QString& erwartet, int ms) {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms) {
-            if (werte(ausdruck) == erwartet) return t.elapsed();
-            QTest::qWait(100);
-        }
-        return -1;
-    }
-    ~Browser() {
-        prozess.kill();
-        prozess.waitForFinished(10000);
-    }
-};
 
 quint16 freierPort() {
     QTcpServer s;

@@ -12,6 +12,7 @@
 #include <mutex>
 #include <vector>
 
+#include "BenchHilfe.h"
 #include "EchteUhr.h"
 #include "Einstellungen.h"
 #include "MSComm.h"
@@ -98,6 +99,10 @@ void ptyLaufzeit(const QString& settings) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (bench::hilfeGefragt(argc, argv,
+                            "Aufruf: bench_serielle\n  Abtastperiode am simulierten Parallelport "
+                            "und Laufzeit vom Pseudo-Terminal zum Empfangsereignis\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     abtastung();
     for (const char* s : {"4800,n,8,1", "9600,N,8,1", "56000,n,8,1"})

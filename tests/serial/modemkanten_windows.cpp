@@ -1,7 +1,12 @@
-// Built for Windows by scripts/build-modem-windows.sh: the edge rule of the Windows modem-line
-// watcher, and its refusal of a handle that is no port. Runs wherever a Windows binary runs.
+// Built for Windows by scripts/build-modem-windows.sh and run under Wine: the edge rule of the
+// Windows modem-line watcher, and its refusal of a handle that is no port. With a port name
+// and a text (modemkanten_windows.exe COM5 TEXT) it also opens that port, asks its peer for
+// the text, reads it back byte for byte, and checks that the watcher refuses a port without
+// modem lines (a pseudo-terminal behind the COM port) cleanly, with a reason.
 
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "ModemKantenWindows.h"
 
@@ -17,9 +22,57 @@ void pruefe(bool ok, const char* was) {
         ++fehler;
     }
 }
+
+#ifdef _WIN32
+void pruefePort(const char* name, const char* erwartet) {
+    const std::string pfad = std::string("\\\\.\\") + name;
+    HANDLE h = CreateFileA(pfad.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
+    pruefe(h != INVALID_HANDLE_VALUE, "Port öffnen");
+    if (h == INVALID_HANDLE_VALUE) return;
+    DCB dcb{};
+    dcb.DCBlength = sizeof dcb;
+    pruefe(GetCommState(h, &dcb) != 0, "GetCommState");
+    dcb.BaudRate = 9600;
+    dcb.ByteSize = 8;
+    dcb.Parity = NOPARITY;
+    dcb.StopBits = ONESTOPBIT;
+    pruefe(SetCommState(h, &dcb) != 0, "SetCommState 9600,N,8,1");
+    COMMTIMEOUTS zeiten{};
+    zeiten.ReadTotalTimeoutConstant = 2000;
+    pruefe(SetCommTimeouts(h, &zeiten) != 0, "SetCommTimeouts");
+
+    const char bitte[] = "bereit\n";
+    DWORD n = 0;
+    pruefe(WriteFile(h, bitte, DWORD(sizeof bitte - 1), &n, nullptr) != 0 && n == sizeof bitte - 1,
+           "WriteFile");
+    std::string gelesen;
+    const size_t laenge = std::strlen(erwartet);
+    for (int versuch = 0; versuch < 10 && gelesen.size() < laenge; ++versuch) {
+        char puffer[256];
+        DWORD k = 0;
+        if (!ReadFile(h, puffer, DWORD(laenge - gelesen.size()), &k, nullptr)) break;
+        gelesen.append(puffer, k);
+    }
+    std::printf("%zu Bytes gelesen: \"%s\"\n", gelesen.size(), gelesen.c_str());
+    pruefe(gelesen == erwartet, "die gesendeten Bytes gelesen");
+
+    // A pseudo-terminal has no modem lines: the call is refused, and so is the watcher.
+    DWORD status = 0;
+    pruefe(GetCommModemStatus(h, &status) == 0, "GetCommModemStatus abgelehnt");
+    ModemKantenWindows w;
+    std::string grund;
+    pruefe(!w.starte(
+               h, [] { return 0; }, [](unsigned, unsigned, int) {}, &grund),
+           "Leitungswächter ohne Modemleitungen abgelehnt");
+    pruefe(!grund.empty() && !w.laeuft(), "mit Grund, ohne Faden");
+    std::printf("Wächter: %s\n", grund.c_str());
+    CloseHandle(h);
+}
+#endif
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     using namespace ModemKanten;
     unsigned neu = CTS, zwischen = 0;
     // A level change the mask names is one edge, nothing in between.
@@ -40,6 +93,10 @@ int main() {
                INVALID_HANDLE_VALUE, [] { return 0; }, [](unsigned, unsigned, int) {}, &grund),
            "ungültiger Port wird abgelehnt");
     pruefe(!grund.empty() && !w.laeuft(), "Grund genannt");
+    if (argc == 3) pruefePort(argv[1], argv[2]);
+#else
+    (void)argc;
+    (void)argv;
 #endif
     std::printf(fehler ? "%d Fehler\n" : "OK\n", fehler);
     return fehler ? 1 : 0;

@@ -6,11 +6,16 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "BenchHilfe.h"
 #include "LapsterBox.h"
 #include "VirtuelleUhr.h"
 #include "portalix_sim.h"
 
 int main(int argc, char** argv) {
+    if (bench::hilfeGefragt(argc, argv,
+                            "Aufruf: bench_lapster\n  Kosten eines Takts der Rennuhr gegen die "
+                            "simulierte Box, ohne und mit Runden\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     VirtuelleUhr uhr;
     LapsterBox box(&uhr);

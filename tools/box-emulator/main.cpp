@@ -1,11 +1,5 @@
 // Control box emulator: answers the program's commands and sends laps, heartbeats and caution.
-//
-//   pistorelle-box-emulator [--port PFAD] [--skript DATEI] [--takt MS] [--sofort]
-//
-// Without --port it opens a pseudo-terminal and prints its path as the first line. Every
-// command received is answered with "OK;" ("gi" also with the input state) and echoed on
-// stdout as "befehl TEXT". The script starts after a line on stdin (or at once with --sofort):
-//   takt MS | pause MS | runde BAHN MS | herz MS | chaos 0|1 | eingaenge D | relais D | roh TEXT
+// Its command line and script are described in `hilfe` (printed by --help).
 
 #include <QStringList>
 #include <cstdio>
@@ -14,6 +8,18 @@
 #include "EmulatorAufruf.h"
 
 namespace {
+
+const char* const hilfe =
+    R"(Aufruf: pistorelle-box-emulator [--port PFAD] [--skript DATEI] [--takt MS] [--sofort]
+                               [--help]
+
+Spielt eine Steuerbox (BEPFE/Titus) auf einer seriellen Leitung mit 9600 Baud. Ohne --port
+öffnet er ein Pseudo-Terminal und schreibt dessen Pfad als erste Zeile. Jeder empfangene
+Befehl wird mit "OK;" beantwortet ("gi" auch mit dem Eingangszustand) und auf stdout als
+"befehl TEXT" gezeigt. Das Skript beginnt nach einer Zeile auf stdin (sofort mit --sofort):
+  takt MS | pause MS | runde BAHN MS | herz MS | chaos 0|1 | eingaenge D | relais D | roh TEXT
+Ohne --skript läuft ein eingebautes Rennen mit zwei Bahnen.
+)";
 
 const char* const standardRennen = R"(# two lanes, caution in between
 herz 1000
@@ -72,7 +78,7 @@ struct Box {
 }  // namespace
 
 int main(int argc, char** argv) {
-    EmulatorAufruf aufruf(100, 9600);
+    EmulatorAufruf aufruf(100, 9600, hilfe);
     if (const auto ende = aufruf.starte(argc, argv, standardRennen)) return *ende;
     EmulatorPort& port = aufruf.port;
     Box box{port};

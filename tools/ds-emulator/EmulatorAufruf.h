@@ -1,6 +1,7 @@
 #pragma once
-// The command line the emulators share: --port, --skript, --takt, --sofort and an emulator's
-// own number options; then the script (a file or the built-in race) and the opened port.
+// The command line the emulators share: --port, --skript, --takt, --sofort, --help and an
+// emulator's own number options; then the script (a file or the built-in race) and the opened
+// port.
 
 #include <QFile>
 #include <QString>
@@ -26,7 +27,9 @@ inline qint64 skriptZahl(const QStringList& w, int i, bool& ok, int basis = 10) 
 }
 
 struct EmulatorAufruf {
-    EmulatorAufruf(int standardTakt, int standardBaud) : takt(standardTakt), baud(standardBaud) {}
+    // hilfe: the usage text --help prints.
+    EmulatorAufruf(int standardTakt, int standardBaud, const char* hilfe)
+        : takt(standardTakt), baud(standardBaud), m_hilfe(hilfe) {}
 
     int takt;             // --takt MS
     int baud;             // fixed per emulator unless it offers --baud
@@ -43,6 +46,10 @@ struct EmulatorAufruf {
         for (int i = 1; i < argc; ++i) {
             const QString a = QString::fromLocal8Bit(argv[i]);
             const QString wert = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
+            if (a == "--help" || a == "-h") {
+                std::fputs(m_hilfe, stdout);
+                return 0;
+            }
             if (a == "--port")
                 pfad = wert, ++i;
             else if (a == "--skript")
@@ -54,7 +61,7 @@ struct EmulatorAufruf {
             else if (const ZahlOption* o = finde(eigene, a))
                 *o->ziel = wert.toInt(), ++i;
             else {
-                std::fprintf(stderr, "unbekannt: %s\n", argv[i]);
+                std::fprintf(stderr, "unbekannt: %s (--help zeigt den Aufruf)\n", argv[i]);
                 return 2;
             }
         }
@@ -107,6 +114,8 @@ struct EmulatorAufruf {
     }
 
 private:
+    const char* m_hilfe;
+
     static const ZahlOption* finde(std::initializer_list<ZahlOption> optionen, const QString& a) {
         for (const ZahlOption& o : optionen) {
             if (a == QLatin1String(o.name)) return &o;

@@ -1,13 +1,5 @@
 // DS200/DS300 lap counter emulator: plays a scripted race as counter frames on a serial line.
-//
-//   pistorelle-ds-emulator [--port PFAD] [--baud 4800|56000] [--skript DATEI] [--takt MS]
-//                          [--wiederholung N] [--sofort]
-//
-// Without --port it opens a pseudo-terminal and prints its path as the first line. The race
-// starts after a line on stdin (or at once with --sofort). Script lines ('#' starts a comment):
-//   takt MS | wiederholung N | umgekehrt | pause MS
-//   start 3A..3F | status A1..A7 | runde BAHN RUNDEN SEKUNDEN | kaputt | roh HEX...
-// "kaputt" sends the next frame once with a broken checksum before its normal copies.
+// Its command line and script are described in `hilfe` (printed by --help).
 
 #include <QStringList>
 #include <QTextStream>
@@ -17,6 +9,21 @@
 #include "EmulatorAufruf.h"
 
 namespace {
+
+const char* const hilfe =
+    R"(Aufruf: pistorelle-ds-emulator [--port PFAD] [--baud 4800|56000] [--skript DATEI]
+                              [--takt MS] [--wiederholung N] [--sofort] [--help]
+
+Spielt ein Rennen als Rahmen eines DS200/DS300-Rundenzählers auf einer seriellen Leitung.
+Ohne --port öffnet er ein Pseudo-Terminal und schreibt dessen Pfad als erste Zeile. Das
+Rennen beginnt nach einer Zeile auf stdin (sofort mit --sofort). Jeder Rahmen geht
+--wiederholung mal (2) im Abstand von --takt ms (200).
+Skriptzeilen ('#' beginnt einen Kommentar):
+  takt MS | wiederholung N | umgekehrt | pause MS
+  start 3A..3F | status A1..A7 | runde BAHN RUNDEN SEKUNDEN | kaputt | roh HEX...
+"kaputt" sendet den nächsten Rahmen einmal mit falscher Prüfsumme vor seinen Kopien.
+Ohne --skript läuft ein eingebautes Rennen mit vier Bahnen.
+)";
 
 const char* const standardRennen = R"(# four lanes, five laps, one caution period
 start 3A
@@ -120,7 +127,7 @@ struct Spieler {
 }  // namespace
 
 int main(int argc, char** argv) {
-    EmulatorAufruf aufruf(200, 4800);
+    EmulatorAufruf aufruf(200, 4800, hilfe);
     int wiederholung = 2;
     if (const auto ende =
             aufruf.starte(argc, argv, standardRennen,

@@ -1,13 +1,5 @@
 // Sensor box emulator: the byte stream of the simulated sensor box on a serial line.
-//
-//   pistorelle-sensor-emulator [--port PFAD] [--skript DATEI] [--takt MS] [--sofort]
-//
-// Without --port it opens a pseudo-terminal and prints its path as the first line. After a
-// line on stdin (or at once with --sofort) it asks for its configuration (transmit request)
-// every takt ms until a configuration frame arrives, prints it as "konfig W0 .. W7", reports
-// itself active and plays the script (times in ms on the box clock):
-//   takt MS | pause MS | sensor N MS (on, and off 10 ms later) | aus N MS | zeit MS
-//   verloren MS | sendewunsch MS | ereignis TYP N MS | code TYP
+// Its command line and script are described in `hilfe` (printed by --help).
 
 #include <QStringList>
 #include <cstdio>
@@ -16,6 +8,20 @@
 #include "SensorRahmen.h"
 
 namespace {
+
+const char* const hilfe =
+    R"(Aufruf: pistorelle-sensor-emulator [--port PFAD] [--skript DATEI] [--takt MS] [--sofort]
+                                  [--help]
+
+Spielt die simulierte Sensorbox auf einer seriellen Leitung mit 4800 Baud. Ohne --port
+öffnet er ein Pseudo-Terminal und schreibt dessen Pfad als erste Zeile. Nach einer Zeile auf
+stdin (sofort mit --sofort) bittet er alle --takt ms um seine Konfiguration, bis sie kommt,
+zeigt sie als "konfig W0 .. W7", meldet sich aktiv und spielt das Skript (Zeiten in ms auf
+der Uhr der Box):
+  takt MS | pause MS | sensor N MS (an, 10 ms später aus) | aus N MS | zeit MS
+  verloren MS | sendewunsch MS | ereignis TYP N MS | code TYP
+Ohne --skript läuft ein eingebautes Rennen mit vier Sensoren.
+)";
 
 const char* const standardRennen = R"(# four sensors, three laps each
 zeit 500
@@ -37,7 +43,7 @@ sensor 3 17300
 }  // namespace
 
 int main(int argc, char** argv) {
-    EmulatorAufruf aufruf(100, 4800);
+    EmulatorAufruf aufruf(100, 4800, hilfe);
     if (const auto ende = aufruf.starte(argc, argv, standardRennen)) return *ende;
     EmulatorPort& port = aufruf.port;
     warteAufStart(aufruf.sofort);

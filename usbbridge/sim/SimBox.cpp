@@ -9,8 +9,9 @@ namespace portalix {
 SimBox::SimBox() { zuruecksetzen(); }
 
 bool SimBox::oeffnen() {
-    if (!m_vorhanden) return false;
+    if (!m_vorhanden || !m_gesteckt) return false;
     m_offen = true;
+    m_veraltet = false;
     ++m_oeffnungen;
     return true;
 }
@@ -19,7 +20,9 @@ void SimBox::schliessen() { m_offen = false; }
 
 bool SimBox::uebertrage(std::vector<std::uint8_t>& satz) {
     SatzKopf kopf;
-    if (!m_offen || !leseKopf(satz, &kopf) || kopf.anfrage != anfrageRam) return false;
+    if (!m_offen || !m_gesteckt || m_veraltet || !leseKopf(satz, &kopf) ||
+        kopf.anfrage != anfrageRam)
+        return false;
     if (kopf.laenge > maxDatenLaenge || kopf.wert + kopf.laenge > 0x10000) return false;
     std::uint8_t* daten = satz.data() + kopf.datenOffset;
     if (kopf.lesen()) {
@@ -98,10 +101,20 @@ void SimBox::leereLog() {
     m_leseAnzahl = 0;
 }
 
+void SimBox::ausUndAn() {
+    m_ram.fill(0);
+    m_imReset = false;
+    m_letzterAmpelWert = 0;
+    m_ampelSchritte = 0;
+    m_veraltet = m_offen;
+}
+
 void SimBox::zuruecksetzen() {
     m_ram.fill(0);
     leereLog();
     m_vorhanden = true;
+    m_gesteckt = true;
+    m_veraltet = false;
     m_lesefehler = 0;
     m_offen = false;
     m_oeffnungen = 0;

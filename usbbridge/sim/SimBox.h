@@ -36,6 +36,12 @@ public:
     std::uint8_t lese(int adresse) const;
 
     void setzeVorhanden(bool ja) { m_vorhanden = ja; }
+    // The cable: pulled, the device is gone (no open, every transfer fails) while the box,
+    // on its own power, keeps its RAM and goes on counting.
+    void setzeGesteckt(bool ja) { m_gesteckt = ja; }
+    // Switched off and on: RAM cleared (firmware and counters gone), controller running,
+    // light unit dark; the open handle is stale until the device is opened again.
+    void ausUndAn();
     // The next n reads fail, as on a disturbed cable.
     void setzeLesefehler(int n) { m_lesefehler = n; }
     bool offen() const { return m_offen; }
@@ -58,6 +64,8 @@ private:
     long m_leseAnzahl = 0;
     int m_lesefehler = 0;
     bool m_vorhanden = true;
+    bool m_gesteckt = true;
+    bool m_veraltet = false;
     bool m_offen = false;
     int m_oeffnungen = 0;
     bool m_imReset = false;

@@ -70,6 +70,10 @@ void portalix_sim_lesefehler(int anzahl) { box().setzeLesefehler(anzahl); }
 
 void portalix_sim_setze_vorhanden(int ja) { box().setzeVorhanden(ja != 0); }
 
+void portalix_sim_stecker(int drin) { box().setzeGesteckt(drin != 0); }
+
+void portalix_sim_aus_und_an(void) { box().ausUndAn(); }
+
 int portalix_sim_offen(void) { return box().offen() ? 1 : 0; }
 
 int portalix_sim_oeffnungen(void) { return box().oeffnungen(); }

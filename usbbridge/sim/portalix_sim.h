@@ -30,6 +30,12 @@ PORTALIX_EXPORT void portalix_sim_log_leeren(void);
 PORTALIX_EXPORT void portalix_sim_lesefehler(int anzahl);
 /* 0 makes the box disappear: usbopen then finds nothing. */
 PORTALIX_EXPORT void portalix_sim_setze_vorhanden(int ja);
+/* 0 pulls the cable: usbopen finds nothing and every transfer fails (readram 0, writeram 1),
+   while the box keeps its RAM and goes on counting; 1 plugs it in again. */
+PORTALIX_EXPORT void portalix_sim_stecker(int drin);
+/* Switches the box off and on: RAM cleared (firmware and lap counters gone); transfers on the
+   open handle fail until usbopen is called again. */
+PORTALIX_EXPORT void portalix_sim_aus_und_an(void);
 PORTALIX_EXPORT int portalix_sim_offen(void);
 PORTALIX_EXPORT int portalix_sim_oeffnungen(void);
 /* 1 while the controller is held in reset (reset register written with 1). */
