@@ -1482,6 +1482,62 @@ Start without timing?</translation>
         <translation>HTML report not possible: %1</translation>
     </message>
     <message>
+        <source>Ein Lauf des Turniers ist noch nicht zu Ende. Bitte erst den Lauf beenden.</source>
+        <translation>A run of the tournament has not ended yet. Please end the run first.</translation>
+    </message>
+    <message>
+        <source>Während eines Laufs bleibt sein Rennen gewählt. Bitte erst den Lauf beenden.</source>
+        <translation>While a run is on, its race stays chosen. Please end the run first.</translation>
+    </message>
+    <message>
+        <source>Während eines Laufs kann sein Rennen nicht gelöscht werden.</source>
+        <translation>The race of a run that is on cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>HTML Ausgabe: %1</source>
+        <translation>HTML report: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; steht für eine freie Spur und kann kein Teilnehmer sein.</source>
+        <translation>&quot;%1&quot; stands for a free lane and cannot be an entrant.</translation>
+    </message>
+    <message>
+        <source>%1 steht schon in der Liste.</source>
+        <translation>%1 is on the list already.</translation>
+    </message>
+    <message>
+        <source>%1 hat schon %2 Teilnehmer, %3 davon mit Qualifikationsergebnis.
+Neue Teilnehmer hinzufügen: alle bleiben mit ihren Ergebnissen, wer aus der Liste noch fehlt, kommt dazu.
+Alle neu: die Liste ersetzt alle Teilnehmer, ihre Ergebnisse werden gelöscht.</source>
+        <translation>%1 has %2 entrants already, %3 of them with a qualifying result.
+Add new entrants: everyone stays with their results, whoever on the list is still missing is added.
+All new: the list replaces all entrants, their results are deleted.</translation>
+    </message>
+    <message>
+        <source>Neue Teilnehmer hinzufügen</source>
+        <translation>Add new entrants</translation>
+    </message>
+    <message>
+        <source>Alle neu</source>
+        <translation>All new</translation>
+    </message>
+    <message>
+        <source>Schon Teilnehmer, nicht noch einmal übernommen: %1</source>
+        <translation>Entrants already, not taken again: %1</translation>
+    </message>
+    <message>
+        <source>%1 ist schon Teilnehmer von %2.</source>
+        <translation>%1 is an entrant of %2 already.</translation>
+    </message>
+    <message>
+        <source>Schon qualifiziert: %1 von %2 Teilnehmern. Nur die %3 ohne Ergebnis fahren lassen?</source>
+        <translation>Qualified already: %1 of %2 entrants. Let only the %3 without a result drive?</translation>
+    </message>
+    <message>
+        <source>Der Rennlauf läuft noch. Soll er abgebrochen und neu gestartet werden?</source>
+        <translation>The heat is still running. Abandon it and start it again?</translation>
+    </message>
+    <message>
         <source>%1 Sekunde</source>
         <translation>%1 second</translation>
     </message>
@@ -1540,6 +1596,13 @@ All new: the list replaces all entrants, their results are deleted.</translation
     <message>
         <source>Der Rennlauf läuft noch. Soll er abgebrochen und neu gestartet werden?</source>
         <translation>The heat is still running. Abandon it and start it again?</translation>
+    </message>
+</context>
+<context>
+    <name>TurnierFenster</name>
+    <message>
+        <source>Die HTML Ausgabe steht in %1. Sie lässt sich nicht im Browser öffnen.</source>
+        <translation>The HTML report is in %1. It cannot be opened in the browser.</translation>
     </message>
 </context>
 <context>

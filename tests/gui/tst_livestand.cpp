@@ -248,6 +248,12 @@ private slots:
         QTRY_COMPARE(json(nachrichten.last())["bahnen"].toArray().at(1)["abstand"].toString(),
                      QStringLiteral("+1 Rd."));
 
+        // Lanes nobody drives (a tournament's free lanes) are no part of the standings.
+        leitung().setzeFreieBahnen({3, 4});
+        QCOMPARE(QJsonDocument::fromJson(m_stand->standJson()).object()["bahnen"].toArray().size(),
+                 2);
+        leitung().setzeFreieBahnen({});
+
         QVERIFY(feld->adresse()->text().contains("1 Zuschauer"));
         if (qEnvironmentVariableIsSet("LIVESTAND_FENSTER"))
             f()->grab().save(qEnvironmentVariable("LIVESTAND_FENSTER"));
