@@ -904,6 +904,39 @@ They stay saved and go to the history with this heat.</translation>
         <source>Doppelklick für Fahrerauswahl</source>
         <translation>Double-click to choose the driver</translation>
     </message>
+    <message>
+        <source>Runden</source>
+        <translation>Laps</translation>
+    </message>
+    <message>
+        <source>Letzte</source>
+        <extracomment>time of the last lap</extracomment>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <extracomment>total time</extracomment>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Beste</source>
+        <extracomment>best lap time</extracomment>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>Bestrunde</source>
+        <extracomment>number of the lap in which the best lap was driven</extracomment>
+        <translation>Best lap #</translation>
+    </message>
+    <message>
+        <source>Prognose</source>
+        <extracomment>laps projected for the end of the run</extracomment>
+        <translation>Projected</translation>
+    </message>
+    <message>
+        <source>Frühstart</source>
+        <translation>False start</translation>
+    </message>
 </context>
 <context>
     <name>SlotAnzeigeFeld</name>
