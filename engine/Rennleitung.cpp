@@ -185,8 +185,9 @@ void Rennleitung::cbRAuswahl_Click(int index) {
 
 void Rennleitung::setzeRennArtNachOption() {
     if (m_z.Option1 == 0) {
+        // The race name the user gave (default "Rennen") stays until the user changes it.
         m_z.RennArt = QStringLiteral("Rennen");
-        m_z.AktRennName = QStringLiteral("Rennen");
+        m_z.AktRennName = m_e.RennName.isEmpty() ? QStringLiteral("Rennen") : m_e.RennName;
     } else {
         m_z.RennArt =
             m_z.Grenze == QLatin1String("1") ? QStringLiteral("Quali") : QStringLiteral("Training");

@@ -248,11 +248,16 @@ private slots:
     }
 
     // A newcomer without hardware picks "Demo" and watches a whole race: the cars start at
-    // green, stop with the run, the caption says "Demo", and the history keeps the run under
-    // that name; switched off, the next run is the race's own again.
+    // green, stop with the run, the caption says "Demo", and the race keeps the name the user
+    // gave it, on the bar and in the history, through mode changes and the demo.
     void demoRennen() {
+        leitung().RennNameSetzen("Sommer-Cup");
+        waehle(TZeit, "5");
+        QCOMPARE(leitung().zustand().AktRennName, QStringLiteral("Training"));
         waehle(RZeit, "1");
         const QString rennName = leitung().zustand().AktRennName;
+        QCOMPARE(rennName, QStringLiteral("Sommer-Cup"));
+        QCOMPARE(f()->lblRennen->text(), QStringLiteral("Rennen :  Sommer-Cup"));
         QAction* demo = menueEintrag("Demo");
         QVERIFY(demo && demo->isEnabled() && !demo->isChecked());
         QVERIFY(!f()->windowTitle().contains("Demo"));
@@ -264,6 +269,7 @@ private slots:
         while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
         const qint64 gruen = m_uhr->ms();
         QVERIFY(!menueEintrag("Demo")->isEnabled());  // not in the middle of a run
+        QCOMPARE(leitung().zustand().AktRennName, rennName);
         QCOMPARE(leitung().zustand().Runden[1], qint16(0));
         warte(20000);
         for (int slot = 1; slot <= 4; ++slot) QVERIFY(leitung().zustand().Runden[slot] >= 2);
@@ -283,7 +289,7 @@ private slots:
 
         Datenbank& db = leitung().datenbank();
         QCOMPARE(db.wert("select group_concat(distinct RennName) from histrennen").toString(),
-                 QStringLiteral("Demo"));
+                 rennName);
         QCOMPARE(db.wert("select count(distinct Bahn) from histrennen").toInt(), 4);
         // Lap times as the cars drive them: 4.5 to 6.5 s give or take the spread, a crash up
         // to four seconds more (the first lap also holds the start); only each lane's lap
