@@ -2128,6 +2128,22 @@ They stay saved and go to the history with this heat.</translation>
         <source>CHAOS – weiter mit „%1“ oder der Leertaste</source>
         <translation>CAUTION – resume with “%1” or the space bar</translation>
     </message>
+    <message>
+        <source>Grenze 1 = Qualifikation</source>
+        <translation>Limit 1 = qualifying</translation>
+    </message>
+    <message>
+        <source>Ein Training mit der Grenze 1 ist ein Qualifikationslauf: %1 je Fahrer, unter dem Rennnamen. Für ein Training eine Grenze ab 2 eintragen.</source>
+        <translation>Practice with the limit 1 is a qualifying run: %1 per driver, under the race name. For practice enter a limit of 2 or more.</translation>
+    </message>
+    <message>
+        <source>eine Minute</source>
+        <translation>one minute</translation>
+    </message>
+    <message>
+        <source>eine Runde</source>
+        <translation>one lap</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

@@ -15,6 +15,7 @@
 
 #include "EinstellungsSpeicher.h"
 #include "Hauptanzeige.h"
+#include "Knopfleiste.h"
 #include "Rennleitung.h"
 #include "SlotAnzeige.h"
 #include "frmMain.h"
@@ -111,10 +112,8 @@ void frmAnzeige::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzei
     auto* knopf = new QPushButton(tr("Anzeige"), f.Menue);
     knopf->setObjectName(QStringLiteral("cmdAnzeige"));
     knopf->setToolTip(tr("Stand für alle auf einem eigenen Bildschirm"));
-    if (auto* raster = qobject_cast<QGridLayout*>(f.Menue->layout()))
-        if (QLayoutItem* unten = raster->itemAtPosition(1, 0))
-            if (auto* reihe = qobject_cast<QHBoxLayout*>(unten->layout()))
-                reihe->insertWidget(reihe->indexOf(f.Command1), knopf);
+    QHBoxLayout* reihe = f.leiste()->zeile(Knopfleiste::Fenster);
+    reihe->insertWidget(reihe->indexOf(f.Command1), knopf);
     QObject::connect(knopf, &QPushButton::clicked, knopf, oeffne);
     if (QMenu* menue = f.Funktionen->menu()) {
         QAction* a = menue->addAction(tr("Anzeige"));
