@@ -683,6 +683,14 @@ They are kept in the table aktrennen.</translation>
         <source>%1 Runden konnten weder in der Datenbank (%2) noch in einer Datei gespeichert werden (%3). Beim Beenden gehen sie verloren. Trotzdem beenden?</source>
         <translation>%1 laps could be saved neither in the database (%2) nor in a file (%3). They are lost when the program ends. Quit anyway?</translation>
     </message>
+    <message>
+        <source>Noch 1 Runde</source>
+        <translation>1 lap to go</translation>
+    </message>
+    <message>
+        <source>Noch %1 Runden</source>
+        <translation>%1 laps to go</translation>
+    </message>
 </context>
 <context>
     <name>Rennleitung</name>

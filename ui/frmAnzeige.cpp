@@ -71,7 +71,12 @@ frmAnzeige::frmAnzeige(Rennleitung& leitung, Hauptanzeige& anzeige, QWidget* hau
     m_fortschritt->setObjectName(QStringLiteral("Fortschritt"));
     m_fortschritt->setRange(0, 100);
     m_fortschritt->setTextVisible(false);
-    m_fortschritt->setFixedHeight(qMax(12, hoehe / 60));
+    // High enough for the laps to go of a race by laps.
+    m_fortschritt->setFixedHeight(qMax(24, hoehe / 36));
+    m_fortschritt->setAlignment(Qt::AlignCenter);
+    QFont balken = gross;
+    balken.setPixelSize(qMax(14, hoehe / 48));
+    m_fortschritt->setFont(balken);
 
     m_hinweis = new QLabel(this);
     m_hinweis->setObjectName(QStringLiteral("lblWeiter"));
@@ -89,6 +94,7 @@ frmAnzeige::frmAnzeige(Rennleitung& leitung, Hauptanzeige& anzeige, QWidget* hau
         if (e == H::lblWeiter) spiegeleHinweis();
         if (e == H::Fortschritt) {
             m_fortschritt->setVisible(m_anzeige.istVisible(H::Fortschritt));
+            spiegeleRestRunden();
             stapelePanels();
         }
     });
@@ -184,7 +190,14 @@ void frmAnzeige::spiegeleAlles() {
     spiegeleHinweis();
     m_fortschritt->setValue(m_anzeige.fortschritt());
     m_fortschritt->setVisible(m_anzeige.istVisible(H::Fortschritt));
+    spiegeleRestRunden();
     stapelePanels();
+}
+
+void frmAnzeige::spiegeleRestRunden() {
+    const QString text = H::gezeigt(m_anzeige.caption(H::Fortschritt));
+    m_fortschritt->setFormat(text);
+    m_fortschritt->setTextVisible(!text.isEmpty());
 }
 
 void frmAnzeige::spiegeleUhr() {

@@ -74,6 +74,10 @@ frmMain::frmMain(Rennleitung& leitung, Rennablauf& ablauf, Hauptanzeige& anzeige
     Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
     Fortschritt->setRange(0, 100);
     Fortschritt->setTextVisible(false);
+    Fortschritt->setAlignment(Qt::AlignCenter);
+    QFont fett = Fortschritt->font();
+    fett.setBold(true);
+    Fortschritt->setFont(fett);
     Fortschritt->setFixedHeight(24);
     lblSpeicherstatus = new Speicherstatus(m_leitung.sicherung(), this);
     connect(lblSpeicherstatus, &Speicherstatus::platzGeaendert, this, &frmMain::stapelePanels);
@@ -286,6 +290,11 @@ void frmMain::spiegeleElement(H::Element e) {
     w->setEnabled(frei);
     // A notice without text would be an empty yellow box.
     w->setVisible(m_anzeige.istVisible(e) && (e != H::lblWeiter || !caption.isEmpty()));
+    if (e == H::Fortschritt) {
+        // Laps to go in a race by laps; by time the bar speaks for itself.
+        Fortschritt->setFormat(caption);
+        Fortschritt->setTextVisible(!caption.isEmpty());
+    }
     if (e == H::Command2) {
         Command2->setStyleSheet(m_anzeige.command2Lauffarbe()
                                     ? QStringLiteral("QPushButton { background: #e05050; "

@@ -109,6 +109,10 @@ private slots:
         }
         QCOMPARE(f()->panel(2)->werte().ReturnPosition(), 1);
         QCOMPARE(f()->panel(2)->label(0, 2)->text(), QStringLiteral("3"));
+        // A race by laps shows the leader's laps to go on the bar.
+        QVERIFY(f()->Fortschritt->isVisible());
+        QCOMPARE(f()->Fortschritt->text(), QStringLiteral("Noch 17 Runden"));
+        QCOMPARE(f()->Fortschritt->value(), 85);
         QVERIFY(!f()->panel(4)->isVisible());  // four lanes: panels 5 and 6 stay hidden
 
         // A resize puts them back in lane order until the next refresh.
