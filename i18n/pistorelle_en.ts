@@ -511,6 +511,10 @@
         <source>%1 (%2): %3, Port geschlossen</source>
         <translation>%1 (%2): %3, port closed</translation>
     </message>
+    <message>
+        <source>%1: Eingabepuffer voll, %2 Zeichen verloren</source>
+        <translation>%1: input buffer full, %2 characters lost</translation>
+    </message>
 </context>
 <context>
     <name>Nachlauf</name>
