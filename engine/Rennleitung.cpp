@@ -475,7 +475,7 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
             bestzeit = true;
             ansageText = z.fahrer + QLatin1Char(' ') + Text(4) + QLatin1Char(' ') +
                          Formate::Format(beste / 1000.0, QStringLiteral("#######0.000")) +
-                         QStringLiteral("  ") + Text(8);
+                         QLatin1Char(' ') + Text(8);
         }
         rennInfo = QStringLiteral("SR ");
         z.wann = jetzt;

@@ -114,7 +114,7 @@ private slots:
 
         u.bisLeerlauf();
         QCOMPARE(u.t(), ende + 1000);
-        QVERIFY(u.gesagt().contains("Das Rennen ist beendet.  Die Ergebnisse:"));
+        QVERIFY(u.gesagt().contains("Das Rennen ist beendet. Die Ergebnisse:"));
         QCOMPARE(u.db.wert("select count(*) from histrennen").toInt(), 1);
         QVERIFY(!u.anzeige->istVisible(H::Fortschritt) && !u.anzeige->istVisible(H::cmdChaos));
     }

@@ -397,8 +397,8 @@ private slots:
         }
         warte(2000);
         QVERIFY(!leitung().zustand().RennenLaeuft);
-        QVERIFY(synthese.gestartet.contains("Das Rennen ist beendet.  Die Ergebnisse:"));
-        QVERIFY(synthese.gestartet.last().startsWith("Fahrer 2 2  Runden in "));
+        QVERIFY(synthese.gestartet.contains("Das Rennen ist beendet. Die Ergebnisse:"));
+        QVERIFY(synthese.gestartet.last().startsWith("Fahrer 2 2 Runden in "));
         QVERIFY(m_start->ton()->zuletzt().endsWith("/Sounds/ringout.wav"));  // StopRennen
         QVERIFY(!wiedergabe.laeuft);
     }
