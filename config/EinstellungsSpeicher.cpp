@@ -152,9 +152,11 @@ QList<Feld> felder(Einstellungen& e) {
     flag(QStringLiteral("LapsterAktiv"), e.LapsterAktiv, 0);
     ganz(QStringLiteral("LAPSTERmitAmpel"), e.LAPSTERmitAmpel, 0);
     flag(QStringLiteral("LPTControlAktiv"), e.LPTControlAktiv, 0);
+    // Text readable on every lane (contrast at least 4.5:1): black or white, never the
+    // desktop's button text, whose colour depends on the theme.
     static const quint32 farben[] = {0x00FF00, 0x0000FF, 0xFF0000, 0x00FFFF, 0xC000C0, 0xFFFFC0};
-    static const quint32 schrift[] = {0x80000012, 0xFFFFFF,   0x80000012,
-                                      0xFFFFFF,   0x80000012, 0xFFFFFF};
+    static const quint32 schrift[] = {0x000000, 0x000000, 0xFFFFFF,
+                                      0x000000, 0xFFFFFF, 0x000000};
     for (int i = 1; i <= 6; ++i)
         l.append({n("Farbe", i), Art::Lang, farbe(farben[i - 1]), &e.Farbe[i]});
     for (int i = 1; i <= 6; ++i)
@@ -311,8 +313,8 @@ QString EinstellungsSpeicher::standardWert(const QString& schluessel) {
     const QString k = schluessel.toLower();
     if (k == QLatin1String("datenbank")) return standardDatenBank();
     static const quint32 meine[] = {0x00FFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xC000C0, 0xFFFFC0};
-    static const quint32 meineSchrift[] = {0x80000012, 0xFFFFFF,   0x80000012,
-                                           0xFFFFFF,   0x80000012, 0xFFFFFF};
+    static const quint32 meineSchrift[] = {0x000000, 0xFFFFFF, 0x000000,
+                                           0x000000, 0xFFFFFF, 0x000000};
     for (int i = 1; i <= 10; ++i) {
         const QString nr = QString::number(i);
         if (i <= 8 && k == QLatin1String("laufmatrix") + nr)

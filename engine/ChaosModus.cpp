@@ -21,7 +21,8 @@ ChaosModus::ChaosModus(Rennablauf& ablauf, QObject* parent) : QObject(parent), m
 ChaosModus::~ChaosModus() = default;
 
 bool ChaosModus::zeitbalkenSichtbar() const {
-    return m_ablauf.anzeige().istVisible(H::Fortschritt);
+    // The bar also shows the laps to go of a race by laps: only the time's bar counts.
+    return m_ablauf.anzeige().istVisible(H::Fortschritt) && moeglich();
 }
 
 bool ChaosModus::moeglich() const { return m_ablauf.leitung().zustand().ZeitRunden == 1; }

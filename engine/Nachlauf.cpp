@@ -203,7 +203,7 @@ void Nachlauf::SageErgebnisse() {
     const bool training = art == QLatin1String("Training");
     if (!training && art != QLatin1String("Rennen")) return;
 
-    ansage.SprachAusgabeMit(l.Text(training ? 13 : 6) + QStringLiteral("  ") + l.Text(7),
+    ansage.SprachAusgabeMit(l.Text(training ? 13 : 6) + QLatin1Char(' ') + l.Text(7),
                             Sprechart::Ergebnis, {});
     // Rows in standing order: from first to last place.
     for (const PositionsZeile& r : l.rangliste()) {
@@ -213,13 +213,13 @@ void Nachlauf::SageErgebnisse() {
         if (training) {
             const double beste = double(r.schnellste) / 1000.0;
             text = fahrer + QLatin1Char(' ') + Formate::Format(beste, muster) + QLatin1Char(' ') +
-                   l.Text(8) + QStringLiteral("  ") + l.Text(10) + QLatin1Char(' ') +
+                   l.Text(8) + QLatin1Char(' ') + l.Text(10) + QLatin1Char(' ') +
                    QString::number(r.schnellsteRunde);
         } else {
             const double gesamt = double(r.gesamt) / 1000.0;
-            text = fahrer + QLatin1Char(' ') + QString::number(r.runden) + QStringLiteral("  ") +
+            text = fahrer + QLatin1Char(' ') + QString::number(r.runden) + QLatin1Char(' ') +
                    l.Text(11) + QLatin1Char(' ') + Formate::Format(gesamt, muster) +
-                   QStringLiteral("  ") + l.Text(8);
+                   QLatin1Char(' ') + l.Text(8);
         }
         ansage.SprachAusgabeMit(text, Sprechart::Ergebnis, {});
     }

@@ -260,7 +260,10 @@ bool Rennablauf::StartRennen() {
     m_anzeige.setVisible(H::RZeitAnsage, true);
     m_anzeige.setVisible(H::Command4, false);
     m_anzeige.setFortschritt(100);
-    m_anzeige.setVisible(H::Fortschritt, z.ZeitRunden == 1);
+    // By time the bar shows the time left, by laps the leader's laps to go.
+    m_anzeige.setCaption(H::Fortschritt, QString());
+    if (z.ZeitRunden != 1) zeigeRestRunden(0);
+    m_anzeige.setVisible(H::Fortschritt, true);
     for (H::Element el : {H::Option1_0, H::Option1_1, H::Option1_2})
         m_anzeige.setEnabled(el, false);
 
@@ -486,6 +489,18 @@ void Rennablauf::ZeitZaehler(qint64& rest) {
 void Rennablauf::RundenZaehler() {
     const qint64 jetzt = m_leitung.hardware().HoleZeitstempel();
     setzeUhrText(FormatiereZeit(jetzt - qint64(m_leitung.zustand().StartZeit)));
+    const SlotWerte* erster = m_leitung.GetSlotAnzeigeFromPosition(1);
+    zeigeRestRunden(erster ? int(erster->ReturnRunden()) : 0);
+}
+
+void Rennablauf::zeigeRestRunden(int gefahren) {
+    const double grenze = m_leitung.grenzeZahl();
+    const int ziel = int(std::ceil(grenze));
+    const int rest = std::max(0, ziel - gefahren);
+    const qint64 prozent = grenze > 0 ? std::llround(rest * 100.0 / grenze) : 1;
+    m_anzeige.setFortschritt(int(std::clamp<qint64>(prozent, 1, 100)));
+    m_anzeige.setCaption(H::Fortschritt,
+                         rest == 1 ? tr("Noch 1 Runde") : tr("Noch %1 Runden").arg(rest));
 }
 
 void Rennablauf::starteCountdownNeu() {

@@ -48,6 +48,8 @@ public:
     void ZeitZaehler(qint64& rest);
     // Clock for runs by laps: time since green.
     void RundenZaehler();
+    // The bar in a race by laps: the leader's laps to go, as a share of the limit and in words.
+    void zeigeRestRunden(int gefahren);
     static QString FormatiereZeit(qint64 ms);
 
     // Before the program closes: during a run it asks "Soll das Rennen beendet werden?"; yes

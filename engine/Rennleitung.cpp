@@ -191,8 +191,9 @@ void Rennleitung::cbRAuswahl_Click(int index) {
 
 void Rennleitung::setzeRennArtNachOption() {
     if (m_z.Option1 == 0) {
+        // The race name the user gave (default "Rennen") stays until the user changes it.
         m_z.RennArt = QStringLiteral("Rennen");
-        m_z.AktRennName = QStringLiteral("Rennen");
+        m_z.AktRennName = m_e.RennName.isEmpty() ? QStringLiteral("Rennen") : m_e.RennName;
     } else {
         m_z.RennArt =
             m_z.Grenze == QLatin1String("1") ? QStringLiteral("Quali") : QStringLiteral("Training");
@@ -351,7 +352,7 @@ void Rennleitung::AktPositionen(int slot, qint16& runden, qint32& letzteRunde, q
             bestzeit = true;
             ansageText = z.fahrer + QLatin1Char(' ') + Text(4) + QLatin1Char(' ') +
                          Formate::Format(beste / 1000.0, QStringLiteral("#######0.000")) +
-                         QStringLiteral("  ") + Text(8);
+                         QLatin1Char(' ') + Text(8);
         }
         rennInfo = QStringLiteral("SR ");
         z.wann = jetzt;

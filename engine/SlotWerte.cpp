@@ -2,6 +2,11 @@
 
 #include "Formate.h"
 
+namespace {
+// A field that has no value yet (no lap, no best lap): a dash, not a time that looks real.
+const QString kKeinWert = QStringLiteral("\u2013");
+}  // namespace
+
 SlotWerte::SlotWerte(QObject* parent) : QObject(parent) {}
 
 void SlotWerte::SetFixWerte(int iBahn, qint32 BFarbe, qint32 FFarbe, int Fsize) {
@@ -69,11 +74,15 @@ void SlotWerte::SetVarWerte(int iPos, double AktZeit, double Runden, double dGes
     m_runden = m_basisRunden + Runden;
     m_gesamtZeit = m_basisZeit + dGesamt;
 
+    // Before the first lap the engine's markers (0, 999999 ms) are no times to show.
+    const bool runde = m_runden > 0;
     setzeFeld(QStringLiteral("AKTZ"),
-              Formate::Format(m_rundenZeit / 1000.0, QStringLiteral("#######0.000")));
+              runde ? Formate::Format(m_rundenZeit / 1000.0, QStringLiteral("#######0.000"))
+                    : kKeinWert);
     setzeFeld(QStringLiteral("AKTR"), Formate::Format(m_runden, QStringLiteral("###0")));
     setzeFeld(QStringLiteral("GESAMTZ"),
-              Formate::Format(m_gesamtZeit / 1000.0, QStringLiteral("#######0.000")));
+              runde ? Formate::Format(m_gesamtZeit / 1000.0, QStringLiteral("#######0.000"))
+                    : kKeinWert);
     setzeFeld(QStringLiteral("POS"), QString::number(m_position));
     Statistik(besteMoeglich);
     m_felderAktuell = true;
@@ -88,10 +97,21 @@ void SlotWerte::Statistik(bool besteMoeglich) {
     // No laps or no time yet: no projection rather than a division by zero.
     m_hochgerechnet =
         m_gesamtZeit > 0 ? double(m_rennLaenge) * m_runden * 60000.0 / m_gesamtZeit : 0.0;
-    setzeFeld(QStringLiteral("VE"), Formate::Format(m_hochgerechnet, QStringLiteral("###0")));
-    setzeFeld(QStringLiteral("SR"), Formate::Format(m_schnellsteRunde, QStringLiteral("###0")));
+    setzeFeld(QStringLiteral("VE"), m_hochgerechnet > 0
+                                        ? Formate::Format(m_hochgerechnet, QStringLiteral("###0"))
+                                        : kKeinWert);
+    setzeBeste();
+}
+
+void SlotWerte::setzeBeste() {
+    // 99999 ms (or lap 0) marks a lane without a best lap, e.g. one whose only lap was added
+    // by the race director.
+    const bool beste = m_schnellsteRunde > 0 && m_schnellsteZeit < 99999;
+    setzeFeld(QStringLiteral("SR"),
+              beste ? Formate::Format(m_schnellsteRunde, QStringLiteral("###0")) : kKeinWert);
     setzeFeld(QStringLiteral("SZ"),
-              Formate::Format(m_schnellsteZeit / 1000.0, QStringLiteral("#######0.000")));
+              beste ? Formate::Format(m_schnellsteZeit / 1000.0, QStringLiteral("#######0.000"))
+                    : kKeinWert);
 }
 
 QString SlotWerte::rundenZeile(int runde, double zeit) {
@@ -114,9 +134,7 @@ void SlotWerte::SetzeSchnellste(double zeit, double runde) {
     // Written as given: the last lap shown may be an added one, which is never the best.
     m_schnellsteZeit = zeit;
     m_schnellsteRunde = runde;
-    setzeFeld(QStringLiteral("SR"), Formate::Format(m_schnellsteRunde, QStringLiteral("###0")));
-    setzeFeld(QStringLiteral("SZ"),
-              Formate::Format(m_schnellsteZeit / 1000.0, QStringLiteral("#######0.000")));
+    setzeBeste();
     melde();
 }
 

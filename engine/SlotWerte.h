@@ -61,7 +61,8 @@ public:
     double hochgerechneteRunden() const { return m_hochgerechnet; }
     // The text of the field with this tag ("POS", "FAHRER", "AKTR", "AKTZ", "GESAMTZ", "BAHN",
     // "AUTO", "SR", "SZ", "VE"); a null string until a value has been written (the widget
-    // then keeps the field's caption).
+    // then keeps the field's caption). Times, the best lap and the projection read "–" until
+    // there is a lap (or a best lap) to show.
     QString feldText(const QString& tag) const;
     // Lap list, newest line first, at most maxRundenZeilen lines (more than any panel shows;
     // a long practice must not make every lap dearer); shown only when the race kind is
@@ -83,6 +84,7 @@ signals:
 private:
     static QString rundenZeile(int runde, double zeit);
     void Statistik(bool besteMoeglich);
+    void setzeBeste();
     void setzeFeld(const QString& tag, const QString& text);
     void leereRundenListe();
     void melde();

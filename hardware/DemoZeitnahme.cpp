@@ -89,7 +89,6 @@ void DemoZeitnahme::takt() {
         if (!m_imLauf) {
             m_imLauf = true;
             planeLauf(jetzt);
-            emit laufBeginnt();
         }
         if (!s.gruen) {
             // Countdown (again, after caution in it): nobody drives but the early ones.

@@ -45,10 +45,6 @@ public:
     bool aktiv() const { return m_aktiv; }
     const QVector<Auto>& autos() const { return m_autos; }
 
-signals:
-    // A run began (seen at the latest one poll after its start).
-    void laufBeginnt();
-
 private:
     void takt();
     void planeLauf(qint64 jetzt);

@@ -757,6 +757,14 @@ It is kept in the table aktrennen.</translation>
         <source>%1 Runde konnte nicht in der Datenbank gespeichert werden (%2). Sie steht in der Datei %3.</source>
         <translation>%1 lap could not be saved in the database (%2). It is in the file %3.</translation>
     </message>
+    <message>
+        <source>Noch 1 Runde</source>
+        <translation>1 lap to go</translation>
+    </message>
+    <message>
+        <source>Noch %1 Runden</source>
+        <translation>%1 laps to go</translation>
+    </message>
 </context>
 <context>
     <name>Rennleitung</name>
@@ -1029,6 +1037,39 @@ Start without timing?</translation>
     <message>
         <source>Doppelklick für Fahrerauswahl</source>
         <translation>Double-click to choose the driver</translation>
+    </message>
+    <message>
+        <source>Runden</source>
+        <translation>Laps</translation>
+    </message>
+    <message>
+        <source>Letzte</source>
+        <extracomment>time of the last lap</extracomment>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <extracomment>total time</extracomment>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Beste</source>
+        <extracomment>best lap time</extracomment>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>Bestrunde</source>
+        <extracomment>number of the lap in which the best lap was driven</extracomment>
+        <translation>Best lap #</translation>
+    </message>
+    <message>
+        <source>Prognose</source>
+        <extracomment>laps projected for the end of the run</extracomment>
+        <translation>Projected</translation>
+    </message>
+    <message>
+        <source>Frühstart</source>
+        <translation>False start</translation>
     </message>
 </context>
 <context>
@@ -2370,6 +2411,22 @@ All new: the list replaces all entrants, their results are deleted.</translation
     <message>
         <source>Spurwechsel</source>
         <translation>Lane change</translation>
+    </message>
+    <message>
+        <source>Grenze 1 = Qualifikation</source>
+        <translation>Limit 1 = qualifying</translation>
+    </message>
+    <message>
+        <source>Ein Training mit der Grenze 1 ist ein Qualifikationslauf: %1 je Fahrer, unter dem Rennnamen. Für ein Training eine Grenze ab 2 eintragen.</source>
+        <translation>Practice with the limit 1 is a qualifying run: %1 per driver, under the race name. For practice enter a limit of 2 or more.</translation>
+    </message>
+    <message>
+        <source>eine Minute</source>
+        <translation>one minute</translation>
+    </message>
+    <message>
+        <source>eine Runde</source>
+        <translation>one lap</translation>
     </message>
 </context>
 <context>

@@ -19,11 +19,6 @@ DemoModus::DemoModus(Rennleitung& leitung, QObject* parent)
     connect(
         m_zeitnahme, &Zeitnahme::rundeErfasst, this,
         [l](int eingang, qint32 zeit, int zehntel) { l->RundenErfassung(eingang, zeit, zehntel); });
-    connect(m_zeitnahme, &DemoZeitnahme::laufBeginnt, this, [this, l, z] {
-        if (z->AktRennName != QLatin1String("Demo")) m_rennNameVorher = z->AktRennName;
-        z->AktRennName = QStringLiteral("Demo");
-        emit l->zustandGeaendert();
-    });
 }
 
 DemoModus::~DemoModus() = default;
@@ -44,11 +39,6 @@ void DemoModus::schalte(bool an) {
         m_zeitnahme->schalteEin(quint32(m_leitung.uhr().zufall(0, std::numeric_limits<int>::max())));
     } else {
         m_zeitnahme->schalteAus();
-        // The next run is a real one again.
-        RennZustand& z = m_leitung.zustand();
-        if (z.AktRennName == QLatin1String("Demo") && !m_rennNameVorher.isEmpty())
-            z.AktRennName = m_rennNameVorher;
-        emit m_leitung.zustandGeaendert();
     }
     emit umgeschaltet(an);
 }

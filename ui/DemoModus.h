@@ -1,7 +1,8 @@
 #pragma once
 // The demo race of the main window: simulated cars drive the laps, for trying the program
 // before any hardware is wired and for displays at fairs. Their crossings reach the engine
-// the way a timing interface's do; runs driven by them are named "Demo" in the history.
+// the way a timing interface's do. The caption says "Demo"; the runs keep the race's own name
+// (or the tournament's) in the history.
 
 #include <QObject>
 #include <QString>
@@ -29,5 +30,4 @@ signals:
 private:
     Rennleitung& m_leitung;
     DemoZeitnahme* m_zeitnahme = nullptr;
-    QString m_rennNameVorher;
 };

@@ -14,11 +14,12 @@ constexpr qint32 kKnopfText = qint32(0x80000012);
 
 // Per scheme and lane 1..6: background, text.
 constexpr std::array<std::array<std::pair<qint32, qint32>, 6>, 3> kSchemata{{
-    {{{0x00FFFF, kKnopfText},
+    // The defaults: black or white text, whichever reads at least 4.5:1 on the lane.
+    {{{0x00FFFF, 0x000000},
       {0xFF0000, 0xFFFFFF},
-      {0x00FF00, kKnopfText},
-      {0x0000FF, 0xFFFFFF},
-      {0xFFFFC0, kKnopfText},
+      {0x00FF00, 0x000000},
+      {0x0000FF, 0x000000},
+      {0xFFFFC0, 0x000000},
       {0xC000C0, 0xFFFFFF}}},
     {{{0x4080FF, kKnopfText},
       {0x804000, 0xFFFFFF},

@@ -15,6 +15,7 @@
 #include "ChaosTaste.h"
 #include "Einstellungen.h"
 #include "Fensterplatz.h"
+#include "Knopfleiste.h"
 #include "Lampenform.h"
 #include "Nachlauf.h"
 #include "RennHardware.h"
@@ -23,6 +24,7 @@
 #include "StartAmpel.h"
 #include "diaRennen.h"
 #include "frmErgebnis.h"
+#include "ZeitnahmeFeld.h"
 #include "frmMain.h"
 
 using H = Hauptanzeige;
@@ -33,19 +35,15 @@ HauptfensterZusatz::HauptfensterZusatz(frmMain& f, Rennleitung& leitung, Rennabl
     // The race name was reachable only by a double click nobody finds.
     m_rennparameter = new QPushButton(tr("Rennparameter…"), f.Menue);
     m_rennparameter->setObjectName(QStringLiteral("cmdRennparameter"));
-    if (auto* raster = qobject_cast<QGridLayout*>(f.Menue->layout())) {
-        if (QLayoutItem* oben = raster->itemAtPosition(0, 0)) {
-            if (auto* reihe = qobject_cast<QHBoxLayout*>(oben->layout()))
-                reihe->insertWidget(reihe->indexOf(f.lblRennen) + 1, m_rennparameter);
-        }
-    }
+    // Before the race name, which takes the rest of the row.
+    QHBoxLayout* reihe = f.leiste()->zeile(Knopfleiste::Fenster);
+    reihe->insertWidget(reihe->indexOf(f.lblRennen), m_rennparameter);
     connect(m_rennparameter, &QPushButton::clicked, this, &HauptfensterZusatz::oeffneRennparameter);
     m_streifen = new QWidget(f.Menue);
     m_streifen->setObjectName(QStringLiteral("Sprecherstreifen"));
     m_streifen->setFixedHeight(80);
     m_streifen->hide();
-    if (auto* raster = qobject_cast<QGridLayout*>(f.Menue->layout()))
-        raster->addWidget(m_streifen, 2, 0);
+    f.leiste()->raster()->addWidget(m_streifen, Knopfleiste::sprecherReihe, 0);
 
     connect(&anzeige, &H::ergebnisAnfordern, this, &HauptfensterZusatz::zeigeErgebnis);
     connect(&anzeige, &H::geaendert, this, [this](H::Element e) {
@@ -78,7 +76,7 @@ HauptfensterZusatz::HauptfensterZusatz(frmMain& f, Rennleitung& leitung, Rennabl
 
     f.installEventFilter(this);
     spiegeleChaosHinweis();
-    passeUhrAn();
+    f.leiste()->passeUhrAn();
 }
 
 void HauptfensterZusatz::oeffneRennparameter() {
@@ -109,20 +107,12 @@ void HauptfensterZusatz::spiegeleChaosHinweis() {
     m_fenster.cmdChaos->setToolTip(gesperrt ? ChaosModus::gesperrtHinweis() : QString());
 }
 
-void HauptfensterZusatz::beobachteSprecher(QWidget* sprecher) {
-    m_sprecher = sprecher;
-    if (!sprecher) return;
-    sprecher->installEventFilter(this);
-    setzeStreifen(sprecher->isVisible());
-}
-
 void HauptfensterZusatz::setzeStreifen(bool an) {
     if (m_streifen->isVisibleTo(m_fenster.Menue) == an) return;
     m_streifen->setVisible(an);
     m_fenster.AnzeigenAnordnen();
     // The strip's place is needed at once by whoever goes there.
     m_fenster.Menue->layout()->activate();
-    if (m_folger) m_folger();
 }
 
 QVector<QRect> HauptfensterZusatz::freieFlaechen(bool rechtsZuerst) const {
@@ -137,25 +127,18 @@ QVector<QRect> HauptfensterZusatz::freieFlaechen(bool rechtsZuerst) const {
         for (QRect& r : streifen) r.translate(f.mapToGlobal(QPoint(0, 0)));
     }
     const QRect leiste(f.Menue->mapTo(&f, QPoint(0, 0)), f.Menue->size());
-    // Between the controls on the left and those on the right, over both rows of the bar.
-    int links = 0;
-    for (const QWidget* w :
-         {static_cast<const QWidget*>(f.lblRennen), static_cast<const QWidget*>(m_rennparameter),
-          static_cast<const QWidget*>(f.Lichtanzeige)})
-        if (w->isVisible()) links = qMax(links, w->geometry().right() + 1);
+    // The run's row between the light and the status field (or the row's end).
+    const int links = f.Lichtanzeige->geometry().right() + 1;
     int rechts = f.Menue->width();
-    for (const QWidget* w :
-         {static_cast<const QWidget*>(f.Funktionen), static_cast<const QWidget*>(f.Command5),
-          static_cast<const QWidget*>(f.Command3), static_cast<const QWidget*>(f.Command4),
-          static_cast<const QWidget*>(f.Command6), static_cast<const QWidget*>(f.Command7),
-          static_cast<const QWidget*>(f.Command1)})
-        if (w->isVisible()) rechts = qMin(rechts, w->geometry().left());
+    if (f.lblZeitnahme && f.lblZeitnahme->isVisible())
+        rechts = f.lblZeitnahme->geometry().left();
+    const int oben = f.Label1->mapTo(&f, QPoint(0, 0)).y();
     QVector<QRect> frei = streifen;
     const QPoint global = f.mapToGlobal(QPoint(0, 0));
     if (rechts - links > 16)
-        frei.append(
-            QRect(leiste.left() + links + 8, leiste.top(), rechts - links - 16, leiste.height())
-                .translated(global));
+        frei.append(QRect(leiste.left() + links + 8, oben, rechts - links - 16,
+                          f.Label1->height())
+                        .translated(global));
     frei.append(leiste.translated(global));
     return frei;
 }
@@ -166,56 +149,7 @@ QPoint HauptfensterZusatz::vorschlag(const QSize& groesse, bool rechts) const {
     return Fensterplatz::finde(m_fenster.frameGeometry(), freieFlaechen(rechts), groesse, schirm);
 }
 
-void HauptfensterZusatz::passeUhrAn() {
-    const int anz = qBound(2, int(m_leitung.einstellungen().AnzBahnen), 6);
-    // A panel's driver line is half a panel; the clock is at least half of that.
-    int pixel = qBound(22, (m_fenster.height() - 60) / (anz * 4), 110);
-    // ... but never wider than the button bar leaves beside its other controls: a narrow
-    // window gets a smaller clock rather than one that runs into the light and the buttons.
-    QFont uhr = m_fenster.Label1->font();
-    if (auto* raster = qobject_cast<QGridLayout*>(m_fenster.Menue->layout())) {
-        if (QLayoutItem* zelle = raster->itemAtPosition(1, 0); zelle && zelle->layout()) {
-            QLayout* zeile = zelle->layout();
-            int andere = 0;
-            for (int i = 0; i < zeile->count(); ++i) {
-                QLayoutItem* teil = zeile->itemAt(i);
-                QWidget* w = teil->widget();
-                if (w && w != m_fenster.Label1 && !w->isHidden())
-                    andere += teil->minimumSize().width() + zeile->spacing();
-            }
-            const int frei = m_fenster.width() - andere - 40;
-            QFont probe = uhr;
-            probe.setPixelSize(100);
-            const int breite100 =
-                QFontMetrics(probe).horizontalAdvance(QStringLiteral("00:00:00.000")) + 1;
-            pixel = qMax(14, qMin(pixel, (frei - 24) * 100 / breite100));
-        }
-    }
-    if (uhr.pixelSize() == pixel) return;
-    uhr.setPixelSize(pixel);
-    m_fenster.Label1->setFont(uhr);
-    const QFontMetrics fm(uhr);
-    // Of fixed size: its text changes with every tick of the race timer, and a label that may
-    // change its size makes the whole window lay out again each time.
-    m_fenster.Label1->setFixedSize(fm.horizontalAdvance(QStringLiteral("00:00:00.000")) + 24,
-                                   qMax(fm.height() + 4, m_fenster.Command2->sizeHint().height()));
-    const int licht = qMax(20, fm.height() * 2 / 3);
-    m_fenster.Lichtanzeige->setFixedSize(licht, licht);
-}
-
 bool HauptfensterZusatz::eventFilter(QObject* o, QEvent* e) {
-    if (o == &m_fenster && e->type() == QEvent::Resize) passeUhrAn();
-    if (o == &m_fenster && m_folger &&
-        (e->type() == QEvent::Resize || e->type() == QEvent::Move || e->type() == QEvent::Show)) {
-        // After the window has laid itself out for its new size.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (m_folger) m_folger();
-            },
-            Qt::QueuedConnection);
-    }
-    if (o == m_sprecher && (e->type() == QEvent::Show || e->type() == QEvent::Hide))
-        setzeStreifen(e->type() == QEvent::Show);
+    if (o == &m_fenster && e->type() == QEvent::Resize) m_fenster.leiste()->passeUhrAn();
     return false;
 }

@@ -15,7 +15,6 @@
 #include "EspeakSynthese.h"
 #include "Fensterverbindung.h"
 #include "FensterHardware.h"
-#include "Fensterplatz.h"
 #include "Hauptanzeige.h"
 #include "Laufrettung.h"
 #include "HauptfensterZusatz.h"
@@ -30,6 +29,7 @@
 #include "Rennvorgaben.h"
 #include "SprachWarteschlange.h"
 #include "Sprecherfenster.h"
+#include "Sprecherplatz.h"
 #include "StandardToene.h"
 #include "StartDialoge.h"
 #include "Tonspieler.h"
@@ -167,18 +167,11 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     Rennleitung* leitung = m_leitung.get();
     m_ansage->setzeTextQuelle([leitung](int nummer) { return leitung->Text(nummer); });
     if (Sprecherfenster* sprecher = m_ansage->fenster()) {
-        // Beside the panels, where it was last moved to.
-        QPointer<frmMain> fenster = m_fenster.get();
-        auto* platz = new Fensterplatz(
-            sprecher, *m_speicher, QStringLiteral("Sprecher"), [fenster](const QSize& g) {
-                return fenster ? fenster->zusatz()->vorschlag(g) : QPoint(0, 0);
-            });
-        m_ansage->setzePlatzierung([platz, fenster](Sprecherfenster*) {
-            if (fenster) fenster->zusatz()->setzeStreifen(true);
-            platz->platziere();
+        // In the strip below the panels, where it was last dragged to along it.
+        QPointer<Sprecherplatz> platz = new Sprecherplatz(sprecher, *m_fenster, *m_speicher);
+        m_ansage->setzePlatzierung([platz](Sprecherfenster*) {
+            if (platz) platz->platziere();
         });
-        fenster->zusatz()->beobachteSprecher(sprecher);
-        fenster->zusatz()->setzeFolger([platz] { platz->folge(); });
     }
     if (m_ansage->agentVorhanden()) m_ansage->SetzeAgent(m_e.MyAgent, m_e.LangId);
     // 11. Standings on the panels, then idle.

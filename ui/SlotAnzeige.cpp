@@ -57,6 +57,33 @@ QString gezeigt(const QString& text) {
     return QCoreApplication::translate("SlotAnzeige", utf8.constData());
 }
 
+// The small caption over a number field; the names, place and lane speak for themselves.
+QString spaltenTitel(const QString& tag) {
+    if (tag == QLatin1String("AKTR")) return SlotAnzeige::tr("Runden");
+    //: time of the last lap
+    if (tag == QLatin1String("AKTZ")) return SlotAnzeige::tr("Letzte");
+    //: total time
+    if (tag == QLatin1String("GESAMTZ")) return SlotAnzeige::tr("Gesamt");
+    //: best lap time
+    if (tag == QLatin1String("SZ")) return SlotAnzeige::tr("Beste");
+    //: number of the lap in which the best lap was driven
+    if (tag == QLatin1String("SR")) return SlotAnzeige::tr("Bestrunde");
+    //: laps projected for the end of the run
+    if (tag == QLatin1String("VE")) return SlotAnzeige::tr("Prognose");
+    return {};
+}
+
+// Height of the captions on a row of that height; below 9 pixels they are left out.
+int titelHoehe(int zeile) {
+    const int h = qMin(18, zeile * 22 / 100);
+    return h >= 9 ? h : 0;
+}
+
+// A false start: the lane and car fields white with dark red text (8:1), never the desktop's
+// colours, which may be white on white.
+const QColor kFruehstartHinten(Qt::white);
+const QColor kFruehstartSchrift(160, 0, 0);
+
 QString tagTipp(const QString& tag) {
     const QByteArray utf8 = tag.toUtf8();
     return QCoreApplication::translate("SlotAnzeigeFeld", utf8.constData());
@@ -81,6 +108,12 @@ SlotAnzeige::SlotAnzeige(SlotWerte& werte, const Einstellungen& e, int bildschir
             l->setAutoFillBackground(true);
             l->installEventFilter(this);
             m_label[ou][p] = l;
+            auto* t = new QLabel(l);
+            t->setObjectName(QStringLiteral("Spaltentitel"));
+            t->setAttribute(Qt::WA_TransparentForMouseEvents);
+            t->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            t->hide();
+            m_titel[ou][p] = t;
         }
         auto* b = new QLabel(this);
         b->setScaledContents(true);
@@ -157,6 +190,7 @@ void SlotAnzeige::konfiguriere() {
             l->setText(gezeigt(f.Text));
             l->setProperty("volltext", gezeigt(f.Text));
             l->setProperty("tag", f.Tag);
+            m_titel[ou][p]->setText(spaltenTitel(f.Tag));
             l->setToolTip(f.Tag == QLatin1String("FAHRER") ? tr("Doppelklick für Fahrerauswahl")
                                                            : tagTipp(f.Tag));
             QFont font(f.SchriftName);
@@ -246,7 +280,9 @@ void SlotAnzeige::uebernehmeWerte() {
         for (int p = 0; p < 5; ++p) {
             QLabel* l = m_label[ou][p];
             const QString tag = l->property("tag").toString();
-            const QString wert = m_werte.feldText(tag);
+            const QString wert = m_werte.fruehstart() && tag == QLatin1String("AUTO")
+                                     ? tr("Frühstart")
+                                     : m_werte.feldText(tag);
             const QString text = wert.isNull() ? gezeigt(m_feld[ou][p].Text) : wert;
             // An unchanged value costs nothing: no new text, no new layout.
             if (l->property("volltext").toString() != text || l->text().isEmpty()) {
@@ -258,8 +294,14 @@ void SlotAnzeige::uebernehmeWerte() {
     }
     if (neueFarben) {
         faerbe(m_liste, hinten, schrift);
-        if (m_werte.fruehstart())
-            faerbe(m_label[1][0], Qt::white, Farbwert::alsFarbe(qint32(0x80000012), palette()));
+        if (m_werte.fruehstart()) {
+            for (int ou = 0; ou < 2; ++ou)
+                for (QLabel* l : m_label[ou]) {
+                    const QString tag = l->property("tag").toString();
+                    if (tag == QLatin1String("BAHN") || tag == QLatin1String("AUTO"))
+                        faerbe(l, kFruehstartHinten, kFruehstartSchrift);
+                }
+        }
     }
 
     if (m_bildPfad[0] != m_werte.fahrerBild()) ladeBild(0, m_werte.fahrerBild());
@@ -360,6 +402,21 @@ void SlotAnzeige::passeSchriftenAn() {
     m_schriftSchluessel = schluessel;
     const int groesse = m_werte.schriftGroesse();
     for (int ou = 0; ou < 2; ++ou) {
+        // The captions first: the value takes the height below them.
+        for (int p = 0; p < 5; ++p) {
+            QLabel* l = m_label[ou][p];
+            QLabel* t = m_titel[ou][p];
+            const int h = t->text().isEmpty() || m_feld[ou][p].Anzeige != 1 ? 0
+                                                                            : titelHoehe(l->height());
+            l->setContentsMargins(0, h, 0, 0);
+            t->setVisible(h > 0);
+            if (h == 0) continue;
+            QFont klein(m_feld[ou][p].SchriftName);
+            klein.setBold(false);  // set, or the bold of the top row's value would pass down
+            klein.setPixelSize(qMax(7, h * 4 / 5));  // room for the descenders
+            t->setFont(klein);
+            t->setGeometry(4, 1, qMax(0, l->width() - 8), h);
+        }
         double faktor = 1.0;
         for (int p = 0; p < 5; ++p) {
             const AnzeigeFeld& f = m_feld[ou][p];
@@ -369,16 +426,32 @@ void SlotAnzeige::passeSchriftenAn() {
             font.setBold(f.SchriftBold);
             font.setPointSizeF(groesse > 0 ? groesse : f.SchriftGroesse);
             const QFontMetricsF fm(font);
-            faktor = qMin(faktor, l->height() / fm.height());
+            faktor = qMin(faktor, (l->height() - l->contentsMargins().top()) / fm.height());
             if (!istName(f.Tag) && !l->text().isEmpty())
                 faktor = qMin(faktor, (l->width() - 4) / fm.horizontalAdvance(l->text()));
         }
-        faktor = qMax(faktor, 0.05);
-        for (int p = 0; p < 5; ++p) {
+        const auto schrift = [&](int p, double k) {
             const AnzeigeFeld& f = m_feld[ou][p];
             QFont font(f.SchriftName);
             font.setBold(f.SchriftBold);
-            font.setPointSizeF(qMax(4.0, (groesse > 0 ? groesse : f.SchriftGroesse) * faktor));
+            font.setPointSizeF(qMax(4.0, (groesse > 0 ? groesse : f.SchriftGroesse) * k));
+            return font;
+        };
+        // The scaled font's whole-pixel height may come out a pixel higher than its share.
+        const auto zuHoch = [&](double k) {
+            for (int p = 0; p < 5; ++p) {
+                const QLabel* l = m_label[ou][p];
+                if (m_feld[ou][p].Anzeige == 1 && l->height() > 0 &&
+                    QFontMetrics(schrift(p, k)).height() > l->height() - l->contentsMargins().top())
+                    return true;
+            }
+            return false;
+        };
+        faktor = qMax(faktor, 0.05);
+        for (int i = 0; i < 10 && faktor > 0.05 && zuHoch(faktor); ++i) faktor *= 0.97;
+        for (int p = 0; p < 5; ++p) {
+            const AnzeigeFeld& f = m_feld[ou][p];
+            const QFont font = schrift(p, faktor);
             QLabel* l = m_label[ou][p];
             l->setFont(font);
             // A name too long for its field ends in "…" rather than being cut off.

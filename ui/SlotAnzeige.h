@@ -1,7 +1,9 @@
 #pragma once
 // One lane panel on the main window: two rows of value fields, the driver and car pictures,
 // the lap list of practice runs and a separator line. It shows the SlotWerte the engine owns
-// and keeps only its own layout (fields, widths, fonts).
+// and keeps only its own layout (fields, widths, fonts). Where the panel is tall enough the
+// number fields carry a small caption (Runden, Letzte, Gesamt, Beste…) in their top left
+// corner; a false start shows the word in the car's field until the next run.
 
 #include <QPointer>
 #include <QString>
@@ -54,6 +56,8 @@ public:
     void SpeichereAnzeige();
 
     QLabel* label(int ou, int position) const { return m_label[ou][position]; }
+    // The field's small caption (hidden where it does not fit or the field has none).
+    QLabel* titel(int ou, int position) const { return m_titel[ou][position]; }
     QLabel* bild(int ou) const { return m_bild[ou]; }
     QListWidget* rundenListe() const { return m_liste; }
     QWidget* trennLinie() const { return m_linie; }
@@ -82,6 +86,7 @@ private:
     std::array<std::array<AnzeigeFeld, anzahlPositionen>, 2> m_feld;
     std::array<int, 2> m_stretch{1, 1};
     std::array<std::array<QLabel*, 5>, 2> m_label{};
+    std::array<std::array<QLabel*, 5>, 2> m_titel{};
     std::array<QLabel*, 2> m_bild{};
     std::array<QString, 2> m_bildPfad;
     QListWidget* m_liste = nullptr;

@@ -15,6 +15,7 @@
 
 #include "EinstellungsSpeicher.h"
 #include "Hauptanzeige.h"
+#include "Knopfleiste.h"
 #include "Rennleitung.h"
 #include "SlotAnzeige.h"
 #include "frmMain.h"
@@ -70,7 +71,12 @@ frmAnzeige::frmAnzeige(Rennleitung& leitung, Hauptanzeige& anzeige, QWidget* hau
     m_fortschritt->setObjectName(QStringLiteral("Fortschritt"));
     m_fortschritt->setRange(0, 100);
     m_fortschritt->setTextVisible(false);
-    m_fortschritt->setFixedHeight(qMax(12, hoehe / 60));
+    // High enough for the laps to go of a race by laps.
+    m_fortschritt->setFixedHeight(qMax(24, hoehe / 36));
+    m_fortschritt->setAlignment(Qt::AlignCenter);
+    QFont balken = gross;
+    balken.setPixelSize(qMax(14, hoehe / 48));
+    m_fortschritt->setFont(balken);
 
     m_hinweis = new QLabel(this);
     m_hinweis->setObjectName(QStringLiteral("lblWeiter"));
@@ -88,6 +94,7 @@ frmAnzeige::frmAnzeige(Rennleitung& leitung, Hauptanzeige& anzeige, QWidget* hau
         if (e == H::lblWeiter) spiegeleHinweis();
         if (e == H::Fortschritt) {
             m_fortschritt->setVisible(m_anzeige.istVisible(H::Fortschritt));
+            spiegeleRestRunden();
             stapelePanels();
         }
     });
@@ -111,10 +118,8 @@ void frmAnzeige::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzei
     auto* knopf = new QPushButton(tr("Anzeige"), f.Menue);
     knopf->setObjectName(QStringLiteral("cmdAnzeige"));
     knopf->setToolTip(tr("Stand für alle auf einem eigenen Bildschirm"));
-    if (auto* raster = qobject_cast<QGridLayout*>(f.Menue->layout()))
-        if (QLayoutItem* unten = raster->itemAtPosition(1, 0))
-            if (auto* reihe = qobject_cast<QHBoxLayout*>(unten->layout()))
-                reihe->insertWidget(reihe->indexOf(f.Command1), knopf);
+    QHBoxLayout* reihe = f.leiste()->zeile(Knopfleiste::Fenster);
+    reihe->insertWidget(reihe->indexOf(f.Command1), knopf);
     QObject::connect(knopf, &QPushButton::clicked, knopf, oeffne);
     if (QMenu* menue = f.Funktionen->menu()) {
         QAction* a = menue->addAction(tr("Anzeige"));
@@ -185,7 +190,14 @@ void frmAnzeige::spiegeleAlles() {
     spiegeleHinweis();
     m_fortschritt->setValue(m_anzeige.fortschritt());
     m_fortschritt->setVisible(m_anzeige.istVisible(H::Fortschritt));
+    spiegeleRestRunden();
     stapelePanels();
+}
+
+void frmAnzeige::spiegeleRestRunden() {
+    const QString text = H::gezeigt(m_anzeige.caption(H::Fortschritt));
+    m_fortschritt->setFormat(text);
+    m_fortschritt->setTextVisible(!text.isEmpty());
 }
 
 void frmAnzeige::spiegeleUhr() {

@@ -54,6 +54,8 @@ protected:
 private:
     void spiegeleAlles();
     void spiegeleUhr();
+    // Laps to go on the bar in a race by laps.
+    void spiegeleRestRunden();
     void spiegeleHinweis();
     void spiegeleRennen();
     void stapelePanels();

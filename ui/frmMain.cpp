@@ -4,8 +4,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +22,7 @@
 #include "Fensterplatz.h"
 #include "HauptfensterZusatz.h"
 #include "KorrekturMenue.h"
+#include "Knopfleiste.h"
 #include "Lampenform.h"
 #include "Programmkopf.h"
 #include "RennHardware.h"
@@ -65,11 +64,18 @@ frmMain::frmMain(Rennleitung& leitung, Rennablauf& ablauf, Hauptanzeige& anzeige
         connect(p, &SlotAnzeige::rundenDoppelklick, this, [this] { RZeitAnsage->toggle(); });
         m_panels.append(p);
     }
-    baueMenue();
+    m_leiste = new Knopfleiste(*this);
+    baueFunktionsMenue();
+    for (QPushButton* k : {Command2, cmdChaos, Command5, Command3, Command4, Command6, Command7})
+        setzeKuerzel(k);
     Fortschritt = new QProgressBar(this);
     Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
     Fortschritt->setRange(0, 100);
     Fortschritt->setTextVisible(false);
+    Fortschritt->setAlignment(Qt::AlignCenter);
+    QFont fett = Fortschritt->font();
+    fett.setBold(true);
+    Fortschritt->setFont(fett);
     Fortschritt->setFixedHeight(24);
     lblSpeicherstatus = new Speicherstatus(m_leitung.sicherung(), this);
     connect(lblSpeicherstatus, &Speicherstatus::platzGeaendert, this, &frmMain::stapelePanels);
@@ -101,105 +107,6 @@ StartAmpel* frmMain::startAmpel() const { return m_startAmpel; }
 
 frmSimulation* frmMain::simulation() const { return m_simulation; }
 
-void frmMain::baueMenue() {
-    Menue = new QWidget(this);
-    Menue->setObjectName(QStringLiteral("Menue"));
-    Menue->setAutoFillBackground(true);
-    auto* raster = new QGridLayout(Menue);
-    raster->setContentsMargins(6, 4, 6, 4);
-
-    auto* oben = new QHBoxLayout;
-    cbRAuswahl = new QComboBox(Menue);
-    // Shown in the interface language; the engine knows the modes by their German names.
-    for (const QString& modus : Rennleitung::rennModi())
-        cbRAuswahl->addItem(Hauptanzeige::gezeigt(modus), modus);
-    oben->addWidget(cbRAuswahl);
-    const char* const optionen[3] = {"Rennen", "Training", "Speed"};
-    for (int i = 0; i < 3; ++i) {
-        Option1[size_t(i)] =
-            new QRadioButton(Hauptanzeige::gezeigt(QString::fromUtf8(optionen[i])), Menue);
-        Option1[size_t(i)]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        Option1[size_t(i)]->setToolTip(tr("Doppelklick für den Rennnamen"));
-        Option1[size_t(i)]->installEventFilter(this);
-        oben->addWidget(Option1[size_t(i)]);
-    }
-    Grenze = new QComboBox(Menue);
-    Grenze->setEditable(true);
-    Grenze->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                      QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"),
-                      QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("50"),
-                      QStringLiteral("100")});
-    Grenze->setInsertPolicy(QComboBox::NoInsert);
-    Grenze->setMinimumContentsLength(4);
-    oben->addWidget(Grenze);
-    //: the limit is a time, not a number of laps
-    ZeitRunden = new QCheckBox(tr("Zeit"), Menue);
-    ZeitRunden->setToolTip(tr("Gesetzt: Grenze in Minuten, sonst in Runden"));
-    oben->addWidget(ZeitRunden);
-    RZeitAnsage = new QCheckBox(tr("Rundenzeit ansagen"), Menue);
-    oben->addWidget(RZeitAnsage);
-    lblRennen = new QLabel(Menue);
-    lblRennen->setObjectName(QStringLiteral("lblRennen"));
-    QFont fett = lblRennen->font();
-    fett.setBold(true);
-    lblRennen->setFont(fett);
-    oben->addWidget(lblRennen);
-    oben->addStretch(1);
-    Funktionen = new QToolButton(Menue);
-    Funktionen->setText(tr("Funktionen"));
-    Funktionen->setPopupMode(QToolButton::InstantPopup);
-    baueFunktionsMenue();
-    oben->addWidget(Funktionen);
-    for (int i = 0; i < 2; ++i) {
-        Schnittstelle[size_t(i)] = new Lampenform(255, Menue);
-        Schnittstelle[size_t(i)]->setToolTip(tr("Schnittstelle %1").arg(i + 1));
-        oben->addWidget(Schnittstelle[size_t(i)]);
-    }
-
-    auto* unten = new QHBoxLayout;
-    auto knopf = [this](const QString& text, const char* name) {
-        auto* k = new QPushButton(text, Menue);
-        k->setObjectName(QString::fromLatin1(name));
-        return k;
-    };
-    Command2 = knopf(Hauptanzeige::gezeigt(QStringLiteral("&Start")), "Command2");
-    Command2->setMinimumWidth(110);
-    cmdChaos = knopf(Hauptanzeige::gezeigt(QStringLiteral("Chaos")), "cmdChaos");
-    Label1 = new QLabel(Menue);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setMinimumWidth(220);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setAutoFillBackground(true);
-    QFont uhr(QStringLiteral("Arial"));
-    uhr.setPointSize(20);
-    uhr.setBold(true);
-    Label1->setFont(uhr);
-    Label1->setToolTip(tr("Klick: Chaos"));
-    Label1->installEventFilter(this);
-    Lichtanzeige = new Lampenform(0x808080, Menue);
-    Lichtanzeige->setToolTip(tr("Ampel"));
-    Command5 = knopf(Hauptanzeige::gezeigt(QStringLiteral("T&abellen")), "Command5");
-    Command5->setToolTip(tr("Diverse Tabellen"));
-    Command3 = knopf(tr("&Optionen"), "Command3");
-    Command4 = knopf(tr("Spur &Wechsel"), "Command4");
-    Command6 = knopf(tr("R&unden"), "Command6");
-    //: opens the tournament window
-    Command7 = knopf(tr("Slot&Rennen"), "Command7");
-    //: opens the list of available drivers and cars
-    Command1 = knopf(tr("Verfügbare"), "Command1");
-    unten->addWidget(Command2);
-    unten->addWidget(cmdChaos);
-    unten->addWidget(Label1);
-    unten->addWidget(Lichtanzeige);
-    unten->addStretch(1);
-    for (QPushButton* k : {Command5, Command3, Command4, Command6, Command7, Command1})
-        unten->addWidget(k);
-    for (QPushButton* k : {Command2, cmdChaos, Command5, Command3, Command4, Command6, Command7})
-        setzeKuerzel(k);
-
-    raster->addLayout(oben, 0, 0);
-    raster->addLayout(unten, 1, 0);
-}
 
 void frmMain::setzeKuerzel(QPushButton* knopf) {
     // The button's own mnemonic presses it with a delay (an animated click); this one acts at
@@ -336,7 +243,13 @@ void frmMain::spiegeleElement(H::Element e) {
             break;
     }
     w->setEnabled(frei);
-    w->setVisible(m_anzeige.istVisible(e));
+    // A notice without text would be an empty yellow box.
+    w->setVisible(m_anzeige.istVisible(e) && (e != H::lblWeiter || !caption.isEmpty()));
+    if (e == H::Fortschritt) {
+        // Laps to go in a race by laps; by time the bar speaks for itself.
+        Fortschritt->setFormat(caption);
+        Fortschritt->setTextVisible(!caption.isEmpty());
+    }
     if (e == H::Command2) {
         Command2->setStyleSheet(m_anzeige.command2Lauffarbe()
                                     ? QStringLiteral("QPushButton { background: #e05050; "
@@ -378,7 +291,20 @@ void frmMain::spiegeleZustand() {
         const QSignalBlocker b(RZeitAnsage);
         RZeitAnsage->setChecked(z.RZeitAnsage == 1);
     }
-    lblRennen->setText(H::gezeigt(z.RennArt) + QStringLiteral(" :  ") + H::gezeigt(z.AktRennName));
+    m_leiste->setzeRennText(H::gezeigt(z.RennArt) + QStringLiteral(" :  ") +
+                            H::gezeigt(z.AktRennName));
+    // Practice with the limit "1" is a qualifying run under the race name; the bar says why
+    // the kind changed, beside the limit that made it so.
+    const bool quali = z.RennArt == QLatin1String("Quali") && z.Option1 != 0 &&
+                       z.SlotRennenPhase.isEmpty() && z.Grenze == QLatin1String("1");
+    if (quali) {
+        lblQuali->setText(tr("Grenze 1 = Qualifikation"));
+        lblQuali->setToolTip(
+            tr("Ein Training mit der Grenze 1 ist ein Qualifikationslauf: %1 je Fahrer, unter "
+               "dem Rennnamen. Für ein Training eine Grenze ab 2 eintragen.")
+                .arg(z.ZeitRunden == 1 ? tr("eine Minute") : tr("eine Runde")));
+    }
+    lblQuali->setVisible(quali);
     SetzeFormCaption(m_letzterZusatz);
 }
 
@@ -423,6 +349,11 @@ QString frmMain::chaosHinweis() const {
         .arg(H::gezeigt(QStringLiteral("Chaos Ende")));
 }
 
+
+
+
+
+
 void frmMain::Option1_DblClick(int) {
     diaRennen dialog(m_leitung, this);
     dialog.exec();
@@ -454,10 +385,8 @@ void frmMain::SetzeFormCaption(const QString& zusatz) {
 }
 
 void frmMain::setzeZeitnahmeFeld(ZeitnahmeFeld* feld) {
-    auto* unten = static_cast<QHBoxLayout*>(
-        static_cast<QGridLayout*>(Menue->layout())->itemAtPosition(1, 0)->layout());
-    unten->insertWidget(unten->indexOf(Command5), feld);
     lblZeitnahme = feld;
+    m_leiste->setzeZeitnahmeFeld(feld);
     connect(feld, &ZeitnahmeFeld::captionGeaendert, this,
             [this] { SetzeFormCaption(m_letzterZusatz); });
 }

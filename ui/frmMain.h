@@ -32,6 +32,7 @@ class frmSimulation;
 class HauptfensterZusatz;
 class DemoModus;
 class KorrekturMenue;
+class Knopfleiste;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -77,6 +78,8 @@ public:
     StartAmpel* startAmpel() const;
     frmSimulation* simulation() const;
     HauptfensterZusatz* zusatz() const { return m_zusatz; }
+    Knopfleiste* leiste() const { return m_leiste; }
+    Rennleitung& leitung() const { return m_leitung; }
     DemoModus* demo() const { return m_demo; }
     KorrekturMenue* korrekturen() const { return m_korrekturen; }
     void zeigeSimulation();
@@ -97,6 +100,7 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* lblWeiter = nullptr;
     QLabel* lblRennen = nullptr;
+    QLabel* lblQuali = nullptr;  // why a practice with the limit 1 is a qualifying run
     QProgressBar* Fortschritt = nullptr;
     QToolButton* Funktionen = nullptr;
     Lampenform* Lichtanzeige = nullptr;
@@ -114,7 +118,6 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    void baueMenue();
     void baueFunktionsMenue();
     // The accelerator of a button's caption ("&Start": Alt+S) presses it at once.
     void setzeKuerzel(QPushButton* knopf);
@@ -146,6 +149,7 @@ private:
     QHash<QPushButton*, QShortcut*> m_kuerzel;
     QPointer<StartAmpel> m_startAmpel;
     QPointer<frmSimulation> m_simulation;
+    Knopfleiste* m_leiste = nullptr;
     HauptfensterZusatz* m_zusatz = nullptr;
     DemoModus* m_demo = nullptr;
     KorrekturMenue* m_korrekturen = nullptr;

@@ -279,8 +279,6 @@ QString ReplayLauf::schalteDemo(const SzenarioBefehl& b) {
                                      QStringLiteral("Bahn %1 %2").arg(eingang).arg(zeit));
                     l->RundenErfassung(eingang, zeit, zehntel);
                 });
-        connect(m_demo.get(), &DemoZeitnahme::laufBeginnt, this,
-                [this, z] { if (m_demo->aktiv()) z->AktRennName = QStringLiteral("Demo"); });
     }
     m_demo->schalteEin(b.argumente.size() > 1 ? quint32(b.zahl(1)) : 1u);
     for (const DemoZeitnahme::Auto& a : m_demo->autos())

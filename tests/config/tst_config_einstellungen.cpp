@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <cmath>
 
 #include "EinstellungsSpeicher.h"
 
@@ -18,9 +19,9 @@ const char* const tabelle[][3] = {
     {"LapsterAktiv", "F", "0"}, {"LAPSTERmitAmpel", "G", "0"}, {"LPTControlAktiv", "F", "0"},
     {"Farbe1", "L", "65280"}, {"Farbe2", "L", "255"}, {"Farbe3", "L", "16711680"},
     {"Farbe4", "L", "65535"}, {"Farbe5", "L", "12583104"}, {"Farbe6", "L", "16777152"},
-    {"FontFarbe1", "L", "-2147483630"}, {"FontFarbe2", "L", "16777215"},
-    {"FontFarbe3", "L", "-2147483630"}, {"FontFarbe4", "L", "16777215"},
-    {"FontFarbe5", "L", "-2147483630"}, {"FontFarbe6", "L", "16777215"},
+    {"FontFarbe1", "L", "0"}, {"FontFarbe2", "L", "0"},
+    {"FontFarbe3", "L", "16777215"}, {"FontFarbe4", "L", "0"},
+    {"FontFarbe5", "L", "16777215"}, {"FontFarbe6", "L", "0"},
     {"RennName", "T", "Rennen"}, {"Fruehstart", "F", "1"}, {"ltfPfad", "T", ""},
     {"LTFEinzelSchreiben", "F", "0"}, {"LTFSchreiben", "F", "0"}, {"showRundenTab", "F", "0"},
     {"BahnStrom", "F", "0"}, {"BahnStromTraining", "F", "0"}, {"LPTAnsteuerung", "F", "0"},
@@ -46,6 +47,21 @@ const char* const tabelle[][3] = {
     {"AnzeigeSort", "G", "0"}, {"PowerTrainingZeit", "G", "5"}, {"PowerTrainingPause", "G", "10"},
 };
 // clang-format on
+
+// Contrast ratio of two colours 0x00BBGGRR by their relative luminance.
+double kontrast(quint32 a, quint32 b) {
+    const auto hell = [](quint32 farbe) {
+        double l = 0;
+        const double anteil[3] = {0.2126, 0.7152, 0.0722};
+        for (int k = 0; k < 3; ++k) {
+            const double c = ((farbe >> (8 * k)) & 0xFF) / 255.0;
+            l += anteil[k] * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return l;
+    };
+    const double x = hell(a), y = hell(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
 
 QString daten() { return qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Pistorelle"); }
 
@@ -120,11 +136,25 @@ private slots:
         EinstellungsSpeicher(datei("leer.ini")).HoleRegWerte(e);
         QCOMPARE(e.ComControlAktiv, 1);
         QCOMPARE(e.DatenBankAuswahl, 2);
-        QCOMPARE(e.FontFarbe[1], qint32(0x80000012));
         QCOMPARE(e.LPTAmpel[2], QStringLiteral("LPT1 4"));
         QCOMPARE(EinstellungsSpeicher::standardWert("datenbank"), daten() + "/Pistorelle.db");
         QCOMPARE(EinstellungsSpeicher::standardWert("MeineFarbe2"), QStringLiteral("16711680"));
-        QCOMPARE(EinstellungsSpeicher::standardWert("MeineFontFarbe3"), "-2147483630");
+        // Every default lane, and the default of the user's own scheme, is readable: text
+        // against background at least 4.5:1, in colours of their own (a system colour
+        // depends on the desktop theme).
+        for (int b = 1; b <= 6; ++b) {
+            const auto std = [b](const char* stamm) {
+                return EinstellungsSpeicher::standardWert(stamm + QString::number(b)).toLongLong();
+            };
+            for (const auto& [hinten, schrift] :
+                 {std::pair{qint64(e.Farbe[b]), qint64(e.FontFarbe[b])},
+                  std::pair{std("MeineFarbe"), std("MeineFontFarbe")}}) {
+                QVERIFY(hinten >= 0 && schrift >= 0);
+                QVERIFY2(kontrast(quint32(hinten), quint32(schrift)) >= 4.5,
+                         qPrintable(QStringLiteral("Bahn %1: %2").arg(b).arg(
+                             kontrast(quint32(hinten), quint32(schrift)))));
+            }
+        }
     }
 
     // Each key takes a valid text of its kind and falls back to its default on an invalid one.

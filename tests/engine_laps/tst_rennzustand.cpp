@@ -263,11 +263,22 @@ private slots:
         QCOMPARE(p.ReturnSchnellsteRundenZeit(), 99999.0);
         p.SetVarWerte(3, 0, 0, 999999);
         QCOMPARE(p.ReturnSchnellsteRundenZeit(), 99999.0);
-        QCOMPARE(p.feldText("SZ"), QStringLiteral("99.999"));
+        // No lap yet: the engine's markers are not shown as times.
+        for (const char* tag : {"AKTZ", "GESAMTZ", "SZ", "SR", "VE"})
+            QCOMPARE(p.feldText(tag), QStringLiteral("–"));
+        QCOMPARE(p.feldText("AKTR"), QStringLiteral("0"));
+        QCOMPARE(p.feldText("POS"), QStringLiteral("3"));
         QVERIFY(p.rundenListe().isEmpty());
         p.SetVarWerte(1, 12000, 1, 12000);
         QCOMPARE(p.ReturnSchnellsteRundenZeit(), 12000.0);
         QCOMPARE(p.ReturnSchnellsteRunde(), 1.0);
+        QCOMPARE(p.feldText("SZ"), QStringLiteral("12.000"));
+        QCOMPARE(p.feldText("GESAMTZ"), QStringLiteral("12.000"));
+        // The only lap taken back: no best lap again.
+        p.SetzeSchnellste(99999, 0);
+        QCOMPARE(p.feldText("SZ"), QStringLiteral("–"));
+        QCOMPARE(p.feldText("SR"), QStringLiteral("–"));
+        p.SetzeSchnellste(12000, 1);
         p.SetVarWerte(1, 4123, 12, 120000);
         p.SetVarWerte(2, 4123, 12, 120000);  // a second refresh without a new lap
         QCOMPARE(p.rundenListe(), (QStringList{"012-004.123", "001-012.000"}));

@@ -283,7 +283,7 @@ private slots:
         u.starteLauf();
         u.runde(1, u.nachGruen(1000));
         u.runde(1, u.nachGruen(10000));  // 10.0 s
-        QCOMPARE(u.ansage.gesprochen.last(), "Fahrer 1 fährt neue Bestzeit mit 10,000  Sekunden");
+        QCOMPARE(u.ansage.gesprochen.last(), "Fahrer 1 fährt neue Bestzeit mit 10,000 Sekunden");
         u.ansage.gesprochen.clear();
         u.runde(1, u.nachGruen(20500));  // 10.5 s: slower
         QCOMPARE(u.wert("select ZurVorRunde from positionen where Bahn=1").toInt(), 2);

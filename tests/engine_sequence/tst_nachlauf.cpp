@@ -25,14 +25,14 @@ private slots:
         QTest::addColumn<QString>("grenze");
         QTest::addColumn<QStringList>("erwartet");
         QTest::newRow("Training") << 0 << "2"
-                                  << QStringList{"Das Training ist beendet.  Die Ergebnisse:",
-                                                 "Fahrer 1 10.000 Sekunden  in Runde 2",
-                                                 "Fahrer 2 15.000 Sekunden  in Runde 1"};
+                                  << QStringList{"Das Training ist beendet. Die Ergebnisse:",
+                                                 "Fahrer 1 10.000 Sekunden in Runde 2",
+                                                 "Fahrer 2 15.000 Sekunden in Runde 1"};
         QTest::newRow("Quali") << 0 << "1" << QStringList{"Qualifikationslauf zu Ende"};
         QTest::newRow("Rennen") << 2 << "2"
-                                << QStringList{"Das Rennen ist beendet.  Die Ergebnisse:",
-                                               "Fahrer 1 2  Runden in 21.000  Sekunden",
-                                               "Fahrer 2 1  Runden in 15.000  Sekunden"};
+                                << QStringList{"Das Rennen ist beendet. Die Ergebnisse:",
+                                               "Fahrer 1 2 Runden in 21.000 Sekunden",
+                                               "Fahrer 2 1 Runden in 15.000 Sekunden"};
     }
     void endeAnsagen() {
         QFETCH(int, modus);

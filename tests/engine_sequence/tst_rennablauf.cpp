@@ -114,7 +114,7 @@ private slots:
 
         u.bisLeerlauf();
         QCOMPARE(u.t(), ende + 1000);
-        QVERIFY(u.gesagt().contains("Das Rennen ist beendet.  Die Ergebnisse:"));
+        QVERIFY(u.gesagt().contains("Das Rennen ist beendet. Die Ergebnisse:"));
         QCOMPARE(u.db.wert("select count(*) from histrennen").toInt(), 1);
         QVERIFY(!u.anzeige->istVisible(H::Fortschritt) && !u.anzeige->istVisible(H::cmdChaos));
     }
@@ -132,8 +132,18 @@ private slots:
         }
         std::sort(folge.begin(), folge.end());
         const qint64 letzte = gruen + 41000;  // lane 1's twentieth lap
-        for (const auto& [zeitpunkt, bahn] : folge)
-            if (zeitpunkt <= letzte) u.runde(bahn, zeitpunkt);
+        // The bar counts the leader's laps down from the limit.
+        QVERIFY(u.anzeige->istVisible(H::Fortschritt));
+        QCOMPARE(u.anzeige->caption(H::Fortschritt), QString("Noch 20 Runden"));
+        for (const auto& [zeitpunkt, bahn] : folge) {
+            if (zeitpunkt > letzte) break;
+            u.runde(bahn, zeitpunkt);
+            if (zeitpunkt == gruen + 39000) {  // lane 1's nineteenth
+                u.bis(zeitpunkt + 200);
+                QCOMPARE(u.anzeige->caption(H::Fortschritt), QString("Noch 1 Runde"));
+                QCOMPARE(u.anzeige->fortschritt(), 5);
+            }
+        }
         u.bisGestoppt(gruen + 50000);
         QCOMPARE(u.zeit("switch AmpelGruen 0"), letzte + 120 - (letzte - gruen) % 120);
         QCOMPARE(u.z().Runden[2], qint16(19));

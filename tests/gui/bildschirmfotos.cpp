@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
     // The announcer says its latest sentence where it covers no panel value: drawn into the
     // picture of the main window at its place on the screen.
     for (int i = 0; i < 400 && wiedergabe.laeuft; ++i) wiedergabe.ende();
-    start.ansage()->SprachAusgabe(QStringLiteral("Clara fährt neue Bestzeit mit 4.871  Sekunden"));
+    start.ansage()->SprachAusgabe(QStringLiteral("Clara fährt neue Bestzeit mit 4.871 Sekunden"));
     Sprecherfenster* sprecher = start.ansage()->fenster();
     if (!sprecher || !sprecher->isVisible()) return 4;
     QCoreApplication::processEvents();  // it follows the main window's new size

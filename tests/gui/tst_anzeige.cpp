@@ -43,6 +43,7 @@ class TestAnzeige : public ProgrammTest {
         QCOMPARE(a->bahnenVonOben(), f()->bahnenVonOben());
         QCOMPARE(a->uhr()->text(), f()->Label1->text());
         QCOMPARE(a->fortschritt()->value(), f()->Fortschritt->value());
+        QCOMPARE(a->fortschritt()->text(), f()->Fortschritt->text());
         QCOMPARE(a->rennen()->text(), f()->lblRennen->text());
         for (int i = 0; i < 6; ++i) {
             if (!f()->panel(i)->isVisible()) continue;
@@ -106,6 +107,9 @@ private slots:
             a->grab().save(qEnvironmentVariable("ANZEIGE_BILD"));
         QCOMPARE(a->bahnenVonOben().value(0), 2);
         QVERIFY(a->rennen()->text().contains("Vereinsabend"));
+        // The leader's laps to go, in both windows.
+        QVERIFY(a->fortschritt()->isVisible() && a->fortschritt()->isTextVisible());
+        QCOMPARE(a->fortschritt()->text(), QStringLiteral("Noch 2 Runden"));
         QVERIFY(!a->uhr()->text().isEmpty());
         QVERIFY(a->panel(0)->height() > f()->panel(0)->height());  // the TV's panels are larger
 

@@ -31,6 +31,8 @@
 #include "diaRennen.h"
 #include "frmMain.h"
 #include "frmSimulation.h"
+#include "ZeitnahmeFeld.h"
+#include "ZeitnahmeStatus.h"
 
 namespace {
 enum Modus { TZeit = 0, TRunden = 1, RZeit = 2, RRunden = 3, TPower = 4 };
@@ -107,6 +109,10 @@ private slots:
         }
         QCOMPARE(f()->panel(2)->werte().ReturnPosition(), 1);
         QCOMPARE(f()->panel(2)->label(0, 2)->text(), QStringLiteral("3"));
+        // A race by laps shows the leader's laps to go on the bar.
+        QVERIFY(f()->Fortschritt->isVisible());
+        QCOMPARE(f()->Fortschritt->text(), QStringLiteral("Noch 17 Runden"));
+        QCOMPARE(f()->Fortschritt->value(), 85);
         QVERIFY(!f()->panel(4)->isVisible());  // four lanes: panels 5 and 6 stay hidden
 
         // A resize puts them back in lane order until the next refresh.
@@ -115,6 +121,73 @@ private slots:
         kreuze(4);
         warte(200);
         QCOMPARE(f()->bahnenVonOben(), (QVector<int>{3, 1, 4, 2}));
+    }
+
+    // A laptop screen of 1024 x 768: every control of the bar whole and apart from the others,
+    // the status field's text in full, the clock at least twice the buttons' text; and
+    // nothing moves when a run starts, goes into caution and ends.
+    void leisteBei1024() {
+        ZeitnahmeStatus status(leitung().zustand(), *m_rueckfrage);
+        status.setze(Zeitnahme::Status::KeineVerbindung, "COM1 (/dev/ttyS0): No such file");
+        status.setzeInfo("COM1 (/dev/ttyUSB0)");
+        f()->setzeZeitnahmeFeld(new ZeitnahmeFeld(status));
+        f()->resize(1024, 768 - 30);
+        QCoreApplication::processEvents();
+        const auto sichtbar = [this] {
+            QVector<QWidget*> w;
+            for (QWidget* k : f()->Menue->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (k->isVisible()) w << k;
+            return w;
+        };
+        const auto lage = [&] {
+            QMap<QWidget*, QRect> r;
+            for (QWidget* w : sichtbar()) r[w] = w->geometry();
+            return r;
+        };
+        const auto pruefe = [&] {
+            const QVector<QWidget*> alle = sichtbar();
+            for (QWidget* w : alle) {
+                const QString name = w->objectName() + " " + w->metaObject()->className();
+                QVERIFY2(f()->Menue->rect().contains(w->geometry()), qPrintable(name));
+                if (qobject_cast<QPushButton*>(w))
+                    QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(name));
+                for (QWidget* v : alle)
+                    QVERIFY2(v == w || !v->geometry().intersects(w->geometry()),
+                             qPrintable(name + " / " + v->objectName()));
+            }
+            const QLabel* feld = f()->lblZeitnahme;
+            QCOMPARE(feld->text(), status.text());
+            QVERIFY(feld->fontMetrics().horizontalAdvance(feld->text()) <= feld->contentsRect().width());
+            const int knopf = QFontInfo(f()->Command2->font()).pixelSize();
+            QVERIFY2(QFontInfo(f()->Label1->font()).pixelSize() >= 2 * knopf,
+                     qPrintable(QString::number(QFontInfo(f()->Label1->font()).pixelSize())));
+            QVERIFY(f()->Label1->fontMetrics().horizontalAdvance("00:00:00.000") <=
+                    f()->Label1->width());
+        };
+        pruefe();
+        const QMap<QWidget*, QRect> leerlauf = lage();
+        const QRect leiste = f()->Menue->geometry();
+        const auto gleich = [&](const char* wann) {
+            QVERIFY2(f()->Menue->geometry() == leiste,
+                     qPrintable(QStringLiteral("%1: %2 statt %3").arg(wann).arg(f()->Menue->height()).arg(leiste.height())));
+            for (auto [w, r] : lage().asKeyValueRange())
+                if (leerlauf.contains(w))
+                    QVERIFY2(leerlauf.value(w) == r, qPrintable(wann + (" " + w->objectName())));
+        };
+        starteLauf(RZeit, "5");
+        pruefe();
+        gleich("im Lauf");
+        QTest::mouseClick(f()->cmdChaos, Qt::LeftButton);
+        QCOMPARE(f()->cmdChaos->text(), QStringLiteral("Chaos Ende"));
+        pruefe();
+        gleich("Chaos");
+        QTest::mouseClick(f()->cmdChaos, Qt::LeftButton);
+        m_rueckfrage->antwort = true;
+        QTest::mouseClick(f()->Command2, Qt::LeftButton);
+        warte(3000);
+        QVERIFY(!leitung().zustand().RennenLaeuft);
+        pruefe();
+        gleich("nach dem Lauf");
     }
 
     void trainingStatischMitAnzeigeSort_data() {
@@ -324,8 +397,8 @@ private slots:
         }
         warte(2000);
         QVERIFY(!leitung().zustand().RennenLaeuft);
-        QVERIFY(synthese.gestartet.contains("Das Rennen ist beendet.  Die Ergebnisse:"));
-        QVERIFY(synthese.gestartet.last().startsWith("Fahrer 2 2  Runden in "));
+        QVERIFY(synthese.gestartet.contains("Das Rennen ist beendet. Die Ergebnisse:"));
+        QVERIFY(synthese.gestartet.last().startsWith("Fahrer 2 2 Runden in "));
         QVERIFY(m_start->ton()->zuletzt().endsWith("/Sounds/ringout.wav"));  // StopRennen
         QVERIFY(!wiedergabe.laeuft);
     }
@@ -354,6 +427,23 @@ private slots:
         QVERIFY(f()->Option1[0]->isChecked());
         QVERIFY(!f()->ZeitRunden->isChecked());
         QCOMPARE(f()->lblRennen->text(), QStringLiteral("Rennen :  Rennen"));
+        QVERIFY(!f()->lblQuali->isVisible());
+        // Practice with the limit 1 is a qualifying run under the race name, and the bar says
+        // why beside the limit; a tournament's qualifying needs no such word.
+        f()->cbRAuswahl->setCurrentIndex(TRunden);
+        emit f()->cbRAuswahl->activated(TRunden);
+        f()->Grenze->setEditText("1");
+        leitung().Grenze_Validate();
+        QCOMPARE(f()->lblRennen->text(), QStringLiteral("Quali :  Rennen"));
+        QVERIFY(f()->lblQuali->isVisible());
+        QCOMPARE(f()->lblQuali->text(), QStringLiteral("Grenze 1 = Qualifikation"));
+        QVERIFY(f()->lblQuali->toolTip().contains("eine Runde je Fahrer"));
+        f()->Grenze->setEditText("2");
+        leitung().Grenze_Validate();
+        QVERIFY(!f()->lblQuali->isVisible());
+        QCOMPARE(f()->lblRennen->text(), QStringLiteral("Training :  Training"));
+        f()->cbRAuswahl->setCurrentIndex(RRunden);
+        emit f()->cbRAuswahl->activated(RRunden);
         f()->Grenze->setEditText("250");
         leitung().Grenze_Validate();
         QVERIFY(f()->windowTitle().endsWith(QStringLiteral("Rennen :  250 ")));

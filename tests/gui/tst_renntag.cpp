@@ -40,6 +40,7 @@
 #include "ProgrammTest.h"
 #include "TestHelfer.h"
 #include "VirtuelleUhr.h"
+#include "frmAnzeige.h"
 #include "frmErgebnis.h"
 #include "frmMain.h"
 #include "frmSimulation.h"
@@ -80,6 +81,24 @@ class TestRenntag : public ProgrammTest {
         for (const QRect& wert : panelWerte())
             QVERIFY2(!fenster.intersects(wert), qPrintable(w->objectName()));
     }
+    // The announcer's place: inside the strip the bar keeps for it (global coordinates).
+    QRect streifen() {
+        QWidget* s = f()->zusatz()->sprecherStreifen();
+        return s->isVisible() ? QRect(s->mapToGlobal(QPoint(0, 0)), s->size()) : QRect();
+    }
+    void imStreifen(QWidget* sprecher) {
+        QCoreApplication::processEvents();  // it follows the window once that is laid out
+        deckeNichts(sprecher);
+        QVERIFY2(streifen().contains(sprecher->frameGeometry()),
+                 qPrintable(QStringLiteral("%1 %2").arg(sprecher->x()).arg(sprecher->y())));
+        for (QWidget* w : f()->Menue->findChildren<QWidget*>())
+            if (w->isVisible() && w->parentWidget() == f()->Menue &&
+                w->objectName() != "Sprecherstreifen")
+                QVERIFY2(!QRect(w->mapToGlobal(QPoint(0, 0)), w->size())
+                              .intersects(sprecher->frameGeometry()),
+                         qPrintable(w->objectName()));
+    }
+
     QAction* menueEintrag(const QString& text) {
         QMenu* menue = f()->Funktionen->menu();
         emit menue->aboutToShow();
@@ -199,10 +218,11 @@ private slots:
     }
 
     void fensterBesideDenPanelsUndIhrPlatz() {
-        // The announcer shows what is said beside the panels and clears when speech ends.
+        // The announcer shows what is said in its strip below the panels and the buttons,
+        // and clears when speech ends.
         Sprecherfenster* sprecher = m_start->ansage()->fenster();
         QVERIFY(sprecher && sprecher->isVisible());
-        deckeNichts(sprecher);
+        imStreifen(sprecher);
         QCOMPARE(sprecher->text(), QStringLiteral("Willkommen bei Pistorelle"));
         m_start->ansage()->SprachAusgabe("Anna fährt neue Bestzeit");
         m_wiedergabe->ende();
@@ -210,8 +230,41 @@ private slots:
         m_wiedergabe->ende();
         QVERIFY(sprecher->text().isEmpty());
 
-        // Moved by the user, it comes back there after a restart; so does the simulation.
-        sprecher->move(40, 50);
+        // It follows the main window: smaller, on the other screen, back again.
+        const QRect voll = f()->geometry();
+        f()->setGeometry(QRect(voll.topLeft() + QPoint(100, 60), QSize(1024, 700)));
+        imStreifen(sprecher);
+        f()->setGeometry(QGuiApplication::screens().at(1)->availableGeometry());
+        imStreifen(sprecher);
+        f()->setGeometry(voll);
+        imStreifen(sprecher);
+
+        // The standings window over it hides it, speech goes on; closed, it is back.
+        QPushButton* anzeigeKnopf = f()->Menue->findChild<QPushButton*>("cmdAnzeige");
+        QVERIFY(anzeigeKnopf);
+        anzeigeKnopf->click();
+        frmAnzeige* anzeige = f()->findChild<frmAnzeige*>();
+        QVERIFY(anzeige && anzeige->isVisible());
+        QVERIFY(sprecher->isVisible());  // on the second screen it covers nothing
+        anzeige->setzeSchirm(QGuiApplication::screens().at(0));
+        QVERIFY(!sprecher->isVisible());
+        QVERIFY(streifen().isValid());  // the panels keep their size
+        m_start->ansage()->SprachAusgabe("Bernd fährt neue Bestzeit");
+        QCOMPARE(sprecher->text(), QStringLiteral("Bernd fährt neue Bestzeit"));
+        m_wiedergabe->ende();
+        anzeige->close();
+        QVERIFY(sprecher->isVisible());
+        imStreifen(sprecher);
+
+        // Dragged by the user, it goes along the strip only, and comes back to that place in
+        // the strip after a restart, whatever the window's place; so does the simulation.
+        const QRect s = streifen();
+        sprecher->move(s.left() + 300, 50);
+        QCOMPARE(sprecher->pos(), QPoint(s.left() + 300, sprecher->y()));
+        imStreifen(sprecher);
+        sprecher->move(s.right() + 500, s.top());
+        QCOMPARE(sprecher->frameGeometry().right(), s.right());
+        sprecher->move(s.left() + 300, s.top());
         waehle(RZeit, "7");
         f()->Command2->click();
         warte(1500);
@@ -221,8 +274,11 @@ private slots:
         m_rueckfrage->antwort = true;
         f()->Command2->click();
         warte(3000);
-        starteProgramm();
-        QCOMPARE(m_start->ansage()->fenster()->pos(), QPoint(40, 50));
+        starteProgramm(false);
+        f()->setGeometry(QRect(QPoint(150, 40), QSize(1024, 740)));
+        QCoreApplication::processEvents();
+        QCOMPARE(m_start->ansage()->fenster()->x(), streifen().left() + 300);
+        imStreifen(m_start->ansage()->fenster());
         QCOMPARE(f()->cbRAuswahl->currentIndex(), int(RZeit));
         QCOMPARE(f()->Grenze->currentText(), QStringLiteral("7"));
         f()->Command2->click();
@@ -248,11 +304,16 @@ private slots:
     }
 
     // A newcomer without hardware picks "Demo" and watches a whole race: the cars start at
-    // green, stop with the run, the caption says "Demo", and the history keeps the run under
-    // that name; switched off, the next run is the race's own again.
+    // green, stop with the run, the caption says "Demo", and the race keeps the name the user
+    // gave it, on the bar and in the history, through mode changes and the demo.
     void demoRennen() {
+        leitung().RennNameSetzen("Sommer-Cup");
+        waehle(TZeit, "5");
+        QCOMPARE(leitung().zustand().AktRennName, QStringLiteral("Training"));
         waehle(RZeit, "1");
         const QString rennName = leitung().zustand().AktRennName;
+        QCOMPARE(rennName, QStringLiteral("Sommer-Cup"));
+        QCOMPARE(f()->lblRennen->text(), QStringLiteral("Rennen :  Sommer-Cup"));
         QAction* demo = menueEintrag("Demo");
         QVERIFY(demo && demo->isEnabled() && !demo->isChecked());
         QVERIFY(!f()->windowTitle().contains("Demo"));
@@ -264,6 +325,7 @@ private slots:
         while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
         const qint64 gruen = m_uhr->ms();
         QVERIFY(!menueEintrag("Demo")->isEnabled());  // not in the middle of a run
+        QCOMPARE(leitung().zustand().AktRennName, rennName);
         QCOMPARE(leitung().zustand().Runden[1], qint16(0));
         warte(20000);
         for (int slot = 1; slot <= 4; ++slot) QVERIFY(leitung().zustand().Runden[slot] >= 2);
@@ -283,7 +345,7 @@ private slots:
 
         Datenbank& db = leitung().datenbank();
         QCOMPARE(db.wert("select group_concat(distinct RennName) from histrennen").toString(),
-                 QStringLiteral("Demo"));
+                 rennName);
         QCOMPARE(db.wert("select count(distinct Bahn) from histrennen").toInt(), 4);
         // Lap times as the cars drive them: 4.5 to 6.5 s give or take the spread, a crash up
         // to four seconds more (the first lap also holds the start); only each lane's lap

@@ -189,10 +189,34 @@ private slots:
         QCOMPARE(p.label(0, 1)->text(), QStringLiteral("Anna"));
         QCOMPARE(p.label(1, 1)->text(), QStringLiteral("Audi"));
         QCOMPARE(p.label(1, 1)->alignment() & Qt::AlignLeft, Qt::AlignLeft);
-        werte.SetVarWerte(2, 0, 0, 0);
-        // No lap yet: the fastest lap still reads 99999 ms.
-        QCOMPARE(p.label(1, 3)->text(), QLocale().toString(99.999, 'f', 3));
+        werte.SetVarWerte(2, 0, 0, 999999);
+        // No lap yet: no placeholder that looks like a time.
+        for (const auto& [ou, pos] : {std::pair{0, 3}, {0, 4}, {1, 2}, {1, 3}, {1, 4}})
+            QCOMPARE(p.label(ou, pos)->text(), QStringLiteral("–"));
+        QCOMPARE(p.label(0, 2)->text(), QStringLiteral("0"));
         QCOMPARE(p.label(0, 0)->text(), QStringLiteral("2"));
+
+        // Captions over the number fields where the rows are tall enough; the value keeps the
+        // height below its caption.
+        p.resize(1000, 200);
+        p.show();
+        werte.SetVarWerte(1, 4123, 1, 4123);
+        const QStringList titel{"", "", "Runden", "Letzte", "Gesamt",
+                                "", "", "Bestrunde", "Beste", "Prognose"};
+        for (int ou = 0; ou < 2; ++ou)
+            for (int pos = 0; pos < 5; ++pos) {
+                const QLabel* t = p.titel(ou, pos);
+                const QLabel* l = p.label(ou, pos);
+                QCOMPARE(t->isVisible(), !titel.at(ou * 5 + pos).isEmpty());
+                if (!t->isVisible()) continue;
+                QCOMPARE(t->text(), titel.at(ou * 5 + pos));
+                QVERIFY(QFontMetrics(t->font()).horizontalAdvance(t->text()) <= t->width());
+                QVERIFY(QFontMetrics(l->font()).height() <= l->height() - t->height());
+            }
+        // Six lanes on a small screen: rows too low for a caption go without.
+        p.resize(1000, 70);
+        QVERIFY(!p.titel(0, 2)->isVisible());
+        QCOMPARE(p.label(0, 2)->contentsMargins().top(), 0);
     }
 
     void farbenUndFruehstart() {
@@ -213,11 +237,20 @@ private slots:
                  p.palette().color(QPalette::Button));
         werte.SetFixWerte(2, 65280, qint32(0x80000012), 0);
 
+        // A false start: lane and car field white, the car's field says so in dark text.
+        werte.SetFirstVarWerte("A", "", "Audi", "", "Rennen", 5);
         werte.SetFruehstart();
-        QCOMPARE(p.label(1, 0)->palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(p.label(1, 1)->palette().color(QPalette::Window), QColor(0, 255, 0));
+        for (int pos : {0, 1}) {
+            const QPalette f = p.label(1, pos)->palette();
+            QCOMPARE(f.color(QPalette::Window), QColor(Qt::white));
+            QVERIFY(f.color(QPalette::WindowText).lightness() < 100);
+        }
+        QCOMPARE(p.label(1, 1)->text(), QStringLiteral("Frühstart"));
+        QCOMPARE(p.label(1, 0)->text(), QStringLiteral("2"));
+        QCOMPARE(p.label(1, 2)->palette().color(QPalette::Window), QColor(0, 255, 0));
         werte.SetFirstVarWerte("A", "", "B", "", "Rennen", 5);  // a new race clears the mark
         QCOMPARE(p.label(1, 0)->palette().color(QPalette::Window), QColor(0, 255, 0));
+        QCOMPARE(p.label(1, 1)->text(), QStringLiteral("B"));
     }
 
     void doppelklicks() {

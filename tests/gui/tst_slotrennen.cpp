@@ -39,6 +39,9 @@ private slots:
         for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
             const QString ordner = m_heim.filePath(QString::fromLatin1(name));
             QVERIFY(QDir().mkpath(ordner));
+            // A runtime folder others may read is not taken: the lock would go to a shared one.
+            QVERIFY(QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner |
+                                                      QFile::ExeOwner));
             qputenv(name, ordner.toUtf8());
         }
         // A runtime folder others may read is refused by Qt, and the program's lock would

@@ -1,0 +1,152 @@
+#include "Sprecherplatz.h"
+
+#include <QChildEvent>
+#include <QEvent>
+#include <QWidget>
+
+#include "EinstellungsSpeicher.h"
+#include "HauptfensterZusatz.h"
+#include "frmAnzeige.h"
+#include "frmMain.h"
+
+namespace {
+const QString kVersatz = QStringLiteral("SprecherVersatz");
+constexpr int abstand = 8;
+}  // namespace
+
+Sprecherplatz::Sprecherplatz(QWidget* sprecher, frmMain& fenster, EinstellungsSpeicher& speicher)
+    // A child of the main window: it goes with it, before the windows opened from it later.
+    : QObject(&fenster),
+      m_sprecher(sprecher),
+      m_fenster(fenster),
+      m_zusatz(fenster.zusatz()),
+      m_streifen(fenster.zusatz()->sprecherStreifen()),
+      m_speicher(speicher) {
+    sprecher->installEventFilter(this);
+    // The standings window is made when it is first opened, as a window of the main window.
+    fenster.installEventFilter(this);
+    // The strip moves with the bar (a new row below it, the bar at the top or the bottom).
+    fenster.Menue->installEventFilter(this);
+    m_streifen->installEventFilter(this);
+    for (frmAnzeige* a : fenster.findChildren<frmAnzeige*>()) beobachte(a);
+    m_gewuenscht = sprecher->isVisible();
+    if (m_gewuenscht) platziere();
+}
+
+void Sprecherplatz::beobachte(QWidget* anzeige) { anzeige->installEventFilter(this); }
+
+QSize Sprecherplatz::groesse() const {
+    return m_sprecher->frameGeometry().size().expandedTo(m_sprecher->size());
+}
+
+QRect Sprecherplatz::streifen() const {
+    if (!m_streifen || !m_streifen->isVisibleTo(&m_fenster)) return {};
+    return {m_streifen->mapToGlobal(QPoint(0, 0)), m_streifen->size()};
+}
+
+QPoint Sprecherplatz::ziel() const {
+    const QRect s = streifen();
+    if (s.isEmpty()) return m_sprecher->pos();
+    const QSize g = groesse();
+    bool ok = false;
+    int versatz = m_speicher.hole(kVersatz, QString()).toInt(&ok);
+    if (!ok) versatz = abstand;
+    const int x = qBound(s.left(), s.left() + versatz, qMax(s.left(), s.right() + 1 - g.width()));
+    const int y = s.top() + qMax(0, (s.height() - g.height()) / 2);
+    return {x, y};
+}
+
+bool Sprecherplatz::verdeckt() const {
+    const QRect platz(ziel(), groesse());
+    for (const frmAnzeige* a : m_fenster.findChildren<frmAnzeige*>())
+        if (a->isVisible() && a->frameGeometry().intersects(platz)) return true;
+    return false;
+}
+
+void Sprecherplatz::bewege(const QPoint& p) {
+    if (!m_sprecher || m_sprecher->pos() == p) return;
+    m_selbst = true;
+    m_sprecher->move(p);
+    m_selbst = false;
+}
+
+void Sprecherplatz::platziere() {
+    if (!m_sprecher || !m_zusatz) return;
+    m_zusatz->setzeStreifen(true);
+    bewege(ziel());
+}
+
+void Sprecherplatz::pruefeVerdeckt() {
+    if (!m_sprecher || !m_gewuenscht) return;
+    const bool unter = verdeckt();
+    if (unter == m_verborgen) {
+        if (!unter) bewege(ziel());
+        return;
+    }
+    m_verborgen = unter;
+    m_selbst = true;
+    if (unter) {
+        m_sprecher->hide();
+    } else {
+        m_sprecher->move(ziel());
+        m_sprecher->show();
+    }
+    m_selbst = false;
+}
+
+bool Sprecherplatz::eventFilter(QObject* o, QEvent* e) {
+    if (o == &m_fenster && e->type() == QEvent::ChildAdded) {
+        if (auto* anzeige = qobject_cast<frmAnzeige*>(static_cast<QChildEvent*>(e)->child()))
+            beobachte(anzeige);
+    }
+    if (o == &m_fenster || o == m_fenster.Menue || o == m_streifen) {
+        if (e->type() == QEvent::Move || e->type() == QEvent::Resize || e->type() == QEvent::Show) {
+            // After the window has laid itself out for its new size.
+            QMetaObject::invokeMethod(this, &Sprecherplatz::pruefeVerdeckt, Qt::QueuedConnection);
+        }
+        return false;
+    }
+    if (o != m_sprecher) {
+        // A standings window opened, closed, moved or went to another screen.
+        switch (e->type()) {
+            case QEvent::Show:
+            case QEvent::Hide:
+            case QEvent::Move:
+            case QEvent::Resize:
+                pruefeVerdeckt();
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+    if (m_selbst) return false;
+    switch (e->type()) {
+        case QEvent::Show:
+            // Shown by the program: the strip opens and the announcer goes into it.
+            m_gewuenscht = true;
+            m_verborgen = false;
+            platziere();
+            QMetaObject::invokeMethod(this, &Sprecherplatz::pruefeVerdeckt, Qt::QueuedConnection);
+            break;
+        case QEvent::Hide:
+            m_gewuenscht = false;
+            m_verborgen = false;
+            if (m_zusatz) m_zusatz->setzeStreifen(false);
+            break;
+        case QEvent::Move: {
+            // Dragged by the user: it goes along the strip and no further; the place is kept
+            // relative to the strip, so it follows the main window to any screen and size.
+            const QRect s = streifen();
+            if (!m_sprecher->isVisible() || s.isEmpty()) break;
+            const int weiteste = qMax(0, s.width() - groesse().width());
+            m_speicher.speichere(kVersatz,
+                                 QString::number(qBound(0, m_sprecher->x() - s.left(), weiteste)));
+            bewege(ziel());
+            break;
+        }
+        default:
+            break;
+    }
+    return false;
+}

@@ -1,0 +1,51 @@
+#pragma once
+// Where the announcer goes: into the strip the main window keeps for it below the lane panels
+// and its buttons, at the strip's left end or where the user dragged it along the strip. It
+// follows the main window and never leaves the strip, so it covers no lane value, no button
+// and not the live scoreboard's row, on any screen size. The place is kept relative to the
+// strip (setting SprecherVersatz, pixels from the strip's left end). While the standings window
+// lies over that place the announcer is hidden, and speech goes on.
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QRect>
+
+class EinstellungsSpeicher;
+class HauptfensterZusatz;
+class QWidget;
+class frmMain;
+
+class Sprecherplatz : public QObject {
+    Q_OBJECT
+public:
+    Sprecherplatz(QWidget* sprecher, frmMain& fenster, EinstellungsSpeicher& speicher);
+
+    // Opens the strip and moves the announcer into it (called before it is shown).
+    void platziere();
+    // The strip in global coordinates (empty while there is none).
+    QRect streifen() const;
+    // Where the announcer belongs now.
+    QPoint ziel() const;
+    // A standings window lies over the announcer's place.
+    bool verdeckt() const;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void beobachte(QWidget* anzeige);
+    // Hides the announcer under a standings window and shows it again when that is gone.
+    void pruefeVerdeckt();
+    void bewege(const QPoint& p);
+    QSize groesse() const;
+
+    QPointer<QWidget> m_sprecher;
+    frmMain& m_fenster;
+    QPointer<HauptfensterZusatz> m_zusatz;
+    QPointer<QWidget> m_streifen;
+    EinstellungsSpeicher& m_speicher;
+    bool m_gewuenscht = false;  // shown by the program (SoundAn, SprecherFenster)
+    bool m_selbst = false;      // a show, hide or move of our own is under way
+    bool m_verborgen = false;   // hidden by us under a standings window
+};
