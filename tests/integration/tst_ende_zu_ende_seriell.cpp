@@ -23,6 +23,11 @@ struct Pty {
         int slave = -1;
         char name[256] = {};
         if (openpty(&master, &slave, name, nullptr, nullptr) != 0) return;
+        // Raw from the start, as a serial line: see TestPty.h.
+        termios roh{};
+        tcgetattr(slave, &roh);
+        cfmakeraw(&roh);
+        tcsetattr(slave, TCSANOW, &roh);
         ::close(slave);
         fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
         pfad = QString::fromLocal8Bit(name);

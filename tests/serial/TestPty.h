@@ -5,6 +5,7 @@
 
 #include <fcntl.h>
 #include <pty.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <QByteArray>
@@ -32,6 +33,13 @@ struct PtyPaar {
         int slave = -1;
         char name[256] = {};
         if (openpty(&master, &slave, name, nullptr, nullptr) != 0) return;
+        // A serial line hands bytes over unchanged. A new pseudo-terminal edits lines (erase,
+        // kill, CR to LF, XON/XOFF) until the program's open switches it to raw: a frame sent
+        // in that moment would arrive mangled, so the line is raw from the start.
+        termios roh{};
+        tcgetattr(slave, &roh);
+        cfmakeraw(&roh);
+        tcsetattr(slave, TCSANOW, &roh);
         ::close(slave);
         fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
         pfad = QString::fromLocal8Bit(name);
