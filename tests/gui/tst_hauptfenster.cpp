@@ -156,8 +156,13 @@ private slots:
                              qPrintable(name + " / " + v->objectName()));
             }
             const QLabel* feld = f()->lblZeitnahme;
-            QCOMPARE(feld->text(), status.text());
-            QVERIFY(feld->fontMetrics().horizontalAdvance(feld->text()) <= feld->contentsRect().width());
+            // The interface and its port above the state, each line in full.
+            QString erwartet = status.text();
+            if (const qsizetype i = erwartet.indexOf(": "); i > 0) erwartet.replace(i, 2, "\n");
+            QCOMPARE(feld->text(), erwartet);
+            for (const QString& zeile : feld->text().split('\n'))
+                QVERIFY2(feld->fontMetrics().horizontalAdvance(zeile) <= feld->contentsRect().width(),
+                         qPrintable(zeile));
             const int knopf = QFontInfo(f()->Command2->font()).pixelSize();
             QVERIFY2(QFontInfo(f()->Label1->font()).pixelSize() >= 2 * knopf,
                      qPrintable(QString::number(QFontInfo(f()->Label1->font()).pixelSize())));
