@@ -83,21 +83,21 @@ F hardware hardware/Datenwaechter.cpp "a valid message does not restart the watc
     '        m_wartet = false;' '' "$T"
 F hardware hardware/Datenwaechter.cpp "a valid message does not lift \"wrong data\"" \
     '        m_falsch = false;' '' "$T"
-F hardware hardware/DSZaehler.cpp "a DS transfer error counts as a valid message" \
-    'if (e.art != DSEreignis::Art::Fehler) ++m_gueltige;' '++m_gueltige;' "$T|tst_dsprotokoll"
+F hardware hardware/DSProtokoll.cpp "a DS transfer error counts as a valid message" \
+    'fehler(textChecksum, aus);' '++m_rahmen; fehler(textChecksum, aus);' "$T|tst_dsprotokoll"
 
 # lap path
 T='tst_rundenpfad|tst_rennzustand|tst_dsgesamtzeit|tst_ergebnisdateien|replay_'
-F "lap path" engine/Rennleitung.cpp "no bounce time between two crossings" \
+F "lap path" engine/RennleitungRunden.cpp "no bounce time between two crossings" \
     'if (TempZeit - m_z.RundenStart[s] <= m_e.PrellZeit) return;' \
     'if (TempZeit - m_z.RundenStart[s] <= 0) return;' "$T"
-F "lap path" engine/Rennleitung.cpp "the first lap is timed from the lane's first crossing" \
+F "lap path" engine/RennleitungRunden.cpp "the first lap is timed from the lane's first crossing" \
     'const qint32 bezug = m_z.Runden[s] == 1 ? m_z.BahnStartZeit[s] : m_z.RundenStart[s];' \
     'const qint32 bezug = m_z.RundenStart[s];' "$T"
-F "lap path" engine/Rennleitung.cpp "a lap after an added one may be the best lap" \
+F "lap path" engine/RennleitungRunden.cpp "a lap after an added one may be the best lap" \
     'if (besteMoeglich && m_z.LetzteRunde[s] < m_z.BesteRunde[s]) {' \
     'if (m_z.LetzteRunde[s] < m_z.BesteRunde[s]) {' "$T"
-F "lap path" engine/Rennleitung.cpp "caution time stays in the lane's total" \
+F "lap path" engine/RennleitungRunden.cpp "caution time stays in the lane's total" \
     'm_z.GesamtZeit[s] = TempZeit - m_z.BahnStartZeit[s] - m_z.ChaosZeitBis(TempZeit);' \
     'm_z.GesamtZeit[s] = TempZeit - m_z.BahnStartZeit[s];' "$T|tst_chaosmodus"
 F "lap path" engine/Rennleitung.cpp "a slower lap is marked as faster than the one before" \
@@ -106,8 +106,9 @@ F "lap path" engine/Rennleitung.cpp "a slower lap is marked as faster than the o
 F "lap path" engine/Rennleitung.cpp "the false start remark goes on the second lap" \
     'if (m_z.FruehstartMarke[size_t(slot)] && runden == 1) rennInfo = QStringLiteral("FS");' \
     'if (m_z.FruehstartMarke[size_t(slot)] && runden == 2) rennInfo = QStringLiteral("FS");' "$T"
-F "lap path" engine/Rangliste.cpp "on equal laps the longer total time leads" \
-    '" order by runden DESC,gesamt,bahn"' '" order by runden DESC,gesamt DESC,bahn"' \
+F "lap path" engine/Rennstand.cpp "on equal laps the longer total time leads" \
+    'if (a.gesamt != b.gesamt) return a.gesamt < b.gesamt;' \
+    'if (a.gesamt != b.gesamt) return a.gesamt > b.gesamt;' \
     "$T|tst_nachlauf|tst_livestand"
 F "lap path" engine/Rangliste.cpp "a lap record is replaced by a slower lap" \
     'z.schnellste >= gespeichert.toLongLong())' 'z.schnellste <= gespeichert.toLongLong())' \
@@ -145,10 +146,12 @@ F sequence engine/ChaosModus.cpp "a second caution end during the restart counts
 
 # lap corrections
 T='replay_korrektur|tst_renntag|tst_replay'
-F corrections engine/Rundenkorrektur.cpp "the lap after an added one may become the best lap" \
-    'if (!plus && !nachPlus && letzte < beste) {' 'if (!plus && letzte < beste) {' "$T"
+F corrections engine/Laufrunden.cpp "the lap after an added one may become the best lap" \
+    'if (!r.plus && !r.ohneBestzeit && !nachPlus && r.zeit < zeit) {' \
+    'if (!r.plus && !r.ohneBestzeit && r.zeit < zeit) {' "$T"
 F corrections engine/Rundenkorrektur.cpp "after a removed lap the next is timed from it" \
-    'z.RundenStart[size_t(slot)] -= zeit;' ';' "$T"
+    'if (weg.letzte) m_leitung.zustand().RundenStart[size_t(slot)] -= r.zeit;' \
+    'if (weg.letzte) {}' "$T"
 F corrections engine/Rundenkorrektur.cpp "a lap can be added during caution" \
     'if (z.ChaosAktiv) return tr(' 'if (false) return tr(' "$T"
 F corrections engine/Rundenkorrektur.cpp "a lap can be added before green" \
