@@ -2993,4 +2993,35 @@ All new: the list replaces all entrants, their results are deleted.</translation
         <translation>Name of the track:</translation>
     </message>
 </context>
+<context>
+    <name>ErsterStartHinweis</name>
+    <message>
+        <source>Demo starten</source>
+        <translation>Start demo</translation>
+    </message>
+    <message>
+        <source>Simulierte Autos fahren auf allen Bahnen; ohne Bahn und Zeitnahme</source>
+        <translation>Simulated cars drive on every lane; no track or timing needed</translation>
+    </message>
+    <message>
+        <source>Zeitnahme einrichten…</source>
+        <translation>Set up timing…</translation>
+    </message>
+    <message>
+        <source>Öffnet die Optionen auf der Seite Zeitnahme</source>
+        <translation>Opens the options on the Timing page</translation>
+    </message>
+    <message>
+        <source>Hinweis schließen</source>
+        <translation>Close notice</translation>
+    </message>
+    <message>
+        <source>Keine Zeitnahme zählt Runden (%1). Ohne Bahn ausprobieren: „Demo starten“. Eine Zeitnahme wählen: „Zeitnahme einrichten…“.</source>
+        <translation>No timing counts laps (%1). To try it without a track: “Start demo”. To choose a timing interface: “Set up timing…”.</translation>
+    </message>
+    <message>
+        <source>Von der Zeitnahme (%1) kam noch kein Signal. Hängt dort kein Zähler, „Zeitnahme einrichten…“; ohne Bahn ausprobieren: „Demo starten“.</source>
+        <translation>No signal has come from the timing (%1) yet. If no counter is connected there: “Set up timing…”; to try it without a track: “Start demo”.</translation>
+    </message>
+</context>
 </TS>

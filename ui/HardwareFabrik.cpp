@@ -45,6 +45,12 @@ HardwareAufbau erzeugeHardware(Uhr& uhr, Einstellungen& e) {
         for (int i = 0; i < 2; ++i) ziel(i, s->indikatorFarbe(i));
     };
     aufbau.zeitnahmeStatus = [hw] { return hw->status(); };
+    aufbau.beiSignal = [s](std::function<void()> ziel) {
+        QObject::connect(s, &Zeitnahme::rundeErfasst, s, [ziel] { ziel(); });
+        for (auto signal : {&Zeitnahme::chaosAn, &Zeitnahme::chaosAus,
+                            &Zeitnahme::startAnforderung, &Zeitnahme::stopAnforderung})
+            QObject::connect(s, signal, s, ziel);
+    };
     aufbau.hardware = std::move(hardware);
     return aufbau;
 }

@@ -34,6 +34,9 @@ struct HardwareAufbau {
     std::function<void(std::function<void(int, qint32)>)> indikatoren;
     // The timing state for the main window's status field (after `anbinden`).
     std::function<ZeitnahmeStatus*()> zeitnahmeStatus;
+    // Calls the function at every event of the timing (a lap, a start, caution): the timing
+    // speaks (null: no interface that could).
+    std::function<void(std::function<void()>)> beiSignal;
 };
 
 // The real timing interfaces of the settings. The environment variable

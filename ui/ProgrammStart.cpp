@@ -1,5 +1,6 @@
 #include "ProgrammStart.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include "DebugLog.h"
 #include "EchteUhr.h"
 #include "EinstellungsSpeicher.h"
+#include "ErsterStartHinweis.h"
 #include "EspeakSynthese.h"
 #include "Fensterverbindung.h"
 #include "FensterHardware.h"
@@ -219,9 +221,10 @@ bool ProgrammStart::oeffneDatenbank() {
     for (int versuch = 0; versuch < 20; ++versuch) {
         QString fehler;
         bool offen = false;
+        const bool neu = !Datenbank::vorhanden(pfad);
         if (gleicherPfad(pfad, standard)) {
             offen = m_db->oeffneOderErzeuge(pfad, &fehler);
-        } else if (!Datenbank::vorhanden(pfad)) {
+        } else if (neu) {
             // Only where nothing is at all: a link whose target is missing (a database on a
             // stick that is not plugged in) is refused below with its reason.
             if (!m_dialoge.frage(tr("Die Datenbank %1 gibt es nicht.\n\n"
@@ -235,6 +238,7 @@ bool ProgrammStart::oeffneDatenbank() {
             offen = m_db->oeffne(pfad, &fehler);
         }
         if (offen) {
+            if (neu) legeStandardFahrerAn();
             if (!gleicherPfad(pfad, m_datenBank))
                 SchreibeDebug(QStringLiteral("Datenbank: statt %1 wird %2 verwendet")
                                   .arg(m_datenBank, pfad));
@@ -266,6 +270,35 @@ bool ProgrammStart::oeffneDatenbank() {
         }
     }
     return beende(1);
+}
+
+void ProgrammStart::legeStandardFahrerAn() {
+    // The drivers and cars the panels of a new database name are in the drivers window too,
+    // each car paired with the driver of its lane.
+    const QString heute = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    QString fehler;
+    bool ok = m_db->execute(QStringLiteral("SAVEPOINT standardfahrer"), {}, &fehler);
+    for (int bahn = 1; ok && bahn <= 6; ++bahn) {
+        const QString fahrer =
+            m_db->wert(QStringLiteral("select Fahrer from positionen where Bahn = ?"), {bahn})
+                .toString();
+        const QString autoName =
+            m_db->wert(QStringLiteral("select Auto from positionen where Bahn = ?"), {bahn})
+                .toString();
+        if (fahrer.isEmpty() || autoName.isEmpty()) continue;
+        ok = m_db->execute(QStringLiteral("insert into fahrer (name, erstellt) values (?, ?)"),
+                           {fahrer, heute}, &fehler) &&
+             m_db->execute(QStringLiteral("insert into autos (name, erstellt) values (?, ?)"),
+                           {autoName, heute}, &fehler) &&
+             m_db->execute(QStringLiteral("insert into auto2fahrer (fahrernr, autonr) values "
+                                          "((select max(nummer) from fahrer), "
+                                          "(select max(nummer) from autos))"),
+                           {}, &fehler);
+    }
+    if (ok && m_db->execute(QStringLiteral("RELEASE standardfahrer"), {}, &fehler)) return;
+    m_db->execute(QStringLiteral("ROLLBACK TO standardfahrer"));
+    m_db->execute(QStringLiteral("RELEASE standardfahrer"));
+    SchreibeDebug(QStringLiteral("Standardfahrer nicht angelegt: ") + fehler);
 }
 
 void ProgrammStart::retteUnterbrochenenLauf() {
@@ -340,6 +373,13 @@ void ProgrammStart::oeffneSchnittstelle() {
         }
         if (ZeitnahmeStatus* st = m_aufbau.zeitnahmeStatus ? m_aufbau.zeitnahmeStatus() : nullptr) {
             m_fenster->setzeZeitnahmeFeld(new ZeitnahmeFeld(*st));
+            // A newcomer without a counter is offered the demo and the timing settings.
+            ErsterStartHinweis* hinweis = m_fenster->ersterStart();
+            if (m_aufbau.beiSignal)
+                m_aufbau.beiSignal([hinweis = QPointer(hinweis)] {
+                    if (hinweis) hinweis->signalEmpfangen();
+                });
+            hinweis->beobachte(st);
             // The live standings were set up before the interface was open.
             if (auto* stand = m_fenster->findChild<LiveStand*>(QString(), Qt::FindDirectChildrenOnly))
                 stand->setzeZeitnahme(st);

@@ -87,6 +87,7 @@ private:
     bool Form_Load(const QStringList& argumente);
     bool waehleDatenbank();
     bool oeffneDatenbank();
+    void legeStandardFahrerAn();
     void retteUnterbrochenenLauf();
     void baueAnzeige();
     void oeffneSchnittstelle();

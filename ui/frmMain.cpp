@@ -19,6 +19,7 @@
 #include "DemoModus.h"
 #include "DebugLog.h"
 #include "Einstellungen.h"
+#include "ErsterStartHinweis.h"
 #include "Fensterplatz.h"
 #include "HauptfensterZusatz.h"
 #include "KorrekturMenue.h"
@@ -79,6 +80,8 @@ frmMain::frmMain(Rennleitung& leitung, Rennablauf& ablauf, Hauptanzeige& anzeige
     Fortschritt->setFixedHeight(24);
     lblSpeicherstatus = new Speicherstatus(m_leitung.sicherung(), this);
     connect(lblSpeicherstatus, &Speicherstatus::platzGeaendert, this, &frmMain::stapelePanels);
+    m_ersterStart = new ErsterStartHinweis(leitung.uhr(), this);
+    connect(m_ersterStart, &ErsterStartHinweis::platzGeaendert, this, &frmMain::stapelePanels);
     lblWeiter = new QLabel(this);
     lblWeiter->setObjectName(QStringLiteral("lblWeiter"));
     lblWeiter->setAlignment(Qt::AlignCenter);
@@ -92,7 +95,15 @@ frmMain::frmMain(Rennleitung& leitung, Rennablauf& ablauf, Hauptanzeige& anzeige
     m_demo = new DemoModus(leitung, this);
     m_korrekturen = new KorrekturMenue(leitung, this);
     for (SlotAnzeige* p : m_panels) m_korrekturen->haengeAn(p);
-    connect(m_demo, &DemoModus::umgeschaltet, this, [this] { SetzeFormCaption(m_letzterZusatz); });
+    connect(m_demo, &DemoModus::umgeschaltet, this, [this](bool an) {
+        if (an) m_ersterStart->erledigt();
+        SetzeFormCaption(m_letzterZusatz);
+    });
+    connect(m_ersterStart, &ErsterStartHinweis::demoGewuenscht, this, [this] {
+        if (m_demo->schaltbar()) m_demo->schalte(true);
+    });
+    connect(m_ersterStart, &ErsterStartHinweis::einrichtenGewuenscht, this,
+            [this] { oeffne(Fenster::Optionen); });
     if (DemoModus::perUmgebung()) m_demo->schalte(true);
     spiegeleAlles();
     resize(1024, 720);
@@ -106,7 +117,6 @@ frmMain::~frmMain() {
 StartAmpel* frmMain::startAmpel() const { return m_startAmpel; }
 
 frmSimulation* frmMain::simulation() const { return m_simulation; }
-
 
 void frmMain::setzeKuerzel(QPushButton* knopf) {
     // The button's own mnemonic presses it with a delay (an animated click); this one acts at
@@ -349,11 +359,6 @@ QString frmMain::chaosHinweis() const {
         .arg(H::gezeigt(QStringLiteral("Chaos Ende")));
 }
 
-
-
-
-
-
 void frmMain::Option1_DblClick(int) {
     diaRennen dialog(m_leitung, this);
     dialog.exec();
@@ -422,8 +427,8 @@ QRect frmMain::ordneLeistenAn() {
     const bool unten = m_leitung.einstellungen().MenueOben == 1;
     Menue->setGeometry(0, unten ? H - balken : 0, W, balken);
     Fortschritt->setGeometry(0, unten ? H - balken - fort : balken, W, fort);
-    const QRect flaeche = lblSpeicherstatus->ordneAn(
-        QRect(0, unten ? 0 : balken + fort, W, qMax(0, H - balken - fort)));
+    const QRect flaeche = m_ersterStart->ordneAn(lblSpeicherstatus->ordneAn(
+        QRect(0, unten ? 0 : balken + fort, W, qMax(0, H - balken - fort))));
     lblWeiter->setGeometry(flaeche.left() + W / 6, flaeche.top() + flaeche.height() / 3, W * 2 / 3,
                            flaeche.height() / 3);
     lblWeiter->raise();

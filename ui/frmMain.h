@@ -27,6 +27,7 @@ class Rennleitung;
 class SlotAnzeige;
 class StartAmpel;
 class Speicherstatus;
+class ErsterStartHinweis;
 class ZeitnahmeFeld;
 class frmSimulation;
 class HauptfensterZusatz;
@@ -64,6 +65,8 @@ public:
     // The timing state field, placed in the button bar before the window buttons; the
     // caption follows its changes.
     void setzeZeitnahmeFeld(ZeitnahmeFeld* feld);
+    // The notice of a start without working timing (demo or timing settings).
+    ErsterStartHinweis* ersterStart() const { return m_ersterStart; }
 
     // Places w above all other windows (or back among them) without moving it.
     static void FormOnTop(QWidget* w, bool onTop);
@@ -107,6 +110,7 @@ public:
     std::array<Lampenform*, 2> Schnittstelle{};
     QWidget* Menue = nullptr;
     Speicherstatus* lblSpeicherstatus = nullptr;
+    ErsterStartHinweis* m_ersterStart = nullptr;
     ZeitnahmeFeld* lblZeitnahme = nullptr;
 
 signals:

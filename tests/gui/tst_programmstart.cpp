@@ -19,7 +19,10 @@
 #include "VirtuelleUhr.h"
 #include "frmDebug.h"
 #include "frmMain.h"
+#include "DemoModus.h"
+#include "ErsterStartHinweis.h"
 #include "HardwareFabrik.h"
+#include "SlotAnzeige.h"
 #include "ZeitnahmeFeld.h"
 
 #include <pty.h>
@@ -326,6 +329,21 @@ private slots:
         QCOMPARE(f->lblZeitnahme->text(), QStringLiteral("COM1/COM2\nkeine Verbindung"));
         QVERIFY(f->lblZeitnahme->toolTip().contains(com1));
         QVERIFY(f->lblZeitnahme->istRot());
+        // A newcomer is offered the demo and the timing settings at once, above the panels.
+        ErsterStartHinweis* hinweis = f->ersterStart();
+        QVERIFY(!hinweis->isHidden());
+        QVERIFY2(hinweis->text().contains("COM1/COM2: keine Verbindung"), qPrintable(hinweis->text()));
+        QVERIFY(hinweis->findChild<QPushButton*>("cmdDemoStarten"));
+        QVERIFY(hinweis->findChild<QPushButton*>("cmdZeitnahmeEinrichten"));
+        for (SlotAnzeige* p : f->findChildren<SlotAnzeige*>())
+            QVERIFY(!p->isVisible() || !p->geometry().intersects(hinweis->geometry()));
+        // The panels' names are the drivers window's: a new database lists them, paired.
+        QCOMPARE(start.datenbank()->wert("select group_concat(f.name || '/' || a.name, ',') from "
+                                         "auto2fahrer p join fahrer f on f.nummer = p.fahrernr "
+                                         "join autos a on a.nummer = p.autonr")
+                     .toString(),
+                 QStringLiteral("Fahrer 1/Auto 1,Fahrer 2/Auto 2,Fahrer 3/Auto 3,Fahrer 4/Auto 4,"
+                                "Fahrer 5/Auto 5,Fahrer 6/Auto 6"));
 
         int master = -1, slave = -1;
         QCOMPARE(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
@@ -334,6 +352,18 @@ private slots:
         QVERIFY2(f->windowTitle().contains(" COM 1 OK"), qPrintable(f->windowTitle()));
         QCOMPARE(f->lblZeitnahme->text(), QStringLiteral("COM1/COM2\naktiv"));
         QVERIFY(!f->lblZeitnahme->istRot());
+        // A port that opens says nothing yet: the notice waits a few seconds for a signal.
+        QVERIFY(hinweis->isHidden());
+        uhr.vorruecken(ErsterStartHinweis::stilleFrist + 100);
+        QVERIFY(!hinweis->isHidden());
+        QVERIFY2(hinweis->text().contains("kam noch kein Signal"), qPrintable(hinweis->text()));
+        // "Demo starten" starts the cars; the notice is gone for the session.
+        hinweis->findChild<QPushButton*>("cmdDemoStarten")->click();
+        QVERIFY(f->demo()->aktiv());
+        QVERIFY(hinweis->isHidden());
+        f->demo()->schalte(false);
+        uhr.vorruecken(ErsterStartHinweis::stilleFrist + 100);
+        QVERIFY(hinweis->isHidden());
         if (!qEnvironmentVariableIsEmpty("PISTORELLE_TESTBILD"))
             f->grab().save(qEnvironmentVariable("PISTORELLE_TESTBILD"));
         ::close(slave);
