@@ -10,14 +10,12 @@
 #include <QRegularExpression>
 #include <QWebSocket>
 
-#include "Einstellungen.h"
 #include "EinstellungsSpeicher.h"
 #include "Farbwert.h"
 #include "Hauptanzeige.h"
 #include "LiveStandFeld.h"
 #include "Oberflaechensprache.h"
 #include "Rennleitung.h"
-#include "Schnittstellen.h"
 #include "SlotWerte.h"
 #include "Uhr.h"
 #include "ZeitnahmeStatus.h"
@@ -62,24 +60,6 @@ QByteArray inhaltsRegeln(const QByteArray& html, const QByteArray& host) {
            "; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
 }
 
-// The timing interface of the settings in the options' words, with its port.
-QString schnittstelle(const Einstellungen& e) {
-    const auto com = [](const QString& port) {
-        const int n = Schnittstellen::KommNummer(port);
-        return n >= 1 && n <= 10 ? QStringLiteral(" COM%1").arg(n) : QString();
-    };
-    if (e.LPTControlAktiv == 1) return QStringLiteral("LPT Port");
-    if (e.LapsterAktiv == 1) return QStringLiteral("Lapster");
-    if (e.DS200Aktiv == 1 || e.DS300Aktiv == 1)
-        return (e.DS300Aktiv == 1 ? QStringLiteral("DS300") : QStringLiteral("DS200")) +
-               com(e.CommPort1);
-    if (e.BEPFEAktiv == 1) return QStringLiteral("BEPFE") + com(e.CommPort1);
-    if (e.RaceControlAktiv == 1) return QStringLiteral("RaceControl") + com(e.CommPort1);
-    QString ports = com(e.CommPort1);
-    if (const QString zwei = com(e.CommPort2); !zwei.isEmpty() && zwei != ports)
-        ports += (ports.isEmpty() ? QString() : QStringLiteral(",")) + zwei;
-    return QStringLiteral("Com Port") + ports;
-}
 }  // namespace
 
 LiveStand::LiveStand(Rennleitung& leitung, Hauptanzeige& anzeige, QObject* parent)
@@ -303,7 +283,8 @@ QByteArray LiveStand::standJson() const {
         zeitnahme[QStringLiteral("zustand")] = Zeitnahme::statusWort(m_zeitnahme->status());
         zeitnahme[QStringLiteral("grund")] =
             m_zeitnahme->grund().isEmpty() ? m_zeitnahme->info() : m_zeitnahme->grund();
-        zeitnahme[QStringLiteral("schnittstelle")] = schnittstelle(m_leitung.einstellungen());
+        // The name of the main window's status field ("DS300 COM1", "USB-Rennbox").
+        zeitnahme[QStringLiteral("schnittstelle")] = m_zeitnahme->schnittstelle();
     } else {
         zeitnahme[QStringLiteral("zustand")] = Zeitnahme::statusWort(Zeitnahme::Status::Simuliert);
         zeitnahme[QStringLiteral("grund")] = tr("Die Runden kommen aus der Simulation im Programm.");

@@ -290,11 +290,12 @@ private slots:
         ZeitnahmeStatus zeitnahme(leitung().zustand(), *m_rueckfrage);
         zeitnahme.setze(Zeitnahme::Status::VerbindungVerloren,
                         QStringLiteral("COM1 (/dev/ttyUSB0): Eingabe-/Ausgabefehler"));
+        zeitnahme.setzeSchnittstelle(QStringLiteral("COM1/COM2"));
         m_stand->setzeZeitnahme(&zeitnahme);
         const QJsonObject zn = QJsonDocument::fromJson(hole("/api/stand").inhalt)["zeitnahme"].toObject();
         QCOMPARE(zn["zustand"].toString(), QStringLiteral("Verbindung verloren"));
         QCOMPARE(zn["grund"].toString(), zeitnahme.grund());
-        QCOMPARE(zn["schnittstelle"].toString(), QStringLiteral("Com Port COM1, COM2"));
+        QCOMPARE(zn["schnittstelle"].toString(), QStringLiteral("COM1/COM2"));
 
         const QString url = QStringLiteral("http://") + basis() + "/";
         const QString bild = qEnvironmentVariable("LIVESTAND_BILD");
@@ -311,7 +312,7 @@ private slots:
             QVERIFY(dom.contains(lang));
             QVERIFY(dom.contains("Führung"));
             QVERIFY(dom.contains("+0,400"));
-            QVERIFY2(dom.contains("Zeitnahme: Verbindung verloren (Com Port COM1, COM2) – COM1 "
+            QVERIFY2(dom.contains("Zeitnahme: Verbindung verloren (COM1/COM2) – COM1 "
                                   "(/dev/ttyUSB0)"),
                      qPrintable(dom.left(600)));
             // Lane 3 crossed first each time and leads; lane 4 is last.
