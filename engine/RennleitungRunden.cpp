@@ -112,8 +112,17 @@ void Rennleitung::BildschirmRefresh() {
     for (const PositionsZeile& z : zeilen) {
         if (stapel.size() >= anz) break;
         const int index = m_anzeigen->indexVonBahn(z.bahn, anz);
-        m_anzeigen->panel(index).SetVarWerte(z.platz, double(z.aktRunde), z.runden,
-                                             double(z.gesamt));
+        SlotWerte& panel = m_anzeigen->panel(index);
+        const double vorher = panel.ReturnRunden();
+        panel.SetVarWerte(z.platz, double(z.aktRunde), z.runden, double(z.gesamt));
+        // Laps that came in one tick (a counter's laps counted unseen come with its next):
+        // the list names each of them, from the laps as they count.
+        if (panel.rundenListeSichtbar() && panel.ReturnRunden() - vorher > 1) {
+            QVector<std::pair<int, qint32>> liste;
+            for (const Laufrunden::Runde& r : m_laufrunden.gezaehlte(z.bahn))
+                liste.append({r.runde, r.zeit});
+            panel.ersetzeRundenListe(liste);
+        }
         stapel.append(index);
     }
     // A static display in training keeps the lanes where they are.

@@ -176,6 +176,23 @@ private slots:
         QCOMPARE(u.z().GesamtZeit[1], gesamt);
     }
 
+    // Laps a counter counted unseen (its cable was out) arrive with the next one: the panel's
+    // lap list names each of them, not only the last.
+    void unbemerktGezaehlteRundenInDerListe() {
+        Rennumgebung u;
+        u.e.DS300Aktiv = 1;
+        u.starteLauf();
+        u.runde(1, 3000);  // starts the lane
+        u.runde(1, 5000);
+        u.rl->RundenErfassung(1, 4500, 0, 2);
+        u.tick();
+        const SlotWerte* p = u.rl->GetSlotAnzeigeFromBahn(1);
+        QCOMPARE(p->ReturnRunden(), 4.0);
+        QCOMPARE(p->rundenListe().size(), 4);
+        QVERIFY2(p->rundenListe().first().startsWith("004-") && p->rundenListe().last().startsWith("001-"),
+                 qPrintable(p->rundenListe().join(' ')));
+    }
+
     void steuerboxZeitAufGruenBezogen() {
         Rennumgebung u;
         u.e.BEPFEAktiv = 1;
