@@ -68,6 +68,12 @@ void ErsterStartHinweis::erledigt() {
     pruefe();
 }
 
+void ErsterStartHinweis::setzeLaufAn(bool an) {
+    if (an == m_laufAn) return;
+    m_laufAn = an;
+    pruefe();
+}
+
 QString ErsterStartHinweis::text() const { return m_text->text(); }
 
 void ErsterStartHinweis::pruefe() {
@@ -82,7 +88,7 @@ void ErsterStartHinweis::pruefe() {
                       "„Zeitnahme einrichten…“; ohne Bahn ausprobieren: „Demo starten“.")
                        .arg(m_status->text());
     }
-    const bool zeigen = !text.isEmpty();
+    const bool zeigen = !text.isEmpty() && !m_laufAn;
     m_text->setText(text);
     if (zeigen == !isHidden()) return;
     setVisible(zeigen);

@@ -28,6 +28,8 @@ public:
     void signalEmpfangen();
     // Done without a signal: the demo runs, or the user closed it.
     void erledigt();
+    // While a run is on, the notice stays out of the panels' way.
+    void setzeLaufAn(bool an);
     bool istErledigt() const { return m_erledigt; }
     QString text() const;
 
@@ -50,4 +52,5 @@ private:
     QPushButton* m_einrichten = nullptr;
     bool m_erledigt = false;
     bool m_still = false;  // the interface counts but said nothing within the first seconds
+    bool m_laufAn = false;
 };

@@ -171,6 +171,16 @@ void frmMain::verbinde() {
     });
     connect(&m_leitung, &Rennleitung::zustandGeaendert, this, &frmMain::spiegeleZustand);
     connect(&m_leitung, &Rennleitung::panelsGeaendert, this, &frmMain::stapelePanels);
+    // The first-start notice makes way for a run, and is done once laps count from whatever
+    // source (the timing, the simulation's buttons).
+    const auto folgeLauf = [this] {
+        m_ersterStart->setzeLaufAn(m_leitung.zustand().RennenLaeuft);
+        if (m_ersterStart->istErledigt()) return;
+        for (int i = 0; i < 6; ++i)
+            if (m_leitung.panel(i).ReturnRunden() > 0) return m_ersterStart->signalEmpfangen();
+    };
+    connect(&m_leitung, &Rennleitung::zustandGeaendert, this, folgeLauf);
+    connect(&m_leitung, &Rennleitung::panelsGeaendert, this, folgeLauf);
     qApp->installEventFilter(this);  // key presses are traced wherever the focus is
 }
 
