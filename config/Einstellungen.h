@@ -80,3 +80,6 @@ struct Einstellungen {
     // ComPfad[n] is the device path of COM port n (1..10).
     std::array<QString, 11> ComPfad;
 };
+
+// The lane count the program works with: a stored AnzBahnen outside 2..6 counts as 4.
+inline int gueltigeAnzBahnen(int anzahl) { return anzahl >= 2 && anzahl <= 6 ? anzahl : 4; }
