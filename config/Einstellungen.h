@@ -2,6 +2,8 @@
 // The settings record: the in-memory copy of every setting of the bulk load, named exactly
 // as its key. Numbered keys are arrays indexed by the key's own number (index 0 unused where
 // the keys start at 1). Flags hold the stored 0 or 1; "number" settings hold their stored text.
+// The initial values are the defaults a missing or unreadable key gets (EinstellungsSpeicher),
+// except FontFarbe, whose stored default is black or white, and the installation's paths.
 
 #include <QString>
 #include <array>
@@ -80,3 +82,6 @@ struct Einstellungen {
     // ComPfad[n] is the device path of COM port n (1..10).
     std::array<QString, 11> ComPfad;
 };
+
+// The lane count the program works with: a stored AnzBahnen outside 2..6 counts as 4.
+inline int gueltigeAnzBahnen(int anzahl) { return anzahl >= 2 && anzahl <= 6 ? anzahl : 4; }

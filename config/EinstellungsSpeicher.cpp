@@ -33,7 +33,7 @@ enum class Art {
 struct Feld {
     QString name;
     Art art;
-    QString standard;
+    QString standard;  // null: the default is the value a fresh record starts with
     std::variant<qint16*, int*, quint8*, QString*> ziel;
 };
 
@@ -110,81 +110,75 @@ QString text(const Feld& f) {
     return QString();
 }
 
+// The default of f, a field of a fresh record.
+QString standardText(const Feld& f) { return f.standard.isNull() ? text(f) : f.standard; }
+
 QString farbe(quint32 wert) { return QString::number(qint32(wert)); }
 
-// Every key of the bulk load in the order it is read (and written), pointing into e.
+// Every key of the bulk load in the order it is read (and written), pointing into e. The
+// defaults are the values a fresh record starts with, except where a Feld names its own.
 QList<Feld> felder(Einstellungen& e) {
     QList<Feld> l;
-    auto ganz = [&](const QString& n, qint16& z, int s) {
-        l.append({n, Art::Ganz, QString::number(s), &z});
-    };
-    auto flag = [&](const QString& n, int& z, int s) {
-        l.append({n, Art::Flag, QString::number(s), &z});
-    };
-    auto txt = [&](const QString& n, QString& z, const QString& s) {
+    auto ganz = [&](const QString& n, qint16& z) { l.append({n, Art::Ganz, QString(), &z}); };
+    auto flag = [&](const QString& n, int& z) { l.append({n, Art::Flag, QString(), &z}); };
+    auto txt = [&](const QString& n, QString& z, const QString& s = QString()) {
         l.append({n, Art::Text, s, &z});
     };
-    auto zahl = [&](const QString& n, QString& z, const QString& s) {
-        l.append({n, Art::Zahl, s, &z});
-    };
+    auto zahl = [&](const QString& n, QString& z) { l.append({n, Art::Zahl, QString(), &z}); };
     const auto n = [](const char* stamm, int i) {
         return QLatin1String(stamm) + QString::number(i);
     };
 
-    ganz(QStringLiteral("AnzBahnen"), e.AnzBahnen, 4);
-    ganz(QStringLiteral("AnzHistRennen"), e.AnzHistRennen, 20);
-    l.append({QStringLiteral("SoundAn"), Art::Byte, QStringLiteral("1"), &e.SoundAn});
-    txt(QStringLiteral("AktStrecke"), e.AktStrecke, QStringLiteral("default"));
-    ganz(QStringLiteral("PrellZeit"), e.PrellZeit, 1000);
-    l.append({QStringLiteral("LangId"), Art::Lang, QStringLiteral("1031"), &e.LangId});
-    txt(QStringLiteral("MyAgent"), e.MyAgent, QString());
-    l.append({QStringLiteral("PSPort"), Art::Byte, QStringLiteral("0"), &e.PSPort});
-    zahl(QStringLiteral("LPT1PortAdr"), e.LPT1PortAdr, QStringLiteral("888"));
-    zahl(QStringLiteral("LPT2PortAdr"), e.LPT2PortAdr, QStringLiteral("632"));
-    flag(QStringLiteral("ComControlAktiv"), e.ComControlAktiv, 1);
-    flag(QStringLiteral("RaceControlAktiv"), e.RaceControlAktiv, 0);
-    for (int i = 1; i <= 4; ++i) ganz(n("RaceControlPort", i), e.RaceControlPort[i], i);
-    ganz(QStringLiteral("RaceControlLevel"), e.RaceControlLevel, 65);
-    flag(QStringLiteral("BEPFEAktiv"), e.BEPFEAktiv, 0);
-    ganz(QStringLiteral("BEPFEmitAmpel"), e.BEPFEmitAmpel, 1);
-    flag(QStringLiteral("DS200Aktiv"), e.DS200Aktiv, 0);
-    flag(QStringLiteral("DS300Aktiv"), e.DS300Aktiv, 0);
-    flag(QStringLiteral("LapsterAktiv"), e.LapsterAktiv, 0);
-    ganz(QStringLiteral("LAPSTERmitAmpel"), e.LAPSTERmitAmpel, 0);
-    flag(QStringLiteral("LPTControlAktiv"), e.LPTControlAktiv, 0);
+    ganz(QStringLiteral("AnzBahnen"), e.AnzBahnen);
+    ganz(QStringLiteral("AnzHistRennen"), e.AnzHistRennen);
+    l.append({QStringLiteral("SoundAn"), Art::Byte, QString(), &e.SoundAn});
+    txt(QStringLiteral("AktStrecke"), e.AktStrecke);
+    ganz(QStringLiteral("PrellZeit"), e.PrellZeit);
+    l.append({QStringLiteral("LangId"), Art::Lang, QString(), &e.LangId});
+    txt(QStringLiteral("MyAgent"), e.MyAgent);
+    l.append({QStringLiteral("PSPort"), Art::Byte, QString(), &e.PSPort});
+    zahl(QStringLiteral("LPT1PortAdr"), e.LPT1PortAdr);
+    zahl(QStringLiteral("LPT2PortAdr"), e.LPT2PortAdr);
+    flag(QStringLiteral("ComControlAktiv"), e.ComControlAktiv);
+    flag(QStringLiteral("RaceControlAktiv"), e.RaceControlAktiv);
+    for (int i = 1; i <= 4; ++i) ganz(n("RaceControlPort", i), e.RaceControlPort[i]);
+    ganz(QStringLiteral("RaceControlLevel"), e.RaceControlLevel);
+    flag(QStringLiteral("BEPFEAktiv"), e.BEPFEAktiv);
+    ganz(QStringLiteral("BEPFEmitAmpel"), e.BEPFEmitAmpel);
+    flag(QStringLiteral("DS200Aktiv"), e.DS200Aktiv);
+    flag(QStringLiteral("DS300Aktiv"), e.DS300Aktiv);
+    flag(QStringLiteral("LapsterAktiv"), e.LapsterAktiv);
+    ganz(QStringLiteral("LAPSTERmitAmpel"), e.LAPSTERmitAmpel);
+    flag(QStringLiteral("LPTControlAktiv"), e.LPTControlAktiv);
+    for (int i = 1; i <= 6; ++i) l.append({n("Farbe", i), Art::Lang, QString(), &e.Farbe[i]});
     // Text readable on every lane (contrast at least 4.5:1): black or white, never the
-    // desktop's button text, whose colour depends on the theme.
-    static const quint32 farben[] = {0x00FF00, 0x0000FF, 0xFF0000, 0x00FFFF, 0xC000C0, 0xFFFFC0};
+    // desktop's button text, whose colour depends on the theme. A fresh record still starts
+    // with the button text, so the stored default is given here.
     static const quint32 schrift[] = {0x000000, 0x000000, 0xFFFFFF,
                                       0x000000, 0xFFFFFF, 0x000000};
     for (int i = 1; i <= 6; ++i)
-        l.append({n("Farbe", i), Art::Lang, farbe(farben[i - 1]), &e.Farbe[i]});
-    for (int i = 1; i <= 6; ++i)
         l.append({n("FontFarbe", i), Art::Lang, farbe(schrift[i - 1]), &e.FontFarbe[i]});
-    txt(QStringLiteral("RennName"), e.RennName, QStringLiteral("Rennen"));
-    flag(QStringLiteral("Fruehstart"), e.Fruehstart, 1);
-    txt(QStringLiteral("ltfPfad"), e.ltfPfad, QString());
-    flag(QStringLiteral("LTFEinzelSchreiben"), e.LTFEinzelSchreiben, 0);
-    flag(QStringLiteral("LTFSchreiben"), e.LTFSchreiben, 0);
-    flag(QStringLiteral("showRundenTab"), e.showRundenTab, 0);
-    flag(QStringLiteral("BahnStrom"), e.BahnStrom, 0);
-    flag(QStringLiteral("BahnStromTraining"), e.BahnStromTraining, 0);
-    flag(QStringLiteral("LPTAnsteuerung"), e.LPTAnsteuerung, 0);
-    zahl(QStringLiteral("CommPort1"), e.CommPort1, QStringLiteral("1"));
-    zahl(QStringLiteral("CommPort2"), e.CommPort2, QStringLiteral("2"));
-    const QString aus = QStringLiteral("AUS");
-    for (int i = 1; i <= 6; ++i)
-        txt(n("LPTBahn", i), e.LPTBahn[i], i <= 4 ? QStringLiteral("LPT1 %1").arg(i - 1) : aus);
-    for (int i = 1; i <= 6; ++i) txt(n("LPTErf", i), e.LPTErf[i], aus);
-    txt(QStringLiteral("LPTChaos"), e.LPTChaos, aus);
-    flag(QStringLiteral("BahnStromInvers"), e.BahnStromInvers, 0);
-    for (int i = 1; i <= 5; ++i)
-        txt(n("LPTAmpel", i), e.LPTAmpel[i], i == 1 ? aus : QStringLiteral("LPT1 %1").arg(i + 2));
-    txt(QStringLiteral("LPTAmpelGruen"), e.LPTAmpelGruen, aus);
-    flag(QStringLiteral("AnzGesamtzeit"), e.AnzGesamtzeit, 1);
-    flag(QStringLiteral("MenueOben"), e.MenueOben, 1);
-    flag(QStringLiteral("CheckSRunden"), e.CheckSRunden, 1);
-    flag(QStringLiteral("StartZeitBei"), e.StartZeitBei, 1);
+    txt(QStringLiteral("RennName"), e.RennName);
+    flag(QStringLiteral("Fruehstart"), e.Fruehstart);
+    txt(QStringLiteral("ltfPfad"), e.ltfPfad);
+    flag(QStringLiteral("LTFEinzelSchreiben"), e.LTFEinzelSchreiben);
+    flag(QStringLiteral("LTFSchreiben"), e.LTFSchreiben);
+    flag(QStringLiteral("showRundenTab"), e.showRundenTab);
+    flag(QStringLiteral("BahnStrom"), e.BahnStrom);
+    flag(QStringLiteral("BahnStromTraining"), e.BahnStromTraining);
+    flag(QStringLiteral("LPTAnsteuerung"), e.LPTAnsteuerung);
+    zahl(QStringLiteral("CommPort1"), e.CommPort1);
+    zahl(QStringLiteral("CommPort2"), e.CommPort2);
+    for (int i = 1; i <= 6; ++i) txt(n("LPTBahn", i), e.LPTBahn[i]);
+    for (int i = 1; i <= 6; ++i) txt(n("LPTErf", i), e.LPTErf[i]);
+    txt(QStringLiteral("LPTChaos"), e.LPTChaos);
+    flag(QStringLiteral("BahnStromInvers"), e.BahnStromInvers);
+    for (int i = 1; i <= 5; ++i) txt(n("LPTAmpel", i), e.LPTAmpel[i]);
+    txt(QStringLiteral("LPTAmpelGruen"), e.LPTAmpelGruen);
+    flag(QStringLiteral("AnzGesamtzeit"), e.AnzGesamtzeit);
+    flag(QStringLiteral("MenueOben"), e.MenueOben);
+    flag(QStringLiteral("CheckSRunden"), e.CheckSRunden);
+    flag(QStringLiteral("StartZeitBei"), e.StartZeitBei);
     for (const char* ton : {"TonAmpelAn", "TonAmpelAus", "TonBeep"}) {
         const QString name = QLatin1String(ton);
         QString& ziel = name == QLatin1String("TonAmpelAn")    ? e.TonAmpelAn
@@ -192,21 +186,21 @@ QList<Feld> felder(Einstellungen& e) {
                                                                : e.TonBeep;
         txt(name, ziel, EinstellungsSpeicher::standardTon(name));
     }
-    ganz(QStringLiteral("NachlaufZeit"), e.NachlaufZeit, 1000);
-    flag(QStringLiteral("DSGoStart"), e.DSGoStart, 0);
-    ganz(QStringLiteral("DatenBankAuswahl"), e.DatenBankAuswahl, 2);
+    ganz(QStringLiteral("NachlaufZeit"), e.NachlaufZeit);
+    flag(QStringLiteral("DSGoStart"), e.DSGoStart);
+    ganz(QStringLiteral("DatenBankAuswahl"), e.DatenBankAuswahl);
     for (int k = 0; k <= 7; ++k) {
-        ganz(n("MeldungsAnsage", k), e.MeldungsAnsage[k], 7);
-        ganz(n("MeldungAbRunde", k), e.MeldungAbRunde[k], 0);
+        ganz(n("MeldungsAnsage", k), e.MeldungsAnsage[k]);
+        ganz(n("MeldungAbRunde", k), e.MeldungAbRunde[k]);
     }
-    ganz(QStringLiteral("BilderAnzeigen"), e.BilderAnzeigen, 0);
+    ganz(QStringLiteral("BilderAnzeigen"), e.BilderAnzeigen);
     txt(QStringLiteral("BilderPfad"), e.BilderPfad, EinstellungsSpeicher::standardBilderPfad());
-    ganz(QStringLiteral("PauseNachStint"), e.PauseNachStint, 10);
-    ganz(QStringLiteral("PauseVorStint"), e.PauseVorStint, 70);
-    ganz(QStringLiteral("PauseZwischenStint"), e.PauseZwischenStint, 15);
-    ganz(QStringLiteral("AnzeigeSort"), e.AnzeigeSort, 0);
-    ganz(QStringLiteral("PowerTrainingZeit"), e.PowerTrainingZeit, 5);
-    ganz(QStringLiteral("PowerTrainingPause"), e.PowerTrainingPause, 10);
+    ganz(QStringLiteral("PauseNachStint"), e.PauseNachStint);
+    ganz(QStringLiteral("PauseVorStint"), e.PauseVorStint);
+    ganz(QStringLiteral("PauseZwischenStint"), e.PauseZwischenStint);
+    ganz(QStringLiteral("AnzeigeSort"), e.AnzeigeSort);
+    ganz(QStringLiteral("PowerTrainingZeit"), e.PowerTrainingZeit);
+    ganz(QStringLiteral("PowerTrainingPause"), e.PowerTrainingPause);
     return l;
 }
 
@@ -266,9 +260,13 @@ void EinstellungsSpeicher::HoleRegWerte(Einstellungen& e) const {
 
 void EinstellungsSpeicher::leseWerte(const IniDatei& ini, Einstellungen& e) {
     const QHash<QString, QString> werte = ini.werte(gruppe);
-    for (const Feld& f : felder(e)) {
+    Einstellungen frisch;
+    const QList<Feld> standards = felder(frisch);
+    const QList<Feld> ziele = felder(e);
+    for (qsizetype i = 0; i < ziele.size(); ++i) {
+        const Feld& f = ziele[i];
         const auto it = werte.constFind(f.name.toLower());
-        if (it == werte.cend() || !setze(f, *it)) setze(f, f.standard);
+        if (it == werte.cend() || !setze(f, *it)) setze(f, standardText(standards[i]));
     }
     for (int i = 1; i <= 10; ++i) {
         const QString wert = werte.value(QStringLiteral("compfad%1").arg(i));
@@ -307,9 +305,9 @@ QString EinstellungsSpeicher::LaufMatrix(int anzahl) const {
 }
 
 QString EinstellungsSpeicher::standardWert(const QString& schluessel) {
-    Einstellungen e;
-    for (const Feld& f : felder(e))
-        if (f.name.compare(schluessel, Qt::CaseInsensitive) == 0) return f.standard;
+    Einstellungen frisch;
+    for (const Feld& f : felder(frisch))
+        if (f.name.compare(schluessel, Qt::CaseInsensitive) == 0) return standardText(f);
     const QString k = schluessel.toLower();
     if (k == QLatin1String("datenbank")) return standardDatenBank();
     static const quint32 meine[] = {0x00FFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xC000C0, 0xFFFFC0};

@@ -587,17 +587,10 @@ bool Datenbank::KopieToHistRennen(const QString& stempel, QString* fehlerText, i
         if (fehlerNr) *fehlerNr = m_fehlerNr;
         return false;
     }
-    // By column name: histrennen has its own key and the stamp column.
-    static const QString spalten = QStringLiteral(
-        "lfdnr, Fahrer, Auto, Strecke, Runde, Zeit, Gesamt, MProSec, Uhr, RennInfo, Bahn, "
-        "RennName, RennArt");
     // A savepoint works inside and outside a transaction the caller may hold.
     if (!execute(QStringLiteral("SAVEPOINT histkopie"), {}, fehlerText, fehlerNr)) return false;
     // Rows a rescue has already copied stay out: no lap is in the history twice.
-    const bool ok = execute(QStringLiteral("insert into histrennen (%1) select %1 from aktrennen a "
-                                           "where %2 order by lfdnr")
-                                .arg(spalten, Laufrettung::ohneKopie()),
-                            {}, fehlerText, fehlerNr) &&
+    const bool ok = execute(Laufrettung::kopieInHistorie(), {}, fehlerText, fehlerNr) &&
                     execute(QStringLiteral("update histrennen set rennzeit=? where rennzeit='0'"),
                             {stempel}, fehlerText, fehlerNr) &&
                     execute(QStringLiteral("RELEASE histkopie"), {}, fehlerText, fehlerNr);

@@ -26,6 +26,14 @@ QString Laufrettung::ohneKopie() {
         "and h.Runde = a.Runde and h.Uhr = a.Uhr)");
 }
 
+QString Laufrettung::kopieInHistorie() {
+    return QStringLiteral(
+               "insert into histrennen (%1) select %1 from aktrennen a where %2 order by lfdnr")
+        .arg(QStringLiteral("lfdnr, Fahrer, Auto, Strecke, Runde, Zeit, Gesamt, MProSec, Uhr, "
+                            "RennInfo, Bahn, RennName, RennArt"),
+             ohneKopie());
+}
+
 std::optional<Laufrettung::Befund> Laufrettung::finde(QString* fehler) {
     const QString bedingung = ohneKopie();
     const int runden =
@@ -58,14 +66,8 @@ std::optional<Laufrettung::Befund> Laufrettung::finde(QString* fehler) {
 }
 
 bool Laufrettung::uebernimm(const Befund& befund, bool abgebrochen, QString* fehler) {
-    static const QString spalten = QStringLiteral(
-        "lfdnr, Fahrer, Auto, Strecke, Runde, Zeit, Gesamt, MProSec, Uhr, RennInfo, Bahn, "
-        "RennName, RennArt");
     if (!m_db.execute(QStringLiteral("SAVEPOINT rettung"), {}, fehler)) return false;
-    bool ok = m_db.execute(QStringLiteral("insert into histrennen (%1) select %1 from aktrennen a "
-                                          "where %2 order by lfdnr")
-                               .arg(spalten, ohneKopie()),
-                           {}, fehler);
+    bool ok = m_db.execute(kopieInHistorie(), {}, fehler);
     if (ok && abgebrochen) {
         ok = m_db.execute(QStringLiteral(
                               "update histrennen set RennInfo = trim(coalesce(RennInfo, '') || "

@@ -32,6 +32,10 @@ public:
 
     // The condition "this aktrennen row a has no copy h in histrennen".
     static QString ohneKopie();
+    // The statement that copies every aktrennen row without a copy into histrennen, by column
+    // name (histrennen has its own key and the stamp column) and in lap-number order. The
+    // copies keep rennzeit '0' until they are stamped.
+    static QString kopieInHistorie();
 
 private:
     Datenbank& m_db;

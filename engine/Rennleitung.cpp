@@ -66,9 +66,7 @@ Rennleitung::Rennleitung(Uhr& uhr, Datenbank& db, Einstellungen& einstellungen,
 
 Rennleitung::~Rennleitung() = default;
 
-int Rennleitung::anzBahnen() const {
-    return m_e.AnzBahnen >= 2 && m_e.AnzBahnen <= 6 ? m_e.AnzBahnen : 4;
-}
+int Rennleitung::anzBahnen() const { return gueltigeAnzBahnen(m_e.AnzBahnen); }
 
 // ---- race state
 
@@ -83,7 +81,7 @@ void Rennleitung::MyInit() {
     } else {
         m_e.ComControlAktiv = 0;
     }
-    if (m_e.AnzBahnen < 2 || m_e.AnzBahnen > 6) m_e.AnzBahnen = 4;
+    m_e.AnzBahnen = qint16(gueltigeAnzBahnen(m_e.AnzBahnen));
 
     m_z.RundeWartet = false;
     m_z.StartZeit = 0;

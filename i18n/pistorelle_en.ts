@@ -685,49 +685,6 @@ It is kept in the table aktrennen.</translation>
     </message>
 </context>
 <context>
-    <name>RecordSet</name>
-    <message>
-        <source>Die Datenbank ist nicht geöffnet.</source>
-        <translation>The database is not open.</translation>
-    </message>
-    <message>
-        <source>Keine Datenquelle gesetzt.</source>
-        <translation>No data source set.</translation>
-    </message>
-    <message>
-        <source>Ungültige Datenquelle: %1</source>
-        <translation>Invalid data source: %1</translation>
-    </message>
-    <message>
-        <source>Kein Datensatz in Bearbeitung (Edit oder AddNew fehlt).</source>
-        <translation>No record being edited (Edit or AddNew missing).</translation>
-    </message>
-    <message>
-        <source>Das Feld %1 gibt es in %2 nicht.</source>
-        <translation>There is no field %1 in %2.</translation>
-    </message>
-    <message>
-        <source>Kein aktueller Datensatz.</source>
-        <translation>No current record.</translation>
-    </message>
-    <message>
-        <source>Update ohne Edit oder AddNew.</source>
-        <translation>Update without Edit or AddNew.</translation>
-    </message>
-    <message>
-        <source>Die Datenquelle ist nur lesbar: %1</source>
-        <translation>The data source is read-only: %1</translation>
-    </message>
-    <message>
-        <source>Der Datensatz ist nicht mehr vorhanden.</source>
-        <translation>The record no longer exists.</translation>
-    </message>
-    <message>
-        <source>Ungültiges Lesezeichen: %1</source>
-        <translation>Invalid bookmark: %1</translation>
-    </message>
-</context>
-<context>
     <name>Rennablauf</name>
     <message>
         <source>Soll das Rennen beendet werden?</source>

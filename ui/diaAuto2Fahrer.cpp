@@ -1,7 +1,6 @@
 #include "diaAuto2Fahrer.h"
 
 #include <QDate>
-#include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QFrame>
@@ -16,27 +15,9 @@
 #include <QVBoxLayout>
 
 #include "Datenbank.h"
+#include "Doppelklick.h"
 
 namespace {
-
-// Runs a function on a double click of the watched widget.
-class Doppelklick : public QObject {
-public:
-    Doppelklick(QWidget* ziel, std::function<void()> aktion)
-        : QObject(ziel), m_aktion(std::move(aktion)) {
-        ziel->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::MouseButtonDblClick) {
-            m_aktion();
-            return true;
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_aktion;
-};
 
 void fuelleListe(Datenbank& db, QListWidget* liste, const QString& sql, const QVariantList& werte) {
     const int vorher = liste->currentItem() ? liste->currentItem()->data(Qt::UserRole).toInt() : 0;

@@ -13,6 +13,7 @@
 #include <QWindow>
 #include <memory>
 
+#include "Einstellungen.h"
 #include "EinstellungsSpeicher.h"
 #include "Hauptanzeige.h"
 #include "Knopfleiste.h"
@@ -237,8 +238,7 @@ void frmAnzeige::stapelePanels() {
     const QRect flaeche(0, kopf + fort, W, qMax(0, height() - kopf - fort));
     m_hinweis->setGeometry(W / 6, flaeche.top() + flaeche.height() / 3, W * 2 / 3,
                            flaeche.height() / 3);
-    const int anz = m_leitung.einstellungen().AnzBahnen;
-    const int hoehe = flaeche.height() / (anz >= 2 && anz <= 6 ? anz : 4);
+    const int hoehe = flaeche.height() / gueltigeAnzBahnen(m_leitung.einstellungen().AnzBahnen);
     int y = flaeche.top();
     QVector<bool> gezeigt(m_panels.size(), false);
     for (int bahn : m_leitung.panelReihenfolge()) {

@@ -421,11 +421,6 @@ void frmMain::FormOnTop(QWidget* w, bool onTop) {
     }
 }
 
-int frmMain::anzBahnen() const {
-    const int anz = m_leitung.einstellungen().AnzBahnen;
-    return anz >= 2 && anz <= 6 ? anz : 4;
-}
-
 void frmMain::resizeEvent(QResizeEvent*) { AnzeigenAnordnen(); }
 
 QRect frmMain::ordneLeistenAn() {
@@ -457,7 +452,7 @@ void frmMain::AnzeigenAnordnen() {
 void frmMain::stapelePanels() {
     if (!Menue || !Fortschritt) return;
     const QRect flaeche = ordneLeistenAn();
-    const int hoehe = flaeche.height() / anzBahnen();
+    const int hoehe = flaeche.height() / gueltigeAnzBahnen(m_leitung.einstellungen().AnzBahnen);
     int y = flaeche.top();
     QVector<bool> gezeigt(m_panels.size(), false);
     for (int bahn : m_leitung.panelReihenfolge()) {

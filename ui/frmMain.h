@@ -144,7 +144,6 @@ private:
     void panelFahrerWahl(int index);
     void oeffne(Fenster f);
     QWidget* element(Hauptanzeige::Element e) const;
-    int anzBahnen() const;
 
     Rennleitung& m_leitung;
     Rennablauf& m_ablauf;

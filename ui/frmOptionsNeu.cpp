@@ -1,7 +1,6 @@
 #include "frmOptionsNeu.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QFileInfo>
 #include <QSet>
 #include <QFormLayout>
@@ -18,6 +17,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "Doppelklick.h"
 #include "Einstellungen.h"
 #include "EinstellungsSpeicher.h"
 #include "FarbSeite.h"
@@ -39,22 +39,6 @@ const char* const kMeldungen[8] = {
     QT_TRANSLATE_NOOP("frmOptionsNeu", "Restzeitansage / Frühstart / Chaosinfo"),
     QT_TRANSLATE_NOOP("frmOptionsNeu", "bei Rennende")};
 constexpr int kAusgaenge = 12;
-
-class Doppelklick : public QObject {
-public:
-    Doppelklick(QWidget* ziel, std::function<void()> aktion)
-        : QObject(ziel), m_aktion(std::move(aktion)) {
-        ziel->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() != QEvent::MouseButtonDblClick) return false;
-        m_aktion();
-        return true;
-    }
-
-private:
-    std::function<void()> m_aktion;
-};
 
 int* quellFlag(Einstellungen& e, int i) {
     int* const flags[7] = {&e.ComControlAktiv, &e.RaceControlAktiv, &e.BEPFEAktiv, &e.DS200Aktiv,

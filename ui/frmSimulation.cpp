@@ -21,7 +21,7 @@ void frmSimulation::baueKnoepfe() {
     qDeleteAll(m_knoepfe);
     m_knoepfe.clear();
     const Einstellungen& e = m_leitung.einstellungen();
-    const int anzahl = e.AnzBahnen >= 2 && e.AnzBahnen <= 6 ? e.AnzBahnen : 4;
+    const int anzahl = gueltigeAnzBahnen(e.AnzBahnen);
     for (int k = 0; k < anzahl; ++k) {
         auto* knopf = new QPushButton(tr("Bahn &%1").arg(k + 1), this);
         knopf->setMinimumSize(110, 80);
