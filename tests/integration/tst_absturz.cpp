@@ -48,18 +48,23 @@ struct Ergebnis {
     bool eingeholt = true;           // the program counted what was sent before the kill
 };
 
-// Laps per lane as the live standings show them; empty when the page does not answer.
-QMap<int, int> gezaehlt(quint16 port) {
+// What the live standings answer; empty when the page does not answer.
+QJsonObject apiStand(quint16 port) {
     QNetworkAccessManager netz;
     QNetworkReply* r =
         netz.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1/api/stand").arg(port))));
     QSignalSpy fertig(r, &QNetworkReply::finished);
     fertig.wait(5000);
-    QMap<int, int> runden;
     const QJsonObject o = QJsonDocument::fromJson(r->readAll()).object();
-    for (const QJsonValue& b : o[QLatin1String("bahnen")].toArray())
-        runden[b[QLatin1String("bahn")].toInt()] = b[QLatin1String("runden")].toInt();
     r->deleteLater();
+    return o;
+}
+
+// Laps per lane as the live standings show them.
+QMap<int, int> gezaehlt(quint16 port) {
+    QMap<int, int> runden;
+    for (const QJsonValue& b : apiStand(port)[QLatin1String("bahnen")].toArray())
+        runden[b[QLatin1String("bahn")].toInt()] = b[QLatin1String("runden")].toInt();
     return runden;
 }
 
@@ -123,6 +128,15 @@ class TestAbsturz : public QObject {
             sp.speichere("LiveStandPort", QString::number(livePort));
         }
         p.starte();
+        // The port open is not enough: at its start the program probes every COM port by
+        // opening and closing it, and what the counter sends into that moment is gone with the
+        // probe's close. The timing says "aktiv" once the counter's own port is open.
+        QElapsedTimer bereit;
+        bereit.start();
+        while (apiStand(livePort)[QLatin1String("zeitnahme")][QLatin1String("zustand")].toString() !=
+                   QLatin1String("aktiv") &&
+               bereit.elapsed() < 30000)
+            QTest::qWait(50);
         if (!p.haeltOffen(pty.pfad)) {
             qWarning("Programm nicht bereit");
             return erg;
@@ -211,8 +225,12 @@ class TestAbsturz : public QObject {
         // Nobody clicks the notice here, yet laps count and viewers come back.
         QTcpSocket zuschauer;
         zuschauer.connectToHost(QHostAddress::LocalHost, livePort);
-        erg.offenTrotzMeldung =
-            !zeilen.isEmpty() && p.haeltOffen(pty.pfad, 10000) && zuschauer.waitForConnected(5000);
+        const bool portOffen = p.haeltOffen(pty.pfad, 10000);
+        const bool zuschauerDa = zuschauer.waitForConnected(5000);
+        if (!portOffen || !zuschauerDa)
+            qWarning("nach dem Neustart: Port %s, Zuschauer %s", portOffen ? "offen" : "zu",
+                     zuschauerDa ? "verbunden" : "abgewiesen");
+        erg.offenTrotzMeldung = !zeilen.isEmpty() && portOffen && zuschauerDa;
         p.toete();
 
         QSet<QPair<int, int>> gespeichert;
