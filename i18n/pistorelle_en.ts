@@ -1312,6 +1312,10 @@ Start without timing?</translation>
 <context>
     <name>Turnier</name>
     <message>
+        <source>Noch kein Rennen gewählt: zuerst auf der Seite „Rennen“ ein Rennen speichern oder wählen.</source>
+        <translation>No race chosen yet: first save or choose a race on the “Rennen” page.</translation>
+    </message>
+    <message>
         <source>SLOT Rennen aktiv!</source>
         <translation>TOURNAMENT active!</translation>
     </message>

@@ -199,6 +199,7 @@ private:
     void setzeAutostartCaption(const char* quelle, const QString& text = QString());
     bool pruefeEingabe();
     // False, with the reason, for a name that cannot be an entrant.
+    void keinRennen();
     bool pruefeTeilnehmer(const QString& fahrer);
     // Shown in the interface window's title while a tournament run is loaded.
     static constexpr const char* kAktiv = QT_TRANSLATE_NOOP("Turnier", "SLOT Rennen aktiv!");

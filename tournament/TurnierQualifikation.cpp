@@ -44,9 +44,9 @@ void Turnier::BelegungLoeschen(int index) {
 }
 
 void Turnier::Command20_Click() {
-    if (m_aktuell < 0 || !m_elemente[SeiteTeilnehmer].enabled ||
-        !kannStarten("In Qualifikation übernehmen"))
-        return;
+    if (!m_elemente[SeiteTeilnehmer].enabled) return;
+    if (m_aktuell < 0) return keinRennen();
+    if (!kannStarten("In Qualifikation übernehmen")) return;
     Rueckfrage& r = m_leitung.rueckfrage();
     const auto da = m_daten.teilnehmer(schluessel(), TurnierDaten::Sortierung::Eingabe);
     bool alleNeu = true;
@@ -79,8 +79,9 @@ void Turnier::Command20_Click() {
 }
 
 void Turnier::Command1_Click(const QString& fahrer, const QString& autoName) {
-    if (m_aktuell < 0 || fahrer.isEmpty() || autoName.isEmpty() || !pruefeTeilnehmer(fahrer))
-        return;
+    if (fahrer.isEmpty() || autoName.isEmpty()) return;
+    if (m_aktuell < 0) return keinRennen();
+    if (!pruefeTeilnehmer(fahrer)) return;
     if (m_daten.istTeilnehmer(schluessel(), fahrer)) {
         m_leitung.rueckfrage().meldung(
             tr("%1 ist schon Teilnehmer von %2.").arg(fahrer, aktuell().RennName));
@@ -88,6 +89,13 @@ void Turnier::Command1_Click(const QString& fahrer, const QString& autoName) {
     }
     if (!m_daten.fuegeTeilnehmerEin(schluessel(), fahrer, autoName)) return melde(tr("Hinzufügen"));
     emit tabellenGeaendert();
+}
+
+void Turnier::keinRennen() {
+    // A tournament being set up has no key yet: its entrants would belong to nobody.
+    m_leitung.rueckfrage().meldung(
+        tr("Noch kein Rennen gewählt: zuerst auf der Seite „Rennen“ ein Rennen speichern oder "
+           "wählen."));
 }
 
 QVector<TurnierDaten::Teilnehmer> Turnier::teilnehmer() {
