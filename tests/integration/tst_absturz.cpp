@@ -9,24 +9,15 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "DSRahmen.h"
-#include "EchtesProgramm.h"
-#include "EinstellungsSpeicher.h"
 #include "TestPty.h"
+#include "ZaehlerProgramm.h"
 
 namespace {
 
@@ -48,48 +39,9 @@ struct Ergebnis {
     bool eingeholt = true;           // the program counted what was sent before the kill
 };
 
-// What the live standings answer; empty when the page does not answer.
-QJsonObject apiStand(quint16 port) {
-    QNetworkAccessManager netz;
-    QNetworkReply* r =
-        netz.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1/api/stand").arg(port))));
-    QSignalSpy fertig(r, &QNetworkReply::finished);
-    fertig.wait(5000);
-    const QJsonObject o = QJsonDocument::fromJson(r->readAll()).object();
-    r->deleteLater();
-    return o;
-}
-
-// Laps per lane as the live standings show them.
-QMap<int, int> gezaehlt(quint16 port) {
-    QMap<int, int> runden;
-    for (const QJsonValue& b : apiStand(port)[QLatin1String("bahnen")].toArray())
-        runden[b[QLatin1String("bahn")].toInt()] = b[QLatin1String("runden")].toInt();
-    return runden;
-}
-
-// Rows of a query on the file, read by a connection of the test's own.
-QList<QVariantList> lies(const QString& pfad, const QString& sql, int spalten) {
-    QList<QVariantList> zeilen;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "lesen");
-        db.setDatabaseName(pfad);
-        db.setConnectOptions("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000");
-        if (db.open()) {
-            QSqlQuery q(db);
-            if (q.exec(sql))
-                while (q.next()) {
-                    QVariantList z;
-                    for (int i = 0; i < spalten; ++i) z << q.value(i);
-                    zeilen << z;
-                }
-        }
-    }
-    QSqlDatabase::removeDatabase("lesen");
-    return zeilen;
-}
-
 }  // namespace
+
+using namespace ZaehlerProgramm;
 
 class TestAbsturz : public QObject {
     Q_OBJECT
@@ -106,36 +58,15 @@ class TestAbsturz : public QObject {
         if (!pty.ok()) return erg;
         fcntl(pty.master, F_SETFD, FD_CLOEXEC);
         EchtesProgramm p;
-        quint16 livePort = 0;
-        {
-            QTcpServer frei;
-            frei.listen(QHostAddress::LocalHost, 0);
-            livePort = frei.serverPort();
-        }
-        {
-            EinstellungsSpeicher sp(p.einstellungen());
-            sp.speichere("DatenBankAuswahl", "0");
-            sp.speichere("DS300Aktiv", "1");
-            sp.speichere("DSGoStart", "1");
-            sp.speichere("CommPort1", "1");
-            sp.speichere("ComPfad1", pty.pfad);
-            for (int n = 2; n <= 10; ++n)
-                sp.speichere(QString("ComPfad%1").arg(n),
-                             p.ordner.filePath(QString("kein-port-%1").arg(n)));
-            sp.speichere("TonBeep", "");
-            sp.speichere("MeldungsAnsage0", "0");
-            sp.speichere("LiveStandAn", "1");
-            sp.speichere("LiveStandPort", QString::number(livePort));
-        }
+        const quint16 livePort = freierPort();
+        richteEin(p, pty.pfad, livePort);
         p.starte();
         // The port open is not enough: at its start the program probes every COM port by
         // opening and closing it, and what the counter sends into that moment is gone with the
         // probe's close. The timing says "aktiv" once the counter's own port is open.
         QElapsedTimer bereit;
         bereit.start();
-        while (apiStand(livePort)[QLatin1String("zeitnahme")][QLatin1String("zustand")].toString() !=
-                   QLatin1String("aktiv") &&
-               bereit.elapsed() < 30000)
+        while (zustand(apiStand(livePort)) != QLatin1String("aktiv") && bereit.elapsed() < 30000)
             QTest::qWait(50);
         if (!p.haeltOffen(pty.pfad)) {
             qWarning("Programm nicht bereit");
@@ -188,7 +119,7 @@ class TestAbsturz : public QObject {
             if (r.gesendet <= stichzeit || chaosZeit >= 0) soll[r.bahn] = qMax(soll[r.bahn], r.runde);
         QMap<int, int> stand;
         const auto eingeholt = [&] {
-            stand = gezaehlt(livePort);
+            stand = ZaehlerProgramm::runden(apiStand(livePort));
             for (auto it = soll.cbegin(); it != soll.cend(); ++it)
                 if (stand.value(it.key()) < it.value()) return false;
             return true;

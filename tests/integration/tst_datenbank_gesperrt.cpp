@@ -5,69 +5,25 @@
 // exactly once, and none of the refused run. The live standings show the counter's timing
 // state, also when its cable is pulled.
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTcpServer>
 #include <sqlite3.h>
 
 #include "DSRahmen.h"
-#include "EchtesProgramm.h"
-#include "EinstellungsSpeicher.h"
 #include "TestPty.h"
+#include "ZaehlerProgramm.h"
 
 namespace {
 
-quint16 freierPort() {
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
-}
-
-// What /api/stand answers; empty when the page does not answer.
-QJsonObject apiStand(quint16 port) {
-    QNetworkAccessManager netz;
-    QNetworkReply* r =
-        netz.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1/api/stand").arg(port))));
-    QSignalSpy fertig(r, &QNetworkReply::finished);
-    fertig.wait(5000);
-    const QJsonObject o = QJsonDocument::fromJson(r->readAll()).object();
-    r->deleteLater();
-    return o;
-}
+using namespace ZaehlerProgramm;
 
 // Laps per lane as /api/stand shows them.
-QMap<int, int> stand(quint16 port) {
-    QMap<int, int> runden;
-    for (const QJsonValue& b : apiStand(port)[QLatin1String("bahnen")].toArray())
-        runden[b[QLatin1String("bahn")].toInt()] = b[QLatin1String("runden")].toInt();
-    return runden;
-}
+QMap<int, int> stand(quint16 port) { return runden(apiStand(port)); }
 
 // The timing state as the live standings show it: "zustand (schnittstelle): grund".
 QString zeitnahme(quint16 port) {
     const QJsonObject z = apiStand(port)[QLatin1String("zeitnahme")].toObject();
     return z[QLatin1String("zustand")].toString() + " (" +
            z[QLatin1String("schnittstelle")].toString() + "): " + z[QLatin1String("grund")].toString();
-}
-
-int zahl(const QString& pfad, const QString& sql) {
-    int n = -1;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "lesen");
-        db.setDatabaseName(pfad);
-        db.setConnectOptions("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000");
-        if (db.open()) {
-            QSqlQuery q(db);
-            if (q.exec(sql) && q.next()) n = q.value(0).toInt();
-        }
-    }
-    QSqlDatabase::removeDatabase("lesen");
-    return n;
 }
 
 }  // namespace
@@ -86,22 +42,7 @@ private slots:
         fcntl(pty.master, F_SETFD, FD_CLOEXEC);
         const quint16 port = freierPort();
         EchtesProgramm p;
-        {
-            EinstellungsSpeicher sp(p.einstellungen());
-            sp.speichere("DatenBankAuswahl", "0");
-            sp.speichere("DS300Aktiv", "1");
-            sp.speichere("DSGoStart", "1");
-            sp.speichere("CommPort1", "1");
-            sp.speichere("ComPfad1", pty.pfad);
-            for (int n = 2; n <= 10; ++n)
-                sp.speichere(QString("ComPfad%1").arg(n),
-                             p.ordner.filePath(QString("kein-port-%1").arg(n)));
-            sp.speichere("TonBeep", "");
-            sp.speichere("MeldungsAnsage0", "0");
-            sp.speichere("LiveStandAn", "1");
-            sp.speichere("LiveStandPort", QString::number(port));
-            sp.speichere("NachlaufZeit", "500");
-        }
+        richteEin(p, pty.pfad, port, {{"NachlaufZeit", "500"}});
         p.starte();
         QVERIFY2(p.haeltOffen(pty.pfad), "the program does not open the counter's port");
         // The state of the main window's timing field is on the live standings too.

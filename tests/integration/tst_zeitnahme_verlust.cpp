@@ -5,49 +5,12 @@
 // line, and the race ends with every lap the counter counted, those it counted unseen marked.
 
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTcpServer>
 
 #include "DSRahmen.h"
-#include "EchtesProgramm.h"
-#include "EinstellungsSpeicher.h"
 #include "TestPty.h"
+#include "ZaehlerProgramm.h"
 
-namespace {
-
-QJsonObject apiStand(quint16 port) {
-    QNetworkAccessManager netz;
-    QNetworkReply* r =
-        netz.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1/api/stand").arg(port))));
-    QSignalSpy fertig(r, &QNetworkReply::finished);
-    fertig.wait(5000);
-    const QJsonObject o = QJsonDocument::fromJson(r->readAll()).object();
-    r->deleteLater();
-    return o;
-}
-
-int zahl(const QString& pfad, const QString& sql) {
-    int n = -1;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "lesen");
-        db.setDatabaseName(pfad);
-        db.setConnectOptions("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000");
-        if (db.open()) {
-            QSqlQuery q(db);
-            if (q.exec(sql) && q.next()) n = q.value(0).toInt();
-        }
-    }
-    QSqlDatabase::removeDatabase("lesen");
-    return n;
-}
-
-}  // namespace
+using namespace ZaehlerProgramm;
 
 class TestZeitnahmeVerlust : public QObject {
     Q_OBJECT
@@ -59,13 +22,11 @@ class TestZeitnahmeVerlust : public QObject {
     // Reads the standings once: the laps per lane and the timing state.
     QString schaue() {
         const QJsonObject o = apiStand(m_port);
-        for (const QJsonValue& b : o[QLatin1String("bahnen")].toArray())
-            m_runden[b[QLatin1String("bahn")].toInt()] = b[QLatin1String("runden")].toInt();
-        const QString zustand =
-            o[QLatin1String("zeitnahme")][QLatin1String("zustand")].toString();
-        if (!zustand.isEmpty() && (m_gesehen.isEmpty() || m_gesehen.last() != zustand))
-            m_gesehen << zustand;
-        return zustand;
+        m_runden = runden(o);
+        const QString jetzt = zustand(o);
+        if (!jetzt.isEmpty() && (m_gesehen.isEmpty() || m_gesehen.last() != jetzt))
+            m_gesehen << jetzt;
+        return jetzt;
     }
 
 private slots:
@@ -77,27 +38,8 @@ private slots:
         // The port as the settings name it: a link, as udev gives a USB adapter.
         const QString link = p.ordner.filePath("ds300");
         QVERIFY(QFile::link(pty->pfad, link));
-        {
-            QTcpServer frei;
-            frei.listen(QHostAddress::LocalHost, 0);
-            m_port = frei.serverPort();
-        }
-        {
-            EinstellungsSpeicher sp(p.einstellungen());
-            sp.speichere("DatenBankAuswahl", "0");
-            sp.speichere("DS300Aktiv", "1");
-            sp.speichere("DSGoStart", "1");
-            sp.speichere("CommPort1", "1");
-            sp.speichere("ComPfad1", link);
-            for (int n = 2; n <= 10; ++n)
-                sp.speichere(QString("ComPfad%1").arg(n),
-                             p.ordner.filePath(QString("kein-port-%1").arg(n)));
-            sp.speichere("TonBeep", "");
-            sp.speichere("MeldungsAnsage0", "0");
-            sp.speichere("LiveStandAn", "1");
-            sp.speichere("LiveStandPort", QString::number(m_port));
-            sp.speichere("NachlaufZeit", "500");
-        }
+        m_port = freierPort();
+        richteEin(p, link, m_port, {{"NachlaufZeit", "500"}});
         p.starte();
         QVERIFY2(p.haeltOffen(pty->pfad), "the program does not open the counter's port");
         QTRY_COMPARE_WITH_TIMEOUT(schaue(), QStringLiteral("aktiv"), 10000);
