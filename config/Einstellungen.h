@@ -77,6 +77,11 @@ struct Einstellungen {
     qint16 AnzeigeSort = 0;
     qint16 PowerTrainingZeit = 5;
     qint16 PowerTrainingPause = 10;
+    // Series standings: points per final place of a tournament (places beyond the list score
+    // nothing), the bonus for a tournament's fastest lap, the worst results a driver drops.
+    QString Punkte = QStringLiteral("10,8,6,5,4,3,2,1");
+    qint16 PunkteSchnellsteRunde = 0;
+    qint16 Streichergebnisse = 0;
 
     // Not part of the bulk load, but held here for the code that maps COM numbers to paths:
     // ComPfad[n] is the device path of COM port n (1..10).

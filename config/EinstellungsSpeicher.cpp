@@ -201,6 +201,9 @@ QList<Feld> felder(Einstellungen& e) {
     ganz(QStringLiteral("AnzeigeSort"), e.AnzeigeSort);
     ganz(QStringLiteral("PowerTrainingZeit"), e.PowerTrainingZeit);
     ganz(QStringLiteral("PowerTrainingPause"), e.PowerTrainingPause);
+    txt(QStringLiteral("Punkte"), e.Punkte);
+    ganz(QStringLiteral("PunkteSchnellsteRunde"), e.PunkteSchnellsteRunde);
+    ganz(QStringLiteral("Streichergebnisse"), e.Streichergebnisse);
     return l;
 }
 

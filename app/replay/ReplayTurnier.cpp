@@ -8,6 +8,7 @@
 #include "Datenbank.h"
 #include "DebugLog.h"
 #include "Hauptanzeige.h"
+#include "Meisterschaft.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
 #include "ReplayAusgabe.h"
@@ -24,6 +25,7 @@ const QStringList befehle = {
     QStringLiteral("repeat"),         QStringLiteral("report"),
     QStringLiteral("end-tournament"), QStringLiteral("delete-tournament"),
     QStringLiteral("query"),          QStringLiteral("entrant-direct"),
+    QStringLiteral("season"),
 };
 }  // namespace
 
@@ -59,6 +61,10 @@ QString ReplayTurnier::fuehreAus(const SzenarioBefehl& b) {
         return QString();
     }
     if (n == QLatin1String("query")) return abfrage(a.value(0));
+    if (n == QLatin1String("season")) {
+        if (a.size() != 1) return QStringLiteral("season: SERIE erwartet");
+        return saison(a.at(0));
+    }
     // Every other command is a control of the tournament dialog, which opens on first use.
     if (!t.istOffen() && n != QLatin1String("end-tournament")) t.SlotRennenStart();
     if (n == QLatin1String("tournament")) {
@@ -150,6 +156,17 @@ QString ReplayTurnier::neu(const SzenarioBefehl& b) {
     t.Command2_Click();
     // A refused save leaves the edit open: the next command must not type into it.
     if (t.bearbeitet()) t.Command5_Click();
+    return QString();
+}
+
+QString ReplayTurnier::saison(const QString& serie) {
+    const auto regeln = Meisterschaft::Regeln::aus(m_ablauf.leitung().einstellungen());
+    for (const auto& z : Meisterschaft::tabelle(m_turnier->daten(), serie, regeln))
+        m_ausgabe.zeile(QStringLiteral("season"), QStringLiteral("%1. %2 %3 Punkte (%4 Rennen)")
+                                                      .arg(z.platz)
+                                                      .arg(z.fahrer)
+                                                      .arg(z.punkte)
+                                                      .arg(z.starts));
     return QString();
 }
 

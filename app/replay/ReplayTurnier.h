@@ -2,7 +2,8 @@
 // The tournament commands of the replay runner: the lane change and the buttons of the
 // tournament dialog, on the real tournament logic ("tournament new ...", "entrant ...",
 // "entrant-direct ...",
-// "quali", "heats", "report", ...), and "query SQL" to print rows of the tables.
+// "quali", "heats", "report", ...), "query SQL" to print rows of the tables and "season SERIE"
+// for the standings of a series.
 
 #include <QString>
 #include <memory>
@@ -28,6 +29,7 @@ public:
 private:
     QString neu(const SzenarioBefehl& b);
     QString abfrage(const QString& sql);
+    QString saison(const QString& serie);
 
     Rennablauf& m_ablauf;
     Hauptanzeige& m_anzeige;

@@ -52,6 +52,7 @@ const QList<Form>& formen() {
         {"end-tournament", 0, {}},
         {"delete-tournament", 0, {}},
         {"query", 1, {Art::Text}},
+        {"season", 1, {Art::Text}},
         {"demo", 1, {Art::Text, Art::Zahl}},
         {"correct", 2, {Art::Zahl, Art::Text, Art::Text}},
     };

@@ -45,6 +45,8 @@ const char* const tabelle[][3] = {
     {"MeldungAbRunde7", "G", "0"}, {"BilderAnzeigen", "G", "0"}, {"BilderPfad", "T", "@/Bilder"},
     {"PauseNachStint", "G", "10"}, {"PauseVorStint", "G", "70"}, {"PauseZwischenStint", "G", "15"},
     {"AnzeigeSort", "G", "0"}, {"PowerTrainingZeit", "G", "5"}, {"PowerTrainingPause", "G", "10"},
+    {"Punkte", "T", "10,8,6,5,4,3,2,1"}, {"PunkteSchnellsteRunde", "G", "0"},
+    {"Streichergebnisse", "G", "0"},
 };
 // clang-format on
 
