@@ -1,5 +1,8 @@
 #include "Meisterschaft.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -157,4 +160,53 @@ QVector<Meisterschaft::Zeile> Meisterschaft::tabelle(TurnierDaten& daten, const 
     for (Zeile& z : zeilen) werte(z, regeln.streichergebnisse);
     ordne(zeilen);
     return zeilen;
+}
+
+QStringList Meisterschaft::serien(TurnierDaten& daten) {
+    QStringList namen;
+    QSqlQuery q(daten.datenbank().db());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select distinct RennSerie from slotrennen where "
+                               "trim(coalesce(RennSerie, '')) <> '' order by RennSerie")))
+        return namen;
+    while (q.next()) namen << q.value(0).toString();
+    return namen;
+}
+
+Meisterschaft::Stand Meisterschaft::stand(TurnierDaten& daten, const QString& serie,
+                                          const Regeln& regeln) {
+    Stand s;
+    s.serie = serie;
+    // A key is the series, a blank and the name.
+    for (const QString& k : rennen(daten, serie)) s.rennen << k.mid(serie.size() + 1);
+    s.zeilen = tabelle(daten, serie, regeln);
+    return s;
+}
+
+QByteArray Meisterschaft::json(const Stand& s) {
+    QJsonArray tabelle;
+    for (const Zeile& z : s.zeilen) {
+        QJsonArray ergebnisse;
+        for (const auto& e : z.ergebnisse) {
+            if (!e) {
+                ergebnisse.append(QJsonValue::Null);
+                continue;
+            }
+            ergebnisse.append(QJsonObject{{QStringLiteral("platz"), e->platz},
+                                          {QStringLiteral("punkte"), e->punkte},
+                                          {QStringLiteral("schnellsteRunde"), e->schnellsteRunde},
+                                          {QStringLiteral("gestrichen"), e->gestrichen}});
+        }
+        tabelle.append(QJsonObject{{QStringLiteral("platz"), z.platz},
+                                   {QStringLiteral("fahrer"), z.fahrer},
+                                   {QStringLiteral("punkte"), z.punkte},
+                                   {QStringLiteral("starts"), z.starts},
+                                   {QStringLiteral("siege"), z.siege},
+                                   {QStringLiteral("ergebnisse"), ergebnisse}});
+    }
+    return QJsonDocument(
+               QJsonObject{{QStringLiteral("serie"), s.serie},
+                           {QStringLiteral("rennen"), QJsonArray::fromStringList(s.rennen)},
+                           {QStringLiteral("tabelle"), tabelle}})
+        .toJson(QJsonDocument::Compact);
 }

@@ -5,6 +5,7 @@
 // results drops that many of his worst. Drivers are matched by name as the database compares
 // names; the free lanes' placeholder and entrants without a driven heat never score.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -41,6 +42,20 @@ public:
         // One entry per tournament of rennen(); none where the driver did not score a place.
         QVector<std::optional<Ergebnis>> ergebnisse;
     };
+
+    // A series' table with the names of its tournaments (in the order of the results).
+    struct Stand {
+        QString serie;
+        QStringList rennen;
+        QVector<Zeile> zeilen;
+    };
+
+    // Every series name that has a tournament, in alphabetical order (blank names left out).
+    static QStringList serien(TurnierDaten& daten);
+    static Stand stand(TurnierDaten& daten, const QString& serie, const Regeln& regeln);
+    // {"serie", "rennen": [names], "tabelle": [{"platz", "fahrer", "punkte", "starts", "siege",
+    //  "ergebnisse": [null | {"platz", "punkte", "schnellsteRunde", "gestrichen"}]}]}
+    static QByteArray json(const Stand& s);
 
     // The keys of the series' tournaments (series, blank, name) in their order.
     static QStringList rennen(TurnierDaten& daten, const QString& serie);

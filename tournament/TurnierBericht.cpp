@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QSqlRecord>
+#include <QStandardPaths>
 
 #include "Ausgabepfad.h"
 #include "Ergebnisdateien.h"
@@ -54,10 +54,13 @@ QString TurnierBericht::html(const QString& text) {
     return s;
 }
 
-QString TurnierBericht::dateiName(const QString& ltfPfad, const SlotRennen& rennen) {
+QString TurnierBericht::sichererName(const QString& name) {
     static const QRegularExpression verboten(QStringLiteral("[/\\\\:*?\"<>|]"));
-    QString name = rennen.RennSerie + QLatin1Char('-') + rennen.RennName;
-    name.replace(verboten, QStringLiteral("_"));
+    QString s = name;
+    return s.replace(verboten, QStringLiteral("_"));
+}
+
+QString TurnierBericht::ausgabePraefix(const QString& ltfPfad) {
     QString praefix = Ausgabepfad::praefix(ltfPfad);
     if (praefix.isEmpty()) {
         // No output folder: the documents folder rather than wherever the program was started.
@@ -65,18 +68,21 @@ QString TurnierBericht::dateiName(const QString& ltfPfad, const SlotRennen& renn
         if (ordner.isEmpty() || !QDir(ordner).exists()) ordner = QDir::homePath();
         praefix = ordner + QLatin1Char('/');
     }
-    // The browser needs the whole path.
-    return QFileInfo(praefix + name + QStringLiteral(".htm")).absoluteFilePath();
+    return praefix;
 }
 
-QStringList TurnierBericht::zeilen(TurnierDaten& daten, const SlotRennen& r) {
-    const QString k = r.schluessel();
+QString TurnierBericht::dateiName(const QString& ltfPfad, const SlotRennen& rennen) {
+    const QString name = sichererName(rennen.RennSerie + QLatin1Char('-') + rennen.RennName);
+    // The browser needs the whole path.
+    return QFileInfo(ausgabePraefix(ltfPfad) + name + QStringLiteral(".htm")).absoluteFilePath();
+}
+
+QStringList TurnierBericht::kopf(const QString& titel) {
     QStringList z;
     z << QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\"");
     z << QStringLiteral("       \"http://www.w3.org/TR/html4/loose.dtd\">");
     z << QStringLiteral("<!-- Kopfdaten -->");
-    z << QStringLiteral("<html><head><title>Pistorelle Renndatenausgabe - ") + html(k) +
-             QStringLiteral("</title>");
+    z << QStringLiteral("<html><head><title>") + titel + QStringLiteral("</title>");
     z << QStringLiteral(
         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">");
     z << QStringLiteral("<style type=\"text/css\">") << QStringLiteral("<!--");
@@ -96,6 +102,13 @@ QStringList TurnierBericht::zeilen(TurnierDaten& daten, const SlotRennen& r) {
         "color:silver; }");
     z << QStringLiteral("-->") << QStringLiteral("</style></head>")
       << QStringLiteral("<body><center>");
+    return z;
+}
+
+QStringList TurnierBericht::zeilen(TurnierDaten& daten, const SlotRennen& r) {
+    const QString k = r.schluessel();
+    QStringList z;
+    z << kopf(QStringLiteral("Pistorelle Renndatenausgabe - ") + html(k));
     z << QStringLiteral("<h2>Pistorelle Slot Rennen</h2>");
     z << QStringLiteral("<h3>Rennserie: ") + html(r.RennSerie) + QStringLiteral(" - ") +
              html(r.RennName) + QStringLiteral("</h3>");
@@ -179,16 +192,21 @@ QStringList TurnierBericht::zeilen(TurnierDaten& daten, const SlotRennen& r) {
     return z;
 }
 
-QString TurnierBericht::schreibe(TurnierDaten& daten, const SlotRennen& rennen,
-                                 const QString& ltfPfad, QString* fehler) {
-    const QString pfad = dateiName(ltfPfad, rennen);
+bool TurnierBericht::schreibeSeite(const QString& pfad, const QStringList& zeilen,
+                                   QString* fehler) {
     QFile datei(pfad);
-    const QByteArray inhalt = Ergebnisdateien::windows1252(
-        zeilen(daten, rennen).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    const QByteArray inhalt =
+        Ergebnisdateien::windows1252(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         datei.write(inhalt) != inhalt.size() || !datei.flush()) {
         if (fehler) *fehler = pfad + QStringLiteral(": ") + datei.errorString();
-        return QString();
+        return false;
     }
-    return pfad;
+    return true;
+}
+
+QString TurnierBericht::schreibe(TurnierDaten& daten, const SlotRennen& rennen,
+                                 const QString& ltfPfad, QString* fehler) {
+    const QString pfad = dateiName(ltfPfad, rennen);
+    return schreibeSeite(pfad, zeilen(daten, rennen), fehler) ? pfad : QString();
 }

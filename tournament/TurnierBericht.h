@@ -19,6 +19,14 @@ public:
     // Writes the page (an existing file is replaced); the path, or empty with the reason.
     static QString schreibe(TurnierDaten& daten, const SlotRennen& rennen, const QString& ltfPfad,
                             QString* fehler = nullptr);
+    // Lines in Windows-1252 with CR LF (an existing file is replaced); false with the reason.
+    static bool schreibeSeite(const QString& pfad, const QStringList& zeilen, QString* fehler);
+    // The page's head up to the opened body, in the report's style; titel as HTML.
+    static QStringList kopf(const QString& titel);
+    // Characters a file name cannot hold replaced by "_".
+    static QString sichererName(const QString& name);
+    // ltfPfad as a folder prefix; empty: the documents folder (else the home folder).
+    static QString ausgabePraefix(const QString& ltfPfad);
     // & < > " as entities.
     static QString html(const QString& text);
 };

@@ -18,6 +18,7 @@
 #include "frmOptions.h"
 #include "frmOptionsNeu.h"
 #include "LiveStand.h"
+#include "TurnierFenster.h"
 #include "LiveStandSeite.h"
 #include "frmRundentabelle.h"
 #include "frmStreckenLayout.h"
@@ -102,7 +103,8 @@ void verbindeFenster(ProgrammStart& start) {
         LiveStandSeite::fuegeEin(dialog, leitung->speicher(), [s, fenster, leitung] {
             HardwareAufbau& aufbau = s->aufbau();
             LiveStand::richteEin(*fenster, *leitung, *s->anzeige(),
-                                 aufbau.zeitnahmeStatus ? aufbau.zeitnahmeStatus() : nullptr);
+                                 aufbau.zeitnahmeStatus ? aufbau.zeitnahmeStatus() : nullptr,
+                                 [s] { return s->turnier()->serieJson(); });
         });
         dialog.exec();
     });

@@ -81,7 +81,7 @@ LiveStand::LiveStand(Rennleitung& leitung, Hauptanzeige& anzeige, QObject* paren
 LiveStand::~LiveStand() { beende(); }
 
 LiveStand* LiveStand::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzeige,
-                                ZeitnahmeStatus* zeitnahme) {
+                                ZeitnahmeStatus* zeitnahme, Serienquelle serie) {
     // Called again after the options changed: the old server and its field go first.
     delete f.findChild<LiveStand*>(QString(), Qt::FindDirectChildrenOnly);
     EinstellungsSpeicher& s = leitung.speicher();
@@ -90,6 +90,7 @@ LiveStand* LiveStand::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& 
     const uint port = s.hole(portSchluessel).toUInt(&ok);
     auto* stand = new LiveStand(leitung, anzeige, &f);
     stand->setzeZeitnahme(zeitnahme);
+    stand->setzeSerie(std::move(serie));
     stand->starte(QHostAddress::Any, ok && port > 0 && port < 65536 ? quint16(port) : standardPort);
     LiveStandFeld::zeige(f, *stand);
     return stand;
@@ -119,11 +120,18 @@ bool LiveStand::starte(const QHostAddress& adresse, quint16 port) {
 
 std::optional<LiveStandServer::Antwort> LiveStand::seite(const LiveStandServer::Anfrage& a) const {
     if (a.pfad == "/api/stand") return LiveStandServer::Antwort{200, "application/json", standJson(), {}};
-    if (a.pfad != "/") return std::nullopt;
+    if (a.pfad == "/api/serie") {
+        // Only while a tournament of a series is open.
+        const std::optional<QByteArray> serie = m_serie ? m_serie() : std::nullopt;
+        if (!serie) return LiveStandServer::Antwort{404, "application/json", "null", {}};
+        return LiveStandServer::Antwort{200, "application/json", *serie, {}};
+    }
+    if (a.pfad != "/" && a.pfad != "/serie") return std::nullopt;
     // A full house gets a page that says so and tries again by itself.
-    const bool voll = zuschauer() >= maxZuschauer;
-    QFile datei(voll ? QStringLiteral(":/livestand/voll.html")
-                     : QStringLiteral(":/livestand/index.html"));
+    const bool voll = a.pfad == "/" && zuschauer() >= maxZuschauer;
+    QFile datei(voll                ? QStringLiteral(":/livestand/voll.html")
+                : a.pfad == "/serie" ? QStringLiteral(":/livestand/serie.html")
+                                     : QStringLiteral(":/livestand/index.html"));
     if (!datei.open(QIODevice::ReadOnly)) return LiveStandServer::Antwort{500, {}, {}, {}};
     // The page speaks the interface's language.
     QByteArray html = datei.readAll();

@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QVector>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -48,8 +49,12 @@ public:
 
     // Starts the server as the settings say and shows its address on the main window; called
     // again, it replaces the server it started before. Returns the server (owned by the window) or null when it is switched off.
+    // The series standings of the open tournament as JSON, nullopt when none of a series is open.
+    using Serienquelle = std::function<std::optional<QByteArray>()>;
     static LiveStand* richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzeige,
-                                ZeitnahmeStatus* zeitnahme = nullptr);
+                                ZeitnahmeStatus* zeitnahme = nullptr, Serienquelle serie = {});
+    // GET /serie shows it, /api/serie gives it (404 without).
+    void setzeSerie(Serienquelle serie) { m_serie = std::move(serie); }
     // The state of the timing interface that the main window's status field shows; without
     // one the laps come from the program's own simulation.
     void setzeZeitnahme(ZeitnahmeStatus* status);
@@ -98,5 +103,6 @@ private:
     UhrTimer* m_aufsicht = nullptr;
     int m_plaetzeJeAdresse = plaetzeJeAdresse;
     QPointer<ZeitnahmeStatus> m_zeitnahme;
+    Serienquelle m_serie;
     bool m_geplant = false;
 };

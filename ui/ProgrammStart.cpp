@@ -355,7 +355,8 @@ void ProgrammStart::baueAnzeige() {
         [fenster](const QString& zusatz) { fenster->SetzeFormCaption(zusatz); });
     m_turnier = std::make_unique<TurnierFenster>(*m_ablauf, *m_anzeige, *m_fenster);
     frmAnzeige::richteEin(*m_fenster, *m_leitung, *m_anzeige);
-    LiveStand::richteEin(*m_fenster, *m_leitung, *m_anzeige);
+    LiveStand::richteEin(*m_fenster, *m_leitung, *m_anzeige, nullptr,
+                         [turnier = m_turnier.get()] { return turnier->serieJson(); });
     // The race mode list starts on its first entry.
     m_leitung->cbRAuswahl_Click(0);
 }

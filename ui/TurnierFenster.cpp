@@ -5,6 +5,8 @@
 #include <QUrl>
 
 #include "DebugLog.h"
+#include "Meisterschaft.h"
+#include "MeisterschaftSeite.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
 #include "Rueckfrage.h"
@@ -30,23 +32,39 @@ TurnierFenster::TurnierFenster(Rennablauf& ablauf, Hauptanzeige& anzeige, frmMai
         m_hauptfenster.raise();
         m_hauptfenster.activateWindow();
     });
-    connect(t, &Turnier::berichtGeschrieben, this, [this, a](const QString& pfad) {
-        if (!m_berichtOeffnen || QDesktopServices::openUrl(QUrl::fromLocalFile(pfad))) return;
-        SchreibeDebug(QStringLiteral("HTML Ausgabe: kann ") + pfad + QStringLiteral(" nicht öffnen"));
-        a->leitung().rueckfrage().meldung(
-            tr("Die HTML Ausgabe steht in %1. Sie lässt sich nicht im Browser öffnen.")
-                .arg(QDir::toNativeSeparators(pfad)));
-    });
+    connect(t, &Turnier::berichtGeschrieben, this, &TurnierFenster::zeigeBericht);
+}
+
+void TurnierFenster::zeigeBericht(const QString& pfad) {
+    if (!m_berichtOeffnen || QDesktopServices::openUrl(QUrl::fromLocalFile(pfad))) return;
+    SchreibeDebug(QStringLiteral("Ausgabe: kann ") + pfad + QStringLiteral(" nicht öffnen"));
+    const QString text =
+        pfad.endsWith(QLatin1String(".pdf"))
+            ? tr("Die PDF Ausgabe steht in %1. Sie lässt sich nicht öffnen.")
+            : tr("Die HTML Ausgabe steht in %1. Sie lässt sich nicht im Browser öffnen.");
+    m_ablauf.leitung().rueckfrage().meldung(text.arg(QDir::toNativeSeparators(pfad)));
 }
 
 TurnierFenster::~TurnierFenster() { delete m_dialog; }
 
 diaSlotRennen* TurnierFenster::dialog() const { return m_dialog; }
 
+std::optional<QByteArray> TurnierFenster::serieJson() const {
+    Turnier& t = *m_turnier;
+    if (!t.istOffen() || t.aktuellerIndex() < 0) return std::nullopt;
+    const QString serie = t.turniere().at(t.aktuellerIndex()).RennSerie;
+    if (serie.trimmed().isEmpty()) return std::nullopt;
+    return Meisterschaft::json(Meisterschaft::stand(
+        t.daten(), serie, Meisterschaft::Regeln::aus(t.leitung().einstellungen())));
+}
+
 void TurnierFenster::zeigeDialog() {
     if (!m_dialog) {
         m_dialog = new diaSlotRennen(*m_turnier);
         m_dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+        if (auto* serie = m_dialog->findChild<MeisterschaftSeite*>())
+            connect(serie, &MeisterschaftSeite::berichtGeschrieben, this,
+                    &TurnierFenster::zeigeBericht);
     }
     m_dialog->show();
     m_dialog->raise();

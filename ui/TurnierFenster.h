@@ -3,9 +3,11 @@
 // "SlotRennen" (and their menu entries), the modeless tournament dialog, bringing the main
 // window or the dialog to the front, and the report in the user's browser.
 
+#include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <memory>
+#include <optional>
 
 class Hauptanzeige;
 class Rennablauf;
@@ -21,11 +23,16 @@ public:
 
     Turnier& turnier() { return *m_turnier; }
     diaSlotRennen* dialog() const;
+    // The series standings of the open tournament as JSON (for the live scoreboard); nullopt
+    // when no tournament is open or it belongs to no series.
+    std::optional<QByteArray> serieJson() const;
     // False: reports are written but not opened (tests).
     void setzeBerichtOeffnen(bool an) { m_berichtOeffnen = an; }
 
 private:
     void zeigeDialog();
+    // Opens a report in the browser, or says where it is.
+    void zeigeBericht(const QString& pfad);
 
     Rennablauf& m_ablauf;
     frmMain& m_hauptfenster;

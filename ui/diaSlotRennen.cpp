@@ -25,6 +25,7 @@
 
 #include "Datenbank.h"
 #include "Einstellungen.h"
+#include "MeisterschaftSeite.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
 #include "Turnier.h"
@@ -65,6 +66,7 @@ diaSlotRennen::diaSlotRennen(Turnier& turnier, QWidget* parent)
     m_seiten->addTab(baueQualiSeite(), tr("Qualifikation"));
     m_seiten->addTab(baueLaufSeite(), tr("Rennläufe"));
     m_seiten->addTab(baueWertungSeite(), tr("Wertung"));
+    m_seiten->addTab(new MeisterschaftSeite(m_turnier, this), tr("Meisterschaft"));
 
     Label2 = new QLabel(this);
     auto* ok = new QPushButton(tr("Slot Rennen beenden"), this);
