@@ -17,10 +17,9 @@
 
 namespace {
 
-// Names compared as the database compares them (case and umlauts).
-bool gleicherName(Datenbank& db, const QString& a, const QString& b) {
-    if (a == b) return true;
-    return db.wert(QStringLiteral("select ? = ? collate NOCASE"), {a, b}).toInt() == 1;
+// Names compared as the database's NOCASE compares them (case, umlauts included).
+bool gleicherName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 // The driver of the tournament's fastest race lap that may count as a best lap (the
@@ -131,7 +130,7 @@ QVector<Meisterschaft::Zeile> Meisterschaft::tabelle(TurnierDaten& daten, const 
     QVector<Zeile> zeilen;
     auto zeileVon = [&](const QString& fahrer) -> Zeile& {
         for (Zeile& z : zeilen)
-            if (gleicherName(db, z.fahrer, fahrer)) return z;
+            if (gleicherName(z.fahrer, fahrer)) return z;
         Zeile neu;
         neu.fahrer = fahrer;
         neu.ergebnisse.resize(liste.size());
@@ -144,15 +143,15 @@ QVector<Meisterschaft::Zeile> Meisterschaft::tabelle(TurnierDaten& daten, const 
         QStringList gewertet;  // a driver with several cars scores his best row only
         for (const QSqlRecord& w : daten.wertung(liste[i])) {
             const QString fahrer = w.value(0).toString();
-            if (gleicherName(db, fahrer, TurnierDaten::platzhalter()) ||
+            if (gleicherName(fahrer, TurnierDaten::platzhalter()) ||
                 std::any_of(gewertet.cbegin(), gewertet.cend(),
-                            [&](const QString& f) { return gleicherName(db, f, fahrer); }))
+                            [&](const QString& f) { return gleicherName(f, fahrer); }))
                 continue;
             gewertet << fahrer;
             Ergebnis e;
             e.platz = int(gewertet.size());
             e.punkte = e.platz <= regeln.punkte.size() ? regeln.punkte[e.platz - 1] : 0;
-            e.schnellsteRunde = !schnellster.isEmpty() && gleicherName(db, schnellster, fahrer);
+            e.schnellsteRunde = !schnellster.isEmpty() && gleicherName(schnellster, fahrer);
             if (e.schnellsteRunde) e.punkte += regeln.bonusSchnellsteRunde;
             zeileVon(fahrer).ergebnisse[i] = e;
         }
