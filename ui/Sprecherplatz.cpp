@@ -1,12 +1,11 @@
 #include "Sprecherplatz.h"
 
-#include <QChildEvent>
+#include <QApplication>
 #include <QEvent>
 #include <QWidget>
 
 #include "EinstellungsSpeicher.h"
 #include "HauptfensterZusatz.h"
-#include "frmAnzeige.h"
 #include "frmMain.h"
 
 namespace {
@@ -22,18 +21,13 @@ Sprecherplatz::Sprecherplatz(QWidget* sprecher, frmMain& fenster, EinstellungsSp
       m_zusatz(fenster.zusatz()),
       m_streifen(fenster.zusatz()->sprecherStreifen()),
       m_speicher(speicher) {
-    sprecher->installEventFilter(this);
-    // The standings window is made when it is first opened, as a window of the main window.
-    fenster.installEventFilter(this);
-    // The strip moves with the bar (a new row below it, the bar at the top or the bottom).
-    fenster.Menue->installEventFilter(this);
-    m_streifen->installEventFilter(this);
-    for (frmAnzeige* a : fenster.findChildren<frmAnzeige*>()) beobachte(a);
+    // One filter for the whole program: the announcer itself, the main window, its bar and
+    // the strip (the strip moves with the bar: a new row below it, the bar at the top or the
+    // bottom), and every other window, which may be opened later and lie over the strip.
+    QCoreApplication::instance()->installEventFilter(this);
     m_gewuenscht = sprecher->isVisible();
     if (m_gewuenscht) platziere();
 }
-
-void Sprecherplatz::beobachte(QWidget* anzeige) { anzeige->installEventFilter(this); }
 
 QSize Sprecherplatz::groesse() const {
     return m_sprecher->frameGeometry().size().expandedTo(m_sprecher->size());
@@ -56,10 +50,17 @@ QPoint Sprecherplatz::ziel() const {
     return {x, y};
 }
 
+bool Sprecherplatz::deckt(const QWidget* w) const {
+    if (w == m_sprecher || w == &m_fenster || !w->isWindow()) return false;
+    // Menus and tooltips come and go over anything; they hide nothing for long.
+    const Qt::WindowType art = w->windowType();
+    return art != Qt::Popup && art != Qt::ToolTip && art != Qt::Desktop;
+}
+
 bool Sprecherplatz::verdeckt() const {
     const QRect platz(ziel(), groesse());
-    for (const frmAnzeige* a : m_fenster.findChildren<frmAnzeige*>())
-        if (a->isVisible() && a->frameGeometry().intersects(platz)) return true;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (deckt(w) && w->isVisible() && w->frameGeometry().intersects(platz)) return true;
     return false;
 }
 
@@ -95,10 +96,6 @@ void Sprecherplatz::pruefeVerdeckt() {
 }
 
 bool Sprecherplatz::eventFilter(QObject* o, QEvent* e) {
-    if (o == &m_fenster && e->type() == QEvent::ChildAdded) {
-        if (auto* anzeige = qobject_cast<frmAnzeige*>(static_cast<QChildEvent*>(e)->child()))
-            beobachte(anzeige);
-    }
     if (o == &m_fenster || o == m_fenster.Menue || o == m_streifen) {
         if (e->type() == QEvent::Move || e->type() == QEvent::Resize || e->type() == QEvent::Show) {
             // After the window has laid itself out for its new size.
@@ -107,7 +104,10 @@ bool Sprecherplatz::eventFilter(QObject* o, QEvent* e) {
         return false;
     }
     if (o != m_sprecher) {
-        // A standings window opened, closed, moved or went to another screen.
+        // Another window (the standings, a dialog) opened, closed, moved or went to another
+        // screen.
+        const auto* w = qobject_cast<const QWidget*>(o);
+        if (!w || !deckt(w)) return false;
         switch (e->type()) {
             case QEvent::Show:
             case QEvent::Hide:

@@ -3,8 +3,9 @@
 // and its buttons, at the strip's left end or where the user dragged it along the strip. It
 // follows the main window and never leaves the strip, so it covers no lane value, no button
 // and not the live scoreboard's row, on any screen size. The place is kept relative to the
-// strip (setting SprecherVersatz, pixels from the strip's left end). While the standings window
-// lies over that place the announcer is hidden, and speech goes on.
+// strip (setting SprecherVersatz, pixels from the strip's left end). While another window of
+// the program (the standings window, the tournament dialog, any dialog) lies over that place
+// the announcer is hidden, so it covers none of their buttons, and speech goes on.
 
 #include <QObject>
 #include <QPoint>
@@ -27,15 +28,16 @@ public:
     QRect streifen() const;
     // Where the announcer belongs now.
     QPoint ziel() const;
-    // A standings window lies over the announcer's place.
+    // Another window of the program lies over the announcer's place.
     bool verdeckt() const;
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    void beobachte(QWidget* anzeige);
-    // Hides the announcer under a standings window and shows it again when that is gone.
+    // A window that hides the announcer when it lies over its place.
+    bool deckt(const QWidget* w) const;
+    // Hides the announcer under another window and shows it again when that is gone.
     void pruefeVerdeckt();
     void bewege(const QPoint& p);
     QSize groesse() const;

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -254,6 +255,22 @@ private slots:
         m_wiedergabe->ende();
         anzeige->close();
         QVERIFY(sprecher->isVisible());
+        imStreifen(sprecher);
+        // So does any other window over its place, the tournament dialog for instance: the
+        // announcer covers none of its buttons. Moved off the place, it is back.
+        {
+            QDialog dialog(f());
+            dialog.setGeometry(QRect(sprecher->frameGeometry().topLeft() - QPoint(50, 300),
+                                     QSize(500, 360)));
+            dialog.show();
+            QVERIFY(!sprecher->isVisible());
+            dialog.move(dialog.x(), sprecher->y() - 800);
+            QVERIFY(sprecher->isVisible());
+            dialog.move(dialog.x(), sprecher->y() - 200);
+            QVERIFY(!sprecher->isVisible());
+            dialog.close();
+            QVERIFY(sprecher->isVisible());
+        }
         imStreifen(sprecher);
 
         // Dragged by the user, it goes along the strip only, and comes back to that place in
