@@ -309,12 +309,13 @@ bool migriereAuf4(QSqlDatabase& db, QString* fehler) {
 
 // Version 5: an index for a driver's statistics. It holds the names byte by byte (collate
 // binary), which orders them alike in every SQLite tool, and covers every column the
-// statistics read, so they never touch the lap rows themselves.
+// statistics read, in the order they group them (run, track, car): a driver's figures are
+// one pass over his part of the index, without sorting and without touching the lap rows.
 bool migriereAuf5(QSqlDatabase& db, QString* fehler) {
     return fuehreAus(db,
                      QStringLiteral("create index if not exists histrennen_fahrer on histrennen ("
-                                    "Fahrer collate binary, Strecke collate binary, "
-                                    "Auto collate binary, rennzeit collate binary, Zeit, "
+                                    "Fahrer collate binary, rennzeit collate binary, "
+                                    "Strecke collate binary, Auto collate binary, Zeit, "
                                     "RennInfo collate binary)"),
                      {}, fehler);
 }

@@ -1,5 +1,6 @@
 #include "Fahrerstatistik.h"
 
+#include <QMap>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
@@ -91,99 +92,73 @@ QStringList Fahrerstatistik::fahrer() {
     return namen;
 }
 
-QStringList Fahrerstatistik::spalteFuer(const QString& fahrer, const char* spalte) {
-    const QStringList gleiche = schreibweisen(fahrer);
-    QStringList werte;
-    if (gleiche.isEmpty()) return werte;
-    QStringList fragen;
-    QVariantList namen;
-    for (const QString& g : gleiche) fragen << QStringLiteral("?"), namen << g;
-    QSqlQuery q = fuehreAus(m_db,
-                            QStringLiteral("select distinct %1 collate binary from histrennen "
-                                           "where Fahrer collate binary in (%2) and %3 "
-                                           "order by 1")
-                                .arg(QLatin1String(spalte), fragen.join(QLatin1Char(',')),
-                                     gezaehlt),
-                            namen);
-    while (q.next()) fuegeEinmalEin(werte, q.value(0).toString());
-    sortiere(werte);
-    return werte;
-}
-
-QStringList Fahrerstatistik::autos(const QString& fahrer) { return spalteFuer(fahrer, "Auto"); }
-
-QStringList Fahrerstatistik::strecken(const QString& fahrer) {
-    return spalteFuer(fahrer, "Strecke");
-}
-
 Fahrerstatistik::Ergebnis Fahrerstatistik::berechne(const Auswahl& a) {
     Ergebnis e;
     e.plaetze = plaetze(a);
-    const QStringList gleiche = schreibweisen(a.fahrer);
-    if (gleiche.isEmpty()) return e;
-
-    QStringList fragen;
-    QVariantList werte;
-    for (const QString& g : gleiche) fragen << QStringLiteral("?"), werte << g;
-    QString wo = QStringLiteral("Fahrer collate binary in (%1) and %2")
-                     .arg(fragen.join(QLatin1Char(',')), gezaehlt);
-    if (!a.strecke.isEmpty()) {
-        wo += QStringLiteral(" and Strecke = ?");
-        werte << a.strecke;
+    struct Summen {
+        int n = 0;
+        double summe = 0, quadrate = 0, beste = 0;
+    };
+    QMap<QDate, Summen> tage;
+    // One row per run, track and car, read in the order of the index (no sorting); the runs
+    // are added up to evenings here, and car and track are chosen here too, so every row of
+    // the index is read once and compared with no more than the remark rules.
+    const QString sql =
+        QStringLiteral("select rennzeit, Strecke, Auto, count(*), sum(Zeit), sum(Zeit * Zeit), "
+                       "min(case when %1 then Zeit end) from histrennen where Fahrer collate "
+                       "binary = ? and %2 group by rennzeit collate binary, Strecke collate "
+                       "binary, Auto collate binary")
+            .arg(QLatin1String(Rundenvermerk::bestzeitMoeglich), gezaehlt);
+    for (const QString& schreibweise : schreibweisen(a.fahrer)) {
+        QSqlQuery q = fuehreAus(m_db, sql, {schreibweise});
+        while (q.next()) {
+            const QString strecke = q.value(1).toString(), autoName = q.value(2).toString();
+            fuegeEinmalEin(e.strecken, strecke);
+            fuegeEinmalEin(e.autos, autoName);
+            if ((!a.strecke.isEmpty() && !gleich(a.strecke, strecke)) ||
+                (!a.autoName.isEmpty() && !gleich(a.autoName, autoName)))
+                continue;
+            const int n = q.value(3).toInt();
+            const double beste = q.value(6).isNull() ? 0 : q.value(6).toDouble();
+            const QDate tag = tagVon(q.value(0).toString());
+            e.runden += n;
+            if (tag.isValid()) {
+                Summen& t = tage[tag];
+                t.n += n;
+                t.summe += q.value(4).toDouble();
+                t.quadrate += q.value(5).toDouble();
+                if (beste > 0 && (t.beste == 0 || beste < t.beste)) t.beste = beste;
+            }
+            if (beste <= 0) continue;
+            auto da = std::find_if(e.bestrunden.begin(), e.bestrunden.end(),
+                                   [&](const Bestrunde& x) {
+                                       return gleich(x.strecke, strecke) &&
+                                              gleich(x.autoName, autoName);
+                                   });
+            if (da == e.bestrunden.end())
+                e.bestrunden << Bestrunde{strecke, autoName, beste, tag};
+            else if (beste < da->zeit || (beste == da->zeit && tag < da->tag))
+                da->zeit = beste, da->tag = tag;
+        }
     }
-    if (!a.autoName.isEmpty()) {
-        wo += QStringLiteral(" and Auto = ?");
-        werte << a.autoName;
-    }
-    const QString bestzeit = QLatin1String(Rundenvermerk::bestzeitMoeglich);
-
-    // Per evening: sums, so the spread needs no second pass over the laps.
-    QSqlQuery q = fuehreAus(
-        m_db,
-        QStringLiteral("select substr(rennzeit, 1, 10), count(*), min(case when %1 then Zeit "
-                       "end), sum(Zeit), sum(Zeit * Zeit) from histrennen where %2 group by 1 "
-                       "order by 1")
-            .arg(bestzeit, wo),
-        werte);
-    while (q.next()) {
-        const int n = q.value(1).toInt();
-        e.runden += n;
-        const QDate tag = tagVon(q.value(0).toString());
-        if (!tag.isValid()) continue;
+    for (auto it = tage.cbegin(); it != tage.cend(); ++it) {
+        const Summen& t = it.value();
         Abend abend;
-        abend.tag = tag;
-        abend.runden = n;
-        abend.beste = q.value(2).toDouble();
-        const double summe = q.value(3).toDouble(), quadrate = q.value(4).toDouble();
-        abend.schnitt = summe / n;
-        if (n > 1)
-            abend.streuung = std::sqrt(std::max(0.0, (quadrate - summe * summe / n) / (n - 1)));
+        abend.tag = it.key();
+        abend.runden = t.n;
+        abend.beste = t.beste;
+        abend.schnitt = t.summe / t.n;
+        if (t.n > 1)
+            abend.streuung =
+                std::sqrt(std::max(0.0, (t.quadrate - t.summe * t.summe / t.n) / (t.n - 1)));
         e.abende << abend;
-    }
-
-    // Best per track and car; the bare rennzeit comes from the row of the minimum. Grouped
-    // byte by byte, then spellings that the program takes as one are merged.
-    q = fuehreAus(m_db,
-                  QStringLiteral("select Strecke, Auto, min(Zeit), rennzeit from histrennen "
-                                 "where %1 and %2 group by Strecke collate binary, Auto collate "
-                                 "binary")
-                      .arg(wo, bestzeit),
-                  werte);
-    while (q.next()) {
-        Bestrunde b{q.value(0).toString(), q.value(1).toString(), q.value(2).toDouble(),
-                    tagVon(q.value(3).toString())};
-        auto da = std::find_if(e.bestrunden.begin(), e.bestrunden.end(), [&b](const Bestrunde& x) {
-            return gleich(x.strecke, b.strecke) && gleich(x.autoName, b.autoName);
-        });
-        if (da == e.bestrunden.end())
-            e.bestrunden << b;
-        else if (b.zeit < da->zeit || (b.zeit == da->zeit && b.tag < da->tag))
-            *da = Bestrunde{da->strecke, da->autoName, b.zeit, b.tag};
     }
     std::sort(e.bestrunden.begin(), e.bestrunden.end(), [](const Bestrunde& x, const Bestrunde& y) {
         const int s = x.strecke.localeAwareCompare(y.strecke);
         return s != 0 ? s < 0 : x.autoName.localeAwareCompare(y.autoName) < 0;
     });
+    sortiere(e.autos);
+    sortiere(e.strecken);
     return e;
 }
 

@@ -46,6 +46,8 @@ public:
         QVector<Bestrunde> bestrunden;  // by track, then car
         QVector<Abend> abende;          // oldest first
         QVector<Platz> plaetze;         // in the order the tournaments were created
+        // Every car and track of the driver's counted laps, whatever car and track were chosen.
+        QStringList autos, strecken;
     };
     // One row of schnellsterunden.
     struct Rekord {
@@ -61,9 +63,6 @@ public:
     // The drivers of the history, the tournaments and the master data, each name once (its
     // first spelling), sorted.
     QStringList fahrer();
-    // The cars and tracks the driver drove in the history.
-    QStringList autos(const QString& fahrer);
-    QStringList strecken(const QString& fahrer);
     // Every spelling of the name the history holds ("bert", "BERT" for "Bert").
     QStringList schreibweisen(const QString& fahrer);
     // The lap records; nurRekorde keeps the fastest row per track, lane and car.
@@ -75,7 +74,6 @@ public:
 
 private:
     QStringList namenImVerlauf(const char* spalte);
-    QStringList spalteFuer(const QString& fahrer, const char* spalte);
     QVector<Platz> plaetze(const Auswahl& a);
 
     Datenbank& m_db;
