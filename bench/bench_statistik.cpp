@@ -20,8 +20,8 @@ using namespace bench;
 
 namespace {
 
-const QStringList fahrer = {"Bert",  "Anna",  "Müller", "Zoe",   "Jens", "Öztürk",
-                            "Chris", "Dana",  "Egon",   "Frida", "Gabi", "Hans"};
+const QStringList fahrer = {"Bert",  "Anna", "Müller", "Zoe",   "Jens", "Öztürk",
+                            "Chris", "Dana", "Egon",   "Frida", "Gabi", "Hans"};
 const QStringList strecken = {"Heimbahn", "Clubbahn", "Messe"};
 const QStringList autos = {"Porsche 917", "Ford GT40", "Ferrari 512", "Lola T70",
                            "McLaren M8",  "Chaparral", "Audi R8",     "BMW M1"};
@@ -61,8 +61,8 @@ bool fuelle(Datenbank& db, int runden, int abende) {
                     const double zeit = grund + rauschen(zufall);
                     gesamt += zeit;
                     const int w = wuerfel(zufall);
-                    const QString info = w < 3 ? QStringLiteral(" K-")
-                                         : w < 5 ? QStringLiteral(" K+")
+                    const QString info = w < 3    ? QStringLiteral(" K-")
+                                         : w < 5  ? QStringLiteral(" K+")
                                          : w < 20 ? QStringLiteral(" SR")
                                                   : QString();
                     for (const QVariant& v :
@@ -152,13 +152,15 @@ int main(int argc, char** argv) {
                 e.runden, int(e.abende.size()), int(e.bestrunden.size()), int(e.plaetze.size()));
 
     QSqlQuery plan(db.db());
-    plan.exec(QStringLiteral("explain query plan select count(*) from histrennen where Fahrer "
-                             "collate binary in ('Bert', 'BERT') and Zeit > 0"));
+    plan.exec(
+        QStringLiteral("explain query plan select count(*) from histrennen where Fahrer "
+                       "collate binary in ('Bert', 'BERT') and Zeit > 0"));
     while (plan.next()) std::printf("Plan: %s\n", qPrintable(plan.value(3).toString()));
 
     drucke("statistics of one driver (berechne)", miss(n, [&] { s.berechne(bert); }));
-    drucke("the same, one car and one track",
-           miss(n, [&] { s.berechne({"Bert", "Porsche 917", "Heimbahn"}); }));
+    drucke("the same, one car and one track", miss(n, [&] {
+               s.berechne({"Bert", "Porsche 917", "Heimbahn"});
+           }));
     drucke("opening the window (driver list and figures)", miss(n, [&] {
                s.fahrer();
                s.berechne(bert);

@@ -14,8 +14,7 @@
 namespace {
 
 // A lap that counts: driven (time above zero) and not taken back.
-const QString gezaehlt =
-    QStringLiteral("Zeit > 0 and coalesce(RennInfo, '') not like '%K-%'");
+const QString gezaehlt = QStringLiteral("Zeit > 0 and coalesce(RennInfo, '') not like '%K-%'");
 
 // The day of a run's stamp ("2026.03.26 20:15:00"); invalid for a row not stamped yet ("0").
 QDate tagVon(const QString& stempel) {
@@ -40,9 +39,8 @@ void fuegeEinmalEin(QStringList& liste, const QString& name) {
 }
 
 void sortiere(QStringList& liste) {
-    std::sort(liste.begin(), liste.end(), [](const QString& a, const QString& b) {
-        return a.localeAwareCompare(b) < 0;
-    });
+    std::sort(liste.begin(), liste.end(),
+              [](const QString& a, const QString& b) { return a.localeAwareCompare(b) < 0; });
 }
 
 }  // namespace
@@ -104,10 +102,11 @@ Fahrerstatistik::Ergebnis Fahrerstatistik::berechne(const Auswahl& a) {
     // are added up to evenings here, and car and track are chosen here too, so every row of
     // the index is read once and compared with no more than the remark rules.
     const QString sql =
-        QStringLiteral("select rennzeit, Strecke, Auto, count(*), sum(Zeit), sum(Zeit * Zeit), "
-                       "min(case when %1 then Zeit end) from histrennen where Fahrer collate "
-                       "binary = ? and %2 group by rennzeit collate binary, Strecke collate "
-                       "binary, Auto collate binary")
+        QStringLiteral(
+            "select rennzeit, Strecke, Auto, count(*), sum(Zeit), sum(Zeit * Zeit), "
+            "min(case when %1 then Zeit end) from histrennen where Fahrer collate "
+            "binary = ? and %2 group by rennzeit collate binary, Strecke collate "
+            "binary, Auto collate binary")
             .arg(QLatin1String(Rundenvermerk::bestzeitMoeglich), gezaehlt);
     for (const QString& schreibweise : schreibweisen(a.fahrer)) {
         QSqlQuery q = fuehreAus(m_db, sql, {schreibweise});
@@ -130,11 +129,10 @@ Fahrerstatistik::Ergebnis Fahrerstatistik::berechne(const Auswahl& a) {
                 if (beste > 0 && (t.beste == 0 || beste < t.beste)) t.beste = beste;
             }
             if (beste <= 0) continue;
-            auto da = std::find_if(e.bestrunden.begin(), e.bestrunden.end(),
-                                   [&](const Bestrunde& x) {
-                                       return gleich(x.strecke, strecke) &&
-                                              gleich(x.autoName, autoName);
-                                   });
+            auto da =
+                std::find_if(e.bestrunden.begin(), e.bestrunden.end(), [&](const Bestrunde& x) {
+                    return gleich(x.strecke, strecke) && gleich(x.autoName, autoName);
+                });
             if (da == e.bestrunden.end())
                 e.bestrunden << Bestrunde{strecke, autoName, beste, tag};
             else if (beste < da->zeit || (beste == da->zeit && tag < da->tag))
@@ -204,7 +202,7 @@ QVector<Fahrerstatistik::Rekord> Fahrerstatistik::rekorde(bool nurRekorde) {
     while (q.next()) {
         Rekord r{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
                  q.value(3).toString(), q.value(7).toString(), q.value(4).toDouble() / 1000.0,
-                 q.value(5).toInt(), q.value(6).toString()};
+                 q.value(5).toInt(),    q.value(6).toString()};
         // Fastest first: a later row of the same track, lane and car is no record.
         if (nurRekorde && std::any_of(liste.cbegin(), liste.cend(), [&r](const Rekord& x) {
                 return gleich(x.strecke, r.strecke) && gleich(x.bahn, r.bahn) &&

@@ -25,7 +25,8 @@ QVector<Tabelle> tabellen(const Fahrerstatistik::Auswahl& a, const Fahrerstatist
                  {a.fahrer, oderAlle(a.autoName), oderAlle(a.strecke), QString::number(e.runden)}};
     Tabelle beste{{QStringLiteral("Strecke"), QStringLiteral("Auto"), QStringLiteral("Bestrunde"),
                    QStringLiteral("Datum")}};
-    for (const auto& b : e.bestrunden) beste << QStringList{b.strecke, b.autoName, zeit(b.zeit, sprache), tag(b.tag)};
+    for (const auto& b : e.bestrunden)
+        beste << QStringList{b.strecke, b.autoName, zeit(b.zeit, sprache), tag(b.tag)};
     Tabelle abende{{QStringLiteral("Abend"), QStringLiteral("Runden"), QStringLiteral("Bestrunde"),
                     QStringLiteral("Schnitt"), QStringLiteral("Streuung")}};
     for (const auto& x : e.abende)
@@ -35,8 +36,13 @@ QVector<Tabelle> tabellen(const Fahrerstatistik::Auswahl& a, const Fahrerstatist
                      QStringLiteral("Datum"), QStringLiteral("Auto"), QStringLiteral("Platz"),
                      QStringLiteral("Teilnehmer")}};
     for (const auto& p : e.plaetze)
-        plaetze << QStringList{p.serie,    p.turnier, p.strecke, p.datum, p.autoName,
-                               QString::number(p.platz), QString::number(p.teilnehmer)};
+        plaetze << QStringList{p.serie,
+                               p.turnier,
+                               p.strecke,
+                               p.datum,
+                               p.autoName,
+                               QString::number(p.platz),
+                               QString::number(p.teilnehmer)};
     return {kopf, beste, abende, plaetze};
 }
 
@@ -53,22 +59,25 @@ QString StatistikExport::csv(const Fahrerstatistik::Auswahl& a, const Fahrerstat
     return text;
 }
 
-QString StatistikExport::html(const Fahrerstatistik::Auswahl& a,
-                              const Fahrerstatistik::Ergebnis& e, const QLocale& sprache) {
+QString StatistikExport::html(const Fahrerstatistik::Auswahl& a, const Fahrerstatistik::Ergebnis& e,
+                              const QLocale& sprache) {
     static const char* const titel[] = {"", "Bestrunden", "Abende", "Turniere"};
-    QString h = QStringLiteral("<html><body style=\"font-family: sans-serif;\"><p>Statistik</p>"
-                               "<h2>%1</h2>")
+    QString h = QStringLiteral(
+                    "<html><body style=\"font-family: sans-serif;\"><p>Statistik</p>"
+                    "<h2>%1</h2>")
                     .arg(a.fahrer.toHtmlEscaped());
     const QVector<Tabelle> alle = tabellen(a, e, sprache);
     for (int i = 0; i < alle.size(); ++i) {
         if (*titel[i]) h += QStringLiteral("<h3>%1</h3>").arg(QLatin1String(titel[i]));
         // The header row in <thead> is printed again at the top of every page.
         h += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><thead><tr>");
-        for (const QString& s : alle[i].first()) h += QStringLiteral("<th>%1</th>").arg(s.toHtmlEscaped());
+        for (const QString& s : alle[i].first())
+            h += QStringLiteral("<th>%1</th>").arg(s.toHtmlEscaped());
         h += QStringLiteral("</tr></thead>");
         for (int z = 1; z < alle[i].size(); ++z) {
             h += QStringLiteral("<tr>");
-            for (const QString& s : alle[i][z]) h += QStringLiteral("<td>%1</td>").arg(s.toHtmlEscaped());
+            for (const QString& s : alle[i][z])
+                h += QStringLiteral("<td>%1</td>").arg(s.toHtmlEscaped());
             h += QStringLiteral("</tr>");
         }
         h += QStringLiteral("</table>");

@@ -38,8 +38,7 @@ frmHallOfFame::frmHallOfFame(Datenbank& db, QWidget* parent)
 
     m_modell = new QStandardItemModel(this);
     m_modell->setHorizontalHeaderLabels({tr("Strecke"), tr("Bahn"), tr("Auto"), tr("Fahrer"),
-                                         tr("Zeit"), tr("Runde"), tr("m/s"),
-                                         tr("Datum")});
+                                         tr("Zeit"), tr("Runde"), tr("m/s"), tr("Datum")});
     m_sortierung = new QSortFilterProxyModel(this);
     m_sortierung->setSourceModel(m_modell);
     m_sortierung->setSortRole(Qt::UserRole);
@@ -95,8 +94,7 @@ void frmHallOfFame::lade() {
         const double geschw = QLocale::c().toDouble(r.geschw.trimmed());
         bool nummer = false;
         const int bahn = r.bahn.toInt(&nummer);
-        const QDateTime wann =
-            QDateTime::fromString(r.wann, QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+        const QDateTime wann = QDateTime::fromString(r.wann, QStringLiteral("dd.MM.yyyy HH:mm:ss"));
         m_modell->appendRow(
             {feld(r.strecke, r.strecke.toLower()),
              feld(r.bahn, nummer ? QVariant(bahn) : QVariant(r.bahn), true),

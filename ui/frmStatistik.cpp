@@ -139,8 +139,8 @@ void frmStatistik::FahrerGewaehlt() {
         box->addItem(tr("Alle"), QString());
     }
     AuswahlGeaendert();
-    for (auto [box, namen] : {std::pair{m_auto, m_ergebnis.autos},
-                              std::pair{m_strecke, m_ergebnis.strecken}})
+    for (auto [box, namen] :
+         {std::pair{m_auto, m_ergebnis.autos}, std::pair{m_strecke, m_ergebnis.strecken}})
         for (const QString& n : namen) box->addItem(n, n);
 }
 
@@ -158,8 +158,8 @@ void frmStatistik::zeige() {
                          .arg(e.plaetze.size()));
     m_bestModell->removeRows(0, m_bestModell->rowCount());
     for (const auto& b : e.bestrunden)
-        m_bestModell->appendRow({text(b.strecke), text(b.autoName), zahl(zeit(b.zeit)),
-                                 text(tag(b.tag))});
+        m_bestModell->appendRow(
+            {text(b.strecke), text(b.autoName), zahl(zeit(b.zeit)), text(tag(b.tag))});
     m_abendModell->removeRows(0, m_abendModell->rowCount());
     for (const auto& x : e.abende)
         m_abendModell->appendRow({text(tag(x.tag)), zahl(QString::number(x.runden)),
@@ -167,9 +167,8 @@ void frmStatistik::zeige() {
                                   zahl(QLocale().toString(x.streuung, 'f', 3))});
     m_turnierModell->removeRows(0, m_turnierModell->rowCount());
     for (const auto& p : e.plaetze)
-        m_turnierModell->appendRow({text(p.serie), text(p.turnier), text(p.strecke),
-                                    text(p.datum), text(p.autoName),
-                                    zahl(QString::number(p.platz)),
+        m_turnierModell->appendRow({text(p.serie), text(p.turnier), text(p.strecke), text(p.datum),
+                                    text(p.autoName), zahl(QString::number(p.platz)),
                                     zahl(QString::number(p.teilnehmer))});
     for (QTableView* t : {m_bestrunden, m_abende, m_turniere}) t->resizeColumnsToContents();
     zeichne();
@@ -207,6 +206,7 @@ void frmStatistik::zeichne() {
         x->setTickCount(std::clamp(int(m_ergebnis.abende.size()), 2, 8));
         const double rand = std::max(0.05, (oben - unten) * 0.1);
         y->setRange(std::max(0.0, unten - rand), oben + rand);
+        y->applyNiceNumbers();
     }
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);

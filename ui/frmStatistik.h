@@ -24,9 +24,8 @@ class frmStatistik : public QWidget {
 public:
     // As the lap tables' export: the file chooser (title, path offered, filters; returns the
     // path and the filter chosen) and a message to the user.
-    using SpeicherWahl =
-        std::function<QString(const QString& titel, const QString& vorschlag,
-                              const QString& filter, QString* gewaehlterFilter)>;
+    using SpeicherWahl = std::function<QString(const QString& titel, const QString& vorschlag,
+                                               const QString& filter, QString* gewaehlterFilter)>;
     using Meldung = std::function<void(const QString& text)>;
 
     explicit frmStatistik(Datenbank& db, QWidget* parent = nullptr);

@@ -26,18 +26,12 @@ const char* const abend2 = "2026.01.17 19:45:00";
 // Bert under two spellings; laps that do not count (taken back, no time), one that counts but
 // may be no best lap (added by the race director), and other drivers' laps around his.
 const Runde verlauf[] = {
-    {"Bert", "Heim", "Porsche", 5.0, "", abend1},
-    {"Bert", "Heim", "Porsche", 5.2, " SR", abend1},
-    {"Anna", "Heim", "Porsche", 4.0, "", abend1},
-    {"Bert", "Heim", "Porsche", 3.0, " K-", abend1},
-    {"Bert", "Heim", "Porsche", 0.0, "", abend1},
-    {"Bertram", "Heim", "Porsche", 4.1, "", abend1},
-    {"Bert", "Heim", "Porsche", 5.4, "", abend1b},
-    {"BERT", "heim", "porsche", 5.6, "", abend1b},
-    {"Bert", "Heim", "Ford", 6.0, "", abend2},
-    {"bert", "Heim", "Ford", 6.4, "", abend2},
-    {"Bert", "Heim", "Ford", 4.0, " K+", abend2},
-    {"Bert", "Club", "Porsche", 4.9, "", abend2},
+    {"Bert", "Heim", "Porsche", 5.0, "", abend1},  {"Bert", "Heim", "Porsche", 5.2, " SR", abend1},
+    {"Anna", "Heim", "Porsche", 4.0, "", abend1},  {"Bert", "Heim", "Porsche", 3.0, " K-", abend1},
+    {"Bert", "Heim", "Porsche", 0.0, "", abend1},  {"Bertram", "Heim", "Porsche", 4.1, "", abend1},
+    {"Bert", "Heim", "Porsche", 5.4, "", abend1b}, {"BERT", "heim", "porsche", 5.6, "", abend1b},
+    {"Bert", "Heim", "Ford", 6.0, "", abend2},     {"bert", "Heim", "Ford", 6.4, "", abend2},
+    {"Bert", "Heim", "Ford", 4.0, " K+", abend2},  {"Bert", "Club", "Porsche", 4.9, "", abend2},
     {"Anna", "Club", "Porsche", 4.5, "", abend2},
 };
 
@@ -109,9 +103,10 @@ private slots:
         QCOMPARE(s.schreibweisen("bErT").size(), 3);
         const QStringList namen = s.fahrer();
         QVERIFY(namen.contains("Anna") && namen.contains("Bertram"));
-        QCOMPARE(namen.filter(QRegularExpression("^bert$", QRegularExpression::CaseInsensitiveOption))
-                     .size(),
-                 1);
+        QCOMPARE(
+            namen.filter(QRegularExpression("^bert$", QRegularExpression::CaseInsensitiveOption))
+                .size(),
+            1);
         QVERIFY(!namen.contains("Dummy"));
 
         const Fahrerstatistik::Ergebnis e = s.berechne({QStringLiteral("bert"), {}, {}});
