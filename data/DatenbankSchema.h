@@ -12,7 +12,7 @@
 class DatenbankSchema {
 public:
     // Highest migration; kept in PRAGMA user_version.
-    static constexpr int version = 4;
+    static constexpr int version = 5;
     // The collation the program's connection replaces with its own comparison.
     static constexpr const char* kollation = "NOCASE";
     // The collation of schema 1, still needed to read (and migrate) such a file.

@@ -2393,6 +2393,188 @@ All new: the list replaces all entrants, their results are deleted.</translation
     </message>
 </context>
 <context>
+    <name>frmHallOfFame</name>
+    <message>
+        <source>Hall of Fame</source>
+        <translation>Hall of Fame</translation>
+    </message>
+    <message>
+        <source>Suchen (Fahrer, Auto, Strecke …)</source>
+        <translation>Search (driver, car, track …)</translation>
+    </message>
+    <message>
+        <source>Nur Rekorde</source>
+        <translation>Records only</translation>
+    </message>
+    <message>
+        <source>Nur die schnellste Runde je Strecke, Bahn und Auto</source>
+        <translation>Only the fastest lap per track, lane and car</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>Bahn</source>
+        <translation>Lane</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Car</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Driver</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Runde</source>
+        <translation>Lap</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Alle Strecken</source>
+        <translation>All tracks</translation>
+    </message>
+</context>
+<context>
+    <name>frmStatistik</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Car</translation>
+    </message>
+    <message>
+        <source>Bestrunde</source>
+        <translation>Best lap</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Abend</source>
+        <translation>Evening</translation>
+    </message>
+    <message>
+        <source>Runden</source>
+        <translation>Laps</translation>
+    </message>
+    <message>
+        <source>Schnitt</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Streuung</source>
+        <translation>Std. dev.</translation>
+    </message>
+    <message>
+        <source>Serie</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Turnier</source>
+        <translation>Tournament</translation>
+    </message>
+    <message>
+        <source>Platz</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Teilnehmer</source>
+        <translation>Entrants</translation>
+    </message>
+    <message>
+        <source>Bestrunden</source>
+        <translation>Best laps</translation>
+    </message>
+    <message>
+        <source>Abende</source>
+        <translation>Evenings</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Turniere</source>
+        <translation>Tournaments</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Driver</translation>
+    </message>
+    <message>
+        <source>Alle</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Runden gesamt: %1, Abende: %2, Turniere: %3</source>
+        <translation>Laps in total: %1, evenings: %2, tournaments: %3</translation>
+    </message>
+    <message>
+        <source>Keine Runden im Verlauf</source>
+        <translation>No laps in the history</translation>
+    </message>
+    <message>
+        <source>Bestrunde und Schnitt je Abend: %1</source>
+        <translation>Best and mean lap per evening: %1</translation>
+    </message>
+    <message>
+        <source>Rundenzeit (s)</source>
+        <translation>Lap time (s)</translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF-Datei (*.pdf)</source>
+        <translation>PDF file (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Statistik exportieren</source>
+        <translation>Export statistics</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden: %2</source>
+        <translation>The file %1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>Die Statistik steht jetzt in %1.</source>
+        <translation>The statistics are now in %1.</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Doppelklick für den Rennnamen</source>
@@ -2508,6 +2690,14 @@ All new: the list replaces all entrants, their results are deleted.</translation
     <message>
         <source>eine Runde</source>
         <translation>one lap</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Hall of Fame</source>
+        <translation>Hall of Fame</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,9 @@
 #include "LiveStand.h"
 #include "TurnierFenster.h"
 #include "LiveStandSeite.h"
+#include "frmHallOfFame.h"
 #include "frmRundentabelle.h"
+#include "frmStatistik.h"
 #include "frmStreckenLayout.h"
 
 void verbindeFenster(ProgrammStart& start) {
@@ -67,6 +69,35 @@ void verbindeFenster(ProgrammStart& start) {
             for (int b = 1; b <= 6; ++b)
                 farben[size_t(b)] = Farbwert::alsFarbe(leitung->einstellungen().Farbe[size_t(b)]);
             w->setzeBahnFarben(farben);
+        }
+        w->show();
+        w->raise();
+        w->activateWindow();
+    });
+
+    // The driver statistics and the Hall of Fame: one window each, read when opened.
+    auto statistik = std::make_shared<QPointer<frmStatistik>>();
+    fenster->setzeFenster(frmMain::Fenster::Statistik, [statistik, fenster, leitung] {
+        QPointer<frmStatistik>& w = *statistik;
+        if (!w) {
+            w = new frmStatistik(leitung->datenbank(), fenster);
+            w->setAttribute(Qt::WA_DeleteOnClose);
+            w->setzeOrdner(
+                [leitung] { return leitung->speicher().hole(QStringLiteral("ExportPfad")); },
+                [leitung](const QString& ordner) {
+                    leitung->speicher().speichere(QStringLiteral("ExportPfad"), ordner);
+                });
+        }
+        w->show();
+        w->raise();
+        w->activateWindow();
+    });
+    auto hallOfFame = std::make_shared<QPointer<frmHallOfFame>>();
+    fenster->setzeFenster(frmMain::Fenster::HallOfFame, [hallOfFame, fenster, leitung] {
+        QPointer<frmHallOfFame>& w = *hallOfFame;
+        if (!w) {
+            w = new frmHallOfFame(leitung->datenbank(), fenster);
+            w->setAttribute(Qt::WA_DeleteOnClose);
         }
         w->show();
         w->raise();

@@ -68,20 +68,18 @@ QString csvFeld(const QString& t, QChar trenner) {
 
 }  // namespace
 
-bool RundenExport::schreibeCsv(const RundenDaten& d, const QString& pfad, const QLocale& sprache,
-                               QString* fehler) {
+QChar RundenExport::csvTrenner(const QLocale& sprache) {
     // Where the comma is the decimal sign, spreadsheets expect ";" between the fields.
-    const QChar trenner = sprache.decimalPoint() == QLatin1String(",") ? QLatin1Char(';')
-                                                                      : QLatin1Char(',');
-    QString text;
-    QStringList kopf;
-    for (const QString& s : d.spalten) kopf << csvFeld(s, trenner);
-    text += kopf.join(trenner) + QStringLiteral("\r\n");
-    for (const auto& zeile : d.zeilen) {
-        QStringList felder;
-        for (const QVariant& w : zeile) felder << csvFeld(alsText(w, sprache), trenner);
-        text += felder.join(trenner) + QStringLiteral("\r\n");
-    }
+    return sprache.decimalPoint() == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(',');
+}
+
+QString RundenExport::csvZeile(const QStringList& felder, QChar trenner) {
+    QStringList f;
+    for (const QString& t : felder) f << csvFeld(t, trenner);
+    return f.join(trenner) + QStringLiteral("\r\n");
+}
+
+bool RundenExport::schreibeText(const QString& text, const QString& pfad, QString* fehler) {
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) {
         if (fehler) *fehler = datei.errorString();
@@ -94,6 +92,18 @@ bool RundenExport::schreibeCsv(const RundenDaten& d, const QString& pfad, const 
         return false;
     }
     return true;
+}
+
+bool RundenExport::schreibeCsv(const RundenDaten& d, const QString& pfad, const QLocale& sprache,
+                               QString* fehler) {
+    const QChar trenner = csvTrenner(sprache);
+    QString text = csvZeile(d.spalten, trenner);
+    for (const auto& zeile : d.zeilen) {
+        QStringList felder;
+        for (const QVariant& w : zeile) felder << alsText(w, sprache);
+        text += csvZeile(felder, trenner);
+    }
+    return schreibeText(text, pfad, fehler);
 }
 
 QString RundenExport::html(const RundenDaten& d, const QLocale& sprache) {
@@ -128,6 +138,11 @@ QString RundenExport::html(const RundenDaten& d, const QLocale& sprache) {
 
 bool RundenExport::schreibePdf(const RundenDaten& d, const QString& pfad, const QLocale& sprache,
                                QString* fehler) {
+    return druckePdf(html(d, sprache), d.titel, pfad, fehler);
+}
+
+bool RundenExport::druckePdf(const QString& html, const QString& titel, const QString& pfad,
+                             QString* fehler) {
     {
         QFile probe(pfad);
         if (!probe.open(QIODevice::WriteOnly)) {
@@ -139,10 +154,10 @@ bool RundenExport::schreibePdf(const RundenDaten& d, const QString& pfad, const 
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setResolution(300);
     pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    pdf.setTitle(d.titel);
+    pdf.setTitle(titel);
     pdf.setCreator(QStringLiteral("Pistorelle"));
     QTextDocument dok;
-    dok.setHtml(html(d, sprache));
+    dok.setHtml(html);
     dok.print(&pdf);
     return true;
 }

@@ -36,4 +36,13 @@ bool schreibePdf(const RundenDaten& d, const QString& pfad, const QLocale& sprac
                  QString* fehler = nullptr);
 // The HTML the PDF is printed from.
 QString html(const RundenDaten& d, const QLocale& sprache);
+
+// The pieces other exports share: the field separator for the locale (";" where the decimal
+// sign is a comma), one CSV row of fields, the file written with its UTF-8 mark, and an HTML
+// text printed to an A4 PDF.
+QChar csvTrenner(const QLocale& sprache);
+QString csvZeile(const QStringList& felder, QChar trenner);
+bool schreibeText(const QString& text, const QString& pfad, QString* fehler = nullptr);
+bool druckePdf(const QString& html, const QString& titel, const QString& pfad,
+               QString* fehler = nullptr);
 }  // namespace RundenExport

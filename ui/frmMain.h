@@ -47,7 +47,9 @@ public:
         Turnier,
         SpurWechsel,
         FahrerAuto,
-        Verfuegbare
+        Verfuegbare,
+        Statistik,
+        HallOfFame
     };
 
     // bildschirmHoehe: for the panels' fonts (-1: the primary screen).
@@ -156,7 +158,7 @@ private:
     HauptfensterZusatz* m_zusatz = nullptr;
     DemoModus* m_demo = nullptr;
     KorrekturMenue* m_korrekturen = nullptr;
-    std::array<std::function<void()>, 7> m_fenster;
+    std::array<std::function<void()>, 9> m_fenster;
     std::function<QString()> m_status;
     QString m_letzterZusatz;
     bool m_geschlossen = false;

@@ -48,6 +48,10 @@ void frmMain::baueFunktionsMenue() {
          [this] { return bool(m_fenster[size_t(Fenster::FahrerAuto)]); }},
         {QT_TR_NOOP("Ergebnis"), [this] { m_zusatz->zeigeErgebnis(); },
          [this] { return m_zusatz && m_zusatz->hatErgebnis(); }},
+        {QT_TR_NOOP("Statistik"), [this] { oeffne(Fenster::Statistik); },
+         [this] { return bool(m_fenster[size_t(Fenster::Statistik)]); }},
+        {QT_TR_NOOP("Hall of Fame"), [this] { oeffne(Fenster::HallOfFame); },
+         [this] { return bool(m_fenster[size_t(Fenster::HallOfFame)]); }},
     };
     for (const Eintrag& e : eintraege) {
         QAction* a = menue->addAction(tr(e.text));

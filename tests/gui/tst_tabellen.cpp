@@ -29,7 +29,9 @@
 #include "VirtuelleUhr.h"
 #include "frmMain.h"
 #include "frmOptions.h"
+#include "frmHallOfFame.h"
 #include "frmRundentabelle.h"
+#include "frmStatistik.h"
 #include "frmStreckenLayout.h"
 
 namespace {
@@ -363,6 +365,19 @@ private slots:
         for (QAction* a : f->Funktionen->menu()->actions()) menue << a->text();
         QVERIFY(menue.contains("Fahrer und Autos"));
         QVERIFY(!menue.contains("Dummy"));
+        // The statistics and the Hall of Fame open from the menu, once each.
+        emit f->Funktionen->menu()->aboutToShow();
+        for (QAction* a : f->Funktionen->menu()->actions())
+            if (a->text() == "Statistik" || a->text() == "Hall of Fame") {
+                QVERIFY(a->isEnabled());
+                a->trigger();
+                a->trigger();
+            }
+        QCOMPARE(f->findChildren<frmStatistik*>().size(), 1);
+        QCOMPARE(f->findChildren<frmHallOfFame*>().size(), 1);
+        QVERIFY(f->findChild<frmStatistik*>()->isVisible());
+        f->findChild<frmStatistik*>()->close();
+        f->findChild<frmHallOfFame*>()->close();
         const QString alt = start.leitung()->Text(2);
         bool gesehen = false;
         QTimer::singleShot(0, [&] {
