@@ -1,7 +1,8 @@
 // A driver's statistics over a long history: fills a temporary database with 1,000,000 laps
 // over 300 race evenings (twelve drivers, three tracks, eight cars, a few laps taken back or
 // added, 30 tournaments), then times what the statistics window does for one driver, median
-// of several runs, with the history's driver index and once without it.
+// of several runs, with the history's driver index and once without it; and the table of a
+// series of ten tournaments.
 //   ./bench_statistik [--runden 1000000] [--abende 300] [--wiederholungen 9] [--db FILE]
 // With --db the history is kept in FILE and, when FILE exists, used as it is.
 
@@ -13,7 +14,9 @@
 
 #include "BenchHilfe.h"
 #include "Datenbank.h"
+#include "Einstellungen.h"
 #include "Fahrerstatistik.h"
+#include "Meisterschaft.h"
 #include "TurnierDaten.h"
 
 using namespace bench;
@@ -45,6 +48,12 @@ bool fuelle(Datenbank& db, int runden, int abende) {
     for (int abend = 0; abend < abende && geschrieben < runden; ++abend) {
         const QDate tag = erster.addDays(abend * 3);
         const QString strecke = strecken[abend % strecken.size()];
+        // Every tenth evening is one of the 30 tournaments below: its laps carry its key.
+        const int turnier = abend / 10;
+        const QString rennName =
+            abend % 10 == 0 && turnier < 30
+                ? QStringLiteral("Serie %1 Lauf %2").arg(turnier / 10 + 1).arg(turnier % 10 + 1)
+                : QStringLiteral("Clubabend");
         for (int lauf = 0; lauf < laeufeJeAbend && geschrieben < runden; ++lauf) {
             const QString stempel =
                 QDateTime(tag, QTime(19, 0).addSecs(lauf * 600)).toString("yyyy.MM.dd HH:mm:ss");
@@ -68,8 +77,8 @@ bool fuelle(Datenbank& db, int runden, int abende) {
                     for (const QVariant& v :
                          {QVariant(++lfdnr), QVariant(name), QVariant(autoName), QVariant(strecke),
                           QVariant(r), QVariant(zeit), QVariant(gesamt), QVariant(info),
-                          QVariant(bahn), QVariant(QStringLiteral("Clubabend")),
-                          QVariant(QStringLiteral("Rennen")), QVariant(stempel)})
+                          QVariant(bahn), QVariant(rennName), QVariant(QStringLiteral("Rennen")),
+                          QVariant(stempel)})
                         q.addBindValue(v);
                     if (!q.exec()) return false;
                     ++geschrieben;
@@ -166,6 +175,13 @@ int main(int argc, char** argv) {
                s.berechne(bert);
            }));
     drucke("Hall of Fame rows", miss(n, [&] { s.rekorde(true); }));
+    TurnierDaten turniere(db);
+    const auto regeln = Meisterschaft::Regeln::aus(Einstellungen{});
+    const auto serie = Meisterschaft::stand(turniere, QStringLiteral("Serie 1"), regeln);
+    std::printf("Series \"Serie 1\": %d tournaments, %d drivers\n", int(serie.rennen.size()),
+                int(serie.zeilen.size()));
+    drucke("series table (Meisterschaft)",
+           miss(n, [&] { Meisterschaft::stand(turniere, QStringLiteral("Serie 1"), regeln); }));
 
     // Without the index the spellings and the sums each read the whole history. Dropped
     // inside a transaction that is rolled back, so a kept file keeps it.

@@ -23,11 +23,14 @@ bool gleicherName(const QString& a, const QString& b) {
 }
 
 // The driver of the tournament's fastest race lap that may count as a best lap (the
-// earliest of equal laps); empty when no lap is recorded.
+// earliest of equal laps); empty when no lap is recorded. The heats' laps carry the
+// tournament's key as the program wrote it: compared byte by byte, the history's index by
+// run finds them without reading the whole history.
 QString schnellsterFahrer(Datenbank& db, const QString& schluessel) {
     return db
-        .wert(QStringLiteral("select fahrer from histrennen where rennart='Rennen' and "
-                             "rennname=? and zeit>0 and coalesce(RennInfo, '') not like "
+        .wert(QStringLiteral("select fahrer from histrennen where RennArt collate binary = "
+                             "'Rennen' and RennName collate binary = ? and zeit>0 and "
+                             "coalesce(RennInfo, '') not like "
                              "'%K-%' and ") +
                   QLatin1String(Rundenvermerk::bestzeitMoeglich) +
                   QStringLiteral(" order by zeit, id limit 1"),
