@@ -214,6 +214,37 @@
     </message>
 </context>
 <context>
+    <name>ErsterStartHinweis</name>
+    <message>
+        <source>Demo starten</source>
+        <translation>Start demo</translation>
+    </message>
+    <message>
+        <source>Simulierte Autos fahren auf allen Bahnen; ohne Bahn und Zeitnahme</source>
+        <translation>Simulated cars drive on every lane; no track or timing needed</translation>
+    </message>
+    <message>
+        <source>Zeitnahme einrichten…</source>
+        <translation>Set up timing…</translation>
+    </message>
+    <message>
+        <source>Öffnet die Optionen auf der Seite Zeitnahme</source>
+        <translation>Opens the options on the Timing page</translation>
+    </message>
+    <message>
+        <source>Hinweis schließen</source>
+        <translation>Close notice</translation>
+    </message>
+    <message>
+        <source>Keine Zeitnahme zählt Runden (%1). Ohne Bahn ausprobieren: „Demo starten“. Eine Zeitnahme wählen: „Zeitnahme einrichten…“.</source>
+        <translation>No timing counts laps (%1). To try it without a track: “Start demo”. To choose a timing interface: “Set up timing…”.</translation>
+    </message>
+    <message>
+        <source>Von der Zeitnahme (%1) kam noch kein Signal. Hängt dort kein Zähler, „Zeitnahme einrichten…“; ohne Bahn ausprobieren: „Demo starten“.</source>
+        <translation>No signal has come from the timing (%1) yet. If no counter is connected there: “Set up timing…”; to try it without a track: “Start demo”.</translation>
+    </message>
+</context>
+<context>
     <name>FarbSeite</name>
     <message>
         <source>Farbe wählen</source>
@@ -389,6 +420,7 @@
     </message>
     <message>
         <source>Runde %1 von %2 auf Bahn %3 (%4 s) löschen? Sie bleibt in der Rundentabelle mit dem Vermerk K- und zählt nicht mehr.</source>
+        <extracomment>%1 lap number, %2 driver, %3 lane, %4 lap time in seconds</extracomment>
         <translation>Delete lap %1 of %2 on lane %3 (%4 s)? It stays in the lap table with the remark K- and no longer counts.</translation>
     </message>
 </context>
@@ -562,6 +594,76 @@
     <message>
         <source>Gerät antwortet nicht mehr (Lesefehler)</source>
         <translation>Device no longer answers (read error)</translation>
+    </message>
+</context>
+<context>
+    <name>MqttSeite</name>
+    <message>
+        <source>Rennen an einen MQTT-Broker senden</source>
+        <translation>Send races to an MQTT broker</translation>
+    </message>
+    <message>
+        <source>Verschlüsselt (TLS, mit den Zertifikaten des Systems)</source>
+        <translation>Encrypted (TLS, with the system's certificates)</translation>
+    </message>
+    <message>
+        <source>Der Broker verteilt Stand und Runden an Anzeigen in der Lobby und an Streams, für beliebig viele Zuschauer, ohne diesen Rechner zu belasten. Jede Bahn bekommt ihr eigenes Thema, z. B. pistorelle/bahn1 und pistorelle/bahn2; die Lobby-Seite zeigt alle unter pistorelle/+.</source>
+        <translation>The broker hands standings and laps to lobby boards and streams, for any number of viewers, without load on this computer. Each track gets a topic of its own, e.g. pistorelle/bahn1 and pistorelle/bahn2; the lobby page shows all of them under pistorelle/+.</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>Broker:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Thema:</source>
+        <translation>Topic:</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Übertragung</source>
+        <translation>Broadcast</translation>
+    </message>
+</context>
+<context>
+    <name>MqttSender</name>
+    <message>
+        <source>MQTT: verbinde mit %1 …</source>
+        <translation>MQTT: connecting to %1 …</translation>
+    </message>
+    <message>
+        <source>MQTT: verbunden mit %1, Thema %2</source>
+        <translation>MQTT: connected to %1, topic %2</translation>
+    </message>
+    <message>
+        <source>MQTT: Broker %1 nicht erreichbar (%2), neuer Versuch in %3 s</source>
+        <translation>MQTT: broker %1 not reachable (%2), trying again in %3 s</translation>
+    </message>
+    <message>
+        <source>MQTT: Verbindung zum Broker %1 verloren (%2), neuer Versuch in %3 s</source>
+        <translation>MQTT: connection to broker %1 lost (%2), trying again in %3 s</translation>
+    </message>
+    <message>
+        <source>MQTT: Broker %1 lehnt die Anmeldung ab: Benutzername oder Passwort falsch</source>
+        <translation>MQTT: broker %1 refuses the login: wrong user name or password</translation>
+    </message>
+    <message>
+        <source>MQTT: Broker %1 lehnt die Anmeldung ab: nicht berechtigt (Benutzername und Passwort prüfen)</source>
+        <translation>MQTT: broker %1 refuses the login: not authorised (check user name and password)</translation>
+    </message>
+    <message>
+        <source>MQTT: Broker %1 lehnt die Anmeldung ab: %2</source>
+        <translation>MQTT: broker %1 refuses the login: %2</translation>
     </message>
 </context>
 <context>
@@ -818,6 +920,7 @@ It stays saved and goes to the history with this heat.</translation>
     </message>
     <message>
         <source>Seit dem Öffnen ist 1 weitere Runde gefahren.</source>
+        <extracomment>%1: laps counted on the lane since the question opened, %2: the lap's number</extracomment>
         <translation>1 more lap has been driven since this question opened.</translation>
     </message>
     <message>
@@ -1500,8 +1603,8 @@ Start without timing?</translation>
         <translation>HTML report: %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; steht für eine freie Spur und kann kein Teilnehmer sein.</source>
-        <translation>&quot;%1&quot; stands for a free lane and cannot be an entrant.</translation>
+        <source>"%1" steht für eine freie Spur und kann kein Teilnehmer sein.</source>
+        <translation>"%1" stands for a free lane and cannot be an entrant.</translation>
     </message>
     <message>
         <source>%1 steht schon in der Liste.</source>
@@ -1542,69 +1645,6 @@ All new: the list replaces all entrants, their results are deleted.</translation
     <message>
         <source>%1 Sekunde</source>
         <translation>%1 second</translation>
-    </message>
-    <message>
-        <source>Ein Lauf des Turniers ist noch nicht zu Ende. Bitte erst den Lauf beenden.</source>
-        <translation>A run of the tournament has not ended yet. Please end the run first.</translation>
-    </message>
-    <message>
-        <source>Während eines Laufs bleibt sein Rennen gewählt. Bitte erst den Lauf beenden.</source>
-        <translation>While a run is on, its race stays chosen. Please end the run first.</translation>
-    </message>
-    <message>
-        <source>Während eines Laufs kann sein Rennen nicht gelöscht werden.</source>
-        <translation>The race of a run that is on cannot be deleted.</translation>
-    </message>
-    <message>
-        <source>HTML Ausgabe: %1</source>
-        <translation>HTML report: %1</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; steht für eine freie Spur und kann kein Teilnehmer sein.</source>
-        <translation>&quot;%1&quot; stands for a free lane and cannot be an entrant.</translation>
-    </message>
-    <message>
-        <source>%1 steht schon in der Liste.</source>
-        <translation>%1 is on the list already.</translation>
-    </message>
-    <message>
-        <source>%1 hat schon %2 Teilnehmer, %3 davon mit Qualifikationsergebnis.
-Neue Teilnehmer hinzufügen: alle bleiben mit ihren Ergebnissen, wer aus der Liste noch fehlt, kommt dazu.
-Alle neu: die Liste ersetzt alle Teilnehmer, ihre Ergebnisse werden gelöscht.</source>
-        <translation>%1 has %2 entrants already, %3 of them with a qualifying result.
-Add new entrants: everyone stays with their results, whoever on the list is still missing is added.
-All new: the list replaces all entrants, their results are deleted.</translation>
-    </message>
-    <message>
-        <source>Neue Teilnehmer hinzufügen</source>
-        <translation>Add new entrants</translation>
-    </message>
-    <message>
-        <source>Alle neu</source>
-        <translation>All new</translation>
-    </message>
-    <message>
-        <source>Schon Teilnehmer, nicht noch einmal übernommen: %1</source>
-        <translation>Entrants already, not taken again: %1</translation>
-    </message>
-    <message>
-        <source>%1 ist schon Teilnehmer von %2.</source>
-        <translation>%1 is an entrant of %2 already.</translation>
-    </message>
-    <message>
-        <source>Schon qualifiziert: %1 von %2 Teilnehmern. Nur die %3 ohne Ergebnis fahren lassen?</source>
-        <translation>Qualified already: %1 of %2 entrants. Let only the %3 without a result drive?</translation>
-    </message>
-    <message>
-        <source>Der Rennlauf läuft noch. Soll er abgebrochen und neu gestartet werden?</source>
-        <translation>The heat is still running. Abandon it and start it again?</translation>
-    </message>
-</context>
-<context>
-    <name>TurnierFenster</name>
-    <message>
-        <source>Die HTML Ausgabe steht in %1. Sie lässt sich nicht im Browser öffnen.</source>
-        <translation>The HTML report is in %1. It cannot be opened in the browser.</translation>
     </message>
 </context>
 <context>
@@ -2952,37 +2992,6 @@ All new: the list replaces all entrants, their results are deleted.</translation
     <message>
         <source>Name der Strecke:</source>
         <translation>Name of the track:</translation>
-    </message>
-</context>
-<context>
-    <name>ErsterStartHinweis</name>
-    <message>
-        <source>Demo starten</source>
-        <translation>Start demo</translation>
-    </message>
-    <message>
-        <source>Simulierte Autos fahren auf allen Bahnen; ohne Bahn und Zeitnahme</source>
-        <translation>Simulated cars drive on every lane; no track or timing needed</translation>
-    </message>
-    <message>
-        <source>Zeitnahme einrichten…</source>
-        <translation>Set up timing…</translation>
-    </message>
-    <message>
-        <source>Öffnet die Optionen auf der Seite Zeitnahme</source>
-        <translation>Opens the options on the Timing page</translation>
-    </message>
-    <message>
-        <source>Hinweis schließen</source>
-        <translation>Close notice</translation>
-    </message>
-    <message>
-        <source>Keine Zeitnahme zählt Runden (%1). Ohne Bahn ausprobieren: „Demo starten“. Eine Zeitnahme wählen: „Zeitnahme einrichten…“.</source>
-        <translation>No timing counts laps (%1). To try it without a track: “Start demo”. To choose a timing interface: “Set up timing…”.</translation>
-    </message>
-    <message>
-        <source>Von der Zeitnahme (%1) kam noch kein Signal. Hängt dort kein Zähler, „Zeitnahme einrichten…“; ohne Bahn ausprobieren: „Demo starten“.</source>
-        <translation>No signal has come from the timing (%1) yet. If no counter is connected there: “Set up timing…”; to try it without a track: “Start demo”.</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,8 @@
 #include "frmOptionsNeu.h"
 #include "LiveStand.h"
 #include "LiveStandSeite.h"
+#include "MqttSeite.h"
+#include "MqttSender.h"
 #include "frmRundentabelle.h"
 #include "frmStreckenLayout.h"
 
@@ -104,6 +106,14 @@ void verbindeFenster(ProgrammStart& start) {
             LiveStand::richteEin(*fenster, *leitung, *s->anzeige(),
                                  aufbau.zeitnahmeStatus ? aufbau.zeitnahmeStatus() : nullptr);
         });
+        MqttSeite::fuegeEin(dialog, leitung->einstellungen(), leitung->speicher(),
+                            [s, fenster, leitung] {
+                                HardwareAufbau& aufbau = s->aufbau();
+                                MqttSender::richteEin(*fenster, *leitung, *s->anzeige(),
+                                                      aufbau.zeitnahmeStatus
+                                                          ? aufbau.zeitnahmeStatus()
+                                                          : nullptr);
+                            });
         dialog.exec();
     });
 }

@@ -21,6 +21,7 @@
 
 class QWebSocket;
 class Hauptanzeige;
+class LiveStandDaten;
 class Rennleitung;
 class EinstellungsSpeicher;
 class UhrTimer;
@@ -86,7 +87,7 @@ private:
     void pruefeZuschauer();
 
     Rennleitung& m_leitung;
-    Hauptanzeige& m_anzeige;
+    LiveStandDaten* m_daten;
     std::unique_ptr<LiveStandServer> m_server;
     quint16 m_port = 0;
     QString m_fehler;
@@ -97,6 +98,5 @@ private:
     QHash<QWebSocket*, qint64> m_abgewiesen;
     UhrTimer* m_aufsicht = nullptr;
     int m_plaetzeJeAdresse = plaetzeJeAdresse;
-    QPointer<ZeitnahmeStatus> m_zeitnahme;
     bool m_geplant = false;
 };

@@ -22,6 +22,7 @@
 #include "HauptfensterZusatz.h"
 #include "frmAnzeige.h"
 #include "LiveStand.h"
+#include "MqttSender.h"
 #include "Oberflaechensprache.h"
 #include "ProgrammAnsage.h"
 #include "ProgrammRueckfrage.h"
@@ -356,6 +357,7 @@ void ProgrammStart::baueAnzeige() {
     m_turnier = std::make_unique<TurnierFenster>(*m_ablauf, *m_anzeige, *m_fenster);
     frmAnzeige::richteEin(*m_fenster, *m_leitung, *m_anzeige);
     LiveStand::richteEin(*m_fenster, *m_leitung, *m_anzeige);
+    MqttSender::richteEin(*m_fenster, *m_leitung, *m_anzeige);
     // The race mode list starts on its first entry.
     m_leitung->cbRAuswahl_Click(0);
 }
@@ -383,6 +385,8 @@ void ProgrammStart::oeffneSchnittstelle() {
             // The live standings were set up before the interface was open.
             if (auto* stand = m_fenster->findChild<LiveStand*>(QString(), Qt::FindDirectChildrenOnly))
                 stand->setzeZeitnahme(st);
+            if (auto* mqtt = m_fenster->findChild<MqttSender*>(QString(), Qt::FindDirectChildrenOnly))
+                mqtt->setzeZeitnahme(st);
         }
         if (m_aufbau.indikatoren) {
             frmMain* fenster = m_fenster.get();
