@@ -316,16 +316,17 @@ void MqttSender::planeStand() {
 void MqttSender::sendeStand() {
     m_geplant = false;
     if (!m_faden || !m_faden->verbunden) return;
+    if (m_faden->offen >= maxOffen) {
+        // No room: the newest standings go out once the broker has taken some (the thread
+        // says so; if it has made room in this very moment, we ask again ourselves).
+        m_faden->wartetAufPlatz = true;
+        if (m_faden->offen <= maxOffen / 2 && m_faden->wartetAufPlatz.exchange(false))
+            planeStand();
+        return;
+    }
     const QByteArray json = m_daten->json();
     if (json == m_zuletzt) return;
-    if (veroeffentliche("stand", json, true, 0)) {
-        m_zuletzt = json;
-    } else {
-        // No room: the newest standings go out once the broker has taken some.
-        m_faden->wartetAufPlatz = true;
-        if (m_faden->offen < maxOffen / 2 && m_faden->wartetAufPlatz.exchange(false))
-            planeStand();
-    }
+    if (veroeffentliche("stand", json, true, 0)) m_zuletzt = json;
 }
 
 void MqttSender::sendeRunde(const Rundeneintrag& r, const QString& uhrzeit) {
