@@ -2,8 +2,9 @@
 // pseudo-terminal, publish to one real Mosquitto broker. A subscriber sees every lap of both
 // exactly once and, joining later, the retained standings and status of each; the lobby board
 // in headless Chromium shows both tracks side by side through the broker's WebSocket
-// listener. The broker is stopped in the middle of the race: the race goes on, and once the
-// broker is back the program publishes the standings as they are then, without being asked.
+// listener, and the streaming overlay follows one of them. The broker is stopped in the
+// middle of the race: the race goes on, and once the broker is back the program publishes the
+// standings as they are then, without being asked.
 
 #include <QJsonArray>
 
@@ -162,17 +163,33 @@ private slots:
                                 "s[0].getBoundingClientRect().right - 1 && "
                                 "s[1].getBoundingClientRect().top === s[0].getBoundingClientRect().top); })()") ==
                     "true");
+            // The overlay, following track 1 through the broker: two places as asked, on a
+            // transparent page.
+            Browser overlay;
+            QVERIFY(overlay.oeffne(chromium,
+                                   QStringLiteral("http://127.0.0.1:%1/overlay?plaetze=2&broker=ws://"
+                                                  "127.0.0.1:%2&thema=pistorelle/bahn1")
+                                       .arg(bahnen[0].live)
+                                       .arg(broker.wsPort),
+                                   "1280,720"));
+            const QString plaetze =
+                "[...document.querySelectorAll('#plaetze tr')].map(z => z.cells[2].textContent + "
+                "':' + z.cells[3].textContent).join(',')";
+            QVERIFY2(overlay.warteAuf(plaetze, "Fahrer 1:3,Fahrer 2:3", 20000) >= 0,
+                     qPrintable(overlay.werte(plaetze)));
+            QCOMPARE(overlay.werte("getComputedStyle(document.body).backgroundColor"),
+                     QStringLiteral("rgba(0, 0, 0, 0)"));
             if (const QString bild = qEnvironmentVariable("MQTT_BILD"); !bild.isEmpty()) {
                 lobby.bild(bild + "-lobby.png");
-                Browser overlay;
-                QVERIFY(overlay.oeffne(chromium,
+                Browser gross;
+                QVERIFY(gross.oeffne(chromium,
                                        QStringLiteral("http://127.0.0.1:%1/overlay?plaetze=3&schrift=28")
                                            .arg(bahnen[0].live),
                                        "1920,1080"));
-                overlay.befehl("Emulation.setDefaultBackgroundColorOverride",
-                               {{"color", QJsonObject{{"r", 0}, {"g", 0}, {"b", 0}, {"a", 0}}}});
-                overlay.warteAuf("String(document.querySelectorAll('#plaetze tr').length)", "3", 10000);
-                overlay.bild(bild + "-overlay.png");
+                gross.befehl("Emulation.setDefaultBackgroundColorOverride",
+                             {{"color", QJsonObject{{"r", 0}, {"g", 0}, {"b", 0}, {"a", 0}}}});
+                gross.warteAuf("String(document.querySelectorAll('#plaetze tr').length)", "3", 10000);
+                gross.bild(bild + "-overlay.png");
             }
         }
 
