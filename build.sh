@@ -13,7 +13,8 @@ PACKAGES=(cmake ninja-build pkg-config g++ sqlite3 libsqlite3-dev
     libusb-1.0-0-dev libespeak-ng-dev espeak-ng socat xvfb
     clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64-win32 qt6-translations-l10n
     qt6-charts-dev libqt6opengl6-dev poppler-utils
-    qt6-websockets-dev libqrencode-dev chromium wine wine64)
+    qt6-websockets-dev libqrencode-dev chromium wine wine64
+    mosquitto libmosquitto-dev)
 # The package's dependencies come from dpkg-shlibdeps, which CPack runs on what `file` finds.
 PACKAGE_TOOLS=(dpkg-dev file)
 

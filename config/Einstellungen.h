@@ -82,6 +82,15 @@ struct Einstellungen {
     QString Punkte = QStringLiteral("10,8,6,5,4,3,2,1");
     qint16 PunkteSchnellsteRunde = 0;
     qint16 Streichergebnisse = 0;
+    // Race events to an MQTT broker (off by default): host, port, the track's topic root,
+    // optional user and password, TLS with the system's CA certificates.
+    int MqttAn = 0;
+    QString MqttHost = QStringLiteral("localhost");
+    int MqttPort = 1883;
+    QString MqttThema = QStringLiteral("pistorelle/bahn1");
+    QString MqttBenutzer;
+    QString MqttPasswort;
+    int MqttTls = 0;
 
     // Not part of the bulk load, but held here for the code that maps COM numbers to paths:
     // ComPfad[n] is the device path of COM port n (1..10).

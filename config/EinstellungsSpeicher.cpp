@@ -204,6 +204,13 @@ QList<Feld> felder(Einstellungen& e) {
     txt(QStringLiteral("Punkte"), e.Punkte);
     ganz(QStringLiteral("PunkteSchnellsteRunde"), e.PunkteSchnellsteRunde);
     ganz(QStringLiteral("Streichergebnisse"), e.Streichergebnisse);
+    flag(QStringLiteral("MqttAn"), e.MqttAn);
+    txt(QStringLiteral("MqttHost"), e.MqttHost);
+    l.append({QStringLiteral("MqttPort"), Art::Lang, QString(), &e.MqttPort});
+    txt(QStringLiteral("MqttThema"), e.MqttThema);
+    txt(QStringLiteral("MqttBenutzer"), e.MqttBenutzer);
+    txt(QStringLiteral("MqttPasswort"), e.MqttPasswort);
+    flag(QStringLiteral("MqttTls"), e.MqttTls);
     return l;
 }
 

@@ -430,4 +430,5 @@ void Rennleitung::AktRennenNeu(const QString& fahrer, int slot, const QString& a
     const QString uhr = Rundenprotokoll::uhrzeit(m_uhr.jetzt());
     m_protokoll->schreibeLre(r, uhr, rennStempel());
     m_sicherung->merkeRunde(r, uhr);
+    emit rundeGezaehlt(r, uhr);
 }

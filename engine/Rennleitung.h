@@ -12,6 +12,7 @@
 #include "Rangliste.h"
 #include "RennZustand.h"
 #include "Rennstand.h"
+#include "Rundenprotokoll.h"
 #include "SlotWerte.h"
 
 class Uhr;
@@ -142,6 +143,8 @@ signals:
     void panelsGeaendert();   // values or order of the lane panels changed
     void zustandGeaendert();  // RennArt/AktRennName/mode/option/limit changed
     void fruehstart(int bahn);
+    // A lap the lap path counted, as its row goes to the database (uhrzeit: time of day).
+    void rundeGezaehlt(const Rundeneintrag& runde, const QString& uhrzeit);
 
 private:
     // One crossing of the buffer: the laps the device counted unseen first, then this one.

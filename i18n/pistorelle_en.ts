@@ -739,6 +739,76 @@
     </message>
 </context>
 <context>
+    <name>MqttSeite</name>
+    <message>
+        <source>Rennen an einen MQTT-Broker senden</source>
+        <translation>Send races to an MQTT broker</translation>
+    </message>
+    <message>
+        <source>Verschlüsselt (TLS, mit den Zertifikaten des Systems)</source>
+        <translation>Encrypted (TLS, with the system's certificates)</translation>
+    </message>
+    <message>
+        <source>Der Broker verteilt Stand und Runden an Anzeigen in der Lobby und an Streams, für beliebig viele Zuschauer, ohne diesen Rechner zu belasten. Jede Bahn bekommt ihr eigenes Thema, z. B. pistorelle/bahn1 und pistorelle/bahn2; die Lobby-Seite zeigt alle unter pistorelle/+.</source>
+        <translation>The broker hands standings and laps to lobby boards and streams, for any number of viewers, without load on this computer. Each track gets a topic of its own, e.g. pistorelle/bahn1 and pistorelle/bahn2; the lobby page shows all of them under pistorelle/+.</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>Broker:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Thema:</source>
+        <translation>Topic:</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Übertragung</source>
+        <translation>Broadcast</translation>
+    </message>
+</context>
+<context>
+    <name>MqttSender</name>
+    <message>
+        <source>MQTT: verbinde mit %1 …</source>
+        <translation>MQTT: connecting to %1 …</translation>
+    </message>
+    <message>
+        <source>MQTT: verbunden mit %1, Thema %2</source>
+        <translation>MQTT: connected to %1, topic %2</translation>
+    </message>
+    <message>
+        <source>MQTT: Broker %1 nicht erreichbar (%2), neuer Versuch in %3 s</source>
+        <translation>MQTT: broker %1 not reachable (%2), trying again in %3 s</translation>
+    </message>
+    <message>
+        <source>MQTT: Verbindung zum Broker %1 verloren (%2), neuer Versuch in %3 s</source>
+        <translation>MQTT: connection to broker %1 lost (%2), trying again in %3 s</translation>
+    </message>
+    <message>
+        <source>MQTT: Broker %1 lehnt die Anmeldung ab: Benutzername oder Passwort falsch</source>
+        <translation>MQTT: broker %1 refuses the login: wrong user name or password</translation>
+    </message>
+    <message>
+        <source>MQTT: Broker %1 lehnt die Anmeldung ab: nicht berechtigt (Benutzername und Passwort prüfen)</source>
+        <translation>MQTT: broker %1 refuses the login: not authorised (check user name and password)</translation>
+    </message>
+    <message>
+        <source>MQTT: Broker %1 lehnt die Anmeldung ab: %2</source>
+        <translation>MQTT: broker %1 refuses the login: %2</translation>
+    </message>
+</context>
+<context>
     <name>Nachlauf</name>
     <message>
         <source>Gleich geht es weiter</source>
@@ -2452,129 +2522,6 @@ All new: the list replaces all entrants, their results are deleted.</translation
     </message>
 </context>
 <context>
-    <name>frmStatistik</name>
-    <message>
-        <source>Statistik</source>
-        <translation>Statistics</translation>
-    </message>
-    <message>
-        <source>Strecke</source>
-        <translation>Track</translation>
-    </message>
-    <message>
-        <source>Auto</source>
-        <translation>Car</translation>
-    </message>
-    <message>
-        <source>Bestrunde</source>
-        <translation>Best lap</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Abend</source>
-        <translation>Evening</translation>
-    </message>
-    <message>
-        <source>Runden</source>
-        <translation>Laps</translation>
-    </message>
-    <message>
-        <source>Schnitt</source>
-        <translation>Mean</translation>
-    </message>
-    <message>
-        <source>Streuung</source>
-        <translation>Std. dev.</translation>
-    </message>
-    <message>
-        <source>Serie</source>
-        <translation>Series</translation>
-    </message>
-    <message>
-        <source>Turnier</source>
-        <translation>Tournament</translation>
-    </message>
-    <message>
-        <source>Platz</source>
-        <translation>Place</translation>
-    </message>
-    <message>
-        <source>Teilnehmer</source>
-        <translation>Entrants</translation>
-    </message>
-    <message>
-        <source>Bestrunden</source>
-        <translation>Best laps</translation>
-    </message>
-    <message>
-        <source>Abende</source>
-        <translation>Evenings</translation>
-    </message>
-    <message>
-        <source>Verlauf</source>
-        <translation>Progress</translation>
-    </message>
-    <message>
-        <source>Turniere</source>
-        <translation>Tournaments</translation>
-    </message>
-    <message>
-        <source>Export…</source>
-        <translation>Export…</translation>
-    </message>
-    <message>
-        <source>Ende</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation>Driver</translation>
-    </message>
-    <message>
-        <source>Alle</source>
-        <translation>All</translation>
-    </message>
-    <message>
-        <source>Runden gesamt: %1, Abende: %2, Turniere: %3</source>
-        <translation>Laps in total: %1, evenings: %2, tournaments: %3</translation>
-    </message>
-    <message>
-        <source>Keine Runden im Verlauf</source>
-        <translation>No laps in the history</translation>
-    </message>
-    <message>
-        <source>Bestrunde und Schnitt je Abend: %1</source>
-        <translation>Best and mean lap per evening: %1</translation>
-    </message>
-    <message>
-        <source>Rundenzeit (s)</source>
-        <translation>Lap time (s)</translation>
-    </message>
-    <message>
-        <source>CSV-Datei (*.csv)</source>
-        <translation>CSV file (*.csv)</translation>
-    </message>
-    <message>
-        <source>PDF-Datei (*.pdf)</source>
-        <translation>PDF file (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Statistik exportieren</source>
-        <translation>Export statistics</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht geschrieben werden: %2</source>
-        <translation>The file %1 could not be written: %2</translation>
-    </message>
-    <message>
-        <source>Die Statistik steht jetzt in %1.</source>
-        <translation>The statistics are now in %1.</translation>
-    </message>
-</context>
-<context>
     <name>frmMain</name>
     <message>
         <source>Doppelklick für den Rennnamen</source>
@@ -3170,6 +3117,129 @@ All new: the list replaces all entrants, their results are deleted.</translation
     <message>
         <source>Bahn &amp;%1</source>
         <translation>Lane &amp;%1</translation>
+    </message>
+</context>
+<context>
+    <name>frmStatistik</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Car</translation>
+    </message>
+    <message>
+        <source>Bestrunde</source>
+        <translation>Best lap</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Abend</source>
+        <translation>Evening</translation>
+    </message>
+    <message>
+        <source>Runden</source>
+        <translation>Laps</translation>
+    </message>
+    <message>
+        <source>Schnitt</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Streuung</source>
+        <translation>Std. dev.</translation>
+    </message>
+    <message>
+        <source>Serie</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Turnier</source>
+        <translation>Tournament</translation>
+    </message>
+    <message>
+        <source>Platz</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Teilnehmer</source>
+        <translation>Entrants</translation>
+    </message>
+    <message>
+        <source>Bestrunden</source>
+        <translation>Best laps</translation>
+    </message>
+    <message>
+        <source>Abende</source>
+        <translation>Evenings</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Turniere</source>
+        <translation>Tournaments</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Driver</translation>
+    </message>
+    <message>
+        <source>Alle</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Runden gesamt: %1, Abende: %2, Turniere: %3</source>
+        <translation>Laps in total: %1, evenings: %2, tournaments: %3</translation>
+    </message>
+    <message>
+        <source>Keine Runden im Verlauf</source>
+        <translation>No laps in the history</translation>
+    </message>
+    <message>
+        <source>Bestrunde und Schnitt je Abend: %1</source>
+        <translation>Best and mean lap per evening: %1</translation>
+    </message>
+    <message>
+        <source>Rundenzeit (s)</source>
+        <translation>Lap time (s)</translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF-Datei (*.pdf)</source>
+        <translation>PDF file (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Statistik exportieren</source>
+        <translation>Export statistics</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden: %2</source>
+        <translation>The file %1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>Die Statistik steht jetzt in %1.</source>
+        <translation>The statistics are now in %1.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,8 @@
 #include "TurnierFenster.h"
 #include "LiveStandSeite.h"
 #include "frmHallOfFame.h"
+#include "MqttSeite.h"
+#include "MqttSender.h"
 #include "frmRundentabelle.h"
 #include "frmStatistik.h"
 #include "frmStreckenLayout.h"
@@ -137,6 +139,14 @@ void verbindeFenster(ProgrammStart& start) {
                                  aufbau.zeitnahmeStatus ? aufbau.zeitnahmeStatus() : nullptr,
                                  [s] { return s->turnier()->serieJson(); });
         });
+        MqttSeite::fuegeEin(dialog, leitung->einstellungen(), leitung->speicher(),
+                            [s, fenster, leitung] {
+                                HardwareAufbau& aufbau = s->aufbau();
+                                MqttSender::richteEin(*fenster, *leitung, *s->anzeige(),
+                                                      aufbau.zeitnahmeStatus
+                                                          ? aufbau.zeitnahmeStatus()
+                                                          : nullptr);
+                            });
         dialog.exec();
     });
 }

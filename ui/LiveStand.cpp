@@ -2,26 +2,19 @@
 
 #include <QCryptographicHash>
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QtMath>
 #include <QNetworkInterface>
 #include <QRegularExpression>
 #include <QWebSocket>
 
 #include "EinstellungsSpeicher.h"
-#include "Farbwert.h"
-#include "Hauptanzeige.h"
+#include "LiveStandDaten.h"
 #include "LiveStandFeld.h"
 #include "Oberflaechensprache.h"
 #include "Rennleitung.h"
-#include "SlotWerte.h"
 #include "Uhr.h"
-#include "ZeitnahmeStatus.h"
 #include "frmMain.h"
-
-using H = Hauptanzeige;
 
 const QString LiveStand::anSchluessel = QStringLiteral("LiveStandAn");
 const QString LiveStand::portSchluessel = QStringLiteral("LiveStandPort");
@@ -29,16 +22,11 @@ const QString LiveStand::portSchluessel = QStringLiteral("LiveStandPort");
 namespace {
 bool englisch() { return Oberflaechensprache::aktuelle() == Oberflaechensprache::Englisch; }
 
-QString farbName(qint32 wert) { return Farbwert::alsFarbe(wert).name(); }
-
-// Seconds with three decimals and a German comma: 1234 ms -> "1,234".
-QString sekunden(double ms) {
-    return QString::number(ms / 1000.0, 'f', 3).replace(QLatin1Char('.'), QLatin1Char(','));
-}
 
 // The page may run its own script and style only (by their hashes), talk only to this server
-// and be framed by nobody.
-QByteArray inhaltsRegeln(const QByteArray& html, const QByteArray& host) {
+// and be framed by nobody. The lobby board and the overlay also load the MQTT client from
+// this server and may talk to a broker's WebSocket listener anywhere (mitBroker).
+QByteArray inhaltsRegeln(const QByteArray& html, const QByteArray& host, bool mitBroker = false) {
     static const QRegularExpression block(QStringLiteral("<(script|style)>(.*?)</\\1>"),
                                           QRegularExpression::DotMatchesEverythingOption);
     QByteArray skripte, stile;
@@ -55,6 +43,10 @@ QByteArray inhaltsRegeln(const QByteArray& html, const QByteArray& host) {
         QStringLiteral("^([A-Za-z0-9.-]+|\\[[0-9A-Fa-f:.]+\\])(:[0-9]{1,5})?$"));
     QByteArray verbinden = "'self'";
     if (name.match(QString::fromLatin1(host)).hasMatch()) verbinden += " ws://" + host;
+    if (mitBroker) {
+        verbinden += " ws: wss:";
+        skripte.prepend(" 'self'");
+    }
     return "default-src 'none'; script-src" + (skripte.isEmpty() ? " 'none'" : skripte) +
            "; style-src" + (stile.isEmpty() ? " 'none'" : stile) + "; connect-src " + verbinden +
            "; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
@@ -63,16 +55,8 @@ QByteArray inhaltsRegeln(const QByteArray& html, const QByteArray& host) {
 }  // namespace
 
 LiveStand::LiveStand(Rennleitung& leitung, Hauptanzeige& anzeige, QObject* parent)
-    : QObject(parent), m_leitung(leitung), m_anzeige(anzeige) {
-    connect(&leitung, &Rennleitung::panelsGeaendert, this, &LiveStand::planeSenden);
-    // A counted lap changes the values of its panel (and the places of others).
-    for (int i = 0; i < 6; ++i)
-        connect(&leitung.panel(i), &SlotWerte::geaendert, this, &LiveStand::planeSenden);
-    connect(&leitung, &Rennleitung::zustandGeaendert, this, &LiveStand::planeSenden);
-    connect(&anzeige, &H::geaendert, this, [this](H::Element e) {
-        if (e == H::Label1 || e == H::lblWeiter) planeSenden();
-    });
-    connect(&anzeige, &H::label1ChaosGeaendert, this, &LiveStand::planeSenden);
+    : QObject(parent), m_leitung(leitung), m_daten(new LiveStandDaten(leitung, anzeige, this)) {
+    connect(m_daten, &LiveStandDaten::geaendert, this, &LiveStand::planeSenden);
     m_aufsicht = leitung.uhr().neuerTimer(this);
     m_aufsicht->setInterval(5000);
     connect(m_aufsicht, &UhrTimer::timeout, this, &LiveStand::pruefeZuschauer);
@@ -96,12 +80,7 @@ LiveStand* LiveStand::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& 
     return stand;
 }
 
-void LiveStand::setzeZeitnahme(ZeitnahmeStatus* status) {
-    if (m_zeitnahme) m_zeitnahme->disconnect(this);
-    m_zeitnahme = status;
-    if (status) connect(status, &ZeitnahmeStatus::geaendert, this, &LiveStand::planeSenden);
-    planeSenden();
-}
+void LiveStand::setzeZeitnahme(ZeitnahmeStatus* status) { m_daten->setzeZeitnahme(status); }
 
 bool LiveStand::starte(const QHostAddress& adresse, quint16 port) {
     beende();
@@ -126,18 +105,31 @@ std::optional<LiveStandServer::Antwort> LiveStand::seite(const LiveStandServer::
         if (!serie) return LiveStandServer::Antwort{404, "application/json", "null", {}};
         return LiveStandServer::Antwort{200, "application/json", *serie, {}};
     }
-    if (a.pfad != "/" && a.pfad != "/serie") return std::nullopt;
-    // A full house gets a page that says so and tries again by itself.
-    const bool voll = a.pfad == "/" && zuschauer() >= maxZuschauer;
-    QFile datei(voll                ? QStringLiteral(":/livestand/voll.html")
-                : a.pfad == "/serie" ? QStringLiteral(":/livestand/serie.html")
-                                     : QStringLiteral(":/livestand/index.html"));
+    // The MQTT client of the lobby board and the overlay.
+    if (a.pfad == "/mqttws.js") {
+        QFile datei(QStringLiteral(":/livestand/mqttws.js"));
+        if (!datei.open(QIODevice::ReadOnly)) return LiveStandServer::Antwort{500, {}, {}, {}};
+        return LiveStandServer::Antwort{200, "text/javascript; charset=utf-8", datei.readAll(), {}};
+    }
+    const bool lobby = a.pfad == "/lobby";
+    const bool overlay = a.pfad == "/overlay";
+    const bool serie = a.pfad == "/serie";
+    if (a.pfad != "/" && !lobby && !overlay && !serie) return std::nullopt;
+    // A full house gets a page that says so and tries again by itself (the lobby board talks
+    // to the broker, not to us, and the series table asks now and then: never turned away).
+    const bool voll = !lobby && !serie && zuschauer() >= maxZuschauer;
+    QFile datei(voll      ? QStringLiteral(":/livestand/voll.html")
+                : lobby   ? QStringLiteral(":/livestand/lobby.html")
+                : overlay ? QStringLiteral(":/livestand/overlay.html")
+                : serie   ? QStringLiteral(":/livestand/serie.html")
+                          : QStringLiteral(":/livestand/index.html"));
     if (!datei.open(QIODevice::ReadOnly)) return LiveStandServer::Antwort{500, {}, {}, {}};
     // The page speaks the interface's language.
     QByteArray html = datei.readAll();
     if (englisch()) html.replace("<html lang=\"de\">", "<html lang=\"en\">");
     LiveStandServer::Antwort antwort{voll ? 503 : 200, "text/html; charset=utf-8", html, {}};
-    antwort.felder.emplaceBack("Content-Security-Policy", inhaltsRegeln(html, a.feld("host")));
+    antwort.felder.emplaceBack("Content-Security-Policy",
+                               inhaltsRegeln(html, a.feld("host"), !voll && (lobby || overlay)));
     antwort.felder.emplaceBack("X-Frame-Options", "DENY");
     if (voll) antwort.felder.emplaceBack("Retry-After", "30");
     return antwort;
@@ -271,79 +263,4 @@ void LiveStand::sende() {
     emit gesendet();
 }
 
-QByteArray LiveStand::standJson() const {
-    const RennZustand& z = m_leitung.zustand();
-    QJsonObject o;
-    o[QStringLiteral("rennen")] = z.AktRennName;
-    o[QStringLiteral("art")] = z.RennArt;
-    o[QStringLiteral("modus")] = Rennleitung::rennModi().value(z.RennModus);
-    o[QStringLiteral("laeuft")] = z.RennenLaeuft;
-    o[QStringLiteral("aufZeit")] = z.ZeitRunden == 1;
-    o[QStringLiteral("grenze")] = z.Grenze;
-    o[QStringLiteral("uhr")] =
-        m_anzeige.label1Chaos() ? QStringLiteral("Chaos") : m_anzeige.caption(H::Label1);
-    o[QStringLiteral("chaos")] = m_anzeige.label1Chaos();
-    o[QStringLiteral("hinweis")] =
-        m_anzeige.istVisible(H::lblWeiter) ? m_anzeige.caption(H::lblWeiter) : QString();
-    // The timing state as the main window's status field shows it.
-    QJsonObject zeitnahme;
-    if (m_zeitnahme) {
-        zeitnahme[QStringLiteral("zustand")] = Zeitnahme::statusWort(m_zeitnahme->status());
-        zeitnahme[QStringLiteral("grund")] =
-            m_zeitnahme->grund().isEmpty() ? m_zeitnahme->info() : m_zeitnahme->grund();
-        // The name of the main window's status field ("DS300 COM1", "USB-Rennbox").
-        zeitnahme[QStringLiteral("schnittstelle")] = m_zeitnahme->schnittstelle();
-    } else {
-        zeitnahme[QStringLiteral("zustand")] = Zeitnahme::statusWort(Zeitnahme::Status::Simuliert);
-        zeitnahme[QStringLiteral("grund")] = tr("Die Runden kommen aus der Simulation im Programm.");
-        zeitnahme[QStringLiteral("schnittstelle")] = tr("Simulation");
-    }
-    o[QStringLiteral("zeitnahme")] = zeitnahme;
-
-    QJsonArray bahnen;
-    const SlotWerte* erster = nullptr;
-    QVector<bool> gezeigt(6, false);
-    for (int bahn : m_leitung.panelReihenfolge()) {
-        const int index = m_leitung.panelIndexVonBahn(bahn);
-        if (index < 0 || index >= 6 || gezeigt[index]) continue;
-        gezeigt[index] = true;
-        const SlotWerte& w = m_leitung.panel(index);
-        // A lane nobody drives (a tournament's free lane) is no part of the standings.
-        if (m_leitung.istFreieBahn(w.ReturnBahn())) continue;
-        if (!erster) erster = &w;
-        QJsonObject b;
-        b[QStringLiteral("platz")] = w.ReturnPosition();
-        b[QStringLiteral("bahn")] = w.ReturnBahn();
-        b[QStringLiteral("farbe")] = farbName(w.hintergrundFarbe());
-        b[QStringLiteral("schrift")] = farbName(w.schriftFarbe());
-        b[QStringLiteral("fahrer")] = w.fahrer();
-        b[QStringLiteral("auto")] = w.autoName();
-        b[QStringLiteral("runden")] = w.ReturnRunden();
-        b[QStringLiteral("letzteRunde")] = w.ReturnRunden() > 0 ? QJsonValue(w.letzteRunde())
-                                                                : QJsonValue(QJsonValue::Null);
-        const double beste = w.ReturnSchnellsteRundenZeit();
-        b[QStringLiteral("besteRunde")] =
-            beste > 0 && beste < 99999 ? QJsonValue(beste) : QJsonValue(QJsonValue::Null);
-        b[QStringLiteral("gesamtZeit")] = w.ReturnGesamtZeit();
-        QString abstand;
-        if (erster != &w) {
-            const double runden = erster->ReturnRunden() - w.ReturnRunden();
-            if (runden >= 1)
-                abstand = QStringLiteral("+%1 Rd.").arg(qFloor(runden));
-            else if (w.ReturnRunden() > 0)
-                abstand = QLatin1Char('+') +
-                          sekunden(qMax(0.0, w.ReturnGesamtZeit() - erster->ReturnGesamtZeit()));
-        }
-        b[QStringLiteral("abstand")] = abstand;
-        b[QStringLiteral("fruehstart")] = w.fruehstart();
-        bahnen.append(b);
-    }
-    o[QStringLiteral("bahnen")] = bahnen;
-    // Laps still to go in a race by laps (from the leader's count).
-    if (z.ZeitRunden != 1 && erster) {
-        bool ok = false;
-        const int grenze = z.Grenze.toInt(&ok);
-        if (ok) o[QStringLiteral("restRunden")] = qMax(0, grenze - int(erster->ReturnRunden()));
-    }
-    return QJsonDocument(o).toJson(QJsonDocument::Compact);
-}
+QByteArray LiveStand::standJson() const { return m_daten->json(); }

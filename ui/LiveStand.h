@@ -22,6 +22,7 @@
 
 class QWebSocket;
 class Hauptanzeige;
+class LiveStandDaten;
 class Rennleitung;
 class EinstellungsSpeicher;
 class UhrTimer;
@@ -91,7 +92,7 @@ private:
     void pruefeZuschauer();
 
     Rennleitung& m_leitung;
-    Hauptanzeige& m_anzeige;
+    LiveStandDaten* m_daten;
     std::unique_ptr<LiveStandServer> m_server;
     quint16 m_port = 0;
     QString m_fehler;
@@ -102,7 +103,6 @@ private:
     QHash<QWebSocket*, qint64> m_abgewiesen;
     UhrTimer* m_aufsicht = nullptr;
     int m_plaetzeJeAdresse = plaetzeJeAdresse;
-    QPointer<ZeitnahmeStatus> m_zeitnahme;
     Serienquelle m_serie;
     bool m_geplant = false;
 };

@@ -260,7 +260,8 @@ bool LiveStandServer::beantworte(QTcpSocket* s, const QByteArray& kopf) {
     const QByteArray verbindung = a.feld("connection").toLower();
     const bool schliessen = inhalt > 0 || verbindung.contains("close") ||
                             (a.version == "HTTP/1.0" && !verbindung.contains("keep-alive"));
-    const bool bekannt = a.pfad == "/" || a.pfad == "/api/stand" || a.pfad == "/ws";
+    const bool bekannt = a.pfad == "/" || a.pfad == "/api/stand" || a.pfad == "/ws" ||
+                         a.pfad == "/lobby" || a.pfad == "/overlay" || a.pfad == "/mqttws.js";
     if (!lesen && bekannt) {
         Antwort nein{405, "text/plain; charset=utf-8", grund(405), {{"Allow", "GET, HEAD"}}};
         sende(s, nein, false, true);

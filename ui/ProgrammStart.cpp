@@ -22,6 +22,7 @@
 #include "HauptfensterZusatz.h"
 #include "frmAnzeige.h"
 #include "LiveStand.h"
+#include "MqttSender.h"
 #include "Oberflaechensprache.h"
 #include "ProgrammAnsage.h"
 #include "ProgrammRueckfrage.h"
@@ -357,6 +358,7 @@ void ProgrammStart::baueAnzeige() {
     frmAnzeige::richteEin(*m_fenster, *m_leitung, *m_anzeige);
     LiveStand::richteEin(*m_fenster, *m_leitung, *m_anzeige, nullptr,
                          [turnier = m_turnier.get()] { return turnier->serieJson(); });
+    MqttSender::richteEin(*m_fenster, *m_leitung, *m_anzeige);
     // The race mode list starts on its first entry.
     m_leitung->cbRAuswahl_Click(0);
 }
@@ -384,6 +386,8 @@ void ProgrammStart::oeffneSchnittstelle() {
             // The live standings were set up before the interface was open.
             if (auto* stand = m_fenster->findChild<LiveStand*>(QString(), Qt::FindDirectChildrenOnly))
                 stand->setzeZeitnahme(st);
+            if (auto* mqtt = m_fenster->findChild<MqttSender*>(QString(), Qt::FindDirectChildrenOnly))
+                mqtt->setzeZeitnahme(st);
         }
         if (m_aufbau.indikatoren) {
             frmMain* fenster = m_fenster.get();

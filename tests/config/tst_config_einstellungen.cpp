@@ -46,7 +46,9 @@ const char* const tabelle[][3] = {
     {"PauseNachStint", "G", "10"}, {"PauseVorStint", "G", "70"}, {"PauseZwischenStint", "G", "15"},
     {"AnzeigeSort", "G", "0"}, {"PowerTrainingZeit", "G", "5"}, {"PowerTrainingPause", "G", "10"},
     {"Punkte", "T", "10,8,6,5,4,3,2,1"}, {"PunkteSchnellsteRunde", "G", "0"},
-    {"Streichergebnisse", "G", "0"},
+    {"Streichergebnisse", "G", "0"}, {"MqttAn", "F", "0"}, {"MqttHost", "T", "localhost"},
+    {"MqttPort", "L", "1883"}, {"MqttThema", "T", "pistorelle/bahn1"}, {"MqttBenutzer", "T", ""},
+    {"MqttPasswort", "T", ""}, {"MqttTls", "F", "0"},
 };
 // clang-format on
 

@@ -1,0 +1,37 @@
+#include "MqttFeld.h"
+
+#include <QGridLayout>
+
+#include "MqttSender.h"
+#include "frmMain.h"
+
+MqttFeld::MqttFeld(MqttSender& sender, QWidget* parent) : QLabel(parent), m_sender(sender) {
+    setObjectName(QStringLiteral("lblMqtt"));
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setWordWrap(true);
+    connect(&sender, &MqttSender::zustandGeaendert, this, &MqttFeld::aktualisiere);
+    // The field lives as long as its sender.
+    connect(&sender, &QObject::destroyed, this, [this] {
+        hide();
+        deleteLater();
+    });
+    aktualisiere();
+}
+
+MqttFeld* MqttFeld::zeige(frmMain& f, MqttSender& sender) {
+    auto* feld = new MqttFeld(sender, f.Menue);
+    // A row of its own below the live scoreboard's: the reason must be readable in full.
+    if (auto* raster = qobject_cast<QGridLayout*>(f.Menue->layout()))
+        raster->addWidget(feld, 4, 0, 1, raster->columnCount());
+    feld->show();
+    f.stapelePanels();
+    return feld;
+}
+
+void MqttFeld::aktualisiere() {
+    const bool gut = m_sender.zustand() == MqttSender::Zustand::Verbunden ||
+                     m_sender.zustand() == MqttSender::Zustand::Verbinde;
+    setStyleSheet(gut ? QString()
+                      : QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+    setText(m_sender.text());
+}
