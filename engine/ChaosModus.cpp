@@ -73,14 +73,13 @@ void ChaosModus::ChaosAN() {
 void ChaosModus::zaehleDauer() {
     Rennleitung& l = m_ablauf.leitung();
     RennZustand& z = l.zustand();
-    const Einstellungen& e = l.einstellungen();
     const qint32 dauer = l.hardware().HoleZeitstempel() - m_chaosStart;
     H& a = m_ablauf.anzeige();
     SchreibeDebug(QStringLiteral("ChaosAus nach %1 ms").arg(dauer));
     // Before green no clock runs: nothing to credit.
     if (!m_imCountdown) {
         // Counters that time the laps themselves have already left the caution out.
-        if (e.DS200Aktiv != 1 && e.DS300Aktiv != 1 && e.LapsterAktiv != 1) {
+        if (!l.zeitnahme().misstRundenzeiten) {
             z.ChaosZeit += dauer;
             z.ChaosPerioden.emplace_back(m_chaosStart, dauer);
         }
@@ -162,8 +161,7 @@ void ChaosModus::beendeOhneNeustart() {
 
 void ChaosModus::ausloesen(const QString& caption) {
     Rennleitung& l = m_ablauf.leitung();
-    const Einstellungen& e = l.einstellungen();
-    if (e.DS200Aktiv == 1 || e.DS300Aktiv == 1) {
+    if (l.zeitnahme().chaosNurAmGeraet) {
         l.rueckfrage().meldung(tr("Bitte die DSx00 Buttons verwenden!"));
         return;
     }

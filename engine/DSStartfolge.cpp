@@ -16,8 +16,7 @@
 using H = Hauptanzeige;
 
 bool DSStartfolge::aktiv() const {
-    const Einstellungen& e = m_ablauf.leitung().einstellungen();
-    return (e.DS200Aktiv == 1 || e.DS300Aktiv == 1) && e.DSGoStart == 1;
+    return m_ablauf.leitung().zeitnahme().startetLaeufe;
 }
 
 void DSStartfolge::StartDSAmpel() {
@@ -25,8 +24,7 @@ void DSStartfolge::StartDSAmpel() {
     Rennleitung& l = m_ablauf.leitung();
     // A start message while a run is on would ask the stop question: the counter only
     // reports what it does, so a repeated start message changes nothing.
-    if (l.zustand().RennenLaeuft || m_ablauf.beschaeftigt() ||
-        m_ablauf.anzeige().caption(H::Command2) == QStringLiteral("&Stop")) {
+    if (l.zustand().RennenLaeuft || m_ablauf.beschaeftigt() || m_ablauf.laufAn()) {
         SchreibeDebug(QStringLiteral("StartDSAmpel: Lauf aktiv, Startmeldung ignoriert"));
         return;
     }

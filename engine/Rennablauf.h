@@ -8,6 +8,8 @@
 #include <QString>
 #include <memory>
 
+#include "Laufphase.h"
+
 class Rennleitung;
 class Hauptanzeige;
 class ChaosModus;
@@ -63,6 +65,11 @@ public:
 
     // A run, its after-run or a pause is going on.
     bool beschaeftigt() const;
+    // From Start to the window's return to idle after the run (the button reads "Stop").
+    bool laufAn() const { return m_laufAn; }
+    Laufphase phase() const;
+    // The start button shows the run on (Stop, in its run colour) or off (Start).
+    void zeigeLauf(bool an);
     // A run the DS counter's start message prepared, waiting for the counter's green.
     bool vorbereitet() const;
     // Counts the runs started; lets waiting code see that its run has ended meanwhile.
@@ -90,8 +97,6 @@ private:
     void phase6();
     void setzeUhrText(const QString& text);
     void restzeitAnsage(const QString& uhrText);
-    bool mitLapster() const;
-    bool mitLapsterAmpel() const;
     bool dsStartetSelbst() const;
     bool chaosPinBelegt() const;
     void schalte(const QString& wort, int an);
@@ -112,6 +117,7 @@ private:
     bool m_imTick = false;
     bool m_beendet = false;
     bool m_startLaeuft = false;
+    bool m_laufAn = false;
     bool m_stopFrageOffen = false;  // "Soll der Lauf gestoppt werden?" waits for its answer
     bool m_countdownNeu = false;  // phase 5 of a restarted countdown
     quint64 m_laufNummer = 0;

@@ -445,6 +445,12 @@
         <source>Bibliothek der USB-Rennbox (%1) nicht geladen: %2</source>
         <translation>Library of the USB race box (%1) not loaded: %2</translation>
     </message>
+    <message>
+        <source>Die USB-Rennbox zählt keine Runden (%1: %2).
+Ohne Zeitnahme starten?</source>
+        <translation>The USB race box counts no laps (%1: %2).
+Start without timing?</translation>
+    </message>
 </context>
 <context>
     <name>Laufergebnis</name>
@@ -912,21 +918,6 @@ It stays saved and goes to the history with this heat.</translation>
     </message>
 </context>
 <context>
-    <name>SchnittstellenHardware</name>
-    <message>
-        <source>Der Treiber der Sensorbox fehlt (Bibliothek %1). Ohne ihn zählt keine Runde, das Rennen startet nicht.
-%2</source>
-        <translation>The sensor box driver is missing (library %1). Without it no lap is counted; the race does not start.
-%2</translation>
-    </message>
-    <message>
-        <source>Die USB-Rennbox zählt keine Runden (%1: %2).
-Ohne Zeitnahme starten?</source>
-        <translation>The USB race box counts no laps (%1: %2).
-Start without timing?</translation>
-    </message>
-</context>
-<context>
     <name>SensorBox</name>
     <message>
         <source>Sensorbox-Treiber nicht geladen: %1</source>
@@ -935,6 +926,12 @@ Start without timing?</translation>
     <message>
         <source>Uhr der Sensorbox neu gestartet, an die Rennuhr angeschlossen</source>
         <translation>Sensor box clock restarted, joined to the race clock</translation>
+    </message>
+    <message>
+        <source>Der Treiber der Sensorbox fehlt (Bibliothek %1). Ohne ihn zählt keine Runde, das Rennen startet nicht.
+%2</source>
+        <translation>The sensor box driver is missing (library %1). Without it no lap is counted; the race does not start.
+%2</translation>
     </message>
 </context>
 <context>

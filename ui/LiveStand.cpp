@@ -267,7 +267,7 @@ QByteArray LiveStand::standJson() const {
     const RennZustand& z = m_leitung.zustand();
     QJsonObject o;
     o[QStringLiteral("rennen")] = z.AktRennName;
-    o[QStringLiteral("art")] = z.RennArt;
+    o[QStringLiteral("art")] = laufartWort(z.RennArt);
     o[QStringLiteral("modus")] = Rennleitung::rennModi().value(z.RennModus);
     o[QStringLiteral("laeuft")] = z.RennenLaeuft;
     o[QStringLiteral("aufZeit")] = z.ZeitRunden == 1;

@@ -14,6 +14,7 @@
 #include "SensorBoxTreiber.h"
 #include "TestPty.h"
 #include "VirtuelleUhr.h"
+#include "Zeitnahmewahl.h"
 
 namespace {
 
@@ -106,7 +107,7 @@ private slots:
                          &e.DS200Aktiv,      &e.DS300Aktiv,       &e.LapsterAktiv};
         e.ComControlAktiv = 1 - com;
         for (int i = 0; i < 6; ++i) *felder[i] = schalter[i];
-        Schnittstellen::NormalisiereAuswahl(e);
+        Zeitnahmewahl::waehle(e);
         QCOMPARE(e.ComControlAktiv, com);
         for (int i = 0; i < 6; ++i) QCOMPARE(*felder[i], danach[i]);
     }
@@ -173,7 +174,7 @@ private slots:
         if (schalter == QLatin1String("DS200Aktiv")) e.DS200Aktiv = 1;
         if (schalter == QLatin1String("DS300Aktiv")) e.DS300Aktiv = 1;
         if (schalter == QLatin1String("LPTControlAktiv")) e.LPTControlAktiv = 1;
-        Schnittstellen::NormalisiereAuswahl(e);
+        Zeitnahmewahl::waehle(e);
         s->MSCommOeffnen();
         QCOMPARE(s->StatusText(), text);
         QVERIFY(!s->PortOK(11));
@@ -182,14 +183,14 @@ private slots:
     // A newly opened interface leaves no port of the last one open, the DS port included.
     void oeffnenSchliesstAlles() {
         e.DS200Aktiv = 1;
-        Schnittstellen::NormalisiereAuswahl(e);
+        Zeitnahmewahl::waehle(e);
         s->MSCommOeffnen();
         QVERIFY(s->MSCommDSx00()->PortOpen());
         QCOMPARE(s->MSCommDSx00()->Settings(), QStringLiteral("4800,n,8,1"));
         QCOMPARE(s->MSCommDSx00()->RThreshold(), 1);
         e.DS200Aktiv = 0;
         e.BEPFEAktiv = 1;
-        Schnittstellen::NormalisiereAuswahl(e);
+        Zeitnahmewahl::waehle(e);
         s->MSCommOeffnen();
         QVERIFY(!s->MSCommDSx00()->PortOpen());
         QVERIFY(s->MSCommBEPFE()->PortOpen());
@@ -247,7 +248,7 @@ private slots:
     // The control box on its port: reset on opening, laps, heartbeat colours, relay state.
     void controlBoxAmPort() {
         e.BEPFEAktiv = 1;
-        Schnittstellen::NormalisiereAuswahl(e);
+        Zeitnahmewahl::waehle(e);
         QSignalSpy runden(s, &Zeitnahme::rundeErfasst);
         QSignalSpy caption(s, &Schnittstellen::formCaption);
         QSignalSpy indikator(s, &Schnittstellen::indikatorGeaendert);
