@@ -36,7 +36,7 @@ void ChaosModus::ChaosAN() {
     // In the countdown the power may already be on (StromImCountdown): caution stops the
     // lights there too; a counter that starts the run itself keeps its own sequence.
     const bool countdown = z.AmpelPhase != 6;
-    if (countdown && m_ablauf.dsStartetSelbst()) return;
+    if (countdown && l.zeitnahme().startetLaeufe) return;
 
     // Crossings of the last moments are evaluated and stored before the race freezes: a crash
     // during the caution must not take them along.
@@ -52,7 +52,7 @@ void ChaosModus::ChaosAN() {
     a.setLichtAnzeige(H::Lampe::Rot);
     RennHardware& hw = l.hardware();
     m_chaosStart = hw.HoleZeitstempel();
-    m_ablauf.timer5().stop();
+    emit rennuhrHalt();
     SchreibeDebug(countdown ? QStringLiteral("ChaosAN im Countdown, Phase %1").arg(z.AmpelPhase)
                             : QStringLiteral("ChaosAN"));
     hw.SchalteLPT(QStringLiteral("BahnAlle"), 0);
@@ -132,7 +132,7 @@ void ChaosModus::ChaosAus() {
     l.ansage().SpieleTon(e.TonAmpelAus);
 
     m_neustart = false;
-    m_ablauf.timer5().start();
+    emit rennuhrWeiter();
     z.ChaosAktiv = false;
     RennHardware& hw = l.hardware();
     hw.SchalteLPT(QStringLiteral("BahnAlle"), 1);
@@ -156,7 +156,7 @@ void ChaosModus::beendeOhneNeustart() {
     a.setLichtAnzeige(H::Lampe::Rot);
     a.schliesseStartAmpel();
     // The after-run still evaluates its crossings on the race timer.
-    if (z.RennenLaeuft && !m_ablauf.beendet()) m_ablauf.timer5().start();
+    if (z.RennenLaeuft && !m_ablauf.beendet()) emit rennuhrWeiter();
 }
 
 void ChaosModus::ausloesen(const QString& caption) {

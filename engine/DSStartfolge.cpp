@@ -84,11 +84,7 @@ void DSStartfolge::Phase3() {
     RennZustand& z = m_ablauf.leitung().zustand();
     // Only a run prepared by the counter's start message (not yet counting) is started here.
     if (!vorbereitet()) return;
-    m_ablauf.timer5().setInterval(50);
-    z.AmpelPhase = 0;
-    z.RennenLaeuft = true;
-    z.RennStartDatum = m_ablauf.leitung().uhr().jetzt();
-    m_ablauf.timer5().start();
+    m_ablauf.gruenVomZaehler();
 }
 
 bool DSStartfolge::vorbereitet() {

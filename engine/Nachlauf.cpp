@@ -87,8 +87,7 @@ void Nachlauf::schliesseLauf(bool ansagen) {
     fensterLeerlauf();
     if (ansagen && !z.SlotRennenPhase && l.ansageAktiv(7)) SageErgebnisse();
 
-    m_ablauf.timer5().stop();
-    m_ablauf.timer5().setInterval(1000);
+    emit rennuhrAus();
     for (H::Element el : {H::Option1_0, H::Option1_1, H::Option1_2}) a.setEnabled(el, true);
 
     if (e.CheckSRunden == 1) l.CheckSchnellsteRunde();

@@ -48,6 +48,10 @@ public:
     // The final order of the last closed run (empty before the first).
     const Laufergebnis& letztesErgebnis() const { return m_ergebnis; }
 
+signals:
+    // The run is closed: the race timer stops and goes back to its countdown interval.
+    void rennuhrAus();
+
 private:
     void eingaengeAus();
     // Inputs off, last crossings, idle window, lap records, history copy.

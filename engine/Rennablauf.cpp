@@ -50,6 +50,13 @@ Rennablauf::Rennablauf(Rennleitung& leitung, Hauptanzeige& anzeige, QObject* par
     connect(m_timer5, &UhrTimer::timeout, this, &Rennablauf::Timer5_Timer);
     m_chaos = std::make_unique<ChaosModus>(*this);
     m_nachlauf = std::make_unique<Nachlauf>(*this);
+    // Caution and the close of a run report back; the race timer is this sequence's alone.
+    connect(m_chaos.get(), &ChaosModus::rennuhrHalt, this, [this] { m_timer5->stop(); });
+    connect(m_chaos.get(), &ChaosModus::rennuhrWeiter, this, [this] { m_timer5->start(); });
+    connect(m_nachlauf.get(), &Nachlauf::rennuhrAus, this, [this] {
+        m_timer5->stop();
+        m_timer5->setInterval(1000);
+    });
     // Whoever ends the clock's waits is closing the program.
     connect(&leitung.uhr(), &Uhr::abbruch, this, &Rennablauf::beenden);
 }
@@ -471,6 +478,15 @@ void Rennablauf::zeigeRestRunden(int gefahren) {
     m_anzeige.setFortschritt(int(std::clamp<qint64>(prozent, 1, 100)));
     m_anzeige.setCaption(H::Fortschritt,
                          rest == 1 ? tr("Noch 1 Runde") : tr("Noch %1 Runden").arg(rest));
+}
+
+void Rennablauf::gruenVomZaehler() {
+    RennZustand& z = m_leitung.zustand();
+    m_timer5->setInterval(50);
+    z.AmpelPhase = 0;
+    z.RennenLaeuft = true;
+    z.RennStartDatum = m_leitung.uhr().jetzt();
+    m_timer5->start();
 }
 
 void Rennablauf::starteCountdownNeu() {
