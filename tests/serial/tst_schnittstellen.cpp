@@ -262,6 +262,29 @@ private slots:
         pty1->schreibe("BR=5;");
         QTRY_VERIFY_WITH_TIMEOUT(
             caption.last().at(0).toString().contains(QStringLiteral("Relais: 5")), 10000);
+        // The run's phases reach the box: reset at the first lamp, counting from green.
+        Zeitnahmegeraet& box = s->aktiv();
+        QVERIFY(box.faehigkeiten().zeitenAbStart && !box.faehigkeiten().misstRundenzeiten);
+        QVERIFY(!box.countdownBeginn());
+        QTRY_VERIFY_WITH_TIMEOUT(pty1->lies().endsWith(";reset;"), 10000);
+        box.gruen();
+        QTRY_VERIFY_WITH_TIMEOUT(pty1->lies().endsWith(";reset;reset;b01;"), 10000);
+    }
+
+    // The generic serial input takes its lap ports at the first lamp and gives them back at
+    // the run's close; the driver follows the settings without a new open.
+    void phasenDesSeriellenEingangs() {
+        s->MSCommOeffnen();
+        QVERIFY(!s->MSComm1()->PortOpen() && !s->MSComm2()->PortOpen());
+        s->aktiv().countdownBeginn();
+        QVERIFY(s->MSComm1()->PortOpen() && s->MSComm2()->PortOpen());
+        s->aktiv().schliessen();
+        QVERIFY(!s->MSComm1()->PortOpen() && !s->MSComm2()->PortOpen());
+        e.DS300Aktiv = 1;
+        e.DSGoStart = 1;
+        QVERIFY(s->aktiv().faehigkeiten().startetLaeufe);
+        s->aktiv().countdownBeginn();  // the counter's frames need no phase: nothing opens
+        QVERIFY(!s->MSComm1()->PortOpen());
     }
 
     void schalteWorte_data() {
