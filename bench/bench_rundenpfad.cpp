@@ -109,8 +109,9 @@ bool laufe(const Lauf& l, QApplication& app) {
                                                            : QStringLiteral("300"));
     rl.Grenze_Validate();
     if (l.art == QLatin1String("Quali")) rl.setzeGrenze(QStringLiteral("300"));
-    if (rl.zustand().RennArt != l.art) {
-        std::fprintf(stderr, "Rennart %s statt %s\n", qPrintable(rl.zustand().RennArt),
+    if (laufartWort(rl.zustand().RennArt) != l.art) {
+        std::fprintf(stderr, "Rennart %s statt %s\n",
+                     qPrintable(laufartWort(rl.zustand().RennArt)),
                      qPrintable(l.art));
         return false;
     }

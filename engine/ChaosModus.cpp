@@ -36,7 +36,7 @@ void ChaosModus::ChaosAN() {
     // In the countdown the power may already be on (StromImCountdown): caution stops the
     // lights there too; a counter that starts the run itself keeps its own sequence.
     const bool countdown = z.AmpelPhase != 6;
-    if (countdown && m_ablauf.dsStartetSelbst()) return;
+    if (countdown && l.zeitnahme().startetLaeufe) return;
 
     // Crossings of the last moments are evaluated and stored before the race freezes: a crash
     // during the caution must not take them along.
@@ -52,7 +52,7 @@ void ChaosModus::ChaosAN() {
     a.setLichtAnzeige(H::Lampe::Rot);
     RennHardware& hw = l.hardware();
     m_chaosStart = hw.HoleZeitstempel();
-    m_ablauf.timer5().stop();
+    emit rennuhrHalt();
     SchreibeDebug(countdown ? QStringLiteral("ChaosAN im Countdown, Phase %1").arg(z.AmpelPhase)
                             : QStringLiteral("ChaosAN"));
     hw.SchalteLPT(QStringLiteral("BahnAlle"), 0);
@@ -73,14 +73,13 @@ void ChaosModus::ChaosAN() {
 void ChaosModus::zaehleDauer() {
     Rennleitung& l = m_ablauf.leitung();
     RennZustand& z = l.zustand();
-    const Einstellungen& e = l.einstellungen();
     const qint32 dauer = l.hardware().HoleZeitstempel() - m_chaosStart;
     H& a = m_ablauf.anzeige();
     SchreibeDebug(QStringLiteral("ChaosAus nach %1 ms").arg(dauer));
     // Before green no clock runs: nothing to credit.
     if (!m_imCountdown) {
         // Counters that time the laps themselves have already left the caution out.
-        if (e.DS200Aktiv != 1 && e.DS300Aktiv != 1 && e.LapsterAktiv != 1) {
+        if (!l.zeitnahme().misstRundenzeiten) {
             z.ChaosZeit += dauer;
             z.ChaosPerioden.emplace_back(m_chaosStart, dauer);
         }
@@ -133,7 +132,7 @@ void ChaosModus::ChaosAus() {
     l.ansage().SpieleTon(e.TonAmpelAus);
 
     m_neustart = false;
-    m_ablauf.timer5().start();
+    emit rennuhrWeiter();
     z.ChaosAktiv = false;
     RennHardware& hw = l.hardware();
     hw.SchalteLPT(QStringLiteral("BahnAlle"), 1);
@@ -157,13 +156,12 @@ void ChaosModus::beendeOhneNeustart() {
     a.setLichtAnzeige(H::Lampe::Rot);
     a.schliesseStartAmpel();
     // The after-run still evaluates its crossings on the race timer.
-    if (z.RennenLaeuft && !m_ablauf.beendet()) m_ablauf.timer5().start();
+    if (z.RennenLaeuft && !m_ablauf.beendet()) emit rennuhrWeiter();
 }
 
 void ChaosModus::ausloesen(const QString& caption) {
     Rennleitung& l = m_ablauf.leitung();
-    const Einstellungen& e = l.einstellungen();
-    if (e.DS200Aktiv == 1 || e.DS300Aktiv == 1) {
+    if (l.zeitnahme().chaosNurAmGeraet) {
         l.rueckfrage().meldung(tr("Bitte die DSx00 Buttons verwenden!"));
         return;
     }

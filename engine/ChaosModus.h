@@ -44,6 +44,12 @@ public:
     // Tooltip of the caution button while the mode cannot use it.
     static QString gesperrtHinweis() { return tr("Chaos nur in Läufen auf Zeit"); }
 
+signals:
+    // Caution froze the run: the race timer stops until rennuhrWeiter.
+    void rennuhrHalt();
+    // Caution is over (or ended by the stop): the race timer runs again.
+    void rennuhrWeiter();
+
 private:
     void ausloesen(const QString& caption);
     bool zeitbalkenSichtbar() const;

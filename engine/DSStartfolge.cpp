@@ -16,8 +16,7 @@
 using H = Hauptanzeige;
 
 bool DSStartfolge::aktiv() const {
-    const Einstellungen& e = m_ablauf.leitung().einstellungen();
-    return (e.DS200Aktiv == 1 || e.DS300Aktiv == 1) && e.DSGoStart == 1;
+    return m_ablauf.leitung().zeitnahme().startetLaeufe;
 }
 
 void DSStartfolge::StartDSAmpel() {
@@ -25,8 +24,7 @@ void DSStartfolge::StartDSAmpel() {
     Rennleitung& l = m_ablauf.leitung();
     // A start message while a run is on would ask the stop question: the counter only
     // reports what it does, so a repeated start message changes nothing.
-    if (l.zustand().RennenLaeuft || m_ablauf.beschaeftigt() ||
-        m_ablauf.anzeige().caption(H::Command2) == QStringLiteral("&Stop")) {
+    if (l.zustand().RennenLaeuft || m_ablauf.beschaeftigt() || m_ablauf.laufAn()) {
         SchreibeDebug(QStringLiteral("StartDSAmpel: Lauf aktiv, Startmeldung ignoriert"));
         return;
     }
@@ -86,11 +84,7 @@ void DSStartfolge::Phase3() {
     RennZustand& z = m_ablauf.leitung().zustand();
     // Only a run prepared by the counter's start message (not yet counting) is started here.
     if (!vorbereitet()) return;
-    m_ablauf.timer5().setInterval(50);
-    z.AmpelPhase = 0;
-    z.RennenLaeuft = true;
-    z.RennStartDatum = m_ablauf.leitung().uhr().jetzt();
-    m_ablauf.timer5().start();
+    m_ablauf.gruenVomZaehler();
 }
 
 bool DSStartfolge::vorbereitet() {

@@ -34,15 +34,8 @@ void Nachlauf::stoppe() { m_timer->stop(); }
 
 void Nachlauf::eingaengeAus() {
     Rennleitung& l = m_ablauf.leitung();
-    const Einstellungen& e = l.einstellungen();
-    RennHardware& hw = l.hardware();
     m_ablauf.chaos().stoppeEingangsTimer();
-    if (e.LPTControlAktiv == 1) hw.StoppeLPTErfassung();
-    if (e.ComControlAktiv == 1) {
-        hw.SchliesseComPort(1);
-        hw.SchliesseComPort(2);
-    }
-    if (e.RaceControlAktiv == 1) hw.SchliesseSensorBox();
+    l.hardware().Schliessen();
 }
 
 void Nachlauf::fensterLeerlauf() {
@@ -55,14 +48,13 @@ void Nachlauf::fensterLeerlauf() {
     a.setCaption(H::Command5, QStringLiteral(QT_TRANSLATE_NOOP("Hauptanzeige", "T&abellen")));
     a.setEnabled(H::cbRAuswahl, true);
     a.setEnabled(H::ZeitRunden, true);
-    if (z.SlotRennenPhase.isEmpty()) {
+    if (!z.SlotRennenPhase) {
         // Command5 too: a run stopped within its first second never enabled it again.
         for (H::Element el :
              {H::Grenze, H::Command3, H::Command4, H::Command5, H::Command6, H::Command7})
             a.setEnabled(el, true);
     }
-    a.setCaption(H::Command2, QStringLiteral(QT_TRANSLATE_NOOP("Hauptanzeige", "&Start")));
-    a.setCommand2Lauffarbe(false);
+    m_ablauf.zeigeLauf(false);
     a.setAlleLampen(H::Lampe::Aus);
     // A run stopped before green would leave the start light covering the screen.
     a.schliesseStartAmpel();
@@ -93,10 +85,9 @@ void Nachlauf::schliesseLauf(bool ansagen) {
     m_timer->stop();
 
     fensterLeerlauf();
-    if (ansagen && z.SlotRennenPhase.isEmpty() && l.ansageAktiv(7)) SageErgebnisse();
+    if (ansagen && !z.SlotRennenPhase && l.ansageAktiv(7)) SageErgebnisse();
 
-    m_ablauf.timer5().stop();
-    m_ablauf.timer5().setInterval(1000);
+    emit rennuhrAus();
     for (H::Element el : {H::Option1_0, H::Option1_1, H::Option1_2}) a.setEnabled(el, true);
 
     if (e.CheckSRunden == 1) l.CheckSchnellsteRunde();
@@ -105,8 +96,8 @@ void Nachlauf::schliesseLauf(bool ansagen) {
                           : QStringLiteral("KopieToHistRennen: fehlgeschlagen"));
     if (!ansagen) return;
     if (e.showRundenTab == 1) a.fordereRundenTabelleAn();
-    m_ergebnis =
-        Laufergebnis::aus(l.rangliste(), z.Option1, z.RennArt, z.AktRennName, z.RennStartDatum);
+    m_ergebnis = Laufergebnis::aus(l.rangliste(), z.Option1, laufartWort(z.RennArt), z.AktRennName,
+                                   z.RennStartDatum);
     m_ergebnis.korrekturen = l.laufrunden().korrekturen();
     a.fordereErgebnisAn();
 }
@@ -128,8 +119,8 @@ void Nachlauf::NachLaufTimer_Timer() {
     H& a = m_ablauf.anzeige();
     schliesseLauf(true);
 
-    const bool quali = z.SlotRennenPhase == QLatin1String("Quali");
-    const bool rennen = z.SlotRennenPhase == QLatin1String("Rennen");
+    const bool quali = z.SlotRennenPhase == Laufart::Quali;
+    const bool rennen = z.SlotRennenPhase == Laufart::Rennen;
     if (m_turnier && (quali || rennen)) {
         if (!pause(e.PauseNachStint, tr("Gleich geht es weiter"), &Nachlauf::nochSekunden)) {
             m_schliesst = false;
@@ -179,29 +170,33 @@ bool Nachlauf::pause(int sekunden, const QString& ersteZeile,
                      const std::function<QString(int)>& zeile) {
     H& a = m_ablauf.anzeige();
     Uhr& uhr = m_ablauf.leitung().uhr();
+    m_pausiert = true;
     a.setCaption(H::lblWeiter, ersteZeile);
     a.setVisible(H::lblWeiter, true);
     for (int n = sekunden; n >= 0; --n) {
-        if (!uhr.Warte(1) || m_ablauf.beendet()) return false;
+        if (!uhr.Warte(1) || m_ablauf.beendet()) {
+            m_pausiert = false;
+            return false;
+        }
         a.setCaption(H::lblWeiter, zeile(n));
     }
     a.setVisible(H::lblWeiter, false);
+    m_pausiert = false;
     return true;
 }
 
 void Nachlauf::SageErgebnisse() {
     Rennleitung& l = m_ablauf.leitung();
     Ansage& ansage = l.ansage();
-    const QString& art = l.zustand().RennArt;
+    const Laufart art = l.zustand().RennArt;
     const QString muster = QStringLiteral("#######0.000");
 
-    if (art == QLatin1String("Quali")) {
+    if (art == Laufart::Quali) {
         ansage.SprachAusgabeMit(QStringLiteral("Qualifikationslauf zu Ende"), Sprechart::Ergebnis,
                                 {});
         return;
     }
-    const bool training = art == QLatin1String("Training");
-    if (!training && art != QLatin1String("Rennen")) return;
+    const bool training = art == Laufart::Training;
 
     ansage.SprachAusgabeMit(l.Text(training ? 13 : 6) + QLatin1Char(' ') + l.Text(7),
                             Sprechart::Ergebnis, {});

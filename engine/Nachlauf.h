@@ -36,6 +36,8 @@ public:
     void leerlauf();
     // The close or a pause is going on (a start press is ignored meanwhile).
     bool schliesst() const { return m_schliesst; }
+    // The counted pause before the next stint or run is going on.
+    bool pausiert() const { return m_pausiert; }
 
     // The spoken end of the run for the current race kind (outside tournaments).
     void SageErgebnisse();
@@ -45,6 +47,10 @@ public:
 
     // The final order of the last closed run (empty before the first).
     const Laufergebnis& letztesErgebnis() const { return m_ergebnis; }
+
+signals:
+    // The run is closed: the race timer stops and goes back to its countdown interval.
+    void rennuhrAus();
 
 private:
     void eingaengeAus();
@@ -59,5 +65,6 @@ private:
     TurnierUebergabe* m_turnier = nullptr;
     UhrTimer* m_timer = nullptr;
     bool m_schliesst = false;
+    bool m_pausiert = false;
     Laufergebnis m_ergebnis;
 };

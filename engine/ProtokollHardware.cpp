@@ -24,35 +24,6 @@ void ProtokollHardware::SetzeFormCaption(const QString& zusatz) {
     protokolliere(QStringLiteral("SetzeFormCaption ") + zusatz);
 }
 
-void ProtokollHardware::OeffneComPort(int nummer) {
-    protokolliere(QStringLiteral("OeffneComPort %1").arg(nummer));
-}
-
-void ProtokollHardware::SchliesseComPort(int nummer) {
-    protokolliere(QStringLiteral("SchliesseComPort %1").arg(nummer));
-}
-
-qint32 ProtokollHardware::StarteSensorBox() {
-    protokolliere(QStringLiteral("StarteSensorBox"));
-    return HoleZeitstempel();
-}
-
-void ProtokollHardware::SchliesseSensorBox() {
-    protokolliere(QStringLiteral("SchliesseSensorBox"));
-}
-
-void ProtokollHardware::SendeBepfe(const QString& befehl) {
-    protokolliere(QStringLiteral("SendeBepfe ") + befehl);
-}
-
-void ProtokollHardware::StarteLPTErfassung() {
-    protokolliere(QStringLiteral("StarteLPTErfassung"));
-}
-
-void ProtokollHardware::StoppeLPTErfassung() {
-    protokolliere(QStringLiteral("StoppeLPTErfassung"));
-}
-
 bool ProtokollHardware::PruefeChaosEingang(bool chaosAktiv) {
     // Only a change of the line is worth a log line; the timer asks twice a second.
     if (m_chaosEingang == chaosAktiv) return false;
@@ -60,22 +31,21 @@ bool ProtokollHardware::PruefeChaosEingang(bool chaosAktiv) {
     return true;
 }
 
-void ProtokollHardware::LapsterBoxOpen(bool zuruecksetzen) {
-    protokolliere(QStringLiteral("LapsterBoxOpen %1").arg(zuruecksetzen ? 1 : 0));
+void ProtokollHardware::Vorbereiten() { protokolliere(QStringLiteral("Vorbereiten")); }
+
+std::optional<qint32> ProtokollHardware::CountdownBeginn() {
+    protokolliere(QStringLiteral("CountdownBeginn"));
+    return std::nullopt;
 }
 
-void ProtokollHardware::LapsterBoxInit() { protokolliere(QStringLiteral("LapsterBoxInit")); }
+void ProtokollHardware::AmpelSchritt() { protokolliere(QStringLiteral("AmpelSchritt")); }
 
-void ProtokollHardware::LapsterBoxReset() { protokolliere(QStringLiteral("LapsterBoxReset")); }
+void ProtokollHardware::Gruen() { protokolliere(QStringLiteral("Gruen")); }
 
-void ProtokollHardware::LapsterBoxReadTimer() {
-    protokolliere(QStringLiteral("LapsterBoxReadTimer"));
-}
+void ProtokollHardware::Takt() {}
 
-void ProtokollHardware::LapsterBoxClose() { protokolliere(QStringLiteral("LapsterBoxClose")); }
+void ProtokollHardware::Stopp() { protokolliere(QStringLiteral("Stopp")); }
 
-void ProtokollHardware::AmpelReset() { protokolliere(QStringLiteral("AmpelReset")); }
+void ProtokollHardware::Schliessen() { protokolliere(QStringLiteral("Schliessen")); }
 
-void ProtokollHardware::AmpelVorstart() { protokolliere(QStringLiteral("AmpelVorstart")); }
-
-void ProtokollHardware::AmpelWeiter() { protokolliere(QStringLiteral("AmpelWeiter")); }
+void ProtokollHardware::Grundstellung() { protokolliere(QStringLiteral("Grundstellung")); }

@@ -7,11 +7,14 @@
 #include <QString>
 #include <array>
 #include <utility>
+#include <optional>
 #include <vector>
+
+#include "Laufart.h"
 
 struct RennZustand {
     // Race kind and name.
-    QString RennArt = QStringLiteral("Rennen");  // "Training", "Quali" or "Rennen"
+    Laufart RennArt = Laufart::Rennen;
     QString AktRennName = QStringLiteral("Rennen");
     // Race mode list index (cbRAuswahl), ranking choice (Option1), end condition and limit.
     int RennModus = 0;          // 0 "T-Zeit", 1 "T-Runden", 2 "R-Zeit", 3 "R-Runden", 4 "T-Power"
@@ -31,7 +34,8 @@ struct RennZustand {
     bool RundeWartet = false;
     qint32 LetzterZeitstempel = 0;
     int StromImCountdown = 1;
-    QString SlotRennenPhase;
+    // The kind of the tournament stint being run (Quali or Rennen); none outside tournaments.
+    std::optional<Laufart> SlotRennenPhase;
     bool AgentVorhanden = false;
 
     // Per slot.

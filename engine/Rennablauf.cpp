@@ -20,6 +20,7 @@
 #include "Rundensicherung.h"
 #include "SlotWerte.h"
 #include "Uhr.h"
+#include "Zeitnahmewahl.h"
 
 using H = Hauptanzeige;
 
@@ -27,6 +28,7 @@ namespace {
 // Captions of the main window's buttons are the state the engine and the windows compare, so
 // they stay German here; a window shows QCoreApplication::translate("Hauptanzeige", caption).
 const QString kStop = QStringLiteral(QT_TRANSLATE_NOOP("Hauptanzeige", "&Stop"));
+const QString kStart = QStringLiteral(QT_TRANSLATE_NOOP("Hauptanzeige", "&Start"));
 const QString kNullZeit = QStringLiteral("00:00:00.000");
 
 // Pin value of an input assignment ("LPT1 13" -> 4096, "AUS" -> 0), as the port code reads it.
@@ -48,6 +50,13 @@ Rennablauf::Rennablauf(Rennleitung& leitung, Hauptanzeige& anzeige, QObject* par
     connect(m_timer5, &UhrTimer::timeout, this, &Rennablauf::Timer5_Timer);
     m_chaos = std::make_unique<ChaosModus>(*this);
     m_nachlauf = std::make_unique<Nachlauf>(*this);
+    // Caution and the close of a run report back; the race timer is this sequence's alone.
+    connect(m_chaos.get(), &ChaosModus::rennuhrHalt, this, [this] { m_timer5->stop(); });
+    connect(m_chaos.get(), &ChaosModus::rennuhrWeiter, this, [this] { m_timer5->start(); });
+    connect(m_nachlauf.get(), &Nachlauf::rennuhrAus, this, [this] {
+        m_timer5->stop();
+        m_timer5->setInterval(1000);
+    });
     // Whoever ends the clock's waits is closing the program.
     connect(&leitung.uhr(), &Uhr::abbruch, this, &Rennablauf::beenden);
 }
@@ -56,16 +65,7 @@ Rennablauf::~Rennablauf() = default;
 
 void Rennablauf::setzeTurnier(TurnierUebergabe* turnier) { m_nachlauf->setzeTurnier(turnier); }
 
-bool Rennablauf::mitLapster() const { return m_leitung.einstellungen().LapsterAktiv == 1; }
-
-bool Rennablauf::mitLapsterAmpel() const {
-    return mitLapster() && m_leitung.einstellungen().LAPSTERmitAmpel == 1;
-}
-
-bool Rennablauf::dsStartetSelbst() const {
-    const Einstellungen& e = m_leitung.einstellungen();
-    return (e.DS200Aktiv == 1 || e.DS300Aktiv == 1) && e.DSGoStart == 1;
-}
+bool Rennablauf::dsStartetSelbst() const { return m_leitung.zeitnahme().startetLaeufe; }
 
 bool Rennablauf::chaosPinBelegt() const { return pinWert(m_leitung.einstellungen().LPTChaos) != 0; }
 
@@ -82,7 +82,25 @@ bool Rennablauf::beschaeftigt() const {
 
 bool Rennablauf::vorbereitet() const {
     return dsStartetSelbst() && !m_leitung.zustand().RennenLaeuft && !m_startLaeuft &&
-           !m_gestoppt && !m_nachlauf->schliesst() && m_anzeige.caption(H::Command2) == kStop;
+           !m_gestoppt && !m_nachlauf->schliesst() && m_laufAn;
+}
+
+Laufphase Rennablauf::phase() const {
+    const RennZustand& z = m_leitung.zustand();
+    if (m_laufAn) {
+        if (z.ChaosAktiv) return Laufphase::Chaos;
+        if (m_gestoppt) return Laufphase::Nachlauf;
+        return z.RennenLaeuft && z.AmpelPhase == 6 ? Laufphase::Rennen : Laufphase::Countdown;
+    }
+    if (m_nachlauf->pausiert()) return Laufphase::Pause;
+    if (m_nachlauf->schliesst() || m_nachlauf->timerAktiv()) return Laufphase::Nachlauf;
+    return Laufphase::Leerlauf;
+}
+
+void Rennablauf::zeigeLauf(bool an) {
+    m_laufAn = an;
+    m_anzeige.setCaption(H::Command2, an ? kStop : kStart);
+    m_anzeige.setCommand2Lauffarbe(an);
 }
 
 void Rennablauf::meldeEnde() {
@@ -159,9 +177,9 @@ void Rennablauf::StarteErfassung() {
     // A press while the last run is being closed or paused starts nothing.
     if (m_beendet || m_nachlauf->schliesst()) return;
     m_anzeige.setVisible(H::lblWeiter, false);
-    const bool stop = m_anzeige.caption(H::Command2) == kStop;
+    const bool stop = m_laufAn;
     // A lost counter cannot stop the run it started: then the program's Stop does it.
-    if (dsStartetSelbst() && !(stop && m_leitung.hardware().StartZaehlerVerloren())) {
+    if (dsStartetSelbst() && !(stop && m_leitung.hardware().ZeitnahmeVerloren())) {
         m_leitung.rueckfrage().meldung(
             tr("Bitte den START/STOP Button der DS200/DS300 verwenden!"));
         return;
@@ -189,9 +207,8 @@ void Rennablauf::loescheEinzelrundenDateien() {
 bool Rennablauf::StartRennen() {
     if (m_beendet || m_startLaeuft) return false;
     RennZustand& z = m_leitung.zustand();
-    const Einstellungen& e = m_leitung.einstellungen();
 
-    if (m_anzeige.caption(H::Command2) == kStop) {
+    if (m_laufAn) {
         // A run that is already ending needs no question.
         if (m_gestoppt || m_nachlauf->timerAktiv() || m_nachlauf->schliesst()) return false;
         const quint64 nr = m_laufNummer;
@@ -215,26 +232,19 @@ bool Rennablauf::StartRennen() {
 
     loescheEinzelrundenDateien();
 
-    if (z.SlotRennenPhase.isEmpty()) {
+    if (!z.SlotRennenPhase) {
         for (H::Element el : {H::Grenze, H::Command3, H::Command4, H::Command6, H::Command7})
             m_anzeige.setEnabled(el, false);
     }
     m_anzeige.setEnabled(H::Command5, false);
     m_anzeige.setCaption(H::Command5, QStringLiteral(QT_TRANSLATE_NOOP("Hauptanzeige", "S&imulation")));
 
-    RennHardware& hw = m_leitung.hardware();
-    if (mitLapster()) {
-        SchreibeDebug(QStringLiteral("StartRennen: LapsterBoxOpen (false)"));
-        hw.LapsterBoxOpen(false);
-        SchreibeDebug(QStringLiteral("StartRennen: LapsterBoxInit"));
-        hw.LapsterBoxInit();
-        SchreibeDebug(QStringLiteral("StartRennen: LapsterBoxInit OK"));
-        if (e.LAPSTERmitAmpel == 1) hw.AmpelVorstart();
-        SchreibeDebug(QStringLiteral("StartRennen: AmpelVorstart OK"));
-        if (m_beendet) {
-            m_startLaeuft = false;
-            return false;
-        }
+    // The device opened and made ready (the USB race box loads its firmware and its light's
+    // pre-start waits on the clock).
+    m_leitung.hardware().Vorbereiten();
+    if (m_beendet) {
+        m_startLaeuft = false;
+        return false;
     }
 
     if (!dsStartetSelbst()) {
@@ -251,8 +261,7 @@ bool Rennablauf::StartRennen() {
     m_anzeige.setEnabled(H::ZeitRunden, false);
     m_countdownNeu = false;
     m_anzeige.setVisible(H::cmdChaos, true);
-    m_anzeige.setCaption(H::Command2, kStop);
-    m_anzeige.setCommand2Lauffarbe(true);
+    zeigeLauf(true);
     m_leitung.MyInit();
     m_anzeige.setCaption(H::Label1, QString());
     m_anzeige.setLabel1Chaos(false);
@@ -274,11 +283,6 @@ bool Rennablauf::StartRennen() {
         z.RennStartDatum = m_leitung.uhr().jetzt();
         m_timer5->start(1000);
     }
-
-    if (mitLapster()) {
-        hw.LapsterBoxReset();
-        SchreibeDebug(QStringLiteral("StartRennen: LapsterBoxReset OK"));
-    }
     m_startLaeuft = false;
     if (nr == m_laufNummer) meldeEnde();
     return true;
@@ -293,7 +297,7 @@ void Rennablauf::Timer5_Timer() {
     // Once stopped, only the evaluation of the after-run goes on; the countdown does not.
     if (m_gestoppt && z.AmpelPhase != 6) return;
     m_imTick = true;
-    if (mitLapster()) m_leitung.hardware().LapsterBoxReadTimer();
+    m_leitung.hardware().Takt();
     switch (z.AmpelPhase) {
         case 6:
             phase6();
@@ -322,7 +326,7 @@ void Rennablauf::phase6() {
         z.RundeWartet = false;
         m_leitung.BildschirmRefresh();
     }
-    if (mitLapster()) m_leitung.hardware().LapsterBoxReadTimer();
+    m_leitung.hardware().Takt();
 
     const bool nachZeit = z.ZeitRunden == 1;
     qint64 rest = 0;
@@ -366,33 +370,17 @@ void Rennablauf::restzeitAnsage(const QString& uhrText) {
 
 void Rennablauf::phase5() {
     RennZustand& z = m_leitung.zustand();
-    const Einstellungen& e = m_leitung.einstellungen();
     RennHardware& hw = m_leitung.hardware();
     const quint64 nr = m_laufNummer;
 
-    SchreibeDebug(QStringLiteral("Timer5: Phase 5 ComControl ") +
-                  QString::number(e.ComControlAktiv));
+    SchreibeDebug(QStringLiteral("Timer5: Phase 5 Zeitnahme ") +
+                  Zeitnahmewahl::name(Zeitnahmewahl::art(m_leitung.einstellungen())));
     // A countdown restarted after caution keeps its interfaces as prepared.
     const bool vorbereiten = !m_countdownNeu;
     m_countdownNeu = false;
-    if (vorbereiten && e.ComControlAktiv == 1) {
-        SchreibeDebug(QStringLiteral("Timer5: Phase 5 CommPort1 ") + e.CommPort1);
-        hw.OeffneComPort(1);
-        SchreibeDebug(QStringLiteral("Timer5: Phase 5 CommPort2 ") + e.CommPort2);
-        hw.OeffneComPort(2);
-    }
-    if (vorbereiten && e.RaceControlAktiv == 1) {
-        SchreibeDebug(QStringLiteral("Timer5: Phase 5 RaceControl "));
-        z.StartZeit = hw.StarteSensorBox();
-    }
-    if (vorbereiten && e.BEPFEAktiv == 1) {
-        SchreibeDebug(QStringLiteral("Timer5: Phase 5 Bepfe "));
-        hw.SendeBepfe(QStringLiteral("reset;"));
-        SchreibeDebug(QStringLiteral("Timer5: Phase 5 nach Bepfe "));
-    }
-    if (vorbereiten && e.LPTControlAktiv == 1) {
-        SchreibeDebug(QStringLiteral("Timer5: Phase 5 lptControl "));
-        hw.StarteLPTErfassung();
+    if (vorbereiten) {
+        // The device's own clock (the sensor box) starts the run's clock.
+        if (const std::optional<qint32> start = hw.CountdownBeginn()) z.StartZeit = *start;
     }
 
     m_anzeige.setEnabled(H::Command5, true);
@@ -401,12 +389,11 @@ void Rennablauf::phase5() {
     schalte(QStringLiteral("BahnAlle"), z.StromImCountdown == 1 ? 1 : 0);
     schalte(QStringLiteral("AmpelAlle"), 0);
     schalte(QStringLiteral("Ampel1"), 1);
-    if (mitLapsterAmpel()) {
-        hw.AmpelWeiter();
-        if (unterbrochen(nr)) return;
-    }
+    hw.AmpelSchritt();
+    if (unterbrochen(nr)) return;
 
-    if (chaosPinBelegt() && e.LPTControlAktiv != 1) m_chaos->starteEingangsTimer();
+    if (chaosPinBelegt() && !m_leitung.zeitnahme().liestChaosEingang)
+        m_chaos->starteEingangsTimer();
 
     // Power training has no countdown lamps: the next tick is green.
     z.AmpelPhase = z.RennModus == 4 ? 0 : 4;
@@ -415,10 +402,8 @@ void Rennablauf::phase5() {
 void Rennablauf::phase4bis1() {
     RennZustand& z = m_leitung.zustand();
     const quint64 nr = m_laufNummer;
-    if (mitLapsterAmpel()) {
-        m_leitung.hardware().AmpelWeiter();
-        if (unterbrochen(nr)) return;
-    }
+    m_leitung.hardware().AmpelSchritt();
+    if (unterbrochen(nr)) return;
     const int phase = z.AmpelPhase;
     setzeUhrText(kNullZeit);
     CountDown(phase);
@@ -434,7 +419,6 @@ void Rennablauf::phase4bis1() {
 
 void Rennablauf::phase0() {
     RennZustand& z = m_leitung.zustand();
-    const Einstellungen& e = m_leitung.einstellungen();
     RennHardware& hw = m_leitung.hardware();
     const quint64 nr = m_laufNummer;
 
@@ -443,19 +427,12 @@ void Rennablauf::phase0() {
     SchreibeDebug(QStringLiteral("Timer5: CountDown 0"));
     m_anzeige.setEnabled(H::Command5, true);
     z.StartZeit = hw.HoleZeitstempel();
-    if (e.BEPFEAktiv == 1) hw.SendeBepfe(QStringLiteral("reset;b01;"));
-    if (mitLapster()) {
-        SchreibeDebug(QStringLiteral("Timer5: LapsterBoxReset"));
-        hw.LapsterBoxReset();
-        SchreibeDebug(QStringLiteral("Timer5: nach LapsterBoxReset"));
-    }
+    hw.Gruen();
     if (z.StromImCountdown == 0) schalte(QStringLiteral("BahnAlle"), 1);
     schalte(QStringLiteral("AmpelAlle"), 0);
     schalte(QStringLiteral("AmpelGruen"), 1);
-    if (mitLapsterAmpel()) {
-        hw.AmpelWeiter();
-        if (unterbrochen(nr)) return;
-    }
+    hw.AmpelSchritt();
+    if (unterbrochen(nr)) return;
     m_timer5->setInterval(120);
     z.AmpelPhase = 6;
     m_anzeige.schliesseStartAmpel();
@@ -503,6 +480,15 @@ void Rennablauf::zeigeRestRunden(int gefahren) {
                          rest == 1 ? tr("Noch 1 Runde") : tr("Noch %1 Runden").arg(rest));
 }
 
+void Rennablauf::gruenVomZaehler() {
+    RennZustand& z = m_leitung.zustand();
+    m_timer5->setInterval(50);
+    z.AmpelPhase = 0;
+    z.RennenLaeuft = true;
+    z.RennStartDatum = m_leitung.uhr().jetzt();
+    m_timer5->start();
+}
+
 void Rennablauf::starteCountdownNeu() {
     RennZustand& z = m_leitung.zustand();
     if (!z.RennenLaeuft || m_gestoppt || m_beendet) return;
@@ -534,7 +520,8 @@ void Rennablauf::StopRennen() {
     m_anzeige.setLichtAnzeige(H::Lampe::Rot);
     SchreibeDebug(QStringLiteral("StopRennen"));
     schalte(QStringLiteral("AmpelGruen"), 0);
-    if (mitLapsterAmpel()) hw.AmpelReset();
+    // The device's light to rest (it may wait on the clock), the device closed for the run.
+    hw.Stopp();
     if (m_beendet) return;
 
     m_nachlauf->starte();
@@ -545,7 +532,6 @@ void Rennablauf::StopRennen() {
         schalte(QStringLiteral("AmpelAlle"), 1);
         schalte(QStringLiteral("AmpelGruen"), 0);
     }
-    if (mitLapster()) hw.LapsterBoxClose();
 }
 
 void Rennablauf::verwirfVorbereitung() {

@@ -2,11 +2,14 @@
 // The start and stop sequence of a run: the start button, the start-light countdown with its
 // random last interval, the race timer Timer5 (lap evaluation, clock, remaining-time marks,
 // end by time or by laps) and StopRennen, which hands over to the after-run (Nachlauf).
-// Owns the caution mode (ChaosModus) and the after-run, which work on its race timer.
+// Owns the caution mode (ChaosModus) and the after-run (Nachlauf); they report back by
+// signals, and only this sequence starts and stops the race timer.
 
 #include <QObject>
 #include <QString>
 #include <memory>
+
+#include "Laufphase.h"
 
 class Rennleitung;
 class Hauptanzeige;
@@ -25,7 +28,8 @@ public:
     Hauptanzeige& anzeige() { return m_anzeige; }
     ChaosModus& chaos() { return *m_chaos; }
     Nachlauf& nachlauf() { return *m_nachlauf; }
-    UhrTimer& timer5() { return *m_timer5; }
+    // The race timer, to look at; only the sequence itself starts and stops it.
+    const UhrTimer& timer5() const { return *m_timer5; }
 
     // The tournament that takes finished stints (null: none).
     void setzeTurnier(TurnierUebergabe* turnier);
@@ -63,6 +67,11 @@ public:
 
     // A run, its after-run or a pause is going on.
     bool beschaeftigt() const;
+    // From Start to the window's return to idle after the run (the button reads "Stop").
+    bool laufAn() const { return m_laufAn; }
+    Laufphase phase() const;
+    // The start button shows the run on (Stop, in its run colour) or off (Start).
+    void zeigeLauf(bool an);
     // A run the DS counter's start message prepared, waiting for the counter's green.
     bool vorbereitet() const;
     // Counts the runs started; lets waiting code see that its run has ended meanwhile.
@@ -71,6 +80,10 @@ public:
     bool gestoppt() const { return m_gestoppt; }
     // The remaining-time mark may be announced (armed at the start and at each ":45.0").
     bool ansageFrei() const { return m_ansageFrei; }
+
+    // The counter that starts runs itself turned green on a prepared run: the run counts from
+    // the next tick on.
+    void gruenVomZaehler();
 
     // Caution in the countdown has ended: lamp 1 again at the next tick (interfaces stay as
     // prepared), then the lamps and a new random green.
@@ -90,8 +103,6 @@ private:
     void phase6();
     void setzeUhrText(const QString& text);
     void restzeitAnsage(const QString& uhrText);
-    bool mitLapster() const;
-    bool mitLapsterAmpel() const;
     bool dsStartetSelbst() const;
     bool chaosPinBelegt() const;
     void schalte(const QString& wort, int an);
@@ -112,10 +123,8 @@ private:
     bool m_imTick = false;
     bool m_beendet = false;
     bool m_startLaeuft = false;
+    bool m_laufAn = false;
     bool m_stopFrageOffen = false;  // "Soll der Lauf gestoppt werden?" waits for its answer
     bool m_countdownNeu = false;  // phase 5 of a restarted countdown
     quint64 m_laufNummer = 0;
-
-    friend class ChaosModus;
-    friend class Nachlauf;
 };

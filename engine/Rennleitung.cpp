@@ -21,6 +21,7 @@
 #include "Rundenvermerk.h"
 #include "SlotAnzeigen.h"
 #include "Uhr.h"
+#include "Zeitnahmewahl.h"
 
 namespace {
 
@@ -66,21 +67,14 @@ Rennleitung::Rennleitung(Uhr& uhr, Datenbank& db, Einstellungen& einstellungen,
 
 Rennleitung::~Rennleitung() = default;
 
+Geraetefaehigkeiten Rennleitung::zeitnahme() const { return Zeitnahmewahl::faehigkeiten(m_e); }
+
 int Rennleitung::anzBahnen() const { return gueltigeAnzBahnen(m_e.AnzBahnen); }
 
 // ---- race state
 
 void Rennleitung::MyInit() {
-    const int aktiv = m_e.BEPFEAktiv + m_e.RaceControlAktiv + m_e.DS200Aktiv + m_e.DS300Aktiv +
-                      m_e.LPTControlAktiv + m_e.LapsterAktiv;
-    if (aktiv != 1) {
-        // None or several special interfaces: the generic serial input, for this program run.
-        m_e.ComControlAktiv = 1;
-        m_e.BEPFEAktiv = m_e.RaceControlAktiv = m_e.DS200Aktiv = m_e.DS300Aktiv = 0;
-        m_e.LPTControlAktiv = m_e.LapsterAktiv = 0;
-    } else {
-        m_e.ComControlAktiv = 0;
-    }
+    Zeitnahmewahl::waehle(m_e);
     m_e.AnzBahnen = qint16(gueltigeAnzBahnen(m_e.AnzBahnen));
 
     m_z.RundeWartet = false;
@@ -90,7 +84,7 @@ void Rennleitung::MyInit() {
     m_z.ChaosPerioden.clear();
 
     m_z.FahrerNr.fill(0);
-    if (m_e.RaceControlAktiv == 1) {
+    if (zeitnahme().fahrerNachEingang) {
         for (int b = 1; b <= 4; ++b) m_z.FahrerNr[size_t(b)] = m_e.RaceControlPort[size_t(b)];
     }
     SetzeAnzeigeWerte(2);
@@ -107,8 +101,7 @@ void Rennleitung::MyInit() {
 }
 
 void Rennleitung::NeueRunde() {
-    const bool dsStartetSelbst = (m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1) && m_e.DSGoStart == 1;
-    if (!dsStartetSelbst && ansageAktiv(2)) m_ansage.SprachAusgabe(Text(2));
+    if (!zeitnahme().startetLaeufe && ansageAktiv(2)) m_ansage.SprachAusgabe(Text(2));
 
     for (size_t i = 1; i <= 6; ++i) {
         m_z.BahnStartZeit[i] = 0;
@@ -190,11 +183,10 @@ void Rennleitung::cbRAuswahl_Click(int index) {
 void Rennleitung::setzeRennArtNachOption() {
     if (m_z.Option1 == 0) {
         // The race name the user gave (default "Rennen") stays until the user changes it.
-        m_z.RennArt = QStringLiteral("Rennen");
+        m_z.RennArt = Laufart::Rennen;
         m_z.AktRennName = m_e.RennName.isEmpty() ? QStringLiteral("Rennen") : m_e.RennName;
     } else {
-        m_z.RennArt =
-            m_z.Grenze == QLatin1String("1") ? QStringLiteral("Quali") : QStringLiteral("Training");
+        m_z.RennArt = m_z.Grenze == QLatin1String("1") ? Laufart::Quali : Laufart::Training;
         m_z.AktRennName = QStringLiteral("Training");
     }
 }
@@ -225,10 +217,10 @@ bool Rennleitung::Grenze_Validate() {
     if (m_z.Option1 == 1) {
         if (m_z.Grenze == QLatin1String("1")) {
             m_z.AktRennName = m_e.RennName;
-            m_z.RennArt = QStringLiteral("Quali");
+            m_z.RennArt = Laufart::Quali;
         } else if (zahl > 1) {
             m_z.AktRennName = QStringLiteral("Training");
-            m_z.RennArt = QStringLiteral("Training");
+            m_z.RennArt = Laufart::Training;
         }
     }
     m_hw.SetzeFormCaption(QString());
@@ -249,7 +241,7 @@ void Rennleitung::setzeRZeitAnsage(int an) {
 void Rennleitung::RennNameSetzen(const QString& name) {
     m_speicher.speichere(QStringLiteral("RennName"), name);
     m_e.RennName = name;
-    if (m_z.RennArt != QLatin1String("Training")) m_z.AktRennName = name;
+    if (m_z.RennArt != Laufart::Training) m_z.AktRennName = name;
     m_hw.SetzeFormCaption(QString());
     emit zustandGeaendert();
 }
@@ -258,13 +250,11 @@ void Rennleitung::RennNameSetzen(const QString& name) {
 
 bool Rennleitung::ansageAktiv(int art) const {
     if (art < 0 || art > 7) return false;
-    int bit = 0;
-    if (m_z.RennArt == QLatin1String("Training"))
+    int bit = 4;
+    if (m_z.RennArt == Laufart::Training)
         bit = 1;
-    else if (m_z.RennArt == QLatin1String("Quali"))
+    else if (m_z.RennArt == Laufart::Quali)
         bit = 2;
-    else if (m_z.RennArt == QLatin1String("Rennen"))
-        bit = 4;
     return (m_e.MeldungsAnsage[size_t(art)] & bit) != 0;
 }
 
@@ -426,7 +416,7 @@ void Rennleitung::AktRennenNeu(const QString& fahrer, int slot, const QString& a
                                double geschw, const QString& rennInfo, int bahn) {
     Q_UNUSED(slot);
     const Rundeneintrag r{fahrer, autoName, strecke, runde,           zeit,       gesamt,
-                          geschw, rennInfo, bahn,    m_z.AktRennName, m_z.RennArt};
+                          geschw, rennInfo, bahn,    m_z.AktRennName, laufartWort(m_z.RennArt)};
     const QString uhr = Rundenprotokoll::uhrzeit(m_uhr.jetzt());
     m_protokoll->schreibeLre(r, uhr, rennStempel());
     m_sicherung->merkeRunde(r, uhr);

@@ -14,6 +14,7 @@
 #include "Rennstand.h"
 #include "Rundenprotokoll.h"
 #include "SlotWerte.h"
+#include "Zeitnahmegeraet.h"
 
 class Uhr;
 class Datenbank;
@@ -45,6 +46,8 @@ public:
     Ansage& ansage() { return m_ansage; }
     Rueckfrage& rueckfrage() { return m_rueckfrage; }
     RennHardware& hardware() { return m_hw; }
+    // What the timing interface the settings choose can do.
+    Geraetefaehigkeiten zeitnahme() const;
 
     // ---- race state
     // Interface choice, lane count, globals, input map, empty lanes; at start-up and per run.
@@ -152,7 +155,6 @@ private:
     void bucheVerpassteRunden(int slot, int anzahl, qint32 aktuelleRunde, qint32 ankunft);
     // vomGeraet: a lap the device counted while the program saw nothing of it.
     void RundenErfassung2(int i, qint32 TempZeit, int zehntel = 0, bool vomGeraet = false);
-    bool geraetMisst() const;
     // The lap from the lane's last crossing to stempel spans a period without timing.
     bool ueberbruecktUnterbrechung(size_t slot, qint32 stempel) const;
     int bahnVonSlot(int slot);

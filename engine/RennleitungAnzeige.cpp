@@ -26,7 +26,7 @@ void Rennleitung::SetzeAnzeigeWerte(int sortierung) {
     int platz = 0;
     for (const PositionsZeile& z : zeilen) {
         ++platz;
-        if (m_e.RaceControlAktiv != 1) {
+        if (!zeitnahme().fahrerNachEingang) {
             if (z.bahn >= 1 && z.bahn <= 6)
                 m_z.FahrerNr[size_t(z.bahn)] = qint16(z.fahrerNr);
             else

@@ -23,10 +23,6 @@ namespace {
 bool protokolliert() { return DebugLog::instanz().aktiv(); }
 }  // namespace
 
-bool Rennleitung::geraetMisst() const {
-    return m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1 || m_e.LapsterAktiv == 1;
-}
-
 void Rennleitung::RundenErfassung(int B, qint32 TempZeit, int zehntel, int verpasst) {
     if (!m_z.RennenLaeuft || m_z.ChaosAktiv) return;
     if (B < 0 || B > 6) {
@@ -68,7 +64,7 @@ void Rennleitung::RundenErfassung(int B, qint32 TempZeit, int zehntel, int verpa
     }
     // Devices that time the laps send lap times: when they counted laps unseen, the moment the
     // crossing arrived is what tells how long those took.
-    const qint32 ankunft = geraetMisst() ? m_hw.HoleZeitstempel() : TempZeit;
+    const qint32 ankunft = zeitnahme().misstRundenzeiten ? m_hw.HoleZeitstempel() : TempZeit;
     m_puffer->schreibe({slot, TempZeit, zehntel, qMax(0, verpasst), ankunft});
     m_z.RundeWartet = true;
 }
@@ -126,7 +122,7 @@ void Rennleitung::BildschirmRefresh() {
         stapel.append(index);
     }
     // A static display in training keeps the lanes where they are.
-    if (!(m_z.RennArt == QLatin1String("Training") && m_e.AnzeigeSort == 1))
+    if (!(m_z.RennArt == Laufart::Training && m_e.AnzeigeSort == 1))
         m_anzeigen->stapele(stapel, anz);
     m_imRefresh = false;
     emit panelsGeaendert();
@@ -156,9 +152,10 @@ int Rennleitung::bahnVonSlot(int slot) {
 
 void Rennleitung::werteAus(int slot, qint32 zeit, int zehntel, int verpasst, qint32 ankunft) {
     if (!istGueltigerSlot(slot)) return;
-    if (verpasst > 0 && geraetMisst()) bucheVerpassteRunden(slot, verpasst, zeit, ankunft);
+    if (verpasst > 0 && zeitnahme().misstRundenzeiten)
+        bucheVerpassteRunden(slot, verpasst, zeit, ankunft);
     RundenErfassung2(slot, zeit, zehntel);
-    if (geraetMisst()) m_z.LetzteAnkunft[size_t(slot)] = ankunft;
+    if (zeitnahme().misstRundenzeiten) m_z.LetzteAnkunft[size_t(slot)] = ankunft;
 }
 
 void Rennleitung::bucheVerpassteRunden(int slot, int anzahl, qint32 aktuelleRunde, qint32 ankunft) {
@@ -198,13 +195,14 @@ void Rennleitung::bucheVerpassteRunden(int slot, int anzahl, qint32 aktuelleRund
 void Rennleitung::RundenErfassung2(int i, qint32 TempZeit, int zehntel, bool vomGeraet) {
     if (!istGueltigerSlot(i)) return;
     const size_t s = size_t(i);
-    if (m_e.BEPFEAktiv == 1) TempZeit += m_z.StartZeit;
+    const Geraetefaehigkeiten geraet = zeitnahme();
+    if (geraet.zeitenAbStart) TempZeit += m_z.StartZeit;
     // These count the lap themselves: the value is a lap time on top of the lane's total,
     // which keeps their sub-ms part (the lap itself is rounded half up).
-    GeraeteRunde geraet{TempZeit, TempZeit, m_z.GesamtRest[s]};
-    if (geraetMisst()) {
-        geraet = VerbucheGeraeteRunde(TempZeit, zehntel, m_z.GesamtRest[s]);
-        TempZeit = m_z.StartZeit + geraet.zuGesamt + m_z.GesamtZeit[s];
+    GeraeteRunde gemessen{TempZeit, TempZeit, m_z.GesamtRest[s]};
+    if (geraet.misstRundenzeiten) {
+        gemessen = VerbucheGeraeteRunde(TempZeit, zehntel, m_z.GesamtRest[s]);
+        TempZeit = m_z.StartZeit + gemessen.zuGesamt + m_z.GesamtZeit[s];
     }
 
     if (protokolliert()) {
@@ -219,12 +217,13 @@ void Rennleitung::RundenErfassung2(int i, qint32 TempZeit, int zehntel, bool vom
         if (TempZeit - m_z.RundenStart[s] <= m_e.PrellZeit) return;
         m_z.Runden[s] = qint16(m_z.Runden[s] + 1);
         const qint32 bezug = m_z.Runden[s] == 1 ? m_z.BahnStartZeit[s] : m_z.RundenStart[s];
-        m_z.LetzteRunde[s] = TempZeit - bezug + geraet.rundenZeit - geraet.zuGesamt;
-        m_z.GesamtRest[s] = geraet.rest;
+        m_z.LetzteRunde[s] = TempZeit - bezug + gemessen.rundenZeit - gemessen.zuGesamt;
+        m_z.GesamtRest[s] = gemessen.rest;
         m_z.GesamtZeit[s] = TempZeit - m_z.BahnStartZeit[s] - m_z.ChaosZeitBis(TempZeit);
         // Where the hardware cannot know what it missed, a lap across a gap in the timing
         // may be two laps in one: said once, and never a best lap.
-        const bool ueberbrueckt = !geraetMisst() && ueberbruecktUnterbrechung(s, TempZeit);
+        const bool ueberbrueckt =
+            !geraet.misstRundenzeiten && ueberbruecktUnterbrechung(s, TempZeit);
         m_z.RundenStart[s] = TempZeit;
         const bool korrigiert = m_z.OhneBestzeit[s] != 0;
         if (korrigiert) --m_z.OhneBestzeit[s];
@@ -257,7 +256,7 @@ void Rennleitung::RundenErfassung2(int i, qint32 TempZeit, int zehntel, bool vom
 
     // The first crossing starts the lane's clock; it is never a lap.
     m_z.BahnStartZeit[s] = m_e.StartZeitBei == 1 ? m_z.StartZeit : TempZeit;
-    m_z.RundenStart[s] = geraetMisst() ? m_z.BahnStartZeit[s] : TempZeit;
+    m_z.RundenStart[s] = geraet.misstRundenzeiten ? m_z.BahnStartZeit[s] : TempZeit;
     m_z.GesamtZeit[s] = 0;
     m_z.GesamtRest[s] = 0;
     m_z.Runden[s] = 0;

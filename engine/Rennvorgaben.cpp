@@ -25,7 +25,7 @@ void Rennvorgaben::stelleWiederHer() {
         m_leitung.Grenze_Validate();
     }
     const QString name = m_leitung.einstellungen().RennName;
-    if (m_leitung.zustand().RennArt != QLatin1String("Training") && !name.isEmpty())
+    if (m_leitung.zustand().RennArt != Laufart::Training && !name.isEmpty())
         m_leitung.RennNameSetzen(name);
     m_stellt = false;
     merke();

@@ -6,8 +6,6 @@
 #include "DSZaehler.h"
 #include "DebugLog.h"
 #include "Einstellungen.h"
-#include "LapsterBox.h"
-#include "MSComm.h"
 #include "ParallelPort.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
@@ -15,6 +13,7 @@
 #include "Schnittstellen.h"
 #include "SensorBox.h"
 #include "ZeitnahmeStatus.h"
+#include "Zeitnahmewahl.h"
 
 SchnittstellenHardware::SchnittstellenHardware(Schnittstellen& schnittstellen,
                                                Einstellungen& einstellungen, QObject* parent)
@@ -23,7 +22,7 @@ SchnittstellenHardware::SchnittstellenHardware(Schnittstellen& schnittstellen,
 SchnittstellenHardware::~SchnittstellenHardware() = default;
 
 void SchnittstellenHardware::oeffne() {
-    Schnittstellen::NormalisiereAuswahl(m_e);
+    Zeitnahmewahl::waehle(m_e);
     m_s.parallelPort()->CopyLPTErf2Array();
     m_s.MSCommOeffnen();
     if (m_e.LPTAnsteuerung == 1) m_s.LPTStart();
@@ -83,25 +82,11 @@ void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) 
     connect(&m_s, &Schnittstellen::captionGeaendert, st, &ZeitnahmeStatus::captionAendern);
 }
 
-QString SchnittstellenHardware::StartHindernis() {
-    if (m_e.RaceControlAktiv != 1 || m_s.sensorBox()->ladeTreiber()) return QString();
-    return tr("Der Treiber der Sensorbox fehlt (Bibliothek %1). Ohne ihn zählt keine Runde, "
-              "das Rennen startet nicht.\n%2")
-        .arg(m_s.sensorBox()->treiberBibliothek(), m_s.sensorBox()->treiberFehler());
-}
+QString SchnittstellenHardware::StartHindernis() { return m_s.aktiv().startHindernis(); }
 
-QString SchnittstellenHardware::StartRueckfrage() {
-    if (m_e.LapsterAktiv != 1 || Zeitnahme::kannZaehlen(m_s.status())) return QString();
-    // Plugged in a moment ago: asked now, not only at the next service.
-    m_s.oeffneFehlendeWieder();
-    if (Zeitnahme::kannZaehlen(m_s.status())) return QString();
-    return tr("Die USB-Rennbox zählt keine Runden (%1: %2).\nOhne Zeitnahme starten?")
-        .arg(Zeitnahme::statusName(m_s.status()), m_s.statusGrund());
-}
+QString SchnittstellenHardware::StartRueckfrage() { return m_s.aktiv().startRueckfrage(); }
 
-bool SchnittstellenHardware::StartZaehlerVerloren() {
-    return (m_e.DS200Aktiv == 1 || m_e.DS300Aktiv == 1) && !Zeitnahme::kannZaehlen(m_s.status());
-}
+bool SchnittstellenHardware::ZeitnahmeVerloren() { return !Zeitnahme::kannZaehlen(m_s.status()); }
 
 qint32 SchnittstellenHardware::HoleZeitstempel() { return m_s.HoleZeitstempel(); }
 
@@ -111,34 +96,6 @@ void SchnittstellenHardware::SetzeFormCaption(const QString& zusatz) {
     m_s.SetzeFormCaption(zusatz);
 }
 
-void SchnittstellenHardware::OeffneComPort(int nummer) {
-    MSComm* port = nummer == 1 ? m_s.MSComm1() : m_s.MSComm2();
-    if (!m_s.PortOK(port->CommPort()) || port->PortOpen()) return;
-    if (!port->setPortOpen(true)) SchreibeDebug(port->objectName() + QStringLiteral(": ") +
-                                                port->fehlerText());
-    m_s.bewerteStatus();
-}
-
-void SchnittstellenHardware::SchliesseComPort(int nummer) {
-    (nummer == 1 ? m_s.MSComm1() : m_s.MSComm2())->setPortOpen(false);
-    m_s.bewerteStatus();
-}
-
-qint32 SchnittstellenHardware::StarteSensorBox() { return m_s.sensorBox()->rennStart(); }
-
-void SchnittstellenHardware::SchliesseSensorBox() {
-    m_s.MSCommRC()->setPortOpen(false);
-    m_s.bewerteStatus();
-}
-
-void SchnittstellenHardware::SendeBepfe(const QString& befehl) {
-    m_s.MSCommBEPFE()->Output(befehl.toLatin1());
-}
-
-void SchnittstellenHardware::StarteLPTErfassung() { m_s.parallelPort()->starteErfassung(); }
-
-void SchnittstellenHardware::StoppeLPTErfassung() { m_s.parallelPort()->stoppeErfassung(); }
-
 bool SchnittstellenHardware::PruefeChaosEingang(bool) {
     // The port reads the input and reports a switch through its chaosAn/chaosAus events,
     // which verbinde() connects to the caution input; nothing is left to switch here.
@@ -146,13 +103,13 @@ bool SchnittstellenHardware::PruefeChaosEingang(bool) {
     return false;
 }
 
-void SchnittstellenHardware::LapsterBoxOpen(bool zuruecksetzen) {
-    m_s.lapsterBox()->LapsterBoxOpen(zuruecksetzen);
+void SchnittstellenHardware::Vorbereiten() { m_s.aktiv().vorbereiten(); }
+std::optional<qint32> SchnittstellenHardware::CountdownBeginn() {
+    return m_s.aktiv().countdownBeginn();
 }
-void SchnittstellenHardware::LapsterBoxInit() { m_s.lapsterBox()->LapsterBoxInit(); }
-void SchnittstellenHardware::LapsterBoxReset() { m_s.lapsterBox()->LapsterBoxReset(); }
-void SchnittstellenHardware::LapsterBoxReadTimer() { m_s.lapsterBox()->LapsterBoxReadTimer(); }
-void SchnittstellenHardware::LapsterBoxClose() { m_s.lapsterBox()->LapsterBoxClose(); }
-void SchnittstellenHardware::AmpelReset() { m_s.lapsterBox()->AmpelReset(); }
-void SchnittstellenHardware::AmpelVorstart() { m_s.lapsterBox()->AmpelVorstart(); }
-void SchnittstellenHardware::AmpelWeiter() { m_s.lapsterBox()->AmpelWeiter(); }
+void SchnittstellenHardware::AmpelSchritt() { m_s.aktiv().ampelSchritt(); }
+void SchnittstellenHardware::Gruen() { m_s.aktiv().gruen(); }
+void SchnittstellenHardware::Takt() { m_s.aktiv().takt(); }
+void SchnittstellenHardware::Stopp() { m_s.aktiv().stopp(); }
+void SchnittstellenHardware::Schliessen() { m_s.aktiv().schliessen(); }
+void SchnittstellenHardware::Grundstellung() { m_s.aktiv().grundstellung(); }

@@ -35,25 +35,18 @@ public:
     qint32 HoleZeitstempel() override;
     void SchalteLPT(const QString& wort, int an) override;
     void SetzeFormCaption(const QString& zusatz) override;
-    void OeffneComPort(int nummer) override;
-    void SchliesseComPort(int nummer) override;
-    qint32 StarteSensorBox() override;
-    void SchliesseSensorBox() override;
-    void SendeBepfe(const QString& befehl) override;
-    void StarteLPTErfassung() override;
-    void StoppeLPTErfassung() override;
     bool PruefeChaosEingang(bool chaosAktiv) override;
-    void LapsterBoxOpen(bool zuruecksetzen) override;
-    void LapsterBoxInit() override;
-    void LapsterBoxReset() override;
-    void LapsterBoxReadTimer() override;
-    void LapsterBoxClose() override;
-    void AmpelReset() override;
-    void AmpelVorstart() override;
-    void AmpelWeiter() override;
+    void Vorbereiten() override;
+    std::optional<qint32> CountdownBeginn() override;
+    void AmpelSchritt() override;
+    void Gruen() override;
+    void Takt() override;
+    void Stopp() override;
+    void Schliessen() override;
+    void Grundstellung() override;
     QString StartHindernis() override;
     QString StartRueckfrage() override;
-    bool StartZaehlerVerloren() override;
+    bool ZeitnahmeVerloren() override;
 
 private:
     Schnittstellen& m_s;

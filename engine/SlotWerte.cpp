@@ -20,7 +20,7 @@ void SlotWerte::SetFixWerte(int iBahn, qint32 BFarbe, qint32 FFarbe, int Fsize) 
 
 void SlotWerte::SetFirstVarWerte(const QString& fahrer, const QString& fahrerBild,
                                  const QString& autoName, const QString& autoBild,
-                                 const QString& rennArt, int rennLaenge) {
+                                 Laufart rennArt, int rennLaenge) {
     m_fahrer = fahrer;
     m_fahrerBild = fahrerBild;
     m_auto = autoName;
@@ -143,7 +143,7 @@ void SlotWerte::SetFruehstart() {
     melde();
 }
 
-void SlotWerte::ChangeRennTyp(const QString& rennArt) {
+void SlotWerte::ChangeRennTyp(Laufart rennArt) {
     m_rennArt = rennArt;
     leereRundenListe();
     melde();

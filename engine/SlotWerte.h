@@ -9,6 +9,8 @@
 #include <QVector>
 #include <utility>
 
+#include "Laufart.h"
+
 class SlotWerte : public QObject {
     Q_OBJECT
 public:
@@ -20,7 +22,7 @@ public:
     // Starts a new race on the panel: values, base values, fastest lap and false-start flag
     // cleared, fastest lap time 99999 ms, lap list emptied.
     void SetFirstVarWerte(const QString& fahrer, const QString& fahrerBild, const QString& autoName,
-                          const QString& autoBild, const QString& rennArt, int rennLaenge);
+                          const QString& autoBild, Laufart rennArt, int rennLaenge);
     // Base laps and base time added by SetVarWerte (tournament stints).
     void SetSumWerte(double dSumRunde, double dSumZeit);
     // Position, last lap (ms), laps and total time (ms) after a refresh of the standings.
@@ -34,7 +36,7 @@ public:
     // The lap list anew (after a correction), oldest lap first: lap number and time in ms.
     void ersetzeRundenListe(const QVector<std::pair<int, qint32>>& runden);
     // Stores the race kind and empties the lap list (shown only outside "Rennen").
-    void ChangeRennTyp(const QString& rennArt);
+    void ChangeRennTyp(Laufart rennArt);
     // A driver and car chosen on the panel: names and pictures change, the race values stay.
     void SetzeFahrerAuto(const QString& fahrer, const QString& fahrerBild, const QString& autoName,
                          const QString& autoBild);
@@ -54,7 +56,7 @@ public:
     QString fahrerBild() const { return m_fahrerBild; }
     QString autoName() const { return m_auto; }
     QString autoBild() const { return m_autoBild; }
-    QString rennArt() const { return m_rennArt; }
+    Laufart rennArt() const { return m_rennArt; }
     int rennLaenge() const { return m_rennLaenge; }
     bool fruehstart() const { return m_fruehstart; }
     double letzteRunde() const { return m_rundenZeit; }
@@ -73,7 +75,7 @@ public:
     // that showed the list at (stand, zeilen) adds only the lines that are new since.
     quint64 rundenZeilenGesamt() const { return m_rundenZeilenGesamt; }
     quint64 rundenListeStand() const { return m_rundenListeStand; }
-    bool rundenListeSichtbar() const { return m_rennArt != QLatin1String("Rennen"); }
+    bool rundenListeSichtbar() const { return m_rennArt != Laufart::Rennen; }
 
     // Grows with every change.
     quint64 version() const { return m_version; }
@@ -94,7 +96,8 @@ private:
     qint32 m_schrift = 0;
     int m_schriftGroesse = 0;
     QString m_fahrer, m_fahrerBild, m_auto, m_autoBild;
-    QString m_rennArt;
+    // Before the first run the lap list shows, as outside races.
+    Laufart m_rennArt = Laufart::Training;
     int m_rennLaenge = 0;
     bool m_fruehstart = false;
     int m_position = 0;

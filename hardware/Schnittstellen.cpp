@@ -95,6 +95,7 @@ Schnittstellen::Schnittstellen(Einstellungen& einstellungen, Uhr* uhr, QObject* 
         if (st != Status::Aktiv) wiederholeSpaeter();
         bewerteStatus();
     });
+    m_geraete = geraeteFuer(*this, m_e);
 }
 
 Schnittstellen::~Schnittstellen() {
@@ -175,16 +176,8 @@ void Schnittstellen::setChaosAbfrage(std::function<bool()> abfrage) {
 
 void Schnittstellen::setCaptionAngaben(CaptionAngaben angaben) { m_caption = std::move(angaben); }
 
-void Schnittstellen::NormalisiereAuswahl(Einstellungen& e) {
-    const int summe = e.LPTControlAktiv + e.RaceControlAktiv + e.BEPFEAktiv + e.DS200Aktiv +
-                      e.DS300Aktiv + e.LapsterAktiv;
-    if (summe != 1) {
-        e.ComControlAktiv = 1;
-        e.LPTControlAktiv = e.RaceControlAktiv = e.BEPFEAktiv = 0;
-        e.DS200Aktiv = e.DS300Aktiv = e.LapsterAktiv = 0;
-    } else {
-        e.ComControlAktiv = 0;
-    }
+Zeitnahmegeraet& Schnittstellen::aktiv() const {
+    return *m_geraete[size_t(Zeitnahmewahl::art(m_e))];
 }
 
 int Schnittstellen::KommNummer(const QString& einstellung) {

@@ -15,6 +15,7 @@
 #include "Datenwaechter.h"
 #include "ModemLeitungen.h"
 #include "Zeitnahme.h"
+#include "Zeitnahmegeraete.h"
 
 struct Einstellungen;
 class ControlBox;
@@ -55,9 +56,9 @@ public:
                    std::unique_ptr<SensorBoxTreiber> treiber = nullptr);
     ~Schnittstellen() override;
 
-    // Exactly one interface active: unless the six special switches sum to exactly 1, the
-    // generic serial input is used and the others are switched off.
-    static void NormalisiereAuswahl(Einstellungen& e);
+    // The driver of the interface the settings choose (Zeitnahmewahl); the race sequence's
+    // phases go to it.
+    Zeitnahmegeraet& aktiv() const;
     // COM number of a port setting ("1" -> 1; not a number -> 0).
     static int KommNummer(const QString& einstellung);
     // A number as the caption writes it: one leading blank, or the minus sign.
@@ -179,4 +180,5 @@ private:
     DSZaehler* m_ds = nullptr;
     SensorBox* m_sensorBox = nullptr;
     LapsterBox* m_lapster = nullptr;
+    Zeitnahmegeraete m_geraete;
 };

@@ -164,8 +164,8 @@
         <translation>The database is not open.</translation>
     </message>
     <message>
-        <source>Ungültiger Zeitstempel für die Historie: '%1'</source>
-        <translation>Invalid time stamp for the history: '%1'</translation>
+        <source>Ungültiger Zeitstempel für die Historie: &apos;%1&apos;</source>
+        <translation>Invalid time stamp for the history: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Die Datenbank %1 ist eine Verknüpfung, die im Kreis auf sich selbst zeigt.</source>
@@ -477,6 +477,12 @@
         <source>Bibliothek der USB-Rennbox (%1) nicht geladen: %2</source>
         <translation>Library of the USB race box (%1) not loaded: %2</translation>
     </message>
+    <message>
+        <source>Die USB-Rennbox zählt keine Runden (%1: %2).
+Ohne Zeitnahme starten?</source>
+        <translation>The USB race box counts no laps (%1: %2).
+Start without timing?</translation>
+    </message>
 </context>
 <context>
     <name>Laufergebnis</name>
@@ -520,11 +526,11 @@
     <name>LiveStand</name>
     <message>
         <source>Die Zuschauer-Anzeige kann Port %1 nicht öffnen.</source>
-        <translation>The viewers' standings cannot open port %1.</translation>
+        <translation>The viewers&apos; standings cannot open port %1.</translation>
     </message>
     <message>
         <source>Die Runden kommen aus der Simulation im Programm.</source>
-        <translation>The laps come from the program's own simulation.</translation>
+        <translation>The laps come from the program&apos;s own simulation.</translation>
     </message>
     <message>
         <source>Simulation</source>
@@ -746,7 +752,7 @@
     </message>
     <message>
         <source>Verschlüsselt (TLS, mit den Zertifikaten des Systems)</source>
-        <translation>Encrypted (TLS, with the system's certificates)</translation>
+        <translation>Encrypted (TLS, with the system&apos;s certificates)</translation>
     </message>
     <message>
         <source>Der Broker verteilt Stand und Runden an Anzeigen in der Lobby und an Streams, für beliebig viele Zuschauer, ohne diesen Rechner zu belasten. Jede Bahn bekommt ihr eigenes Thema, z. B. pistorelle/bahn1 und pistorelle/bahn2; die Lobby-Seite zeigt alle unter pistorelle/+.</source>
@@ -1062,7 +1068,7 @@ It stays saved and goes to the history with this heat.</translation>
     </message>
     <message>
         <source>Seit dem Öffnen ist 1 weitere Runde gefahren.</source>
-        <extracomment>%1: laps counted on the lane since the question opened, %2: the lap's number</extracomment>
+        <extracomment>%1: laps counted on the lane since the question opened, %2: the lap&apos;s number</extracomment>
         <translation>1 more lap has been driven since this question opened.</translation>
     </message>
     <message>
@@ -1157,21 +1163,6 @@ It stays saved and goes to the history with this heat.</translation>
     </message>
 </context>
 <context>
-    <name>SchnittstellenHardware</name>
-    <message>
-        <source>Der Treiber der Sensorbox fehlt (Bibliothek %1). Ohne ihn zählt keine Runde, das Rennen startet nicht.
-%2</source>
-        <translation>The sensor box driver is missing (library %1). Without it no lap is counted; the race does not start.
-%2</translation>
-    </message>
-    <message>
-        <source>Die USB-Rennbox zählt keine Runden (%1: %2).
-Ohne Zeitnahme starten?</source>
-        <translation>The USB race box counts no laps (%1: %2).
-Start without timing?</translation>
-    </message>
-</context>
-<context>
     <name>SensorBox</name>
     <message>
         <source>Sensorbox-Treiber nicht geladen: %1</source>
@@ -1180,6 +1171,12 @@ Start without timing?</translation>
     <message>
         <source>Uhr der Sensorbox neu gestartet, an die Rennuhr angeschlossen</source>
         <translation>Sensor box clock restarted, joined to the race clock</translation>
+    </message>
+    <message>
+        <source>Der Treiber der Sensorbox fehlt (Bibliothek %1). Ohne ihn zählt keine Runde, das Rennen startet nicht.
+%2</source>
+        <translation>The sensor box driver is missing (library %1). Without it no lap is counted; the race does not start.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1529,12 +1526,12 @@ Start without timing?</translation>
         <translation>Text</translation>
     </message>
     <message>
-        <source>In der Spalte "%1" ist nur eine ganze Zahl erlaubt: %2</source>
-        <translation>Only a whole number is allowed in the column "%1": %2</translation>
+        <source>In der Spalte &quot;%1&quot; ist nur eine ganze Zahl erlaubt: %2</source>
+        <translation>Only a whole number is allowed in the column &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>In der Spalte "%1" ist nur eine Zahl erlaubt: %2</source>
-        <translation>Only a number is allowed in the column "%1": %2</translation>
+        <source>In der Spalte &quot;%1&quot; ist nur eine Zahl erlaubt: %2</source>
+        <translation>Only a number is allowed in the column &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Fehler beim Speichern</source>
@@ -1550,7 +1547,7 @@ Start without timing?</translation>
     </message>
     <message>
         <source>%1. FehlerNr: %2 Info: %3</source>
-        <extracomment>%1 is what failed ("Fehler beim Speichern" and the like), %2 and %3 the database's error.</extracomment>
+        <extracomment>%1 is what failed (&quot;Fehler beim Speichern&quot; and the like), %2 and %3 the database&apos;s error.</extracomment>
         <translation>%1. Error no.: %2 Info: %3</translation>
     </message>
 </context>
@@ -1629,8 +1626,8 @@ Start without timing?</translation>
         <translation>Please enter the race series and the race name.</translation>
     </message>
     <message>
-        <source>Ein Rennen "%1" gibt es schon.</source>
-        <translation>A race "%1" already exists.</translation>
+        <source>Ein Rennen &quot;%1&quot; gibt es schon.</source>
+        <translation>A race &quot;%1&quot; already exists.</translation>
     </message>
     <message>
         <source>Soll %1 gelöscht werden?</source>
@@ -1745,8 +1742,8 @@ Start without timing?</translation>
         <translation>HTML report: %1</translation>
     </message>
     <message>
-        <source>"%1" steht für eine freie Spur und kann kein Teilnehmer sein.</source>
-        <translation>"%1" stands for a free lane and cannot be an entrant.</translation>
+        <source>&quot;%1&quot; steht für eine freie Spur und kann kein Teilnehmer sein.</source>
+        <translation>&quot;%1&quot; stands for a free lane and cannot be an entrant.</translation>
     </message>
     <message>
         <source>%1 steht schon in der Liste.</source>
@@ -1901,8 +1898,8 @@ All new: the list replaces all entrants, their results are deleted.</translation
         <translation>Assign the chosen car to the chosen driver</translation>
     </message>
     <message>
-        <source>Das in "Autos des Fahrers" gewählte Auto vom Fahrer lösen</source>
-        <translation>Remove the car chosen in "Cars of the driver" from the driver</translation>
+        <source>Das in &quot;Autos des Fahrers&quot; gewählte Auto vom Fahrer lösen</source>
+        <translation>Remove the car chosen in &quot;Cars of the driver&quot; from the driver</translation>
     </message>
     <message>
         <source>Ja, löschen</source>
@@ -2009,8 +2006,8 @@ All new: the list replaces all entrants, their results are deleted.</translation
         <translation>Please choose a driver and a car.</translation>
     </message>
     <message>
-        <source>Zuerst "Neu" oder "Ändern" drücken, dann das Bild wählen.</source>
-        <translation>First press "New" or "Change", then choose the picture.</translation>
+        <source>Zuerst &quot;Neu&quot; oder &quot;Ändern&quot; drücken, dann das Bild wählen.</source>
+        <translation>First press &quot;New&quot; or &quot;Change&quot;, then choose the picture.</translation>
     </message>
     <message>
         <source>Wähle Bild</source>
@@ -2661,7 +2658,7 @@ All new: the list replaces all entrants, their results are deleted.</translation
     </message>
     <message>
         <source>SRunden</source>
-        <extracomment>Tab of the table editor: the lap records ("Hall of Fame")</extracomment>
+        <extracomment>Tab of the table editor: the lap records (&quot;Hall of Fame&quot;)</extracomment>
         <translation>lap records</translation>
     </message>
     <message>
@@ -2676,7 +2673,7 @@ All new: the list replaces all entrants, their results are deleted.</translation
     </message>
     <message>
         <source>streckenlayout</source>
-        <extracomment>Tab of the table editor: the pieces of each track's layout</extracomment>
+        <extracomment>Tab of the table editor: the pieces of each track&apos;s layout</extracomment>
         <translation>track layout</translation>
     </message>
     <message>
@@ -2962,7 +2959,7 @@ All new: the list replaces all entrants, their results are deleted.</translation
     </message>
     <message>
         <source>Wenn gesetzt ist Startzeit bei Ampel aus, ansonsten Startzeit pro Auto beim ersten überfahren der Ziellinie</source>
-        <translation>When set, the start time is when the light goes out; otherwise each car's start time is when it first crosses the finish line</translation>
+        <translation>When set, the start time is when the light goes out; otherwise each car&apos;s start time is when it first crosses the finish line</translation>
     </message>
     <message>
         <source>Anzeige im Training statisch</source>

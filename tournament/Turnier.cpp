@@ -157,7 +157,7 @@ bool Turnier::beenden() {
     for (H::Element e : gesperrt) m_anzeige.setEnabled(e, true);
     m_anzeige.setEnabled(H::Command7, true);
     RennZustand& z = m_leitung.zustand();
-    z.SlotRennenPhase.clear();
+    z.SlotRennenPhase.reset();
     m_leitung.setzeFreieBahnen({});
     // The settings the runs changed (debounce, start time, pauses), then the main window as it
     // was before the tournament: mode, ranking, unit and limit that belong together.
@@ -195,7 +195,7 @@ void Turnier::ladeTurniere(qint64 rowid) {
 void Turnier::endePhase() {
     grundzustand();
     RennZustand& z = m_leitung.zustand();
-    z.SlotRennenPhase.clear();
+    z.SlotRennenPhase.reset();
     m_leitung.setzeFreieBahnen({});
     m_anzeige.setEnabled(H::Command2, false);
     m_anzeige.setVisible(H::lblWeiter, false);

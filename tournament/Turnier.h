@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 
+#include "Laufart.h"
 #include "RennLaufBelegung.h"
 #include "TurnierDaten.h"
 #include "TurnierUebergabe.h"
@@ -155,7 +156,7 @@ private:
         int Option1 = 1;
         int ZeitRunden = 1;
         QString Grenze;
-        QString RennArt;
+        Laufart RennArt = Laufart::Rennen;
         QString AktRennName;
         int RZeitAnsage = 0;
         int StromImCountdown = 1;

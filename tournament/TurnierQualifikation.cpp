@@ -169,11 +169,11 @@ void Turnier::QualiStarten() {
 
     l.Option1_Click(1);
     e.StartZeitBei = 0;
-    z.SlotRennenPhase = QStringLiteral("Quali");
+    z.SlotRennenPhase = Laufart::Quali;
     l.setzeGrenze(aktuell().QualiZeit);
     l.setzeZeitRunden(aktuell().optionZeit ? 1 : 0);
     z.AktRennName = schluessel();
-    z.RennArt = QStringLiteral("Quali");
+    z.RennArt = Laufart::Quali;
     e.PrellZeit = qint16(aktuell().TriggerZeit.toInt());
     l.setzeRZeitAnsage(1);
     setze(Command7, QT_TR_NOOP("Naechster"), true);
@@ -215,8 +215,8 @@ void Turnier::endeQuali() {
     m_qualiPos = 0;
     m_qualiLauf = {};
     setze(Command7, kQualiStarten, true);
-    if (m_leitung.zustand().SlotRennenPhase == QLatin1String("Quali"))
-        m_leitung.zustand().SlotRennenPhase.clear();
+    if (m_leitung.zustand().SlotRennenPhase == Laufart::Quali)
+        m_leitung.zustand().SlotRennenPhase.reset();
     m_leitung.setzeFreieBahnen({});
     m_anzeige.setEnabled(H::Command2, false);
     if (!m_gestartet) m_phasenTurnier = -1;

@@ -104,14 +104,14 @@ void Turnier::RennenStarten() {
     m_gestartet = true;
     m_gewertet = {};
     m_verwerfen = false;
-    z.SlotRennenPhase = QStringLiteral("Rennen");
+    z.SlotRennenPhase = Laufart::Rennen;
     l.setzeGrenze(aktuell().Dauer);
     // Heats count Dauer in the tournament's unit, as the qualification does.
     l.setzeZeitRunden(aktuell().optionZeit ? 1 : 0);
     l.Option1_Click(0);
     l.einstellungen().StartZeitBei = 1;
     z.AktRennName = schluessel();
-    z.RennArt = QStringLiteral("Rennen");
+    z.RennArt = Laufart::Rennen;
     z.StromImCountdown = 1;
     l.einstellungen().PrellZeit = qint16(aktuell().TriggerZeit.toInt());
     l.setzeRZeitAnsage(0);

@@ -20,26 +20,20 @@ public:
         m_innen.SetzeFormCaption(zusatz);
         if (m_ziel) m_ziel(zusatz);
     }
-    void OeffneComPort(int nummer) override { m_innen.OeffneComPort(nummer); }
-    void SchliesseComPort(int nummer) override { m_innen.SchliesseComPort(nummer); }
-    qint32 StarteSensorBox() override { return m_innen.StarteSensorBox(); }
-    void SchliesseSensorBox() override { m_innen.SchliesseSensorBox(); }
-    void SendeBepfe(const QString& befehl) override { m_innen.SendeBepfe(befehl); }
-    void StarteLPTErfassung() override { m_innen.StarteLPTErfassung(); }
-    void StoppeLPTErfassung() override { m_innen.StoppeLPTErfassung(); }
     bool PruefeChaosEingang(bool chaosAktiv) override {
         return m_innen.PruefeChaosEingang(chaosAktiv);
     }
-    void LapsterBoxOpen(bool zuruecksetzen) override { m_innen.LapsterBoxOpen(zuruecksetzen); }
-    void LapsterBoxInit() override { m_innen.LapsterBoxInit(); }
-    void LapsterBoxReset() override { m_innen.LapsterBoxReset(); }
-    void LapsterBoxReadTimer() override { m_innen.LapsterBoxReadTimer(); }
-    void LapsterBoxClose() override { m_innen.LapsterBoxClose(); }
-    void AmpelReset() override { m_innen.AmpelReset(); }
-    void AmpelVorstart() override { m_innen.AmpelVorstart(); }
-    void AmpelWeiter() override { m_innen.AmpelWeiter(); }
+    void Vorbereiten() override { m_innen.Vorbereiten(); }
+    std::optional<qint32> CountdownBeginn() override { return m_innen.CountdownBeginn(); }
+    void AmpelSchritt() override { m_innen.AmpelSchritt(); }
+    void Gruen() override { m_innen.Gruen(); }
+    void Takt() override { m_innen.Takt(); }
+    void Stopp() override { m_innen.Stopp(); }
+    void Schliessen() override { m_innen.Schliessen(); }
+    void Grundstellung() override { m_innen.Grundstellung(); }
     QString StartHindernis() override { return m_innen.StartHindernis(); }
-    bool StartZaehlerVerloren() override { return m_innen.StartZaehlerVerloren(); }
+    QString StartRueckfrage() override { return m_innen.StartRueckfrage(); }
+    bool ZeitnahmeVerloren() override { return m_innen.ZeitnahmeVerloren(); }
 
 private:
     RennHardware& m_innen;

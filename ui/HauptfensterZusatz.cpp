@@ -49,8 +49,7 @@ HauptfensterZusatz::HauptfensterZusatz(frmMain& f, Rennleitung& leitung, Rennabl
     connect(&anzeige, &H::geaendert, this, [this](H::Element e) {
         if (e == H::cmdChaos) spiegeleChaosHinweis();
         // The next run (a tournament stint, power training) needs its standings in view.
-        if (e == H::Command2 && m_anzeige.caption(H::Command2) == QLatin1String("&Stop") &&
-            m_ergebnis)
+        if (e == H::Command2 && m_ablauf.laufAn() && m_ergebnis)
             m_ergebnis->hide();
     });
     connect(&leitung, &Rennleitung::zustandGeaendert, this,
@@ -59,7 +58,7 @@ HauptfensterZusatz::HauptfensterZusatz(frmMain& f, Rennleitung& leitung, Rennabl
     // Esc stops like the Stop button (with its question), only while a run is on.
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), &f);
     connect(esc, &QShortcut::activated, this, [this] {
-        if (m_anzeige.caption(H::Command2) == QLatin1String("&Stop")) m_ablauf.Command2_Click();
+        if (m_ablauf.laufAn()) m_ablauf.Command2_Click();
     });
     // Space ends caution, as the light inside the window says.
     new ChaosTaste(
@@ -71,7 +70,7 @@ HauptfensterZusatz::HauptfensterZusatz(frmMain& f, Rennleitung& leitung, Rennabl
         [this] { m_ablauf.chaos().cmdChaos_Click(); });
     if (StartAmpel* ampel = f.startAmpel())
         connect(ampel, &StartAmpel::stopGewuenscht, this, [this] {
-            if (m_anzeige.caption(H::Command2) == QLatin1String("&Stop")) m_ablauf.Command2_Click();
+            if (m_ablauf.laufAn()) m_ablauf.Command2_Click();
         });
 
     f.installEventFilter(this);

@@ -8,6 +8,7 @@
 
 #include "Farbwert.h"
 #include "Hauptanzeige.h"
+#include "Laufart.h"
 #include "Rennleitung.h"
 #include "SlotWerte.h"
 #include "ZeitnahmeStatus.h"
@@ -47,7 +48,7 @@ QByteArray LiveStandDaten::json() const {
     const RennZustand& z = m_leitung.zustand();
     QJsonObject o;
     o[QStringLiteral("rennen")] = z.AktRennName;
-    o[QStringLiteral("art")] = z.RennArt;
+    o[QStringLiteral("art")] = laufartWort(z.RennArt);
     o[QStringLiteral("modus")] = Rennleitung::rennModi().value(z.RennModus);
     o[QStringLiteral("laeuft")] = z.RennenLaeuft;
     o[QStringLiteral("aufZeit")] = z.ZeitRunden == 1;

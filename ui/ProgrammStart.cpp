@@ -161,7 +161,7 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     oeffneSchnittstelle();
     // 9. Practice until the user chooses otherwise.
     RennZustand& z = m_leitung->zustand();
-    z.RennArt = QStringLiteral("Training");
+    z.RennArt = Laufart::Training;
     z.AktRennName = QStringLiteral("Training");
     // The windows of the button bar and the Funktionen menu.
     verbindeFenster(*this);
@@ -183,8 +183,8 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     // The last mode, limit and race name of the previous session.
     m_vorgaben = std::make_unique<Rennvorgaben>(*m_leitung);
     m_vorgaben->stelleWiederHer();
-    // 12. The control box starts from a known state.
-    if (m_e.BEPFEAktiv == 1) m_fensterHardware->SendeBepfe(QStringLiteral("reset;b01;"));
+    // 12. The timing device starts from a known state (the control box's relays).
+    m_fensterHardware->Grundstellung();
 
     if (m_optionen.fensterZeigen) m_fenster->showMaximized();
     // After the main window, so that it opens in front of it.

@@ -219,7 +219,7 @@ void frmAnzeige::spiegeleHinweis() {
 
 void frmAnzeige::spiegeleRennen() {
     const auto& z = m_leitung.zustand();
-    m_rennen->setText(H::gezeigt(z.RennArt) + QStringLiteral(" :  ") + H::gezeigt(z.AktRennName));
+    m_rennen->setText(H::gezeigt(laufartWort(z.RennArt)) + QStringLiteral(" :  ") + H::gezeigt(z.AktRennName));
     QPalette pal = m_kopf->palette();
     pal.setColor(QPalette::Window, Qt::black);
     pal.setColor(QPalette::WindowText, Qt::white);

@@ -311,12 +311,12 @@ void frmMain::spiegeleZustand() {
         const QSignalBlocker b(RZeitAnsage);
         RZeitAnsage->setChecked(z.RZeitAnsage == 1);
     }
-    m_leiste->setzeRennText(H::gezeigt(z.RennArt) + QStringLiteral(" :  ") +
+    m_leiste->setzeRennText(H::gezeigt(laufartWort(z.RennArt)) + QStringLiteral(" :  ") +
                             H::gezeigt(z.AktRennName));
     // Practice with the limit "1" is a qualifying run under the race name; the bar says why
     // the kind changed, beside the limit that made it so.
-    const bool quali = z.RennArt == QLatin1String("Quali") && z.Option1 != 0 &&
-                       z.SlotRennenPhase.isEmpty() && z.Grenze == QLatin1String("1");
+    const bool quali = z.RennArt == Laufart::Quali && z.Option1 != 0 &&
+                       !z.SlotRennenPhase && z.Grenze == QLatin1String("1");
     if (quali) {
         lblQuali->setText(tr("Grenze 1 = Qualifikation"));
         lblQuali->setToolTip(
@@ -395,7 +395,7 @@ void frmMain::SetzeFormCaption(const QString& zusatz) {
     QString status = m_status ? m_status() : QString();
     if (m_demo && m_demo->aktiv()) status = tr("Demo") + QLatin1Char(' ') + status;
     setWindowTitle(Programmkopf::titel() + QStringLiteral(": ") + m_leitung.datenbank().pfad() +
-                   QLatin1Char(' ') + status + QLatin1Char(' ') + H::gezeigt(z.RennArt) +
+                   QLatin1Char(' ') + status + QLatin1Char(' ') + H::gezeigt(laufartWort(z.RennArt)) +
                    QStringLiteral(" :  ") + z.Grenze + QLatin1Char(' ') + zusatz);
 }
 

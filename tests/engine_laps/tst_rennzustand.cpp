@@ -144,7 +144,7 @@ private slots:
         u.rl->cbRAuswahl_Click(index);
         QCOMPARE(u.z().Option1, option);
         QCOMPARE(u.z().ZeitRunden, zeitRunden);
-        QCOMPARE(u.z().RennArt, rennArt);
+        QCOMPARE(laufartWort(u.z().RennArt), rennArt);
         QCOMPARE(u.z().AktRennName, rennArt);
         QCOMPARE(schaltungen(u.hw), schaltung);
         QCOMPARE(u.z().Grenze, index == 4 ? QStringLiteral("7") : QStringLiteral("10"));
@@ -172,12 +172,12 @@ private slots:
         u.hw.leereAufrufe();
         u.rl->setzeGrenze("1");
         QVERIFY(u.rl->Grenze_Validate());
-        QCOMPARE(u.z().RennArt, QStringLiteral("Quali"));
+        QCOMPARE(u.z().RennArt, Laufart::Quali);
         QCOMPARE(u.z().AktRennName, QStringLiteral("Cup"));
         QVERIFY(u.hw.aufrufe().contains("SetzeFormCaption "));
         u.rl->setzeGrenze("2");
         QVERIFY(u.rl->Grenze_Validate());
-        QCOMPARE(u.z().RennArt, QStringLiteral("Training"));
+        QCOMPARE(u.z().RennArt, Laufart::Training);
         QCOMPARE(u.z().AktRennName, QStringLiteral("Training"));
         QVERIFY(u.rueckfrage.meldungen.isEmpty());
     }
@@ -259,7 +259,7 @@ private slots:
 
     void panelWerteUndStatistik() {
         SlotWerte p;
-        p.SetFirstVarWerte("Anna", "", "Audi", "", "Training", 10);
+        p.SetFirstVarWerte("Anna", "", "Audi", "", Laufart::Training, 10);
         QCOMPARE(p.ReturnSchnellsteRundenZeit(), 99999.0);
         p.SetVarWerte(3, 0, 0, 999999);
         QCOMPARE(p.ReturnSchnellsteRundenZeit(), 99999.0);
@@ -288,7 +288,7 @@ private slots:
         p.SetVarWerte(1, 5000, 3, 15000);
         QCOMPARE(p.ReturnRunden(), 13.0);
         QCOMPARE(p.ReturnGesamtZeit(), 75000.0);
-        p.SetFirstVarWerte("Anna", "", "Audi", "", "Rennen", 0);
+        p.SetFirstVarWerte("Anna", "", "Audi", "", Laufart::Rennen, 0);
         p.SetVarWerte(1, 5000, 1, 0);
         QVERIFY(!p.rundenListeSichtbar());
         QVERIFY(p.rundenListe().isEmpty());

@@ -19,6 +19,7 @@ private slots:
         u.ablauf->chaos().cmdChaos_Click();  // returns after its one second
         QCOMPARE(u.t(), g + 61000);
         QVERIFY(u.z().ChaosAktiv && !u.ablauf->timer5().isActive());
+        QCOMPARE(u.ablauf->phase(), Laufphase::Chaos);
         QCOMPARE(u.zeit("say Achtung CHAOS!     CHAOS!     CHAOS!"), g + 60000);
         QCOMPARE(u.zeit("switch BahnAlle 0"), g + 60000);
         QCOMPARE(u.anzeige->caption(H::cmdChaos), QString("Chaos Ende"));
@@ -39,6 +40,7 @@ private slots:
         QVERIFY(!u.anzeige->label1Chaos());
         u.bis(g + 94000);
         QVERIFY(!u.anzeige->startAmpelSichtbar());
+        QCOMPARE(u.ablauf->phase(), Laufphase::Rennen);
 
         // Totals leave the caution out; the end moves by 30 s, not 33.
         u.runde(1, g + 100000);

@@ -114,11 +114,25 @@ private slots:
         Ablaufumgebung u;
         Turnier t(u);
         if (mitTurnier) u.ablauf->setzeTurnier(&t);
-        u.z().SlotRennenPhase = phase;
-        u.starteBisGruen();
+        u.z().SlotRennenPhase = laufartAus(phase);
+        // The phase the engine reports at each step, and during the pause before the next stint.
+        QList<Laufphase> inDerPause;
+        QObject::connect(u.anzeige.get(), &H::geaendert, [&](H::Element e) {
+            if (e == H::lblWeiter && u.anzeige->istVisible(H::lblWeiter))
+                inDerPause << u.ablauf->phase();
+        });
+        QCOMPARE(u.ablauf->phase(), Laufphase::Leerlauf);
         u.ablauf->Command2_Click();
+        QCOMPARE(u.ablauf->phase(), Laufphase::Countdown);
+        u.bisGruen();
+        QCOMPARE(u.ablauf->phase(), Laufphase::Rennen);
+        u.ablauf->Command2_Click();
+        QCOMPARE(u.ablauf->phase(), Laufphase::Nachlauf);
         const qint64 stop = u.t();
         u.bisLeerlauf();
+        QCOMPARE(u.ablauf->phase(), Laufphase::Leerlauf);
+        QCOMPARE(inDerPause.size(), mitTurnier ? 12 : 0);
+        QCOMPARE(inDerPause.count(Laufphase::Pause), inDerPause.size());
         QCOMPARE(u.anzahl("beendet"), 0);  // no end announcement in a tournament
         if (!mitTurnier) {
             QVERIFY(u.weiter.isEmpty());

@@ -20,7 +20,7 @@ private slots:
         QVERIFY(u.anzeige->startAmpelSichtbar() && !u.anzeige->istEnabled(H::Command5));
         u.bis(1000);
         QVERIFY(u.anzeige->istEnabled(H::Command5));
-        QVERIFY(u.hw->aufrufe().contains("OeffneComPort 1"));
+        QVERIFY(u.hw->aufrufe().contains("CountdownBeginn"));
         QCOMPARE(u.anzeige->lampe(1, 0), H::Lampe::Rot);
         QCOMPARE(u.anzeige->lampe(2, 1), H::Lampe::Aus);
         u.bis(5000);
@@ -179,8 +179,8 @@ private slots:
             using ProtokollHardware::ProtokollHardware;
             Rennablauf* ablauf = nullptr;
             VirtuelleUhr* uhr = nullptr;
-            void AmpelReset() override {
-                ProtokollHardware::AmpelReset();
+            void Stopp() override {
+                ProtokollHardware::Stopp();
                 uhr->Warte(0.1);
                 ablauf->StopRennen();
                 uhr->Warte(0.2);
@@ -203,8 +203,7 @@ private slots:
         u.bisLeerlauf();
         QCOMPARE(u.t(), gruen + 6300);
         QCOMPARE(u.anzahl("ask "), 1);
-        QCOMPARE(u.hw->aufrufe().count("AmpelReset"), 1);
-        QCOMPARE(u.hw->aufrufe().count("LapsterBoxClose"), 1);
+        QCOMPARE(u.hw->aufrufe().count("Stopp"), 1);
         QCOMPARE(u.zeit("sound an.wav", 6), gruen + 5300);  // CountDown(6), once
         QCOMPARE(u.zeit("sound an.wav", 7), -1);
     }

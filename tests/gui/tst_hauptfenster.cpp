@@ -206,7 +206,7 @@ private slots:
         QFETCH(QVector<int>, reihenfolge);
         m_start->einstellungen().AnzeigeSort = qint16(anzeigeSort);
         starteLauf(TRunden, "20");
-        QCOMPARE(leitung().zustand().RennArt, QStringLiteral("Training"));
+        QCOMPARE(leitung().zustand().RennArt, Laufart::Training);
         for (int b : {1, 2, 3, 4}) kreuze(b);
         warte(1100);
         kreuze(4);

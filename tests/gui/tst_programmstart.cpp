@@ -282,7 +282,7 @@ private slots:
         QVERIFY(QFileInfo::exists(EinstellungsSpeicher::standardDatenBank()));
         const RennZustand& z = start.leitung()->zustand();
         QVERIFY(!z.RennenLaeuft);
-        QCOMPARE(z.RennArt, QStringLiteral("Training"));
+        QCOMPARE(z.RennArt, Laufart::Training);
         QCOMPARE(z.RennModus, 0);
         QCOMPARE(z.StromImCountdown, 1);
         QVERIFY(!z.AgentVorhanden);

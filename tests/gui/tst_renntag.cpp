@@ -316,7 +316,7 @@ private slots:
         starteProgramm();
         QCOMPARE(f()->cbRAuswahl->currentIndex(), int(RRunden));
         QCOMPARE(leitung().zustand().Grenze, QStringLiteral("25"));
-        QCOMPARE(leitung().zustand().RennArt, QStringLiteral("Rennen"));
+        QCOMPARE(leitung().zustand().RennArt, Laufart::Rennen);
         QCOMPARE(leitung().zustand().AktRennName, QStringLiteral("Sommer-Cup"));
     }
 

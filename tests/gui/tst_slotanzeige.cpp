@@ -85,7 +85,7 @@ private slots:
         Einstellungen e;
         SlotWerte werte;
         SlotAnzeige p(werte, e, 1080);
-        werte.SetFirstVarWerte("A", "", "B", "", "Rennen", 10);
+        werte.SetFirstVarWerte("A", "", "B", "", Laufart::Rennen, 10);
         werte.SetVarWerte(1, 12345, 123, 1234567);
         p.resize(800, 60);
         for (int pos = 0; pos < 5; ++pos) {
@@ -102,13 +102,13 @@ private slots:
         SlotWerte werte;
         SlotAnzeige p(werte, e, 768);
         p.resize(1000, 200);
-        werte.SetFirstVarWerte("Anna", "", "Audi", "", "Rennen", 10);
+        werte.SetFirstVarWerte("Anna", "", "Audi", "", Laufart::Rennen, 10);
         werte.SetVarWerte(1, 4123, 1, 4123);
         werte.SetVarWerte(1, 4000, 2, 8123);
         QVERIFY(!p.rundenListe()->isVisibleTo(&p));
         QCOMPARE(p.rundenListe()->count(), 0);
 
-        werte.SetFirstVarWerte("Anna", "", "Audi", "", "Training", 10);
+        werte.SetFirstVarWerte("Anna", "", "Audi", "", Laufart::Training, 10);
         QVERIFY(p.rundenListe()->isVisibleTo(&p));
         werte.SetVarWerte(1, 4123, 12, 4123);
         werte.SetVarWerte(1, 4123, 12, 4123);  // same lap twice: one line
@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(liste.top(), 0);
         QCOMPARE(liste.height(), 200 - 2);
 
-        werte.ChangeRennTyp("Rennen");
+        werte.ChangeRennTyp(Laufart::Rennen);
         QVERIFY(!p.rundenListe()->isVisibleTo(&p));
         QCOMPARE(p.rundenListe()->count(), 0);
     }
@@ -136,7 +136,7 @@ private slots:
         SlotAnzeige p(werte, e, 768);
         p.resize(1000, 200);
         p.show();
-        werte.SetFirstVarWerte("Anna", "", "Audi", "", "Training", 10);
+        werte.SetFirstVarWerte("Anna", "", "Audi", "", Laufart::Training, 10);
         const int n = 3000;
         double gesamt = 0;
         for (int runde = 1; runde <= n; ++runde) {
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(p.label(0, 2)->text(), QString::number(n));
 
         // A new race empties the list, the next lap is its only line.
-        werte.SetFirstVarWerte("Bert", "", "BMW", "", "Training", 10);
+        werte.SetFirstVarWerte("Bert", "", "BMW", "", Laufart::Training, 10);
         QCOMPARE(p.rundenListe()->count(), 0);
         werte.SetVarWerte(1, 5123, 1, 5123);
         QCOMPARE(p.rundenListe()->count(), 1);
@@ -185,7 +185,7 @@ private slots:
         QCOMPARE(p.label(0, 1)->toolTip(), QStringLiteral("Doppelklick für Fahrerauswahl"));
         werte.SetFixWerte(3, 255, qint32(0x80000012), 0);
         QCOMPARE(p.label(1, 0)->text(), QStringLiteral("3"));
-        werte.SetFirstVarWerte("Anna", "", "Audi", "", "Rennen", 10);
+        werte.SetFirstVarWerte("Anna", "", "Audi", "", Laufart::Rennen, 10);
         QCOMPARE(p.label(0, 1)->text(), QStringLiteral("Anna"));
         QCOMPARE(p.label(1, 1)->text(), QStringLiteral("Audi"));
         QCOMPARE(p.label(1, 1)->alignment() & Qt::AlignLeft, Qt::AlignLeft);
@@ -238,7 +238,7 @@ private slots:
         werte.SetFixWerte(2, 65280, qint32(0x80000012), 0);
 
         // A false start: lane and car field white, the car's field says so in dark text.
-        werte.SetFirstVarWerte("A", "", "Audi", "", "Rennen", 5);
+        werte.SetFirstVarWerte("A", "", "Audi", "", Laufart::Rennen, 5);
         werte.SetFruehstart();
         for (int pos : {0, 1}) {
             const QPalette f = p.label(1, pos)->palette();
@@ -248,7 +248,7 @@ private slots:
         QCOMPARE(p.label(1, 1)->text(), QStringLiteral("Frühstart"));
         QCOMPARE(p.label(1, 0)->text(), QStringLiteral("2"));
         QCOMPARE(p.label(1, 2)->palette().color(QPalette::Window), QColor(0, 255, 0));
-        werte.SetFirstVarWerte("A", "", "B", "", "Rennen", 5);  // a new race clears the mark
+        werte.SetFirstVarWerte("A", "", "B", "", Laufart::Rennen, 5);  // a new race clears the mark
         QCOMPARE(p.label(1, 0)->palette().color(QPalette::Window), QColor(0, 255, 0));
         QCOMPARE(p.label(1, 1)->text(), QStringLiteral("B"));
     }
@@ -286,7 +286,7 @@ private slots:
         e.BilderAnzeigen = 1;
         SlotWerte werte;
         SlotAnzeige p(werte, e, 768);
-        werte.SetFirstVarWerte("A", "/gibt/es/nicht.jpg", "B", "", "Training", 5);
+        werte.SetFirstVarWerte("A", "/gibt/es/nicht.jpg", "B", "", Laufart::Training, 5);
         QVERIFY(p.bild(0)->pixmap().isNull());
     }
 };

@@ -64,7 +64,7 @@ private slots:
         Lauf l(o);
         QCOMPARE(l.lauf.fuehreAus("start\nwait 1000\n"), 0);
         QVERIFY(
-            l.aus.contains(QRegularExpression("\n1000 debug \\S+ Timer5: Phase 5 ComControl 1\n")));
+            l.aus.contains(QRegularExpression("\n1000 debug \\S+ Timer5: Phase 5 Zeitnahme Seriell\n")));
         QVERIFY(l.aus.contains("1000 switch Ampel1 1\n"));
     }
 

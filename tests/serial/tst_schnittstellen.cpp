@@ -14,6 +14,7 @@
 #include "SensorBoxTreiber.h"
 #include "TestPty.h"
 #include "VirtuelleUhr.h"
+#include "Zeitnahmewahl.h"
 
 namespace {
 
@@ -106,7 +107,7 @@ private slots:
                          &e.DS200Aktiv,      &e.DS300Aktiv,       &e.LapsterAktiv};
         e.ComControlAktiv = 1 - com;
         for (int i = 0; i < 6; ++i) *felder[i] = schalter[i];
-        Schnittstellen::NormalisiereAuswahl(e);
+        Zeitnahmewahl::waehle(e);
         QCOMPARE(e.ComControlAktiv, com);
         for (int i = 0; i < 6; ++i) QCOMPARE(*felder[i], danach[i]);
     }
@@ -173,7 +174,7 @@ private slots:
         if (schalter == QLatin1String("DS200Aktiv")) e.DS200Aktiv = 1;
         if (schalter == QLatin1String("DS300Aktiv")) e.DS300Aktiv = 1;
         if (schalter == QLatin1String("LPTControlAktiv")) e.LPTControlAktiv = 1;
-        Schnittstellen::NormalisiereAuswahl(e);
+        Zeitnahmewahl::waehle(e);
         s->MSCommOeffnen();
         QCOMPARE(s->StatusText(), text);
         QVERIFY(!s->PortOK(11));
@@ -182,14 +183,14 @@ private slots:
     // A newly opened interface leaves no port of the last one open, the DS port included.
     void oeffnenSchliesstAlles() {
         e.DS200Aktiv = 1;
-        Schnittstellen::NormalisiereAuswahl(e);
+        Zeitnahmewahl::waehle(e);
         s->MSCommOeffnen();
         QVERIFY(s->MSCommDSx00()->PortOpen());
         QCOMPARE(s->MSCommDSx00()->Settings(), QStringLiteral("4800,n,8,1"));
         QCOMPARE(s->MSCommDSx00()->RThreshold(), 1);
         e.DS200Aktiv = 0;
         e.BEPFEAktiv = 1;
-        Schnittstellen::NormalisiereAuswahl(e);
+        Zeitnahmewahl::waehle(e);
         s->MSCommOeffnen();
         QVERIFY(!s->MSCommDSx00()->PortOpen());
         QVERIFY(s->MSCommBEPFE()->PortOpen());
@@ -247,7 +248,7 @@ private slots:
     // The control box on its port: reset on opening, laps, heartbeat colours, relay state.
     void controlBoxAmPort() {
         e.BEPFEAktiv = 1;
-        Schnittstellen::NormalisiereAuswahl(e);
+        Zeitnahmewahl::waehle(e);
         QSignalSpy runden(s, &Zeitnahme::rundeErfasst);
         QSignalSpy caption(s, &Schnittstellen::formCaption);
         QSignalSpy indikator(s, &Schnittstellen::indikatorGeaendert);
@@ -261,6 +262,29 @@ private slots:
         pty1->schreibe("BR=5;");
         QTRY_VERIFY_WITH_TIMEOUT(
             caption.last().at(0).toString().contains(QStringLiteral("Relais: 5")), 10000);
+        // The run's phases reach the box: reset at the first lamp, counting from green.
+        Zeitnahmegeraet& box = s->aktiv();
+        QVERIFY(box.faehigkeiten().zeitenAbStart && !box.faehigkeiten().misstRundenzeiten);
+        QVERIFY(!box.countdownBeginn());
+        QTRY_VERIFY_WITH_TIMEOUT(pty1->lies().endsWith(";reset;"), 10000);
+        box.gruen();
+        QTRY_VERIFY_WITH_TIMEOUT(pty1->lies().endsWith(";reset;reset;b01;"), 10000);
+    }
+
+    // The generic serial input takes its lap ports at the first lamp and gives them back at
+    // the run's close; the driver follows the settings without a new open.
+    void phasenDesSeriellenEingangs() {
+        s->MSCommOeffnen();
+        QVERIFY(!s->MSComm1()->PortOpen() && !s->MSComm2()->PortOpen());
+        s->aktiv().countdownBeginn();
+        QVERIFY(s->MSComm1()->PortOpen() && s->MSComm2()->PortOpen());
+        s->aktiv().schliessen();
+        QVERIFY(!s->MSComm1()->PortOpen() && !s->MSComm2()->PortOpen());
+        e.DS300Aktiv = 1;
+        e.DSGoStart = 1;
+        QVERIFY(s->aktiv().faehigkeiten().startetLaeufe);
+        s->aktiv().countdownBeginn();  // the counter's frames need no phase: nothing opens
+        QVERIFY(!s->MSComm1()->PortOpen());
     }
 
     void schalteWorte_data() {

@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(quali.at(2).fahrer, QString("F1"));
 
         t.Command7_Click();  // enables the group buttons; the run itself is not driven here
-        u.z().SlotRennenPhase.clear();
+        u.z().SlotRennenPhase.reset();
         t.Command9_Click();
         t.Command10_Click();
         t.Command8_Click();
@@ -196,7 +196,7 @@ private slots:
 
         t.Command11_Click();
         QCOMPARE(t.caption(Turnier::Command11), QString("Naechster Rennlauf"));
-        QCOMPARE(u.z().SlotRennenPhase, QString("Rennen"));
+        QCOMPARE(u.z().SlotRennenPhase, Laufart::Rennen);
         QCOMPARE(u.z().AktRennName, k);
         QCOMPARE(t.laufText(), QString("Lauf 1 von 4"));
         QVERIFY(u.anzeige->istEnabled(H::Command2));
@@ -209,14 +209,14 @@ private slots:
         u.mit.antwort = true;
         QVERIFY(t.beenden());
         QVERIFY(u.anzeige->istEnabled(H::Grenze));
-        QVERIFY(u.z().SlotRennenPhase.isEmpty());
+        QVERIFY(!u.z().SlotRennenPhase);
         QCOMPARE(u.anzahl("ask Soll das Turnier beendet werden?"), 2);
         // Mode, ranking, unit and limit as before, not a race mode with training and 5.
         QCOMPARE(u.z().RennModus, 3);
         QCOMPARE(u.z().Option1, 0);
         QCOMPARE(u.z().ZeitRunden, 0);
         QCOMPARE(u.z().Grenze, QString("7"));
-        QCOMPARE(u.z().RennArt, QString("Rennen"));
+        QCOMPARE(u.z().RennArt, Laufart::Rennen);
 
         // Deleting asks twice once there are results.
         t.SlotRennenStart();
@@ -241,7 +241,7 @@ private slots:
         u.db.execute("update slotrennenfahrer set qualiz=4000 where fahrer='G2'");
         t.Command6_Click();
         t.Command7_Click();
-        u.z().SlotRennenPhase.clear();
+        u.z().SlotRennenPhase.reset();
         t.Command9_Click();
         t.Command10_Click();
         t.Command8_Click();
