@@ -136,9 +136,8 @@ F sequence engine/Nachlauf.cpp "power training goes on after another mode was ch
     'if (ok && !m_ablauf.beendet()) m_ablauf.StartRennen();' "$T"
 F sequence engine/Nachlauf.cpp "lanes without a lap are announced in the results" \
     'if (r.runden <= 0) continue;' 'if (r.runden < 0) continue;' "$T"
-F sequence engine/ChaosModus.cpp "caution is credited twice with the USB box" \
-    'if (e.DS200Aktiv != 1 && e.DS300Aktiv != 1 && e.LapsterAktiv != 1) {' \
-    'if (e.DS200Aktiv != 1 && e.DS300Aktiv != 1) {' "$T|tst_lapsterbox"
+F sequence engine/ChaosModus.cpp "caution is credited twice by a device that times the laps" \
+    'if (!l.zeitnahme().misstRundenzeiten) {' 'if (true) {' "$T|tst_lapsterbox"
 F sequence engine/ChaosModus.cpp "caution in the countdown is credited to the race" \
     'if (!m_imCountdown) {' 'if (true) {' "$T"
 F sequence engine/ChaosModus.cpp "a second caution end during the restart counts again" \
@@ -198,14 +197,33 @@ F report engine/Laufergebnis.cpp "a lane whose laps are all added ones gets 9999
     'z.beste = z.runden > 0 && beste > 0 && beste < 999999 ? beste : 0;' \
     'z.beste = z.runden > 0 && beste > 0 ? beste : 0;' "$T"
 
+# series standings, driver statistics
+T='tst_meisterschaft|replay_meisterschaft'
+F tournament tournament/Meisterschaft.cpp "a driver with no more results than dropped ones drops them" \
+    'if (streichergebnisse > 0 && z.starts > streichergebnisse) {' \
+    'if (streichergebnisse > 0 && z.starts >= streichergebnisse) {' "$T"
+F tournament tournament/Meisterschaft.cpp "the fastest lap earns no bonus" \
+    'if (e.schnellsteRunde) e.punkte += regeln.bonusSchnellsteRunde;' '' "$T"
+F tournament tournament/Meisterschaft.cpp "fewer wins rank first on equal points" \
+    'if (na != nb) return na > nb ? -1 : 1;' 'if (na != nb) return na < nb ? -1 : 1;' "$T"
+F tournament tournament/Fahrerstatistik.cpp "a lap taken back counts in the statistics" \
+    "const QString gezaehlt = QStringLiteral(\"Zeit > 0 and coalesce(RennInfo, '') not like '%K-%'\");" \
+    'const QString gezaehlt = QStringLiteral("Zeit > 0");' 'tst_fahrerstatistik|tst_statistikfenster'
+F gui ui/Sprecherplatz.cpp "a dialog over the announcer leaves it on top of the dialog's buttons" \
+    'return art != Qt::Popup && art != Qt::ToolTip && art != Qt::Desktop;' \
+    'return w->inherits("frmAnzeige");' 'tst_renntag'
+F gui ui/MqttSender.cpp "the standings are not kept by the broker for late subscribers" \
+    'if (veroeffentliche("stand", json, true, 0)) m_zuletzt = json;' \
+    'if (veroeffentliche("stand", json, false, 0)) m_zuletzt = json;' 'tst_mqtt_lobby'
+
 # live standings
 T='tst_livestand'
-F "live board" ui/LiveStand.cpp "a car one lap down gets a time gap" \
+F "live board" ui/LiveStandDaten.cpp "a car one lap down gets a time gap" \
     'if (runden >= 1)' 'if (runden > 1)' "$T"
-F "live board" ui/LiveStand.cpp "one lap too few to go" \
+F "live board" ui/LiveStandDaten.cpp "one lap too few to go" \
     'qMax(0, grenze - int(erster->ReturnRunden()));' \
     'qMax(0, grenze - int(erster->ReturnRunden()) - 1);' "$T"
-F "live board" ui/LiveStand.cpp "the no-lap marker is sent as a best lap" \
+F "live board" ui/LiveStandDaten.cpp "the no-lap marker is sent as a best lap" \
     'beste > 0 && beste < 99999 ? QJsonValue(beste) : QJsonValue(QJsonValue::Null);' \
     'beste > 0 ? QJsonValue(beste) : QJsonValue(QJsonValue::Null);' "$T"
 F "live board" ui/LiveStandServer.cpp "a body of any size is taken" \
