@@ -1,6 +1,7 @@
 #pragma once
 // Scripted stand-ins for the gui tests: start-up dialogs, engine questions, speech engine.
 
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -9,6 +10,20 @@
 #include "SprachSynthese.h"
 #include "SprachWiedergabe.h"
 #include "StartDialoge.h"
+
+// Settings, data and runtime folders of the test's own below heim, so a test never touches
+// the user's settings or database. The runtime folder is private: Qt refuses one others may
+// read, and the program's lock would move to a folder every copy of the program shares.
+inline bool eigeneOrdner(const QTemporaryDir& heim) {
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
+        const QString ordner = heim.filePath(QString::fromLatin1(name));
+        if (!QDir().mkpath(ordner) ||
+            !QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            return false;
+        qputenv(name, ordner.toUtf8());
+    }
+    return true;
+}
 
 class SkriptDialoge : public StartDialoge {
 public:
@@ -87,13 +102,14 @@ public:
 inline bool zweiSchirme(const QTemporaryDir& ordner, int breite, int hoehe) {
     QFile schirme(ordner.filePath(QStringLiteral("schirme.json")));
     if (!schirme.open(QIODevice::WriteOnly)) return false;
-    schirme.write(QStringLiteral(
-                      R"({"screens":[)"
-                      R"({"name":"A","x":0,"y":0,"width":1280,"height":800,"logicalDpiX":96,"logicalDpiY":96},)"
-                      R"({"name":"B","x":1280,"y":0,"width":%1,"height":%2,"logicalDpiX":96,"logicalDpiY":96}]})")
-                      .arg(breite)
-                      .arg(hoehe)
-                      .toUtf8());
+    schirme.write(
+        QStringLiteral(
+            R"({"screens":[)"
+            R"({"name":"A","x":0,"y":0,"width":1280,"height":800,"logicalDpiX":96,"logicalDpiY":96},)"
+            R"({"name":"B","x":1280,"y":0,"width":%1,"height":%2,"logicalDpiX":96,"logicalDpiY":96}]})")
+            .arg(breite)
+            .arg(hoehe)
+            .toUtf8());
     schirme.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + schirme.fileName().toUtf8());
     return true;

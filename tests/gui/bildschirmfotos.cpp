@@ -11,13 +11,14 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QTabWidget>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <array>
 
 #include "Datenbank.h"
+#include "Farbwert.h"
 #include "HauptfensterZusatz.h"
 #include "ProgrammAnsage.h"
 #include "ProgrammStart.h"
@@ -26,24 +27,16 @@
 #include "StartAmpel.h"
 #include "TestHelfer.h"
 #include "VirtuelleUhr.h"
-#include "frmErgebnis.h"
 #include "diaAuto2Fahrer.h"
+#include "frmErgebnis.h"
 #include "frmMain.h"
 #include "frmOptionsNeu.h"
-#include "Farbwert.h"
 #include "frmRundentabelle.h"
 
 int main(int argc, char** argv) {
     // A private home, so the pictures never touch the user's settings or database.
     QTemporaryDir heim;
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
-        const QString ordner = heim.filePath(QString::fromLatin1(name));
-        QDir().mkpath(ordner);
-        qputenv(name, ordner.toUtf8());
-    }
-    // Private, or Qt refuses the runtime folder and the lock moves to a shared one.
-    QFile::setPermissions(heim.filePath(QStringLiteral("XDG_RUNTIME_DIR")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    eigeneOrdner(heim);
     // Unless told otherwise: the offscreen platform with one 1280 x 800 screen.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         QFile schirm(heim.filePath(QStringLiteral("schirm.json")));
@@ -189,7 +182,8 @@ int main(int argc, char** argv) {
             {QString::fromUtf8(fahrer[i][1]), QString::fromUtf8(fahrer[i][1]),
              QStringLiteral("12.04.2026")});
         start.datenbank()->execute(
-            QStringLiteral("insert into auto2fahrer (fahrernr,autonr) values (?,?)"), {i + 1, i + 1});
+            QStringLiteral("insert into auto2fahrer (fahrernr,autonr) values (?,?)"),
+            {i + 1, i + 1});
     }
     start.datenbank()->execute(
         QStringLiteral("insert into auto2fahrer (fahrernr,autonr) values (1,3)"));

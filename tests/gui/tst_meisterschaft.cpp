@@ -55,15 +55,7 @@ class TstMeisterschaft : public QObject {
     QTemporaryDir m_heim;
 
 private slots:
-    void initTestCase() {
-        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
-            const QString ordner = m_heim.filePath(QString::fromLatin1(name));
-            QVERIFY(QDir().mkpath(ordner));
-            QVERIFY(QFile::setPermissions(ordner,
-                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-            qputenv(name, ordner.toUtf8());
-        }
-    }
+    void initTestCase() { QVERIFY(eigeneOrdner(m_heim)); }
 
     void winterserie() {
         VirtuelleUhr uhr;

@@ -36,18 +36,7 @@ class TstSlotRennen : public QObject {
 private slots:
     void initTestCase() {
         // Its own settings and database, also when started by hand for the README picture.
-        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
-            const QString ordner = m_heim.filePath(QString::fromLatin1(name));
-            QVERIFY(QDir().mkpath(ordner));
-            // A runtime folder others may read is not taken: the lock would go to a shared one.
-            QVERIFY(QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner |
-                                                      QFile::ExeOwner));
-            qputenv(name, ordner.toUtf8());
-        }
-        // A runtime folder others may read is refused by Qt, and the program's lock would
-        // move to a folder every copy of the program shares.
-        QVERIFY(QFile::setPermissions(m_heim.filePath(QStringLiteral("XDG_RUNTIME_DIR")),
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(eigeneOrdner(m_heim));
     }
 
     void abend() {
@@ -132,7 +121,8 @@ private slots:
             else
                 QVERIFY(lauf({{1, 300}, {1, 5000 + 100 * i}, {1, 5100 + 150 * i}}));
         }
-        QCOMPARE(start.datenbank()->wert("select QualiR from slotrennenfahrer where fahrer='Anna'")
+        QCOMPARE(start.datenbank()
+                     ->wert("select QualiR from slotrennenfahrer where fahrer='Anna'")
                      .toInt(),
                  2);
         QCOMPARE(t.caption(Turnier::Command7), QString("Quali starten"));
@@ -153,8 +143,9 @@ private slots:
         QCOMPARE(t.belegung().last().fahrer, QString("Emil"));
         // Taken again: the four keep their results, Emil alone drives his qualifying run.
         d->findChild<QPushButton*>("Command20")->click();
-        QCOMPARE(start.datenbank()->wert("select count(qualir) || '/' || count(*) from "
-                                         "slotrennenfahrer")
+        QCOMPARE(start.datenbank()
+                     ->wert("select count(qualir) || '/' || count(*) from "
+                            "slotrennenfahrer")
                      .toString(),
                  QString("4/5"));
         d->knopf(Turnier::Command7)->click();
@@ -167,9 +158,10 @@ private slots:
         d->knopf(Turnier::Command10)->click();
         d->knopf(Turnier::Command8)->click();
         // Five on two lanes, evened out: 2 + 2 + 1, two heats each.
-        QCOMPARE(start.datenbank()->wert("select group_concat(n, '+') from (select count(*) as n "
-                                         "from slotrennenfahrer group by gruppe order by gruppe "
-                                         "desc)")
+        QCOMPARE(start.datenbank()
+                     ->wert("select group_concat(n, '+') from (select count(*) as n "
+                            "from slotrennenfahrer group by gruppe order by gruppe "
+                            "desc)")
                      .toString(),
                  QString("2+2+1"));
         QVERIFY(d->knopf(Turnier::Command11)->isEnabled());
@@ -215,9 +207,10 @@ private slots:
         QCOMPARE(t.caption(Turnier::Command11), QString("Rennen starten"));
         f->demo()->schalte(false);
         // Every entrant's heats scored, no free lane ever.
-        QCOMPARE(start.datenbank()->wert("select sum(fahrer='Dummy' and runden is not null) || "
-                                         "'/' || sum(fahrer<>'Dummy' and runden > 0) from "
-                                         "slotrennenlauf")
+        QCOMPARE(start.datenbank()
+                     ->wert("select sum(fahrer='Dummy' and runden is not null) || "
+                            "'/' || sum(fahrer<>'Dummy' and runden > 0) from "
+                            "slotrennenlauf")
                      .toString(),
                  QString("0/10"));
 
