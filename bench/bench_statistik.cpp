@@ -86,6 +86,11 @@ bool fuelle(Datenbank& db, int runden, int abende) {
             }
         }
     }
+    // The race director took back the laps marked " K-", as the program records it.
+    if (!db.execute(QStringLiteral("insert into korrekturen (rennen, Bahn, Fahrer, Art, Runde, "
+                                   "Zeile) select rennzeit, Bahn, Fahrer, '-1', Runde, lfdnr "
+                                   "from histrennen where RennInfo = ' K-'")))
+        return false;
     // Tournaments: three series of ten, eight entrants each, two heats.
     TurnierDaten turniere(db);
     for (int t = 0; t < 30; ++t) {

@@ -328,10 +328,73 @@ bool migriereAuf5(QSqlDatabase& db, QString* fehler) {
                      {}, fehler);
 }
 
+// Version 6: a "-1" correction names the lap row it took back (Zeile, the row's lfdnr), so
+// whether a lap counts is read from the corrections, not from the remark " K-". Corrections
+// written before get their row: the n-th "-1" on a lane's lap number in a run is the n-th
+// row of that run, lane and lap marked " K-" (a taken-back row keeps its number; only the
+// laps after it move up). Marked rows no correction names (files written before the table
+// existed) get a correction of their own, so they stay taken back. The statistics' index
+// takes lfdnr along, so a driver's figures still never touch the lap rows.
+bool migriereAuf6(QSqlDatabase& db, QString* fehler) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("select count(*) from pragma_table_info('korrekturen') where "
+                               "name='Zeile' collate nocase")) ||
+        !q.next()) {
+        setze(fehler, q.lastError().databaseText());
+        return false;
+    }
+    const bool hatSpalte = q.value(0).toInt() > 0;
+    q.finish();
+    // Rows marked " K-", of the history and of a run not yet copied to it, numbered per run,
+    // lane and lap.
+    const QString markiert = QStringLiteral(
+        "markiert as (select lfdnr, rennen, Bahn, Runde, Fahrer, row_number() over (partition "
+        "by rennen, Bahn, Runde order by lfdnr) as n from (select lfdnr, rennzeit as rennen, "
+        "Bahn, Runde, Fahrer from histrennen where RennInfo like '%K-%' union all select "
+        "lfdnr, (select stempel from laufstand where id = 1), Bahn, Runde, Fahrer from "
+        "aktrennen a where RennInfo like '%K-%' and not exists (select 1 from histrennen h "
+        "where h.lfdnr = a.lfdnr and h.rennzeit = (select stempel from laufstand where id = "
+        "1))))");
+    return (hatSpalte ||
+            fuehreAus(db, QStringLiteral("alter table korrekturen add column Zeile INTEGER"),
+                      {}, fehler)) &&
+           fuehreAus(db,
+                     QStringLiteral("with ") + markiert +
+                         QStringLiteral(
+                             ", minus as (select lfdnr as nr, rennen, Bahn, Runde, "
+                             "row_number() over (partition by rennen, Bahn, Runde order by "
+                             "lfdnr) as n from korrekturen where Art = '-1' and Zeile is null) "
+                             "update korrekturen set Zeile = (select m.lfdnr from minus k join "
+                             "markiert m on m.rennen = k.rennen and m.Bahn = k.Bahn and m.Runde "
+                             "= k.Runde and m.n = k.n where k.nr = korrekturen.lfdnr) where Art "
+                             "= '-1' and Zeile is null"),
+                     {}, fehler) &&
+           fuehreAus(db,
+                     QStringLiteral("with ") + markiert +
+                         QStringLiteral(
+                             " insert into korrekturen (rennen, Bahn, Fahrer, Art, Runde, "
+                             "Grund, Zeile) select rennen, Bahn, Fahrer, '-1', Runde, ' K-', "
+                             "lfdnr from markiert m where not exists (select 1 from "
+                             "korrekturen k where k.Art = '-1' and k.Zeile = m.lfdnr and "
+                             "k.rennen = m.rennen) order by lfdnr"),
+                     {}, fehler) &&
+           fuehreAus(db,
+                     QStringLiteral("create index if not exists korrekturen_zeile on "
+                                    "korrekturen (Zeile)"),
+                     {}, fehler) &&
+           fuehreAus(db, QStringLiteral("drop index if exists histrennen_fahrer"), {}, fehler) &&
+           fuehreAus(db,
+                     QStringLiteral("create index histrennen_fahrer on histrennen ("
+                                    "Fahrer collate binary, rennzeit collate binary, "
+                                    "Strecke collate binary, Auto collate binary, Zeit, "
+                                    "RennInfo collate binary, lfdnr)"),
+                     {}, fehler);
+}
+
 using Migration = bool (*)(QSqlDatabase&, QString*);
 // Index i builds version i + 1 from version i.
-const Migration migrationen[] = {migriereAuf1, migriereAuf2, migriereAuf3, migriereAuf4,
-                                 migriereAuf5};
+const Migration migrationen[] = {migriereAuf1, migriereAuf2, migriereAuf3,
+                                 migriereAuf4, migriereAuf5, migriereAuf6};
 static_assert(std::size(migrationen) == DatenbankSchema::version);
 
 }  // namespace

@@ -12,11 +12,23 @@
 class DatenbankSchema {
 public:
     // Highest migration; kept in PRAGMA user_version.
-    static constexpr int version = 5;
+    static constexpr int version = 6;
     // The collation the program's connection replaces with its own comparison.
     static constexpr const char* kollation = "NOCASE";
     // The collation of schema 1, still needed to read (and migrate) such a file.
     static constexpr const char* alteKollation = "PISTORELLE";
+
+    // Conditions on a lap row that still counts: the race director has not taken it back with
+    // a "-1" correction (table korrekturen, Zeile = the lap row's lfdnr in its run). The
+    // remark " K-" in RennInfo says the same to a reader of the files; the program counts
+    // by the table. zaehltInHistorie is for histrennen, zaehltImLauf for aktrennen (the run
+    // of laufstand); both read the columns unqualified and take no bound values.
+    static constexpr const char* zaehltInHistorie =
+        "(coalesce(rennzeit, ''), coalesce(lfdnr, -1)) not in (select rennen, Zeile from "
+        "korrekturen where Art = '-1' and Zeile is not null and rennen is not null)";
+    static constexpr const char* zaehltImLauf =
+        "lfdnr not in (select Zeile from korrekturen where Art = '-1' and Zeile is not null and "
+        "rennen = (select stempel from laufstand where id = 1))";
 
     // The fourteen tables every database of the program must hold.
     static const QStringList& tabellen();

@@ -3,6 +3,7 @@
 #include <QVariant>
 
 #include "Datenbank.h"
+#include "DatenbankSchema.h"
 #include "DebugLog.h"
 #include "Einstellungen.h"
 #include "Formate.h"
@@ -14,8 +15,10 @@
 #include "Uhr.h"
 
 namespace {
-// Rows of a lap that still counts.
-const QString gezaehlt = QStringLiteral("coalesce(RennInfo, '') not like '%K-%'");
+// Rows of the running lap table and of the run's copy in the history that still count.
+const QString imLauf = QLatin1String(DatenbankSchema::zaehltImLauf);
+const QString inHistorie = QLatin1String(DatenbankSchema::zaehltInHistorie);
+const QString stempel = QStringLiteral("(select stempel from laufstand where id = 1)");
 
 struct Eintrag {
     int bahn = 0;
@@ -28,55 +31,62 @@ struct Eintrag {
     bool folgendeWarBeste = false;
 };
 
-// On the writer's connection, behind the laps concerned: one transaction.
+// On the writer's connection, behind the laps concerned: one transaction. A "-1" names the
+// row it takes back, so from its insert on that row no longer counts.
 Rundenschreiber::Ergebnis schreibe(Datenbank& db, const Eintrag& k) {
     Rundenschreiber::Ergebnis e;
     bool ok = db.beginneTransaktion();
+    QVariant weg, folgende;
     if (ok && k.minus) {
-        const QVariant weg = db.wert(
+        weg = db.wert(
             QStringLiteral("select max(lfdnr) from aktrennen where Bahn=? and Runde=? and ") +
-                gezaehlt,
+                imLauf,
             {k.bahn, k.runde});
-        const QVariant folgende =
-            k.letzte ? QVariant()
-                     : db.wert(QStringLiteral("select min(lfdnr) from aktrennen where Bahn=? "
-                                              "and lfdnr>? and ") +
-                                   gezaehlt,
-                               {k.bahn, weg});
+        folgende = k.letzte ? QVariant()
+                            : db.wert(QStringLiteral("select min(lfdnr) from aktrennen where "
+                                                     "Bahn=? and lfdnr>? and ") +
+                                          imLauf,
+                                      {k.bahn, weg});
         if (weg.isNull())
             SchreibeDebug(QStringLiteral("Korrektur: Runde %1 auf Bahn %2 nicht in aktrennen")
                               .arg(k.runde)
                               .arg(k.bahn));
-        // The run may be in the history already: its rows there carry the same lfdnr.
-        for (const char* tabelle : {"aktrennen", "histrennen"}) {
-            if (!ok || weg.isNull()) break;
-            const QString t = QString::fromLatin1(tabelle);
-            ok = db.execute(QStringLiteral("update %1 set RennInfo = coalesce(RennInfo, '') || "
-                                           "' K-' where lfdnr=? and Bahn=?")
-                                .arg(t),
-                            {weg, k.bahn});
-            // Its best-lap remark holds only if the whole lap was a best lap.
-            if (ok && !folgende.isNull())
-                ok = db.execute(
-                    QStringLiteral("update %1 set Zeit=?, MProSec=?, RennInfo = case when ? "
-                                   "then RennInfo else replace(RennInfo, 'SR ', '') end where "
-                                   "lfdnr=? and Bahn=?")
-                        .arg(t),
-                    {k.folgendeZeit, k.folgendeGeschw, k.folgendeWarBeste, folgende, k.bahn});
-            if (ok && !k.letzte)
-                ok = db.execute(QStringLiteral("update %1 set Runde = Runde - 1 where Bahn=? "
-                                               "and lfdnr>? and ")
-                                        .arg(t) +
-                                    gezaehlt,
-                                {k.bahn, weg});
-        }
     }
     if (ok)
         ok = db.execute(
             QStringLiteral("insert into korrekturen (rennen, Bahn, Fahrer, Art, Runde, "
-                           "Zeitpunkt, Grund) values ((select stempel from laufstand where "
-                           "id=1), ?, ?, ?, ?, ?, ?)"),
-            {k.bahn, k.fahrer, k.art, k.runde, k.zeitpunkt, k.grund});
+                           "Zeitpunkt, Grund, Zeile) values (") +
+                stempel + QStringLiteral(", ?, ?, ?, ?, ?, ?, ?)"),
+            {k.bahn, k.fahrer, k.art, k.runde, k.zeitpunkt, k.grund,
+             k.minus ? weg : QVariant()});
+    // The run may be in the history already: its rows there carry the same lfdnr.
+    for (const char* tabelle : {"aktrennen", "histrennen"}) {
+        if (!ok || !k.minus || weg.isNull()) break;
+        const QString t = QString::fromLatin1(tabelle);
+        const bool historie = t == QLatin1String("histrennen");
+        const QString dieserLauf =
+            historie ? QStringLiteral(" and rennzeit = ") + stempel : QString();
+        ok = db.execute(QStringLiteral("update %1 set RennInfo = coalesce(RennInfo, '') || "
+                                       "' K-' where lfdnr=? and Bahn=?")
+                                .arg(t) +
+                            dieserLauf,
+                        {weg, k.bahn});
+        // Its best-lap remark holds only if the whole lap was a best lap.
+        if (ok && !folgende.isNull())
+            ok = db.execute(
+                QStringLiteral("update %1 set Zeit=?, MProSec=?, RennInfo = case when ? "
+                               "then RennInfo else replace(RennInfo, 'SR ', '') end where "
+                               "lfdnr=? and Bahn=?")
+                        .arg(t) +
+                    dieserLauf,
+                {k.folgendeZeit, k.folgendeGeschw, k.folgendeWarBeste, folgende, k.bahn});
+        if (ok && !k.letzte)
+            ok = db.execute(QStringLiteral("update %1 set Runde = Runde - 1 where Bahn=? "
+                                           "and lfdnr>? and ")
+                                    .arg(t) +
+                                (historie ? inHistorie : imLauf) + dieserLauf,
+                            {k.bahn, weg});
+    }
     if (ok) ok = db.bestaetige();
     if (!ok) {
         e.ok = false;

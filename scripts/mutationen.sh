@@ -207,8 +207,13 @@ F tournament tournament/Meisterschaft.cpp "the fastest lap earns no bonus" \
 F tournament tournament/Meisterschaft.cpp "fewer wins rank first on equal points" \
     'if (na != nb) return na > nb ? -1 : 1;' 'if (na != nb) return na < nb ? -1 : 1;' "$T"
 F tournament tournament/Fahrerstatistik.cpp "a lap taken back counts in the statistics" \
-    "const QString gezaehlt = QStringLiteral(\"Zeit > 0 and coalesce(RennInfo, '') not like '%K-%'\");" \
-    'const QString gezaehlt = QStringLiteral("Zeit > 0");' 'tst_fahrerstatistik|tst_statistikfenster'
+    'QStringLiteral("Zeit > 0 and ") + QLatin1String(DatenbankSchema::zaehltInHistorie);' \
+    'QStringLiteral("Zeit > 0");' 'tst_fahrerstatistik|tst_statistikfenster'
+F data data/DatenbankSchema.cpp "old corrections all name the first marked row of their lap" \
+    '"= k.Runde and m.n = k.n where k.nr = korrekturen.lfdnr) where Art "' \
+    '"= k.Runde where k.nr = korrekturen.lfdnr) where Art "' 'tst_datenbank'
+F engine engine/Rundenkorrektur.cpp "a correction does not name the lap row it took back" \
+    'k.minus ? weg : QVariant()});' 'QVariant()});' 'tst_renntag'
 F gui ui/Sprecherplatz.cpp "a dialog over the announcer leaves it on top of the dialog's buttons" \
     'return art != Qt::Popup && art != Qt::ToolTip && art != Qt::Desktop;' \
     'return w->inherits("frmAnzeige");' 'tst_renntag'

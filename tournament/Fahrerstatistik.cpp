@@ -8,13 +8,15 @@
 #include <cmath>
 
 #include "Datenbank.h"
+#include "DatenbankSchema.h"
 #include "Rundenvermerk.h"
 #include "TurnierDaten.h"
 
 namespace {
 
 // A lap that counts: driven (time above zero) and not taken back.
-const QString gezaehlt = QStringLiteral("Zeit > 0 and coalesce(RennInfo, '') not like '%K-%'");
+const QString gezaehlt =
+    QStringLiteral("Zeit > 0 and ") + QLatin1String(DatenbankSchema::zaehltInHistorie);
 
 // The day of a run's stamp ("2026.03.26 20:15:00"); invalid for a row not stamped yet ("0").
 QDate tagVon(const QString& stempel) {

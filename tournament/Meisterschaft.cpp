@@ -11,6 +11,7 @@
 #include <numeric>
 
 #include "Datenbank.h"
+#include "DatenbankSchema.h"
 #include "Einstellungen.h"
 #include "Rundenvermerk.h"
 #include "TurnierDaten.h"
@@ -29,9 +30,8 @@ bool gleicherName(const QString& a, const QString& b) {
 QString schnellsterFahrer(Datenbank& db, const QString& schluessel) {
     return db
         .wert(QStringLiteral("select fahrer from histrennen where RennArt collate binary = "
-                             "'Rennen' and RennName collate binary = ? and zeit>0 and "
-                             "coalesce(RennInfo, '') not like "
-                             "'%K-%' and ") +
+                             "'Rennen' and RennName collate binary = ? and zeit>0 and ") +
+                  QLatin1String(DatenbankSchema::zaehltInHistorie) + QStringLiteral(" and ") +
                   QLatin1String(Rundenvermerk::bestzeitMoeglich) +
                   QStringLiteral(" order by zeit, id limit 1"),
               {schluessel})

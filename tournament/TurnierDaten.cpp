@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 
 #include "Datenbank.h"
+#include "DatenbankSchema.h"
 #include "Formate.h"
 #include "Rundenvermerk.h"
 #include "Uhr.h"
@@ -322,7 +323,8 @@ QString TurnierDaten::GetSchnellsteRunde(const QString& schluessel, const QStrin
         QStringLiteral("select runde, bahn, zeit from histrennen where rennart='Rennen' and "
                        "rennname=? and fahrer=? and auto=? and zeit in (select min(zeit) from "
                        "histrennen where rennart='Rennen' and rennname=? and fahrer=? and auto=? "
-                       "and coalesce(RennInfo, '') not like '%K-%' and ") +
+                       "and ") +
+            QLatin1String(DatenbankSchema::zaehltInHistorie) + QStringLiteral(" and ") +
             QLatin1String(Rundenvermerk::bestzeitMoeglich) + QStringLiteral(") order by id"),
         {schluessel, fahrer, autoName, schluessel, fahrer, autoName});
     if (z.isEmpty()) return QStringLiteral("keine Angabe");

@@ -60,6 +60,17 @@ class TestDatenbank : public QObject {
     QString m_pfad;
     Datenbank m_db{QStringLiteral("test")};
 
+    // The collation of schema 1 on a connection of our own, to write such a file.
+    static bool alteKollation(QSqlDatabase& db) {
+        sqlite3* h = *static_cast<sqlite3* const*>(db.driver()->handle().constData());
+        return sqlite3_create_collation(h, "PISTORELLE", SQLITE_UTF8, nullptr,
+                                        [](void*, int n1, const void* a, int n2, const void* b) {
+                                            return QString::fromUtf8((const char*)a, n1)
+                                                .compare(QString::fromUtf8((const char*)b, n2),
+                                                         Qt::CaseInsensitive);
+                                        }) == SQLITE_OK;
+    }
+
 private slots:
     void init() {
         m_db.schliesse();
@@ -421,15 +432,7 @@ private slots:
             QSqlDatabase alt = QSqlDatabase::addDatabase("QSQLITE", "schema1");
             alt.setDatabaseName(pfad);
             QVERIFY(alt.open());
-            sqlite3* h = *static_cast<sqlite3* const*>(alt.driver()->handle().constData());
-            QCOMPARE(sqlite3_create_collation(h, "PISTORELLE", SQLITE_UTF8, nullptr,
-                                              [](void*, int n1, const void* a, int n2,
-                                                 const void* b) {
-                                                  return QString::fromUtf8((const char*)a, n1)
-                                                      .compare(QString::fromUtf8((const char*)b, n2),
-                                                               Qt::CaseInsensitive);
-                                              }),
-                     SQLITE_OK);
+            QVERIFY(alteKollation(alt));
             QString fehler;
             QVERIFY(alt.transaction());
             QVERIFY2(DatenbankSchema::migriere(alt, 0, &fehler, 1), qPrintable(fehler));
@@ -479,6 +482,79 @@ private slots:
         // The file as it was, beside it.
         QCOMPARE(sqlite3Shell(pfad + ".schema1.bak", "PRAGMA user_version").second,
                  QStringLiteral("1\n"));
+    }
+
+    // Corrections written before they named their row find it: the n-th "-1" on a lane's lap
+    // of a run is the n-th row of that run, lane and lap marked " K-"; a marked row that no
+    // correction names (a file from before the table) gets one. The same lap number of another
+    // run stays counted, and so does everything of the run not taken back.
+    void korrekturenFindenIhreZeile() {
+        m_db.schliesse();
+        const QString pfad = m_ordner.filePath("v5/verein.db");
+        QVERIFY(QDir().mkpath(QFileInfo(pfad).path()));
+        {
+            QSqlDatabase alt = QSqlDatabase::addDatabase("QSQLITE", "schema5");
+            alt.setDatabaseName(pfad);
+            QVERIFY(alt.open());
+            QVERIFY(alteKollation(alt));
+            QString fehler;
+            QVERIFY(alt.transaction());
+            QVERIFY2(DatenbankSchema::migriere(alt, 0, &fehler, 5), qPrintable(fehler));
+            QVERIFY2(DatenbankSchema::fuelle(alt, &fehler), qPrintable(fehler));
+            QSqlQuery q(alt);
+            const char* const a = "2026.01.10 20:00:00";
+            const char* const b = "2026.01.17 20:00:00";
+            // lfdnr, run, lane, lap, remark
+            const std::tuple<int, const char*, int, int, const char*> zeilen[] = {
+                {1, a, 2, 1, ""},    {2, a, 2, 2, ""},    {3, a, 2, 3, " K-"},
+                {4, a, 2, 3, " K-"}, {5, a, 2, 3, ""},    {6, a, 2, 4, ""},
+                {7, a, 1, 3, " K-"}, {1, b, 2, 3, ""},
+            };
+            for (const auto& [lfdnr, lauf, bahn, runde, info] : zeilen)
+                QVERIFY(q.exec(QString("insert into histrennen (lfdnr, rennzeit, Bahn, Runde, "
+                                       "Zeit, RennInfo) values (%1, '%2', %3, %4, 5.0, '%5')")
+                                   .arg(lfdnr)
+                                   .arg(lauf)
+                                   .arg(bahn)
+                                   .arg(runde)
+                                   .arg(info)));
+            // The run on the track now: its lap 2 on lane 3 taken back.
+            for (const char* sql :
+                 {"insert into laufstand (id, stempel, rennname) values (1, '2026.01.24 "
+                  "20:00:00', 'Training')",
+                  "insert into aktrennen (lfdnr, Bahn, Runde, Zeit, RennInfo) values (8, 3, 1, "
+                  "5.0, ''), (9, 3, 2, 5.0, ' K-')",
+                  "insert into korrekturen (rennen, Bahn, Art, Runde) values ('2026.01.10 "
+                  "20:00:00', 2, '-1', 3), ('2026.01.10 20:00:00', 2, '-1', 3), ('2026.01.10 "
+                  "20:00:00', 2, '+1', 5), ('2026.01.24 20:00:00', 3, '-1', 2)"})
+                QVERIFY2(q.exec(sql), sql);
+            QVERIFY(alt.commit());
+            q.finish();
+            alt.close();
+        }
+        QSqlDatabase::removeDatabase("schema5");
+
+        QString fehler;
+        QVERIFY2(m_db.oeffne(pfad, &fehler), qPrintable(fehler));
+        QCOMPARE(m_db.wert("PRAGMA user_version").toInt(), Datenbank::schemaVersion());
+        QCOMPARE(m_db.wert("select group_concat(Art || ':' || coalesce(Zeile, '-'), ' ') from "
+                           "(select * from korrekturen order by lfdnr)")
+                     .toString(),
+                 QStringLiteral("-1:3 -1:4 +1:- -1:9 -1:7"));
+        QCOMPARE(m_db.wert(QStringLiteral("select group_concat(lfdnr, ' ') from (select * from "
+                                          "histrennen where ") +
+                           DatenbankSchema::zaehltInHistorie + QStringLiteral(" order by id)"))
+                     .toString(),
+                 QStringLiteral("1 2 5 6 1"));
+        QCOMPARE(m_db.wert(QStringLiteral("select group_concat(lfdnr, ' ') from aktrennen where ") +
+                           DatenbankSchema::zaehltImLauf)
+                     .toString(),
+                 QStringLiteral("8"));
+        // Opened again, nothing is added twice.
+        m_db.schliesse();
+        QVERIFY2(m_db.oeffne(pfad, &fehler), qPrintable(fehler));
+        QCOMPARE(m_db.wert("select count(*) from korrekturen").toInt(), 5);
+        m_db.schliesse();
     }
 
     void oeffneNimmtVorbereiteteDatei() {

@@ -24,6 +24,7 @@
 #include <QtTest>
 
 #include "Datenbank.h"
+#include "DatenbankSchema.h"
 #include "DebugLog.h"
 #include "DemoModus.h"
 #include "EinstellungsSpeicher.h"
@@ -477,6 +478,12 @@ private slots:
                          "from (select * from histrennen where Bahn=2 order by lfdnr)")
                      .toString(),
                  QStringLiteral("1:5.2SR 2:5.2 3:4.0K- 3:5.2 4:5.5"));
+        // The correction names the row it took back, in the history too.
+        QCOMPARE(db.wert(QStringLiteral("select group_concat(Runde || ':' || Zeit, ' ') from "
+                                        "(select * from histrennen where Bahn=2 and ") +
+                         DatenbankSchema::zaehltInHistorie + QStringLiteral(" order by lfdnr)"))
+                     .toString(),
+                 QStringLiteral("1:5.2 2:5.2 3:5.2 4:5.5"));
         if (!qEnvironmentVariableIsEmpty("PISTORELLE_TESTBILD"))
             ergebnis->grab().save(qEnvironmentVariable("PISTORELLE_TESTBILD") + ".ergebnis.png");
     }

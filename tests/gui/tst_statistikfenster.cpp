@@ -28,6 +28,7 @@ class TestStatistikfenster : public QObject {
     // cars on the home track, one evening on the club track; every tenth lap a little slower.
     void fuelleVerlauf() {
         QVERIFY(m_db.beginneTransaktion());
+        int lfdnr = 0;
         for (int abend = 0; abend < 12; ++abend) {
             const QString stempel = QDateTime(QDate(2026, 1, 9).addDays(7 * abend), QTime(20, 0))
                                         .toString("yyyy.MM.dd HH:mm:ss");
@@ -40,10 +41,15 @@ class TestStatistikfenster : public QObject {
                     const double zeit = grund - besser * abend + 0.07 * std::sin(abend * 2.3) +
                                         0.15 * std::sin(r * 1.7) + (r % 10 == 0 ? 0.8 : 0.0);
                     QVERIFY(m_db.execute(
-                        "insert into histrennen (Fahrer, Auto, Strecke, Runde, Zeit, RennInfo, "
-                        "rennzeit) values (?, ?, ?, ?, ?, ?, ?)",
-                        {QString(fahrer), QString(autoName), strecke, r, zeit,
+                        "insert into histrennen (lfdnr, Fahrer, Auto, Strecke, Runde, Zeit, "
+                        "RennInfo, rennzeit) values (?, ?, ?, ?, ?, ?, ?, ?)",
+                        {++lfdnr, QString(fahrer), QString(autoName), strecke, r, zeit,
                          r == 7 ? QStringLiteral(" K-") : QString(), stempel}));
+                    // The race director took lap 7 back.
+                    if (r == 7)
+                        QVERIFY(m_db.execute("insert into korrekturen (rennen, Art, Zeile) "
+                                             "values (?, '-1', ?)",
+                                             {stempel, lfdnr}));
                 }
             }
         }

@@ -78,11 +78,15 @@ private slots:
         QVERIFY2(m_db.oeffneOderErzeuge(m_ordner.filePath("t.db"), &fehler), qPrintable(fehler));
         for (const Runde& r : verlauf)
             QVERIFY(m_db.execute(
-                QStringLiteral("insert into histrennen (Fahrer, Strecke, Auto, Zeit, RennInfo, "
-                               "rennzeit) values (?, ?, ?, ?, ?, ?)"),
+                QStringLiteral("insert into histrennen (lfdnr, Fahrer, Strecke, Auto, Zeit, "
+                               "RennInfo, rennzeit) values ((select count(*) + 1 from "
+                               "histrennen), ?, ?, ?, ?, ?, ?)"),
                 {QString::fromUtf8(r.fahrer), QString::fromUtf8(r.strecke),
                  QString::fromUtf8(r.autoName), r.zeit, QString::fromUtf8(r.info),
                  QString::fromUtf8(r.stempel)}));
+        // The lap marked " K-" was taken back by the race director.
+        QVERIFY(m_db.execute("insert into korrekturen (rennen, Art, Zeile) select rennzeit, "
+                             "'-1', lfdnr from histrennen where RennInfo = ' K-'"));
         // Lauf 1: "bert" and "Bert" with two cars are one driver, placed by his better row;
         // the free lane's placeholder is nobody. Lauf 2: equal laps, the shorter time wins.
         // Lauf 3 on the club track without him.
