@@ -42,6 +42,11 @@ F config config/EinstellungsSpeicher.cpp "the .bak copy is renewed on every writ
 F config config/EinstellungsSpeicher.cpp "a 16-bit value above 32767 wraps around" \
     'w > std::numeric_limits<qint16>::max())' 'false)' "$T"
 
+# the layer check of the build
+F build cmake/Schichtenpruefung.cmake "an include into a higher layer passes the layer check" \
+    '            list(FIND erlaubt_${schicht} ${ort} darf)' '            set(darf 0)' \
+    'schichtenpruefung'
+
 # database
 T='tst_datenbank|tst_programmstart'
 F data data/Datenbank.cpp "a damaged file passes the open check" \
@@ -356,6 +361,7 @@ ziele() {
     for t in "$@"; do
         case $t in
             replay_*) echo pistorelle-replay ;;
+            schichtenpruefung) echo pistorelle_schichten ;;
             *) echo "$t" ;;
         esac
     done | sort -u
