@@ -12,10 +12,10 @@
 #include <QSqlQuery>
 #include <QStorageInfo>
 #include <QUrl>
-#include <cerrno>
 #include <cstring>
 
 #include "DatenbankSchema.h"
+#include "Datenbankdatei.h"
 #include "DebugLog.h"
 #include "Laufrettung.h"
 
@@ -35,8 +35,8 @@ int vergleicheTexte(void*, int laenge1, const void* text1, int laenge2, const vo
 int vergleicheUtf8(void*, int laenge1, const void* text1, int laenge2, const void* text2) {
     const auto* a = static_cast<const char*>(text1);
     const auto* b = static_cast<const char*>(text2);
-    const int r = QString::fromUtf8(a, laenge1).compare(QString::fromUtf8(b, laenge2),
-                                                        Qt::CaseInsensitive);
+    const int r =
+        QString::fromUtf8(a, laenge1).compare(QString::fromUtf8(b, laenge2), Qt::CaseInsensitive);
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 
@@ -61,57 +61,6 @@ bool registriereKollation(sqlite3* verbindung, QString* fehler) {
     return true;
 }
 
-// Tells an SQLite file by its first 16 bytes; QSQLITE alone would fail only at the first query.
-bool istSqliteDatei(const QString& pfad, QString* grund) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        *grund =
-            QCoreApplication::translate("Datenbank", "Die Datei %1 kann nicht gelesen werden: %2")
-                .arg(pfad, datei.errorString());
-        return false;
-    }
-    if (datei.size() == 0) {
-        *grund = QCoreApplication::translate("Datenbank",
-                                             "Die Datei %1 ist leer: keine SQLite-Datenbank.")
-                     .arg(pfad);
-        return false;
-    }
-    static const QByteArray kopf("SQLite format 3\0", 16);
-    if (datei.read(16) != kopf) {
-        *grund =
-            QCoreApplication::translate("Datenbank", "Die Datei %1 ist keine SQLite-Datenbank.")
-                .arg(pfad);
-        return false;
-    }
-    return true;
-}
-
-// Why a link at pfad leads to no file, or empty when pfad is no link or its target is there.
-QString linkOhneZiel(const QString& pfad) {
-    const QByteArray name = QFile::encodeName(pfad);
-    struct stat st {};
-    if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return {};
-    if (::stat(name.constData(), &st) == 0) return {};
-    const int nr = errno;
-    const QString ziel = QFileInfo(pfad).symLinkTarget();
-    if (nr == ELOOP)
-        return QCoreApplication::translate(
-                   "Datenbank",
-                   "Die Datenbank %1 ist eine Verknüpfung, die im Kreis auf sich "
-                   "selbst zeigt.")
-            .arg(pfad);
-    if (nr == ENOENT || nr == ENOTDIR)
-        return QCoreApplication::translate("Datenbank",
-                                           "Die Datenbank %1 ist eine Verknüpfung ohne Ziel: %2 "
-                                           "gibt es nicht (Datenträger nicht angeschlossen?).")
-            .arg(pfad, ziel);
-    return QCoreApplication::translate(
-               "Datenbank",
-               "Die Datenbank %1 ist eine Verknüpfung auf %2; das Ziel ist nicht "
-               "erreichbar: %3")
-        .arg(pfad, ziel, QString::fromLocal8Bit(std::strerror(nr)));
-}
-
 bool fuehreAus(QSqlDatabase& db, const QString& sql, QString* fehler) {
     QSqlQuery q(db);
     if (q.exec(sql)) return true;
@@ -121,37 +70,6 @@ bool fuehreAus(QSqlDatabase& db, const QString& sql, QString* fehler) {
 
 void setze(QString* ziel, const QString& text) {
     if (ziel) *ziel = text;
-}
-
-// What an SQLite result code means for the user of a database file.
-QString grundVon(int rc, const QString& pfad, const QString& text) {
-    switch (rc & 0xff) {
-    case SQLITE_READONLY:
-    case SQLITE_PERM:
-    case SQLITE_CANTOPEN:
-        return QCoreApplication::translate("Datenbank",
-                                           "Die Datenbank %1 ist schreibgeschützt (%2).")
-            .arg(pfad, text);
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return QCoreApplication::translate(
-                   "Datenbank", "Die Datenbank %1 ist von einem anderen Programm gesperrt.")
-            .arg(pfad);
-    case SQLITE_FULL:
-        return QCoreApplication::translate(
-                   "Datenbank", "Datenträger voll: die Datenbank %1 kann nicht geschrieben werden.")
-            .arg(pfad);
-    case SQLITE_NOTADB:
-        return QCoreApplication::translate("Datenbank", "Die Datei %1 ist keine SQLite-Datenbank.")
-            .arg(pfad);
-    case SQLITE_CORRUPT:
-        return QCoreApplication::translate("Datenbank", "Die Datenbank %1 ist beschädigt (%2).")
-            .arg(pfad, text);
-    default:
-        return QCoreApplication::translate("Datenbank",
-                                           "Die Datenbank %1 kann nicht gelesen werden: %2")
-            .arg(pfad, text);
-    }
 }
 
 // One statement on the raw connection, with SQLite's own result code in rc.
@@ -184,28 +102,28 @@ bool Datenbank::vorhanden(const QString& pfad) {
 QString Datenbank::schreibfehlerText(int nr, const QString& text) {
     QString grund;
     switch (nr & 0xff) {
-    case SQLITE_READONLY:
-    case SQLITE_PERM:
-    case SQLITE_CANTOPEN:
-        grund = QCoreApplication::translate("Datenbank", "Datenbank schreibgeschützt");
-        break;
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        grund = QCoreApplication::translate("Datenbank",
-                                            "Datenbank von einem anderen Programm gesperrt");
-        break;
-    case SQLITE_FULL:
-        grund = QCoreApplication::translate("Datenbank", "Datenträger voll");
-        break;
-    case SQLITE_IOERR:
-        grund = QCoreApplication::translate("Datenbank", "Schreibfehler auf dem Datenträger");
-        break;
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-        grund = QCoreApplication::translate("Datenbank", "Datenbank beschädigt");
-        break;
-    default:
-        return text;
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+        case SQLITE_CANTOPEN:
+            grund = QCoreApplication::translate("Datenbank", "Datenbank schreibgeschützt");
+            break;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            grund = QCoreApplication::translate("Datenbank",
+                                                "Datenbank von einem anderen Programm gesperrt");
+            break;
+        case SQLITE_FULL:
+            grund = QCoreApplication::translate("Datenbank", "Datenträger voll");
+            break;
+        case SQLITE_IOERR:
+            grund = QCoreApplication::translate("Datenbank", "Schreibfehler auf dem Datenträger");
+            break;
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+            grund = QCoreApplication::translate("Datenbank", "Datenbank beschädigt");
+            break;
+        default:
+            return text;
     }
     return text.isEmpty() ? grund : grund + QStringLiteral(" (") + text + u')';
 }
@@ -253,7 +171,7 @@ bool Datenbank::verbinde(const QString& pfad, QString* fehler) {
     int rc = SQLITE_OK;
     QString text;
     if (!roh(h, "select count(*) from sqlite_master", &rc, &text)) {
-        *fehler = grundVon(rc, pfad, text);
+        *fehler = Datenbankdatei::grundVon(rc, pfad, text);
         return false;
     }
     m_pfad = pfad;
@@ -279,11 +197,13 @@ bool Datenbank::schalteSchreibmodus(QString* fehler) {
     // During a race a lock held by another program must not stall the race timer for long:
     // a failed write is kept and tried again at the next tick.
     fuehreAus(d, QStringLiteral("PRAGMA busy_timeout = 250"), &modus);
-    const bool normal = qEnvironmentVariable("PISTORELLE_DB_SYNC").compare(
-                            QLatin1String("NORMAL"), Qt::CaseInsensitive) == 0;
+    const bool normal = qEnvironmentVariable("PISTORELLE_DB_SYNC")
+                            .compare(QLatin1String("NORMAL"), Qt::CaseInsensitive) == 0;
     QString grund;
-    if (!fuehreAus(d, normal ? QStringLiteral("PRAGMA synchronous=NORMAL")
-                             : QStringLiteral("PRAGMA synchronous=FULL"), &grund)) {
+    if (!fuehreAus(d,
+                   normal ? QStringLiteral("PRAGMA synchronous=NORMAL")
+                          : QStringLiteral("PRAGMA synchronous=FULL"),
+                   &grund)) {
         setze(fehler, grund);
         return false;
     }
@@ -306,8 +226,8 @@ bool Datenbank::pruefeSchreibzugriff(const QString& pfad, QString* grund) {
     int rc = SQLITE_OK;
     QString text;
     if (sqlite3_db_readonly(h, "main") == 1) {
-        *grund = grundVon(SQLITE_READONLY, pfad,
-                          QCoreApplication::translate("Datenbank", "nur Lesezugriff"));
+        *grund = Datenbankdatei::grundVon(
+            SQLITE_READONLY, pfad, QCoreApplication::translate("Datenbank", "nur Lesezugriff"));
         return false;
     }
     bool ok = roh(h, "BEGIN IMMEDIATE", &rc, &text);
@@ -318,7 +238,7 @@ bool Datenbank::pruefeSchreibzugriff(const QString& pfad, QString* grund) {
         QString text2;
         roh(h, "ROLLBACK", &rc2, &text2);
     }
-    if (!ok) *grund = grundVon(rc, pfad, text);
+    if (!ok) *grund = Datenbankdatei::grundVon(rc, pfad, text);
     return ok;
 }
 
@@ -348,7 +268,7 @@ bool Datenbank::sichereVorMigration(const QString& pfad, int version, QString* g
 
 bool Datenbank::oeffne(const QString& pfad, QString* fehler) {
     schliesse();
-    QString grund = linkOhneZiel(pfad);
+    QString grund = Datenbankdatei::linkOhneZiel(pfad);
     if (!grund.isEmpty()) {
         setze(fehler, grund);
         return false;
@@ -372,7 +292,7 @@ bool Datenbank::oeffne(const QString& pfad, QString* fehler) {
     }
     // Every check reads only; the file is changed (journal mode, migration) after all passed.
     int version = 0;
-    if (!istSqliteDatei(pfad, &grund) || !verbinde(pfad, &grund) ||
+    if (!Datenbankdatei::istSqlite(pfad, &grund) || !verbinde(pfad, &grund) ||
         !pruefeSchema(pfad, &version, &grund) || !pruefeSchreibzugriff(pfad, &grund) ||
         (version < DatenbankSchema::version && !sichereVorMigration(pfad, version, &grund)) ||
         !schalteSchreibmodus(&grund) || !migriere(pfad, version, &grund)) {
@@ -423,7 +343,8 @@ bool Datenbank::pruefeSchema(const QString& pfad, int* version, QString* grund) 
     }
     sqlite3_finalize(stmt);
     if (rc != SQLITE_DONE) {
-        *grund = grundVon(sqlite3_extended_errcode(h), pfad, QString::fromUtf8(sqlite3_errmsg(h)));
+        *grund = Datenbankdatei::grundVon(sqlite3_extended_errcode(h), pfad,
+                                          QString::fromUtf8(sqlite3_errmsg(h)));
         return false;
     }
     if (befund != QStringList{QStringLiteral("ok")}) {
