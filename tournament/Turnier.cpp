@@ -156,8 +156,8 @@ bool Turnier::beenden() {
     m_timer1->stop();
     for (H::Element e : gesperrt) m_anzeige.setEnabled(e, true);
     m_anzeige.setEnabled(H::Command7, true);
-    RennZustand& z = m_leitung.zustand();
-    z.SlotRennenPhase.reset();
+    const RennZustand& z = m_leitung.zustand();
+    m_leitung.beendeTurnierPhase();
     m_leitung.setzeFreieBahnen({});
     // The settings the runs changed (debounce, start time, pauses), then the main window as it
     // was before the tournament: mode, ranking, unit and limit that belong together.
@@ -167,9 +167,8 @@ bool Turnier::beenden() {
     if (z.Option1 != v.Option1) m_leitung.Option1_Click(v.Option1);
     m_leitung.setzeZeitRunden(v.ZeitRunden);
     m_leitung.setzeGrenze(v.Grenze);
-    z.RennArt = v.RennArt;
-    z.AktRennName = v.AktRennName;
-    z.StromImCountdown = v.StromImCountdown;
+    m_leitung.zaehleLaufAls(v.RennArt, v.AktRennName);
+    m_ablauf.gibStromImCountdown(v.StromImCountdown != 0);
     m_leitung.setzeRZeitAnsage(v.RZeitAnsage);
     m_anzeige.setVisible(H::lblWeiter, false);
     m_leitung.hardware().SetzeFormCaption(QString());
@@ -194,8 +193,7 @@ void Turnier::ladeTurniere(qint64 rowid) {
 
 void Turnier::endePhase() {
     grundzustand();
-    RennZustand& z = m_leitung.zustand();
-    z.SlotRennenPhase.reset();
+    m_leitung.beendeTurnierPhase();
     m_leitung.setzeFreieBahnen({});
     m_anzeige.setEnabled(H::Command2, false);
     m_anzeige.setVisible(H::lblWeiter, false);

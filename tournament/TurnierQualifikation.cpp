@@ -159,7 +159,6 @@ void Turnier::Command7_Click() {
 
 void Turnier::QualiStarten() {
     Rennleitung& l = m_leitung;
-    RennZustand& z = l.zustand();
     Einstellungen& e = l.einstellungen();
     const qint64 rowid = m_qualiListe.value(m_qualiPos, -1);
     TurnierDaten::Teilnehmer fahrer;
@@ -169,11 +168,10 @@ void Turnier::QualiStarten() {
 
     l.Option1_Click(1);
     e.StartZeitBei = 0;
-    z.SlotRennenPhase = Laufart::Quali;
+    l.beginneTurnierPhase(Laufart::Quali);
     l.setzeGrenze(aktuell().QualiZeit);
     l.setzeZeitRunden(aktuell().optionZeit ? 1 : 0);
-    z.AktRennName = schluessel();
-    z.RennArt = Laufart::Quali;
+    l.zaehleLaufAls(Laufart::Quali, schluessel());
     e.PrellZeit = qint16(aktuell().TriggerZeit.toInt());
     l.setzeRZeitAnsage(1);
     setze(Command7, QT_TR_NOOP("Naechster"), true);
@@ -216,7 +214,7 @@ void Turnier::endeQuali() {
     m_qualiLauf = {};
     setze(Command7, kQualiStarten, true);
     if (m_leitung.zustand().SlotRennenPhase == Laufart::Quali)
-        m_leitung.zustand().SlotRennenPhase.reset();
+        m_leitung.beendeTurnierPhase();
     m_leitung.setzeFreieBahnen({});
     m_anzeige.setEnabled(H::Command2, false);
     if (!m_gestartet) m_phasenTurnier = -1;
