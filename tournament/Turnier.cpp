@@ -271,7 +271,7 @@ void Turnier::beendeBearbeitung() {
     setzeEnabled(Eingaben, false);
 }
 
-void Turnier::Command2_Click() {
+void Turnier::neuesTurnier() {
     if (!istEnabled(Command2)) return;
     if (m_modus == Modus::Neu) return speichere();
     if (m_modus != Modus::Keiner) return;
@@ -287,7 +287,7 @@ void Turnier::Command2_Click() {
     beginneBearbeitung(Modus::Neu, Command2);
 }
 
-void Turnier::Command3_Click() {
+void Turnier::kopiereTurnier() {
     if (!istEnabled(Command3)) return;
     if (m_modus == Modus::Kopieren) return speichere();
     if (m_modus != Modus::Keiner) return;
@@ -296,14 +296,14 @@ void Turnier::Command3_Click() {
     beginneBearbeitung(Modus::Kopieren, Command3);
 }
 
-void Turnier::Command4_Click() {
+void Turnier::aendereTurnier() {
     if (!istEnabled(Command4)) return;
     if (m_modus == Modus::Aendern) return speichere();
     if (m_modus != Modus::Keiner || m_aktuell < 0) return;
     beginneBearbeitung(Modus::Aendern, Command4);
 }
 
-void Turnier::Command5_Click() {
+void Turnier::brichBearbeitungAb() {
     if (m_modus == Modus::Keiner) return;
     beendeBearbeitung();
     m_aktuell = m_lesezeichen < m_turniere.size() ? m_lesezeichen : -1;
@@ -356,7 +356,7 @@ void Turnier::speichere() {
     zeigeAktuelles();
 }
 
-void Turnier::Command13_Click() {
+void Turnier::loescheTurnier() {
     if (!m_elemente[Command13].enabled || !m_elemente[SeiteStammdaten].enabled || m_aktuell < 0)
         return;
     if (!istEnabled(Command13)) {

@@ -27,7 +27,7 @@ void Turnier::setzeZufall(bool an) {
     emit zustandGeaendert();
 }
 
-void Turnier::Command8_Click() {
+void Turnier::verteileRennlaeufe() {
     if (!m_elemente[Command8].enabled || m_aktuell < 0) return;
     RennLaeufeBelegen();
     WertungSortieren();
@@ -71,7 +71,7 @@ void Turnier::setzePausen(const std::array<QString, 3>& texte) {
     emit zustandGeaendert();
 }
 
-void Turnier::Command11_Click() {
+void Turnier::fahreRennlauf() {
     if (!m_elemente[Command11].enabled || !kannStarten("Rennlauf")) return;
     if (m_elemente[Command11].quelle == kRennenStarten)
         RennStart();
@@ -264,7 +264,7 @@ void Turnier::NaechsterRennLauf() {
         m_ablauf.StarteErfassung();
 }
 
-void Turnier::Command14_Click() {
+void Turnier::wiederholeLauf() {
     if (!m_elemente[Command14].enabled) return;
     Rueckfrage& r = m_leitung.rueckfrage();
     if (m_gestartet && m_geladen.gruppe > 0 && m_ablauf.beschaeftigt()) {
