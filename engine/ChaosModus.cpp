@@ -29,7 +29,8 @@ bool ChaosModus::moeglich() const { return m_ablauf.leitung().zustand().ZeitRund
 
 void ChaosModus::ChaosAN() {
     Rennleitung& l = m_ablauf.leitung();
-    RennZustand& z = l.zustand();
+    const RennZustand& z = l.zustand();
+    Chaoszustand& chaos = l.zustand(Chaosrecht{});
     if (!zeitbalkenSichtbar() || z.ChaosAktiv) return;
     // Not once the run is stopping.
     if (!z.RennenLaeuft || m_ablauf.gestoppt() || m_ablauf.beendet()) return;
@@ -40,11 +41,8 @@ void ChaosModus::ChaosAN() {
 
     // Crossings of the last moments are evaluated and stored before the race freezes: a crash
     // during the caution must not take them along.
-    if (z.RundeWartet || l.wartendeRunden() > 0) {
-        z.RundeWartet = false;
-        l.BildschirmRefresh();
-    }
-    z.ChaosAktiv = true;
+    if (z.RundeWartet || l.wartendeRunden() > 0) l.werteWartendeRundenAus();
+    chaos.ChaosAktiv = true;
     m_imCountdown = countdown;
     H& a = m_ablauf.anzeige();
     a.zeigeStartAmpel(true);
@@ -72,7 +70,7 @@ void ChaosModus::ChaosAN() {
 
 void ChaosModus::zaehleDauer() {
     Rennleitung& l = m_ablauf.leitung();
-    RennZustand& z = l.zustand();
+    Chaoszustand& chaos = l.zustand(Chaosrecht{});
     const qint32 dauer = l.hardware().HoleZeitstempel() - m_chaosStart;
     H& a = m_ablauf.anzeige();
     SchreibeDebug(QStringLiteral("ChaosAus nach %1 ms").arg(dauer));
@@ -80,10 +78,10 @@ void ChaosModus::zaehleDauer() {
     if (!m_imCountdown) {
         // Counters that time the laps themselves have already left the caution out.
         if (!l.zeitnahme().misstRundenzeiten) {
-            z.ChaosZeit += dauer;
-            z.ChaosPerioden.emplace_back(m_chaosStart, dauer);
+            chaos.ChaosZeit += dauer;
+            chaos.ChaosPerioden.emplace_back(m_chaosStart, dauer);
         }
-        for (int slot = 1; slot <= 6; ++slot) z.ChaosDauer[slot] = dauer;
+        for (int slot = 1; slot <= 6; ++slot) chaos.ChaosDauer[slot] = dauer;
     }
     a.setCaption(H::Label1, QString());
     a.setLabel1Chaos(false);
@@ -92,7 +90,8 @@ void ChaosModus::zaehleDauer() {
 
 void ChaosModus::ChaosAus() {
     Rennleitung& l = m_ablauf.leitung();
-    RennZustand& z = l.zustand();
+    const RennZustand& z = l.zustand();
+    Chaoszustand& chaos = l.zustand(Chaosrecht{});
     // During the restart sequence caution is still on; a second end would count it twice.
     if (!zeitbalkenSichtbar() || !z.ChaosAktiv || m_neustart) return;
     m_neustart = true;
@@ -102,7 +101,7 @@ void ChaosModus::ChaosAus() {
         // The start sequence begins again from the first lamp, with a new random green.
         m_neustart = false;
         m_imCountdown = false;
-        z.ChaosAktiv = false;
+        chaos.ChaosAktiv = false;
         H& a = m_ablauf.anzeige();
         a.setAlleLampen(H::Lampe::Aus);
         a.setLichtAnzeige(H::Lampe::Aus);
@@ -133,7 +132,7 @@ void ChaosModus::ChaosAus() {
 
     m_neustart = false;
     emit rennuhrWeiter();
-    z.ChaosAktiv = false;
+    chaos.ChaosAktiv = false;
     RennHardware& hw = l.hardware();
     hw.SchalteLPT(QStringLiteral("BahnAlle"), 1);
     hw.SchalteLPT(QStringLiteral("AmpelAlle"), 0);
@@ -144,12 +143,13 @@ void ChaosModus::ChaosAus() {
 }
 
 void ChaosModus::beendeOhneNeustart() {
-    RennZustand& z = m_ablauf.leitung().zustand();
+    const RennZustand& z = m_ablauf.leitung().zustand();
+    Chaoszustand& chaos = m_ablauf.leitung().zustand(Chaosrecht{});
     if (!z.ChaosAktiv) return;
     if (!m_neustart) zaehleDauer();  // the restart sequence has counted it already
     m_neustart = false;
     m_imCountdown = false;
-    z.ChaosAktiv = false;
+    chaos.ChaosAktiv = false;
     H& a = m_ablauf.anzeige();
     a.setEnabled(H::cmdChaos, moeglich());
     a.setAlleLampen(H::Lampe::Aus);
@@ -165,7 +165,7 @@ void ChaosModus::ausloesen(const QString& caption) {
         l.rueckfrage().meldung(tr("Bitte die DSx00 Buttons verwenden!"));
         return;
     }
-    RennZustand& z = l.zustand();
+    const RennZustand& z = l.zustand();
     if (caption == QLatin1String("Chaos Ende") && z.ChaosAktiv) {
         m_ablauf.anzeige().zeigeStartAmpel(true);
         ChaosAus();

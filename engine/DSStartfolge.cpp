@@ -81,7 +81,6 @@ void DSStartfolge::Phase2() {
 
 void DSStartfolge::Phase3() {
     if (!aktiv() || m_ablauf.beendet() || abgelehnt()) return;
-    RennZustand& z = m_ablauf.leitung().zustand();
     // Only a run prepared by the counter's start message (not yet counting) is started here.
     if (!vorbereitet()) return;
     m_ablauf.gruenVomZaehler();

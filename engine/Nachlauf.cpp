@@ -69,7 +69,7 @@ void Nachlauf::leerlauf() {
 
 void Nachlauf::schliesseLauf(bool ansagen) {
     Rennleitung& l = m_ablauf.leitung();
-    RennZustand& z = l.zustand();
+    const RennZustand& z = l.zustand();
     const Einstellungen& e = l.einstellungen();
     H& a = m_ablauf.anzeige();
 
@@ -77,11 +77,8 @@ void Nachlauf::schliesseLauf(bool ansagen) {
     // A run stopped during caution closes with caution over.
     if (z.ChaosAktiv) m_ablauf.chaos().beendeOhneNeustart();
     // Crossings taken in the last moments of the after-run still count.
-    if (z.RundeWartet || l.wartendeRunden() > 0) {
-        z.RundeWartet = false;
-        l.BildschirmRefresh();
-    }
-    z.RennenLaeuft = false;
+    if (z.RundeWartet || l.wartendeRunden() > 0) l.werteWartendeRundenAus();
+    m_ablauf.laufGeschlossen();
     m_timer->stop();
 
     fensterLeerlauf();
@@ -114,7 +111,7 @@ void Nachlauf::NachLaufTimer_Timer() {
     m_schliesst = true;
     SchreibeDebug(QStringLiteral("NachLaufTimer: Nachlauf zu Ende"));
     Rennleitung& l = m_ablauf.leitung();
-    RennZustand& z = l.zustand();
+    const RennZustand& z = l.zustand();
     const Einstellungen& e = l.einstellungen();
     H& a = m_ablauf.anzeige();
     schliesseLauf(true);

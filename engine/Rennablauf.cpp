@@ -103,6 +103,12 @@ void Rennablauf::zeigeLauf(bool an) {
     m_anzeige.setCommand2Lauffarbe(an);
 }
 
+void Rennablauf::laufGeschlossen() { m_leitung.zustand(Startrecht{}).RennenLaeuft = false; }
+
+void Rennablauf::gibStromImCountdown(bool an) {
+    m_leitung.zustand(Startrecht{}).StromImCountdown = an ? 1 : 0;
+}
+
 void Rennablauf::meldeEnde() {
     if (!beschaeftigt()) emit leerlauf();
 }
@@ -118,7 +124,7 @@ void Rennablauf::beenden() {
 
 bool Rennablauf::beendeVorProgrammende(const QString& ordner) {
     if (m_beendet) return true;
-    RennZustand& z = m_leitung.zustand();
+    const RennZustand& z = m_leitung.zustand();
     if (z.RennenLaeuft || m_startLaeuft) {
         const quint64 nr = m_laufNummer;
         if (!m_leitung.rueckfrage().frage(tr("Soll das Rennen beendet werden?")))
@@ -206,7 +212,8 @@ void Rennablauf::loescheEinzelrundenDateien() {
 
 bool Rennablauf::StartRennen() {
     if (m_beendet || m_startLaeuft) return false;
-    RennZustand& z = m_leitung.zustand();
+    const RennZustand& z = m_leitung.zustand();
+    Startzustand& start = m_leitung.zustand(Startrecht{});
 
     if (m_laufAn) {
         // A run that is already ending needs no question.
@@ -279,8 +286,8 @@ bool Rennablauf::StartRennen() {
     m_leitung.NeueRunde();
 
     if (!dsStartetSelbst()) {
-        z.RennenLaeuft = true;
-        z.RennStartDatum = m_leitung.uhr().jetzt();
+        start.RennenLaeuft = true;
+        start.RennStartDatum = m_leitung.uhr().jetzt();
         m_timer5->start(1000);
     }
     m_startLaeuft = false;
@@ -291,7 +298,7 @@ bool Rennablauf::StartRennen() {
 // ---------------------------------------------------------------- race timer
 
 void Rennablauf::Timer5_Timer() {
-    RennZustand& z = m_leitung.zustand();
+    const RennZustand& z = m_leitung.zustand();
     // A tick inside a wait of the previous tick would evaluate the same state twice.
     if (m_imTick || m_beendet || z.ChaosAktiv) return;
     // Once stopped, only the evaluation of the after-run goes on; the countdown does not.
@@ -321,11 +328,8 @@ void Rennablauf::Timer5_Timer() {
 }
 
 void Rennablauf::phase6() {
-    RennZustand& z = m_leitung.zustand();
-    if (z.RundeWartet) {
-        z.RundeWartet = false;
-        m_leitung.BildschirmRefresh();
-    }
+    const RennZustand& z = m_leitung.zustand();
+    if (z.RundeWartet) m_leitung.werteWartendeRundenAus();
     m_leitung.hardware().Takt();
 
     const bool nachZeit = z.ZeitRunden == 1;
@@ -369,7 +373,8 @@ void Rennablauf::restzeitAnsage(const QString& uhrText) {
 }
 
 void Rennablauf::phase5() {
-    RennZustand& z = m_leitung.zustand();
+    const RennZustand& z = m_leitung.zustand();
+    Startzustand& start = m_leitung.zustand(Startrecht{});
     RennHardware& hw = m_leitung.hardware();
     const quint64 nr = m_laufNummer;
 
@@ -380,7 +385,7 @@ void Rennablauf::phase5() {
     m_countdownNeu = false;
     if (vorbereiten) {
         // The device's own clock (the sensor box) starts the run's clock.
-        if (const std::optional<qint32> start = hw.CountdownBeginn()) z.StartZeit = *start;
+        if (const std::optional<qint32> beginn = hw.CountdownBeginn()) start.StartZeit = *beginn;
     }
 
     m_anzeige.setEnabled(H::Command5, true);
@@ -396,11 +401,12 @@ void Rennablauf::phase5() {
         m_chaos->starteEingangsTimer();
 
     // Power training has no countdown lamps: the next tick is green.
-    z.AmpelPhase = z.RennModus == 4 ? 0 : 4;
+    start.AmpelPhase = z.RennModus == 4 ? 0 : 4;
 }
 
 void Rennablauf::phase4bis1() {
-    RennZustand& z = m_leitung.zustand();
+    const RennZustand& z = m_leitung.zustand();
+    Startzustand& start = m_leitung.zustand(Startrecht{});
     const quint64 nr = m_laufNummer;
     m_leitung.hardware().AmpelSchritt();
     if (unterbrochen(nr)) return;
@@ -409,7 +415,7 @@ void Rennablauf::phase4bis1() {
     CountDown(phase);
     SchreibeDebug(QStringLiteral("Timer5: Phase ") + QString::number(phase));
     schalte(QStringLiteral("Ampel") + QString::number(6 - phase), 1);
-    z.AmpelPhase = static_cast<quint8>(phase - 1);
+    start.AmpelPhase = static_cast<quint8>(phase - 1);
     if (z.AmpelPhase == 0) {
         SchreibeDebug(QStringLiteral("Timer5: TimerIntervall Random"));
         // 300..2000 ms in steps of 100 ms.
@@ -418,7 +424,8 @@ void Rennablauf::phase4bis1() {
 }
 
 void Rennablauf::phase0() {
-    RennZustand& z = m_leitung.zustand();
+    const RennZustand& z = m_leitung.zustand();
+    Startzustand& start = m_leitung.zustand(Startrecht{});
     RennHardware& hw = m_leitung.hardware();
     const quint64 nr = m_laufNummer;
 
@@ -426,7 +433,7 @@ void Rennablauf::phase0() {
     CountDown(0);
     SchreibeDebug(QStringLiteral("Timer5: CountDown 0"));
     m_anzeige.setEnabled(H::Command5, true);
-    z.StartZeit = hw.HoleZeitstempel();
+    start.StartZeit = hw.HoleZeitstempel();
     hw.Gruen();
     if (z.StromImCountdown == 0) schalte(QStringLiteral("BahnAlle"), 1);
     schalte(QStringLiteral("AmpelAlle"), 0);
@@ -434,7 +441,7 @@ void Rennablauf::phase0() {
     hw.AmpelSchritt();
     if (unterbrochen(nr)) return;
     m_timer5->setInterval(120);
-    z.AmpelPhase = 6;
+    start.AmpelPhase = 6;
     m_anzeige.schliesseStartAmpel();
 }
 
@@ -481,27 +488,28 @@ void Rennablauf::zeigeRestRunden(int gefahren) {
 }
 
 void Rennablauf::gruenVomZaehler() {
-    RennZustand& z = m_leitung.zustand();
+    Startzustand& start = m_leitung.zustand(Startrecht{});
     m_timer5->setInterval(50);
-    z.AmpelPhase = 0;
-    z.RennenLaeuft = true;
-    z.RennStartDatum = m_leitung.uhr().jetzt();
+    start.AmpelPhase = 0;
+    start.RennenLaeuft = true;
+    start.RennStartDatum = m_leitung.uhr().jetzt();
     m_timer5->start();
 }
 
 void Rennablauf::starteCountdownNeu() {
-    RennZustand& z = m_leitung.zustand();
+    const RennZustand& z = m_leitung.zustand();
+    Startzustand& start = m_leitung.zustand(Startrecht{});
     if (!z.RennenLaeuft || m_gestoppt || m_beendet) return;
     SchreibeDebug(QStringLiteral("Countdown nach Chaos neu"));
     m_countdownNeu = true;
-    z.AmpelPhase = 5;
+    start.AmpelPhase = 5;
     m_timer5->start(1000);
 }
 
 // ---------------------------------------------------------------- stop
 
 void Rennablauf::StopRennen() {
-    RennZustand& z = m_leitung.zustand();
+    const RennZustand& z = m_leitung.zustand();
     const Einstellungen& e = m_leitung.einstellungen();
     // Between the counter's start message and its green the run is prepared but not running:
     // the counter's abort and the program's Stop end it all the same.

@@ -91,6 +91,11 @@ public:
 
     // Called by the after-run when a close or pause is over (emits leerlauf when idle).
     void meldeEnde();
+    // The after-run closed the run: it counts no more.
+    void laufGeschlossen();
+    // Whether the lanes have power during the countdown of the coming runs (otherwise from
+    // green on); a tournament's heats without autostart start without.
+    void gibStromImCountdown(bool an);
 
 signals:
     // Nothing is going on any more: no run, no after-run, no pause.

@@ -246,6 +246,17 @@ void Rennleitung::RennNameSetzen(const QString& name) {
     emit zustandGeaendert();
 }
 
+void Rennleitung::zaehleLaufAls(Laufart art, const QString& name) {
+    m_z.RennArt = art;
+    m_z.AktRennName = name;
+}
+
+void Rennleitung::beginneTurnierPhase(Laufart phase) { m_z.SlotRennenPhase = phase; }
+
+void Rennleitung::beendeTurnierPhase() { m_z.SlotRennenPhase.reset(); }
+
+void Rennleitung::meldeSprachagent(bool vorhanden) { m_z.AgentVorhanden = vorhanden; }
+
 // ---- announcements
 
 bool Rennleitung::ansageAktiv(int art) const {

@@ -37,8 +37,13 @@ public:
                 RennHardware& hardware, QObject* parent = nullptr);
     ~Rennleitung() override;
 
-    RennZustand& zustand() { return m_z; }
+    // The run state to read. Code outside the engine changes it through the operations below;
+    // the engine class that owns one of its groups writes that group with its key.
     const RennZustand& zustand() const { return m_z; }
+    Startzustand& zustand(Startrecht) { return m_z; }
+    Chaoszustand& zustand(Chaosrecht) { return m_z; }
+    Rundenzaehlung& zustand(Korrekturrecht) { return m_z; }
+    RennZustand& zustand(Zustandsrecht) { return m_z; }
     Einstellungen& einstellungen() { return m_e; }
     EinstellungsSpeicher& speicher() { return m_speicher; }
     Uhr& uhr() { return m_uhr; }
@@ -69,6 +74,13 @@ public:
     void setzeRZeitAnsage(int an);
     // OK of the race-name dialog: stores RennName; outside training also the current name.
     void RennNameSetzen(const QString& name);
+    // The coming runs count as art under name (results, history, announcements).
+    void zaehleLaufAls(Laufart art, const QString& name);
+    // A tournament drives its qualification or its heats from now on / none any more.
+    void beginneTurnierPhase(Laufart phase);
+    void beendeTurnierPhase();
+    // Whether a speech engine is there to announce (the program start finds out).
+    void meldeSprachagent(bool vorhanden);
 
     // ---- announcements
     // MeldungsAnsage(art) has the bit of the current RennArt.
@@ -89,6 +101,11 @@ public:
     void zeitnahmeUnterbrochen(bool unterbrochen);
     // Simulation button of lane bahn: a crossing now.
     void GetPortnummer(int bahn);
+    // The interface took a crossing that waits for the next tick / stamped one at zeit.
+    void meldeWartendeRunde();
+    void merkeZeitstempel(qint32 zeit);
+    // Evaluates the crossings that wait now, not at the next tick (BildschirmRefresh).
+    void werteWartendeRundenAus();
     // Drains the lap buffer (oldest crossing first), walks the standings into the lane panels
     // and re-stacks them. Every lap it evaluates is committed when it returns.
     void BildschirmRefresh();

@@ -77,6 +77,15 @@ void Rennleitung::GetPortnummer(int bahn) {
     m_z.RundeWartet = true;
 }
 
+void Rennleitung::meldeWartendeRunde() { m_z.RundeWartet = true; }
+
+void Rennleitung::merkeZeitstempel(qint32 zeit) { m_z.LetzterZeitstempel = zeit; }
+
+void Rennleitung::werteWartendeRundenAus() {
+    m_z.RundeWartet = false;
+    BildschirmRefresh();
+}
+
 void Rennleitung::setzeFreieBahnen(const QVector<int>& bahnen) {
     m_z.FreieBahn.fill(false);
     for (int b : bahnen)

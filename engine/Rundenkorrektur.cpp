@@ -172,7 +172,7 @@ QString Rundenkorrektur::korrigiere(int bahn, Art art, const QString& grund, qin
                 .arg(bahn);
         runde = r.runde;
         // The next crossing measures its lap from the one before the false one.
-        if (weg.letzte) m_leitung.zustand().RundenStart[size_t(slot)] -= r.zeit;
+        if (weg.letzte) m_leitung.zustand(Korrekturrecht{}).RundenStart[size_t(slot)] -= r.zeit;
         rechneNeu(bahn, slot, weg.letzte);
     }
     speichere(bahn, art, runde, grund, art == Art::MinusEins ? &weg : nullptr);
@@ -186,7 +186,8 @@ QString Rundenkorrektur::korrigiere(int bahn, Art art, const QString& grund, qin
 }
 
 QString Rundenkorrektur::plusEins(int bahn, int slot) {
-    RennZustand& z = m_leitung.zustand();
+    const RennZustand& z = m_leitung.zustand();
+    Rundenzaehlung& zaehlung = m_leitung.zustand(Korrekturrecht{});
     // The crossing goes the way of every other: through the input that leads to the lane.
     int eingang = 0;
     for (int b = 1; b <= 6 && eingang == 0; ++b)
@@ -197,8 +198,8 @@ QString Rundenkorrektur::plusEins(int bahn, int slot) {
     const qint16 vorher = z.Runden[size_t(slot)];
     // Neither this lap nor the next (timed from now) may be a best lap or a lap record.
     const qint8 ohneVorher = z.OhneBestzeit[size_t(slot)];
-    z.OhneBestzeit[size_t(slot)] = 2;
-    z.HandRunde[size_t(slot)] = true;
+    zaehlung.OhneBestzeit[size_t(slot)] = 2;
+    zaehlung.HandRunde[size_t(slot)] = true;
     SlotWerte* panel = m_leitung.GetSlotAnzeigeFromBahn(bahn);
     const int panelVorher = panel ? panel->rundenOhneBestzeit() : 0;
     if (panel) panel->RundenOhneBestzeit(2);
@@ -206,8 +207,8 @@ QString Rundenkorrektur::plusEins(int bahn, int slot) {
     m_leitung.BildschirmRefresh();
     if (z.Runden[size_t(slot)] != vorher + 1) {
         // Not counted: what an earlier added lap asked for still holds.
-        z.OhneBestzeit[size_t(slot)] = ohneVorher;
-        z.HandRunde[size_t(slot)] = false;
+        zaehlung.OhneBestzeit[size_t(slot)] = ohneVorher;
+        zaehlung.HandRunde[size_t(slot)] = false;
         if (panel) panel->RundenOhneBestzeit(panelVorher);
         return tr("Die Runde wurde nicht gezählt: die letzte Runde auf Bahn %1 ist eben erst "
                   "gefahren.")
@@ -217,25 +218,25 @@ QString Rundenkorrektur::plusEins(int bahn, int slot) {
 }
 
 void Rundenkorrektur::rechneNeu(int bahn, int slot, bool letzteWeg) {
-    RennZustand& z = m_leitung.zustand();
+    Rundenzaehlung& zaehlung = m_leitung.zustand(Korrekturrecht{});
     const size_t s = size_t(slot);
     const Laufrunden& l = m_leitung.laufrunden();
     const QVector<Laufrunden::Runde> runden = l.gezaehlte(bahn);
     const qint32 letzte = runden.isEmpty() ? 0 : runden.last().zeit;
     const qint32 gesamt = runden.isEmpty() ? 0 : runden.last().gesamt;
     const auto [beste, besteNr] = l.beste(bahn);
-    z.Runden[s] = qint16(runden.size());
-    z.LetzteRunde[s] = letzte;
-    z.GesamtZeit[s] = gesamt;
-    z.GesamtRest[s] = 0;
-    z.BesteRunde[s] = beste;
-    z.BesteRundeNr[s] = qint16(besteNr);
+    zaehlung.Runden[s] = qint16(runden.size());
+    zaehlung.LetzteRunde[s] = letzte;
+    zaehlung.GesamtZeit[s] = gesamt;
+    zaehlung.GesamtRest[s] = 0;
+    zaehlung.BesteRunde[s] = beste;
+    zaehlung.BesteRundeNr[s] = qint16(besteNr);
     SlotWerte* panel = m_leitung.GetSlotAnzeigeFromBahn(bahn);
     if (letzteWeg) {
         // The next lap runs from the lane's last lap that counts: when that one was added by
         // hand, the next is no best lap either.
         const int ohne = !runden.isEmpty() && runden.last().plus ? 1 : 0;
-        z.OhneBestzeit[s] = qint8(ohne);
+        zaehlung.OhneBestzeit[s] = qint8(ohne);
         if (panel) panel->RundenOhneBestzeit(ohne);
     }
 

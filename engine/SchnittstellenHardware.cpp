@@ -30,7 +30,7 @@ void SchnittstellenHardware::oeffne() {
 
 void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) {
     m_dsStart = std::make_unique<DSStartfolge>(ablauf);
-    RennZustand* z = &leitung.zustand();
+    const RennZustand* z = &leitung.zustand();
     Rennleitung* l = &leitung;
     Rennablauf* a = &ablauf;
     DSStartfolge* ds = m_dsStart.get();
@@ -40,9 +40,9 @@ void SchnittstellenHardware::verbinde(Rennleitung& leitung, Rennablauf& ablauf) 
             [l](int eingang, qint32 zeit, int zehntel, int verpasst) {
                 l->RundenErfassung(eingang, zeit, zehntel, verpasst);
             });
-    connect(&m_s, &Schnittstellen::rundeWartet, this, [z] { z->RundeWartet = true; });
+    connect(&m_s, &Schnittstellen::rundeWartet, this, [l] { l->meldeWartendeRunde(); });
     connect(&m_s, &Schnittstellen::zeitstempelGenommen, this,
-            [z](qint32 zeit) { z->LetzterZeitstempel = zeit; });
+            [l](qint32 zeit) { l->merkeZeitstempel(zeit); });
     // The interfaces' own notices join the timing notice shown, never a pile of boxes.
     connect(&m_s, &Zeitnahme::meldung, this,
             [l](const QString& text) { l->rueckfrage().zeitnahmeMeldung(text, false); });

@@ -155,7 +155,7 @@ F corrections engine/Laufrunden.cpp "the lap after an added one may become the b
     'if (!r.plus && !r.ohneBestzeit && !nachPlus && r.zeit < zeit) {' \
     'if (!r.plus && !r.ohneBestzeit && r.zeit < zeit) {' "$T"
 F corrections engine/Rundenkorrektur.cpp "after a removed lap the next is timed from it" \
-    'if (weg.letzte) m_leitung.zustand().RundenStart[size_t(slot)] -= r.zeit;' \
+    'if (weg.letzte) m_leitung.zustand(Korrekturrecht{}).RundenStart[size_t(slot)] -= r.zeit;' \
     'if (weg.letzte) {}' "$T"
 F corrections engine/Rundenkorrektur.cpp "a lap can be added during caution" \
     'if (z.ChaosAktiv) return tr(' 'if (false) return tr(' "$T"

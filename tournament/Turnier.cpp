@@ -156,8 +156,8 @@ bool Turnier::beenden() {
     m_timer1->stop();
     for (H::Element e : gesperrt) m_anzeige.setEnabled(e, true);
     m_anzeige.setEnabled(H::Command7, true);
-    RennZustand& z = m_leitung.zustand();
-    z.SlotRennenPhase.reset();
+    const RennZustand& z = m_leitung.zustand();
+    m_leitung.beendeTurnierPhase();
     m_leitung.setzeFreieBahnen({});
     // The settings the runs changed (debounce, start time, pauses), then the main window as it
     // was before the tournament: mode, ranking, unit and limit that belong together.
@@ -167,9 +167,8 @@ bool Turnier::beenden() {
     if (z.Option1 != v.Option1) m_leitung.Option1_Click(v.Option1);
     m_leitung.setzeZeitRunden(v.ZeitRunden);
     m_leitung.setzeGrenze(v.Grenze);
-    z.RennArt = v.RennArt;
-    z.AktRennName = v.AktRennName;
-    z.StromImCountdown = v.StromImCountdown;
+    m_leitung.zaehleLaufAls(v.RennArt, v.AktRennName);
+    m_ablauf.gibStromImCountdown(v.StromImCountdown != 0);
     m_leitung.setzeRZeitAnsage(v.RZeitAnsage);
     m_anzeige.setVisible(H::lblWeiter, false);
     m_leitung.hardware().SetzeFormCaption(QString());
@@ -194,8 +193,7 @@ void Turnier::ladeTurniere(qint64 rowid) {
 
 void Turnier::endePhase() {
     grundzustand();
-    RennZustand& z = m_leitung.zustand();
-    z.SlotRennenPhase.reset();
+    m_leitung.beendeTurnierPhase();
     m_leitung.setzeFreieBahnen({});
     m_anzeige.setEnabled(H::Command2, false);
     m_anzeige.setVisible(H::lblWeiter, false);
@@ -273,7 +271,7 @@ void Turnier::beendeBearbeitung() {
     setzeEnabled(Eingaben, false);
 }
 
-void Turnier::Command2_Click() {
+void Turnier::neuesTurnier() {
     if (!istEnabled(Command2)) return;
     if (m_modus == Modus::Neu) return speichere();
     if (m_modus != Modus::Keiner) return;
@@ -289,7 +287,7 @@ void Turnier::Command2_Click() {
     beginneBearbeitung(Modus::Neu, Command2);
 }
 
-void Turnier::Command3_Click() {
+void Turnier::kopiereTurnier() {
     if (!istEnabled(Command3)) return;
     if (m_modus == Modus::Kopieren) return speichere();
     if (m_modus != Modus::Keiner) return;
@@ -298,14 +296,14 @@ void Turnier::Command3_Click() {
     beginneBearbeitung(Modus::Kopieren, Command3);
 }
 
-void Turnier::Command4_Click() {
+void Turnier::aendereTurnier() {
     if (!istEnabled(Command4)) return;
     if (m_modus == Modus::Aendern) return speichere();
     if (m_modus != Modus::Keiner || m_aktuell < 0) return;
     beginneBearbeitung(Modus::Aendern, Command4);
 }
 
-void Turnier::Command5_Click() {
+void Turnier::brichBearbeitungAb() {
     if (m_modus == Modus::Keiner) return;
     beendeBearbeitung();
     m_aktuell = m_lesezeichen < m_turniere.size() ? m_lesezeichen : -1;
@@ -358,7 +356,7 @@ void Turnier::speichere() {
     zeigeAktuelles();
 }
 
-void Turnier::Command13_Click() {
+void Turnier::loescheTurnier() {
     if (!m_elemente[Command13].enabled || !m_elemente[SeiteStammdaten].enabled || m_aktuell < 0)
         return;
     if (!istEnabled(Command13)) {

@@ -78,11 +78,16 @@ public:
     void geheZu(int index);
     // geheZu for the tournament with this series and name; false when there is none.
     bool oeffne(const QString& serie, const QString& name);
-    void Command2_Click();   // Neu / Speichern
-    void Command3_Click();   // Kopieren / Speichern
-    void Command4_Click();   // Aendern / Speichern
-    void Command5_Click();   // Abbruch
-    void Command13_Click();  // Löschen
+    // A new record with the usual values, a copy of the shown one, or the shown one open for
+    // changes; the same operation again saves it (button "Neu" / "Kopieren" / "Aendern",
+    // then "Speichern").
+    void neuesTurnier();
+    void kopiereTurnier();
+    void aendereTurnier();
+    // Drops the edit and shows the record of before ("Abbruch").
+    void brichBearbeitungAb();
+    // Deletes the shown tournament after asking, its results too ("Löschen").
+    void loescheTurnier();
 
     // ---- entrants
     const QVector<RennLaufBelegung::Teilnehmer>& belegung() const { return m_belegung; }
@@ -91,37 +96,44 @@ public:
     void BelegungLoeschen(int index);
     // "In Qualifikation übernehmen": the list as entrants. With entrants there already it asks
     // whether to add the new ones ("Neue Teilnehmer hinzufügen") or to replace all ("Alle neu").
-    void Command20_Click();
+    void uebernimmInQualifikation();
     // One entrant straight into the table (Combo1/Combo2); a driver once per tournament.
-    void Command1_Click(const QString& fahrer, const QString& autoName);
+    void fuegeTeilnehmerHinzu(const QString& fahrer, const QString& autoName);
     // The entrants in the grid's current order.
     QVector<TurnierDaten::Teilnehmer> teilnehmer();
     TurnierDaten::Sortierung sortierung() const { return m_sortierung; }
     void FahrerSortieren(TurnierDaten::Sortierung art);
-    void Command6_Click();   // Sortiere Quali
-    void Command10_Click();  // Sortiere Gruppe
-    void Command9_Click();   // Gruppen vorbelegen
+    void sortiereNachQuali();   // "Sortiere Quali"
+    void sortiereNachGruppe();  // "Sortiere Gruppe"
+    // The entrants in their current order into groups of the tournament's lanes
+    // ("Gruppen vorbelegen").
+    void belegeGruppenVor();
 
     // ---- qualification
-    void Command7_Click();
+    // Starts the qualification with its first entrant, later loads the next one ("Quali
+    // starten" / "Naechster").
+    void fahreQualifikation();
     void QualiStarten();
     void NaechsterQualiLauf() override;
 
     // ---- heats
     bool zufall() const { return m_zufall; }
     void setzeZufall(bool an);
-    void Command8_Click();  // Rennläufe belegen
+    // Assigns the entrants to the heats of their groups ("Rennläufe belegen").
+    void verteileRennlaeufe();
     void RennLaeufeBelegen();
     void GruppeUndLaufBestimmen();
     // Pause fields "vor dem Rennlauf", "nach dem Rennlauf", "zwischen Rennläufen" (seconds).
     std::array<QString, 3> pausen() const { return m_pausen; }
     void setzePausen(const std::array<QString, 3>& texte);
-    void Command11_Click();
+    // Starts the race with its first heat, later loads the next heat ("Rennen starten" /
+    // "Naechster Rennlauf").
+    void fahreRennlauf();
     void RennLaufAuswerten() override;
     void NaechsterRennLauf();
     // Lauf wiederholen: during a heat it asks and abandons it (nothing of it is scored, the
     // same heat starts again); afterwards the last scored heat is the next one loaded.
-    void Command14_Click();
+    void wiederholeLauf();
     bool autostart() const { return m_autostart; }
     void setzeAutostart(bool an);
     // Counters: index 0 current, 1 total.

@@ -43,7 +43,7 @@ void Turnier::BelegungLoeschen(int index) {
     emit zustandGeaendert();
 }
 
-void Turnier::Command20_Click() {
+void Turnier::uebernimmInQualifikation() {
     if (!m_elemente[SeiteTeilnehmer].enabled) return;
     if (m_aktuell < 0) return keinRennen();
     if (!kannStarten("In Qualifikation übernehmen")) return;
@@ -78,7 +78,7 @@ void Turnier::Command20_Click() {
     FahrerSortieren(TurnierDaten::Sortierung::Eingabe);
 }
 
-void Turnier::Command1_Click(const QString& fahrer, const QString& autoName) {
+void Turnier::fuegeTeilnehmerHinzu(const QString& fahrer, const QString& autoName) {
     if (fahrer.isEmpty() || autoName.isEmpty()) return;
     if (m_aktuell < 0) return keinRennen();
     if (!pruefeTeilnehmer(fahrer)) return;
@@ -107,16 +107,16 @@ void Turnier::FahrerSortieren(TurnierDaten::Sortierung art) {
     emit tabellenGeaendert();
 }
 
-void Turnier::Command6_Click() { FahrerSortieren(TurnierDaten::Sortierung::Quali); }
+void Turnier::sortiereNachQuali() { FahrerSortieren(TurnierDaten::Sortierung::Quali); }
 
-void Turnier::Command10_Click() {
+void Turnier::sortiereNachGruppe() {
     if (!m_elemente[Command10].enabled) return;
     FahrerSortieren(TurnierDaten::Sortierung::Gruppe);
     setzeEnabled(Command8, !m_gestartet);
     emit zustandGeaendert();
 }
 
-void Turnier::Command9_Click() {
+void Turnier::belegeGruppenVor() {
     if (!m_elemente[Command9].enabled || m_aktuell < 0) return;
     QVector<qint64> rowids;
     for (const auto& t : teilnehmer()) rowids << t.rowid;
@@ -129,7 +129,7 @@ void Turnier::Command9_Click() {
 
 // ---- qualification
 
-void Turnier::Command7_Click() {
+void Turnier::fahreQualifikation() {
     if (!m_elemente[Command7].enabled || m_aktuell < 0 || !kannStarten("Quali")) return;
     if (m_elemente[Command7].quelle == kQualiStarten) {
         m_qualiListe.clear();
@@ -159,7 +159,6 @@ void Turnier::Command7_Click() {
 
 void Turnier::QualiStarten() {
     Rennleitung& l = m_leitung;
-    RennZustand& z = l.zustand();
     Einstellungen& e = l.einstellungen();
     const qint64 rowid = m_qualiListe.value(m_qualiPos, -1);
     TurnierDaten::Teilnehmer fahrer;
@@ -169,11 +168,10 @@ void Turnier::QualiStarten() {
 
     l.Option1_Click(1);
     e.StartZeitBei = 0;
-    z.SlotRennenPhase = Laufart::Quali;
+    l.beginneTurnierPhase(Laufart::Quali);
     l.setzeGrenze(aktuell().QualiZeit);
     l.setzeZeitRunden(aktuell().optionZeit ? 1 : 0);
-    z.AktRennName = schluessel();
-    z.RennArt = Laufart::Quali;
+    l.zaehleLaufAls(Laufart::Quali, schluessel());
     e.PrellZeit = qint16(aktuell().TriggerZeit.toInt());
     l.setzeRZeitAnsage(1);
     setze(Command7, QT_TR_NOOP("Naechster"), true);
@@ -216,7 +214,7 @@ void Turnier::endeQuali() {
     m_qualiLauf = {};
     setze(Command7, kQualiStarten, true);
     if (m_leitung.zustand().SlotRennenPhase == Laufart::Quali)
-        m_leitung.zustand().SlotRennenPhase.reset();
+        m_leitung.beendeTurnierPhase();
     m_leitung.setzeFreieBahnen({});
     m_anzeige.setEnabled(H::Command2, false);
     if (!m_gestartet) m_phasenTurnier = -1;

@@ -27,7 +27,7 @@ void Turnier::setzeZufall(bool an) {
     emit zustandGeaendert();
 }
 
-void Turnier::Command8_Click() {
+void Turnier::verteileRennlaeufe() {
     if (!m_elemente[Command8].enabled || m_aktuell < 0) return;
     RennLaeufeBelegen();
     WertungSortieren();
@@ -71,7 +71,7 @@ void Turnier::setzePausen(const std::array<QString, 3>& texte) {
     emit zustandGeaendert();
 }
 
-void Turnier::Command11_Click() {
+void Turnier::fahreRennlauf() {
     if (!m_elemente[Command11].enabled || !kannStarten("Rennlauf")) return;
     if (m_elemente[Command11].quelle == kRennenStarten)
         RennStart();
@@ -98,21 +98,19 @@ void Turnier::RennStart() {
 
 void Turnier::RennenStarten() {
     Rennleitung& l = m_leitung;
-    RennZustand& z = l.zustand();
     m_lauf[0] = m_gruppe[0] = 1;
     GruppeUndLaufBestimmen();
     m_gestartet = true;
     m_gewertet = {};
     m_verwerfen = false;
-    z.SlotRennenPhase = Laufart::Rennen;
+    l.beginneTurnierPhase(Laufart::Rennen);
     l.setzeGrenze(aktuell().Dauer);
     // Heats count Dauer in the tournament's unit, as the qualification does.
     l.setzeZeitRunden(aktuell().optionZeit ? 1 : 0);
     l.Option1_Click(0);
     l.einstellungen().StartZeitBei = 1;
-    z.AktRennName = schluessel();
-    z.RennArt = Laufart::Rennen;
-    z.StromImCountdown = 1;
+    l.zaehleLaufAls(Laufart::Rennen, schluessel());
+    m_ablauf.gibStromImCountdown(true);
     l.einstellungen().PrellZeit = qint16(aktuell().TriggerZeit.toInt());
     l.setzeRZeitAnsage(0);
     setze(Command11, QT_TR_NOOP("Naechster Rennlauf"), true);
@@ -211,7 +209,7 @@ void Turnier::NaechsterRennLauf() {
     m_timer1->stop();
     m_pauseOffen = false;
     setzeAutostartCaption(QT_TR_NOOP("Autostart"));
-    m_leitung.zustand().StromImCountdown = m_autostart ? 1 : 0;
+    m_ablauf.gibStromImCountdown(m_autostart);
 
     const int gruppeVorher = m_gruppe[0];
     const int laufVorher = m_lauf[0];
@@ -266,7 +264,7 @@ void Turnier::NaechsterRennLauf() {
         m_ablauf.StarteErfassung();
 }
 
-void Turnier::Command14_Click() {
+void Turnier::wiederholeLauf() {
     if (!m_elemente[Command14].enabled) return;
     Rueckfrage& r = m_leitung.rueckfrage();
     if (m_gestartet && m_geladen.gruppe > 0 && m_ablauf.beschaeftigt()) {

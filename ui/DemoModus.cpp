@@ -10,7 +10,7 @@ DemoModus::DemoModus(Rennleitung& leitung, QObject* parent)
     : QObject(parent),
       m_leitung(leitung),
       m_zeitnahme(new DemoZeitnahme(leitung.uhr(), leitung.einstellungen(), this)) {
-    RennZustand* z = &leitung.zustand();
+    const RennZustand* z = &leitung.zustand();
     m_zeitnahme->setzeStrecke([z] {
         return DemoZeitnahme::Strecke{z->RennenLaeuft, z->AmpelPhase == 6, !z->ChaosAktiv,
                                       z->FreieBahn};

@@ -160,9 +160,7 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     // 8. Timing interface and outputs.
     oeffneSchnittstelle();
     // 9. Practice until the user chooses otherwise.
-    RennZustand& z = m_leitung->zustand();
-    z.RennArt = Laufart::Training;
-    z.AktRennName = QStringLiteral("Training");
+    m_leitung->zaehleLaufAls(Laufart::Training, QStringLiteral("Training"));
     // The windows of the button bar and the Funktionen menu.
     verbindeFenster(*this);
     // 10. Texts and speech.
@@ -342,9 +340,7 @@ void ProgrammStart::baueAnzeige() {
     // time; PISTORELLE_SCHREIBER=faden asks for the thread there too.
     if (!m_optionen.uhr || qEnvironmentVariable("PISTORELLE_SCHREIBER") == QLatin1String("faden"))
         m_leitung->sicherung().schreibeImHintergrund(m_db->pfad());
-    RennZustand& z = m_leitung->zustand();
-    z.StromImCountdown = 1;
-    z.AgentVorhanden = m_ansage->agentVorhanden();
+    m_leitung->meldeSprachagent(m_ansage->agentVorhanden());
     m_anzeige = std::make_unique<Hauptanzeige>(*m_uhr);
     m_ablauf = std::make_unique<Rennablauf>(*m_leitung, *m_anzeige);
     m_fenster =

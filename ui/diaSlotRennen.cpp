@@ -191,11 +191,11 @@ QWidget* diaSlotRennen::baueRennSeite() {
 
     auto* knoepfe = new QHBoxLayout;
     const Knopfaktion aktionen[] = {
-        {T::Command2, &Turnier::Command2_Click},
-        {T::Command3, &Turnier::Command3_Click},
-        {T::Command4, &Turnier::Command4_Click},
-        {T::Command5, &Turnier::Command5_Click},
-        {T::Command13, &Turnier::Command13_Click}};
+        {T::Command2, &Turnier::neuesTurnier},
+        {T::Command3, &Turnier::kopiereTurnier},
+        {T::Command4, &Turnier::aendereTurnier},
+        {T::Command5, &Turnier::brichBearbeitungAb},
+        {T::Command13, &Turnier::loescheTurnier}};
     fuegeKnoepfeEin(seite, knoepfe, aktionen);
     connect(m_knoepfe[T::Command2], &QPushButton::clicked, this, [this] {
         if (m_turnier.bearbeitet()) Text1[1]->setFocus();
@@ -237,7 +237,7 @@ QWidget* diaSlotRennen::baueFahrerSeite() {
             [this] { m_turnier.BelegungLoeschen(lbFahrerBelegung->currentRow()); });
     auto* uebernehmen = new QPushButton(tr("In Qualifikation übernehmen"), seite);
     uebernehmen->setObjectName(QStringLiteral("Command20"));
-    connect(uebernehmen, &QPushButton::clicked, &m_turnier, &Turnier::Command20_Click);
+    connect(uebernehmen, &QPushButton::clicked, &m_turnier, &Turnier::uebernimmInQualifikation);
 
     Combo1 = new QComboBox(seite);
     Combo1->addItems(m_turnier.daten().fahrerNamen());
@@ -252,7 +252,7 @@ QWidget* diaSlotRennen::baueFahrerSeite() {
     connect(Combo2, &QComboBox::currentTextChanged, this, frei);
     frei();
     connect(Command1, &QPushButton::clicked, this,
-            [this] { m_turnier.Command1_Click(Combo1->currentText(), autoName(Combo2)); });
+            [this] { m_turnier.fuegeTeilnehmerHinzu(Combo1->currentText(), autoName(Combo2)); });
 
     auto* wahl = new QGridLayout;
     wahl->addWidget(new QLabel(tr("Fahrer"), seite), 0, 0);
@@ -304,11 +304,11 @@ QWidget* diaSlotRennen::baueQualiSeite() {
     grid->setObjectName(QStringLiteral("DBGrid1"));
     auto* knoepfe = new QHBoxLayout;
     const Knopfaktion aktionen[] = {
-        {T::Command7, &Turnier::Command7_Click},
-        {T::Command9, &Turnier::Command9_Click},
-        {T::Command10, &Turnier::Command10_Click}};
+        {T::Command7, &Turnier::fahreQualifikation},
+        {T::Command9, &Turnier::belegeGruppenVor},
+        {T::Command10, &Turnier::sortiereNachGruppe}};
     auto* sortiere = new QPushButton(tr("Sortiere Quali"), seite);
-    connect(sortiere, &QPushButton::clicked, &m_turnier, &Turnier::Command6_Click);
+    connect(sortiere, &QPushButton::clicked, &m_turnier, &Turnier::sortiereNachQuali);
     knoepfe->addWidget(sortiere);
     fuegeKnoepfeEin(seite, knoepfe, aktionen);
     knoepfe->addStretch(1);
@@ -336,9 +336,9 @@ QWidget* diaSlotRennen::baueLaufSeite() {
 
     auto* knoepfe = new QHBoxLayout;
     const Knopfaktion aktionen[] = {
-        {T::Command8, &Turnier::Command8_Click},
-        {T::Command11, &Turnier::Command11_Click},
-        {T::Command14, &Turnier::Command14_Click}};
+        {T::Command8, &Turnier::verteileRennlaeufe},
+        {T::Command11, &Turnier::fahreRennlauf},
+        {T::Command14, &Turnier::wiederholeLauf}};
     knoepfe->addWidget(cZufall);
     fuegeKnoepfeEin(seite, knoepfe, aktionen);
     knoepfe->addWidget(chkAutoStart);

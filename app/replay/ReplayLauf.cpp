@@ -267,7 +267,7 @@ QString ReplayLauf::schalteDemo(const SzenarioBefehl& b) {
     if (!m_demo) {
         m_demo = std::make_unique<DemoZeitnahme>(m_uhr, m_e);
         Rennleitung* l = m_leitung.get();
-        RennZustand* z = &l->zustand();
+        const RennZustand* z = &l->zustand();
         m_demo->setzeStrecke([z] {
             return DemoZeitnahme::Strecke{z->RennenLaeuft, z->AmpelPhase == 6, !z->ChaosAktiv,
                                       z->FreieBahn};

@@ -81,37 +81,37 @@ QString ReplayTurnier::fuehreAus(const SzenarioBefehl& b) {
         if (a.size() != 2) return QStringLiteral("entrant: FAHRER AUTO erwartet");
         t.FahrerHinzufuegen(a.at(0), a.at(1));
     } else if (n == QLatin1String("entrant-direct")) {
-        t.Command1_Click(a.at(0), a.at(1));
+        t.fuegeTeilnehmerHinzu(a.at(0), a.at(1));
     } else if (n == QLatin1String("entrants-take")) {
-        t.Command20_Click();
+        t.uebernimmInQualifikation();
     } else if (n == QLatin1String("quali")) {
-        t.Command7_Click();
+        t.fahreQualifikation();
     } else if (n == QLatin1String("sort")) {
         if (a.value(0) == QLatin1String("quali"))
-            t.Command6_Click();
+            t.sortiereNachQuali();
         else if (a.value(0) == QLatin1String("group"))
-            t.Command10_Click();
+            t.sortiereNachGruppe();
         else
             return QStringLiteral("sort: quali oder group erwartet");
     } else if (n == QLatin1String("groups")) {
-        t.Command9_Click();
+        t.belegeGruppenVor();
     } else if (n == QLatin1String("allocate")) {
         if (!a.isEmpty() && a.at(0) != QLatin1String("random"))
             return QStringLiteral("allocate: nur \"random\" erlaubt");
         t.setzeZufall(!a.isEmpty());
-        t.Command8_Click();
+        t.verteileRennlaeufe();
     } else if (n == QLatin1String("heats")) {
-        t.Command11_Click();
+        t.fahreRennlauf();
     } else if (n == QLatin1String("autostart")) {
         t.setzeAutostart(a.value(0) == QLatin1String("1"));
     } else if (n == QLatin1String("repeat")) {
-        t.Command14_Click();
+        t.wiederholeLauf();
     } else if (n == QLatin1String("report")) {
         t.HtmlAusgabe();
     } else if (n == QLatin1String("end-tournament")) {
         if (t.istOffen()) t.beenden();
     } else if (n == QLatin1String("delete-tournament")) {
-        t.Command13_Click();
+        t.loescheTurnier();
     }
     return QString();
 }
@@ -120,7 +120,7 @@ QString ReplayTurnier::neu(const SzenarioBefehl& b) {
     const QStringList& a = b.argumente;
     if (a.size() < 3) return QStringLiteral("tournament new: SERIE NAME erwartet");
     Turnier& t = *m_turnier;
-    t.Command2_Click();
+    t.neuesTurnier();
     SlotRennen r = t.eingabe();
     r.RennSerie = a.at(1);
     r.RennName = a.at(2);
@@ -148,14 +148,14 @@ QString ReplayTurnier::neu(const SzenarioBefehl& b) {
                    (wert == QLatin1String("even") || wert == QLatin1String("classic"))) {
             r.gruppenAusgleichen = wert == QLatin1String("even");
         } else {
-            t.Command5_Click();
+            t.brichBearbeitungAb();
             return QStringLiteral("tournament new: unbekannte Angabe \"%1\"").arg(a.at(i));
         }
     }
     t.setzeEingabe(r);
-    t.Command2_Click();
+    t.neuesTurnier();
     // A refused save leaves the edit open: the next command must not type into it.
-    if (t.bearbeitet()) t.Command5_Click();
+    if (t.bearbeitet()) t.brichBearbeitungAb();
     return QString();
 }
 

@@ -18,6 +18,11 @@
 #include "Rueckfrage.h"
 #include "VirtuelleUhr.h"
 
+// Tests set up a run state directly, as the engine classes that own it write it.
+struct Pruefzugang {
+    static RennZustand& zustand(Rennleitung& l) { return l.zustand(Zustandsrecht{}); }
+};
+
 class AufnahmeAnsage : public Ansage {
 public:
     QStringList gesprochen;
@@ -66,7 +71,7 @@ struct Rennumgebung {
         return n;
     }
 
-    RennZustand& z() { return rl->zustand(); }
+    RennZustand& z() { return Pruefzugang::zustand(*rl); }
 
     // A run at green without the start sequence: MyInit, NeueRunde, green now.
     void starteLauf() {
@@ -87,10 +92,7 @@ struct Rennumgebung {
     // One race-timer tick: time moves on, waiting crossings are evaluated.
     void tick() {
         uhr.vorruecken(120);
-        if (z().RundeWartet) {
-            z().RundeWartet = false;
-            rl->BildschirmRefresh();
-        }
+        if (z().RundeWartet) rl->werteWartendeRundenAus();
     }
     // Input B crosses the line at the given stamp, evaluated at the next tick.
     void runde(int B, qint32 stempel) {

@@ -56,7 +56,7 @@ struct Programmpfad {
         s.reset();
     }
 
-    RennZustand& z() { return rl->zustand(); }
+    const RennZustand& z() const { return rl->zustand(); }
 
 private:
     static int& nummer() {

@@ -27,13 +27,13 @@ void setzeFahrer(Ablaufumgebung& u, const QStringList& namen) {
 // A tournament saved through the dialog's buttons.
 void neuesTurnier(Turnier& t, const QString& serie, const QString& name, int spuren) {
     t.SlotRennenStart();
-    t.Command2_Click();
+    t.neuesTurnier();
     SlotRennen r = t.eingabe();
     r.RennSerie = serie;
     r.RennName = name;
     r.Spuren = spuren;
     t.setzeEingabe(r);
-    t.Command2_Click();
+    t.neuesTurnier();
 }
 
 }  // namespace
@@ -152,27 +152,27 @@ private slots:
         QCOMPARE(t.turniere().size(), 1);
         QCOMPARE(u.anzahl("message Ein Rennen \"winter lauf 3\" gibt es schon."), 1);
         QVERIFY(t.bearbeitet());
-        t.Command5_Click();
+        t.brichBearbeitungAb();
         QCOMPARE(t.eingabe().RennSerie, QString("Winter"));
 
         for (int i = 1; i <= 10; ++i) t.FahrerHinzufuegen(QString("F%1").arg(i), "Auto");
-        t.Command20_Click();
+        t.uebernimmInQualifikation();
         // Fastest lap first, then the earlier lap, then fewer laps.
         for (int i = 1; i <= 10; ++i)
             u.db.execute("update slotrennenfahrer set qualiz=?, qualisr=?, qualir=3 where fahrer=?",
                          {i <= 3 ? 5100 - (i == 3 ? 200 : 0) : 6000 + i, i == 1 ? 7 : 3,
                           QString("F%1").arg(i)});
-        t.Command6_Click();
+        t.sortiereNachQuali();
         const auto quali = t.teilnehmer();
         QCOMPARE(quali.at(0).fahrer, QString("F3"));
         QCOMPARE(quali.at(1).fahrer, QString("F2"));
         QCOMPARE(quali.at(2).fahrer, QString("F1"));
 
-        t.Command7_Click();  // enables the group buttons; the run itself is not driven here
+        t.fahreQualifikation();  // enables the group buttons; the run itself is not driven here
         u.z().SlotRennenPhase.reset();
-        t.Command9_Click();
-        t.Command10_Click();
-        t.Command8_Click();
+        t.belegeGruppenVor();
+        t.sortiereNachGruppe();
+        t.verteileRennlaeufe();
         const QString k = "Winter Lauf 3";
         QCOMPARE(u.db.wert("select count(*) from slotrennenfahrer where rennname=? and gruppe=3 "
                            "and fahrer in ('F3','F2')",
@@ -191,10 +191,10 @@ private slots:
         QVERIFY(t.istEnabled(Turnier::Command11));
 
         // Repeat before any heat.
-        t.Command14_Click();
+        t.wiederholeLauf();
         QCOMPARE(u.anzahl("message Keine Wiederholung möglich."), 1);
 
-        t.Command11_Click();
+        t.fahreRennlauf();
         QCOMPARE(t.caption(Turnier::Command11), QString("Naechster Rennlauf"));
         QCOMPARE(u.z().SlotRennenPhase, Laufart::Rennen);
         QCOMPARE(u.z().AktRennName, k);
@@ -222,7 +222,7 @@ private slots:
         t.SlotRennenStart();
         u.db.execute("update slotrennenlauf set runden=3, zeit=15000 where lauf=1");
         u.mit.antwort = true;
-        t.Command13_Click();
+        t.loescheTurnier();
         QCOMPARE(u.anzahl("ask Soll Lauf 3 gelöscht werden?"), 1);
         QCOMPARE(u.anzahl("ask Das Rennen hat schon Ergebnisse. Trotzdem löschen?"), 1);
         QCOMPARE(u.db.wert("select count(*) from slotrennenlauf").toInt(), 0);
@@ -236,18 +236,18 @@ private slots:
         // One lane: two groups of one heat each, the faster entrant in group 2.
         t.FahrerHinzufuegen("G2", "x");
         t.FahrerHinzufuegen("G1", "x");
-        t.Command20_Click();
+        t.uebernimmInQualifikation();
         u.db.execute("update slotrennenfahrer set qualiz=5000+length(fahrer)*0, qualir=3");
         u.db.execute("update slotrennenfahrer set qualiz=4000 where fahrer='G2'");
-        t.Command6_Click();
-        t.Command7_Click();
+        t.sortiereNachQuali();
+        t.fahreQualifikation();
         u.z().SlotRennenPhase.reset();
-        t.Command9_Click();
-        t.Command10_Click();
-        t.Command8_Click();
+        t.belegeGruppenVor();
+        t.sortiereNachGruppe();
+        t.verteileRennlaeufe();
         t.setzeAutostart(true);
         t.setzePausen({"3", "1", "2"});
-        t.Command11_Click();  // heat 1 of group 1
+        t.fahreRennlauf();  // heat 1 of group 1
         QCOMPARE(bahnen(u, 1), QStringList({"G1"}));
         t.RennLaufAuswerten();
         u.bis(u.t() + 10000);
