@@ -51,8 +51,6 @@ Knopfleiste::Knopfleiste(frmMain& f) : QObject(&f), m_f(f) {
     baueFenster();
 }
 
-QHBoxLayout* Knopfleiste::zeile(Zeile z) const { return m_zeilen[z]; }
-
 void Knopfleiste::baueVorgaben() {
     frmMain& f = m_f;
     QHBoxLayout* oben = m_zeilen[Vorgaben];

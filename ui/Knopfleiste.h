@@ -39,8 +39,6 @@ public:
     // fields, so that Tab reaches them last.
     void baueRennparameterUndStreifen();
 
-    QHBoxLayout* zeile(Zeile z) const;
-    QGridLayout* raster() const { return m_raster; }
     // The timing status field at the right end of the run's row.
     void setzeZeitnahmeFeld(ZeitnahmeFeld* feld);
     // A button of another window in the windows' row, before "Verfügbare".
