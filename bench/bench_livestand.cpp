@@ -113,11 +113,11 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    f->cbRAuswahl->setCurrentIndex(2);  // race by time
-    emit f->cbRAuswahl->activated(2);
+    f->findChild<QComboBox*>(QStringLiteral("cbRAuswahl"))->setCurrentIndex(2);  // race by time
+    emit f->findChild<QComboBox*>(QStringLiteral("cbRAuswahl"))->activated(2);
     rl.setzeGrenze(QStringLiteral("300"));
     rl.Grenze_Validate();
-    f->Command2->click();
+    f->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
     for (int i = 0; i < 20 && rl.zustand().AmpelPhase != 6; ++i) uhr.naechsterTimer(2100);
     if (!rl.zustand().RennenLaeuft) {
         std::fprintf(stderr, "Lauf nicht gestartet\n");

@@ -103,10 +103,11 @@ bool laufe(const Lauf& l, QApplication& app) {
     // Training and qualifying count against the clock (T-Zeit), the race too (R-Zeit). A
     // qualifying run is one minute long: its limit is raised once it is a qualifying run.
     const int modus = l.art == QLatin1String("Rennen") ? 2 : 0;
-    f->cbRAuswahl->setCurrentIndex(modus);
-    emit f->cbRAuswahl->activated(modus);
-    f->Grenze->setEditText(l.art == QLatin1String("Quali") ? QStringLiteral("1")
-                                                           : QStringLiteral("300"));
+    f->findChild<QComboBox*>(QStringLiteral("cbRAuswahl"))->setCurrentIndex(modus);
+    emit f->findChild<QComboBox*>(QStringLiteral("cbRAuswahl"))->activated(modus);
+    f->findChild<QComboBox*>(QStringLiteral("Grenze"))
+        ->setEditText(l.art == QLatin1String("Quali") ? QStringLiteral("1")
+                                                      : QStringLiteral("300"));
     rl.Grenze_Validate();
     if (l.art == QLatin1String("Quali")) rl.setzeGrenze(QStringLiteral("300"));
     if (laufartWort(rl.zustand().RennArt) != l.art) {
@@ -115,7 +116,7 @@ bool laufe(const Lauf& l, QApplication& app) {
                      qPrintable(l.art));
         return false;
     }
-    f->Command2->click();
+    f->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
     for (int i = 0; i < 20 && rl.zustand().AmpelPhase != 6; ++i) uhr.naechsterTimer(2100);
     if (rl.zustand().AmpelPhase != 6 || !rl.zustand().RennenLaeuft) {
         std::fprintf(stderr, "Lauf nicht gestartet\n");

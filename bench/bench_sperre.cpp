@@ -88,11 +88,11 @@ int main(int argc, char** argv) {
     f->resize(1024, 768);
     f->show();
     app.processEvents();
-    f->cbRAuswahl->setCurrentIndex(2);  // R-Zeit
-    emit f->cbRAuswahl->activated(2);
-    f->Grenze->setEditText(QStringLiteral("300"));
+    f->findChild<QComboBox*>(QStringLiteral("cbRAuswahl"))->setCurrentIndex(2);  // R-Zeit
+    emit f->findChild<QComboBox*>(QStringLiteral("cbRAuswahl"))->activated(2);
+    f->findChild<QComboBox*>(QStringLiteral("Grenze"))->setEditText(QStringLiteral("300"));
     rl.Grenze_Validate();
-    f->Command2->click();
+    f->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
     if (!warteBis([&] { return rl.zustand().AmpelPhase == 6; }, 30000)) return 1;
 
     // The UI thread's pulse: a 1 ms timer; the longest gap between two of its shots.

@@ -390,13 +390,6 @@
     </message>
 </context>
 <context>
-    <name>HauptfensterZusatz</name>
-    <message>
-        <source>Rennparameter…</source>
-        <translation>Race settings…</translation>
-    </message>
-</context>
-<context>
     <name>KorrekturMenue</name>
     <message>
         <source>Runde +1</source>
@@ -2520,6 +2513,10 @@ All new: the list replaces all entrants, their results are deleted.</translation
 </context>
 <context>
     <name>frmMain</name>
+    <message>
+        <source>Rennparameter…</source>
+        <translation>Race settings…</translation>
+    </message>
     <message>
         <source>Doppelklick für den Rennnamen</source>
         <translation>Double-click for the race name</translation>

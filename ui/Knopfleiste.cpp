@@ -16,6 +16,7 @@
 #include "Hauptanzeige.h"
 #include "Lampenform.h"
 #include "Rennleitung.h"
+#include "ZeitnahmeFeld.h"
 #include "frmMain.h"
 
 namespace {
@@ -32,10 +33,10 @@ int breite(const QWidget* w) { return qMax(w->sizeHint().width(), w->minimumWidt
 }  // namespace
 
 Knopfleiste::Knopfleiste(frmMain& f) : QObject(&f), m_f(f) {
-    f.Menue = new QWidget(&f);
-    f.Menue->setObjectName(QStringLiteral("Menue"));
-    f.Menue->setAutoFillBackground(true);
-    m_raster = new QGridLayout(f.Menue);
+    Menue = new QWidget(&f);
+    Menue->setObjectName(QStringLiteral("Menue"));
+    Menue->setAutoFillBackground(true);
+    m_raster = new QGridLayout(Menue);
     m_raster->setContentsMargins(6, 4, 6, 4);
     for (QHBoxLayout*& z : m_zeilen) z = new QHBoxLayout;
     m_raster->addLayout(m_zeilen[Vorgaben], 0, 0);
@@ -50,122 +51,153 @@ Knopfleiste::Knopfleiste(frmMain& f) : QObject(&f), m_f(f) {
     baueFenster();
 }
 
-QHBoxLayout* Knopfleiste::zeile(Zeile z) const { return m_zeilen[z]; }
-
 void Knopfleiste::baueVorgaben() {
     frmMain& f = m_f;
     QHBoxLayout* oben = m_zeilen[Vorgaben];
-    f.cbRAuswahl = new QComboBox(f.Menue);
+    cbRAuswahl = new QComboBox(Menue);
+    cbRAuswahl->setObjectName(QStringLiteral("cbRAuswahl"));
     // Shown in the interface language; the engine knows the modes by their German names.
     for (const QString& modus : Rennleitung::rennModi())
-        f.cbRAuswahl->addItem(Hauptanzeige::gezeigt(modus), modus);
-    oben->addWidget(f.cbRAuswahl);
+        cbRAuswahl->addItem(Hauptanzeige::gezeigt(modus), modus);
+    oben->addWidget(cbRAuswahl);
     const char* const optionen[3] = {"Rennen", "Training", "Speed"};
     for (int i = 0; i < 3; ++i) {
-        QRadioButton*& o = f.Option1[size_t(i)];
-        o = new QRadioButton(Hauptanzeige::gezeigt(QString::fromUtf8(optionen[i])), f.Menue);
+        QRadioButton*& o = Option1[size_t(i)];
+        o = new QRadioButton(Hauptanzeige::gezeigt(QString::fromUtf8(optionen[i])), Menue);
         o->setObjectName(QStringLiteral("Option1_%1").arg(i));
         o->setToolTip(frmMain::tr("Doppelklick für den Rennnamen"));
         o->installEventFilter(&f);
         oben->addWidget(o);
     }
-    f.Grenze = new QComboBox(f.Menue);
-    f.Grenze->setEditable(true);
-    f.Grenze->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                        QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"),
-                        QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("50"),
-                        QStringLiteral("100")});
-    f.Grenze->setInsertPolicy(QComboBox::NoInsert);
-    f.Grenze->setMinimumContentsLength(4);
-    oben->addWidget(f.Grenze);
+    Grenze = new QComboBox(Menue);
+    Grenze->setObjectName(QStringLiteral("Grenze"));
+    Grenze->setEditable(true);
+    Grenze->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                      QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"),
+                      QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("50"),
+                      QStringLiteral("100")});
+    Grenze->setInsertPolicy(QComboBox::NoInsert);
+    Grenze->setMinimumContentsLength(4);
+    oben->addWidget(Grenze);
     //: the limit is a time, not a number of laps
-    f.ZeitRunden = new QCheckBox(frmMain::tr("Zeit"), f.Menue);
-    f.ZeitRunden->setToolTip(frmMain::tr("Gesetzt: Grenze in Minuten, sonst in Runden"));
-    oben->addWidget(f.ZeitRunden);
-    f.RZeitAnsage = new QCheckBox(frmMain::tr("Rundenzeit ansagen"), f.Menue);
-    haltePlatzVerborgen(f.RZeitAnsage);
-    oben->addWidget(f.RZeitAnsage);
-    f.lblQuali = new QLabel(f.Menue);
-    f.lblQuali->setObjectName(QStringLiteral("lblQualiHinweis"));
-    f.lblQuali->setStyleSheet(QStringLiteral("QLabel { color: #004080; font-weight: bold; }"));
-    f.lblQuali->hide();
-    oben->addWidget(f.lblQuali);
+    ZeitRunden = new QCheckBox(frmMain::tr("Zeit"), Menue);
+    ZeitRunden->setObjectName(QStringLiteral("ZeitRunden"));
+    ZeitRunden->setToolTip(frmMain::tr("Gesetzt: Grenze in Minuten, sonst in Runden"));
+    oben->addWidget(ZeitRunden);
+    RZeitAnsage = new QCheckBox(frmMain::tr("Rundenzeit ansagen"), Menue);
+    RZeitAnsage->setObjectName(QStringLiteral("RZeitAnsage"));
+    haltePlatzVerborgen(RZeitAnsage);
+    oben->addWidget(RZeitAnsage);
+    lblQuali = new QLabel(Menue);
+    lblQuali->setObjectName(QStringLiteral("lblQualiHinweis"));
+    lblQuali->setStyleSheet(QStringLiteral("QLabel { color: #004080; font-weight: bold; }"));
+    lblQuali->hide();
+    oben->addWidget(lblQuali);
     oben->addStretch(1);
-    f.Funktionen = new QToolButton(f.Menue);
-    f.Funktionen->setText(frmMain::tr("Funktionen"));
-    f.Funktionen->setPopupMode(QToolButton::InstantPopup);
-    oben->addWidget(f.Funktionen);
+    Funktionen = new QToolButton(Menue);
+    Funktionen->setObjectName(QStringLiteral("Funktionen"));
+    Funktionen->setText(frmMain::tr("Funktionen"));
+    Funktionen->setPopupMode(QToolButton::InstantPopup);
+    oben->addWidget(Funktionen);
     for (int i = 0; i < 2; ++i) {
-        f.Schnittstelle[size_t(i)] = new Lampenform(255, f.Menue);
-        f.Schnittstelle[size_t(i)]->setToolTip(frmMain::tr("Schnittstelle %1").arg(i + 1));
-        oben->addWidget(f.Schnittstelle[size_t(i)]);
+        Schnittstelle[size_t(i)] = new Lampenform(255, Menue);
+        Schnittstelle[size_t(i)]->setObjectName(QStringLiteral("Schnittstelle%1").arg(i));
+        Schnittstelle[size_t(i)]->setToolTip(frmMain::tr("Schnittstelle %1").arg(i + 1));
+        oben->addWidget(Schnittstelle[size_t(i)]);
     }
 }
 
 void Knopfleiste::baueLauf() {
     frmMain& f = m_f;
     QHBoxLayout* lauf = m_zeilen[Lauf];
-    const auto knopf = [&f](const QString& text, const char* name) {
-        auto* k = new QPushButton(text, f.Menue);
+    const auto knopf = [this](const QString& text, const char* name) {
+        auto* k = new QPushButton(text, Menue);
         k->setObjectName(QString::fromLatin1(name));
         return k;
     };
-    f.Command2 = knopf(Hauptanzeige::gezeigt(QStringLiteral("&Start")), "Command2");
-    f.Command2->setMinimumWidth(110);
-    breiteFuer(f.Command2, {QStringLiteral("&Start"), QStringLiteral("&Stop")});
-    f.cmdChaos = knopf(Hauptanzeige::gezeigt(QStringLiteral("Chaos")), "cmdChaos");
-    breiteFuer(f.cmdChaos, {QStringLiteral("Chaos"), QStringLiteral("Chaos Ende")});
-    haltePlatzVerborgen(f.cmdChaos);
-    f.Label1 = new QLabel(f.Menue);
-    f.Label1->setObjectName(QStringLiteral("Label1"));
-    f.Label1->setAlignment(Qt::AlignCenter);
-    f.Label1->setAutoFillBackground(true);
+    Command2 = knopf(Hauptanzeige::gezeigt(QStringLiteral("&Start")), "Command2");
+    Command2->setMinimumWidth(110);
+    breiteFuer(Command2, {QStringLiteral("&Start"), QStringLiteral("&Stop")});
+    cmdChaos = knopf(Hauptanzeige::gezeigt(QStringLiteral("Chaos")), "cmdChaos");
+    breiteFuer(cmdChaos, {QStringLiteral("Chaos"), QStringLiteral("Chaos Ende")});
+    haltePlatzVerborgen(cmdChaos);
+    Label1 = new QLabel(Menue);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setAutoFillBackground(true);
     QFont uhr(QStringLiteral("Arial"));
     uhr.setBold(true);
-    f.Label1->setFont(uhr);
-    f.Label1->setToolTip(frmMain::tr("Klick: Chaos"));
-    f.Label1->installEventFilter(&f);
-    haltePlatzVerborgen(f.Label1);
-    f.Lichtanzeige = new Lampenform(0x808080, f.Menue);
-    f.Lichtanzeige->setToolTip(frmMain::tr("Ampel"));
-    lauf->addWidget(f.Command2);
-    lauf->addWidget(f.cmdChaos);
-    lauf->addWidget(f.Label1);
-    lauf->addWidget(f.Lichtanzeige);
+    Label1->setFont(uhr);
+    Label1->setToolTip(frmMain::tr("Klick: Chaos"));
+    Label1->installEventFilter(&f);
+    haltePlatzVerborgen(Label1);
+    Lichtanzeige = new Lampenform(0x808080, Menue);
+    Lichtanzeige->setObjectName(QStringLiteral("Lichtanzeige"));
+    Lichtanzeige->setToolTip(frmMain::tr("Ampel"));
+    lauf->addWidget(Command2);
+    lauf->addWidget(cmdChaos);
+    lauf->addWidget(Label1);
+    lauf->addWidget(Lichtanzeige);
     lauf->addStretch(1);
 }
 
 void Knopfleiste::baueFenster() {
-    frmMain& f = m_f;
     QHBoxLayout* fenster = m_zeilen[Fenster];
-    const auto knopf = [&f](const QString& text, const char* name) {
-        auto* k = new QPushButton(text, f.Menue);
+    const auto knopf = [this](const QString& text, const char* name) {
+        auto* k = new QPushButton(text, Menue);
         k->setObjectName(QString::fromLatin1(name));
         return k;
     };
-    f.lblRennen = new QLabel(f.Menue);
-    f.lblRennen->setObjectName(QStringLiteral("lblRennen"));
-    QFont fett = f.lblRennen->font();
+    lblRennen = new QLabel(Menue);
+    lblRennen->setObjectName(QStringLiteral("lblRennen"));
+    QFont fett = lblRennen->font();
     fett.setBold(true);
-    f.lblRennen->setFont(fett);
+    lblRennen->setFont(fett);
     // It takes what the buttons leave and shortens the name to fit (see kuerzeRennText).
-    f.lblRennen->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    f.lblRennen->setMinimumWidth(80);
-    f.lblRennen->installEventFilter(this);
-    fenster->addWidget(f.lblRennen, 1);
-    f.Command5 = knopf(Hauptanzeige::gezeigt(QStringLiteral("T&abellen")), "Command5");
-    f.Command5->setToolTip(frmMain::tr("Diverse Tabellen"));
-    breiteFuer(f.Command5, {QStringLiteral("T&abellen"), QStringLiteral("S&imulation")});
-    f.Command3 = knopf(frmMain::tr("&Optionen"), "Command3");
-    f.Command4 = knopf(frmMain::tr("Spur &Wechsel"), "Command4");
-    haltePlatzVerborgen(f.Command4);
-    f.Command6 = knopf(frmMain::tr("R&unden"), "Command6");
+    lblRennen->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblRennen->setMinimumWidth(80);
+    lblRennen->installEventFilter(this);
+    fenster->addWidget(lblRennen, 1);
+    Command5 = knopf(Hauptanzeige::gezeigt(QStringLiteral("T&abellen")), "Command5");
+    Command5->setToolTip(frmMain::tr("Diverse Tabellen"));
+    breiteFuer(Command5, {QStringLiteral("T&abellen"), QStringLiteral("S&imulation")});
+    Command3 = knopf(frmMain::tr("&Optionen"), "Command3");
+    Command4 = knopf(frmMain::tr("Spur &Wechsel"), "Command4");
+    haltePlatzVerborgen(Command4);
+    Command6 = knopf(frmMain::tr("R&unden"), "Command6");
     //: opens the tournament window
-    f.Command7 = knopf(frmMain::tr("Slot&Rennen"), "Command7");
+    Command7 = knopf(frmMain::tr("Slot&Rennen"), "Command7");
     //: opens the list of available drivers and cars
-    f.Command1 = knopf(frmMain::tr("Verfügbare"), "Command1");
-    for (QPushButton* k : {f.Command5, f.Command3, f.Command4, f.Command6, f.Command7, f.Command1})
+    Command1 = knopf(frmMain::tr("Verfügbare"), "Command1");
+    for (QPushButton* k : {Command5, Command3, Command4, Command6, Command7, Command1})
         fenster->addWidget(k);
+}
+
+void Knopfleiste::baueRennparameterUndStreifen() {
+    // The race name was reachable only by a double click nobody finds.
+    cmdRennparameter = new QPushButton(frmMain::tr("Rennparameter…"), Menue);
+    cmdRennparameter->setObjectName(QStringLiteral("cmdRennparameter"));
+    // Before the race name, which takes the rest of the row.
+    m_zeilen[Fenster]->insertWidget(m_zeilen[Fenster]->indexOf(lblRennen), cmdRennparameter);
+    Sprecherstreifen = new QWidget(Menue);
+    Sprecherstreifen->setObjectName(QStringLiteral("Sprecherstreifen"));
+    Sprecherstreifen->setFixedHeight(80);
+    Sprecherstreifen->hide();
+    m_raster->addWidget(Sprecherstreifen, sprecherReihe, 0);
+}
+
+void Knopfleiste::fuegeFensterKnopfAn(QPushButton* knopf) {
+    m_zeilen[Fenster]->insertWidget(m_zeilen[Fenster]->indexOf(Command1), knopf);
+}
+
+void Knopfleiste::fuegeZeileAn(QWidget* feld, int reihe) {
+    m_raster->addWidget(feld, reihe, 0, 1, m_raster->columnCount());
+}
+
+bool Knopfleiste::setzeStreifen(bool an) {
+    if (Sprecherstreifen->isVisibleTo(Menue) == an) return false;
+    Sprecherstreifen->setVisible(an);
+    return true;
 }
 
 void Knopfleiste::breiteFuer(QPushButton* knopf, const QStringList& captions) {
@@ -180,7 +212,8 @@ void Knopfleiste::breiteFuer(QPushButton* knopf, const QStringList& captions) {
     knopf->setMinimumWidth(weiteste + 8);
 }
 
-void Knopfleiste::setzeZeitnahmeFeld(QWidget* feld) {
+void Knopfleiste::setzeZeitnahmeFeld(ZeitnahmeFeld* feld) {
+    lblZeitnahme = feld;
     // As high as its text, not as the clock beside it.
     feld->setSizePolicy(feld->sizePolicy().horizontalPolicy(), QSizePolicy::Maximum);
     m_zeilen[Lauf]->addWidget(feld, 0, Qt::AlignVCenter);
@@ -189,18 +222,18 @@ void Knopfleiste::setzeZeitnahmeFeld(QWidget* feld) {
 
 void Knopfleiste::setzeRennText(const QString& text) {
     m_rennText = text;
-    m_f.lblRennen->setToolTip(text);
+    lblRennen->setToolTip(text);
     kuerzeRennText();
 }
 
 void Knopfleiste::kuerzeRennText() {
-    QLabel* l = m_f.lblRennen;
+    QLabel* l = lblRennen;
     const int platz = l->width() > 0 ? l->width() - 2 : l->fontMetrics().horizontalAdvance(m_rennText);
     const QString text = l->fontMetrics().elidedText(m_rennText, Qt::ElideRight, platz);
     if (l->text() != text) l->setText(text);
 }
 
-int Knopfleiste::knopfSchrift() const { return QFontInfo(m_f.Command2->font()).pixelSize(); }
+int Knopfleiste::knopfSchrift() const { return QFontInfo(Command2->font()).pixelSize(); }
 
 void Knopfleiste::passeUhrAn() {
     frmMain& f = m_f;
@@ -216,8 +249,8 @@ void Knopfleiste::passeUhrAn() {
     int feldVoll = 0, feldMin = 0;
     for (int i = 0; i < lauf->count(); ++i) {
         QWidget* w = lauf->itemAt(i)->widget();
-        if (!w || w == f.Label1 || w == f.Lichtanzeige) continue;
-        if (w == f.Command2 || w == f.cmdChaos) {
+        if (!w || w == Label1 || w == Lichtanzeige) continue;
+        if (w == Command2 || w == cmdChaos) {
             andere += breite(w);
         } else if (!w->isHidden()) {
             feldVoll += qBound(w->minimumWidth(), w->sizeHint().width(), w->maximumWidth()) +
@@ -225,7 +258,7 @@ void Knopfleiste::passeUhrAn() {
             feldMin += w->minimumWidth() + lauf->spacing();
         }
     }
-    QFont uhr = f.Label1->font();
+    QFont uhr = Label1->font();
     QFont probe = uhr;
     probe.setPixelSize(100);
     const int breite100 = QFontMetrics(probe).horizontalAdvance(kUhrMuster) + 1;
@@ -238,14 +271,14 @@ void Knopfleiste::passeUhrAn() {
         pixel = qMax(qMin(mindestens, passt(f.width() - andere - feldMin)), 14);
     if (uhr.pixelSize() == pixel) return;
     uhr.setPixelSize(pixel);
-    f.Label1->setFont(uhr);
+    Label1->setFont(uhr);
     const QFontMetrics fm(uhr);
     // Of fixed size: its text changes with every tick of the race timer, and a label that may
     // change its size makes the whole window lay out again each time.
-    f.Label1->setFixedSize(fm.horizontalAdvance(kUhrMuster) + 24,
-                           qMax(fm.height() + 4, f.Command2->sizeHint().height()));
+    Label1->setFixedSize(fm.horizontalAdvance(kUhrMuster) + 24,
+                         qMax(fm.height() + 4, Command2->sizeHint().height()));
     const int licht = qMax(20, fm.height() * 2 / 3);
-    f.Lichtanzeige->setFixedSize(licht, licht);
+    Lichtanzeige->setFixedSize(licht, licht);
     // The bar's height follows the clock at once, not at the next change of the run: the
     // rows would otherwise move when it starts.
     m_raster->activate();
@@ -253,6 +286,6 @@ void Knopfleiste::passeUhrAn() {
 }
 
 bool Knopfleiste::eventFilter(QObject* o, QEvent* e) {
-    if (o == m_f.lblRennen && e->type() == QEvent::Resize) kuerzeRennText();
+    if (o == lblRennen && e->type() == QEvent::Resize) kuerzeRennText();
     return false;
 }

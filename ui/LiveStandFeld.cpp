@@ -2,12 +2,12 @@
 
 #include <qrencode.h>
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 
+#include "Knopfleiste.h"
 #include "LiveStand.h"
 #include "frmMain.h"
 
@@ -33,14 +33,10 @@ LiveStandFeld::LiveStandFeld(LiveStand& stand, QWidget* parent)
 }
 
 LiveStandFeld* LiveStandFeld::zeige(frmMain& f, LiveStand& stand) {
-    auto* feld = new LiveStandFeld(stand, f.Menue);
+    auto* feld = new LiveStandFeld(stand);
     // A row of its own below the bar's two rows (and the announcer's strip): the address
     // must be readable in full at 1024 pixels.
-    if (auto* raster = qobject_cast<QGridLayout*>(f.Menue->layout()))
-        raster->addWidget(feld, 3, 0);
-    feld->show();
-    // The bar may have grown by the code's height.
-    f.stapelePanels();
+    f.fuegeLeistenZeileAn(feld, Knopfleiste::zuschauerReihe);
     return feld;
 }
 

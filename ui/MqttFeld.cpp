@@ -1,7 +1,6 @@
 #include "MqttFeld.h"
 
-#include <QGridLayout>
-
+#include "Knopfleiste.h"
 #include "MqttSender.h"
 #include "frmMain.h"
 
@@ -19,12 +18,9 @@ MqttFeld::MqttFeld(MqttSender& sender, QWidget* parent) : QLabel(parent), m_send
 }
 
 MqttFeld* MqttFeld::zeige(frmMain& f, MqttSender& sender) {
-    auto* feld = new MqttFeld(sender, f.Menue);
+    auto* feld = new MqttFeld(sender);
     // A row of its own below the live scoreboard's: the reason must be readable in full.
-    if (auto* raster = qobject_cast<QGridLayout*>(f.Menue->layout()))
-        raster->addWidget(feld, 4, 0, 1, raster->columnCount());
-    feld->show();
-    f.stapelePanels();
+    f.fuegeLeistenZeileAn(feld, Knopfleiste::mqttReihe);
     return feld;
 }
 

@@ -15,12 +15,10 @@
 #include "EinstellungsSpeicher.h"
 #include "ErsterStartHinweis.h"
 #include "EspeakSynthese.h"
-#include "Fensterverbindung.h"
 #include "FensterHardware.h"
+#include "Fensterverbindung.h"
 #include "Hauptanzeige.h"
 #include "Laufrettung.h"
-#include "HauptfensterZusatz.h"
-#include "frmAnzeige.h"
 #include "LiveStand.h"
 #include "MqttSender.h"
 #include "Oberflaechensprache.h"
@@ -28,8 +26,8 @@
 #include "ProgrammRueckfrage.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
-#include "Rundensicherung.h"
 #include "Rennvorgaben.h"
+#include "Rundensicherung.h"
 #include "SprachWarteschlange.h"
 #include "Sprecherfenster.h"
 #include "Sprecherplatz.h"
@@ -39,6 +37,7 @@
 #include "TurnierFenster.h"
 #include "Zeitnahme.h"
 #include "ZeitnahmeFeld.h"
+#include "frmAnzeige.h"
 #include "frmDebug.h"
 #include "frmMain.h"
 
@@ -373,12 +372,11 @@ void ProgrammStart::oeffneSchnittstelle() {
         if (ZeitnahmeStatus* st = m_aufbau.zeitnahmeStatus ? m_aufbau.zeitnahmeStatus() : nullptr) {
             m_fenster->setzeZeitnahmeFeld(new ZeitnahmeFeld(*st));
             // A newcomer without a counter is offered the demo and the timing settings.
-            ErsterStartHinweis* hinweis = m_fenster->ersterStart();
             if (m_aufbau.beiSignal)
-                m_aufbau.beiSignal([hinweis = QPointer(hinweis)] {
-                    if (hinweis) hinweis->signalEmpfangen();
+                m_aufbau.beiSignal([fenster = QPointer<frmMain>(m_fenster.get())] {
+                    if (fenster) fenster->zeitnahmeSignalEmpfangen();
                 });
-            hinweis->beobachte(st);
+            m_fenster->beobachteZeitnahme(st);
             // The live standings were set up before the interface was open.
             if (auto* stand = m_fenster->findChild<LiveStand*>(QString(), Qt::FindDirectChildrenOnly))
                 stand->setzeZeitnahme(st);

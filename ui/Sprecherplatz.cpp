@@ -5,7 +5,6 @@
 #include <QWidget>
 
 #include "EinstellungsSpeicher.h"
-#include "HauptfensterZusatz.h"
 #include "frmMain.h"
 
 namespace {
@@ -15,16 +14,15 @@ constexpr int abstand = 8;
 
 Sprecherplatz::Sprecherplatz(QWidget* sprecher, frmMain& fenster, EinstellungsSpeicher& speicher)
     // A child of the main window: it goes with it, before the windows opened from it later.
-    : QObject(&fenster),
-      m_sprecher(sprecher),
-      m_fenster(fenster),
-      m_zusatz(fenster.zusatz()),
-      m_streifen(fenster.zusatz()->sprecherStreifen()),
-      m_speicher(speicher) {
-    // One filter for the whole program: the announcer itself, the main window, its bar and
-    // the strip (the strip moves with the bar: a new row below it, the bar at the top or the
-    // bottom), and every other window, which may be opened later and lie over the strip.
+    : QObject(&fenster), m_sprecher(sprecher), m_fenster(fenster), m_speicher(speicher) {
+    // One filter for the whole program: the announcer itself, the main window and every other
+    // window, which may be opened later and lie over the strip.
     QCoreApplication::instance()->installEventFilter(this);
+    // The strip moves with the bar: a new row below it, the bar at the top or the bottom.
+    connect(&fenster, &frmMain::leisteBewegt, this, [this] {
+        // After the window has laid itself out for its new size.
+        QMetaObject::invokeMethod(this, &Sprecherplatz::pruefeVerdeckt, Qt::QueuedConnection);
+    });
     m_gewuenscht = sprecher->isVisible();
     if (m_gewuenscht) platziere();
 }
@@ -33,10 +31,7 @@ QSize Sprecherplatz::groesse() const {
     return m_sprecher->frameGeometry().size().expandedTo(m_sprecher->size());
 }
 
-QRect Sprecherplatz::streifen() const {
-    if (!m_streifen || !m_streifen->isVisibleTo(&m_fenster)) return {};
-    return {m_streifen->mapToGlobal(QPoint(0, 0)), m_streifen->size()};
-}
+QRect Sprecherplatz::streifen() const { return m_fenster.sprecherStreifen(); }
 
 QPoint Sprecherplatz::ziel() const {
     const QRect s = streifen();
@@ -72,8 +67,8 @@ void Sprecherplatz::bewege(const QPoint& p) {
 }
 
 void Sprecherplatz::platziere() {
-    if (!m_sprecher || !m_zusatz) return;
-    m_zusatz->setzeStreifen(true);
+    if (!m_sprecher) return;
+    m_fenster.setzeSprecherStreifen(true);
     bewege(ziel());
 }
 
@@ -96,7 +91,7 @@ void Sprecherplatz::pruefeVerdeckt() {
 }
 
 bool Sprecherplatz::eventFilter(QObject* o, QEvent* e) {
-    if (o == &m_fenster || o == m_fenster.Menue || o == m_streifen) {
+    if (o == &m_fenster) {
         if (e->type() == QEvent::Move || e->type() == QEvent::Resize || e->type() == QEvent::Show) {
             // After the window has laid itself out for its new size.
             QMetaObject::invokeMethod(this, &Sprecherplatz::pruefeVerdeckt, Qt::QueuedConnection);
@@ -132,7 +127,7 @@ bool Sprecherplatz::eventFilter(QObject* o, QEvent* e) {
         case QEvent::Hide:
             m_gewuenscht = false;
             m_verborgen = false;
-            if (m_zusatz) m_zusatz->setzeStreifen(false);
+            m_fenster.setzeSprecherStreifen(false);
             break;
         case QEvent::Move: {
             // Dragged by the user: it goes along the strip and no further; the place is kept

@@ -13,7 +13,6 @@
 #include <QRect>
 
 class EinstellungsSpeicher;
-class HauptfensterZusatz;
 class QWidget;
 class frmMain;
 
@@ -44,8 +43,6 @@ private:
 
     QPointer<QWidget> m_sprecher;
     frmMain& m_fenster;
-    QPointer<HauptfensterZusatz> m_zusatz;
-    QPointer<QWidget> m_streifen;
     EinstellungsSpeicher& m_speicher;
     bool m_gewuenscht = false;  // shown by the program (SoundAn, SprecherFenster)
     bool m_selbst = false;      // a show, hide or move of our own is under way

@@ -16,7 +16,6 @@
 #include "Einstellungen.h"
 #include "EinstellungsSpeicher.h"
 #include "Hauptanzeige.h"
-#include "Knopfleiste.h"
 #include "Rennleitung.h"
 #include "SlotAnzeige.h"
 #include "frmMain.h"
@@ -116,16 +115,12 @@ void frmAnzeige::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzei
         if (!*fenster) *fenster = new frmAnzeige(leitung, anzeige, &f);
         (*fenster)->zeige();
     };
-    auto* knopf = new QPushButton(tr("Anzeige"), f.Menue);
+    auto* knopf = new QPushButton(tr("Anzeige"));
     knopf->setObjectName(QStringLiteral("cmdAnzeige"));
     knopf->setToolTip(tr("Stand für alle auf einem eigenen Bildschirm"));
-    QHBoxLayout* reihe = f.leiste()->zeile(Knopfleiste::Fenster);
-    reihe->insertWidget(reihe->indexOf(f.Command1), knopf);
+    f.fuegeFensterKnopfAn(knopf);
     QObject::connect(knopf, &QPushButton::clicked, knopf, oeffne);
-    if (QMenu* menue = f.Funktionen->menu()) {
-        QAction* a = menue->addAction(tr("Anzeige"));
-        QObject::connect(a, &QAction::triggered, knopf, oeffne);
-    }
+    QObject::connect(f.fuegeFunktionAn(tr("Anzeige")), &QAction::triggered, knopf, oeffne);
 }
 
 QScreen* frmAnzeige::zielSchirm() const {

@@ -15,15 +15,16 @@
 #include <QToolButton>
 
 #include "ChaosModus.h"
+#include "ChaosTaste.h"
 #include "Datenbank.h"
-#include "DemoModus.h"
 #include "DebugLog.h"
+#include "DemoModus.h"
 #include "Einstellungen.h"
+#include "EinstellungsSpeicher.h"
+#include "ErgebnisAushang.h"
 #include "ErsterStartHinweis.h"
-#include "Fensterplatz.h"
-#include "HauptfensterZusatz.h"
-#include "KorrekturMenue.h"
 #include "Knopfleiste.h"
+#include "KorrekturMenue.h"
 #include "Lampenform.h"
 #include "Programmkopf.h"
 #include "RennHardware.h"
@@ -31,7 +32,6 @@
 #include "Rennleitung.h"
 #include "SlotAnzeige.h"
 #include "Speicherstatus.h"
-#include "EinstellungsSpeicher.h"
 #include "StartAmpel.h"
 #include "ZeitnahmeFeld.h"
 #include "diaFahrer.h"
@@ -62,36 +62,45 @@ frmMain::frmMain(Rennleitung& leitung, Rennablauf& ablauf, Hauptanzeige& anzeige
         auto* p = new SlotAnzeige(leitung.panel(i), leitung.einstellungen(), bildschirmHoehe, this);
         p->setObjectName(QStringLiteral("SlotAnzeige%1").arg(i));
         connect(p, &SlotAnzeige::fahrerDoppelklick, this, [this, i] { panelFahrerWahl(i); });
-        connect(p, &SlotAnzeige::rundenDoppelklick, this, [this] { RZeitAnsage->toggle(); });
+        connect(p, &SlotAnzeige::rundenDoppelklick, this,
+                [this] { m_leiste->RZeitAnsage->toggle(); });
         m_panels.append(p);
     }
     m_leiste = new Knopfleiste(*this);
     baueFunktionsMenue();
-    for (QPushButton* k : {Command2, cmdChaos, Command5, Command3, Command4, Command6, Command7})
+    const Knopfleiste& l = *m_leiste;
+    for (QPushButton* k :
+         {l.Command2, l.cmdChaos, l.Command5, l.Command3, l.Command4, l.Command6, l.Command7})
         setzeKuerzel(k);
-    Fortschritt = new QProgressBar(this);
-    Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
-    Fortschritt->setRange(0, 100);
-    Fortschritt->setTextVisible(false);
-    Fortschritt->setAlignment(Qt::AlignCenter);
-    QFont fett = Fortschritt->font();
+    m_fortschritt = new QProgressBar(this);
+    m_fortschritt->setObjectName(QStringLiteral("Fortschritt"));
+    m_fortschritt->setRange(0, 100);
+    m_fortschritt->setTextVisible(false);
+    m_fortschritt->setAlignment(Qt::AlignCenter);
+    QFont fett = m_fortschritt->font();
     fett.setBold(true);
-    Fortschritt->setFont(fett);
-    Fortschritt->setFixedHeight(24);
-    lblSpeicherstatus = new Speicherstatus(m_leitung.sicherung(), this);
-    connect(lblSpeicherstatus, &Speicherstatus::platzGeaendert, this, &frmMain::stapelePanels);
+    m_fortschritt->setFont(fett);
+    m_fortschritt->setFixedHeight(24);
+    m_speicherstatus = new Speicherstatus(m_leitung.sicherung(), this);
+    connect(m_speicherstatus, &Speicherstatus::platzGeaendert, this, &frmMain::stapelePanels);
     m_ersterStart = new ErsterStartHinweis(leitung.uhr(), this);
     connect(m_ersterStart, &ErsterStartHinweis::platzGeaendert, this, &frmMain::stapelePanels);
-    lblWeiter = new QLabel(this);
-    lblWeiter->setObjectName(QStringLiteral("lblWeiter"));
-    lblWeiter->setAlignment(Qt::AlignCenter);
-    lblWeiter->setWordWrap(true);
-    lblWeiter->setStyleSheet(
+    m_weiter = new QLabel(this);
+    m_weiter->setObjectName(QStringLiteral("lblWeiter"));
+    m_weiter->setAlignment(Qt::AlignCenter);
+    m_weiter->setWordWrap(true);
+    m_weiter->setStyleSheet(
         QStringLiteral("QLabel { background: #fff3a0; color: black; border: 2px solid #806000; "
                        "font-size: 20pt; font-weight: bold; padding: 12px; }"));
     m_startAmpel = new StartAmpel(this);
     verbinde();
-    m_zusatz = new HauptfensterZusatz(*this, leitung, ablauf, anzeige);
+    m_leiste->baueRennparameterUndStreifen();
+    connect(m_leiste->cmdRennparameter, &QPushButton::clicked, this, &frmMain::oeffneRennparameter);
+    m_ergebnis = new ErgebnisAushang(*this, ablauf, anzeige);
+    connect(&leitung, &Rennleitung::zustandGeaendert, this, &frmMain::spiegeleChaosHinweis);
+    baueTasten();
+    spiegeleChaosHinweis();
+    m_leiste->passeUhrAn();
     m_demo = new DemoModus(leitung, this);
     m_korrekturen = new KorrekturMenue(leitung, this);
     for (SlotAnzeige* p : m_panels) m_korrekturen->haengeAn(p);
@@ -133,33 +142,53 @@ void frmMain::setzeKuerzel(QPushButton* knopf) {
     kuerzel->setKey(taste);
 }
 
+void frmMain::baueTasten() {
+    // Esc stops like the Stop button (with its question), only while a run is on.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, this, [this] {
+        if (m_ablauf.laufAn()) m_ablauf.Command2_Click();
+    });
+    // Space ends caution, as the light inside the window says.
+    new ChaosTaste(
+        *this,
+        [this] {
+            return m_anzeige.startAmpelSichtbar() && m_leitung.zustand().ChaosAktiv &&
+                   !m_ablauf.chaos().startetNeu();
+        },
+        [this] { m_ablauf.chaos().cmdChaos_Click(); });
+    connect(m_startAmpel, &StartAmpel::stopGewuenscht, this, [this] {
+        if (m_ablauf.laufAn()) m_ablauf.Command2_Click();
+    });
+}
+
 void frmMain::verbinde() {
-    connect(cbRAuswahl, &QComboBox::activated, this,
+    const Knopfleiste& l = *m_leiste;
+    connect(l.cbRAuswahl, &QComboBox::activated, this,
             [this](int i) { m_leitung.cbRAuswahl_Click(i); });
     for (int i = 0; i < 3; ++i)
-        connect(Option1[size_t(i)], &QRadioButton::clicked, this,
+        connect(l.Option1[size_t(i)], &QRadioButton::clicked, this,
                 [this, i] { m_leitung.Option1_Click(i); });
-    connect(Grenze, &QComboBox::editTextChanged, this,
+    connect(l.Grenze, &QComboBox::editTextChanged, this,
             [this](const QString& t) { m_leitung.setzeGrenze(t); });
-    connect(Grenze, &QComboBox::activated, this, &frmMain::Grenze_Validate);
-    connect(Grenze->lineEdit(), &QLineEdit::editingFinished, this, &frmMain::Grenze_Validate);
-    connect(ZeitRunden, &QCheckBox::toggled, this,
+    connect(l.Grenze, &QComboBox::activated, this, &frmMain::Grenze_Validate);
+    connect(l.Grenze->lineEdit(), &QLineEdit::editingFinished, this, &frmMain::Grenze_Validate);
+    connect(l.ZeitRunden, &QCheckBox::toggled, this,
             [this](bool an) { m_leitung.setzeZeitRunden(an ? 1 : 0); });
-    connect(RZeitAnsage, &QCheckBox::toggled, this,
+    connect(l.RZeitAnsage, &QCheckBox::toggled, this,
             [this](bool an) { m_leitung.setzeRZeitAnsage(an ? 1 : 0); });
-    connect(Command2, &QPushButton::clicked, this, [this] { m_ablauf.Command2_Click(); });
-    connect(cmdChaos, &QPushButton::clicked, this, [this] { m_ablauf.chaos().cmdChaos_Click(); });
-    connect(Command5, &QPushButton::clicked, this, &frmMain::Command5_Click);
-    connect(Command3, &QPushButton::clicked, this, [this] { oeffne(Fenster::Optionen); });
-    connect(Command4, &QPushButton::clicked, this, [this] { oeffne(Fenster::SpurWechsel); });
-    connect(Command6, &QPushButton::clicked, this, [this] { oeffne(Fenster::RundenTabelle); });
-    connect(Command7, &QPushButton::clicked, this, [this] { oeffne(Fenster::Turnier); });
-    connect(Command1, &QPushButton::clicked, this, [this] { oeffne(Fenster::Verfuegbare); });
+    connect(l.Command2, &QPushButton::clicked, this, [this] { m_ablauf.Command2_Click(); });
+    connect(l.cmdChaos, &QPushButton::clicked, this, [this] { m_ablauf.chaos().cmdChaos_Click(); });
+    connect(l.Command5, &QPushButton::clicked, this, &frmMain::Command5_Click);
+    connect(l.Command3, &QPushButton::clicked, this, [this] { oeffne(Fenster::Optionen); });
+    connect(l.Command4, &QPushButton::clicked, this, [this] { oeffne(Fenster::SpurWechsel); });
+    connect(l.Command6, &QPushButton::clicked, this, [this] { oeffne(Fenster::RundenTabelle); });
+    connect(l.Command7, &QPushButton::clicked, this, [this] { oeffne(Fenster::Turnier); });
+    connect(l.Command1, &QPushButton::clicked, this, [this] { oeffne(Fenster::Verfuegbare); });
 
     connect(&m_anzeige, &H::geaendert, this, &frmMain::spiegeleElement);
     connect(&m_anzeige, &H::label1ChaosGeaendert, this, &frmMain::spiegeleLabel1);
     connect(&m_anzeige, &H::fortschrittGeaendert, this,
-            [this] { Fortschritt->setValue(m_anzeige.fortschritt()); });
+            [this] { m_fortschritt->setValue(m_anzeige.fortschritt()); });
     connect(&m_anzeige, &H::command2FarbeGeaendert, this, [this] { spiegeleElement(H::Command2); });
     connect(&m_anzeige, &H::lampenGeaendert, this, &frmMain::spiegeleLampen);
     connect(&m_anzeige, &H::lichtAnzeigeGeaendert, this, &frmMain::spiegeleLampen);
@@ -187,39 +216,39 @@ void frmMain::verbinde() {
 QWidget* frmMain::element(H::Element e) const {
     switch (e) {
         case H::Command2:
-            return Command2;
+            return m_leiste->Command2;
         case H::Command3:
-            return Command3;
+            return m_leiste->Command3;
         case H::Command4:
-            return Command4;
+            return m_leiste->Command4;
         case H::Command5:
-            return Command5;
+            return m_leiste->Command5;
         case H::Command6:
-            return Command6;
+            return m_leiste->Command6;
         case H::Command7:
-            return Command7;
+            return m_leiste->Command7;
         case H::cmdChaos:
-            return cmdChaos;
+            return m_leiste->cmdChaos;
         case H::Grenze:
-            return Grenze;
+            return m_leiste->Grenze;
         case H::Option1_0:
-            return Option1[0];
+            return m_leiste->Option1[0];
         case H::Option1_1:
-            return Option1[1];
+            return m_leiste->Option1[1];
         case H::Option1_2:
-            return Option1[2];
+            return m_leiste->Option1[2];
         case H::ZeitRunden:
-            return ZeitRunden;
+            return m_leiste->ZeitRunden;
         case H::cbRAuswahl:
-            return cbRAuswahl;
+            return m_leiste->cbRAuswahl;
         case H::RZeitAnsage:
-            return RZeitAnsage;
+            return m_leiste->RZeitAnsage;
         case H::Label1:
-            return Label1;
+            return m_leiste->Label1;
         case H::Fortschritt:
-            return Fortschritt;
+            return m_fortschritt;
         case H::lblWeiter:
-            return lblWeiter;
+            return m_weiter;
         case H::ElementAnzahl:
             break;
     }
@@ -267,22 +296,29 @@ void frmMain::spiegeleElement(H::Element e) {
     w->setVisible(m_anzeige.istVisible(e) && (e != H::lblWeiter || !caption.isEmpty()));
     if (e == H::Fortschritt) {
         // Laps to go in a race by laps; by time the bar speaks for itself.
-        Fortschritt->setFormat(caption);
-        Fortschritt->setTextVisible(!caption.isEmpty());
+        m_fortschritt->setFormat(caption);
+        m_fortschritt->setTextVisible(!caption.isEmpty());
     }
     if (e == H::Command2) {
-        Command2->setStyleSheet(m_anzeige.command2Lauffarbe()
-                                    ? QStringLiteral("QPushButton { background: #e05050; "
-                                                     "color: white; font-weight: bold; }")
-                                    : QString());
+        m_leiste->Command2->setStyleSheet(m_anzeige.command2Lauffarbe()
+                                              ? QStringLiteral("QPushButton { background: #e05050; "
+                                                               "color: white; font-weight: bold; }")
+                                              : QString());
     }
-    if (e == H::lblWeiter) lblWeiter->raise();
+    if (e == H::lblWeiter) m_weiter->raise();
+    if (e == H::cmdChaos) spiegeleChaosHinweis();
+}
+
+void frmMain::spiegeleChaosHinweis() {
+    QPushButton* chaos = m_leiste->cmdChaos;
+    const bool gesperrt = !m_ablauf.chaos().moeglich() && chaos->isVisible();
+    chaos->setToolTip(gesperrt ? ChaosModus::gesperrtHinweis() : QString());
 }
 
 void frmMain::spiegeleAlles() {
     for (int e = 0; e < H::ElementAnzahl; ++e) spiegeleElement(H::Element(e));
-    Command1->setEnabled(bool(m_fenster[size_t(Fenster::Verfuegbare)]));
-    Fortschritt->setValue(m_anzeige.fortschritt());
+    m_leiste->Command1->setEnabled(bool(m_fenster[size_t(Fenster::Verfuegbare)]));
+    m_fortschritt->setValue(m_anzeige.fortschritt());
     spiegeleLabel1();
     spiegeleLampen();
     spiegeleZustand();
@@ -292,24 +328,24 @@ void frmMain::spiegeleAlles() {
 void frmMain::spiegeleZustand() {
     const RennZustand& z = m_leitung.zustand();
     {
-        const QSignalBlocker b(cbRAuswahl);
-        cbRAuswahl->setCurrentIndex(z.RennModus);
+        const QSignalBlocker b(m_leiste->cbRAuswahl);
+        m_leiste->cbRAuswahl->setCurrentIndex(z.RennModus);
     }
     for (int i = 0; i < 3; ++i) {
-        const QSignalBlocker b(Option1[size_t(i)]);
-        Option1[size_t(i)]->setChecked(z.Option1 == i);
+        const QSignalBlocker b(m_leiste->Option1[size_t(i)]);
+        m_leiste->Option1[size_t(i)]->setChecked(z.Option1 == i);
     }
-    if (Grenze->currentText() != z.Grenze) {
-        const QSignalBlocker b(Grenze);
-        Grenze->setEditText(z.Grenze);
-    }
-    {
-        const QSignalBlocker b(ZeitRunden);
-        ZeitRunden->setChecked(z.ZeitRunden == 1);
+    if (m_leiste->Grenze->currentText() != z.Grenze) {
+        const QSignalBlocker b(m_leiste->Grenze);
+        m_leiste->Grenze->setEditText(z.Grenze);
     }
     {
-        const QSignalBlocker b(RZeitAnsage);
-        RZeitAnsage->setChecked(z.RZeitAnsage == 1);
+        const QSignalBlocker b(m_leiste->ZeitRunden);
+        m_leiste->ZeitRunden->setChecked(z.ZeitRunden == 1);
+    }
+    {
+        const QSignalBlocker b(m_leiste->RZeitAnsage);
+        m_leiste->RZeitAnsage->setChecked(z.RZeitAnsage == 1);
     }
     m_leiste->setzeRennText(H::gezeigt(laufartWort(z.RennArt)) + QStringLiteral(" :  ") +
                             H::gezeigt(z.AktRennName));
@@ -318,21 +354,21 @@ void frmMain::spiegeleZustand() {
     const bool quali = z.RennArt == Laufart::Quali && z.Option1 != 0 &&
                        !z.SlotRennenPhase && z.Grenze == QLatin1String("1");
     if (quali) {
-        lblQuali->setText(tr("Grenze 1 = Qualifikation"));
-        lblQuali->setToolTip(
+        m_leiste->lblQuali->setText(tr("Grenze 1 = Qualifikation"));
+        m_leiste->lblQuali->setToolTip(
             tr("Ein Training mit der Grenze 1 ist ein Qualifikationslauf: %1 je Fahrer, unter "
                "dem Rennnamen. Für ein Training eine Grenze ab 2 eintragen.")
                 .arg(z.ZeitRunden == 1 ? tr("eine Minute") : tr("eine Runde")));
     }
-    lblQuali->setVisible(quali);
+    m_leiste->lblQuali->setVisible(quali);
     SetzeFormCaption(m_letzterZusatz);
 }
 
 void frmMain::spiegeleLabel1() {
-    QPalette pal = Label1->palette();
+    QPalette pal = m_leiste->Label1->palette();
     pal.setColor(QPalette::Window,
                  m_anzeige.label1Chaos() ? QColor(Qt::red) : palette().color(QPalette::Window));
-    Label1->setPalette(pal);
+    m_leiste->Label1->setPalette(pal);
     spiegeleElement(H::Label1);
 }
 
@@ -343,9 +379,9 @@ void frmMain::spiegeleLampen() {
         for (int i = 0; i < 5; ++i)
             m_startAmpel->setzeLampe(r - 1, i, lampenFarbe(m_anzeige.lampe(r, i)));
     const H::Lampe licht = m_anzeige.lichtAnzeige();
-    Lichtanzeige->setzeFarbe(licht == H::Lampe::Gruen ? 0x00C000
-                             : licht == H::Lampe::Rot ? 255
-                                                      : 0x808080);
+    m_leiste->Lichtanzeige->setzeFarbe(licht == H::Lampe::Gruen ? 0x00C000
+                                       : licht == H::Lampe::Rot ? 255
+                                                                : 0x808080);
 }
 
 void frmMain::spiegeleStartAmpel() {
@@ -369,14 +405,14 @@ QString frmMain::chaosHinweis() const {
         .arg(H::gezeigt(QStringLiteral("Chaos Ende")));
 }
 
-void frmMain::Option1_DblClick(int) {
+void frmMain::oeffneRennparameter() {
     diaRennen dialog(m_leitung, this);
     dialog.exec();
     m_leitung.hardware().SetzeFormCaption(QString());
 }
 
 void frmMain::Grenze_Validate() {
-    m_leitung.setzeGrenze(Grenze->currentText());
+    m_leitung.setzeGrenze(m_leiste->Grenze->currentText());
     m_leitung.Grenze_Validate();
 }
 
@@ -400,14 +436,13 @@ void frmMain::SetzeFormCaption(const QString& zusatz) {
 }
 
 void frmMain::setzeZeitnahmeFeld(ZeitnahmeFeld* feld) {
-    lblZeitnahme = feld;
     m_leiste->setzeZeitnahmeFeld(feld);
     connect(feld, &ZeitnahmeFeld::captionGeaendert, this,
             [this] { SetzeFormCaption(m_letzterZusatz); });
 }
 
 void frmMain::setzeSchnittstellenAnzeige(int i, qint32 farbe) {
-    if (i >= 0 && i < 2) Schnittstelle[size_t(i)]->setzeFarbe(farbe);
+    if (i >= 0 && i < 2) m_leiste->Schnittstelle[size_t(i)]->setzeFarbe(farbe);
 }
 
 void frmMain::FormOnTop(QWidget* w, bool onTop) {
@@ -421,27 +456,30 @@ void frmMain::FormOnTop(QWidget* w, bool onTop) {
     }
 }
 
-void frmMain::resizeEvent(QResizeEvent*) { AnzeigenAnordnen(); }
+void frmMain::resizeEvent(QResizeEvent*) {
+    if (m_leiste) m_leiste->passeUhrAn();
+    AnzeigenAnordnen();
+}
 
 QRect frmMain::ordneLeistenAn() {
     const int H = height();
     const int W = width();
-    const int balken = Menue->sizeHint().height();
-    const int fort = Fortschritt->height();
+    const int balken = m_leiste->Menue->sizeHint().height();
+    const int fort = m_fortschritt->height();
     // MenueOben = 1 puts the bar at the bottom edge, anything else at the top.
     const bool unten = m_leitung.einstellungen().MenueOben == 1;
-    Menue->setGeometry(0, unten ? H - balken : 0, W, balken);
-    Fortschritt->setGeometry(0, unten ? H - balken - fort : balken, W, fort);
-    const QRect flaeche = m_ersterStart->ordneAn(lblSpeicherstatus->ordneAn(
+    m_leiste->Menue->setGeometry(0, unten ? H - balken : 0, W, balken);
+    m_fortschritt->setGeometry(0, unten ? H - balken - fort : balken, W, fort);
+    const QRect flaeche = m_ersterStart->ordneAn(m_speicherstatus->ordneAn(
         QRect(0, unten ? 0 : balken + fort, W, qMax(0, H - balken - fort))));
-    lblWeiter->setGeometry(flaeche.left() + W / 6, flaeche.top() + flaeche.height() / 3, W * 2 / 3,
-                           flaeche.height() / 3);
-    lblWeiter->raise();
+    m_weiter->setGeometry(flaeche.left() + W / 6, flaeche.top() + flaeche.height() / 3, W * 2 / 3,
+                          flaeche.height() / 3);
+    m_weiter->raise();
     return flaeche;
 }
 
 void frmMain::AnzeigenAnordnen() {
-    if (!Menue || !Fortschritt) return;
+    if (!m_leiste || !m_fortschritt) return;
     const QRect flaeche = ordneLeistenAn();
     if (m_startAmpel && m_startAmpel->eingebettet() && m_startAmpel->isVisible())
         m_startAmpel->setGeometry(flaeche);
@@ -450,7 +488,7 @@ void frmMain::AnzeigenAnordnen() {
 }
 
 void frmMain::stapelePanels() {
-    if (!Menue || !Fortschritt) return;
+    if (!m_leiste || !m_fortschritt) return;
     const QRect flaeche = ordneLeistenAn();
     const int hoehe = flaeche.height() / gueltigeAnzBahnen(m_leitung.einstellungen().AnzBahnen);
     int y = flaeche.top();
@@ -488,6 +526,9 @@ void frmMain::closeEvent(QCloseEvent* e) {
 }
 
 bool frmMain::eventFilter(QObject* o, QEvent* e) {
+    if ((o == m_leiste->Menue || o == m_leiste->Sprecherstreifen) &&
+        (e->type() == QEvent::Move || e->type() == QEvent::Resize || e->type() == QEvent::Show))
+        emit leisteBewegt();
     if (e->type() == QEvent::KeyPress && o->isWidgetType() && o == QApplication::focusWidget() &&
         static_cast<QWidget*>(o)->window() == this) {
         const auto* k = static_cast<QKeyEvent*>(e);
@@ -498,13 +539,13 @@ bool frmMain::eventFilter(QObject* o, QEvent* e) {
             SchreibeDebug(
                 QStringLiteral("KeyPress %1 %2").arg(k->text().at(0).unicode()).arg(k->text()));
     }
-    if (o == Label1 && e->type() == QEvent::MouseButtonRelease) {
+    if (o == m_leiste->Label1 && e->type() == QEvent::MouseButtonRelease) {
         m_ablauf.chaos().Label1_Click();
         return true;
     }
     for (int i = 0; i < 3; ++i) {
-        if (o == Option1[size_t(i)] && e->type() == QEvent::MouseButtonDblClick) {
-            Option1_DblClick(i);
+        if (o == m_leiste->Option1[size_t(i)] && e->type() == QEvent::MouseButtonDblClick) {
+            oeffneRennparameter();
             return true;
         }
     }

@@ -13,24 +13,21 @@
 
 #include "Hauptanzeige.h"
 
-class QCheckBox;
-class QComboBox;
+class QAction;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QRadioButton;
 class QShortcut;
-class QToolButton;
-class Lampenform;
 class Rennablauf;
 class Rennleitung;
 class SlotAnzeige;
 class StartAmpel;
 class Speicherstatus;
 class ErsterStartHinweis;
+class ErgebnisAushang;
 class ZeitnahmeFeld;
+class ZeitnahmeStatus;
 class frmSimulation;
-class HauptfensterZusatz;
 class DemoModus;
 class KorrekturMenue;
 class Knopfleiste;
@@ -67,8 +64,22 @@ public:
     // The timing state field, placed in the button bar before the window buttons; the
     // caption follows its changes.
     void setzeZeitnahmeFeld(ZeitnahmeFeld* feld);
-    // The notice of a start without working timing (demo or timing settings).
-    ErsterStartHinweis* ersterStart() const { return m_ersterStart; }
+    // The notice of a start without working timing (demo or timing settings) follows the
+    // timing's state; a signal from the track makes it go.
+    void beobachteZeitnahme(ZeitnahmeStatus* status);
+    void zeitnahmeSignalEmpfangen();
+
+    // What other windows add to the bar: a button in the windows' row (before "Verfügbare"),
+    // an entry at the end of the Funktionen menu, a row of its own below the controls
+    // (Knopfleiste::zuschauerReihe, Knopfleiste::mqttReihe). The panels make room for it.
+    void fuegeFensterKnopfAn(QPushButton* knopf);
+    QAction* fuegeFunktionAn(const QString& text);
+    void fuegeLeistenZeileAn(QWidget* feld, int reihe);
+    // While the announcer is wanted the bar keeps a strip for it below the panels; the panels
+    // give up that height rather than be covered.
+    void setzeSprecherStreifen(bool an);
+    // The strip in global coordinates (empty while there is none).
+    QRect sprecherStreifen() const;
 
     // Places w above all other windows (or back among them) without moving it.
     static void FormOnTop(QWidget* w, bool onTop);
@@ -82,41 +93,15 @@ public:
     QVector<int> bahnenVonOben() const;
     StartAmpel* startAmpel() const;
     frmSimulation* simulation() const;
-    HauptfensterZusatz* zusatz() const { return m_zusatz; }
-    Knopfleiste* leiste() const { return m_leiste; }
     Rennleitung& leitung() const { return m_leitung; }
     DemoModus* demo() const { return m_demo; }
     KorrekturMenue* korrekturen() const { return m_korrekturen; }
     void zeigeSimulation();
 
-    QComboBox* cbRAuswahl = nullptr;
-    std::array<QRadioButton*, 3> Option1{};
-    QComboBox* Grenze = nullptr;
-    QCheckBox* ZeitRunden = nullptr;
-    QCheckBox* RZeitAnsage = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command6 = nullptr;
-    QPushButton* Command7 = nullptr;
-    QPushButton* cmdChaos = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblWeiter = nullptr;
-    QLabel* lblRennen = nullptr;
-    QLabel* lblQuali = nullptr;  // why a practice with the limit 1 is a qualifying run
-    QProgressBar* Fortschritt = nullptr;
-    QToolButton* Funktionen = nullptr;
-    Lampenform* Lichtanzeige = nullptr;
-    std::array<Lampenform*, 2> Schnittstelle{};
-    QWidget* Menue = nullptr;
-    Speicherstatus* lblSpeicherstatus = nullptr;
-    ErsterStartHinweis* m_ersterStart = nullptr;
-    ZeitnahmeFeld* lblZeitnahme = nullptr;
-
 signals:
     void geschlossen();  // the program ends with its main window
+    // The bar or the announcer's strip moved, changed size or was shown.
+    void leisteBewegt();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -125,6 +110,10 @@ protected:
 
 private:
     void baueFunktionsMenue();
+    // Keys that act on the run wherever the focus is in the window: Esc stops, Space ends
+    // caution.
+    void baueTasten();
+    void oeffneRennparameter();
     // The accelerator of a button's caption ("&Start": Alt+S) presses it at once.
     void setzeKuerzel(QPushButton* knopf);
     void verbinde();
@@ -135,13 +124,14 @@ private:
     void spiegeleZustand();
     void spiegeleLabel1();
     void spiegeleLampen();
+    // The caution button says why it does nothing while the mode cannot use caution.
+    void spiegeleChaosHinweis();
     // What the light inside the window says in caution (empty outside it).
     QString chaosHinweis() const;
     void spiegeleStartAmpel();
     void Command5_Click();
     // Command5 opens the simulation rather than the tables.
     bool simulationStattTabellen() const;
-    void Option1_DblClick(int index);
     void Grenze_Validate();
     void panelFahrerWahl(int index);
     void oeffne(Fenster f);
@@ -155,7 +145,11 @@ private:
     QPointer<StartAmpel> m_startAmpel;
     QPointer<frmSimulation> m_simulation;
     Knopfleiste* m_leiste = nullptr;
-    HauptfensterZusatz* m_zusatz = nullptr;
+    QProgressBar* m_fortschritt = nullptr;
+    QLabel* m_weiter = nullptr;
+    Speicherstatus* m_speicherstatus = nullptr;
+    ErsterStartHinweis* m_ersterStart = nullptr;
+    ErgebnisAushang* m_ergebnis = nullptr;
     DemoModus* m_demo = nullptr;
     KorrekturMenue* m_korrekturen = nullptr;
     std::array<std::function<void()>, 9> m_fenster;

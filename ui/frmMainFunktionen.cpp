@@ -1,14 +1,19 @@
 // The main window's Funktionen menu and the windows it opens (the lap tables, the table
-// editor, the simulation, ...). A part of frmMain kept in a file of its own.
+// editor, the simulation, ...), and what other windows add to its bar. A part of frmMain kept
+// in a file of its own.
 
+#include <QLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 
 #include "DemoModus.h"
 #include "EinstellungsSpeicher.h"
+#include "ErgebnisAushang.h"
+#include "ErsterStartHinweis.h"
 #include "Fensterplatz.h"
-#include "HauptfensterZusatz.h"
+#include "FreieFlaechen.h"
+#include "Knopfleiste.h"
 #include "Rennleitung.h"
 #include "frmMain.h"
 #include "frmSimulation.h"
@@ -21,7 +26,7 @@ const QString kSimulation = QStringLiteral("S&imulation");
 }  // namespace
 
 void frmMain::baueFunktionsMenue() {
-    auto* menue = new QMenu(Funktionen);
+    auto* menue = new QMenu(m_leiste->Funktionen);
     struct Eintrag {
         const char* text;
         std::function<void()> aktion;
@@ -29,25 +34,25 @@ void frmMain::baueFunktionsMenue() {
     };
     const QVector<Eintrag> eintraege = {
         {QT_TR_NOOP("Spurwechsel"), [this] { oeffne(Fenster::SpurWechsel); },
-         [this] { return Command4->isEnabled() && Command4->isVisible(); }},
+         [this] { return m_leiste->Command4->isEnabled() && m_leiste->Command4->isVisible(); }},
         {QT_TR_NOOP("Optionen"), [this] { oeffne(Fenster::Optionen); },
-         [this] { return Command3->isEnabled(); }},
+         [this] { return m_leiste->Command3->isEnabled(); }},
         {QT_TR_NOOP("SlotRennen"),
          [this] {
              m_leitung.cbRAuswahl_Click(0);
              oeffne(Fenster::Turnier);
          },
-         [this] { return Command7->isEnabled(); }},
+         [this] { return m_leiste->Command7->isEnabled(); }},
         {QT_TR_NOOP("Tabellen"), [this] { oeffne(Fenster::Tabellen); },
-         [this] { return Command5->isEnabled() && !simulationStattTabellen(); }},
+         [this] { return m_leiste->Command5->isEnabled() && !simulationStattTabellen(); }},
         {QT_TR_NOOP("Runden"), [this] { oeffne(Fenster::RundenTabelle); },
-         [this] { return Command6->isEnabled(); }},
+         [this] { return m_leiste->Command6->isEnabled(); }},
         {QT_TR_NOOP("Simulation"), [this] { zeigeSimulation(); },
-         [this] { return Command5->isEnabled() && simulationStattTabellen(); }},
+         [this] { return m_leiste->Command5->isEnabled() && simulationStattTabellen(); }},
         {QT_TR_NOOP("Fahrer und Autos"), [this] { oeffne(Fenster::FahrerAuto); },
          [this] { return bool(m_fenster[size_t(Fenster::FahrerAuto)]); }},
-        {QT_TR_NOOP("Ergebnis"), [this] { m_zusatz->zeigeErgebnis(); },
-         [this] { return m_zusatz && m_zusatz->hatErgebnis(); }},
+        {QT_TR_NOOP("Ergebnis"), [this] { m_ergebnis->zeige(); },
+         [this] { return m_ergebnis && m_ergebnis->hatErgebnis(); }},
         {QT_TR_NOOP("Statistik"), [this] { oeffne(Fenster::Statistik); },
          [this] { return bool(m_fenster[size_t(Fenster::Statistik)]); }},
         {QT_TR_NOOP("Hall of Fame"), [this] { oeffne(Fenster::HallOfFame); },
@@ -65,7 +70,7 @@ void frmMain::baueFunktionsMenue() {
         demo->setChecked(m_demo->aktiv());
         demo->setEnabled(m_demo->schaltbar());
     });
-    Funktionen->setMenu(menue);
+    m_leiste->Funktionen->setMenu(menue);
 }
 
 void frmMain::setzeFenster(Fenster f, std::function<void()> oeffne) {
@@ -92,11 +97,42 @@ bool frmMain::simulationStattTabellen() const {
 void frmMain::zeigeSimulation() {
     if (!m_simulation) {
         m_simulation = new frmSimulation(m_leitung, this);
-        new Fensterplatz(m_simulation, m_leitung.speicher(), QStringLiteral("Simulation"),
-                         [this](const QSize& g) { return m_zusatz->vorschlag(g, true); });
+        new Fensterplatz(
+            m_simulation, m_leitung.speicher(), QStringLiteral("Simulation"),
+            [this](const QSize& g) { return FreieFlaechen(*this, *m_leiste).vorschlag(g, true); });
     } else {
         m_simulation->baueKnoepfe();
     }
     m_simulation->show();
     m_simulation->raise();
+}
+
+void frmMain::beobachteZeitnahme(ZeitnahmeStatus* status) { m_ersterStart->beobachte(status); }
+
+void frmMain::zeitnahmeSignalEmpfangen() { m_ersterStart->signalEmpfangen(); }
+
+void frmMain::fuegeFensterKnopfAn(QPushButton* knopf) { m_leiste->fuegeFensterKnopfAn(knopf); }
+
+QAction* frmMain::fuegeFunktionAn(const QString& text) {
+    return m_leiste->Funktionen->menu()->addAction(text);
+}
+
+void frmMain::fuegeLeistenZeileAn(QWidget* feld, int reihe) {
+    m_leiste->fuegeZeileAn(feld, reihe);
+    feld->show();
+    // The bar may have grown by the row's height.
+    stapelePanels();
+}
+
+void frmMain::setzeSprecherStreifen(bool an) {
+    if (!m_leiste->setzeStreifen(an)) return;
+    AnzeigenAnordnen();
+    // The strip's place is needed at once by whoever goes there.
+    m_leiste->Menue->layout()->activate();
+}
+
+QRect frmMain::sprecherStreifen() const {
+    const QWidget* s = m_leiste->Sprecherstreifen;
+    if (!s->isVisibleTo(this)) return {};
+    return {s->mapToGlobal(QPoint(0, 0)), s->size()};
 }

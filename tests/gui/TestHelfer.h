@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include "Rueckfrage.h"
 #include "SprachSynthese.h"
@@ -23,6 +24,15 @@ inline bool eigeneOrdner(const QTemporaryDir& heim) {
         qputenv(name, ordner.toUtf8());
     }
     return true;
+}
+
+// A control of a window as the user finds it: by its name in that window, not in a window
+// opened from it that uses the same name. A missing one ends the test at once.
+template <class T = QWidget>
+T* findeIn(const QWidget* fenster, const QString& name) {
+    for (T* w : fenster->findChildren<T*>(name))
+        if (w->window() == fenster) return w;
+    qFatal("%s: kein %s", qPrintable(fenster->objectName()), qPrintable(name));
 }
 
 class SkriptDialoge : public StartDialoge {

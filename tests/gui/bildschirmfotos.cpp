@@ -19,7 +19,6 @@
 
 #include "Datenbank.h"
 #include "Farbwert.h"
-#include "HauptfensterZusatz.h"
 #include "ProgrammAnsage.h"
 #include "ProgrammStart.h"
 #include "Rennleitung.h"
@@ -83,10 +82,10 @@ int main(int argc, char** argv) {
     Rennleitung* leitung = start.leitung();
     f->resize(1280, 760);
     f->show();
-    f->cbRAuswahl->setCurrentIndex(2);  // R-Zeit
-    emit f->cbRAuswahl->activated(2);
+    findeIn<QComboBox>(f, "cbRAuswahl")->setCurrentIndex(2);  // R-Zeit
+    emit findeIn<QComboBox>(f, "cbRAuswahl")->activated(2);
     leitung->setzeGrenze(QStringLiteral("10"));
-    f->Command2->click();
+    findeIn<QPushButton>(f, "Command2")->click();
 
     for (int i = 0; i < 3; ++i) uhr.naechsterTimer(2000);  // three red lamps
     StartAmpel* ampel = f->startAmpel();
@@ -137,9 +136,9 @@ int main(int argc, char** argv) {
     // To the end of the race and its results window.
     for (int i = 0; i < 400 && wiedergabe.laeuft; ++i) wiedergabe.ende();
     rueckfrage.antwort = true;
-    f->Command2->click();  // "Soll der Lauf gestoppt werden?" yes
+    findeIn<QPushButton>(f, "Command2")->click();  // "Soll der Lauf gestoppt werden?" yes
     uhr.vorruecken(3000);
-    frmErgebnis* ergebnis = f->zusatz()->ergebnisFenster();
+    frmErgebnis* ergebnis = f->findChild<frmErgebnis*>();
     if (!ergebnis || !ergebnis->grab().save(ziel + QStringLiteral("/ergebnis.png"))) return 6;
     // The lap chart of this race.
     frmRundentabelle runden(*start.datenbank(), 20, 768);

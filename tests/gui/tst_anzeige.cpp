@@ -41,10 +41,10 @@ class TestAnzeige : public ProgrammTest {
     void vergleicheMitHauptfenster() {
         frmAnzeige* a = anzeige();
         QCOMPARE(a->bahnenVonOben(), f()->bahnenVonOben());
-        QCOMPARE(a->uhr()->text(), f()->Label1->text());
-        QCOMPARE(a->fortschritt()->value(), f()->Fortschritt->value());
-        QCOMPARE(a->fortschritt()->text(), f()->Fortschritt->text());
-        QCOMPARE(a->rennen()->text(), f()->lblRennen->text());
+        QCOMPARE(a->uhr()->text(), findeIn<QLabel>(f(), "Label1")->text());
+        QCOMPARE(a->fortschritt()->value(), findeIn<QProgressBar>(f(), "Fortschritt")->value());
+        QCOMPARE(a->fortschritt()->text(), findeIn<QProgressBar>(f(), "Fortschritt")->text());
+        QCOMPARE(a->rennen()->text(), findeIn<QLabel>(f(), "lblRennen")->text());
         for (int i = 0; i < 6; ++i) {
             if (!f()->panel(i)->isVisible()) continue;
             for (int ou = 0; ou < 2; ++ou)
@@ -84,15 +84,15 @@ private slots:
         QVERIFY(a->findChildren<QLineEdit*>().isEmpty());
 
         // A race by laps; lane 2 leads, so its panel goes on top in both windows.
-        f()->cbRAuswahl->setCurrentIndex(3);
-        emit f()->cbRAuswahl->activated(3);
+        findeIn<QComboBox>(f(), "cbRAuswahl")->setCurrentIndex(3);
+        emit findeIn<QComboBox>(f(), "cbRAuswahl")->activated(3);
         leitung().setzeGrenze("3");
         leitung().Grenze_Validate();
         leitung().RennNameSetzen("Vereinsabend");
-        f()->Command2->click();
+        findeIn<QPushButton>(f(), "Command2")->click();
         while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
         vergleicheMitHauptfenster();
-        QTest::mouseClick(f()->Command5, Qt::LeftButton);
+        QTest::mouseClick(findeIn<QPushButton>(f(), "Command5"), Qt::LeftButton);
         frmSimulation* sim = f()->simulation();
         QVERIFY(sim);
         for (int runde = 0; runde < 2; ++runde) {
@@ -120,10 +120,10 @@ private slots:
         QCOMPARE(a->screen(), QGuiApplication::screens().at(0));
         QCOMPARE(a->geometry(), QGuiApplication::screens().at(0)->geometry());
         m_rueckfrage->antwort = true;
-        f()->Command2->click();
+        findeIn<QPushButton>(f(), "Command2")->click();
         m_uhr->vorruecken(3000);
         starteProgramm();
-        QMenu* funktionen = f()->Funktionen->menu();
+        QMenu* funktionen = findeIn<QToolButton>(f(), "Funktionen")->menu();
         QAction* eintrag = nullptr;
         for (QAction* x : funktionen->actions())
             if (x->text() == QLatin1String("Anzeige")) eintrag = x;

@@ -8,26 +8,25 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <optional>
 
-#include "DeutschPruefung.h"
 #include "Datenbank.h"
 #include "DemoModus.h"
 #include "DemoZeitnahme.h"
-#include "HauptfensterZusatz.h"
+#include "DeutschPruefung.h"
 #include "Hauptanzeige.h"
 #include "KorrekturMenue.h"
 #include "Oberflaechensprache.h"
 #include "ProgrammAnsage.h"
 #include "ProgrammTest.h"
-#include "Sprecherfenster.h"
 #include "SlotAnzeige.h"
+#include "Sprecherfenster.h"
 #include "StartAmpel.h"
 #include "Textsammler.h"
 #include "diaDatenbank.h"
@@ -136,7 +135,8 @@ private slots:
 
         // Every button of the main window but the race's own, and every menu entry.
         for (QPushButton* k : f()->findChildren<QPushButton*>()) {
-            if (k == f()->Command2 || k == f()->cmdChaos || !k->isVisible() || !k->isEnabled())
+            if (k == findeIn<QPushButton>(f(), "Command2") ||
+                k == findeIn<QPushButton>(f(), "cmdChaos") || !k->isVisible() || !k->isEnabled())
                 continue;
             klicke(k);
         }
@@ -178,16 +178,16 @@ private slots:
         // laps, a lap added by the race director, caution, the end and the results.
         // PISTORELLE_BILDER=folder keeps pictures of the race and the correction dialog.
         const QString bilder = qEnvironmentVariable("PISTORELLE_BILDER");
-        QVERIFY(f()->Command2->isEnabled());
+        QVERIFY(findeIn<QPushButton>(f(), "Command2")->isEnabled());
         setzeNamen();  // the tournament the walk opened and closed left its entrants
         if (!bilder.isEmpty()) f()->resize(1280, 760);
         f()->demo()->schalte(true);
         f()->demo()->zeitnahme().schalteEin(4711);  // the same cars every time
-        f()->cbRAuswahl->setCurrentIndex(2);
-        emit f()->cbRAuswahl->activated(2);
+        findeIn<QComboBox>(f(), "cbRAuswahl")->setCurrentIndex(2);
+        emit findeIn<QComboBox>(f(), "cbRAuswahl")->activated(2);
         leitung().setzeGrenze(QStringLiteral("2"));
         leitung().Grenze_Validate();
-        f()->Command2->click();
+        findeIn<QPushButton>(f(), "Command2")->click();
         for (int i = 0; i < 3; ++i) QVERIFY(m_uhr->naechsterTimer(2100));
         m_texte.fenster(QStringLiteral("StartAmpel"), f()->startAmpel());
         m_texte.fenster(QStringLiteral("Hauptfenster im Countdown"), f());
@@ -222,16 +222,16 @@ private slots:
                              .toInt() == 1,
                      qPrintable(m_rueckfrage->meldungen.join('\n')));
         }
-        f()->cmdChaos->click();
+        findeIn<QPushButton>(f(), "cmdChaos")->click();
         m_uhr->vorruecken(500);
         m_texte.fenster(QStringLiteral("Hauptfenster in der Chaos-Phase"), f());
-        f()->cmdChaos->click();
+        findeIn<QPushButton>(f(), "cmdChaos")->click();
         m_uhr->vorruecken(3000);
-        f()->Command2->click();  // stop the run: yes
-        for (int i = 0; i < 20 && !f()->zusatz()->hatErgebnis(); ++i) m_uhr->vorruecken(1000);
+        findeIn<QPushButton>(f(), "Command2")->click();  // stop the run: yes
+        for (int i = 0; i < 20 && !f()->findChild<frmErgebnis*>(); ++i) m_uhr->vorruecken(1000);
         m_texte.fenster(QStringLiteral("Hauptfenster nach dem Lauf"), f());
-        QVERIFY(f()->zusatz()->ergebnisFenster());
-        m_texte.fenster(QStringLiteral("Ergebnis"), f()->zusatz()->ergebnisFenster());
+        QVERIFY(f()->findChild<frmErgebnis*>());
+        m_texte.fenster(QStringLiteral("Ergebnis"), f()->findChild<frmErgebnis*>());
         // The live scoreboard as a phone shows it, in headless Chromium.
         const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
         if (!chromium.isEmpty()) {

@@ -110,9 +110,10 @@ private slots:
         QCOMPARE(f()->panel(2)->werte().ReturnPosition(), 1);
         QCOMPARE(f()->panel(2)->label(0, 2)->text(), QStringLiteral("3"));
         // A race by laps shows the leader's laps to go on the bar.
-        QVERIFY(f()->Fortschritt->isVisible());
-        QCOMPARE(f()->Fortschritt->text(), QStringLiteral("Noch 17 Runden"));
-        QCOMPARE(f()->Fortschritt->value(), 85);
+        QVERIFY(findeIn<QProgressBar>(f(), "Fortschritt")->isVisible());
+        QCOMPARE(findeIn<QProgressBar>(f(), "Fortschritt")->text(),
+                 QStringLiteral("Noch 17 Runden"));
+        QCOMPARE(findeIn<QProgressBar>(f(), "Fortschritt")->value(), 85);
         QVERIFY(!f()->panel(4)->isVisible());  // four lanes: panels 5 and 6 stay hidden
 
         // A resize puts them back in lane order until the next refresh.
@@ -135,7 +136,8 @@ private slots:
         QCoreApplication::processEvents();
         const auto sichtbar = [this] {
             QVector<QWidget*> w;
-            for (QWidget* k : f()->Menue->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            for (QWidget* k :
+                 findeIn(f(), "Menue")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 if (k->isVisible()) w << k;
             return w;
         };
@@ -148,14 +150,14 @@ private slots:
             const QVector<QWidget*> alle = sichtbar();
             for (QWidget* w : alle) {
                 const QString name = w->objectName() + " " + w->metaObject()->className();
-                QVERIFY2(f()->Menue->rect().contains(w->geometry()), qPrintable(name));
+                QVERIFY2(findeIn(f(), "Menue")->rect().contains(w->geometry()), qPrintable(name));
                 if (qobject_cast<QPushButton*>(w))
                     QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(name));
                 for (QWidget* v : alle)
                     QVERIFY2(v == w || !v->geometry().intersects(w->geometry()),
                              qPrintable(name + " / " + v->objectName()));
             }
-            const QLabel* feld = f()->lblZeitnahme;
+            const QLabel* feld = findeIn<ZeitnahmeFeld>(f(), "lblZeitnahme");
             // The interface and its port above the state, each line in full.
             QString erwartet = status.text();
             if (const qsizetype i = erwartet.indexOf(": "); i > 0) erwartet.replace(i, 2, "\n");
@@ -163,18 +165,23 @@ private slots:
             for (const QString& zeile : feld->text().split('\n'))
                 QVERIFY2(feld->fontMetrics().horizontalAdvance(zeile) <= feld->contentsRect().width(),
                          qPrintable(zeile));
-            const int knopf = QFontInfo(f()->Command2->font()).pixelSize();
-            QVERIFY2(QFontInfo(f()->Label1->font()).pixelSize() >= 2 * knopf,
-                     qPrintable(QString::number(QFontInfo(f()->Label1->font()).pixelSize())));
-            QVERIFY(f()->Label1->fontMetrics().horizontalAdvance("00:00:00.000") <=
-                    f()->Label1->width());
+            const int knopf = QFontInfo(findeIn<QPushButton>(f(), "Command2")->font()).pixelSize();
+            QVERIFY2(QFontInfo(findeIn<QLabel>(f(), "Label1")->font()).pixelSize() >= 2 * knopf,
+                     qPrintable(QString::number(
+                         QFontInfo(findeIn<QLabel>(f(), "Label1")->font()).pixelSize())));
+            QVERIFY(
+                findeIn<QLabel>(f(), "Label1")->fontMetrics().horizontalAdvance("00:00:00.000") <=
+                findeIn<QLabel>(f(), "Label1")->width());
         };
         pruefe();
         const QMap<QWidget*, QRect> leerlauf = lage();
-        const QRect leiste = f()->Menue->geometry();
+        const QRect leiste = findeIn(f(), "Menue")->geometry();
         const auto gleich = [&](const char* wann) {
-            QVERIFY2(f()->Menue->geometry() == leiste,
-                     qPrintable(QStringLiteral("%1: %2 statt %3").arg(wann).arg(f()->Menue->height()).arg(leiste.height())));
+            QVERIFY2(findeIn(f(), "Menue")->geometry() == leiste,
+                     qPrintable(QStringLiteral("%1: %2 statt %3")
+                                    .arg(wann)
+                                    .arg(findeIn(f(), "Menue")->height())
+                                    .arg(leiste.height())));
             for (auto [w, r] : lage().asKeyValueRange())
                 if (leerlauf.contains(w))
                     QVERIFY2(leerlauf.value(w) == r, qPrintable(wann + (" " + w->objectName())));
@@ -182,13 +189,13 @@ private slots:
         starteLauf(RZeit, "5");
         pruefe();
         gleich("im Lauf");
-        QTest::mouseClick(f()->cmdChaos, Qt::LeftButton);
-        QCOMPARE(f()->cmdChaos->text(), QStringLiteral("Chaos Ende"));
+        QTest::mouseClick(findeIn<QPushButton>(f(), "cmdChaos"), Qt::LeftButton);
+        QCOMPARE(findeIn<QPushButton>(f(), "cmdChaos")->text(), QStringLiteral("Chaos Ende"));
         pruefe();
         gleich("Chaos");
-        QTest::mouseClick(f()->cmdChaos, Qt::LeftButton);
+        QTest::mouseClick(findeIn<QPushButton>(f(), "cmdChaos"), Qt::LeftButton);
         m_rueckfrage->antwort = true;
-        QTest::mouseClick(f()->Command2, Qt::LeftButton);
+        QTest::mouseClick(findeIn<QPushButton>(f(), "Command2"), Qt::LeftButton);
         warte(3000);
         QVERIFY(!leitung().zustand().RennenLaeuft);
         pruefe();
@@ -251,7 +258,7 @@ private slots:
         QVERIFY(!leitung().zustand().RennenLaeuft);
         QTest::keyClick(f(), Qt::Key_S, Qt::AltModifier);
         QVERIFY(leitung().zustand().RennenLaeuft);
-        QCOMPARE(f()->Command2->text(), QStringLiteral("&Stop"));
+        QCOMPARE(findeIn<QPushButton>(f(), "Command2")->text(), QStringLiteral("&Stop"));
         QVERIFY(m_rueckfrage->fragen.isEmpty());
         warte(3000);
         // The same key now asks before it stops; "no" keeps the countdown running.
@@ -276,32 +283,34 @@ private slots:
         starteLauf(modus, "5");
         warte(1500);  // the start light has closed
         QVERIFY(!f()->startAmpel()->isVisible());
-        QVERIFY(f()->Label1->isVisible());
-        QTest::mouseClick(f()->Label1, Qt::LeftButton);
+        QVERIFY(findeIn<QLabel>(f(), "Label1")->isVisible());
+        QTest::mouseClick(findeIn<QLabel>(f(), "Label1"), Qt::LeftButton);
         QCOMPARE(leitung().zustand().ChaosAktiv, chaos);
-        QCOMPARE(f()->Label1->text() == QLatin1String("Chaos"), chaos);
-        QCOMPARE(f()->Label1->palette().color(QPalette::Window) == QColor(Qt::red), chaos);
+        QCOMPARE(findeIn<QLabel>(f(), "Label1")->text() == QLatin1String("Chaos"), chaos);
+        QCOMPARE(
+            findeIn<QLabel>(f(), "Label1")->palette().color(QPalette::Window) == QColor(Qt::red),
+            chaos);
         QCOMPARE(f()->startAmpel()->isVisible(), chaos);
         if (!chaos) return;
-        QCOMPARE(f()->cmdChaos->text(), QStringLiteral("Chaos Ende"));
+        QCOMPARE(findeIn<QPushButton>(f(), "cmdChaos")->text(), QStringLiteral("Chaos Ende"));
         QVERIFY(!f()->startAmpel()->vollbild());
         QCOMPARE(f()->startAmpel()->windowTitle(), QStringLiteral("CHAOS CHAOS CHAOS"));
         for (int i = 0; i < 5; ++i) QCOMPARE(f()->startAmpel()->lampe(1, i), qint32(255));
         // A second click on the clock never ends caution.
-        QTest::mouseClick(f()->Label1, Qt::LeftButton);
+        QTest::mouseClick(findeIn<QLabel>(f(), "Label1"), Qt::LeftButton);
         QVERIFY(leitung().zustand().ChaosAktiv);
         // On one screen the light leaves the buttons free and says how caution ends: the
         // button by mouse, or Space wherever the keyboard is in the window.
-        QVERIFY(!deckt(f()->startAmpel(), f()->cmdChaos));
-        QVERIFY(!deckt(f()->startAmpel(), f()->Command2));
+        QVERIFY(!deckt(f()->startAmpel(), findeIn<QPushButton>(f(), "cmdChaos")));
+        QVERIFY(!deckt(f()->startAmpel(), findeIn<QPushButton>(f(), "Command2")));
         QCOMPARE(f()->startAmpel()->hinweis(),
                  QStringLiteral("CHAOS – weiter mit „Chaos Ende“ oder der Leertaste"));
-        f()->Command2->setFocus();
-        QTest::keyClick(f()->Command2, Qt::Key_Space);
+        findeIn<QPushButton>(f(), "Command2")->setFocus();
+        QTest::keyClick(findeIn<QPushButton>(f(), "Command2"), Qt::Key_Space);
         QVERIFY(m_rueckfrage->fragen.isEmpty());  // not the Stop button's question
         warte(1100);
         QVERIFY(!leitung().zustand().ChaosAktiv || leitung().zustand().AmpelPhase != 6);
-        QCOMPARE(f()->cmdChaos->text(), QStringLiteral("Chaos"));
+        QCOMPARE(findeIn<QPushButton>(f(), "cmdChaos")->text(), QStringLiteral("Chaos"));
     }
 
     void startampelFolgtDemCountdown_data() {
@@ -319,7 +328,7 @@ private slots:
         // One screen: inside the main window over the panels, the button bar free.
         QVERIFY(ampel->eingebettet());
         QVERIFY(!ampel->vollbild());
-        QVERIFY(!deckt(ampel, f()->Command2));
+        QVERIFY(!deckt(ampel, findeIn<QPushButton>(f(), "Command2")));
         // Lamp layout: d = H / 4 where the row fits across, lamp 2 centred, rows above and
         // below the middle, every lamp inside the window.
         const int H = ampel->height();
@@ -340,7 +349,7 @@ private slots:
         for (int i = 0; i < 5; ++i) QCOMPARE(ampel->lampe(1, i), qint32(255));
         while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
         for (int i = 0; i < 5; ++i) QCOMPARE(ampel->lampe(0, i), qint32(65280));
-        QCOMPARE(f()->Lichtanzeige->farbe(), qint32(0x00C000));
+        QCOMPARE(findeIn<Lampenform>(f(), "Lichtanzeige")->farbe(), qint32(0x00C000));
         // Open for one more second after green.
         m_uhr->vorruecken(999);
         QVERIFY(ampel->isVisible());
@@ -350,9 +359,9 @@ private slots:
 
     void simulationZaehltRundenBisZumEnde() {
         starteLauf(RRunden, "2");
-        QVERIFY(f()->Command5->isEnabled());
-        QCOMPARE(f()->Command5->text(), QStringLiteral("S&imulation"));
-        QTest::mouseClick(f()->Command5, Qt::LeftButton);
+        QVERIFY(findeIn<QPushButton>(f(), "Command5")->isEnabled());
+        QCOMPARE(findeIn<QPushButton>(f(), "Command5")->text(), QStringLiteral("S&imulation"));
+        QTest::mouseClick(findeIn<QPushButton>(f(), "Command5"), Qt::LeftButton);
         frmSimulation* sim = f()->simulation();
         QVERIFY(sim && sim->isVisible());
         QVERIFY(sim->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -368,8 +377,8 @@ private slots:
         warte(2000);
         QVERIFY(!leitung().zustand().RennenLaeuft);
         QVERIFY(!sim->isVisible());
-        QCOMPARE(f()->Command2->text(), QStringLiteral("&Start"));
-        QCOMPARE(f()->Command5->text(), QStringLiteral("T&abellen"));
+        QCOMPARE(findeIn<QPushButton>(f(), "Command2")->text(), QStringLiteral("&Start"));
+        QCOMPARE(findeIn<QPushButton>(f(), "Command5")->text(), QStringLiteral("T&abellen"));
         QCOMPARE(f()->panel(2)->werte().ReturnRunden(), 2.0);
         QCOMPARE(f()->panel(2)->werte().ReturnPosition(), 1);
     }
@@ -409,51 +418,54 @@ private slots:
     }
 
     void fensterNurAusserhalbDesLaufs() {
-        QVERIFY(f()->Command3->isEnabled());  // the options exist from the start
-        QVERIFY(!f()->cmdChaos->isVisible());
+        QVERIFY(findeIn<QPushButton>(f(), "Command3")
+                    ->isEnabled());  // the options exist from the start
+        QVERIFY(!findeIn<QPushButton>(f(), "cmdChaos")->isVisible());
         int geoeffnet = 0;
         f()->setzeFenster(frmMain::Fenster::Optionen, [&geoeffnet] { ++geoeffnet; });
-        QVERIFY(f()->Command3->isEnabled());
-        QTest::mouseClick(f()->Command3, Qt::LeftButton);
+        QVERIFY(findeIn<QPushButton>(f(), "Command3")->isEnabled());
+        QTest::mouseClick(findeIn<QPushButton>(f(), "Command3"), Qt::LeftButton);
         QCOMPARE(geoeffnet, 1);
         // Disabled again while a run is on.
         starteLauf(RZeit, "5", false);
-        QVERIFY(!f()->Command3->isEnabled());
-        QVERIFY(f()->cmdChaos->isVisible());
+        QVERIFY(!findeIn<QPushButton>(f(), "Command3")->isEnabled());
+        QVERIFY(findeIn<QPushButton>(f(), "cmdChaos")->isVisible());
     }
 
     void captionUndModusliste() {
         QCOMPARE(f()->windowTitle(), QStringLiteral("Pistorelle 0.1(0): ") + m_start->datenBank() +
                                          QStringLiteral("  Training :  10 "));
-        QCOMPARE(f()->cbRAuswahl->count(), 5);
-        QCOMPARE(f()->cbRAuswahl->currentText(), QStringLiteral("T-Zeit"));
-        f()->cbRAuswahl->setCurrentIndex(RRunden);
-        emit f()->cbRAuswahl->activated(RRunden);
-        QVERIFY(f()->Option1[0]->isChecked());
-        QVERIFY(!f()->ZeitRunden->isChecked());
-        QCOMPARE(f()->lblRennen->text(), QStringLiteral("Rennen :  Rennen"));
-        QVERIFY(!f()->lblQuali->isVisible());
+        QCOMPARE(findeIn<QComboBox>(f(), "cbRAuswahl")->count(), 5);
+        QCOMPARE(findeIn<QComboBox>(f(), "cbRAuswahl")->currentText(), QStringLiteral("T-Zeit"));
+        findeIn<QComboBox>(f(), "cbRAuswahl")->setCurrentIndex(RRunden);
+        emit findeIn<QComboBox>(f(), "cbRAuswahl")->activated(RRunden);
+        QVERIFY(findeIn<QRadioButton>(f(), "Option1_0")->isChecked());
+        QVERIFY(!findeIn<QCheckBox>(f(), "ZeitRunden")->isChecked());
+        QCOMPARE(findeIn<QLabel>(f(), "lblRennen")->text(), QStringLiteral("Rennen :  Rennen"));
+        QVERIFY(!findeIn<QLabel>(f(), "lblQualiHinweis")->isVisible());
         // Practice with the limit 1 is a qualifying run under the race name, and the bar says
         // why beside the limit; a tournament's qualifying needs no such word.
-        f()->cbRAuswahl->setCurrentIndex(TRunden);
-        emit f()->cbRAuswahl->activated(TRunden);
-        f()->Grenze->setEditText("1");
+        findeIn<QComboBox>(f(), "cbRAuswahl")->setCurrentIndex(TRunden);
+        emit findeIn<QComboBox>(f(), "cbRAuswahl")->activated(TRunden);
+        findeIn<QComboBox>(f(), "Grenze")->setEditText("1");
         leitung().Grenze_Validate();
-        QCOMPARE(f()->lblRennen->text(), QStringLiteral("Quali :  Rennen"));
-        QVERIFY(f()->lblQuali->isVisible());
-        QCOMPARE(f()->lblQuali->text(), QStringLiteral("Grenze 1 = Qualifikation"));
-        QVERIFY(f()->lblQuali->toolTip().contains("eine Runde je Fahrer"));
-        f()->Grenze->setEditText("2");
+        QCOMPARE(findeIn<QLabel>(f(), "lblRennen")->text(), QStringLiteral("Quali :  Rennen"));
+        QVERIFY(findeIn<QLabel>(f(), "lblQualiHinweis")->isVisible());
+        QCOMPARE(findeIn<QLabel>(f(), "lblQualiHinweis")->text(),
+                 QStringLiteral("Grenze 1 = Qualifikation"));
+        QVERIFY(
+            findeIn<QLabel>(f(), "lblQualiHinweis")->toolTip().contains("eine Runde je Fahrer"));
+        findeIn<QComboBox>(f(), "Grenze")->setEditText("2");
         leitung().Grenze_Validate();
-        QVERIFY(!f()->lblQuali->isVisible());
-        QCOMPARE(f()->lblRennen->text(), QStringLiteral("Training :  Training"));
-        f()->cbRAuswahl->setCurrentIndex(RRunden);
-        emit f()->cbRAuswahl->activated(RRunden);
-        f()->Grenze->setEditText("250");
+        QVERIFY(!findeIn<QLabel>(f(), "lblQualiHinweis")->isVisible());
+        QCOMPARE(findeIn<QLabel>(f(), "lblRennen")->text(), QStringLiteral("Training :  Training"));
+        findeIn<QComboBox>(f(), "cbRAuswahl")->setCurrentIndex(RRunden);
+        emit findeIn<QComboBox>(f(), "cbRAuswahl")->activated(RRunden);
+        findeIn<QComboBox>(f(), "Grenze")->setEditText("250");
         leitung().Grenze_Validate();
         QVERIFY(f()->windowTitle().endsWith(QStringLiteral("Rennen :  250 ")));
         QVERIFY(m_rueckfrage->meldungen.isEmpty());
-        f()->Grenze->setEditText("301");
+        findeIn<QComboBox>(f(), "Grenze")->setEditText("301");
         leitung().Grenze_Validate();
         QCOMPARE(m_rueckfrage->meldungen, QStringList{"Wert muss zwischen 1 und 300 liegen"});
     }
@@ -469,8 +481,8 @@ private slots:
         m_start->einstellungen().MenueOben = menueOben;
         f()->resize(1000, 700);
         f()->AnzeigenAnordnen();
-        const QRect leiste = f()->Menue->geometry();
-        const QRect balken = f()->Fortschritt->geometry();
+        const QRect leiste = findeIn(f(), "Menue")->geometry();
+        const QRect balken = findeIn<QProgressBar>(f(), "Fortschritt")->geometry();
         QCOMPARE(leiste.width(), 1000);
         const QRect erstes = f()->panel(0)->geometry();
         const QRect letztes = f()->panel(3)->geometry();
@@ -503,14 +515,14 @@ private slots:
     void tastenWerdenNurProtokolliert() {
         DebugLog::instanz().setAktiv(true);
         QApplication::setActiveWindow(f());
-        f()->Grenze->setFocus();
-        QTest::keyClick(f()->Grenze, Qt::Key_A);
+        findeIn<QComboBox>(f(), "Grenze")->setFocus();
+        QTest::keyClick(findeIn<QComboBox>(f(), "Grenze"), Qt::Key_A);
         QVERIFY(DebugLog::instanz().zeilen().first().endsWith("KeyPress 97 a"));
         for (const QString& z : DebugLog::instanz().zeilen()) QVERIFY(!z.contains("KeyDown"));
-        f()->cbRAuswahl->setCurrentIndex(TPower);
-        emit f()->cbRAuswahl->activated(TPower);
-        f()->Grenze->setFocus();
-        QTest::keyClick(f()->Grenze, Qt::Key_B);
+        findeIn<QComboBox>(f(), "cbRAuswahl")->setCurrentIndex(TPower);
+        emit findeIn<QComboBox>(f(), "cbRAuswahl")->activated(TPower);
+        findeIn<QComboBox>(f(), "Grenze")->setFocus();
+        QTest::keyClick(findeIn<QComboBox>(f(), "Grenze"), Qt::Key_B);
         const QStringList z = DebugLog::instanz().zeilen();
         QVERIFY(z.at(0).endsWith("KeyPress 98 b"));
         QVERIFY(z.at(1).endsWith("KeyDown 66 b"));
@@ -526,11 +538,11 @@ private:
 
     // Chooses the mode and limit, presses start and, unless told not to, runs to green.
     void starteLauf(int modus, const QString& grenze, bool bisGruen = true) {
-        f()->cbRAuswahl->setCurrentIndex(modus);
-        emit f()->cbRAuswahl->activated(modus);
-        f()->Grenze->setEditText(grenze);
+        findeIn<QComboBox>(f(), "cbRAuswahl")->setCurrentIndex(modus);
+        emit findeIn<QComboBox>(f(), "cbRAuswahl")->activated(modus);
+        findeIn<QComboBox>(f(), "Grenze")->setEditText(grenze);
         leitung().Grenze_Validate();
-        QTest::mouseClick(f()->Command2, Qt::LeftButton);
+        QTest::mouseClick(findeIn<QPushButton>(f(), "Command2"), Qt::LeftButton);
         QVERIFY(leitung().zustand().RennenLaeuft);
         if (!bisGruen) return;
         for (int i = 0; i < 20 && leitung().zustand().AmpelPhase != 6; ++i)

@@ -198,12 +198,12 @@ private slots:
         QTRY_COMPARE(nachrichten.size(), 1);  // the standings at once
         QCOMPARE(m_stand->zuschauer(), 1);
 
-        f()->cbRAuswahl->setCurrentIndex(3);
-        emit f()->cbRAuswahl->activated(3);
+        findeIn<QComboBox>(f(), "cbRAuswahl")->setCurrentIndex(3);
+        emit findeIn<QComboBox>(f(), "cbRAuswahl")->activated(3);
         leitung().setzeGrenze("5");
         leitung().Grenze_Validate();
         leitung().RennNameSetzen("Vereinsabend");
-        f()->Command2->click();
+        findeIn<QPushButton>(f(), "Command2")->click();
         while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
         f()->zeigeSimulation();
         frmSimulation* sim = f()->simulation();
@@ -272,12 +272,12 @@ private slots:
         m_start->datenbank()->execute(QStringLiteral("update positionen set fahrer=? where bahn=3"),
                                       {lang});
         leitung().MyInit();
-        f()->cbRAuswahl->setCurrentIndex(3);
-        emit f()->cbRAuswahl->activated(3);
+        findeIn<QComboBox>(f(), "cbRAuswahl")->setCurrentIndex(3);
+        emit findeIn<QComboBox>(f(), "cbRAuswahl")->activated(3);
         leitung().setzeGrenze("10");
         leitung().Grenze_Validate();
         leitung().RennNameSetzen("Vereinsabend");
-        f()->Command2->click();
+        findeIn<QPushButton>(f(), "Command2")->click();
         while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
         f()->zeigeSimulation();
         frmSimulation* sim = f()->simulation();

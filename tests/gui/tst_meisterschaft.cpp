@@ -127,7 +127,7 @@ private slots:
         // No tournament open: no series table.
         QCOMPARE(hole("/api/serie").first, 404);
 
-        f->Command7->click();
+        findeIn<QPushButton>(f, "Command7")->click();
         diaSlotRennen* d = start.turnier()->dialog();
         QVERIFY(d && d->isVisible());
         start.turnier()->setzeBerichtOeffnen(false);

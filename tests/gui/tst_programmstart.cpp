@@ -322,15 +322,15 @@ private slots:
         qputenv("PISTORELLE_HARDWARE", vorher);
         QVERIFY(gestartet);
         frmMain* f = start.hauptfenster();
-        QVERIFY(f->Command1->isEnabled());
+        QVERIFY(findeIn<QPushButton>(f, "Command1")->isEnabled());
         QVERIFY(!f->windowTitle().contains("COM 1 OK"));
         // The button bar says why no lap can be counted, in red.
-        QVERIFY(f->lblZeitnahme);
-        QCOMPARE(f->lblZeitnahme->text(), QStringLiteral("COM1/COM2\nkeine Verbindung"));
-        QVERIFY(f->lblZeitnahme->toolTip().contains(com1));
-        QVERIFY(f->lblZeitnahme->istRot());
+        ZeitnahmeFeld* zeitnahme = findeIn<ZeitnahmeFeld>(f, "lblZeitnahme");
+        QCOMPARE(zeitnahme->text(), QStringLiteral("COM1/COM2\nkeine Verbindung"));
+        QVERIFY(zeitnahme->toolTip().contains(com1));
+        QVERIFY(zeitnahme->istRot());
         // A newcomer is offered the demo and the timing settings at once, above the panels.
-        ErsterStartHinweis* hinweis = f->ersterStart();
+        ErsterStartHinweis* hinweis = f->findChild<ErsterStartHinweis*>();
         QVERIFY(!hinweis->isHidden());
         QVERIFY2(hinweis->text().contains("COM1/COM2: keine Verbindung"), qPrintable(hinweis->text()));
         QVERIFY(hinweis->findChild<QPushButton*>("cmdDemoStarten"));
@@ -348,10 +348,10 @@ private slots:
         int master = -1, slave = -1;
         QCOMPARE(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
         QVERIFY(QFile::link(QString::fromLocal8Bit(::ttyname(slave)), com1));
-        f->Command1->click();
+        findeIn<QPushButton>(f, "Command1")->click();
         QVERIFY2(f->windowTitle().contains(" COM 1 OK"), qPrintable(f->windowTitle()));
-        QCOMPARE(f->lblZeitnahme->text(), QStringLiteral("COM1/COM2\naktiv"));
-        QVERIFY(!f->lblZeitnahme->istRot());
+        QCOMPARE(zeitnahme->text(), QStringLiteral("COM1/COM2\naktiv"));
+        QVERIFY(!zeitnahme->istRot());
         // A port that opens says nothing yet: the notice waits a few seconds for a signal.
         QVERIFY(hinweis->isHidden());
         uhr.vorruecken(ErsterStartHinweis::stilleFrist + 100);
@@ -435,10 +435,10 @@ private slots:
             if (!name.isEmpty()) qunsetenv(name);
             QVERIFY(gestartet);
             frmMain* f = start.hauptfenster();
-            QVERIFY(f->lblZeitnahme);
-            QCOMPARE(f->lblZeitnahme->text().replace('\n', ": "), feld);
-            QCOMPARE(f->lblZeitnahme->istRot(), rot);
-            if (rot) QVERIFY(!f->lblZeitnahme->toolTip().isEmpty());
+            ZeitnahmeFeld* zeitnahme = findeIn<ZeitnahmeFeld>(f, "lblZeitnahme");
+            QCOMPARE(zeitnahme->text().replace('\n', ": "), feld);
+            QCOMPARE(zeitnahme->istRot(), rot);
+            if (rot) QVERIFY(!zeitnahme->toolTip().isEmpty());
         }
         ::close(slave);
         ::close(master);

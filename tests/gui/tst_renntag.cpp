@@ -7,9 +7,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDialog>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,20 +28,19 @@
 #include "DebugLog.h"
 #include "DemoModus.h"
 #include "EinstellungsSpeicher.h"
-#include "HauptfensterZusatz.h"
 #include "KorrekturMenue.h"
-#include "diaKorrektur.h"
 #include "Lampenform.h"
+#include "Oberflaechensprache.h"
 #include "ProgrammAnsage.h"
 #include "ProgrammStart.h"
-#include "Oberflaechensprache.h"
+#include "ProgrammTest.h"
 #include "Rennleitung.h"
 #include "SlotAnzeige.h"
 #include "Sprecherfenster.h"
 #include "StartAmpel.h"
-#include "ProgrammTest.h"
 #include "TestHelfer.h"
 #include "VirtuelleUhr.h"
+#include "diaKorrektur.h"
 #include "frmAnzeige.h"
 #include "frmErgebnis.h"
 #include "frmMain.h"
@@ -58,8 +57,8 @@ class TestRenntag : public ProgrammTest {
     void warte(qint64 ms) { m_uhr->vorruecken(ms); }
 
     void waehle(int modus, const QString& grenze) {
-        f()->cbRAuswahl->setCurrentIndex(modus);
-        emit f()->cbRAuswahl->activated(modus);
+        findeIn<QComboBox>(f(), "cbRAuswahl")->setCurrentIndex(modus);
+        emit findeIn<QComboBox>(f(), "cbRAuswahl")->activated(modus);
         leitung().setzeGrenze(grenze);
         leitung().Grenze_Validate();
     }
@@ -85,7 +84,7 @@ class TestRenntag : public ProgrammTest {
     }
     // The announcer's place: inside the strip the bar keeps for it (global coordinates).
     QRect streifen() {
-        QWidget* s = f()->zusatz()->sprecherStreifen();
+        QWidget* s = findeIn(f(), "Sprecherstreifen");
         return s->isVisible() ? QRect(s->mapToGlobal(QPoint(0, 0)), s->size()) : QRect();
     }
     void imStreifen(QWidget* sprecher) {
@@ -93,8 +92,8 @@ class TestRenntag : public ProgrammTest {
         deckeNichts(sprecher);
         QVERIFY2(streifen().contains(sprecher->frameGeometry()),
                  qPrintable(QStringLiteral("%1 %2").arg(sprecher->x()).arg(sprecher->y())));
-        for (QWidget* w : f()->Menue->findChildren<QWidget*>())
-            if (w->isVisible() && w->parentWidget() == f()->Menue &&
+        for (QWidget* w : findeIn(f(), "Menue")->findChildren<QWidget*>())
+            if (w->isVisible() && w->parentWidget() == findeIn(f(), "Menue") &&
                 w->objectName() != "Sprecherstreifen")
                 QVERIFY2(!QRect(w->mapToGlobal(QPoint(0, 0)), w->size())
                               .intersects(sprecher->frameGeometry()),
@@ -102,7 +101,7 @@ class TestRenntag : public ProgrammTest {
     }
 
     QAction* menueEintrag(const QString& text) {
-        QMenu* menue = f()->Funktionen->menu();
+        QMenu* menue = findeIn<QToolButton>(f(), "Funktionen")->menu();
         emit menue->aboutToShow();
         for (QAction* a : menue->actions())
             if (a->text() == text) return a;
@@ -130,17 +129,19 @@ private slots:
             {QStringLiteral("Maximilian Alexander von Hohenzollern-Sigmaringen der Jüngere")});
         leitung().SetzeAnzeigeWerte(2);
         leitung().MyInit();
-        QVERIFY(f()->zusatz()->rennparameter()->isVisible());
-        QCOMPARE(f()->zusatz()->rennparameter()->text(), QStringLiteral("Rennparameter…"));
+        QVERIFY(findeIn<QPushButton>(f(), "cmdRennparameter")->isVisible());
+        QCOMPARE(findeIn<QPushButton>(f(), "cmdRennparameter")->text(),
+                 QStringLiteral("Rennparameter…"));
         QVERIFY(!menueEintrag("Ergebnis")->isEnabled());  // no run closed yet
 
         // --- Run 1: a race by laps.
         waehle(RRunden, "2");
-        f()->Command2->click();
-        QVERIFY(!f()->cbRAuswahl->isEnabled());
-        QVERIFY(!f()->ZeitRunden->isEnabled());
-        QVERIFY(!f()->cmdChaos->isEnabled());
-        QCOMPARE(f()->cmdChaos->toolTip(), QStringLiteral("Chaos nur in Läufen auf Zeit"));
+        findeIn<QPushButton>(f(), "Command2")->click();
+        QVERIFY(!findeIn<QComboBox>(f(), "cbRAuswahl")->isEnabled());
+        QVERIFY(!findeIn<QCheckBox>(f(), "ZeitRunden")->isEnabled());
+        QVERIFY(!findeIn<QPushButton>(f(), "cmdChaos")->isEnabled());
+        QCOMPARE(findeIn<QPushButton>(f(), "cmdChaos")->toolTip(),
+                 QStringLiteral("Chaos nur in Läufen auf Zeit"));
         warte(1500);
         // The start light covers the second screen and leaves the keyboard where it was.
         StartAmpel* ampel = f()->startAmpel();
@@ -158,7 +159,7 @@ private slots:
         QVERIFY(leitung().zustand().RennenLaeuft);
 
         while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
-        QTest::mouseClick(f()->Command5, Qt::LeftButton);
+        QTest::mouseClick(findeIn<QPushButton>(f(), "Command5"), Qt::LeftButton);
         frmSimulation* sim = f()->simulation();
         QVERIFY(sim && sim->isVisible());
         deckeNichts(sim);
@@ -170,12 +171,13 @@ private slots:
         }
         warte(2500);
         QVERIFY(!leitung().zustand().RennenLaeuft);
-        QVERIFY(f()->cbRAuswahl->isEnabled());
-        QVERIFY(f()->ZeitRunden->isEnabled());
-        QCOMPARE(f()->Lichtanzeige->farbe(), qint32(255));  // red after the end
+        QVERIFY(findeIn<QComboBox>(f(), "cbRAuswahl")->isEnabled());
+        QVERIFY(findeIn<QCheckBox>(f(), "ZeitRunden")->isEnabled());
+        QCOMPARE(findeIn<Lampenform>(f(), "Lichtanzeige")->farbe(),
+                 qint32(255));  // red after the end
 
         // The results, in the race's order, until closed.
-        frmErgebnis* ergebnis = f()->zusatz()->ergebnisFenster();
+        frmErgebnis* ergebnis = f()->findChild<frmErgebnis*>();
         QVERIFY(ergebnis && ergebnis->isVisible());
         QCOMPARE(ergebnis->windowTitle(), QStringLiteral("Ergebnis"));
         QTableWidget* t = ergebnis->tabelle();
@@ -194,8 +196,9 @@ private slots:
 
         // Readable from three metres.
         SlotAnzeige* erster = f()->panel(0);
-        QVERIFY(QFontMetrics(f()->Label1->font()).height() * 4 >= erster->height());
-        QVERIFY(f()->Fortschritt->height() >= 24);
+        QVERIFY(QFontMetrics(findeIn<QLabel>(f(), "Label1")->font()).height() * 4 >=
+                erster->height());
+        QVERIFY(findeIn<QProgressBar>(f(), "Fortschritt")->height() >= 24);
         const QString name = erster->label(0, 1)->text();
         QVERIFY2(name.endsWith(QChar(0x2026)), qPrintable(name));
         QVERIFY(QFontMetrics(erster->label(0, 1)->font()).horizontalAdvance(name) <=
@@ -204,16 +207,16 @@ private slots:
         // --- Run 2 by time: caution shows red on the indicator. The results of run 1 make
         // way for the new standings.
         waehle(RZeit, "1");
-        f()->Command2->click();
+        findeIn<QPushButton>(f(), "Command2")->click();
         QVERIFY(!ergebnis->isVisible());
-        QVERIFY(f()->cmdChaos->isEnabled());
-        QVERIFY(f()->cmdChaos->toolTip().isEmpty());
+        QVERIFY(findeIn<QPushButton>(f(), "cmdChaos")->isEnabled());
+        QVERIFY(findeIn<QPushButton>(f(), "cmdChaos")->toolTip().isEmpty());
         while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
-        QCOMPARE(f()->Lichtanzeige->farbe(), qint32(0x00C000));
-        QTest::mouseClick(f()->cmdChaos, Qt::LeftButton);
-        QCOMPARE(f()->Lichtanzeige->farbe(), qint32(255));
-        QTest::mouseClick(f()->cmdChaos, Qt::LeftButton);
-        QCOMPARE(f()->Lichtanzeige->farbe(), qint32(0x00C000));
+        QCOMPARE(findeIn<Lampenform>(f(), "Lichtanzeige")->farbe(), qint32(0x00C000));
+        QTest::mouseClick(findeIn<QPushButton>(f(), "cmdChaos"), Qt::LeftButton);
+        QCOMPARE(findeIn<Lampenform>(f(), "Lichtanzeige")->farbe(), qint32(255));
+        QTest::mouseClick(findeIn<QPushButton>(f(), "cmdChaos"), Qt::LeftButton);
+        QCOMPARE(findeIn<Lampenform>(f(), "Lichtanzeige")->farbe(), qint32(0x00C000));
         warte(70000);
         QVERIFY(!leitung().zustand().RennenLaeuft);
         QCOMPARE(ergebnis->kopf()->text().left(6), QStringLiteral("Rennen"));
@@ -242,7 +245,7 @@ private slots:
         imStreifen(sprecher);
 
         // The standings window over it hides it, speech goes on; closed, it is back.
-        QPushButton* anzeigeKnopf = f()->Menue->findChild<QPushButton*>("cmdAnzeige");
+        QPushButton* anzeigeKnopf = findeIn(f(), "Menue")->findChild<QPushButton*>("cmdAnzeige");
         QVERIFY(anzeigeKnopf);
         anzeigeKnopf->click();
         frmAnzeige* anzeige = f()->findChild<frmAnzeige*>();
@@ -284,24 +287,24 @@ private slots:
         QCOMPARE(sprecher->frameGeometry().right(), s.right());
         sprecher->move(s.left() + 300, s.top());
         waehle(RZeit, "7");
-        f()->Command2->click();
+        findeIn<QPushButton>(f(), "Command2")->click();
         warte(1500);
-        QTest::mouseClick(f()->Command5, Qt::LeftButton);
+        QTest::mouseClick(findeIn<QPushButton>(f(), "Command5"), Qt::LeftButton);
         QVERIFY(f()->simulation());
         f()->simulation()->move(300, 200);
         m_rueckfrage->antwort = true;
-        f()->Command2->click();
+        findeIn<QPushButton>(f(), "Command2")->click();
         warte(3000);
         starteProgramm(false);
         f()->setGeometry(QRect(QPoint(150, 40), QSize(1024, 740)));
         QCoreApplication::processEvents();
         QCOMPARE(m_start->ansage()->fenster()->x(), streifen().left() + 300);
         imStreifen(m_start->ansage()->fenster());
-        QCOMPARE(f()->cbRAuswahl->currentIndex(), int(RZeit));
-        QCOMPARE(f()->Grenze->currentText(), QStringLiteral("7"));
-        f()->Command2->click();
+        QCOMPARE(findeIn<QComboBox>(f(), "cbRAuswahl")->currentIndex(), int(RZeit));
+        QCOMPARE(findeIn<QComboBox>(f(), "Grenze")->currentText(), QStringLiteral("7"));
+        findeIn<QPushButton>(f(), "Command2")->click();
         warte(1500);
-        QTest::mouseClick(f()->Command5, Qt::LeftButton);
+        QTest::mouseClick(findeIn<QPushButton>(f(), "Command5"), Qt::LeftButton);
         QVERIFY(f()->simulation());
         QCOMPARE(f()->simulation()->pos(), QPoint(300, 200));
 
@@ -315,7 +318,7 @@ private slots:
         waehle(RRunden, "25");
         leitung().RennNameSetzen("Sommer-Cup");
         starteProgramm();
-        QCOMPARE(f()->cbRAuswahl->currentIndex(), int(RRunden));
+        QCOMPARE(findeIn<QComboBox>(f(), "cbRAuswahl")->currentIndex(), int(RRunden));
         QCOMPARE(leitung().zustand().Grenze, QStringLiteral("25"));
         QCOMPARE(leitung().zustand().RennArt, Laufart::Rennen);
         QCOMPARE(leitung().zustand().AktRennName, QStringLiteral("Sommer-Cup"));
@@ -331,7 +334,7 @@ private slots:
         waehle(RZeit, "1");
         const QString rennName = leitung().zustand().AktRennName;
         QCOMPARE(rennName, QStringLiteral("Sommer-Cup"));
-        QCOMPARE(f()->lblRennen->text(), QStringLiteral("Rennen :  Sommer-Cup"));
+        QCOMPARE(findeIn<QLabel>(f(), "lblRennen")->text(), QStringLiteral("Rennen :  Sommer-Cup"));
         QAction* demo = menueEintrag("Demo");
         QVERIFY(demo && demo->isEnabled() && !demo->isChecked());
         QVERIFY(!f()->windowTitle().contains("Demo"));
@@ -339,7 +342,7 @@ private slots:
         QVERIFY(f()->demo()->aktiv());
         QVERIFY2(f()->windowTitle().contains(" Demo "), qPrintable(f()->windowTitle()));
 
-        f()->Command2->click();
+        findeIn<QPushButton>(f(), "Command2")->click();
         while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
         const qint64 gruen = m_uhr->ms();
         QVERIFY(!menueEintrag("Demo")->isEnabled());  // not in the middle of a run
@@ -350,11 +353,11 @@ private slots:
         if (!qEnvironmentVariableIsEmpty("PISTORELLE_TESTBILD"))
             f()->grab().save(qEnvironmentVariable("PISTORELLE_TESTBILD"));
         // Caution: no crossing while the lanes have no power.
-        f()->cmdChaos->click();
+        findeIn<QPushButton>(f(), "cmdChaos")->click();
         const auto runden = leitung().zustand().Runden;
         warte(8000);
         QCOMPARE(leitung().zustand().Runden, runden);
-        f()->cmdChaos->click();
+        findeIn<QPushButton>(f(), "cmdChaos")->click();
         for (int i = 0; i < 2000 && leitung().zustand().RennenLaeuft; ++i)
             QVERIFY(m_uhr->naechsterTimer(1000));
         QVERIFY(!leitung().zustand().RennenLaeuft);
@@ -371,7 +374,7 @@ private slots:
         QVERIFY(db.wert("select min(Zeit) from histrennen").toDouble() >= 4.2);
         QVERIFY(db.wert("select count(*) from histrennen where Zeit > 11.5").toInt() <= 4);
         QVERIFY(db.wert("select count(*) from histrennen").toInt() >= 4 * 7);
-        frmErgebnis* ergebnis = f()->zusatz()->ergebnisFenster();
+        frmErgebnis* ergebnis = f()->findChild<frmErgebnis*>();
         QVERIFY(ergebnis && ergebnis->isVisible());
         QCOMPARE(ergebnis->tabelle()->rowCount(), 4);
         ergebnis->close();
@@ -391,7 +394,7 @@ private slots:
     // it, and the panels show the laps, total, best lap and places of the real laps.
     void letzteRundeLoeschenImLauf() {
         waehle(RZeit, "2");
-        f()->Command2->click();
+        findeIn<QPushButton>(f(), "Command2")->click();
         while (leitung().zustand().AmpelPhase != 6) QVERIFY(m_uhr->naechsterTimer(2100));
         auto runde = [this](int bahn, qint64 danach) {
             leitung().GetPortnummer(bahn);
@@ -468,7 +471,7 @@ private slots:
         // cut short with its whole time and without the best-lap remark it had when short.
         for (int i = 0; i < 5000 && leitung().zustand().RennenLaeuft; ++i)
             QVERIFY(m_uhr->naechsterTimer(1000));
-        frmErgebnis* ergebnis = f()->zusatz()->ergebnisFenster();
+        frmErgebnis* ergebnis = f()->findChild<frmErgebnis*>();
         QVERIFY(ergebnis && ergebnis->korrekturen()->isVisible());
         QCOMPARE(ergebnis->korrekturen()->text(),
                  QStringLiteral("Korrekturen der Rennleitung:\nBahn 2 (Fahrer 2): -1 Runde 3 – "

@@ -59,19 +59,19 @@ private slots:
 
         // Lane change from the main window: race ranking, four lanes, 1342.
         l->Option1_Click(0);
-        QVERIFY(f->Command4->isEnabled());
-        f->Command4->click();
+        QVERIFY(findeIn<QPushButton>(f, "Command4")->isEnabled());
+        findeIn<QPushButton>(f, "Command4")->click();
         QCOMPARE(start.datenbank()->wert("select fahrer from positionen where bahn=1").toString(),
                  QString("Fahrer 2"));
 
         // A late entrant comes from the driver list by a double click.
         QVERIFY(start.datenbank()->execute("insert into fahrer (name) values ('Emil')"));
         const QString grenzeVorher = l->zustand().Grenze;
-        QVERIFY(f->Command7->isEnabled());
-        f->Command7->click();
+        QVERIFY(findeIn<QPushButton>(f, "Command7")->isEnabled());
+        findeIn<QPushButton>(f, "Command7")->click();
         diaSlotRennen* d = start.turnier()->dialog();
         QVERIFY(d && d->isVisible());
-        QVERIFY(!f->Command2->isEnabled());
+        QVERIFY(!findeIn<QPushButton>(f, "Command2")->isEnabled());
         start.turnier()->setzeBerichtOeffnen(false);
         Turnier& t = start.turnier()->turnier();
 
@@ -103,7 +103,7 @@ private slots:
         // Qualification: each entrant alone on lane 1 for two laps.
         const auto lauf = [&](const QVector<std::pair<int, int>>& rundenZeiten,
                               bool starten = true) {
-            if (starten) f->Command2->click();
+            if (starten) findeIn<QPushButton>(f, "Command2")->click();
             for (int i = 0; i < 100 && l->zustand().AmpelPhase != 6; ++i) uhr.vorruecken(100);
             if (l->zustand().AmpelPhase != 6) return false;
             for (const auto& [bahn, zeit] : rundenZeiten) {
@@ -126,7 +126,7 @@ private slots:
                      .toInt(),
                  2);
         QCOMPARE(t.caption(Turnier::Command7), QString("Quali starten"));
-        QVERIFY(!f->Command2->isEnabled());
+        QVERIFY(!findeIn<QPushButton>(f, "Command2")->isEnabled());
 
         d->seiten()->setCurrentIndex(1);
         auto* fahrerListe = d->findChild<QListWidget*>("cobFahrer");
@@ -174,7 +174,7 @@ private slots:
             return !start.ablauf()->beschaeftigt();
         };
         d->knopf(Turnier::Command11)->click();
-        f->Command2->click();
+        findeIn<QPushButton>(f, "Command2")->click();
         for (int i = 0; i < 100 && l->zustand().AmpelPhase != 6; ++i) uhr.vorruecken(100);
         uhr.vorruecken(3000);
         l->GetPortnummer(3);
@@ -184,7 +184,7 @@ private slots:
                gewertet < 10) {
             d->knopf(Turnier::Command11)->click();
             // A new group waits for START.
-            if (!start.ablauf()->beschaeftigt()) f->Command2->click();
+            if (!start.ablauf()->beschaeftigt()) findeIn<QPushButton>(f, "Command2")->click();
             if (gewertet == 2) {
                 uhr.vorruecken(12000);
                 d->knopf(Turnier::Command14)->click();
@@ -260,7 +260,7 @@ private slots:
         rueckfrage.antwort = true;
         d->close();
         QVERIFY(!d->isVisible());
-        QVERIFY(f->Command2->isEnabled());
+        QVERIFY(findeIn<QPushButton>(f, "Command2")->isEnabled());
         // The main window as before: race ranking and its limit, not training with 5.
         QCOMPARE(l->zustand().Option1, 0);
         QCOMPARE(l->zustand().Grenze, grenzeVorher);

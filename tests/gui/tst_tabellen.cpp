@@ -360,14 +360,18 @@ private slots:
         frmMain* f = start.hauptfenster();
         f->show();
         // Every window of the bar and the menu is there, under a readable caption.
-        for (QPushButton* k : {f->Command3, f->Command5, f->Command6}) QVERIFY(k->isEnabled());
+        for (QPushButton* k :
+             {findeIn<QPushButton>(f, "Command3"), findeIn<QPushButton>(f, "Command5"),
+              findeIn<QPushButton>(f, "Command6")})
+            QVERIFY(k->isEnabled());
         QStringList menue;
-        for (QAction* a : f->Funktionen->menu()->actions()) menue << a->text();
+        for (QAction* a : findeIn<QToolButton>(f, "Funktionen")->menu()->actions())
+            menue << a->text();
         QVERIFY(menue.contains("Fahrer und Autos"));
         QVERIFY(!menue.contains("Dummy"));
         // The statistics and the Hall of Fame open from the menu, once each.
-        emit f->Funktionen->menu()->aboutToShow();
-        for (QAction* a : f->Funktionen->menu()->actions())
+        emit findeIn<QToolButton>(f, "Funktionen")->menu()->aboutToShow();
+        for (QAction* a : findeIn<QToolButton>(f, "Funktionen")->menu()->actions())
             if (a->text() == "Statistik" || a->text() == "Hall of Fame") {
                 QVERIFY(a->isEnabled());
                 a->trigger();
@@ -392,7 +396,7 @@ private slots:
             QCOMPARE(start.leitung()->Text(2), alt);  // not before OK
             editor->OK_Click();
         });
-        f->Command5->click();
+        findeIn<QPushButton>(f, "Command5")->click();
         QVERIFY(gesehen);
         QCOMPARE(start.leitung()->Text(2), QStringLiteral("Achtung, O'Briens Start"));
     }
