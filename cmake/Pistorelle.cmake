@@ -1,7 +1,38 @@
-# pistorelle_library(NAME DEPS ...): a static library from every source of the calling
-# folder (sub-folders are the owner's business). New files need no CMake edit.
+# Only the windows link QtWidgets. A library that would get them, named among its DEPS or
+# through a library it uses, stops the configuration: below the windows a widget include
+# never compiles.
+function(pistorelle_ohne_widgets name)
+    set(offen ${ARGN})
+    set(gesehen)
+    while(offen)
+        list(POP_FRONT offen d)
+        if(d IN_LIST gesehen)
+            continue()
+        endif()
+        list(APPEND gesehen ${d})
+        if(d MATCHES "^Qt[0-9]*::Widgets(Private)?$")
+            message(FATAL_ERROR "${name} would link ${d}; "
+                "only the windows' library (WIDGETS) may")
+        endif()
+        if(TARGET ${d})
+            get_target_property(weiter ${d} INTERFACE_LINK_LIBRARIES)
+            if(weiter)
+                # Generator expressions ($<LINK_ONLY:...>) are passed over with what they hold.
+                string(REGEX REPLACE "\\$<[A-Z_]+:([^>]*)>" "\\1" weiter "${weiter}")
+                list(APPEND offen ${weiter})
+            endif()
+        endif()
+    endwhile()
+endfunction()
+
+# pistorelle_library(NAME [WIDGETS] DEPS ...): a static library from every source of the calling
+# folder (sub-folders are the owner's business). New files need no CMake edit. WIDGETS marks
+# the windows' library, the one that may link QtWidgets.
 function(pistorelle_library name)
-    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "WIDGETS" "" "DEPS" ${ARGN})
+    if(NOT ARG_WIDGETS)
+        pistorelle_ohne_widgets(${name} ${ARG_DEPS})
+    endif()
     file(GLOB srcs CONFIGURE_DEPENDS
         ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
     if(NOT srcs)

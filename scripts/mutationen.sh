@@ -222,25 +222,25 @@ F engine engine/Rundenkorrektur.cpp "a correction does not name the lap row it t
 F gui ui/Sprecherplatz.cpp "a dialog over the announcer leaves it on top of the dialog's buttons" \
     'return art != Qt::Popup && art != Qt::ToolTip && art != Qt::Desktop;' \
     'return w->inherits("frmAnzeige");' 'tst_renntag'
-F gui ui/MqttSender.cpp "the standings are not kept by the broker for late subscribers" \
+F gui uebertragung/MqttSender.cpp "the standings are not kept by the broker for late subscribers" \
     'if (veroeffentliche("stand", json, true, 0)) m_zuletzt = json;' \
     'if (veroeffentliche("stand", json, false, 0)) m_zuletzt = json;' 'tst_mqtt_lobby'
 
 # live standings
 T='tst_livestand'
-F "live board" ui/LiveStandDaten.cpp "a car one lap down gets a time gap" \
+F "live board" uebertragung/LiveStandDaten.cpp "a car one lap down gets a time gap" \
     'if (runden >= 1)' 'if (runden > 1)' "$T"
-F "live board" ui/LiveStandDaten.cpp "one lap too few to go" \
+F "live board" uebertragung/LiveStandDaten.cpp "one lap too few to go" \
     'qMax(0, grenze - int(erster->ReturnRunden()));' \
     'qMax(0, grenze - int(erster->ReturnRunden()) - 1);' "$T"
-F "live board" ui/LiveStandDaten.cpp "the no-lap marker is sent as a best lap" \
+F "live board" uebertragung/LiveStandDaten.cpp "the no-lap marker is sent as a best lap" \
     'beste > 0 && beste < 99999 ? QJsonValue(beste) : QJsonValue(QJsonValue::Null);' \
     'beste > 0 ? QJsonValue(beste) : QJsonValue(QJsonValue::Null);' "$T"
-F "live board" ui/LiveStandServer.cpp "a body of any size is taken" \
+F "live board" uebertragung/LiveStandServer.cpp "a body of any size is taken" \
     '    if (inhalt > inhaltGrenze) {' '    if (false) {' "$T"
-F "live board" ui/LiveStandServer.cpp "connections that send nothing stay open" \
+F "live board" uebertragung/LiveStandServer.cpp "connections that send nothing stay open" \
     'if (it->frist <= jetzt) abgelaufen << it.key();' 'if (false) abgelaufen << it.key();' "$T"
-F "live board" ui/LiveStand.cpp "one address takes every place" \
+F "live board" uebertragung/LiveStand.cpp "one address takes every place" \
     '    if (vonDort >= m_plaetzeJeAdresse)' '    if (false)' "$T"
 
 # result files

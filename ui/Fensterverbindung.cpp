@@ -17,12 +17,12 @@
 #include "frmMain.h"
 #include "frmOptions.h"
 #include "frmOptionsNeu.h"
-#include "LiveStand.h"
+#include "LiveStandFeld.h"
 #include "TurnierFenster.h"
 #include "LiveStandSeite.h"
 #include "frmHallOfFame.h"
 #include "MqttSeite.h"
-#include "MqttSender.h"
+#include "MqttFeld.h"
 #include "frmRundentabelle.h"
 #include "frmStatistik.h"
 #include "frmStreckenLayout.h"
@@ -135,17 +135,17 @@ void verbindeFenster(ProgrammStart& start) {
                              std::move(anwendung), s->uhr(), aufbau.lpt, fenster);
         LiveStandSeite::fuegeEin(dialog, leitung->speicher(), [s, fenster, leitung] {
             HardwareAufbau& aufbau = s->aufbau();
-            LiveStand::richteEin(*fenster, *leitung, *s->anzeige(),
-                                 aufbau.zeitnahmeStatus ? aufbau.zeitnahmeStatus() : nullptr,
-                                 [s] { return s->turnier()->serieJson(); });
+            LiveStandFeld::richteEin(*fenster, *leitung, *s->anzeige(),
+                                     aufbau.zeitnahmeStatus ? aufbau.zeitnahmeStatus() : nullptr,
+                                     [s] { return s->turnier()->serieJson(); });
         });
         MqttSeite::fuegeEin(dialog, leitung->einstellungen(), leitung->speicher(),
                             [s, fenster, leitung] {
                                 HardwareAufbau& aufbau = s->aufbau();
-                                MqttSender::richteEin(*fenster, *leitung, *s->anzeige(),
-                                                      aufbau.zeitnahmeStatus
-                                                          ? aufbau.zeitnahmeStatus()
-                                                          : nullptr);
+                                MqttFeld::richteEin(*fenster, *leitung, *s->anzeige(),
+                                                    aufbau.zeitnahmeStatus
+                                                        ? aufbau.zeitnahmeStatus()
+                                                        : nullptr);
                             });
         dialog.exec();
     });

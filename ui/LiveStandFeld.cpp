@@ -32,6 +32,16 @@ LiveStandFeld::LiveStandFeld(LiveStand& stand, QWidget* parent)
     aktualisiere(stand.zuschauer());
 }
 
+LiveStand* LiveStandFeld::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzeige,
+                                    ZeitnahmeStatus* zeitnahme, LiveStand::Serienquelle serie) {
+    // Called again after the options changed: the old server and its field go first.
+    delete f.findChild<LiveStand*>(QString(), Qt::FindDirectChildrenOnly);
+    LiveStand* stand =
+        LiveStand::ausEinstellungen(leitung, anzeige, &f, zeitnahme, std::move(serie));
+    if (stand) zeige(f, *stand);
+    return stand;
+}
+
 LiveStandFeld* LiveStandFeld::zeige(frmMain& f, LiveStand& stand) {
     auto* feld = new LiveStandFeld(stand);
     // A row of its own below the bar's two rows (and the announcer's strip): the address

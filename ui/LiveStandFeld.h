@@ -5,8 +5,12 @@
 #include <QImage>
 #include <QWidget>
 
+#include "LiveStand.h"
+
 class QLabel;
-class LiveStand;
+class Hauptanzeige;
+class Rennleitung;
+class ZeitnahmeStatus;
 class frmMain;
 
 class LiveStandFeld : public QWidget {
@@ -14,6 +18,12 @@ class LiveStandFeld : public QWidget {
 public:
     LiveStandFeld(LiveStand& stand, QWidget* parent = nullptr);
 
+    // Starts the server as the settings say, owned by the main window, and shows its address
+    // there; called again, it replaces the server it started before. Null when it is
+    // switched off.
+    static LiveStand* richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzeige,
+                                ZeitnahmeStatus* zeitnahme = nullptr,
+                                LiveStand::Serienquelle serie = {});
     // Puts a field for the server into the main window's top row.
     static LiveStandFeld* zeige(frmMain& f, LiveStand& stand);
     // Black modules on white with a quiet zone of four modules, modul pixels each; a null

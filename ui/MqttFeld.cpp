@@ -17,6 +17,15 @@ MqttFeld::MqttFeld(MqttSender& sender, QWidget* parent) : QLabel(parent), m_send
     aktualisiere();
 }
 
+MqttSender* MqttFeld::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzeige,
+                                ZeitnahmeStatus* zeitnahme) {
+    // Called again after the options changed: the old sender and its field go first.
+    delete f.findChild<MqttSender*>(QString(), Qt::FindDirectChildrenOnly);
+    MqttSender* sender = MqttSender::ausEinstellungen(leitung, anzeige, &f, zeitnahme);
+    if (sender) zeige(f, *sender);
+    return sender;
+}
+
 MqttFeld* MqttFeld::zeige(frmMain& f, MqttSender& sender) {
     auto* feld = new MqttFeld(sender);
     // A row of its own below the live scoreboard's: the reason must be readable in full.

@@ -20,6 +20,9 @@
 #include "Hauptanzeige.h"
 #include "Laufrettung.h"
 #include "LiveStand.h"
+#include "LiveStandFeld.h"
+#include "MqttFeld.h"
+#include "frmAnzeige.h"
 #include "MqttSender.h"
 #include "Oberflaechensprache.h"
 #include "ProgrammAnsage.h"
@@ -351,9 +354,9 @@ void ProgrammStart::baueAnzeige() {
         [fenster](const QString& zusatz) { fenster->SetzeFormCaption(zusatz); });
     m_turnier = std::make_unique<TurnierFenster>(*m_ablauf, *m_anzeige, *m_fenster);
     frmAnzeige::richteEin(*m_fenster, *m_leitung, *m_anzeige);
-    LiveStand::richteEin(*m_fenster, *m_leitung, *m_anzeige, nullptr,
-                         [turnier = m_turnier.get()] { return turnier->serieJson(); });
-    MqttSender::richteEin(*m_fenster, *m_leitung, *m_anzeige);
+    LiveStandFeld::richteEin(*m_fenster, *m_leitung, *m_anzeige, nullptr,
+                             [turnier = m_turnier.get()] { return turnier->serieJson(); });
+    MqttFeld::richteEin(*m_fenster, *m_leitung, *m_anzeige);
     // The race mode list starts on its first entry.
     m_leitung->cbRAuswahl_Click(0);
 }

@@ -8,8 +8,7 @@
 #include <QWidget>
 
 #include "Rueckfrage.h"
-#include "SprachSynthese.h"
-#include "SprachWiedergabe.h"
+#include "Sprachskript.h"
 #include "StartDialoge.h"
 
 // Settings, data and runtime folders of the test's own below heim, so a test never touches
@@ -68,43 +67,6 @@ public:
         return antwort;
     }
     void meldung(const QString& text) override { meldungen << text; }
-};
-
-// Answers only when told, as the real engine answers later from its own thread.
-class SkriptSynthese : public SprachSynthese {
-public:
-    QStringList gestartet, stimmen;
-    bool sofort = false;
-    void starte(const QString& text, const QString& stimme) override {
-        gestartet << text;
-        stimmen << stimme;
-        if (sofort) antworte();
-    }
-    void antworte() {
-        SprachPcm pcm;
-        pcm.rate = 22050;
-        pcm.daten = QByteArray(2000, '\x01');
-        emit fertig(pcm);
-    }
-};
-
-class SkriptWiedergabe : public SprachWiedergabe {
-public:
-    int gespielt = 0;
-    bool laeuft = false;
-    bool sofort = false;
-    void spiele(const SprachPcm&) override {
-        ++gespielt;
-        laeuft = true;
-        if (sofort) ende();
-    }
-    void abbrechen() override {
-        if (laeuft) ende();
-    }
-    void ende() {
-        laeuft = false;
-        emit beendet();
-    }
 };
 
 // Two offscreen screens side by side, 1280 x 800 and the second of the given size, for the

@@ -39,7 +39,7 @@ class TestMqttStatus : public ProgrammTest {
         seite.findChild<QLineEdit*>("MqttBenutzer")->setText("bahn3");
         seite.findChild<QLineEdit*>("MqttPasswort")->setText(passwort);
         seite.speichere();
-        MqttSender::richteEin(*f(), leitung(), *m_start->anzeige());
+        MqttFeld::richteEin(*f(), leitung(), *m_start->anzeige());
     }
 
 private slots:
@@ -97,7 +97,7 @@ private slots:
 
         // Switched off: the sender says goodbye and its line goes.
         leitung().einstellungen().MqttAn = 0;
-        MqttSender::richteEin(*f(), leitung(), *m_start->anzeige());
+        MqttFeld::richteEin(*f(), leitung(), *m_start->anzeige());
         QVERIFY(!f()->findChild<MqttSender*>());
         QTRY_VERIFY_WITH_TIMEOUT(zeile().isEmpty(), 5000);
         MqttAbonnent zuletzt(broker.tcpPort, {"pistorelle/bahn3/status"}, "bahn3", "richtig");

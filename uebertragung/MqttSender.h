@@ -20,7 +20,6 @@ class Hauptanzeige;
 class LiveStandDaten;
 class Rennleitung;
 class ZeitnahmeStatus;
-class frmMain;
 struct Rundeneintrag;
 
 class MqttSender : public QObject {
@@ -43,10 +42,10 @@ public:
     MqttSender(Rennleitung& leitung, Hauptanzeige& anzeige, QObject* parent = nullptr);
     ~MqttSender() override;
 
-    // Starts the sender as the settings say and shows its state on the main window; called
-    // again, it replaces the one it started before. Null when it is switched off.
-    static MqttSender* richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzeige,
-                                 ZeitnahmeStatus* zeitnahme = nullptr);
+    // The sender as the settings say (MqttAn, MqttHost, ...), started, owned by parent; null
+    // when it is switched off.
+    static MqttSender* ausEinstellungen(Rennleitung& leitung, Hauptanzeige& anzeige,
+                                        QObject* parent, ZeitnahmeStatus* zeitnahme = nullptr);
     void setzeZeitnahme(ZeitnahmeStatus* status);
 
     void starte(const Verbindung& v);

@@ -27,7 +27,6 @@ class Rennleitung;
 class EinstellungsSpeicher;
 class UhrTimer;
 class ZeitnahmeStatus;
-class frmMain;
 
 class LiveStand : public QObject {
     Q_OBJECT
@@ -48,12 +47,13 @@ public:
     LiveStand(Rennleitung& leitung, Hauptanzeige& anzeige, QObject* parent = nullptr);
     ~LiveStand() override;
 
-    // Starts the server as the settings say and shows its address on the main window; called
-    // again, it replaces the server it started before. Returns the server (owned by the window) or null when it is switched off.
     // The series standings of the open tournament as JSON, nullopt when none of a series is open.
     using Serienquelle = std::function<std::optional<QByteArray>()>;
-    static LiveStand* richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzeige,
-                                ZeitnahmeStatus* zeitnahme = nullptr, Serienquelle serie = {});
+    // The server as the settings say (anSchluessel, portSchluessel), started, owned by parent;
+    // null when it is switched off.
+    static LiveStand* ausEinstellungen(Rennleitung& leitung, Hauptanzeige& anzeige,
+                                       QObject* parent, ZeitnahmeStatus* zeitnahme = nullptr,
+                                       Serienquelle serie = {});
     // GET /serie shows it, /api/serie gives it (404 without).
     void setzeSerie(Serienquelle serie) { m_serie = std::move(serie); }
     // The state of the timing interface that the main window's status field shows; without

@@ -1,6 +1,6 @@
 #include "Farbwert.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 
 QColor Farbwert::alsFarbe(qint32 wert, const QPalette& palette) {
     const quint32 w = quint32(wert);
@@ -41,7 +41,7 @@ QColor Farbwert::alsFarbe(qint32 wert, const QPalette& palette) {
     return QColor(int(w & 0xFF), int((w >> 8) & 0xFF), int((w >> 16) & 0xFF));
 }
 
-QColor Farbwert::alsFarbe(qint32 wert) { return alsFarbe(wert, QApplication::palette()); }
+QColor Farbwert::alsFarbe(qint32 wert) { return alsFarbe(wert, QGuiApplication::palette()); }
 
 qint32 Farbwert::alsWert(const QColor& farbe) {
     return qint32(quint32(farbe.red()) | (quint32(farbe.green()) << 8) |

@@ -10,11 +10,9 @@
 
 #include "EinstellungsSpeicher.h"
 #include "LiveStandDaten.h"
-#include "LiveStandFeld.h"
 #include "Oberflaechensprache.h"
 #include "Rennleitung.h"
 #include "Uhr.h"
-#include "frmMain.h"
 
 const QString LiveStand::anSchluessel = QStringLiteral("LiveStandAn");
 const QString LiveStand::portSchluessel = QStringLiteral("LiveStandPort");
@@ -64,19 +62,17 @@ LiveStand::LiveStand(Rennleitung& leitung, Hauptanzeige& anzeige, QObject* paren
 
 LiveStand::~LiveStand() { beende(); }
 
-LiveStand* LiveStand::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzeige,
-                                ZeitnahmeStatus* zeitnahme, Serienquelle serie) {
-    // Called again after the options changed: the old server and its field go first.
-    delete f.findChild<LiveStand*>(QString(), Qt::FindDirectChildrenOnly);
+LiveStand* LiveStand::ausEinstellungen(Rennleitung& leitung, Hauptanzeige& anzeige,
+                                       QObject* parent, ZeitnahmeStatus* zeitnahme,
+                                       Serienquelle serie) {
     EinstellungsSpeicher& s = leitung.speicher();
     if (s.hole(anSchluessel, QStringLiteral("0")) != QLatin1String("1")) return nullptr;
     bool ok = false;
     const uint port = s.hole(portSchluessel).toUInt(&ok);
-    auto* stand = new LiveStand(leitung, anzeige, &f);
+    auto* stand = new LiveStand(leitung, anzeige, parent);
     stand->setzeZeitnahme(zeitnahme);
     stand->setzeSerie(std::move(serie));
     stand->starte(QHostAddress::Any, ok && port > 0 && port < 65536 ? quint16(port) : standardPort);
-    LiveStandFeld::zeige(f, *stand);
     return stand;
 }
 

@@ -19,10 +19,8 @@
 #include "EinstellungsSpeicher.h"
 #include "Einstellungen.h"
 #include "LiveStandDaten.h"
-#include "MqttFeld.h"
 #include "Rennleitung.h"
 #include "Rundenprotokoll.h"
-#include "frmMain.h"
 
 namespace {
 // Codes of the thread's reports beside the states: room for the standings again.
@@ -151,13 +149,11 @@ MqttSender::MqttSender(Rennleitung& leitung, Hauptanzeige& anzeige, QObject* par
 
 MqttSender::~MqttSender() { beende(); }
 
-MqttSender* MqttSender::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige& anzeige,
-                                  ZeitnahmeStatus* zeitnahme) {
-    // Called again after the options changed: the old sender and its field go first.
-    delete f.findChild<MqttSender*>(QString(), Qt::FindDirectChildrenOnly);
+MqttSender* MqttSender::ausEinstellungen(Rennleitung& leitung, Hauptanzeige& anzeige,
+                                         QObject* parent, ZeitnahmeStatus* zeitnahme) {
     const Einstellungen& e = leitung.einstellungen();
     if (e.MqttAn != 1) return nullptr;
-    auto* sender = new MqttSender(leitung, anzeige, &f);
+    auto* sender = new MqttSender(leitung, anzeige, parent);
     sender->setzeZeitnahme(zeitnahme);
     Verbindung v;
     v.host = e.MqttHost.trimmed().isEmpty() ? v.host : e.MqttHost.trimmed();
@@ -170,7 +166,6 @@ MqttSender* MqttSender::richteEin(frmMain& f, Rennleitung& leitung, Hauptanzeige
     v.passwort = e.MqttPasswort;
     v.tls = e.MqttTls == 1;
     sender->starte(v);
-    MqttFeld::zeige(f, *sender);
     return sender;
 }
 
