@@ -22,7 +22,6 @@
 #include "LiveStand.h"
 #include "LiveStandFeld.h"
 #include "MqttFeld.h"
-#include "frmAnzeige.h"
 #include "MqttSender.h"
 #include "Oberflaechensprache.h"
 #include "ProgrammAnsage.h"
