@@ -1,17 +1,16 @@
-# The layer rule, checked over the sources at every build (cmake -DQUELLE=<tree> -P this file):
+# The layer rule, checked over the sources at every build
+# (cmake -DQUELLE=<tree> -DSCHICHTEN=<layers' file> -P this file):
 # every include of the program's own headers names the folder it reaches into, and a layer
 # reaches only into itself and the layers below it. A wrong include stops the build with the
-# file, the line and what the layer may include.
+# file, the include and what the layer may include.
 #
-# Layers, lowest first; each may include the ones it lists.
-set(schichten config data hardware engine tournament ui app)
-set(erlaubt_config config)
-set(erlaubt_data config data)
-set(erlaubt_hardware config hardware)
-set(erlaubt_engine config data hardware engine)
-set(erlaubt_tournament config data hardware engine tournament)
-set(erlaubt_ui config data hardware engine tournament ui)
-set(erlaubt_app config data hardware engine tournament ui app)
+# The layers and what each may include come from the build (SCHICHTEN, written by
+# pistorelle_schichtenpruefung in cmake/Pistorelle.cmake from the libraries' links): a folder
+# may include from itself and from the folders of the libraries it links.
+if(NOT SCHICHTEN)
+    message(FATAL_ERROR "SCHICHTEN (the layers' file) is not set")
+endif()
+include(${SCHICHTEN})
 
 if(NOT QUELLE)
     message(FATAL_ERROR "QUELLE (the source tree) is not set")
