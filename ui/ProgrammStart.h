@@ -24,7 +24,7 @@ class ProgrammRueckfrage;
 class Rueckfrage;
 class Rennablauf;
 class Rennleitung;
-class Rennvorgaben;
+class Rennkern;
 class SprachSynthese;
 class SprachWarteschlange;
 class SprachWiedergabe;
@@ -70,9 +70,10 @@ public:
     QString datenBank() const { return m_datenBank; }
     Datenbank* datenbank() { return m_db.get(); }
     RennHardware* hardware() { return m_aufbau.hardware.get(); }
-    Rennleitung* leitung() { return m_leitung.get(); }
-    Rennablauf* ablauf() { return m_ablauf.get(); }
-    Hauptanzeige* anzeige() { return m_anzeige.get(); }
+    Rennkern* kern() { return m_kern.get(); }
+    Rennleitung* leitung();
+    Rennablauf* ablauf();
+    Hauptanzeige* anzeige();
     ProgrammAnsage* ansage() { return m_ansage.get(); }
     Tonspieler* ton() { return m_ton.get(); }
     frmMain* hauptfenster() { return m_fenster.get(); }
@@ -88,9 +89,9 @@ private:
     bool waehleDatenbank();
     bool oeffneDatenbank();
     void legeStandardFahrerAn();
-    void retteUnterbrochenenLauf();
     void baueAnzeige();
     void oeffneSchnittstelle();
+    void richteSpracheEin();
     bool beende(int code);
 
     StartDialoge& m_dialoge;
@@ -101,7 +102,6 @@ private:
     std::unique_ptr<EinstellungsSpeicher> m_speicher;
     Einstellungen m_e;
     QString m_datenBank;
-    QString m_rettungsMeldung;  // what retteUnterbrochenenLauf found, told once the program runs
     std::unique_ptr<QLockFile> m_sperre;
     std::unique_ptr<Datenbank> m_db;
     std::unique_ptr<Tonspieler> m_ton;
@@ -112,11 +112,8 @@ private:
     std::unique_ptr<ProgrammRueckfrage> m_rueckfrage;
     HardwareAufbau m_aufbau;
     std::unique_ptr<FensterHardware> m_fensterHardware;
-    std::unique_ptr<Rennleitung> m_leitung;
-    std::unique_ptr<Hauptanzeige> m_anzeige;
-    std::unique_ptr<Rennablauf> m_ablauf;
+    std::unique_ptr<Rennkern> m_kern;
     std::unique_ptr<frmMain> m_fenster;
-    std::unique_ptr<Rennvorgaben> m_vorgaben;
     std::unique_ptr<TurnierFenster> m_turnier;
     QPointer<frmDebug> m_debug;
 };
