@@ -1,8 +1,9 @@
 #pragma once
 // The start-up of the program, in its fixed order: speech engine, settings, single instance,
-// debug switch, database choice and opening, main window with its lane panels, timing
-// interface and outputs, texts and speech, standings, MyInit, and last the notice of a run
-// rescued after a crash. Owns everything it builds.
+// debug switch, database choice and opening, the engine (Rennkern, which rescues a run left
+// after a crash) with the main window and its lane panels over it, then the engine's start-up
+// with the timing interface and outputs, the button bar's windows and speech wired in, and
+// last the notice of the rescued run. Owns everything it builds.
 // Questions go through StartDialoge, so tests can run the whole start-up without a modal window.
 
 #include <QCoreApplication>
