@@ -9,7 +9,7 @@
 #include "Rennvorgaben.h"
 #include "Rundenkorrektur.h"
 
-Rennkern::Rennkern(const Umgebung& u) : m_hardware(u.hardware) {
+Rennkern::Rennkern(const Umgebung& u) {
     retteUnterbrochenenLauf(u.db);
     m_leitung = std::make_unique<Rennleitung>(u.uhr, u.db, u.einstellungen, u.speicher, u.ansage,
                                               u.rueckfrage, u.hardware);
@@ -40,7 +40,7 @@ void Rennkern::starte(const std::function<void()>& anschliessen) {
     m_vorgaben = std::make_unique<Rennvorgaben>(*m_leitung);
     m_vorgaben->stelleWiederHer();
     // The timing device starts from a known state (the control box's relays).
-    m_hardware.Grundstellung();
+    m_leitung->hardware().Grundstellung();
 }
 
 void Rennkern::retteUnterbrochenenLauf(Datenbank& db) {

@@ -64,7 +64,6 @@ public:
 private:
     void retteUnterbrochenenLauf(Datenbank& db);
 
-    RennHardware& m_hardware;
     QString m_rettungsMeldung;
     std::unique_ptr<Rennleitung> m_leitung;
     std::unique_ptr<Hauptanzeige> m_anzeige;

@@ -93,8 +93,8 @@ int ReplayLauf::oeffne() {
 
     m_ausgabe = std::make_unique<ReplayAusgabe>(m_uhr, m_e, m_aus);
     m_hw = std::make_unique<ProtokollHardware>(m_uhr);
-    m_kern = std::make_unique<Rennkern>(Rennkern::Umgebung{m_uhr, m_db, m_e, *m_speicher,
-                                                           *m_ausgabe, *m_ausgabe, *m_hw});
+    m_kern = std::make_unique<Rennkern>(
+        Rennkern::Umgebung{m_uhr, m_db, m_e, *m_speicher, *m_ausgabe, *m_ausgabe, *m_hw});
     connect(&m_kern->ablauf(), &Rennablauf::leerlauf, this, &ReplayLauf::leerlaufErreicht);
     // The results window of the program: one line per place.
     connect(&m_kern->anzeige(), &Hauptanzeige::ergebnisAnfordern, this, [this] {
@@ -241,7 +241,8 @@ bool ReplayLauf::fuehreAus(const SzenarioBefehl& b) {
         }
         const auto art = wie == QLatin1String("+1") ? Rundenkorrektur::Art::PlusEins
                                                      : Rundenkorrektur::Art::MinusEins;
-        const QString grund = m_kern->korrektur().korrigiere(int(b.zahl(0)), art, b.argumente.value(2));
+        const QString grund =
+            m_kern->korrektur().korrigiere(int(b.zahl(0)), art, b.argumente.value(2));
         m_ausgabe->zeile(QStringLiteral("correct"),
                          grund.isEmpty() ? (QStringList{b.argumente.at(0), wie}).join(' ')
                                          : QStringLiteral("abgelehnt: ") + grund);

@@ -124,8 +124,9 @@ private slots:
                         "'Rennen')",
                         {QString("Fahrer %1").arg(bahn), runde,
                          QString("20:15:%1").arg(runde * 10 + bahn), bahn}));
-            QVERIFY(db.execute("insert or replace into laufstand (id, stempel, rennname) values "
-                               "(1, '2026.12.04 20:14:00', 'Vereinsmeisterschaft')"));
+            QVERIFY(
+                db.execute("insert or replace into laufstand (id, stempel, rennname) values "
+                           "(1, '2026.12.04 20:14:00', 'Vereinsmeisterschaft')"));
         }
         Lauf l(o);
         QCOMPARE(l.lauf.fuehreAus("wait 1000\n"), 0);
