@@ -898,18 +898,6 @@ Bitte eine andere Datenbank wählen; Abbrechen verwendet die Standard-Datenbank.
 
 Please choose another database; Cancel uses the default database.</translation>
     </message>
-    <message>
-        <source>%1 Runden des nicht beendeten Laufs „%2“ konnten nicht in die Historie übernommen werden: %3
-Sie bleiben in der Tabelle aktrennen erhalten.</source>
-        <translation>%1 laps of the unfinished heat “%2” could not be copied to the history: %3
-They are kept in the table aktrennen.</translation>
-    </message>
-    <message>
-        <source>%1 Runde des nicht beendeten Laufs „%2“ konnte nicht in die Historie übernommen werden: %3
-Sie bleibt in der Tabelle aktrennen erhalten.</source>
-        <translation>%1 lap of the unfinished heat “%2” could not be copied to the history: %3
-It is kept in the table aktrennen.</translation>
-    </message>
 </context>
 <context>
     <name>Rangliste</name>
@@ -964,6 +952,21 @@ It is kept in the table aktrennen.</translation>
     <message>
         <source>Noch %1 Runden</source>
         <translation>%1 laps to go</translation>
+    </message>
+</context>
+<context>
+    <name>Rennkern</name>
+    <message>
+        <source>%1 Runden des nicht beendeten Laufs „%2“ konnten nicht in die Historie übernommen werden: %3
+Sie bleiben in der Tabelle aktrennen erhalten.</source>
+        <translation>%1 laps of the unfinished heat “%2” could not be copied to the history: %3
+They are kept in the table aktrennen.</translation>
+    </message>
+    <message>
+        <source>%1 Runde des nicht beendeten Laufs „%2“ konnte nicht in die Historie übernommen werden: %3
+Sie bleibt in der Tabelle aktrennen erhalten.</source>
+        <translation>%1 lap of the unfinished heat “%2” could not be copied to the history: %3
+It is kept in the table aktrennen.</translation>
     </message>
 </context>
 <context>

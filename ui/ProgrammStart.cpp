@@ -18,7 +18,6 @@
 #include "FensterHardware.h"
 #include "Fensterverbindung.h"
 #include "Hauptanzeige.h"
-#include "Laufrettung.h"
 #include "LiveStand.h"
 #include "LiveStandFeld.h"
 #include "MqttFeld.h"
@@ -27,8 +26,8 @@
 #include "ProgrammAnsage.h"
 #include "ProgrammRueckfrage.h"
 #include "Rennablauf.h"
+#include "Rennkern.h"
 #include "Rennleitung.h"
-#include "Rennvorgaben.h"
 #include "Rundensicherung.h"
 #include "SprachWarteschlange.h"
 #include "Sprecherfenster.h"
@@ -56,13 +55,11 @@ ProgrammStart::ProgrammStart(StartDialoge& dialoge) : ProgrammStart(dialoge, Opt
 
 ProgrammStart::~ProgrammStart() {
     // The window first: it ends a running run before the engine under it goes.
-    if (m_ablauf) m_ablauf->beenden();
+    if (m_kern) m_kern->ablauf().beenden();
     delete m_debug;
     m_turnier.reset();
     m_fenster.reset();
-    m_ablauf.reset();
-    m_anzeige.reset();
-    m_leitung.reset();
+    m_kern.reset();
     m_fensterHardware.reset();
     m_aufbau.hardware.reset();
     m_ansage.reset();
@@ -71,6 +68,12 @@ ProgrammStart::~ProgrammStart() {
 }
 
 frmDebug* ProgrammStart::debugFenster() { return m_debug; }
+
+Rennleitung* ProgrammStart::leitung() { return m_kern ? &m_kern->leitung() : nullptr; }
+
+Rennablauf* ProgrammStart::ablauf() { return m_kern ? &m_kern->ablauf() : nullptr; }
+
+Hauptanzeige* ProgrammStart::anzeige() { return m_kern ? &m_kern->anzeige() : nullptr; }
 
 RennHardware* ProgrammStart::ausgaenge() { return m_fensterHardware.get(); }
 
@@ -153,37 +156,16 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     // 5., 6. Database.
     if (m_e.DatenBankAuswahl > 0 && !waehleDatenbank()) return false;
     if (!oeffneDatenbank()) return false;
-    // Laps of a run that ended in a crash go into the history before anything can clear them;
-    // the user is told at the end, when laps already count.
-    retteUnterbrochenenLauf();
-    // 7. The display.
+    // 7. The engine (laps of a run that ended in a crash go into the history before anything
+    // can clear them; the user is told at the end, when laps already count) and the display.
     baueAnzeige();
-    // 8. Timing interface and outputs.
-    oeffneSchnittstelle();
-    // 9. Practice until the user chooses otherwise.
-    m_leitung->zaehleLaufAls(Laufart::Training, QStringLiteral("Training"));
-    // The windows of the button bar and the Funktionen menu.
-    verbindeFenster(*this);
-    // 10. Texts and speech.
-    m_leitung->SetzeTexte();
-    Rennleitung* leitung = m_leitung.get();
-    m_ansage->setzeTextQuelle([leitung](int nummer) { return leitung->Text(nummer); });
-    if (Sprecherfenster* sprecher = m_ansage->fenster()) {
-        // In the strip below the panels, where it was last dragged to along it.
-        QPointer<Sprecherplatz> platz = new Sprecherplatz(sprecher, *m_fenster, *m_speicher);
-        m_ansage->setzePlatzierung([platz](Sprecherfenster*) {
-            if (platz) platz->platziere();
-        });
-    }
-    if (m_ansage->agentVorhanden()) m_ansage->SetzeAgent(m_e.MyAgent, m_e.LangId);
-    // 11. Standings on the panels, then idle.
-    m_leitung->SetzeAnzeigeWerte(2);
-    m_leitung->MyInit();
-    // The last mode, limit and race name of the previous session.
-    m_vorgaben = std::make_unique<Rennvorgaben>(*m_leitung);
-    m_vorgaben->stelleWiederHer();
-    // 12. The timing device starts from a known state (the control box's relays).
-    m_fensterHardware->Grundstellung();
+    // 8.-12. Practice on the first race mode; timing interface and outputs, the windows of the
+    // button bar and speech; standings, MyInit, the last session's choices, outputs at rest.
+    m_kern->starte([this] {
+        oeffneSchnittstelle();
+        verbindeFenster(*this);
+        richteSpracheEin();
+    });
 
     if (m_optionen.fensterZeigen) m_fenster->showMaximized();
     // After the main window, so that it opens in front of it.
@@ -194,7 +176,7 @@ bool ProgrammStart::Form_Load(const QStringList& argumente) {
     }
     // Last, and a notice that does not wait for OK: after a crash nobody may be at the computer,
     // and laps must count and viewers get their standings all the same.
-    if (!m_rettungsMeldung.isEmpty()) rueckfrage().meldung(m_rettungsMeldung);
+    if (!m_kern->rettungsMeldung().isEmpty()) rueckfrage().meldung(m_kern->rettungsMeldung());
     return true;
 }
 
@@ -301,32 +283,6 @@ void ProgrammStart::legeStandardFahrerAn() {
     SchreibeDebug(QStringLiteral("Standardfahrer nicht angelegt: ") + fehler);
 }
 
-void ProgrammStart::retteUnterbrochenenLauf() {
-    Laufrettung rettung(*m_db);
-    QString fehler;
-    const auto befund = rettung.finde(&fehler);
-    if (!befund) {
-        if (!fehler.isEmpty()) SchreibeDebug(QStringLiteral("Laufrettung: ") + fehler);
-        return;
-    }
-    SchreibeDebug(QStringLiteral("Laufrettung: %1 Runden von „%2“ (%3) nicht in der Historie")
-                      .arg(befund->runden)
-                      .arg(befund->rennName, befund->stempel));
-    if (rettung.uebernimm(*befund, true, &fehler)) {
-        m_rettungsMeldung = Laufrettung::meldung(*befund);
-        return;
-    }
-    m_rettungsMeldung = (befund->runden == 1
-                             ? tr("%1 Runde des nicht beendeten Laufs „%2“ konnte nicht in "
-                                  "die Historie übernommen werden: %3\nSie bleibt in der "
-                                  "Tabelle aktrennen erhalten.")
-                             : tr("%1 Runden des nicht beendeten Laufs „%2“ konnten nicht in "
-                                  "die Historie übernommen werden: %3\nSie bleiben in der "
-                                  "Tabelle aktrennen erhalten."))
-                            .arg(befund->runden)
-                            .arg(befund->rennName, fehler);
-}
-
 void ProgrammStart::baueAnzeige() {
     m_aufbau = m_optionen.hardwareFabrik ? m_optionen.hardwareFabrik(*m_uhr, m_e)
                                          : erzeugeHardware(*m_uhr, m_e);
@@ -334,35 +290,46 @@ void ProgrammStart::baueAnzeige() {
     m_rueckfrage = std::make_unique<ProgrammRueckfrage>();
     Rueckfrage& rueckfrage =
         m_optionen.rueckfrage ? *m_optionen.rueckfrage : static_cast<Rueckfrage&>(*m_rueckfrage);
-    m_leitung = std::make_unique<Rennleitung>(*m_uhr, *m_db, m_e, *m_speicher, *m_ansage,
-                                              rueckfrage, *m_fensterHardware);
+    m_kern = std::make_unique<Rennkern>(Rennkern::Umgebung{
+        *m_uhr, *m_db, m_e, *m_speicher, *m_ansage, rueckfrage, *m_fensterHardware});
+    Rennleitung& leitung = m_kern->leitung();
     // On the wall clock the lap path's writes run on a thread of their own, so the race never
     // waits for the database. On a virtual clock (tests) they run at once, the same every
     // time; PISTORELLE_SCHREIBER=faden asks for the thread there too.
     if (!m_optionen.uhr || qEnvironmentVariable("PISTORELLE_SCHREIBER") == QLatin1String("faden"))
-        m_leitung->sicherung().schreibeImHintergrund(m_db->pfad());
-    m_leitung->meldeSprachagent(m_ansage->agentVorhanden());
-    m_anzeige = std::make_unique<Hauptanzeige>(*m_uhr);
-    m_ablauf = std::make_unique<Rennablauf>(*m_leitung, *m_anzeige);
-    m_fenster =
-        std::make_unique<frmMain>(*m_leitung, *m_ablauf, *m_anzeige, m_optionen.bildschirmHoehe);
+        leitung.sicherung().schreibeImHintergrund(m_db->pfad());
+    leitung.meldeSprachagent(m_ansage->agentVorhanden());
+    Rennablauf& ablauf = m_kern->ablauf();
+    Hauptanzeige& anzeige = m_kern->anzeige();
+    m_fenster = std::make_unique<frmMain>(leitung, ablauf, anzeige, m_optionen.bildschirmHoehe);
     frmMain* fenster = m_fenster.get();
     m_rueckfrage->setzeEltern(fenster);
     m_fenster->setzeStatusQuelle(m_aufbau.statusText);
     m_fensterHardware->setzeCaptionZiel(
         [fenster](const QString& zusatz) { fenster->SetzeFormCaption(zusatz); });
-    m_turnier = std::make_unique<TurnierFenster>(*m_ablauf, *m_anzeige, *m_fenster);
-    frmAnzeige::richteEin(*m_fenster, *m_leitung, *m_anzeige);
-    LiveStandFeld::richteEin(*m_fenster, *m_leitung, *m_anzeige, nullptr,
+    m_turnier = std::make_unique<TurnierFenster>(ablauf, anzeige, *m_fenster);
+    frmAnzeige::richteEin(*m_fenster, leitung, anzeige);
+    LiveStandFeld::richteEin(*m_fenster, leitung, anzeige, nullptr,
                              [turnier = m_turnier.get()] { return turnier->serieJson(); });
-    MqttFeld::richteEin(*m_fenster, *m_leitung, *m_anzeige);
-    // The race mode list starts on its first entry.
-    m_leitung->cbRAuswahl_Click(0);
+    MqttFeld::richteEin(*m_fenster, leitung, anzeige);
+}
+
+void ProgrammStart::richteSpracheEin() {
+    Rennleitung* leitung = &m_kern->leitung();
+    m_ansage->setzeTextQuelle([leitung](int nummer) { return leitung->Text(nummer); });
+    if (Sprecherfenster* sprecher = m_ansage->fenster()) {
+        // In the strip below the panels, where it was last dragged to along it.
+        QPointer<Sprecherplatz> platz = new Sprecherplatz(sprecher, *m_fenster, *m_speicher);
+        m_ansage->setzePlatzierung([platz](Sprecherfenster*) {
+            if (platz) platz->platziere();
+        });
+    }
+    if (m_ansage->agentVorhanden()) m_ansage->SetzeAgent(m_e.MyAgent, m_e.LangId);
 }
 
 void ProgrammStart::oeffneSchnittstelle() {
     if (m_aufbau.anbinden) {
-        m_aufbau.anbinden(*m_leitung, *m_ablauf);
+        m_aufbau.anbinden(m_kern->leitung(), m_kern->ablauf());
         if (m_aufbau.verfuegbare) {
             frmMain* fenster = m_fenster.get();
             auto probe = m_aufbau.verfuegbare;
@@ -391,8 +358,8 @@ void ProgrammStart::oeffneSchnittstelle() {
                 [fenster](int i, qint32 farbe) { fenster->setzeSchnittstellenAnzeige(i, farbe); });
         }
     } else if (Zeitnahme* z = m_aufbau.zeitnahme) {
-        Rennleitung* leitung = m_leitung.get();
-        Rennablauf* ablauf = m_ablauf.get();
+        Rennleitung* leitung = &m_kern->leitung();
+        Rennablauf* ablauf = &m_kern->ablauf();
         QObject* fenster = m_fenster.get();
         QObject::connect(z, &Zeitnahme::rundeErfasst, fenster,
                          [leitung](int eingang, qint32 zeit, int zehntel) {
@@ -406,7 +373,7 @@ void ProgrammStart::oeffneSchnittstelle() {
         QObject::connect(z, &Zeitnahme::stopAnforderung, fenster,
                          [ablauf] { ablauf->StopRennen(); });
         QObject::connect(z, &Zeitnahme::statusText, m_fenster.get(), &frmMain::SetzeFormCaption);
-        Rueckfrage* rueckfrage = &m_leitung->rueckfrage();
+        Rueckfrage* rueckfrage = &m_kern->leitung().rueckfrage();
         QObject::connect(z, &Zeitnahme::meldung, fenster,
                          [rueckfrage](const QString& text) { rueckfrage->meldung(text); });
     }

@@ -1,8 +1,9 @@
 #pragma once
 // The start-up of the program, in its fixed order: speech engine, settings, single instance,
-// debug switch, database choice and opening, main window with its lane panels, timing
-// interface and outputs, texts and speech, standings, MyInit, and last the notice of a run
-// rescued after a crash. Owns everything it builds.
+// debug switch, database choice and opening, the engine (Rennkern, which rescues a run left
+// after a crash) with the main window and its lane panels over it, then the engine's start-up
+// with the timing interface and outputs, the button bar's windows and speech wired in, and
+// last the notice of the rescued run. Owns everything it builds.
 // Questions go through StartDialoge, so tests can run the whole start-up without a modal window.
 
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ class ProgrammRueckfrage;
 class Rueckfrage;
 class Rennablauf;
 class Rennleitung;
-class Rennvorgaben;
+class Rennkern;
 class SprachSynthese;
 class SprachWarteschlange;
 class SprachWiedergabe;
@@ -70,9 +71,10 @@ public:
     QString datenBank() const { return m_datenBank; }
     Datenbank* datenbank() { return m_db.get(); }
     RennHardware* hardware() { return m_aufbau.hardware.get(); }
-    Rennleitung* leitung() { return m_leitung.get(); }
-    Rennablauf* ablauf() { return m_ablauf.get(); }
-    Hauptanzeige* anzeige() { return m_anzeige.get(); }
+    Rennkern* kern() { return m_kern.get(); }
+    Rennleitung* leitung();
+    Rennablauf* ablauf();
+    Hauptanzeige* anzeige();
     ProgrammAnsage* ansage() { return m_ansage.get(); }
     Tonspieler* ton() { return m_ton.get(); }
     frmMain* hauptfenster() { return m_fenster.get(); }
@@ -88,9 +90,9 @@ private:
     bool waehleDatenbank();
     bool oeffneDatenbank();
     void legeStandardFahrerAn();
-    void retteUnterbrochenenLauf();
     void baueAnzeige();
     void oeffneSchnittstelle();
+    void richteSpracheEin();
     bool beende(int code);
 
     StartDialoge& m_dialoge;
@@ -101,7 +103,6 @@ private:
     std::unique_ptr<EinstellungsSpeicher> m_speicher;
     Einstellungen m_e;
     QString m_datenBank;
-    QString m_rettungsMeldung;  // what retteUnterbrochenenLauf found, told once the program runs
     std::unique_ptr<QLockFile> m_sperre;
     std::unique_ptr<Datenbank> m_db;
     std::unique_ptr<Tonspieler> m_ton;
@@ -112,11 +113,8 @@ private:
     std::unique_ptr<ProgrammRueckfrage> m_rueckfrage;
     HardwareAufbau m_aufbau;
     std::unique_ptr<FensterHardware> m_fensterHardware;
-    std::unique_ptr<Rennleitung> m_leitung;
-    std::unique_ptr<Hauptanzeige> m_anzeige;
-    std::unique_ptr<Rennablauf> m_ablauf;
+    std::unique_ptr<Rennkern> m_kern;
     std::unique_ptr<frmMain> m_fenster;
-    std::unique_ptr<Rennvorgaben> m_vorgaben;
     std::unique_ptr<TurnierFenster> m_turnier;
     QPointer<frmDebug> m_debug;
 };

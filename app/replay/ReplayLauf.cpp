@@ -11,6 +11,7 @@
 #include "Nachlauf.h"
 #include "ProtokollHardware.h"
 #include "Rennablauf.h"
+#include "Rennkern.h"
 #include "Rennleitung.h"
 #include "ReplayAusgabe.h"
 #include "ReplayTurnier.h"
@@ -41,12 +42,15 @@ ReplayLauf::~ReplayLauf() {
     disconnect(&log, nullptr, this, nullptr);
     log.setUhr(nullptr);
     m_demo.reset();
-    m_korrektur.reset();
     m_turnier.reset();
-    m_ablauf.reset();
-    m_anzeige.reset();
-    m_leitung.reset();
+    m_kern.reset();
 }
+
+Rennleitung& ReplayLauf::leitung() { return m_kern->leitung(); }
+
+Rennablauf& ReplayLauf::ablauf() { return m_kern->ablauf(); }
+
+Hauptanzeige& ReplayLauf::anzeige() { return m_kern->anzeige(); }
 
 int ReplayLauf::oeffne() {
     if (!m_ordner.isValid()) {
@@ -89,24 +93,23 @@ int ReplayLauf::oeffne() {
 
     m_ausgabe = std::make_unique<ReplayAusgabe>(m_uhr, m_e, m_aus);
     m_hw = std::make_unique<ProtokollHardware>(m_uhr);
+    m_kern = std::make_unique<Rennkern>(
+        Rennkern::Umgebung{m_uhr, m_db, m_e, *m_speicher, *m_ausgabe, *m_ausgabe, *m_hw});
+    connect(&m_kern->ablauf(), &Rennablauf::leerlauf, this, &ReplayLauf::leerlaufErreicht);
+    // The results window of the program: one line per place.
+    connect(&m_kern->anzeige(), &Hauptanzeige::ergebnisAnfordern, this, [this] {
+        for (const QString& z : m_kern->ablauf().nachlauf().letztesErgebnis().alsText())
+            m_ausgabe->zeile(QStringLiteral("result"), z);
+    });
+    m_turnier = std::make_unique<ReplayTurnier>(m_kern->ablauf(), m_kern->anzeige(), *m_ausgabe);
+    // The program's start-up; it ends idle, in practice, with the outputs at rest.
+    m_kern->starte();
+    // The scenario's switching from here on; the start-up's is the state it begins in.
     connect(m_hw.get(), &ProtokollHardware::geschaltet, this, [this](const QString& w, int an) {
         m_ausgabe->zeile(QStringLiteral("switch"), w + QLatin1Char(' ') + QString::number(an));
     });
-    m_leitung =
-        std::make_unique<Rennleitung>(m_uhr, m_db, m_e, *m_speicher, *m_ausgabe, *m_ausgabe, *m_hw);
-    m_leitung->SetzeTexte();
-    m_anzeige = std::make_unique<Hauptanzeige>(m_uhr);
-    m_ablauf = std::make_unique<Rennablauf>(*m_leitung, *m_anzeige);
-    connect(m_ablauf.get(), &Rennablauf::leerlauf, this, &ReplayLauf::leerlaufErreicht);
-    // The results window of the program: one line per place.
-    connect(m_anzeige.get(), &Hauptanzeige::ergebnisAnfordern, this, [this] {
-        for (const QString& z : m_ablauf->nachlauf().letztesErgebnis().alsText())
-            m_ausgabe->zeile(QStringLiteral("result"), z);
-    });
-    m_turnier = std::make_unique<ReplayTurnier>(*m_ablauf, *m_anzeige, *m_ausgabe);
-    m_korrektur = std::make_unique<Rundenkorrektur>(*m_leitung);
-    // The program ends its start-up idle, in MyInit.
-    m_leitung->MyInit();
+    // As the program shows it once it runs: laps of a run that never reached the history.
+    if (!m_kern->rettungsMeldung().isEmpty()) m_ausgabe->meldung(m_kern->rettungsMeldung());
     return Erfolg;
 }
 
@@ -145,7 +148,7 @@ void ReplayLauf::weiter() {
 void ReplayLauf::zeitErreicht() {
     if (m_wartetAufLeerlauf) {
         m_wartetAufLeerlauf = false;
-        if (m_ablauf->beschaeftigt()) {
+        if (m_kern->ablauf().beschaeftigt()) {
             fehler(m_wartezeile,
                    QStringLiteral("nach %1 ms nicht im Leerlauf").arg(m_leerlaufFrist));
             return;
@@ -173,8 +176,8 @@ void ReplayLauf::setze(const QString& schluessel, const QString& wert) {
 }
 
 bool ReplayLauf::fuehreAus(const SzenarioBefehl& b) {
-    Rennleitung& l = *m_leitung;
-    Hauptanzeige& a = *m_anzeige;
+    Rennleitung& l = m_kern->leitung();
+    Hauptanzeige& a = m_kern->anzeige();
     const QString& n = b.name;
     // Controls that are disabled cannot be clicked; the log says so.
     auto gesperrt = [&](Hauptanzeige::Element e) {
@@ -221,11 +224,11 @@ bool ReplayLauf::fuehreAus(const SzenarioBefehl& b) {
     } else if (n == QLatin1String("choose")) {
         m_ausgabe->setzeWahl(b.argumente.at(0));
     } else if (n == QLatin1String("start") || n == QLatin1String("stop")) {
-        m_ablauf->Command2_Click();
+        m_kern->ablauf().Command2_Click();
     } else if (n == QLatin1String("lap")) {
         l.GetPortnummer(int(b.zahl(0)));
     } else if (n == QLatin1String("caution")) {
-        if (!gesperrt(Hauptanzeige::cmdChaos)) m_ablauf->chaos().cmdChaos_Click();
+        if (!gesperrt(Hauptanzeige::cmdChaos)) m_kern->ablauf().chaos().cmdChaos_Click();
     } else if (n == QLatin1String("demo")) {
         const QString grund = schalteDemo(b);
         if (!grund.isEmpty()) fehler(b.zeile, grund);
@@ -238,7 +241,8 @@ bool ReplayLauf::fuehreAus(const SzenarioBefehl& b) {
         }
         const auto art = wie == QLatin1String("+1") ? Rundenkorrektur::Art::PlusEins
                                                      : Rundenkorrektur::Art::MinusEins;
-        const QString grund = m_korrektur->korrigiere(int(b.zahl(0)), art, b.argumente.value(2));
+        const QString grund =
+            m_kern->korrektur().korrigiere(int(b.zahl(0)), art, b.argumente.value(2));
         m_ausgabe->zeile(QStringLiteral("correct"),
                          grund.isEmpty() ? (QStringList{b.argumente.at(0), wie}).join(' ')
                                          : QStringLiteral("abgelehnt: ") + grund);
@@ -246,7 +250,7 @@ bool ReplayLauf::fuehreAus(const SzenarioBefehl& b) {
         m_weiter->start(int(std::min<qint64>(b.zahl(0), std::numeric_limits<int>::max())));
         return false;
     } else if (n == QLatin1String("wait-idle")) {
-        if (!m_ablauf->beschaeftigt()) return true;
+        if (!m_kern->ablauf().beschaeftigt()) return true;
         m_leerlaufFrist = b.argumente.isEmpty() ? eineStunde : b.zahl(0);
         m_wartezeile = b.zeile;
         m_wartetAufLeerlauf = true;
@@ -266,7 +270,7 @@ QString ReplayLauf::schalteDemo(const SzenarioBefehl& b) {
     if (wie != QLatin1String("on")) return QStringLiteral("demo: on oder off erwartet: \"%1\"").arg(wie);
     if (!m_demo) {
         m_demo = std::make_unique<DemoZeitnahme>(m_uhr, m_e);
-        Rennleitung* l = m_leitung.get();
+        Rennleitung* l = &m_kern->leitung();
         const RennZustand* z = &l->zustand();
         m_demo->setzeStrecke([z] {
             return DemoZeitnahme::Strecke{z->RennenLaeuft, z->AmpelPhase == 6, !z->ChaosAktiv,
@@ -300,5 +304,5 @@ void ReplayLauf::ende() {
     m_fertig = true;
     m_weiter->stop();
     // Like closing the program: running waits end and nothing starts afterwards.
-    if (m_ablauf) m_ablauf->beenden();
+    if (m_kern) m_kern->ablauf().beenden();
 }

@@ -18,10 +18,10 @@ class EinstellungsSpeicher;
 class Hauptanzeige;
 class ProtokollHardware;
 class Rennablauf;
+class Rennkern;
 class Rennleitung;
 class ReplayAusgabe;
 class ReplayTurnier;
-class Rundenkorrektur;
 class UhrTimer;
 
 struct ReplayOptionen {
@@ -48,9 +48,9 @@ public:
     VirtuelleUhr& uhr() { return m_uhr; }
     Datenbank& datenbank() { return m_db; }
     Einstellungen& einstellungen() { return m_e; }
-    Rennleitung& leitung() { return *m_leitung; }
-    Rennablauf& ablauf() { return *m_ablauf; }
-    Hauptanzeige& anzeige() { return *m_anzeige; }
+    Rennleitung& leitung();
+    Rennablauf& ablauf();
+    Hauptanzeige& anzeige();
 
 private:
     void weiter();
@@ -74,12 +74,9 @@ private:
     Datenbank m_db;
     std::unique_ptr<ReplayAusgabe> m_ausgabe;
     std::unique_ptr<ProtokollHardware> m_hw;
-    std::unique_ptr<Rennleitung> m_leitung;
-    std::unique_ptr<Hauptanzeige> m_anzeige;
-    std::unique_ptr<Rennablauf> m_ablauf;
+    std::unique_ptr<Rennkern> m_kern;
     std::unique_ptr<ReplayTurnier> m_turnier;
     std::unique_ptr<DemoZeitnahme> m_demo;
-    std::unique_ptr<Rundenkorrektur> m_korrektur;
 
     Szenario m_szenario{QString()};
     int m_naechsteZeile = 1;

@@ -18,6 +18,7 @@
 #include "Nachlauf.h"
 #include "ProtokollHardware.h"
 #include "Rennablauf.h"
+#include "Rennkern.h"
 #include "Rennleitung.h"
 #include "Rueckfrage.h"
 #include "VirtuelleUhr.h"
@@ -57,9 +58,11 @@ struct Ablaufumgebung {
     Einstellungen e;
     Mitschrift mit{uhr};
     std::unique_ptr<ProtokollHardware> hw;
-    std::unique_ptr<Rennleitung> rl;
-    std::unique_ptr<H> anzeige;
-    std::unique_ptr<Rennablauf> ablauf;
+    std::unique_ptr<Rennkern> kern;
+    // The core's parts.
+    Rennleitung* rl = nullptr;
+    H* anzeige = nullptr;
+    Rennablauf* ablauf = nullptr;
     QStringList weiter;  // captions of the notice label while shown, with their times
 
     // vorher: settings written to the INI before they are loaded; hardware: another recorder.
@@ -81,23 +84,19 @@ struct Ablaufumgebung {
                          [this](const QString& w, int an) {
                              mit.notiere(QStringLiteral("switch %1 %2").arg(w).arg(an));
                          });
-        rl = std::make_unique<Rennleitung>(uhr, db, e, speicher, mit, mit, *hw);
-        rl->SetzeTexte();
-        anzeige = std::make_unique<H>(uhr);
-        QObject::connect(anzeige.get(), &H::geaendert, [this](H::Element el) {
+        kern = std::make_unique<Rennkern>(Rennkern::Umgebung{uhr, db, e, speicher, mit, mit, *hw});
+        rl = &kern->leitung();
+        anzeige = &kern->anzeige();
+        ablauf = &kern->ablauf();
+        QObject::connect(anzeige, &H::geaendert, [this](H::Element el) {
             if (el == H::lblWeiter && anzeige->istVisible(H::lblWeiter))
                 weiter << QString::number(t()) + ' ' + anzeige->caption(H::lblWeiter);
         });
-        ablauf = std::make_unique<Rennablauf>(*rl, *anzeige);
-        rl->MyInit();
+        kern->starte();
         uhr.setzeSaat(7);
         mit.ereignisse.clear();
     }
-    ~Ablaufumgebung() {
-        ablauf.reset();
-        anzeige.reset();
-        rl.reset();
-    }
+    ~Ablaufumgebung() { kern.reset(); }
     static int& nummer() {
         static int n = 0;
         return n;

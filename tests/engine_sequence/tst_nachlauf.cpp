@@ -89,7 +89,7 @@ private slots:
             s.speichere("CheckSRunden", QString::number(check));
             s.speichere("showRundenTab", QString::number(check));
         });
-        QSignalSpy tabelle(u.anzeige.get(), &H::rundenTabelleAnfordern);
+        QSignalSpy tabelle(u.anzeige, &H::rundenTabelleAnfordern);
         const qint64 g = u.starteBisGruen();
         u.runde(1, g + 1000);
         u.runde(1, g + 9000);
@@ -117,7 +117,7 @@ private slots:
         u.z().SlotRennenPhase = laufartAus(phase);
         // The phase the engine reports at each step, and during the pause before the next stint.
         QList<Laufphase> inDerPause;
-        QObject::connect(u.anzeige.get(), &H::geaendert, [&](H::Element e) {
+        QObject::connect(u.anzeige, &H::geaendert, [&](H::Element e) {
             if (e == H::lblWeiter && u.anzeige->istVisible(H::lblWeiter))
                 inDerPause << u.ablauf->phase();
         });
@@ -153,9 +153,9 @@ private slots:
             s.speichere("PowerTrainingPause", "3");
         });
         u.rl->cbRAuswahl_Click(4);
-        QSignalSpy leer(u.ablauf.get(), &Rennablauf::leerlauf);
+        QSignalSpy leer(u.ablauf, &Rennablauf::leerlauf);
         // In the first pause a start press is refused; in the second the mode changes.
-        QObject::connect(u.anzeige.get(), &H::geaendert, [&](H::Element e) {
+        QObject::connect(u.anzeige, &H::geaendert, [&](H::Element e) {
             if (e != H::lblWeiter || !u.anzeige->caption(H::lblWeiter).startsWith("Noch 1 "))
                 return;
             QVERIFY(!u.anzeige->istEnabled(H::Command2));
@@ -186,7 +186,7 @@ private slots:
     void schliessenInDerPause() {
         Ablaufumgebung u([](EinstellungsSpeicher& s) { s.speichere("PowerTrainingZeit", "2"); });
         u.rl->cbRAuswahl_Click(4);
-        QObject::connect(u.anzeige.get(), &H::geaendert, [&](H::Element e) {
+        QObject::connect(u.anzeige, &H::geaendert, [&](H::Element e) {
             if (e == H::lblWeiter && u.anzeige->caption(H::lblWeiter).startsWith("Noch 5 "))
                 u.uhr.abbrechen();
         });

@@ -193,7 +193,7 @@ private slots:
                 s.speichere("LAPSTERmitAmpel", "1");
             },
             [&box](VirtuelleUhr& uhr) { return box = new WartendeBox(uhr); });
-        box->ablauf = u.ablauf.get();
+        box->ablauf = u.ablauf;
         box->uhr = &u.uhr;
         const qint64 gruen = u.starteBisGruen();
         u.bis(gruen + 5000);

@@ -89,8 +89,7 @@ struct Boxenumgebung : Programmpfad {
         // A pseudo-terminal has no modem lines to watch.
         s->setModemFabrik(nullptr);
         baueEngine(mit, mit);
-        hw->verbinde(*rl, *ablauf);
-        rl->MyInit();
+        kern->starte([this] { hw->verbinde(*rl, *ablauf); });
         hw->oeffne();
         uhr.setzeSaat(7);
         DebugLog::instanz().setAktiv(true);

@@ -55,10 +55,12 @@ struct EndeZuEndeUmgebung : Programmpfad {
         s = std::make_unique<Schnittstellen>(e, &uhr, nullptr, std::move(sim));
         if (vorOeffnen) vorOeffnen(*s);
         baueEngine(mit, mit);
-        // As the main window does it: open the chosen interface, then connect it.
-        hw->oeffne();
-        hw->verbinde(*rl, *ablauf);
-        rl->MyInit();
+        // The program's start-up; as the main window does it there: open the chosen
+        // interface, then connect it.
+        kern->starte([this] {
+            hw->oeffne();
+            hw->verbinde(*rl, *ablauf);
+        });
         uhr.setzeSaat(11);
         DebugLog::instanz().setAktiv(true);
     }

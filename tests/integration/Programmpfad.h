@@ -1,7 +1,7 @@
 #pragma once
 // What every end-to-end test builds: a temporary database and settings, the interfaces
-// object, the adapter that connects it to the engine, and the engine with its race sequence,
-// all on the virtual clock. The environments add how the interfaces are made and wired.
+// object, the adapter that connects it to the engine, and the engine core over them, all on
+// the virtual clock. The environments add how the interfaces are made and wired.
 
 #include <QTemporaryDir>
 #include <memory>
@@ -12,6 +12,7 @@
 #include "EinstellungsSpeicher.h"
 #include "Hauptanzeige.h"
 #include "Rennablauf.h"
+#include "Rennkern.h"
 #include "Rennleitung.h"
 #include "Rueckfrage.h"
 #include "Schnittstellen.h"
@@ -26,9 +27,11 @@ struct Programmpfad {
     Einstellungen e;
     std::unique_ptr<Schnittstellen> s;
     std::unique_ptr<SchnittstellenHardware> hw;
-    std::unique_ptr<Rennleitung> rl;
-    std::unique_ptr<Hauptanzeige> anzeige;
-    std::unique_ptr<Rennablauf> ablauf;
+    std::unique_ptr<Rennkern> kern;
+    // The core's parts while it is built.
+    Rennleitung* rl = nullptr;
+    Hauptanzeige* anzeige = nullptr;
+    Rennablauf* ablauf = nullptr;
 
     explicit Programmpfad(const QString& verbindung)
         : db(verbindung + QString::number(++nummer())),
@@ -42,16 +45,18 @@ struct Programmpfad {
     // The adapter and the engine over s (which the environment has made).
     void baueEngine(Ansage& ansage, Rueckfrage& rueckfrage) {
         hw = std::make_unique<SchnittstellenHardware>(*s, e);
-        rl = std::make_unique<Rennleitung>(uhr, db, e, speicher, ansage, rueckfrage, *hw);
-        rl->SetzeTexte();
-        anzeige = std::make_unique<Hauptanzeige>(uhr);
-        ablauf = std::make_unique<Rennablauf>(*rl, *anzeige);
+        kern = std::make_unique<Rennkern>(
+            Rennkern::Umgebung{uhr, db, e, speicher, ansage, rueckfrage, *hw});
+        rl = &kern->leitung();
+        anzeige = &kern->anzeige();
+        ablauf = &kern->ablauf();
     }
     // Engine first, interfaces last; environments call it before their own members go.
     void abbauen() {
-        ablauf.reset();
-        anzeige.reset();
-        rl.reset();
+        rl = nullptr;
+        anzeige = nullptr;
+        ablauf = nullptr;
+        kern.reset();
         hw.reset();
         s.reset();
     }

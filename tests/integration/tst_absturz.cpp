@@ -153,11 +153,19 @@ class TestAbsturz : public QObject {
         }
         QTest::qWait(200);
         zeilen = lies(p.datenbank(), "select Bahn, Runde, RennInfo from histrennen order by id", 3);
-        // Nobody clicks the notice here, yet laps count and viewers come back.
-        QTcpSocket zuschauer;
-        zuschauer.connectToHost(QHostAddress::LocalHost, livePort);
+        // Nobody clicks the notice here, yet laps count and viewers come back. The viewers'
+        // server listens once the main window is built, a moment after the rescue (some
+        // hundred ms on a loaded machine): a refused connection is tried again.
         const bool portOffen = p.haeltOffen(pty.pfad, 10000);
-        const bool zuschauerDa = zuschauer.waitForConnected(5000);
+        bool zuschauerDa = false;
+        QElapsedTimer bisZuschauer;
+        bisZuschauer.start();
+        while (!zuschauerDa && bisZuschauer.elapsed() < 5000) {
+            QTcpSocket zuschauer;
+            zuschauer.connectToHost(QHostAddress::LocalHost, livePort);
+            zuschauerDa = zuschauer.waitForConnected(1000);
+            if (!zuschauerDa) QTest::qWait(50);
+        }
         if (!portOffen || !zuschauerDa)
             qWarning("nach dem Neustart: Port %s, Zuschauer %s", portOffen ? "offen" : "zu",
                      zuschauerDa ? "verbunden" : "abgewiesen");

@@ -1,9 +1,11 @@
 // The replay runner in-process: what a whole scenario leaves in the database, the idle wait,
-// the trace and settings changed by the script.
+// the trace and settings changed by the script, and the program's start-up before the script.
 
 #include <QtTest>
 
+#include "Datenbank.h"
 #include "Einstellungen.h"
+#include "EinstellungsSpeicher.h"
 #include "Rennablauf.h"
 #include "Rennleitung.h"
 #include "ReplayLauf.h"
@@ -96,6 +98,52 @@ private slots:
         QCOMPARE(l.lauf.fuehreAus("start\nwait 100\nranking 0\nlimit 99\n"), 0);
         QCOMPARE(l.lauf.leitung().zustand().Option1, 1);
         QCOMPARE(l.lauf.leitung().zustand().Grenze, QString("10"));
+    }
+
+    // Over a database and settings the program left behind, the runner starts as the program
+    // does: the laps of a run that never reached the history are taken over and the notice
+    // comes before the script's first line; the last session's mode and limit are chosen again.
+    void startWieDasProgramm() {
+        QTemporaryDir dir;
+        ReplayOptionen o;
+        o.datenbank = dir.filePath("Pistorelle.db");
+        o.einstellungen = dir.filePath("Pistorelle.ini");
+        {
+            EinstellungsSpeicher ini(o.einstellungen);
+            ini.speichere("LetzterModus", "2");
+            ini.speichere("LetzteGrenze", "3");
+        }
+        {
+            Datenbank db(QStringLiteral("verlassen"));
+            QVERIFY(db.oeffneOderErzeuge(o.datenbank));
+            for (int runde = 1; runde <= 3; ++runde)
+                for (int bahn = 1; bahn <= 2; ++bahn)
+                    QVERIFY(db.execute(
+                        "insert into aktrennen (Fahrer, Runde, Zeit, Uhr, RennInfo, Bahn, "
+                        "RennName, RennArt) values (?, ?, 5.5, ?, '', ?, 'Vereinsmeisterschaft', "
+                        "'Rennen')",
+                        {QString("Fahrer %1").arg(bahn), runde,
+                         QString("20:15:%1").arg(runde * 10 + bahn), bahn}));
+            QVERIFY(
+                db.execute("insert or replace into laufstand (id, stempel, rennname) values "
+                           "(1, '2026.12.04 20:14:00', 'Vereinsmeisterschaft')"));
+        }
+        Lauf l(o);
+        QCOMPARE(l.lauf.fuehreAus("wait 1000\n"), 0);
+        QVERIFY2(l.aus.startsWith("0 message Der Lauf „Vereinsmeisterschaft“ (Rennen) vom "
+                                  "2026.12.04 20:14:00 wurde nicht beendet. 6 Runden von 2 "
+                                  "Bahnen"),
+                 qPrintable(l.aus));
+        QCOMPARE(l.aus.count(" message "), 1);
+        QCOMPARE(l.zahl("select count(*) from histrennen where rennzeit = '2026.12.04 20:14:00' "
+                        "and RennName = 'Vereinsmeisterschaft'"),
+                 6);
+        QCOMPARE(l.zahl("select count(*) from histrennen where RennInfo = 'abgebrochen'"), 2);
+        // A run started now would be a race by time over three minutes.
+        const RennZustand& z = l.lauf.leitung().zustand();
+        QCOMPARE(z.RennModus, 2);
+        QCOMPARE(z.Grenze, QString("3"));
+        QCOMPARE(z.RennArt, Laufart::Rennen);
     }
 };
 
