@@ -1,8 +1,8 @@
-#include "Befehlszeile.h"
+#include "app/Befehlszeile.h"
 
 #include <QFileInfo>
 
-#include "Installation.h"
+#include "config/Installation.h"
 
 namespace {
 

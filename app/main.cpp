@@ -2,11 +2,11 @@
 #include <QIcon>
 #include <cstdio>
 
-#include "Befehlszeile.h"
-#include "Installation.h"
-#include "ProgrammStart.h"
-#include "diaDatenbank.h"
-#include "frmMain.h"
+#include "app/Befehlszeile.h"
+#include "config/Installation.h"
+#include "ui/ProgrammStart.h"
+#include "ui/diaDatenbank.h"
+#include "ui/frmMain.h"
 
 int main(int argc, char** argv) {
     // Before the application: --help and --version need no display.

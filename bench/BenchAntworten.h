@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
-#include "ProgrammStart.h"
-#include "Rueckfrage.h"
-#include "StartDialoge.h"
+#include "engine/Rueckfrage.h"
+#include "ui/ProgrammStart.h"
+#include "ui/StartDialoge.h"
 
 namespace bench {
 

@@ -17,14 +17,14 @@
 
 #include "BenchAntworten.h"
 #include "BenchHilfe.h"
-#include "DebugLog.h"
-#include "EinstellungsSpeicher.h"
-#include "LiveStand.h"
-#include "ProgrammStart.h"
-#include "Rennleitung.h"
-#include "SlotWerte.h"
-#include "VirtuelleUhr.h"
-#include "frmMain.h"
+#include "config/DebugLog.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/VirtuelleUhr.h"
+#include "engine/Rennleitung.h"
+#include "engine/SlotWerte.h"
+#include "uebertragung/LiveStand.h"
+#include "ui/ProgrammStart.h"
+#include "ui/frmMain.h"
 
 using namespace bench;
 

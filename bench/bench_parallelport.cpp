@@ -22,11 +22,11 @@
 #include <thread>
 
 #include "BenchHilfe.h"
-#include "DebugLog.h"
-#include "EchteUhr.h"
-#include "Einstellungen.h"
-#include "ParallelPort.h"
-#include "PortIOSimuliert.h"
+#include "config/DebugLog.h"
+#include "config/EchteUhr.h"
+#include "config/Einstellungen.h"
+#include "hardware/ParallelPort.h"
+#include "hardware/PortIOSimuliert.h"
 
 using namespace bench;
 using Uhrzeit = std::chrono::steady_clock;

@@ -26,16 +26,16 @@
 
 #include "BenchAntworten.h"
 #include "BenchHilfe.h"
-#include "Datenbank.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "ProgrammStart.h"
-#include "Rennleitung.h"
-#include "Rundenprotokoll.h"
-#include "Rundensicherung.h"
-#include "VirtuelleUhr.h"
-#include "frmMain.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/VirtuelleUhr.h"
+#include "data/Datenbank.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rundenprotokoll.h"
+#include "engine/Rundensicherung.h"
+#include "ui/ProgrammStart.h"
+#include "ui/frmMain.h"
 
 using namespace bench;
 

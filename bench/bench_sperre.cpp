@@ -25,14 +25,14 @@
 #include "BenchAntworten.h"
 #include "BenchHilfe.h"
 #include "DSRahmen.h"
-#include "Datenbank.h"
-#include "DebugLog.h"
-#include "EinstellungsSpeicher.h"
-#include "ProgrammStart.h"
-#include "Rennleitung.h"
-#include "Rundensicherung.h"
 #include "TestPty.h"
-#include "frmMain.h"
+#include "config/DebugLog.h"
+#include "config/EinstellungsSpeicher.h"
+#include "data/Datenbank.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rundensicherung.h"
+#include "ui/ProgrammStart.h"
+#include "ui/frmMain.h"
 
 using namespace bench;
 using Uhrzeit = std::chrono::steady_clock;

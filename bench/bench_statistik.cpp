@@ -13,11 +13,11 @@
 #include <random>
 
 #include "BenchHilfe.h"
-#include "Datenbank.h"
-#include "Einstellungen.h"
-#include "Fahrerstatistik.h"
-#include "Meisterschaft.h"
-#include "TurnierDaten.h"
+#include "config/Einstellungen.h"
+#include "data/Datenbank.h"
+#include "tournament/Fahrerstatistik.h"
+#include "tournament/Meisterschaft.h"
+#include "tournament/TurnierDaten.h"
 
 using namespace bench;
 

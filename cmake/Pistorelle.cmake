@@ -25,25 +25,73 @@ function(pistorelle_ohne_widgets name)
     endwhile()
 endfunction()
 
+# pistorelle_schicht(FOLDER TARGET DEPS...): records FOLDER as a layer whose code may include
+# from itself and from every layer the targets in DEPS may include from.
+function(pistorelle_schicht ordner name)
+    set(erlaubt ${ordner})
+    foreach(d IN LISTS ARGN)
+        get_property(weiter GLOBAL PROPERTY PISTORELLE_ERLAUBT_${d})
+        list(APPEND erlaubt ${weiter})
+    endforeach()
+    list(REMOVE_DUPLICATES erlaubt)
+    set_property(GLOBAL PROPERTY PISTORELLE_ERLAUBT_${name} ${erlaubt})
+    get_property(bisher GLOBAL PROPERTY PISTORELLE_ERLAUBT_ORDNER_${ordner})
+    list(APPEND bisher ${erlaubt})
+    list(REMOVE_DUPLICATES bisher)
+    set_property(GLOBAL PROPERTY PISTORELLE_ERLAUBT_ORDNER_${ordner} ${bisher})
+    set_property(GLOBAL APPEND PROPERTY PISTORELLE_SCHICHTEN ${ordner})
+endfunction()
+
+# pistorelle_schichtenpruefung(): after every layer is known, the target that checks the
+# includes of all of them (the layers' libraries depend on it).
+function(pistorelle_schichtenpruefung)
+    get_property(schichten GLOBAL PROPERTY PISTORELLE_SCHICHTEN)
+    list(REMOVE_DUPLICATES schichten)
+    set(inhalt "set(schichten ${schichten})\n")
+    set(quellen)
+    foreach(s IN LISTS schichten)
+        get_property(erlaubt GLOBAL PROPERTY PISTORELLE_ERLAUBT_ORDNER_${s})
+        string(APPEND inhalt "set(erlaubt_${s} ${erlaubt})\n")
+        file(GLOB_RECURSE q CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${s}/*.h
+            ${PROJECT_SOURCE_DIR}/${s}/*.cpp)
+        list(APPEND quellen ${q})
+    endforeach()
+    set(datei ${PROJECT_BINARY_DIR}/schichten.cmake)
+    file(CONFIGURE OUTPUT ${datei} CONTENT "${inhalt}")
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/schichten.geprueft
+        COMMAND ${CMAKE_COMMAND} -DQUELLE=${PROJECT_SOURCE_DIR} -DSCHICHTEN=${datei}
+            -P ${PROJECT_SOURCE_DIR}/cmake/Schichtenpruefung.cmake
+        COMMAND ${CMAKE_COMMAND} -E touch ${PROJECT_BINARY_DIR}/schichten.geprueft
+        DEPENDS ${quellen} ${datei} ${PROJECT_SOURCE_DIR}/cmake/Schichtenpruefung.cmake
+        COMMENT "Includes against the layer order")
+    add_custom_target(pistorelle_schichten DEPENDS ${PROJECT_BINARY_DIR}/schichten.geprueft)
+endfunction()
+
 # pistorelle_library(NAME [WIDGETS] DEPS ...): a static library from every source of the calling
 # folder (sub-folders are the owner's business). New files need no CMake edit. WIDGETS marks
-# the windows' library, the one that may link QtWidgets.
+# the windows' library, the one that may link QtWidgets. Headers are included with their
+# folder from the top of the tree ("engine/Rennleitung.h"); the folder may include from
+# itself and from the folders of the libraries it links, directly or through others
+# (pistorelle_schichten checks it before anything compiles).
 function(pistorelle_library name)
     cmake_parse_arguments(ARG "WIDGETS" "" "DEPS" ${ARGN})
     if(NOT ARG_WIDGETS)
         pistorelle_ohne_widgets(${name} ${ARG_DEPS})
     endif()
+    get_filename_component(ordner ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+    pistorelle_schicht(${ordner} ${name} ${ARG_DEPS})
     file(GLOB srcs CONFIGURE_DEPENDS
         ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
     if(NOT srcs)
         # A layer that holds no code yet still takes part in the dependency chain.
         add_library(${name} INTERFACE)
-        target_include_directories(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
         target_link_libraries(${name} INTERFACE ${ARG_DEPS})
         return()
     endif()
     add_library(${name} STATIC ${srcs})
-    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    add_dependencies(${name} pistorelle_schichten)
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
     target_compile_options(${name} PRIVATE -Wall -Wextra)
 endfunction()

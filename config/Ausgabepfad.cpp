@@ -1,4 +1,4 @@
-#include "Ausgabepfad.h"
+#include "config/Ausgabepfad.h"
 
 #include <QDir>
 #include <QFileInfo>

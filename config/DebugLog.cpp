@@ -1,12 +1,12 @@
-#include "DebugLog.h"
+#include "config/DebugLog.h"
 
 #include <QFile>
 #include <QLocale>
 #include <QThread>
 #include <QTime>
 
-#include "Ausgabepfad.h"
-#include "Uhr.h"
+#include "config/Ausgabepfad.h"
+#include "config/Uhr.h"
 
 namespace {
 // The locale's short time format with seconds added: the long one carries a time zone.

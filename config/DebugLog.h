@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QStringList>
 
-#include "Uhr.h"
+#include "config/Uhr.h"
 
 class DebugLog : public QObject {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "EchteUhr.h"
+#include "config/EchteUhr.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -3,7 +3,7 @@
 
 #include <QElapsedTimer>
 
-#include "Uhr.h"
+#include "config/Uhr.h"
 
 class EchteUhr : public Uhr {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "EinstellungsSpeicher.h"
+#include "config/EinstellungsSpeicher.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,8 +13,8 @@
 #include <optional>
 #include <variant>
 
-#include "Ausgabepfad.h"
-#include "DebugLog.h"
+#include "config/Ausgabepfad.h"
+#include "config/DebugLog.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <QString>
 #include <QVariant>
 
-#include "Einstellungen.h"
-#include "IniDatei.h"
+#include "config/Einstellungen.h"
+#include "config/IniDatei.h"
 
 class EinstellungsSpeicher {
 public:

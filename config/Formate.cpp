@@ -1,4 +1,4 @@
-#include "Formate.h"
+#include "config/Formate.h"
 
 #include <charconv>
 #include <cmath>

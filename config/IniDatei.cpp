@@ -1,11 +1,11 @@
-#include "IniDatei.h"
+#include "config/IniDatei.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "Windows1252.h"
+#include "config/Windows1252.h"
 
 namespace {
 

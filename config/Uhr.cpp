@@ -1,4 +1,4 @@
-#include "Uhr.h"
+#include "config/Uhr.h"
 
 #include <utility>
 

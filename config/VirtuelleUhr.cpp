@@ -1,4 +1,4 @@
-#include "VirtuelleUhr.h"
+#include "config/VirtuelleUhr.h"
 
 #include <algorithm>
 #include <cmath>

@@ -10,7 +10,7 @@
 #include <atomic>
 #include <vector>
 
-#include "Uhr.h"
+#include "config/Uhr.h"
 
 class VirtuellerTimer;
 

@@ -1,4 +1,4 @@
-#include "Windows1252.h"
+#include "config/Windows1252.h"
 
 #include <QList>
 

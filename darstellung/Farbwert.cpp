@@ -1,4 +1,4 @@
-#include "Farbwert.h"
+#include "darstellung/Farbwert.h"
 
 #include <QGuiApplication>
 

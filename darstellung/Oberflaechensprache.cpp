@@ -1,11 +1,11 @@
-#include "Oberflaechensprache.h"
+#include "darstellung/Oberflaechensprache.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "DebugLog.h"
-#include "EinstellungsSpeicher.h"
+#include "config/DebugLog.h"
+#include "config/EinstellungsSpeicher.h"
 
 namespace {
 QTranslator* g_programm = nullptr;

@@ -1,9 +1,9 @@
-#include "Programmkopf.h"
+#include "darstellung/Programmkopf.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "Installation.h"
+#include "config/Installation.h"
 
 QString Programmkopf::version() {
     const QString version = QCoreApplication::applicationVersion();

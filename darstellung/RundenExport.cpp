@@ -1,4 +1,4 @@
-#include "RundenExport.h"
+#include "darstellung/RundenExport.h"
 
 #include <QFile>
 #include <QHash>
@@ -8,7 +8,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "Rundenvermerk.h"
+#include "engine/Rundenvermerk.h"
 
 QStringList RundenDaten::standardSpalten() {
     return {QStringLiteral("Fahrer"),  QStringLiteral("Auto"),    QStringLiteral("Strecke"),

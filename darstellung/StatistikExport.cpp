@@ -1,9 +1,9 @@
-#include "StatistikExport.h"
+#include "darstellung/StatistikExport.h"
 
 #include <QStringList>
 #include <QVector>
 
-#include "RundenExport.h"
+#include "darstellung/RundenExport.h"
 
 namespace {
 

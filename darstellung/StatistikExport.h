@@ -7,7 +7,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "Fahrerstatistik.h"
+#include "tournament/Fahrerstatistik.h"
 
 namespace StatistikExport {
 QString csv(const Fahrerstatistik::Auswahl& a, const Fahrerstatistik::Ergebnis& e,

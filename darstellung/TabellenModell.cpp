@@ -1,4 +1,4 @@
-#include "TabellenModell.h"
+#include "darstellung/TabellenModell.h"
 
 #include <QLocale>
 #include <QSqlDriver>
@@ -7,7 +7,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-#include "Rueckfrage.h"
+#include "engine/Rueckfrage.h"
 
 namespace {
 // Name of the rowid column the grid carries last; no table of the program has a column of it.

@@ -1,4 +1,4 @@
-#include "Datenbank.h"
+#include "data/Datenbank.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -14,10 +14,10 @@
 #include <QUrl>
 #include <cstring>
 
-#include "DatenbankSchema.h"
-#include "Datenbankdatei.h"
-#include "DebugLog.h"
-#include "Laufrettung.h"
+#include "config/DebugLog.h"
+#include "data/DatenbankSchema.h"
+#include "data/Datenbankdatei.h"
+#include "data/Laufrettung.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "DatenbankSchema.h"
+#include "data/DatenbankSchema.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

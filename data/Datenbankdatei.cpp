@@ -1,4 +1,4 @@
-#include "Datenbankdatei.h"
+#include "data/Datenbankdatei.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>

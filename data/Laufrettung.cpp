@@ -1,11 +1,11 @@
-#include "Laufrettung.h"
+#include "data/Laufrettung.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QVariant>
 
-#include "Datenbank.h"
+#include "data/Datenbank.h"
 
 namespace {
 // The kinds of run as the lap rows store them; the message shows them in the interface language.

@@ -1,14 +1,14 @@
-#include "ChaosModus.h"
+#include "engine/ChaosModus.h"
 
-#include "Ansage.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "Hauptanzeige.h"
-#include "RennHardware.h"
-#include "Rennablauf.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
-#include "Uhr.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/Uhr.h"
+#include "engine/Ansage.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/RennHardware.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
 
 using H = Hauptanzeige;
 

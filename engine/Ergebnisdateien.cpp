@@ -1,10 +1,10 @@
-#include "Ergebnisdateien.h"
+#include "engine/Ergebnisdateien.h"
 
 #include <QStringList>
 
-#include "Ausgabepfad.h"
-#include "Formate.h"
-#include "Windows1252.h"
+#include "config/Ausgabepfad.h"
+#include "config/Formate.h"
+#include "config/Windows1252.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "Hauptanzeige.h"
+#include "engine/Hauptanzeige.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 
-#include "DebugLog.h"
-#include "Uhr.h"
+#include "config/DebugLog.h"
+#include "config/Uhr.h"
 
 namespace {
 // Every key gezeigt() knows; the list exists so that the translation tools find them.

@@ -1,4 +1,4 @@
-#include "Laufergebnis.h"
+#include "engine/Laufergebnis.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -4,7 +4,7 @@
 // the run (race: laps, then total time; training: best lap; speed: highest speed).
 
 #include <QDateTime>
-#include "Rangliste.h"
+#include "engine/Rangliste.h"
 #include <QString>
 #include <QStringList>
 #include <QVector>

@@ -1,4 +1,4 @@
-#include "Laufrunden.h"
+#include "engine/Laufrunden.h"
 
 #include <algorithm>
 

@@ -1,18 +1,18 @@
-#include "Nachlauf.h"
+#include "engine/Nachlauf.h"
 
 #include <algorithm>
 
-#include "Ansage.h"
-#include "ChaosModus.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "Formate.h"
-#include "Hauptanzeige.h"
-#include "RennHardware.h"
-#include "Rennablauf.h"
-#include "Rennleitung.h"
-#include "TurnierUebergabe.h"
-#include "Uhr.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/Formate.h"
+#include "config/Uhr.h"
+#include "engine/Ansage.h"
+#include "engine/ChaosModus.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/RennHardware.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennleitung.h"
+#include "engine/TurnierUebergabe.h"
 
 using H = Hauptanzeige;
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <functional>
 
-#include "Laufergebnis.h"
+#include "engine/Laufergebnis.h"
 
 class Rennablauf;
 class TurnierUebergabe;

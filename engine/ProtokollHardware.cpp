@@ -1,7 +1,7 @@
-#include "ProtokollHardware.h"
+#include "engine/ProtokollHardware.h"
 
-#include "DebugLog.h"
-#include "Uhr.h"
+#include "config/DebugLog.h"
+#include "config/Uhr.h"
 
 ProtokollHardware::ProtokollHardware(Uhr& uhr, QObject* parent) : QObject(parent), m_uhr(uhr) {}
 

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QStringList>
 
-#include "RennHardware.h"
+#include "engine/RennHardware.h"
 
 class Uhr;
 

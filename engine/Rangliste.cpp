@@ -1,11 +1,11 @@
-#include "Rangliste.h"
+#include "engine/Rangliste.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
 
-#include "Datenbank.h"
-#include "Formate.h"
+#include "config/Formate.h"
+#include "data/Datenbank.h"
 
 namespace {
 

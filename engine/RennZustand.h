@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "Laufart.h"
+#include "engine/Laufart.h"
 
 // The run state is grouped by concern, and each group has one writer: the start light and race
 // clock the run sequence (Rennablauf), the caution ChaosModus, the lap counts per lane the lap

@@ -1,4 +1,4 @@
-#include "Rennablauf.h"
+#include "engine/Rennablauf.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,21 +6,21 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Ansage.h"
-#include "Ausgabepfad.h"
-#include "ChaosModus.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "Formate.h"
-#include "Hauptanzeige.h"
-#include "Nachlauf.h"
-#include "RennHardware.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
-#include "Rundensicherung.h"
-#include "SlotWerte.h"
-#include "Uhr.h"
-#include "Zeitnahmewahl.h"
+#include "config/Ausgabepfad.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/Formate.h"
+#include "config/Uhr.h"
+#include "engine/Ansage.h"
+#include "engine/ChaosModus.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/Nachlauf.h"
+#include "engine/RennHardware.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
+#include "engine/Rundensicherung.h"
+#include "engine/SlotWerte.h"
+#include "hardware/Zeitnahmewahl.h"
 
 using H = Hauptanzeige;
 

@@ -9,7 +9,7 @@
 #include <QString>
 #include <memory>
 
-#include "Laufphase.h"
+#include "engine/Laufphase.h"
 
 class Rennleitung;
 class Hauptanzeige;

@@ -1,13 +1,13 @@
-#include "Rennkern.h"
+#include "engine/Rennkern.h"
 
-#include "DebugLog.h"
-#include "Hauptanzeige.h"
-#include "Laufrettung.h"
-#include "RennHardware.h"
-#include "Rennablauf.h"
-#include "Rennleitung.h"
-#include "Rennvorgaben.h"
-#include "Rundenkorrektur.h"
+#include "config/DebugLog.h"
+#include "data/Laufrettung.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/RennHardware.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rennvorgaben.h"
+#include "engine/Rundenkorrektur.h"
 
 Rennkern::Rennkern(const Umgebung& u) {
     retteUnterbrochenenLauf(u.db);

@@ -1,27 +1,27 @@
-#include "Rennleitung.h"
+#include "engine/Rennleitung.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
 
-#include "Ansage.h"
-#include "Datenbank.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "Formate.h"
-#include "Laufrettung.h"
-#include "Rangliste.h"
-#include "RennHardware.h"
-#include "Rueckfrage.h"
-#include "RundenPuffer.h"
-#include "Rundenprotokoll.h"
-#include "Rundenschreiber.h"
-#include "Rundensicherung.h"
-#include "Rundenvermerk.h"
-#include "SlotAnzeigen.h"
-#include "Uhr.h"
-#include "Zeitnahmewahl.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/Formate.h"
+#include "config/Uhr.h"
+#include "data/Datenbank.h"
+#include "data/Laufrettung.h"
+#include "engine/Ansage.h"
+#include "engine/Rangliste.h"
+#include "engine/RennHardware.h"
+#include "engine/Rueckfrage.h"
+#include "engine/RundenPuffer.h"
+#include "engine/Rundenprotokoll.h"
+#include "engine/Rundenschreiber.h"
+#include "engine/Rundensicherung.h"
+#include "engine/Rundenvermerk.h"
+#include "engine/SlotAnzeigen.h"
+#include "hardware/Zeitnahmewahl.h"
 
 namespace {
 

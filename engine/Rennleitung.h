@@ -8,13 +8,13 @@
 #include <QVector>
 #include <memory>
 
-#include "Laufrunden.h"
-#include "Rangliste.h"
-#include "RennZustand.h"
-#include "Rennstand.h"
-#include "Rundenprotokoll.h"
-#include "SlotWerte.h"
-#include "Zeitnahmegeraet.h"
+#include "engine/Laufrunden.h"
+#include "engine/Rangliste.h"
+#include "engine/RennZustand.h"
+#include "engine/Rennstand.h"
+#include "engine/Rundenprotokoll.h"
+#include "engine/SlotWerte.h"
+#include "hardware/Zeitnahmegeraet.h"
 
 class Uhr;
 class Datenbank;

@@ -1,12 +1,12 @@
 // The lane panels: their fixed values from the standings at the start of a run, and which
 // panel shows which lane or place. A part of Rennleitung kept in a file of its own.
 
-#include "Datenbank.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "Rennleitung.h"
-#include "Rundensicherung.h"
-#include "SlotAnzeigen.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "data/Datenbank.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rundensicherung.h"
+#include "engine/SlotAnzeigen.h"
 
 void Rennleitung::SetzeAnzeigeWerte(int sortierung) {
     const int anz = anzBahnen();

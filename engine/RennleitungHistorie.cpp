@@ -4,14 +4,14 @@
 
 #include <memory>
 
-#include "Datenbank.h"
-#include "Einstellungen.h"
-#include "Rangliste.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
-#include "Rundenprotokoll.h"
-#include "Rundenschreiber.h"
-#include "Rundensicherung.h"
+#include "config/Einstellungen.h"
+#include "data/Datenbank.h"
+#include "engine/Rangliste.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
+#include "engine/Rundenprotokoll.h"
+#include "engine/Rundenschreiber.h"
+#include "engine/Rundensicherung.h"
 
 void Rennleitung::CheckSchnellsteRunde() {
     // The rows as the run ended, carried into the lap records behind the laps of the run.

@@ -5,18 +5,18 @@
 #include <algorithm>
 #include <limits>
 
-#include "Ansage.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "GeraeteRunde.h"
-#include "RennHardware.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
-#include "RundenPuffer.h"
-#include "Rundensicherung.h"
-#include "Rundenvermerk.h"
-#include "SlotAnzeigen.h"
-#include "SlotWerte.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "engine/Ansage.h"
+#include "engine/GeraeteRunde.h"
+#include "engine/RennHardware.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
+#include "engine/RundenPuffer.h"
+#include "engine/Rundensicherung.h"
+#include "engine/Rundenvermerk.h"
+#include "engine/SlotAnzeigen.h"
+#include "engine/SlotWerte.h"
 
 namespace {
 // Building the trace lines costs time on the lap path; skip it when nobody reads them.

@@ -1,4 +1,4 @@
-#include "Rennstand.h"
+#include "engine/Rennstand.h"
 
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 #include <QVector>
 #include <array>
 
-#include "Rangliste.h"
+#include "engine/Rangliste.h"
 
 class Datenbank;
 

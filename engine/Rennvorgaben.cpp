@@ -1,8 +1,8 @@
-#include "Rennvorgaben.h"
+#include "engine/Rennvorgaben.h"
 
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "Rennleitung.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "engine/Rennleitung.h"
 
 Rennvorgaben::Rennvorgaben(Rennleitung& leitung, QObject* parent)
     : QObject(parent), m_leitung(leitung) {

@@ -1,4 +1,4 @@
-#include "RundenPuffer.h"
+#include "engine/RundenPuffer.h"
 
 void RundenPuffer::schreibe(const Eintrag& eintrag) {
     // Reuse the storage once everything has been taken, so a long race does not grow it.

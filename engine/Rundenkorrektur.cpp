@@ -1,18 +1,18 @@
-#include "Rundenkorrektur.h"
+#include "engine/Rundenkorrektur.h"
 
 #include <QVariant>
 
-#include "Datenbank.h"
-#include "DatenbankSchema.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "Formate.h"
-#include "Rangliste.h"
-#include "Rennleitung.h"
-#include "Rundenschreiber.h"
-#include "Rundensicherung.h"
-#include "SlotWerte.h"
-#include "Uhr.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/Formate.h"
+#include "config/Uhr.h"
+#include "data/Datenbank.h"
+#include "data/DatenbankSchema.h"
+#include "engine/Rangliste.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rundenschreiber.h"
+#include "engine/Rundensicherung.h"
+#include "engine/SlotWerte.h"
 
 namespace {
 // Rows of the running lap table and of the run's copy in the history that still count.

@@ -14,7 +14,7 @@
 #include <QObject>
 #include <QString>
 
-#include "Laufrunden.h"
+#include "engine/Laufrunden.h"
 
 class Rennleitung;
 

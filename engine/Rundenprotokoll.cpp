@@ -1,14 +1,14 @@
-#include "Rundenprotokoll.h"
+#include "engine/Rundenprotokoll.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
-#include "Datenbank.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "Ergebnisdateien.h"
-#include "Formate.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/Formate.h"
+#include "data/Datenbank.h"
+#include "engine/Ergebnisdateien.h"
 
 QString Rundenprotokoll::uhrzeit(const QDateTime& zeit) {
     return zeit.time().toString(QStringLiteral("HH:mm:ss"));

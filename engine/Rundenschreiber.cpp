@@ -1,4 +1,4 @@
-#include "Rundenschreiber.h"
+#include "engine/Rundenschreiber.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -7,8 +7,8 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "Datenbank.h"
-#include "Uhr.h"
+#include "config/Uhr.h"
+#include "data/Datenbank.h"
 
 namespace {
 // A retry as often as the race timer ticks while running.

@@ -18,8 +18,8 @@
 #include <functional>
 #include <memory>
 
-#include "Rangliste.h"
-#include "Rundenprotokoll.h"
+#include "engine/Rangliste.h"
+#include "engine/Rundenprotokoll.h"
 
 class Datenbank;
 class QThread;

@@ -1,4 +1,4 @@
-#include "Rundensicherung.h"
+#include "engine/Rundensicherung.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "Datenbank.h"
-#include "DebugLog.h"
-#include "Uhr.h"
+#include "config/DebugLog.h"
+#include "config/Uhr.h"
+#include "data/Datenbank.h"
 
 Rundensicherung::Rundensicherung(Uhr& uhr, Datenbank& db, QObject* parent)
     : QObject(parent),

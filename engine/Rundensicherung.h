@@ -13,7 +13,7 @@
 #include <functional>
 #include <map>
 
-#include "Rundenschreiber.h"
+#include "engine/Rundenschreiber.h"
 
 class Datenbank;
 class Uhr;

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <memory>
 
-#include "RennHardware.h"
+#include "engine/RennHardware.h"
 
 class DSStartfolge;
 class Rennablauf;

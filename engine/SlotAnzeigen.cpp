@@ -1,4 +1,4 @@
-#include "SlotAnzeigen.h"
+#include "engine/SlotAnzeigen.h"
 
 SlotAnzeigen::SlotAnzeigen(QObject* eltern) {
     for (int i = 0; i < 6; ++i) {

@@ -5,7 +5,7 @@
 #include <QVector>
 #include <array>
 
-#include "SlotWerte.h"
+#include "engine/SlotWerte.h"
 
 class SlotAnzeigen {
 public:

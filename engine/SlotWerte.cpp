@@ -1,6 +1,6 @@
-#include "SlotWerte.h"
+#include "engine/SlotWerte.h"
 
-#include "Formate.h"
+#include "config/Formate.h"
 
 namespace {
 // A field that has no value yet (no lap, no best lap): a dash, not a time that looks real.

@@ -9,7 +9,7 @@
 #include <QVector>
 #include <utility>
 
-#include "Laufart.h"
+#include "engine/Laufart.h"
 
 class SlotWerte : public QObject {
     Q_OBJECT

@@ -1,10 +1,10 @@
-#include "ZeitnahmeStatus.h"
+#include "engine/ZeitnahmeStatus.h"
 
 #include <QCoreApplication>
 
-#include "DebugLog.h"
-#include "RennZustand.h"
-#include "Rueckfrage.h"
+#include "config/DebugLog.h"
+#include "engine/RennZustand.h"
+#include "engine/Rueckfrage.h"
 
 namespace {
 QString hilfe(Zeitnahme::Status s) {

@@ -9,7 +9,7 @@
 #include <QObject>
 #include <QString>
 
-#include "Zeitnahme.h"
+#include "hardware/Zeitnahme.h"
 
 class Rueckfrage;
 struct RennZustand;

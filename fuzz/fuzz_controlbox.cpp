@@ -1,8 +1,8 @@
 // The control box glue and its message parser on arbitrary text, with the program's commands
 // (open, race start, green, lane power and lights by switching word) mixed into the stream.
 
-#include "ControlBox.h"
 #include "FuzzStuecke.h"
+#include "hardware/ControlBox.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     ControlBox box;

@@ -1,8 +1,8 @@
 // The DS counter glue and its frame decoder on arbitrary byte streams.
 
-#include "DSZaehler.h"
-#include "Einstellungen.h"
 #include "FuzzStuecke.h"
+#include "config/Einstellungen.h"
+#include "hardware/DSZaehler.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     Einstellungen e;

@@ -6,13 +6,13 @@
 #include <QDir>
 #include <QFile>
 
-#include "EinstellungsSpeicher.h"
 #include "FuzzStuecke.h"
-#include "IniDatei.h"
-#include "LPTPinBelegung.h"
-#include "ParallelPort.h"
-#include "PortIOSimuliert.h"
-#include "VirtuelleUhr.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/IniDatei.h"
+#include "config/VirtuelleUhr.h"
+#include "hardware/LPTPinBelegung.h"
+#include "hardware/ParallelPort.h"
+#include "hardware/PortIOSimuliert.h"
 
 namespace {
 

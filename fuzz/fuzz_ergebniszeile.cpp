@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "Ergebnisdateien.h"
 #include "FuzzStuecke.h"
+#include "engine/Ergebnisdateien.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     // Eleven texts separated by 0xFF (UTF-8 never holds it), the rest sets the numbers.

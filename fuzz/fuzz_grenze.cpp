@@ -5,16 +5,16 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "Ansage.h"
-#include "Datenbank.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
 #include "FuzzStuecke.h"
-#include "ProtokollHardware.h"
-#include "RennZustand.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
-#include "VirtuelleUhr.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/VirtuelleUhr.h"
+#include "data/Datenbank.h"
+#include "engine/Ansage.h"
+#include "engine/ProtokollHardware.h"
+#include "engine/RennZustand.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "FakePortalix.h"
 #include "FuzzStuecke.h"
-#include "LapsterBox.h"
-#include "VirtuelleUhr.h"
+#include "config/VirtuelleUhr.h"
+#include "hardware/LapsterBox.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     static VirtuelleUhr uhr;

@@ -9,10 +9,10 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-#include "DSZaehler.h"
-#include "Einstellungen.h"
 #include "FuzzStuecke.h"
-#include "MSComm.h"
+#include "config/Einstellungen.h"
+#include "hardware/DSZaehler.h"
+#include "hardware/MSComm.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The sensor box glue over the simulated driver on arbitrary byte streams.
 
 #include "FuzzStuecke.h"
-#include "SensorBox.h"
+#include "hardware/SensorBox.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     auto* treiber = new SimulierterSensorBoxTreiber;

@@ -2,7 +2,7 @@
 // again split back to themselves, and a line that reads well holds only valid numbers.
 
 #include "FuzzStuecke.h"
-#include "Szenario.h"
+#include "app/replay/Szenario.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const QString text =

@@ -1,4 +1,4 @@
-#include "BoxProtokoll.h"
+#include "hardware/BoxProtokoll.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "ControlBox.h"
+#include "hardware/ControlBox.h"
 
-#include "DebugLog.h"
+#include "config/DebugLog.h"
 
 void ControlBox::setzeFarbe(qint32 farbe) {
     m_farbe = farbe;

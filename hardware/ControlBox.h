@@ -7,8 +7,8 @@
 // port opens) follows the box once it has answered "OK;": a heartbeat toggles it between blue
 // and yellow, a lap paints it green. anzeigeGeaendert() reports each new colour.
 
-#include "BoxProtokoll.h"
-#include "Zeitnahme.h"
+#include "hardware/BoxProtokoll.h"
+#include "hardware/Zeitnahme.h"
 
 class ControlBox : public Zeitnahme {
     Q_OBJECT

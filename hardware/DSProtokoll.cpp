@@ -1,4 +1,4 @@
-#include "DSProtokoll.h"
+#include "hardware/DSProtokoll.h"
 
 #include <QCoreApplication>
 

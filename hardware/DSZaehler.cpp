@@ -1,9 +1,9 @@
-#include "DSZaehler.h"
+#include "hardware/DSZaehler.h"
 
 #include <QCoreApplication>
 
-#include "DebugLog.h"
-#include "Einstellungen.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
 
 DSZaehler::DSZaehler(const Einstellungen* einstellungen, QObject* parent)
     : Zeitnahme(parent), m_einstellungen(einstellungen) {

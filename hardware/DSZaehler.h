@@ -16,8 +16,8 @@
 
 #include <array>
 
-#include "DSProtokoll.h"
-#include "Zeitnahme.h"
+#include "hardware/DSProtokoll.h"
+#include "hardware/Zeitnahme.h"
 
 struct Einstellungen;
 

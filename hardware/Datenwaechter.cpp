@@ -1,4 +1,4 @@
-#include "Datenwaechter.h"
+#include "hardware/Datenwaechter.h"
 
 bool Datenwaechter::empfangen(qint32 zeit, quint64 gueltige, quint64 verworfen) {
     const bool neuVerworfen = verworfen != m_verworfen;

@@ -1,9 +1,9 @@
-#include "DemoZeitnahme.h"
+#include "hardware/DemoZeitnahme.h"
 
 #include <algorithm>
 
-#include "Einstellungen.h"
-#include "Uhr.h"
+#include "config/Einstellungen.h"
+#include "config/Uhr.h"
 
 namespace {
 // How often the cars look at the track while no crossing is due.

@@ -11,7 +11,7 @@
 #include <functional>
 #include <random>
 
-#include "Zeitnahme.h"
+#include "hardware/Zeitnahme.h"
 
 class Uhr;
 class UhrTimer;

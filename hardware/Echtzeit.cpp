@@ -1,4 +1,4 @@
-#include "Echtzeit.h"
+#include "hardware/Echtzeit.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>

@@ -1,10 +1,10 @@
-#include "LPTPinBelegung.h"
+#include "hardware/LPTPinBelegung.h"
 
 #include <QStringList>
 
-#include "ParallelPort.h"
-#include "PortIO.h"
-#include "Uhr.h"
+#include "config/Uhr.h"
+#include "hardware/ParallelPort.h"
+#include "hardware/PortIO.h"
 
 namespace {
 const QString deaktiv = QStringLiteral("deaktiv");

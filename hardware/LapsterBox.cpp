@@ -1,4 +1,4 @@
-#include "LapsterBox.h"
+#include "hardware/LapsterBox.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,8 +7,8 @@
 #include <QPointer>
 #include <QVector>
 
-#include "DebugLog.h"
-#include "Uhr.h"
+#include "config/DebugLog.h"
+#include "config/Uhr.h"
 
 namespace {
 const QString standardBibliothek = QStringLiteral("portalix");

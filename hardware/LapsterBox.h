@@ -15,8 +15,8 @@
 #include <QString>
 #include <array>
 
-#include "PortalixBindung.h"
-#include "Zeitnahme.h"
+#include "hardware/PortalixBindung.h"
+#include "hardware/Zeitnahme.h"
 
 class Uhr;
 

@@ -1,12 +1,12 @@
-#include "MSComm.h"
+#include "hardware/MSComm.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QStringList>
 #include <QThread>
 
-#include "DebugLog.h"
-#include "EinstellungsSpeicher.h"
+#include "config/DebugLog.h"
+#include "config/EinstellungsSpeicher.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include <memory>
 #include <utility>
 
-#include "ModemLeitungen.h"
+#include "hardware/ModemLeitungen.h"
 
 class QThread;
 

@@ -1,4 +1,4 @@
-#include "ModemKantenWindows.h"
+#include "hardware/ModemKantenWindows.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,8 +1,8 @@
-#include "ModemLeitungen.h"
+#include "hardware/ModemLeitungen.h"
 
-#include "ModemLeitungenAbfrage.h"
-#include "ModemLeitungenLinux.h"
-#include "ModemLeitungenWindows.h"
+#include "hardware/ModemLeitungenAbfrage.h"
+#include "hardware/ModemLeitungenLinux.h"
+#include "hardware/ModemLeitungenWindows.h"
 
 std::vector<int> KantenAusPegeln(unsigned alt, unsigned neu) {
     std::vector<int> ereignisse;

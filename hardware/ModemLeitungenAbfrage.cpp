@@ -1,8 +1,8 @@
-#include "ModemLeitungenAbfrage.h"
+#include "hardware/ModemLeitungenAbfrage.h"
 
 #include <QTimer>
 
-#include "DebugLog.h"
+#include "config/DebugLog.h"
 
 ModemLeitungenAbfrage::ModemLeitungenAbfrage(QObject* parent)
     : ModemLeitungen(parent), m_timer(new QTimer(this)) {

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QSerialPort>
 
-#include "ModemLeitungen.h"
+#include "hardware/ModemLeitungen.h"
 
 class QTimer;
 

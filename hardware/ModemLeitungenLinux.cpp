@@ -1,12 +1,12 @@
-#include "ModemLeitungenLinux.h"
+#include "hardware/ModemLeitungenLinux.h"
 
 #include <QSerialPort>
 #include <QThread>
 #include <chrono>
 #include <thread>
 
-#include "DebugLog.h"
-#include "Echtzeit.h"
+#include "config/DebugLog.h"
+#include "hardware/Echtzeit.h"
 
 #ifdef Q_OS_LINUX
 #include <linux/serial.h>

@@ -7,7 +7,7 @@
 #include <atomic>
 #include <memory>
 
-#include "ModemLeitungen.h"
+#include "hardware/ModemLeitungen.h"
 
 class QThread;
 

@@ -1,9 +1,9 @@
-#include "ModemLeitungenWindows.h"
+#include "hardware/ModemLeitungenWindows.h"
 
 #include <QPointer>
 #include <QSerialPort>
 
-#include "DebugLog.h"
+#include "config/DebugLog.h"
 
 static_assert(ModemKanten::CTS == ModemPegel::CTS && ModemKanten::DSR == ModemPegel::DSR &&
               ModemKanten::CD == ModemPegel::CD && ModemKanten::RI == ModemPegel::RI);

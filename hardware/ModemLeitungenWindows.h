@@ -6,8 +6,8 @@
 #include <atomic>
 #include <memory>
 
-#include "ModemKantenWindows.h"
-#include "ModemLeitungen.h"
+#include "hardware/ModemKantenWindows.h"
+#include "hardware/ModemLeitungen.h"
 
 class ModemLeitungenWindows : public ModemLeitungen {
     Q_OBJECT

@@ -1,14 +1,14 @@
-#include "ParallelPort.h"
+#include "hardware/ParallelPort.h"
 
 #include <QStringList>
 #include <QThread>
 #include <chrono>
 
-#include "DebugLog.h"
-#include "Echtzeit.h"
-#include "Einstellungen.h"
-#include "PortIO.h"
-#include "Uhr.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/Uhr.h"
+#include "hardware/Echtzeit.h"
+#include "hardware/PortIO.h"
 
 namespace {
 

@@ -20,9 +20,9 @@
 #include <functional>
 #include <memory>
 
-#include "Abtastpuffer.h"
-#include "ModemLeitungen.h"  // ZeitstempelQuelle
-#include "Zeitnahme.h"
+#include "hardware/Abtastpuffer.h"
+#include "hardware/ModemLeitungen.h"  // ZeitstempelQuelle
+#include "hardware/Zeitnahme.h"
 
 struct Einstellungen;
 class PortIO;

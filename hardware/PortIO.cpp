@@ -1,12 +1,12 @@
-#include "PortIO.h"
+#include "hardware/PortIO.h"
 
 #include <QCoreApplication>
 
-#include "DebugLog.h"
-#include "PortIOInpout32.h"
-#include "PortIOIoperm.h"
-#include "PortIOPpdev.h"
-#include "PortIOSimuliert.h"
+#include "config/DebugLog.h"
+#include "hardware/PortIOInpout32.h"
+#include "hardware/PortIOIoperm.h"
+#include "hardware/PortIOPpdev.h"
+#include "hardware/PortIOSimuliert.h"
 
 quint16 LesePortAdresse(const QString& text) {
     const QString t = text.trimmed();

@@ -1,4 +1,4 @@
-#include "PortIOInpout32.h"
+#include "hardware/PortIOInpout32.h"
 
 #include <QCoreApplication>
 

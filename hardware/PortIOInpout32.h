@@ -8,7 +8,7 @@
 #include <QLibrary>
 #include <QString>
 
-#include "PortIO.h"
+#include "hardware/PortIO.h"
 
 class PortIOInpout32 : public PortIO {
 public:

@@ -1,4 +1,4 @@
-#include "PortIOIoperm.h"
+#include "hardware/PortIOIoperm.h"
 
 #include <QCoreApplication>
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "PortIO.h"
+#include "hardware/PortIO.h"
 
 class PortIOIoperm : public PortIO {
 public:

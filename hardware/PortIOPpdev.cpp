@@ -1,4 +1,4 @@
-#include "PortIOPpdev.h"
+#include "hardware/PortIOPpdev.h"
 
 #include <QCoreApplication>
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <array>
 
-#include "PortIO.h"
+#include "hardware/PortIO.h"
 
 class PortIOPpdev : public PortIO {
 public:

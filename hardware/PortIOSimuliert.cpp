@@ -1,4 +1,4 @@
-#include "PortIOSimuliert.h"
+#include "hardware/PortIOSimuliert.h"
 
 PortIOSimuliert::PortIOSimuliert(quint16 lpt1Basis, quint16 lpt2Basis) {
     m_register[quint16(lpt1Basis + 1)] = 0x80;

@@ -5,7 +5,7 @@
 #include <QMutex>
 #include <map>
 
-#include "PortIO.h"
+#include "hardware/PortIO.h"
 
 class PortIOSimuliert : public PortIO {
 public:

@@ -1,11 +1,11 @@
-#include "PortalixBindung.h"
+#include "hardware/PortalixBindung.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
-#include "Installation.h"
+#include "config/Installation.h"
 
 bool PortalixBindung::lade(const QString& name) {
     loese();

@@ -12,10 +12,10 @@
 #include <functional>
 #include <memory>
 
-#include "Datenwaechter.h"
-#include "ModemLeitungen.h"
-#include "Zeitnahme.h"
-#include "Zeitnahmegeraete.h"
+#include "hardware/Datenwaechter.h"
+#include "hardware/ModemLeitungen.h"
+#include "hardware/Zeitnahme.h"
+#include "hardware/Zeitnahmegeraete.h"
 
 struct Einstellungen;
 class ControlBox;

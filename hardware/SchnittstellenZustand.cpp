@@ -1,17 +1,17 @@
 // The state of the active timing interface and the reconnection of lost ports and boxes:
 // a part of Schnittstellen kept in a file of its own.
 
-#include "ControlBox.h"
-#include "DSZaehler.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "LapsterBox.h"
-#include "MSComm.h"
-#include "ParallelPort.h"
-#include "PortIO.h"
-#include "Schnittstellen.h"
-#include "SensorBox.h"
-#include "Uhr.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/Uhr.h"
+#include "hardware/ControlBox.h"
+#include "hardware/DSZaehler.h"
+#include "hardware/LapsterBox.h"
+#include "hardware/MSComm.h"
+#include "hardware/ParallelPort.h"
+#include "hardware/PortIO.h"
+#include "hardware/Schnittstellen.h"
+#include "hardware/SensorBox.h"
 
 QString Schnittstellen::schnittstelle() const {
     const int k1 = KommNummer(m_e.CommPort1);

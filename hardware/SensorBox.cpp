@@ -1,10 +1,10 @@
-#include "SensorBox.h"
+#include "hardware/SensorBox.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "DebugLog.h"
-#include "Einstellungen.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
 
 SensorBox::SensorBox(std::unique_ptr<SensorBoxTreiber> treiber, const Einstellungen* einstellungen,
                      QObject* parent)

@@ -17,8 +17,8 @@
 #include <functional>
 #include <memory>
 
-#include "SensorBoxTreiber.h"
-#include "Zeitnahme.h"
+#include "hardware/SensorBoxTreiber.h"
+#include "hardware/Zeitnahme.h"
 
 struct Einstellungen;
 

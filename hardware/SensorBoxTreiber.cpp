@@ -1,4 +1,4 @@
-#include "SensorBoxTreiber.h"
+#include "hardware/SensorBoxTreiber.h"
 
 #include <QCoreApplication>
 #include <QtGlobal>

@@ -1,8 +1,8 @@
-#include "SerielleRunden.h"
+#include "hardware/SerielleRunden.h"
 
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "MSComm.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "hardware/MSComm.h"
 
 SerielleRunden::SerielleRunden(const Einstellungen& einstellungen, QObject* parent)
     : Zeitnahme(parent), m_e(einstellungen) {}

@@ -4,7 +4,7 @@
 // is served elsewhere; while it is the timing source (RaceControlAktiv = 1), or while PSPort
 // is not 0, these handlers record nothing.
 
-#include "Zeitnahme.h"
+#include "hardware/Zeitnahme.h"
 
 struct Einstellungen;
 

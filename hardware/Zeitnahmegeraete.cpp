@@ -1,15 +1,15 @@
-#include "Zeitnahmegeraete.h"
+#include "hardware/Zeitnahmegeraete.h"
 
 #include <QCoreApplication>
 
-#include "ControlBox.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "LapsterBox.h"
-#include "MSComm.h"
-#include "ParallelPort.h"
-#include "Schnittstellen.h"
-#include "SensorBox.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "hardware/ControlBox.h"
+#include "hardware/LapsterBox.h"
+#include "hardware/MSComm.h"
+#include "hardware/ParallelPort.h"
+#include "hardware/Schnittstellen.h"
+#include "hardware/SensorBox.h"
 
 using Art = Zeitnahmewahl::Art;
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <memory>
 
-#include "Zeitnahmegeraet.h"
-#include "Zeitnahmewahl.h"
+#include "hardware/Zeitnahmegeraet.h"
+#include "hardware/Zeitnahmewahl.h"
 
 class Schnittstellen;
 struct Einstellungen;

@@ -1,6 +1,6 @@
-#include "Zeitnahmewahl.h"
+#include "hardware/Zeitnahmewahl.h"
 
-#include "Einstellungen.h"
+#include "config/Einstellungen.h"
 
 namespace Zeitnahmewahl {
 

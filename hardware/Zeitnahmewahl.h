@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "Zeitnahmegeraet.h"
+#include "hardware/Zeitnahmegeraet.h"
 
 struct Einstellungen;
 

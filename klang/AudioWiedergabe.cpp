@@ -1,4 +1,4 @@
-#include "AudioWiedergabe.h"
+#include "klang/AudioWiedergabe.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "SprachWiedergabe.h"
+#include "klang/SprachWiedergabe.h"
 
 class QAudioSink;
 

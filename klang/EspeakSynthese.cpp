@@ -1,4 +1,4 @@
-#include "EspeakSynthese.h"
+#include "klang/EspeakSynthese.h"
 
 #include <espeak-ng/speak_lib.h>
 

@@ -6,7 +6,7 @@
 #include <QThread>
 #include <QVector>
 
-#include "SprachSynthese.h"
+#include "klang/SprachSynthese.h"
 
 class EspeakSynthese : public SprachSynthese {
     Q_OBJECT

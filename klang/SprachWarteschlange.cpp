@@ -1,7 +1,7 @@
-#include "SprachWarteschlange.h"
+#include "klang/SprachWarteschlange.h"
 
-#include "DebugLog.h"
-#include "Uhr.h"
+#include "config/DebugLog.h"
+#include "config/Uhr.h"
 
 SprachWarteschlange::SprachWarteschlange(SprachSynthese& synthese, SprachWiedergabe& wiedergabe,
                                          QObject* parent)

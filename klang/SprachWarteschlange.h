@@ -8,9 +8,9 @@
 #include <QQueue>
 #include <QString>
 
-#include "Ansage.h"
-#include "SprachSynthese.h"
-#include "SprachWiedergabe.h"
+#include "engine/Ansage.h"
+#include "klang/SprachSynthese.h"
+#include "klang/SprachWiedergabe.h"
 
 class Uhr;
 

@@ -3,7 +3,7 @@
 
 #include <QObject>
 
-#include "SprachSynthese.h"
+#include "klang/SprachSynthese.h"
 
 class SprachWiedergabe : public QObject {
     Q_OBJECT

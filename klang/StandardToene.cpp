@@ -1,4 +1,4 @@
-#include "StandardToene.h"
+#include "klang/StandardToene.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +8,7 @@
 #include <cmath>
 #include <vector>
 
-#include "EinstellungsSpeicher.h"
+#include "config/EinstellungsSpeicher.h"
 
 namespace {
 constexpr int rate = 22050;

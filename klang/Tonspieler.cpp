@@ -1,4 +1,4 @@
-#include "Tonspieler.h"
+#include "klang/Tonspieler.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>

@@ -2,14 +2,14 @@
 // names the settings give them by default. Run by the build for the package, which ships
 // them so that a user can pick them again in the options after replacing one.
 
-#include "StandardToene.h"
+#include "klang/StandardToene.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
 
-#include "EinstellungsSpeicher.h"
+#include "config/EinstellungsSpeicher.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

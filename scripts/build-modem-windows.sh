@@ -21,7 +21,7 @@ command -v "$objdump" >/dev/null || { echo "$objdump fehlt" >&2; exit 77; }
 
 mkdir -p "$out"
 exe="$out/modemkanten_windows.exe"
-"$cxx" -std=c++20 -O2 -Wall -Wextra -Werror -static -I"$root/hardware" \
+"$cxx" -std=c++20 -O2 -Wall -Wextra -Werror -static -I"$root" \
     "$root/hardware/ModemKantenWindows.cpp" "$root/tests/serial/modemkanten_windows.cpp" \
     -o "$exe"
 

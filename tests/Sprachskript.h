@@ -4,8 +4,8 @@
 
 #include <QStringList>
 
-#include "SprachSynthese.h"
-#include "SprachWiedergabe.h"
+#include "klang/SprachSynthese.h"
+#include "klang/SprachWiedergabe.h"
 
 // Answers only when told, as the real engine answers later from its own thread.
 class SkriptSynthese : public SprachSynthese {

@@ -1,4 +1,4 @@
-#include "Fahrerstatistik.h"
+#include "tournament/Fahrerstatistik.h"
 
 #include <QMap>
 #include <QSqlQuery>
@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Datenbank.h"
-#include "DatenbankSchema.h"
-#include "Rundenvermerk.h"
-#include "TurnierDaten.h"
+#include "data/Datenbank.h"
+#include "data/DatenbankSchema.h"
+#include "engine/Rundenvermerk.h"
+#include "tournament/TurnierDaten.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Meisterschaft.h"
+#include "tournament/Meisterschaft.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,11 +10,11 @@
 #include <climits>
 #include <numeric>
 
-#include "Datenbank.h"
-#include "DatenbankSchema.h"
-#include "Einstellungen.h"
-#include "Rundenvermerk.h"
-#include "TurnierDaten.h"
+#include "config/Einstellungen.h"
+#include "data/Datenbank.h"
+#include "data/DatenbankSchema.h"
+#include "engine/Rundenvermerk.h"
+#include "tournament/TurnierDaten.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "MeisterschaftBericht.h"
+#include "tournament/MeisterschaftBericht.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "TurnierBericht.h"
+#include "tournament/TurnierBericht.h"
 
 namespace {
 

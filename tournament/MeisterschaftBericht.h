@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "Meisterschaft.h"
+#include "tournament/Meisterschaft.h"
 
 class MeisterschaftBericht {
 public:

@@ -1,8 +1,8 @@
-#include "RennLaufBelegung.h"
+#include "tournament/RennLaufBelegung.h"
 
 #include <algorithm>
 
-#include "Uhr.h"
+#include "config/Uhr.h"
 
 QVector<int> RennLaufBelegung::Gruppen(int anzahl, int spuren, bool ausgleichen) {
     QVector<int> gruppen(std::max(0, anzahl), 0);

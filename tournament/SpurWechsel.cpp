@@ -1,4 +1,4 @@
-#include "SpurWechsel.h"
+#include "tournament/SpurWechsel.h"
 
 #include <QMap>
 #include <QSqlError>
@@ -6,12 +6,12 @@
 #include <QSqlRecord>
 #include <algorithm>
 
-#include "Datenbank.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "data/Datenbank.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
 
 namespace {
 

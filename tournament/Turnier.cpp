@@ -1,21 +1,21 @@
-#include "Turnier.h"
+#include "tournament/Turnier.h"
 
 #include <QDir>
 
-#include "Ansage.h"
-#include "Datenbank.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "Formate.h"
-#include "Hauptanzeige.h"
-#include "RennHardware.h"
-#include "Rennablauf.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
-#include "SpurWechsel.h"
-#include "TurnierBericht.h"
-#include "Uhr.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/Formate.h"
+#include "config/Uhr.h"
+#include "data/Datenbank.h"
+#include "engine/Ansage.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/RennHardware.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
+#include "tournament/SpurWechsel.h"
+#include "tournament/TurnierBericht.h"
 
 using H = Hauptanzeige;
 

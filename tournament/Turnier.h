@@ -11,10 +11,10 @@
 #include <array>
 #include <memory>
 
-#include "Laufart.h"
-#include "RennLaufBelegung.h"
-#include "TurnierDaten.h"
-#include "TurnierUebergabe.h"
+#include "engine/Laufart.h"
+#include "engine/TurnierUebergabe.h"
+#include "tournament/RennLaufBelegung.h"
+#include "tournament/TurnierDaten.h"
 
 class Hauptanzeige;
 class Rennablauf;

@@ -1,4 +1,4 @@
-#include "TurnierBericht.h"
+#include "tournament/TurnierBericht.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,10 +7,10 @@
 #include <QSqlRecord>
 #include <QStandardPaths>
 
-#include "Ausgabepfad.h"
-#include "Ergebnisdateien.h"
-#include "Formate.h"
-#include "TurnierDaten.h"
+#include "config/Ausgabepfad.h"
+#include "config/Formate.h"
+#include "engine/Ergebnisdateien.h"
+#include "tournament/TurnierDaten.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "TurnierDaten.h"
+#include "tournament/TurnierDaten.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include "Datenbank.h"
-#include "DatenbankSchema.h"
-#include "Formate.h"
-#include "Rundenvermerk.h"
-#include "Uhr.h"
+#include "config/Formate.h"
+#include "config/Uhr.h"
+#include "data/Datenbank.h"
+#include "data/DatenbankSchema.h"
+#include "engine/Rundenvermerk.h"
 
 TurnierDaten::TurnierDaten(Datenbank& db) : m_db(db) {}
 

@@ -10,8 +10,8 @@
 #include <QVariantList>
 #include <QVector>
 
-#include "Rangliste.h"
-#include "RennLaufBelegung.h"
+#include "engine/Rangliste.h"
+#include "tournament/RennLaufBelegung.h"
 
 class Datenbank;
 

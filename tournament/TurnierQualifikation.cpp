@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <utility>
 
-#include "Einstellungen.h"
-#include "Hauptanzeige.h"
-#include "RennHardware.h"
-#include "Rennablauf.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
-#include "Turnier.h"
+#include "config/Einstellungen.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/RennHardware.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
+#include "tournament/Turnier.h"
 
 using H = Hauptanzeige;
 

@@ -3,19 +3,19 @@
 
 #include <algorithm>
 
-#include "Ansage.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "Formate.h"
-#include "Hauptanzeige.h"
-#include "Nachlauf.h"
-#include "RennHardware.h"
-#include "Rennablauf.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
-#include "SpurWechsel.h"
-#include "Turnier.h"
-#include "Uhr.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/Formate.h"
+#include "config/Uhr.h"
+#include "engine/Ansage.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/Nachlauf.h"
+#include "engine/RennHardware.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
+#include "tournament/SpurWechsel.h"
+#include "tournament/Turnier.h"
 
 using H = Hauptanzeige;
 

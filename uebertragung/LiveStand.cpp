@@ -1,4 +1,4 @@
-#include "LiveStand.h"
+#include "uebertragung/LiveStand.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -8,11 +8,11 @@
 #include <QRegularExpression>
 #include <QWebSocket>
 
-#include "EinstellungsSpeicher.h"
-#include "LiveStandDaten.h"
-#include "Oberflaechensprache.h"
-#include "Rennleitung.h"
-#include "Uhr.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/Uhr.h"
+#include "darstellung/Oberflaechensprache.h"
+#include "engine/Rennleitung.h"
+#include "uebertragung/LiveStandDaten.h"
 
 const QString LiveStand::anSchluessel = QStringLiteral("LiveStandAn");
 const QString LiveStand::portSchluessel = QStringLiteral("LiveStandPort");

@@ -18,7 +18,7 @@
 #include <memory>
 #include <optional>
 
-#include "LiveStandServer.h"
+#include "uebertragung/LiveStandServer.h"
 
 class QWebSocket;
 class Hauptanzeige;

@@ -1,4 +1,4 @@
-#include "LiveStandDaten.h"
+#include "uebertragung/LiveStandDaten.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -6,12 +6,12 @@
 #include <QJsonObject>
 #include <QtMath>
 
-#include "Farbwert.h"
-#include "Hauptanzeige.h"
-#include "Laufart.h"
-#include "Rennleitung.h"
-#include "SlotWerte.h"
-#include "ZeitnahmeStatus.h"
+#include "darstellung/Farbwert.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/Laufart.h"
+#include "engine/Rennleitung.h"
+#include "engine/SlotWerte.h"
+#include "engine/ZeitnahmeStatus.h"
 
 using H = Hauptanzeige;
 

@@ -1,4 +1,4 @@
-#include "LiveStandServer.h"
+#include "uebertragung/LiveStandServer.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-#include "Uhr.h"
+#include "config/Uhr.h"
 
 namespace {
 

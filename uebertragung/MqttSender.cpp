@@ -1,4 +1,4 @@
-#include "MqttSender.h"
+#include "uebertragung/MqttSender.h"
 
 #include <mosquitto.h>
 #include <unistd.h>
@@ -15,12 +15,12 @@
 #include <mutex>
 #include <thread>
 
-#include "DebugLog.h"
-#include "EinstellungsSpeicher.h"
-#include "Einstellungen.h"
-#include "LiveStandDaten.h"
-#include "Rennleitung.h"
-#include "Rundenprotokoll.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rundenprotokoll.h"
+#include "uebertragung/LiveStandDaten.h"
 
 namespace {
 // Codes of the thread's reports beside the states: room for the standings again.

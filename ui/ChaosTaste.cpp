@@ -1,4 +1,4 @@
-#include "ChaosTaste.h"
+#include "ui/ChaosTaste.h"
 
 #include <QApplication>
 #include <QKeyEvent>

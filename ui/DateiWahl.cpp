@@ -1,4 +1,4 @@
-#include "DateiWahl.h"
+#include "ui/DateiWahl.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,10 +1,10 @@
-#include "DemoModus.h"
+#include "ui/DemoModus.h"
 
 #include <limits>
 
-#include "DemoZeitnahme.h"
-#include "Rennleitung.h"
-#include "Uhr.h"
+#include "config/Uhr.h"
+#include "engine/Rennleitung.h"
+#include "hardware/DemoZeitnahme.h"
 
 DemoModus::DemoModus(Rennleitung& leitung, QObject* parent)
     : QObject(parent),

@@ -1,4 +1,4 @@
-#include "DiaWeiter.h"
+#include "ui/DiaWeiter.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

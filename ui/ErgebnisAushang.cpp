@@ -1,9 +1,9 @@
-#include "ErgebnisAushang.h"
+#include "ui/ErgebnisAushang.h"
 
-#include "Hauptanzeige.h"
-#include "Nachlauf.h"
-#include "Rennablauf.h"
-#include "frmErgebnis.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/Nachlauf.h"
+#include "engine/Rennablauf.h"
+#include "ui/frmErgebnis.h"
 
 using H = Hauptanzeige;
 

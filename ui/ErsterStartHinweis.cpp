@@ -1,12 +1,12 @@
-#include "ErsterStartHinweis.h"
+#include "ui/ErsterStartHinweis.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
 
-#include "Uhr.h"
-#include "ZeitnahmeStatus.h"
+#include "config/Uhr.h"
+#include "engine/ZeitnahmeStatus.h"
 
 ErsterStartHinweis::ErsterStartHinweis(Uhr& uhr, QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("ErsterStartHinweis"));

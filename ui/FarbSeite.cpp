@@ -1,13 +1,13 @@
-#include "FarbSeite.h"
+#include "ui/FarbSeite.h"
 
 #include <QColorDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
-#include "EinstellungsSpeicher.h"
-#include "Farbwert.h"
-#include "Rueckfrage.h"
+#include "config/EinstellungsSpeicher.h"
+#include "darstellung/Farbwert.h"
+#include "engine/Rueckfrage.h"
 
 namespace {
 constexpr qint32 kKnopfText = qint32(0x80000012);

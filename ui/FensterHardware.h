@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "RennHardware.h"
+#include "engine/RennHardware.h"
 
 class FensterHardware : public RennHardware {
 public:

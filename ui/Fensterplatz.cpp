@@ -1,11 +1,11 @@
-#include "Fensterplatz.h"
+#include "ui/Fensterplatz.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
-#include "EinstellungsSpeicher.h"
+#include "config/EinstellungsSpeicher.h"
 
 namespace {
 constexpr int abstand = 8;

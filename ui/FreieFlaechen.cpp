@@ -1,14 +1,14 @@
-#include "FreieFlaechen.h"
+#include "ui/FreieFlaechen.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QWidget>
 
-#include "Fensterplatz.h"
-#include "Knopfleiste.h"
-#include "Lampenform.h"
-#include "ZeitnahmeFeld.h"
+#include "ui/Fensterplatz.h"
+#include "ui/Knopfleiste.h"
+#include "ui/Lampenform.h"
+#include "ui/ZeitnahmeFeld.h"
 
 FreieFlaechen::FreieFlaechen(const QWidget& hauptfenster, const Knopfleiste& leiste)
     : m_fenster(hauptfenster), m_leiste(leiste) {}

@@ -1,12 +1,12 @@
-#include "HardwareFabrik.h"
+#include "ui/HardwareFabrik.h"
 
-#include "ParallelPort.h"
-#include "PortIO.h"
-#include "ProtokollHardware.h"
-#include "Schnittstellen.h"
-#include "SchnittstellenHardware.h"
-#include "SensorBoxTreiber.h"
-#include "Zeitnahme.h"
+#include "engine/ProtokollHardware.h"
+#include "engine/SchnittstellenHardware.h"
+#include "hardware/ParallelPort.h"
+#include "hardware/PortIO.h"
+#include "hardware/Schnittstellen.h"
+#include "hardware/SensorBoxTreiber.h"
+#include "hardware/Zeitnahme.h"
 
 HardwareAufbau erzeugeProtokollHardware(Uhr& uhr) {
     HardwareAufbau aufbau;

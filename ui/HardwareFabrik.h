@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "RennHardware.h"
+#include "engine/RennHardware.h"
 
 class ParallelPort;
 class Uhr;

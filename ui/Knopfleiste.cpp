@@ -1,4 +1,4 @@
-#include "Knopfleiste.h"
+#include "ui/Knopfleiste.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,12 +12,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "Einstellungen.h"
-#include "Hauptanzeige.h"
-#include "Lampenform.h"
-#include "Rennleitung.h"
-#include "ZeitnahmeFeld.h"
-#include "frmMain.h"
+#include "config/Einstellungen.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/Rennleitung.h"
+#include "ui/Lampenform.h"
+#include "ui/ZeitnahmeFeld.h"
+#include "ui/frmMain.h"
 
 namespace {
 const QString kUhrMuster = QStringLiteral("00:00:00.000");

@@ -1,14 +1,14 @@
-#include "KorrekturMenue.h"
+#include "ui/KorrekturMenue.h"
 
 #include <QMenu>
 
-#include "Formate.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
-#include "Rundenkorrektur.h"
-#include "SlotAnzeige.h"
-#include "SlotWerte.h"
-#include "diaKorrektur.h"
+#include "config/Formate.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
+#include "engine/Rundenkorrektur.h"
+#include "engine/SlotWerte.h"
+#include "ui/SlotAnzeige.h"
+#include "ui/diaKorrektur.h"
 
 KorrekturMenue::KorrekturMenue(Rennleitung& leitung, QWidget* fenster)
     : QObject(fenster),

@@ -1,11 +1,11 @@
-#include "LPTControl.h"
+#include "ui/LPTControl.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "Farbwert.h"
+#include "darstellung/Farbwert.h"
 
 namespace {
 

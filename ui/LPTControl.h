@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <array>
 
-#include "LPTPinBelegung.h"
+#include "hardware/LPTPinBelegung.h"
 
 class QButtonGroup;
 class QPushButton;

@@ -1,8 +1,8 @@
-#include "Lampenform.h"
+#include "ui/Lampenform.h"
 
 #include <QPainter>
 
-#include "Farbwert.h"
+#include "darstellung/Farbwert.h"
 
 Lampenform::Lampenform(qint32 farbe, QWidget* parent) : QWidget(parent), m_farbe(farbe) {
     setFixedSize(sizeHint());

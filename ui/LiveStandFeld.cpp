@@ -1,4 +1,4 @@
-#include "LiveStandFeld.h"
+#include "ui/LiveStandFeld.h"
 
 #include <qrencode.h>
 
@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "Knopfleiste.h"
-#include "LiveStand.h"
-#include "frmMain.h"
+#include "uebertragung/LiveStand.h"
+#include "ui/Knopfleiste.h"
+#include "ui/frmMain.h"
 
 LiveStandFeld::LiveStandFeld(LiveStand& stand, QWidget* parent)
     : QWidget(parent), m_stand(stand) {

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "LiveStand.h"
+#include "uebertragung/LiveStand.h"
 
 class QLabel;
 class Hauptanzeige;

@@ -1,4 +1,4 @@
-#include "LiveStandSeite.h"
+#include "ui/LiveStandSeite.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -6,9 +6,9 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
-#include "EinstellungsSpeicher.h"
-#include "LiveStand.h"
-#include "frmOptionsNeu.h"
+#include "config/EinstellungsSpeicher.h"
+#include "uebertragung/LiveStand.h"
+#include "ui/frmOptionsNeu.h"
 
 LiveStandSeite::LiveStandSeite(EinstellungsSpeicher& speicher, QWidget* parent)
     : QWidget(parent), m_speicher(speicher) {

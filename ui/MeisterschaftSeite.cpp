@@ -1,4 +1,4 @@
-#include "MeisterschaftSeite.h"
+#include "ui/MeisterschaftSeite.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,12 +16,12 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "MeisterschaftBericht.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
-#include "Turnier.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
+#include "tournament/MeisterschaftBericht.h"
+#include "tournament/Turnier.h"
 
 MeisterschaftSeite::MeisterschaftSeite(Turnier& turnier, QWidget* parent)
     : QWidget(parent), m_turnier(turnier) {

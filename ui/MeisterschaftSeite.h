@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "Meisterschaft.h"
+#include "tournament/Meisterschaft.h"
 
 class QComboBox;
 class QLabel;

@@ -1,8 +1,8 @@
-#include "MqttFeld.h"
+#include "ui/MqttFeld.h"
 
-#include "Knopfleiste.h"
-#include "MqttSender.h"
-#include "frmMain.h"
+#include "uebertragung/MqttSender.h"
+#include "ui/Knopfleiste.h"
+#include "ui/frmMain.h"
 
 MqttFeld::MqttFeld(MqttSender& sender, QWidget* parent) : QLabel(parent), m_sender(sender) {
     setObjectName(QStringLiteral("lblMqtt"));

@@ -1,4 +1,4 @@
-#include "MqttSeite.h"
+#include "ui/MqttSeite.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -7,9 +7,9 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
-#include "EinstellungsSpeicher.h"
-#include "Einstellungen.h"
-#include "frmOptionsNeu.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "ui/frmOptionsNeu.h"
 
 MqttSeite::MqttSeite(Einstellungen& e, EinstellungsSpeicher& speicher, QWidget* parent)
     : QWidget(parent), m_e(e), m_speicher(speicher) {

@@ -1,11 +1,11 @@
-#include "ProgrammAnsage.h"
+#include "ui/ProgrammAnsage.h"
 
-#include "DebugLog.h"
-#include "EinstellungsSpeicher.h"
-#include "EspeakSynthese.h"
-#include "SprachWarteschlange.h"
-#include "Sprecherfenster.h"
-#include "Tonspieler.h"
+#include "config/DebugLog.h"
+#include "config/EinstellungsSpeicher.h"
+#include "klang/EspeakSynthese.h"
+#include "klang/SprachWarteschlange.h"
+#include "klang/Tonspieler.h"
+#include "ui/Sprecherfenster.h"
 
 ProgrammAnsage::ProgrammAnsage(Einstellungen& e, EinstellungsSpeicher& speicher,
                                SprachWarteschlange* warteschlange, Tonspieler& ton, QObject* parent)

@@ -7,9 +7,9 @@
 #include <QPointer>
 #include <functional>
 
-#include "Ansage.h"
-#include "Einstellungen.h"
-#include "Sprecherfenster.h"
+#include "config/Einstellungen.h"
+#include "engine/Ansage.h"
+#include "ui/Sprecherfenster.h"
 
 class EinstellungsSpeicher;
 class SprachWarteschlange;

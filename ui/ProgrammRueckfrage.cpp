@@ -1,9 +1,9 @@
-#include "ProgrammRueckfrage.h"
+#include "ui/ProgrammRueckfrage.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "DiaWeiter.h"
+#include "ui/DiaWeiter.h"
 
 bool ProgrammRueckfrage::frage(const QString& text) {
     DiaWeiter dialog(text, m_eltern);

@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "Rueckfrage.h"
+#include "engine/Rueckfrage.h"
 
 class ProgrammRueckfrage : public Rueckfrage {
 public:

@@ -13,8 +13,8 @@
 #include <functional>
 #include <memory>
 
-#include "Einstellungen.h"
-#include "HardwareFabrik.h"
+#include "config/Einstellungen.h"
+#include "ui/HardwareFabrik.h"
 
 class Datenbank;
 class EinstellungsSpeicher;

@@ -1,4 +1,4 @@
-#include "RundenZeilenMaler.h"
+#include "ui/RundenZeilenMaler.h"
 
 #include <QPainter>
 #include <QStyle>

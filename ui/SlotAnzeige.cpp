@@ -1,4 +1,4 @@
-#include "SlotAnzeige.h"
+#include "ui/SlotAnzeige.h"
 
 #include <algorithm>
 #include <QCoreApplication>
@@ -9,11 +9,11 @@
 #include <QListWidget>
 #include <QScreen>
 
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "Farbwert.h"
-#include "RundenZeilenMaler.h"
-#include "SlotWerte.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "darstellung/Farbwert.h"
+#include "engine/SlotWerte.h"
+#include "ui/RundenZeilenMaler.h"
 
 namespace {
 // The layout lengths were drawn in twips; 15 twips make one pixel at 96 dpi.

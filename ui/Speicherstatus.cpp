@@ -1,6 +1,6 @@
-#include "Speicherstatus.h"
+#include "ui/Speicherstatus.h"
 
-#include "Rundensicherung.h"
+#include "engine/Rundensicherung.h"
 
 Speicherstatus::Speicherstatus(Rundensicherung& sicherung, QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("lblSpeicherstatus"));

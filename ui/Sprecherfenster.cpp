@@ -1,4 +1,4 @@
-#include "Sprecherfenster.h"
+#include "ui/Sprecherfenster.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
-#include "Sprecherplatz.h"
+#include "ui/Sprecherplatz.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
 
-#include "EinstellungsSpeicher.h"
-#include "frmMain.h"
+#include "config/EinstellungsSpeicher.h"
+#include "ui/frmMain.h"
 
 namespace {
 const QString kVersatz = QStringLiteral("SprecherVersatz");

@@ -1,4 +1,4 @@
-#include "StartAmpel.h"
+#include "ui/StartAmpel.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "Farbwert.h"
+#include "darstellung/Farbwert.h"
 
 namespace {
 constexpr int twips(int t) { return (t + 14) / 15; }

@@ -1,19 +1,19 @@
-#include "TurnierFenster.h"
+#include "ui/TurnierFenster.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QUrl>
 
-#include "DebugLog.h"
-#include "Meisterschaft.h"
-#include "MeisterschaftSeite.h"
-#include "Rennablauf.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
-#include "SpurWechsel.h"
-#include "Turnier.h"
-#include "diaSlotRennen.h"
-#include "frmMain.h"
+#include "config/DebugLog.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
+#include "tournament/Meisterschaft.h"
+#include "tournament/SpurWechsel.h"
+#include "tournament/Turnier.h"
+#include "ui/MeisterschaftSeite.h"
+#include "ui/diaSlotRennen.h"
+#include "ui/frmMain.h"
 
 TurnierFenster::TurnierFenster(Rennablauf& ablauf, Hauptanzeige& anzeige, frmMain& hauptfenster)
     : m_ablauf(ablauf),

@@ -1,4 +1,4 @@
-#include "ZeitSpalte.h"
+#include "ui/ZeitSpalte.h"
 
 QString ZeitSpalte::sekunden(const QVariant& wert, const QLocale& sprache) {
     bool zahl = false;

@@ -1,6 +1,6 @@
-#include "ZeitnahmeFeld.h"
+#include "ui/ZeitnahmeFeld.h"
 
-#include "ZeitnahmeStatus.h"
+#include "engine/ZeitnahmeStatus.h"
 
 ZeitnahmeFeld::ZeitnahmeFeld(ZeitnahmeStatus& status, QWidget* parent)
     : QLabel(parent), m_status(&status) {

@@ -1,4 +1,4 @@
-#include "diaAuto2Fahrer.h"
+#include "ui/diaAuto2Fahrer.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -14,8 +14,8 @@
 #include <QSqlQuery>
 #include <QVBoxLayout>
 
-#include "Datenbank.h"
-#include "Doppelklick.h"
+#include "data/Datenbank.h"
+#include "ui/Doppelklick.h"
 
 namespace {
 

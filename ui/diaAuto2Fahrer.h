@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <array>
 
-#include "DateiWahl.h"
+#include "ui/DateiWahl.h"
 
 class Datenbank;
 class QFrame;

@@ -1,4 +1,4 @@
-#include "diaDatenbank.h"
+#include "ui/diaDatenbank.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 
-#include "StartDialoge.h"
+#include "ui/StartDialoge.h"
 
 class QCheckBox;
 class QLineEdit;

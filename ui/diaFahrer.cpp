@@ -1,4 +1,4 @@
-#include "diaFahrer.h"
+#include "ui/diaFahrer.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -9,8 +9,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-#include "Datenbank.h"
-#include "diaAuto2Fahrer.h"
+#include "data/Datenbank.h"
+#include "ui/diaAuto2Fahrer.h"
 
 namespace {
 QList<QPair<QString, QVariant>> zeilen(Datenbank& db, const QString& sql,

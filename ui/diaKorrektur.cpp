@@ -1,4 +1,4 @@
-#include "diaKorrektur.h"
+#include "ui/diaKorrektur.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "diaRennen.h"
+#include "ui/diaRennen.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "Einstellungen.h"
-#include "Rennleitung.h"
+#include "config/Einstellungen.h"
+#include "engine/Rennleitung.h"
 
 diaRennen::diaRennen(Rennleitung& leitung, QWidget* parent) : QDialog(parent), m_leitung(leitung) {
     setWindowTitle(tr("Rennparameter"));

@@ -1,4 +1,4 @@
-#include "diaSlotRennen.h"
+#include "ui/diaSlotRennen.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -23,13 +23,13 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "Datenbank.h"
-#include "Einstellungen.h"
-#include "MeisterschaftSeite.h"
-#include "Rennablauf.h"
-#include "Rennleitung.h"
-#include "Turnier.h"
-#include "ZeitSpalte.h"
+#include "config/Einstellungen.h"
+#include "data/Datenbank.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennleitung.h"
+#include "tournament/Turnier.h"
+#include "ui/MeisterschaftSeite.h"
+#include "ui/ZeitSpalte.h"
 
 using T = Turnier;
 

@@ -8,7 +8,7 @@
 #include <span>
 #include <utility>
 
-#include "Turnier.h"
+#include "tournament/Turnier.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "diaSprache.h"
+#include "ui/diaSprache.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,11 +11,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "EspeakSynthese.h"
-#include "Oberflaechensprache.h"
-#include "ProgrammAnsage.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "darstellung/Oberflaechensprache.h"
+#include "klang/EspeakSynthese.h"
+#include "ui/ProgrammAnsage.h"
 
 diaSprache::diaSprache(Einstellungen& e, ProgrammAnsage& ansage, QWidget* parent)
     : QDialog(parent), m_e(e), m_ansage(ansage) {

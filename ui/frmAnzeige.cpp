@@ -1,4 +1,4 @@
-#include "frmAnzeige.h"
+#include "ui/frmAnzeige.h"
 
 #include <QContextMenuEvent>
 #include <QGridLayout>
@@ -13,12 +13,12 @@
 #include <QWindow>
 #include <memory>
 
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "Hauptanzeige.h"
-#include "Rennleitung.h"
-#include "SlotAnzeige.h"
-#include "frmMain.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/Rennleitung.h"
+#include "ui/SlotAnzeige.h"
+#include "ui/frmMain.h"
 
 using H = Hauptanzeige;
 

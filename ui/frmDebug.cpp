@@ -1,4 +1,4 @@
-#include "frmDebug.h"
+#include "ui/frmDebug.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "DebugLog.h"
+#include "config/DebugLog.h"
 
 frmDebug::frmDebug(const QString& ltfPfad, QWidget* parent)
     : QWidget(parent, Qt::Window), m_ltfPfad(ltfPfad) {

@@ -1,4 +1,4 @@
-#include "frmErgebnis.h"
+#include "ui/frmErgebnis.h"
 
 #include <QHeaderView>
 #include <QLabel>

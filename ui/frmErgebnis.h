@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "Laufergebnis.h"
+#include "engine/Laufergebnis.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "frmHallOfFame.h"
+#include "ui/frmHallOfFame.h"
 
 #include <QCheckBox>
 #include <QComboBox>

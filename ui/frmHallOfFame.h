@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "Fahrerstatistik.h"
+#include "tournament/Fahrerstatistik.h"
 
 class Datenbank;
 class QCheckBox;

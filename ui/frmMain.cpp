@@ -1,4 +1,4 @@
-#include "frmMain.h"
+#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,29 +14,29 @@
 #include <QShortcut>
 #include <QToolButton>
 
-#include "ChaosModus.h"
-#include "ChaosTaste.h"
-#include "Datenbank.h"
-#include "DebugLog.h"
-#include "DemoModus.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "ErgebnisAushang.h"
-#include "ErsterStartHinweis.h"
-#include "Knopfleiste.h"
-#include "KorrekturMenue.h"
-#include "Lampenform.h"
-#include "Programmkopf.h"
-#include "RennHardware.h"
-#include "Rennablauf.h"
-#include "Rennleitung.h"
-#include "SlotAnzeige.h"
-#include "Speicherstatus.h"
-#include "StartAmpel.h"
-#include "ZeitnahmeFeld.h"
-#include "diaFahrer.h"
-#include "diaRennen.h"
-#include "frmSimulation.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "darstellung/Programmkopf.h"
+#include "data/Datenbank.h"
+#include "engine/ChaosModus.h"
+#include "engine/RennHardware.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennleitung.h"
+#include "ui/ChaosTaste.h"
+#include "ui/DemoModus.h"
+#include "ui/ErgebnisAushang.h"
+#include "ui/ErsterStartHinweis.h"
+#include "ui/Knopfleiste.h"
+#include "ui/KorrekturMenue.h"
+#include "ui/Lampenform.h"
+#include "ui/SlotAnzeige.h"
+#include "ui/Speicherstatus.h"
+#include "ui/StartAmpel.h"
+#include "ui/ZeitnahmeFeld.h"
+#include "ui/diaFahrer.h"
+#include "ui/diaRennen.h"
+#include "ui/frmSimulation.h"
 
 using H = Hauptanzeige;
 

@@ -11,7 +11,7 @@
 #include <array>
 #include <functional>
 
-#include "Hauptanzeige.h"
+#include "engine/Hauptanzeige.h"
 
 class QAction;
 class QLabel;

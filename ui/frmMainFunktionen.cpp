@@ -7,16 +7,16 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "DemoModus.h"
-#include "EinstellungsSpeicher.h"
-#include "ErgebnisAushang.h"
-#include "ErsterStartHinweis.h"
-#include "Fensterplatz.h"
-#include "FreieFlaechen.h"
-#include "Knopfleiste.h"
-#include "Rennleitung.h"
-#include "frmMain.h"
-#include "frmSimulation.h"
+#include "config/EinstellungsSpeicher.h"
+#include "engine/Rennleitung.h"
+#include "ui/DemoModus.h"
+#include "ui/ErgebnisAushang.h"
+#include "ui/ErsterStartHinweis.h"
+#include "ui/Fensterplatz.h"
+#include "ui/FreieFlaechen.h"
+#include "ui/Knopfleiste.h"
+#include "ui/frmMain.h"
+#include "ui/frmSimulation.h"
 
 using H = Hauptanzeige;
 

@@ -1,4 +1,4 @@
-#include "frmOptions.h"
+#include "ui/frmOptions.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 #include <sqlite3.h>
 
-#include "Datenbank.h"
-#include "Programmkopf.h"
-#include "Rueckfrage.h"
-#include "TabellenModell.h"
+#include "darstellung/Programmkopf.h"
+#include "darstellung/TabellenModell.h"
+#include "data/Datenbank.h"
+#include "engine/Rueckfrage.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "frmOptionsNeu.h"
+#include "ui/frmOptionsNeu.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -17,12 +17,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "Doppelklick.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "FarbSeite.h"
-#include "LPTControl.h"
-#include "Rueckfrage.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "engine/Rueckfrage.h"
+#include "ui/Doppelklick.h"
+#include "ui/FarbSeite.h"
+#include "ui/LPTControl.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <array>
 #include <functional>
 
-#include "DateiWahl.h"
+#include "ui/DateiWahl.h"
 
 class EinstellungsSpeicher;
 class FarbSeite;

@@ -1,4 +1,4 @@
-#include "frmRundentabelle.h"
+#include "ui/frmRundentabelle.h"
 
 #include <QApplication>
 #include <QChart>
@@ -26,10 +26,10 @@
 #include <QValueAxis>
 #include <cmath>
 
-#include "Datenbank.h"
-#include "Ergebnisdateien.h"
-#include "Formate.h"
-#include "TabellenModell.h"
+#include "config/Formate.h"
+#include "darstellung/TabellenModell.h"
+#include "data/Datenbank.h"
+#include "engine/Ergebnisdateien.h"
 
 namespace {
 const QString kSpalten =

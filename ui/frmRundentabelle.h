@@ -12,7 +12,7 @@
 #include <array>
 #include <functional>
 
-#include "RundenExport.h"
+#include "darstellung/RundenExport.h"
 
 class Datenbank;
 class QChart;

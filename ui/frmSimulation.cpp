@@ -1,12 +1,12 @@
-#include "frmSimulation.h"
+#include "ui/frmSimulation.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "Einstellungen.h"
-#include "Farbwert.h"
-#include "Rennleitung.h"
-#include "frmMain.h"
+#include "config/Einstellungen.h"
+#include "darstellung/Farbwert.h"
+#include "engine/Rennleitung.h"
+#include "ui/frmMain.h"
 
 frmSimulation::frmSimulation(Rennleitung& leitung, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_leitung(leitung) {

@@ -1,4 +1,4 @@
-#include "frmStatistik.h"
+#include "ui/frmStatistik.h"
 
 #include <QChart>
 #include <QChartView>
@@ -18,9 +18,9 @@
 #include <QTableView>
 #include <QValueAxis>
 
-#include "Datenbank.h"
-#include "Ergebnisdateien.h"
-#include "StatistikExport.h"
+#include "darstellung/StatistikExport.h"
+#include "data/Datenbank.h"
+#include "engine/Ergebnisdateien.h"
 
 namespace {
 

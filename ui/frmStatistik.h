@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "Fahrerstatistik.h"
+#include "tournament/Fahrerstatistik.h"
 
 class Datenbank;
 class QChart;

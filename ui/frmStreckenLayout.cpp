@@ -1,4 +1,4 @@
-#include "frmStreckenLayout.h"
+#include "ui/frmStreckenLayout.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -16,7 +16,7 @@
 #include <QSqlQuery>
 #include <QVBoxLayout>
 
-#include "Datenbank.h"
+#include "data/Datenbank.h"
 
 namespace {
 QSqlQuery abfrage(Datenbank& db, const QString& sql, const QVariantList& werte = {}) {

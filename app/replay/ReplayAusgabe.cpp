@@ -1,7 +1,7 @@
-#include "ReplayAusgabe.h"
+#include "app/replay/ReplayAusgabe.h"
 
-#include "Einstellungen.h"
-#include "VirtuelleUhr.h"
+#include "config/Einstellungen.h"
+#include "config/VirtuelleUhr.h"
 
 ReplayAusgabe::ReplayAusgabe(VirtuelleUhr& uhr, const Einstellungen& e, QTextStream& aus)
     : m_uhr(uhr), m_e(e), m_aus(aus) {}

@@ -8,8 +8,8 @@
 
 #include <QTextStream>
 
-#include "Ansage.h"
-#include "Rueckfrage.h"
+#include "engine/Ansage.h"
+#include "engine/Rueckfrage.h"
 
 struct Einstellungen;
 class VirtuelleUhr;

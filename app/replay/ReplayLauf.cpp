@@ -1,21 +1,21 @@
-#include "ReplayLauf.h"
+#include "app/replay/ReplayLauf.h"
 
 #include <QFile>
 #include <limits>
 
-#include "ChaosModus.h"
-#include "DebugLog.h"
-#include "DemoZeitnahme.h"
-#include "EinstellungsSpeicher.h"
-#include "Hauptanzeige.h"
-#include "Nachlauf.h"
-#include "ProtokollHardware.h"
-#include "Rennablauf.h"
-#include "Rennkern.h"
-#include "Rennleitung.h"
-#include "ReplayAusgabe.h"
-#include "ReplayTurnier.h"
-#include "Rundenkorrektur.h"
+#include "app/replay/ReplayAusgabe.h"
+#include "app/replay/ReplayTurnier.h"
+#include "config/DebugLog.h"
+#include "config/EinstellungsSpeicher.h"
+#include "engine/ChaosModus.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/Nachlauf.h"
+#include "engine/ProtokollHardware.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennkern.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rundenkorrektur.h"
+#include "hardware/DemoZeitnahme.h"
 
 namespace {
 int verbindungen = 0;

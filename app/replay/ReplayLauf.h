@@ -8,10 +8,10 @@
 #include <QTextStream>
 #include <memory>
 
-#include "Datenbank.h"
-#include "Einstellungen.h"
-#include "Szenario.h"
-#include "VirtuelleUhr.h"
+#include "app/replay/Szenario.h"
+#include "config/Einstellungen.h"
+#include "config/VirtuelleUhr.h"
+#include "data/Datenbank.h"
 
 class DemoZeitnahme;
 class EinstellungsSpeicher;

@@ -1,19 +1,19 @@
-#include "ReplayTurnier.h"
+#include "app/replay/ReplayTurnier.h"
 
 #include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-#include "Datenbank.h"
-#include "DebugLog.h"
-#include "Hauptanzeige.h"
-#include "Meisterschaft.h"
-#include "Rennablauf.h"
-#include "Rennleitung.h"
-#include "ReplayAusgabe.h"
-#include "SpurWechsel.h"
-#include "Turnier.h"
+#include "app/replay/ReplayAusgabe.h"
+#include "config/DebugLog.h"
+#include "data/Datenbank.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennleitung.h"
+#include "tournament/Meisterschaft.h"
+#include "tournament/SpurWechsel.h"
+#include "tournament/Turnier.h"
 
 namespace {
 const QStringList befehle = {

@@ -8,7 +8,7 @@
 #include <QString>
 #include <memory>
 
-#include "Szenario.h"
+#include "app/replay/Szenario.h"
 
 class Hauptanzeige;
 class Rennablauf;

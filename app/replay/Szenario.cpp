@@ -1,4 +1,4 @@
-#include "Szenario.h"
+#include "app/replay/Szenario.h"
 
 #include <QRegularExpression>
 

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTextStream>
 
-#include "ReplayLauf.h"
+#include "app/replay/ReplayLauf.h"
 
 namespace {
 int gebrauch(QTextStream& fehler) {

@@ -10,11 +10,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ControlBox.h"
 #include "DSRahmen.h"
-#include "DSZaehler.h"
-#include "Einstellungen.h"
-#include "SensorBox.h"
+#include "config/Einstellungen.h"
+#include "hardware/ControlBox.h"
+#include "hardware/DSZaehler.h"
+#include "hardware/SensorBox.h"
 
 namespace {
 constexpr int grosszuegig = 60000;

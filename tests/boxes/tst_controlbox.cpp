@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "BoxMeldungen.h"
-#include "BoxProtokoll.h"
-#include "ControlBox.h"
+#include "hardware/BoxProtokoll.h"
+#include "hardware/ControlBox.h"
 
 using Art = BoxEreignis::Art;
 

@@ -3,10 +3,10 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "DSProtokoll.h"
 #include "DSRahmen.h"
-#include "DSZaehler.h"
-#include "Einstellungen.h"
+#include "config/Einstellungen.h"
+#include "hardware/DSProtokoll.h"
+#include "hardware/DSZaehler.h"
 
 using Art = DSEreignis::Art;
 

@@ -5,9 +5,9 @@
 #include <QtTest>
 #include <deque>
 
-#include "Einstellungen.h"
-#include "SensorBox.h"
 #include "SensorRahmen.h"
+#include "config/Einstellungen.h"
+#include "hardware/SensorBox.h"
 
 namespace {
 

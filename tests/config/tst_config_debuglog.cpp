@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "DebugLog.h"
-#include "VirtuelleUhr.h"
+#include "config/DebugLog.h"
+#include "config/VirtuelleUhr.h"
 
 class TestDebugLog : public QObject {
     Q_OBJECT

@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "EinstellungsSpeicher.h"
+#include "config/EinstellungsSpeicher.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "Formate.h"
+#include "config/Formate.h"
 
 class TestFormate : public QObject {
     Q_OBJECT

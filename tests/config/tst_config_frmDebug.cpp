@@ -2,8 +2,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "DebugLog.h"
-#include "frmDebug.h"
+#include "config/DebugLog.h"
+#include "ui/frmDebug.h"
 
 namespace {
 // The window with its message box replaced by a record of the text.

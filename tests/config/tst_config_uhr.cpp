@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "EchteUhr.h"
-#include "VirtuelleUhr.h"
+#include "config/EchteUhr.h"
+#include "config/VirtuelleUhr.h"
 
 // Records which timer fired at which virtual time.
 struct Protokoll {

@@ -12,8 +12,8 @@
 #include <QProcess>
 #include <QSqlDriver>
 
-#include "Datenbank.h"
-#include "DatenbankSchema.h"
+#include "data/Datenbank.h"
+#include "data/DatenbankSchema.h"
 
 namespace {
 QByteArray inhalt(const QString& pfad) {

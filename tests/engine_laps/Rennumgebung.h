@@ -8,15 +8,15 @@
 #include <functional>
 #include <memory>
 
-#include "Ansage.h"
-#include "Datenbank.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "ProtokollHardware.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
-#include "VirtuelleUhr.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/VirtuelleUhr.h"
+#include "data/Datenbank.h"
+#include "engine/Ansage.h"
+#include "engine/ProtokollHardware.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
 
 // Tests set up a run state directly, as the engine classes that own it write it.
 struct Pruefzugang {

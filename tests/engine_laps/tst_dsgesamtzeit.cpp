@@ -5,8 +5,8 @@
 #include <QRandomGenerator>
 
 #include "DSRahmen.h"
-#include "DSZaehler.h"
 #include "Rennumgebung.h"
+#include "hardware/DSZaehler.h"
 
 class TstDSGesamtzeit : public QObject {
     Q_OBJECT

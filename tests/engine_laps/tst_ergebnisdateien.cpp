@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "Ergebnisdateien.h"
 #include "Rennumgebung.h"
+#include "engine/Ergebnisdateien.h"
 
 namespace {
 QByteArray lies(const QString& pfad) {

@@ -8,20 +8,20 @@
 #include <functional>
 #include <memory>
 
-#include "Ansage.h"
-#include "ChaosModus.h"
-#include "Datenbank.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "Hauptanzeige.h"
-#include "Nachlauf.h"
-#include "ProtokollHardware.h"
-#include "Rennablauf.h"
-#include "Rennkern.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
-#include "VirtuelleUhr.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/VirtuelleUhr.h"
+#include "data/Datenbank.h"
+#include "engine/Ansage.h"
+#include "engine/ChaosModus.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/Nachlauf.h"
+#include "engine/ProtokollHardware.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennkern.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
 
 using H = Hauptanzeige;
 

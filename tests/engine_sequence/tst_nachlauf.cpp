@@ -2,7 +2,7 @@
 // tournament hand-over and the power-training cycle.
 
 #include "Ablaufumgebung.h"
-#include "TurnierUebergabe.h"
+#include "engine/TurnierUebergabe.h"
 
 class Turnier : public TurnierUebergabe {
 public:

@@ -6,9 +6,9 @@
 #include <sqlite3.h>
 
 #include "Ablaufumgebung.h"
-#include "Formate.h"
-#include "Laufrettung.h"
-#include "Rundensicherung.h"
+#include "config/Formate.h"
+#include "data/Laufrettung.h"
+#include "engine/Rundensicherung.h"
 
 namespace {
 int zahl(Datenbank& db, const QString& sql) { return db.wert(sql).toInt(); }

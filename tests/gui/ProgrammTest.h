@@ -10,13 +10,13 @@
 #include <QtTest>
 #include <memory>
 
-#include "DebugLog.h"
-#include "EinstellungsSpeicher.h"
-#include "ProgrammStart.h"
-#include "Rennleitung.h"
 #include "TestHelfer.h"
-#include "VirtuelleUhr.h"
-#include "frmMain.h"
+#include "config/DebugLog.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/VirtuelleUhr.h"
+#include "engine/Rennleitung.h"
+#include "ui/ProgrammStart.h"
+#include "ui/frmMain.h"
 
 class ProgrammTest : public QObject {
 protected:

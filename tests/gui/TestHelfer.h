@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "Rueckfrage.h"
 #include "Sprachskript.h"
-#include "StartDialoge.h"
+#include "engine/Rueckfrage.h"
+#include "ui/StartDialoge.h"
 
 // Settings, data and runtime folders of the test's own below heim, so a test never touches
 // the user's settings or database. The runtime folder is private: Qt refuses one others may

@@ -17,20 +17,20 @@
 #include <QTemporaryDir>
 #include <array>
 
-#include "Datenbank.h"
-#include "Farbwert.h"
-#include "ProgrammAnsage.h"
-#include "ProgrammStart.h"
-#include "Rennleitung.h"
-#include "Sprecherfenster.h"
-#include "StartAmpel.h"
 #include "TestHelfer.h"
-#include "VirtuelleUhr.h"
-#include "diaAuto2Fahrer.h"
-#include "frmErgebnis.h"
-#include "frmMain.h"
-#include "frmOptionsNeu.h"
-#include "frmRundentabelle.h"
+#include "config/VirtuelleUhr.h"
+#include "darstellung/Farbwert.h"
+#include "data/Datenbank.h"
+#include "engine/Rennleitung.h"
+#include "ui/ProgrammAnsage.h"
+#include "ui/ProgrammStart.h"
+#include "ui/Sprecherfenster.h"
+#include "ui/StartAmpel.h"
+#include "ui/diaAuto2Fahrer.h"
+#include "ui/frmErgebnis.h"
+#include "ui/frmMain.h"
+#include "ui/frmOptionsNeu.h"
+#include "ui/frmRundentabelle.h"
 
 int main(int argc, char** argv) {
     // A private home, so the pictures never touch the user's settings or database.

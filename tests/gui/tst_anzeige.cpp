@@ -18,17 +18,17 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "DebugLog.h"
-#include "EinstellungsSpeicher.h"
-#include "ProgrammStart.h"
-#include "Rennleitung.h"
-#include "SlotAnzeige.h"
 #include "ProgrammTest.h"
 #include "TestHelfer.h"
-#include "VirtuelleUhr.h"
-#include "frmAnzeige.h"
-#include "frmMain.h"
-#include "frmSimulation.h"
+#include "config/DebugLog.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/VirtuelleUhr.h"
+#include "engine/Rennleitung.h"
+#include "ui/ProgrammStart.h"
+#include "ui/SlotAnzeige.h"
+#include "ui/frmAnzeige.h"
+#include "ui/frmMain.h"
+#include "ui/frmSimulation.h"
 
 class TestAnzeige : public ProgrammTest {
     Q_OBJECT

@@ -9,10 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Datenbank.h"
-#include "DiaWeiter.h"
-#include "diaDatenbank.h"
-#include "diaFahrer.h"
+#include "data/Datenbank.h"
+#include "ui/DiaWeiter.h"
+#include "ui/diaDatenbank.h"
+#include "ui/diaFahrer.h"
 
 class TestDialoge : public QObject {
     Q_OBJECT

@@ -21,20 +21,20 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Datenbank.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "Hauptanzeige.h"
-#include "LiveStand.h"
-#include "MeisterschaftSeite.h"
-#include "ProgrammStart.h"
-#include "Rennleitung.h"
 #include "TestHelfer.h"
-#include "Turnier.h"
-#include "TurnierFenster.h"
-#include "VirtuelleUhr.h"
-#include "diaSlotRennen.h"
-#include "frmMain.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/VirtuelleUhr.h"
+#include "data/Datenbank.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/Rennleitung.h"
+#include "tournament/Turnier.h"
+#include "uebertragung/LiveStand.h"
+#include "ui/MeisterschaftSeite.h"
+#include "ui/ProgrammStart.h"
+#include "ui/TurnierFenster.h"
+#include "ui/diaSlotRennen.h"
+#include "ui/frmMain.h"
 
 namespace {
 

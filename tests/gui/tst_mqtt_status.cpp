@@ -8,10 +8,10 @@
 #include <QSpinBox>
 
 #include "MqttBroker.h"
-#include "MqttFeld.h"
-#include "MqttSeite.h"
-#include "MqttSender.h"
 #include "ProgrammTest.h"
+#include "uebertragung/MqttSender.h"
+#include "ui/MqttFeld.h"
+#include "ui/MqttSeite.h"
 
 class TestMqttStatus : public ProgrammTest {
     Q_OBJECT

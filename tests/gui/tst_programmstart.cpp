@@ -8,22 +8,22 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "Datenbank.h"
-#include "DebugLog.h"
-#include "EinstellungsSpeicher.h"
-#include "Hauptanzeige.h"
-#include "ProgrammStart.h"
-#include "ProtokollHardware.h"
-#include "Rennleitung.h"
 #include "TestHelfer.h"
-#include "VirtuelleUhr.h"
-#include "frmDebug.h"
-#include "frmMain.h"
-#include "DemoModus.h"
-#include "ErsterStartHinweis.h"
-#include "HardwareFabrik.h"
-#include "SlotAnzeige.h"
-#include "ZeitnahmeFeld.h"
+#include "config/DebugLog.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/VirtuelleUhr.h"
+#include "data/Datenbank.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/ProtokollHardware.h"
+#include "engine/Rennleitung.h"
+#include "ui/DemoModus.h"
+#include "ui/ErsterStartHinweis.h"
+#include "ui/HardwareFabrik.h"
+#include "ui/ProgrammStart.h"
+#include "ui/SlotAnzeige.h"
+#include "ui/ZeitnahmeFeld.h"
+#include "ui/frmDebug.h"
+#include "ui/frmMain.h"
 
 #include <pty.h>
 #include <unistd.h>

@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Einstellungen.h"
-#include "SlotAnzeige.h"
-#include "SlotWerte.h"
+#include "config/Einstellungen.h"
+#include "engine/SlotWerte.h"
+#include "ui/SlotAnzeige.h"
 
 class TestSlotAnzeige : public QObject {
     Q_OBJECT

@@ -16,18 +16,18 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Datenbank.h"
-#include "DemoModus.h"
-#include "Hauptanzeige.h"
-#include "ProgrammStart.h"
-#include "Rennablauf.h"
-#include "Rennleitung.h"
 #include "TestHelfer.h"
-#include "Turnier.h"
-#include "TurnierFenster.h"
-#include "VirtuelleUhr.h"
-#include "diaSlotRennen.h"
-#include "frmMain.h"
+#include "config/VirtuelleUhr.h"
+#include "data/Datenbank.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennleitung.h"
+#include "tournament/Turnier.h"
+#include "ui/DemoModus.h"
+#include "ui/ProgrammStart.h"
+#include "ui/TurnierFenster.h"
+#include "ui/diaSlotRennen.h"
+#include "ui/frmMain.h"
 
 class TstSlotRennen : public QObject {
     Q_OBJECT

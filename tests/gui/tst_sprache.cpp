@@ -10,13 +10,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "EinstellungsSpeicher.h"
-#include "ProgrammAnsage.h"
-#include "SprachWarteschlange.h"
-#include "Sprecherfenster.h"
 #include "TestHelfer.h"
-#include "Tonspieler.h"
-#include "diaSprache.h"
+#include "config/EinstellungsSpeicher.h"
+#include "klang/SprachWarteschlange.h"
+#include "klang/Tonspieler.h"
+#include "ui/ProgrammAnsage.h"
+#include "ui/Sprecherfenster.h"
+#include "ui/diaSprache.h"
 
 class TestSprache : public QObject {
     Q_OBJECT

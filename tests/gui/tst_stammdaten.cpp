@@ -11,15 +11,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Datenbank.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "FarbSeite.h"
-#include "LPTControl.h"
 #include "TestHelfer.h"
-#include "VirtuelleUhr.h"
-#include "diaAuto2Fahrer.h"
-#include "frmOptionsNeu.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/VirtuelleUhr.h"
+#include "data/Datenbank.h"
+#include "ui/FarbSeite.h"
+#include "ui/LPTControl.h"
+#include "ui/diaAuto2Fahrer.h"
+#include "ui/frmOptionsNeu.h"
 
 namespace {
 QStringList eintraege(const QListWidget* l) {

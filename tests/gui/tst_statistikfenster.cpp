@@ -14,9 +14,9 @@
 #include <QtTest>
 #include <cmath>
 
-#include "Datenbank.h"
-#include "frmHallOfFame.h"
-#include "frmStatistik.h"
+#include "data/Datenbank.h"
+#include "ui/frmHallOfFame.h"
+#include "ui/frmStatistik.h"
 
 class TestStatistikfenster : public QObject {
     Q_OBJECT

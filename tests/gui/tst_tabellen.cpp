@@ -19,20 +19,20 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "Datenbank.h"
-#include "EinstellungsSpeicher.h"
-#include "ProgrammStart.h"
-#include "Rennleitung.h"
-#include "RundenExport.h"
-#include "TabellenModell.h"
 #include "TestHelfer.h"
-#include "VirtuelleUhr.h"
-#include "frmMain.h"
-#include "frmOptions.h"
-#include "frmHallOfFame.h"
-#include "frmRundentabelle.h"
-#include "frmStatistik.h"
-#include "frmStreckenLayout.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/VirtuelleUhr.h"
+#include "darstellung/RundenExport.h"
+#include "darstellung/TabellenModell.h"
+#include "data/Datenbank.h"
+#include "engine/Rennleitung.h"
+#include "ui/ProgrammStart.h"
+#include "ui/frmHallOfFame.h"
+#include "ui/frmMain.h"
+#include "ui/frmOptions.h"
+#include "ui/frmRundentabelle.h"
+#include "ui/frmStatistik.h"
+#include "ui/frmStreckenLayout.h"
 
 namespace {
 QStringList eintraege(const QListWidget* l) {

@@ -12,13 +12,13 @@
 #include <functional>
 #include <memory>
 
-#include "Ansage.h"
-#include "DebugLog.h"
-#include "PortIOSimuliert.h"
 #include "Programmpfad.h"
-#include "Rueckfrage.h"
-#include "SensorBoxTreiber.h"
 #include "TestPty.h"
+#include "config/DebugLog.h"
+#include "engine/Ansage.h"
+#include "engine/Rueckfrage.h"
+#include "hardware/PortIOSimuliert.h"
+#include "hardware/SensorBoxTreiber.h"
 
 using H = Hauptanzeige;
 

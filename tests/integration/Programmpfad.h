@@ -6,18 +6,18 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "Ansage.h"
-#include "Datenbank.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "Hauptanzeige.h"
-#include "Rennablauf.h"
-#include "Rennkern.h"
-#include "Rennleitung.h"
-#include "Rueckfrage.h"
-#include "Schnittstellen.h"
-#include "SchnittstellenHardware.h"
-#include "VirtuelleUhr.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/VirtuelleUhr.h"
+#include "data/Datenbank.h"
+#include "engine/Ansage.h"
+#include "engine/Hauptanzeige.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennkern.h"
+#include "engine/Rennleitung.h"
+#include "engine/Rueckfrage.h"
+#include "engine/SchnittstellenHardware.h"
+#include "hardware/Schnittstellen.h"
 
 struct Programmpfad {
     QTemporaryDir ordner;

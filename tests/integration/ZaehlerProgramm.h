@@ -14,7 +14,7 @@
 #include <QtTest>
 
 #include "EchtesProgramm.h"
-#include "EinstellungsSpeicher.h"
+#include "config/EinstellungsSpeicher.h"
 
 namespace ZaehlerProgramm {
 

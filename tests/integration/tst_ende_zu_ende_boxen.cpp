@@ -5,11 +5,11 @@
 
 #include "BoxMeldungen.h"
 #include "Boxenumgebung.h"
-#include "ControlBox.h"
 #include "DSRahmen.h"
-#include "MSComm.h"
-#include "SensorBox.h"
 #include "SensorRahmen.h"
+#include "hardware/ControlBox.h"
+#include "hardware/MSComm.h"
+#include "hardware/SensorBox.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <QPointer>
 
 #include "EndeZuEndeUmgebung.h"
-#include "MSComm.h"
-#include "ParallelPort.h"
+#include "hardware/MSComm.h"
+#include "hardware/ParallelPort.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QFile>
 
 #include "EndeZuEndeUmgebung.h"
-#include "LapsterBox.h"
-#include "ZeitnahmeStatus.h"
+#include "engine/ZeitnahmeStatus.h"
+#include "hardware/LapsterBox.h"
 #include "portalix_sim.h"
 
 namespace {

@@ -14,7 +14,7 @@
 
 #include "Browserseite.h"
 #include "EchtesProgramm.h"
-#include "EinstellungsSpeicher.h"
+#include "config/EinstellungsSpeicher.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include "Boxenumgebung.h"
 #include "DSRahmen.h"
 #include "EndeZuEndeUmgebung.h"
-#include "MSComm.h"
-#include "SensorBox.h"
 #include "SensorRahmen.h"
-#include "Uhr.h"
-#include "ZeitnahmeStatus.h"
+#include "config/Uhr.h"
+#include "engine/ZeitnahmeStatus.h"
+#include "hardware/MSComm.h"
+#include "hardware/SensorBox.h"
 
 namespace {
 

@@ -12,13 +12,13 @@
 #include <cmath>
 #include <memory>
 
-#include "EinstellungsSpeicher.h"
-#include "EspeakSynthese.h"
-#include "SprachWarteschlange.h"
 #include "Sprachskript.h"
-#include "StandardToene.h"
-#include "Tonspieler.h"
-#include "VirtuelleUhr.h"
+#include "config/EinstellungsSpeicher.h"
+#include "config/VirtuelleUhr.h"
+#include "klang/EspeakSynthese.h"
+#include "klang/SprachWarteschlange.h"
+#include "klang/StandardToene.h"
+#include "klang/Tonspieler.h"
 
 namespace {
 double effektivwert(const SprachPcm& pcm) {

@@ -3,12 +3,12 @@
 
 #include <QtTest>
 
-#include "Datenbank.h"
-#include "Einstellungen.h"
-#include "EinstellungsSpeicher.h"
-#include "Rennablauf.h"
-#include "Rennleitung.h"
-#include "ReplayLauf.h"
+#include "app/replay/ReplayLauf.h"
+#include "config/Einstellungen.h"
+#include "config/EinstellungsSpeicher.h"
+#include "data/Datenbank.h"
+#include "engine/Rennablauf.h"
+#include "engine/Rennleitung.h"
 
 namespace {
 QString ordner() { return QStringLiteral(REPLAY_ORDNER); }

@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-#include "Szenario.h"
+#include "app/replay/Szenario.h"
 
 class TestSzenario : public QObject {
     Q_OBJECT

@@ -14,8 +14,8 @@
 #include <QString>
 #include <QThread>
 
-#include "DebugLog.h"
-#include "ModemLeitungen.h"
+#include "config/DebugLog.h"
+#include "hardware/ModemLeitungen.h"
 
 // Lines of the debug log that contain the text.
 inline int zeilenMit(const QString& teil) {

@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "BenchHilfe.h"
-#include "EchteUhr.h"
-#include "Einstellungen.h"
-#include "MSComm.h"
-#include "ParallelPort.h"
-#include "PortIOSimuliert.h"
 #include "TestPty.h"
+#include "config/EchteUhr.h"
+#include "config/Einstellungen.h"
+#include "hardware/MSComm.h"
+#include "hardware/ParallelPort.h"
+#include "hardware/PortIOSimuliert.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "ModemKantenWindows.h"
+#include "hardware/ModemKantenWindows.h"
 
 #ifdef _WIN32
 #include <windows.h>

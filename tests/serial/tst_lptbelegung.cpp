@@ -6,12 +6,12 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "Einstellungen.h"
-#include "LPTControl.h"
-#include "LPTPinBelegung.h"
-#include "ParallelPort.h"
-#include "PortIOSimuliert.h"
-#include "VirtuelleUhr.h"
+#include "config/Einstellungen.h"
+#include "config/VirtuelleUhr.h"
+#include "hardware/LPTPinBelegung.h"
+#include "hardware/ParallelPort.h"
+#include "hardware/PortIOSimuliert.h"
+#include "ui/LPTControl.h"
 
 namespace {
 constexpr quint16 L1 = 888;

@@ -5,12 +5,12 @@
 #include <QTest>
 #include <atomic>
 
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "ParallelPort.h"
-#include "PortIOSimuliert.h"
 #include "TestPty.h"
-#include "VirtuelleUhr.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/VirtuelleUhr.h"
+#include "hardware/ParallelPort.h"
+#include "hardware/PortIOSimuliert.h"
 
 namespace {
 

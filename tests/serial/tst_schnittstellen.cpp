@@ -5,16 +5,16 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ControlBox.h"
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "MSComm.h"
-#include "PortIOSimuliert.h"
-#include "Schnittstellen.h"
-#include "SensorBoxTreiber.h"
 #include "TestPty.h"
-#include "VirtuelleUhr.h"
-#include "Zeitnahmewahl.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "config/VirtuelleUhr.h"
+#include "hardware/ControlBox.h"
+#include "hardware/MSComm.h"
+#include "hardware/PortIOSimuliert.h"
+#include "hardware/Schnittstellen.h"
+#include "hardware/SensorBoxTreiber.h"
+#include "hardware/Zeitnahmewahl.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <atomic>
 #include <functional>
 
-#include "DebugLog.h"
-#include "Einstellungen.h"
-#include "MSComm.h"
-#include "SerielleRunden.h"
 #include "TestPty.h"
+#include "config/DebugLog.h"
+#include "config/Einstellungen.h"
+#include "hardware/MSComm.h"
+#include "hardware/SerielleRunden.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <QtTest>
 #include <cmath>
 
-#include "Datenbank.h"
-#include "Fahrerstatistik.h"
-#include "TurnierDaten.h"
+#include "data/Datenbank.h"
+#include "tournament/Fahrerstatistik.h"
+#include "tournament/TurnierDaten.h"
 
 namespace {
 

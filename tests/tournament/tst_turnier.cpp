@@ -3,11 +3,11 @@
 
 #include <QtTest>
 
-#include "RennLaufBelegung.h"
-#include "SpurWechsel.h"
-#include "Turnier.h"
-#include "TurnierBericht.h"
 #include "engine_sequence/Ablaufumgebung.h"
+#include "tournament/RennLaufBelegung.h"
+#include "tournament/SpurWechsel.h"
+#include "tournament/Turnier.h"
+#include "tournament/TurnierBericht.h"
 
 namespace {
 

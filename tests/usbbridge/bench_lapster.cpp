@@ -7,8 +7,8 @@
 #include <cstdio>
 
 #include "BenchHilfe.h"
-#include "LapsterBox.h"
-#include "VirtuelleUhr.h"
+#include "config/VirtuelleUhr.h"
+#include "hardware/LapsterBox.h"
 #include "portalix_sim.h"
 
 int main(int argc, char** argv) {

@@ -6,8 +6,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "LapsterBox.h"
-#include "VirtuelleUhr.h"
+#include "config/VirtuelleUhr.h"
+#include "hardware/LapsterBox.h"
 #include "portalix_sim.h"
 
 namespace {

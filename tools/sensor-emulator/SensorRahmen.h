@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "SensorBoxTreiber.h"
+#include "hardware/SensorBoxTreiber.h"
 
 namespace SensorRahmen {
 
