@@ -22,10 +22,15 @@ public:
     // a "-1" correction (table korrekturen, Zeile = the lap row's lfdnr in its run). The
     // remark " K-" in RennInfo says the same to a reader of the files; the program counts
     // by the table. zaehltInHistorie is for histrennen, zaehltImLauf for aktrennen (the run
-    // of laufstand); both read the columns unqualified and take no bound values.
+    // of laufstand); both take no bound values, and the first names its table histrennen.
+    // A row whose lfdnr no correction names counts at once (one look-up in a set built once
+    // per query); only the few rows named are checked against their run, as lfdnr may repeat
+    // across the runs of an imported history.
     static constexpr const char* zaehltInHistorie =
-        "(coalesce(rennzeit, ''), coalesce(lfdnr, -1)) not in (select rennen, Zeile from "
-        "korrekturen where Art = '-1' and Zeile is not null and rennen is not null)";
+        "(histrennen.lfdnr is null or histrennen.lfdnr not in (select Zeile from korrekturen "
+        "where Art = '-1' and Zeile is not null) or not exists (select 1 from korrekturen k "
+        "where k.Art = '-1' and k.Zeile = histrennen.lfdnr and k.rennen = "
+        "histrennen.rennzeit))";
     static constexpr const char* zaehltImLauf =
         "lfdnr not in (select Zeile from korrekturen where Art = '-1' and Zeile is not null and "
         "rennen = (select stempel from laufstand where id = 1))";
